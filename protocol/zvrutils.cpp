@@ -1,0 +1,507 @@
+#include "protocol/zvrutils.h"
+
+#include "protocol/ipcamera.h"
+#include "protocol/portal.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QNetworkDatagram>
+
+ZVRUtils *zvrTools = nullptr;
+QString supportType;
+QStringList host_mac_str;
+
+const QByteArray ZVRUtils::restartHttpServer = ";L=1";
+const QByteArray ZVRUtils::restartNetwork = ";N=1";
+const QString ZVRUtils::broadcastMac = QStringLiteral("FF:FF:FF:FF:FF:FF");
+
+namespace {
+
+const char standardAlphabet[] =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/=";
+const char substitutionAlphabet[] =
+    "mnbvcxzlkjhgfdsapoiuytrewq0192837465/+QWERTYUIOPLKJHGFDSAZXCVBNM#";
+
+struct SymbolTables
+{
+    char toScrambled[256];
+    char toStandard[256];  // 0 for a symbol outside the substitution alphabet
+
+    SymbolTables()
+    {
+        for (int i = 0; i < 256; ++i)
+            toScrambled[i] = toStandard[i] = 0;
+        for (int i = 0; i < 65; ++i) {
+            toScrambled[uchar(standardAlphabet[i])] = substitutionAlphabet[i];
+            toStandard[uchar(substitutionAlphabet[i])] = standardAlphabet[i];
+        }
+    }
+};
+
+const SymbolTables &tables()
+{
+    static const SymbolTables t;
+    return t;
+}
+
+uchar byteAt(const QByteArray &data, qsizetype i)
+{
+    return i < data.size() ? uchar(data.at(i)) : 0;
+}
+
+int hexDigit(QChar c)
+{
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+        return c.unicode() - '0';
+    if (c >= QLatin1Char('A') && c <= QLatin1Char('F'))
+        return c.unicode() - 'A' + 10;
+    return -1;
+}
+
+bool isSecretKey(const QByteArray &key)
+{
+    return key.startsWith('P') || key == "8" || key == "18" || key == "34";
+}
+
+}  // namespace
+
+ZVRUtils::ZVRUtils() : QObject(nullptr), targetAddress(QHostAddress::Broadcast) {}
+
+ZVRUtils::~ZVRUtils() = default;
+
+void ZVRUtils::setCommandTarget(const QHostAddress &address, quint16 port)
+{
+    targetAddress = address;
+    targetPort = port;
+}
+
+bool ZVRUtils::bindPort(int port)
+{
+    if (!recvSocket.bind(QHostAddress::Any, quint16(port)))
+        return false;
+    // A broadcast scan brings many replies at once; room for them all.
+    recvSocket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4 * 1024 * 1024);
+    connect(&recvSocket, &QUdpSocket::readyRead, this, &ZVRUtils::handleZVRresponse);
+    connect(&recvSocket, &QAbstractSocket::errorOccurred, this, &ZVRUtils::handleSocketError);
+    return true;
+}
+
+void ZVRUtils::handleSocketError(QAbstractSocket::SocketError socketError)
+{
+    qDebug().noquote() << "socket error happened. the code is" << int(socketError);
+}
+
+// ---------------------------------------------------------------- writing
+
+QByteArray ZVRUtils::encrypt(const QByteArray &plain)
+{
+    QByteArray out = plain.toBase64();
+    const SymbolTables &t = tables();
+    for (char &c : out)
+        c = t.toScrambled[uchar(c)];
+    return out;
+}
+
+QByteArray ZVRUtils::decrypt(const QByteArray &scrambled)
+{
+    const SymbolTables &t = tables();
+    QByteArray standard;
+    standard.reserve(scrambled.size());
+    for (char c : scrambled) {
+        const char s = t.toStandard[uchar(c)];
+        if (s)
+            standard.append(s);
+    }
+    return QByteArray::fromBase64(standard);
+}
+
+QByteArray ZVRUtils::macBytes(const QString &text)
+{
+    QString hex = text;
+    hex.remove(QLatin1Char(':'));
+    hex = hex.toUpper();
+    QByteArray bytes(6, '\0');
+    for (int i = 0; i < 6; ++i) {
+        if (2 * i + 1 >= hex.size())
+            break;
+        const int hi = hexDigit(hex.at(2 * i));
+        const int lo = hexDigit(hex.at(2 * i + 1));
+        if (hi >= 0 && lo >= 0)
+            bytes[i] = char(hi * 16 + lo);
+    }
+    return bytes;
+}
+
+QString ZVRUtils::macText(const QByteArray &bytes)
+{
+    static const char digits[] = "0123456789abcdef";
+    QString text;
+    text.reserve(17);
+    for (int i = 0; i < 6; ++i) {
+        const uchar b = byteAt(bytes, i);
+        if (i)
+            text.append(QLatin1Char(':'));
+        text.append(QLatin1Char(digits[b >> 4]));
+        text.append(QLatin1Char(digits[b & 15]));
+    }
+    return text;
+}
+
+QByteArray ZVRUtils::maskSecrets(const QByteArray &payload)
+{
+    QList<QByteArray> items = payload.split(';');
+    for (QByteArray &item : items) {
+        const int eq = item.indexOf('=');
+        if (eq > 0 && isSecretKey(item.left(eq)))
+            item = item.left(eq + 1) + "***";
+    }
+    return items.join(';');
+}
+
+QByteArray ZVRUtils::composeDatagram(const QByteArray &zvrClass, const QString &srcMac,
+                                     const QString &dstMac, const QString &d,
+                                     const QByteArray &pading)
+{
+    const QByteArray body = zvrClass + ";M=" + dstMac.toUtf8() + ";D=" + d.toUtf8() + pading;
+    const QByteArray plain = QByteArray::number(body.size()) + ',' + body;
+    qDebug().noquote() << "class content:" << maskSecrets(plain)
+                       << ", pading:" << maskSecrets(pading);
+
+    const QByteArray payload = encrypt(plain);
+    if (payload.size() > maxPayload) {
+        qDebug().noquote() << "command too long, not sent: scrambled payload of"
+                           << payload.size() << "bytes";
+        return QByteArray();
+    }
+    QByteArray datagram;
+    datagram.reserve(14 + payload.size());
+    datagram.append(char(payload.size() >> 8));
+    datagram.append(char(payload.size() & 0xff));
+    datagram.append(macBytes(dstMac));
+    datagram.append(macBytes(srcMac));
+    datagram.append(payload);
+    return datagram;
+}
+
+void ZVRUtils::composeZVRMessage(QByteArray zvrClass, QString srcMac, QString dstMac,
+                                 QHostAddress addr, QString d, QByteArray pading)
+{
+    const QByteArray datagram = composeDatagram(zvrClass, srcMac, dstMac, d, pading);
+    if (!datagram.isEmpty())
+        sendSocket.writeDatagram(datagram, addr, targetPort);
+}
+
+QByteArray ZVRUtils::timeItem(QLocale::Country country, const QDateTime &localTime)
+{
+    return ";T=" + QByteArray::number(int(country)) + '-'
+           + localTime.toString(QStringLiteral("yyyy-MM-dd-HH-mm-ss")).toUtf8();
+}
+
+// ---------------------------------------------------------------- commands
+
+IPCamera *ZVRUtils::cameraAt(int idx, const char *command)
+{
+    if (idx >= 0 && idx < IPCameraList.size())
+        return &IPCameraList[idx];
+    qDebug().noquote() << command << "ignored: no camera at index" << idx;
+    return nullptr;
+}
+
+void ZVRUtils::sendToCamera(int idx, const char *command, const QByteArray &zvrClass,
+                            const QByteArray &pading, int newState)
+{
+    IPCamera *camera = cameraAt(idx, command);
+    if (!camera)
+        return;
+    if (newState >= 0)
+        camera->cmdState = newState;
+    if (newState == cmdStateAPSearch)
+        camera->apReplies = 0;
+    composeZVRMessage(zvrClass, camera->hostMac, camera->mac, targetAddress,
+                      QString::fromUtf8(camera->model), pading);
+}
+
+void ZVRUtils::ZVRScanDevice(QString srcMac, QString d, QString dstMac)
+{
+    broadcastScan = dstMac == broadcastMac;
+    composeZVRMessage("1", srcMac, dstMac, targetAddress, d, QByteArray());
+}
+
+void ZVRUtils::ZVRGetPassword(int idx)
+{
+    sendToCamera(idx, "ZVRGetPassword", "2", QByteArray(), cmdStatePassword);
+}
+
+void ZVRUtils::ZVRSetPassword(int idx, QString password, QString registered)
+{
+    QByteArray pading;
+    if (!password.isEmpty())
+        pading += ";P=" + password.toUtf8().toBase64();
+    if (!registered.isEmpty())
+        pading += ";G=" + registered.toUtf8();
+    sendToCamera(idx, "ZVRSetPassword", "2", pading, cmdStatePassword);
+}
+
+void ZVRUtils::ZVRSyncTime(int idx)
+{
+    if (!cameraAt(idx, "ZVRSyncTime"))
+        return;
+    const QByteArray item = timeItem(QLocale::system().territory(), QDateTime::currentDateTime());
+    qDebug().noquote() << "sync time:" << item.mid(3);
+    sendToCamera(idx, "ZVRSyncTime", "2", item, -1);
+}
+
+void ZVRUtils::ZVRGetNetworkSetup(int idx)
+{
+    sendToCamera(idx, "ZVRGetNetworkSetup", "3", QByteArray(), cmdStateNetConfig);
+}
+
+void ZVRUtils::ZVRSetNetworkSetup(int idx, QByteArray setup)
+{
+    qDebug().noquote() << "send network configure cmd.";
+    sendToCamera(idx, "ZVRSetNetworkSetup", "3", setup, cmdStateNetConfig);
+}
+
+void ZVRUtils::ZVRGetAPSearch(int idx)
+{
+    sendToCamera(idx, "ZVRGetAPSearch", "4", QByteArray(), cmdStateAPSearch);
+}
+
+void ZVRUtils::ZVRPingDevice(int idx)
+{
+    sendToCamera(idx, "ZVRPingDevice", "8", QByteArray(";C=4;U=") + portal::host, cmdStatePing);
+}
+
+void ZVRUtils::ZVRRestartHttpSrv(int idx, QByteArray what)
+{
+    sendToCamera(idx, "ZVRRestartHttpSrv", "9", what, cmdStateRestart);
+}
+
+// ---------------------------------------------------------------- reading
+
+ZVRUtils::SplitPayload ZVRUtils::splitPlain(const QByteArray &plain)
+{
+    int comma = -1;
+    for (int i = 0; i < 6 && i < plain.size(); ++i)
+        if (plain.at(i) == ',')
+            comma = i;
+
+    qsizetype bodyLength = 0;
+    if (comma < 0) {
+        comma = 0;
+    } else {
+        const QByteArray digits = plain.left(comma);
+        bool allDigits = !digits.isEmpty();
+        for (char c : digits)
+            allDigits = allDigits && c >= '0' && c <= '9';
+        if (allDigits)
+            bodyLength = digits.toInt();
+    }
+
+    SplitPayload split;
+    const qsizetype classPos = comma + 1;
+    if (classPos < plain.size())
+        split.zvrClass = plain.mid(classPos, 1);
+    split.payload = plain.mid(classPos, bodyLength);
+    return split;
+}
+
+void ZVRUtils::handleZVRresponse()
+{
+    qDebug().noquote() << "handleZVRresponse::Enter Handling recv Package.";
+    while (recvSocket.hasPendingDatagrams()) {
+        const QByteArray datagram = recvSocket.receiveDatagram().data();
+        qDebug().noquote() << "fetch data from socket. and size=" << datagram.size();
+        handleDatagram(datagram);
+    }
+}
+
+void ZVRUtils::handleDatagram(const QByteArray &datagram)
+{
+    const int payloadLength = (byteAt(datagram, 0) << 8) | byteAt(datagram, 1);
+    const QString dst = macText(datagram.mid(2, 6));
+    qDebug().noquote() << QStringLiteral("Yes, got some package, the dst MAC = ") + dst;
+
+    if (!host_mac_str.contains(dst.toUpper())) {
+        qDebug().noquote() << "This package is not belong to me.";
+        return;
+    }
+    if (payloadLength > maxPayload) {
+        qDebug().noquote() << "dropped a reply with a payload of" << payloadLength << "bytes";
+        return;
+    }
+
+    QByteArray scrambled(payloadLength, '\0');
+    for (int i = 0; i < payloadLength; ++i)
+        scrambled[i] = char(byteAt(datagram, 14 + i) & 0x7f);
+
+    const SplitPayload split = splitPlain(decrypt(scrambled));
+    dispatch(split.zvrClass, split.payload, dst);
+    qDebug().noquote() << "handleZVRresponse::Left Handling recv Package.";
+}
+
+void ZVRUtils::dispatch(const QByteArray &zvrClass, const QByteArray &payload,
+                        const QString &dstMac)
+{
+    // Queued signals of earlier replies reach their pages before this one
+    // changes any record.
+    QCoreApplication::sendPostedEvents();
+
+    const char c = zvrClass.isEmpty() ? '\0' : zvrClass.at(0);
+    switch (c) {
+    case '1': {
+        const int idx = handleScanResponse(payload, dstMac);
+        if (idx != -1) {
+            qDebug().noquote() << "emit foundDevice()";
+            emit foundDevice(idx);
+        }
+        break;
+    }
+    case '2': {
+        const int idx = handlePasswordResponse(payload);
+        if (idx != -1) {
+            qDebug().noquote() << "emit gotPassword()";
+            emit gotPassword(idx);
+        }
+        break;
+    }
+    case '3':
+        if (handleNetConfigResponse(payload) == 0) {
+            qDebug().noquote() << "emit gotNetworkConfig()";
+            emit gotNetworkConfig();
+        }
+        break;
+    case '4':
+        if (handleAPsearchResponse(payload) == 0) {
+            qDebug().noquote() << "emit gotAPnetwork()";
+            emit gotAPnetwork();
+        }
+        break;
+    case '8':
+        if (handlePingResponse(payload) == 0) {
+            qDebug().noquote() << "emit gotPingRsp()";
+            emit gotPingRsp();
+        }
+        break;
+    case '9':
+        handleRestartResponse(payload);
+        break;
+    default:
+        qDebug().noquote() << "Unknown ZVR class type:" << zvrClass;
+        break;
+    }
+}
+
+// ---------------------------------------------------------------- reply handlers
+
+int ZVRUtils::findReplyCamera(const QByteArray &payload, const char *handler) const
+{
+    const int m = payload.indexOf("M=");
+    if (m < 0) {
+        qDebug().noquote() << QString::fromLatin1(handler) + QStringLiteral(", bad password msg.");
+        return -1;
+    }
+    const QString replyMac = QString::fromUtf8(payload.mid(m + 2, 17));
+    qDebug().noquote() << QString::fromLatin1(handler) + QStringLiteral(", ")
+                              + QLatin1Char('"') + QString::fromUtf8(maskSecrets(payload))
+                              + QLatin1Char('"');
+    for (int i = 0; i < IPCameraList.size(); ++i)
+        if (IPCameraList.at(i).mac == replyMac)
+            return i;
+    return -1;
+}
+
+int ZVRUtils::handleScanResponse(QByteArray payload, QString dstMac)
+{
+    const IPCamera record(payload, dstMac);
+    qDebug().noquote() << ('"' + maskSecrets(payload) + '"');
+
+    if (record.ip == QLatin1String("192.168.0.20"))
+        defaultIpSeen = true;
+
+    for (int i = 0; i < IPCameraList.size(); ++i) {
+        if (IPCameraList.at(i).mac == record.mac) {
+            qDebug().noquote() << "duplicate Mac address, just update the information!";
+            IPCameraList[i].updateScanInfo(record);
+            return i;
+        }
+    }
+
+    bool refused = false;
+    if (record.mac == broadcastMac || record.mac.isEmpty()) {
+        qDebug().noquote() << "handleScanResponse:: MAC_Addr =" << record.mac;
+        refused = true;
+    }
+    if (supportType != QLatin1String("ALL") && supportType != QString::fromUtf8(record.model)) {
+        qDebug().noquote() << "unsupport device!";
+        refused = true;
+    }
+    if (!refused) {
+        IPCameraList.append(record);
+        const int idx = int(IPCameraList.size()) - 1;
+        if (broadcastScan)
+            ZVRGetPassword(idx);
+        return idx;
+    }
+    qDebug().noquote() << "not a new device!";
+    return -1;
+}
+
+int ZVRUtils::handlePasswordResponse(QByteArray payload)
+{
+    const int idx = findReplyCamera(payload, "ZVRUtils::handlePasswordResponse");
+    if (idx < 0)
+        return -1;
+    IPCamera &camera = IPCameraList[idx];
+    camera.cmdState = cmdStatePasswordSeen;
+    camera.setPassword(payload);
+    return idx;
+}
+
+int ZVRUtils::handleNetConfigResponse(QByteArray payload)
+{
+    const int idx = findReplyCamera(payload, "ZVRUtils::handleNetConfigResponse");
+    if (idx < 0)
+        return -1;
+    IPCamera &camera = IPCameraList[idx];
+    camera.cmdState = cmdStateIdle;
+    camera.net.setNetworkConfig(payload);
+    qDebug().noquote() << "get network parameter:" << ('"' + camera.net.Static_IP + '"');
+    return 0;
+}
+
+int ZVRUtils::handleAPsearchResponse(QByteArray payload)
+{
+    const int idx = findReplyCamera(payload, "ZVRUtils::handleAPsearchResponse");
+    if (idx < 0)
+        return -1;
+    IPCamera &camera = IPCameraList[idx];
+    if (camera.cmdState != cmdStateAPSearch) {
+        qDebug().noquote() << "I don't send AP search cmd:" << camera.cmdState;
+        return -1;
+    }
+    camera.cmdState = cmdStateIdle;
+    camera.apReplies += 1;
+    camera.aps.setAPConfig(payload);
+    return 0;
+}
+
+int ZVRUtils::handlePingResponse(QByteArray payload)
+{
+    const int idx = findReplyCamera(payload, "ZVRUtils::handlePingResponse");
+    if (idx < 0)
+        return -1;
+    IPCamera &camera = IPCameraList[idx];
+    camera.cmdState = cmdStateIdle;
+    camera.getPingResult(payload);
+    return 0;
+}
+
+int ZVRUtils::handleRestartResponse(QByteArray payload)
+{
+    const int idx = findReplyCamera(payload, "ZVRUtils::handleRestartResponse");
+    if (idx < 0)
+        return -1;
+    IPCameraList[idx].cmdState = cmdStateIdle;
+    return 0;
+}

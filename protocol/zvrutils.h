@@ -1,0 +1,131 @@
+#ifndef CAMGUIDE_ZVRUTILS_H
+#define CAMGUIDE_ZVRUTILS_H
+
+#include <QAbstractSocket>
+#include <QByteArray>
+#include <QDateTime>
+#include <QHostAddress>
+#include <QLocale>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QUdpSocket>
+
+class IPCamera;
+
+// The ZVR protocol engine: one command per thing the pages ask of a camera,
+// and the reader that files the cameras' replies into IPCameraList.
+class ZVRUtils : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum : quint16 { zvrPort = 5978 };
+    // The scrambled payload never exceeds this, in either direction.
+    enum { maxPayload = 1500 };
+
+    ZVRUtils();
+    ~ZVRUtils() override;
+
+    bool bindPort(int port);
+
+    // Where commands go; the broadcast address and the protocol port unless
+    // a test points the engine at a loopback peer.
+    void setCommandTarget(const QHostAddress &address, quint16 port);
+    QHostAddress commandAddress() const { return targetAddress; }
+    quint16 commandPort() const { return targetPort; }
+
+    void ZVRScanDevice(QString srcMac, QString d, QString dstMac);
+    void ZVRGetPassword(int idx);
+    void ZVRSetPassword(int idx, QString password, QString registered);
+    void ZVRSyncTime(int idx);
+    void ZVRGetNetworkSetup(int idx);
+    void ZVRSetNetworkSetup(int idx, QByteArray setup);
+    void ZVRGetAPSearch(int idx);
+    void ZVRPingDevice(int idx);
+    void ZVRRestartHttpSrv(int idx, QByteArray what);
+
+    void composeZVRMessage(QByteArray zvrClass, QString srcMac, QString dstMac,
+                           QHostAddress addr, QString d, QByteArray pading);
+
+    static QByteArray encrypt(const QByteArray &plain);
+    static QByteArray decrypt(const QByteArray &scrambled);
+
+    // The whole datagram of a command, or an empty array when its scrambled
+    // payload would exceed maxPayload.
+    static QByteArray composeDatagram(const QByteArray &zvrClass, const QString &srcMac,
+                                      const QString &dstMac, const QString &d,
+                                      const QByteArray &pading);
+    // The six bytes of an address text; a missing or bad pair gives 0.
+    static QByteArray macBytes(const QString &macText);
+    // Lower-case "xx:xx:xx:xx:xx:xx" text of six address bytes.
+    static QString macText(const QByteArray &bytes);
+
+    struct SplitPayload
+    {
+        QByteArray zvrClass;  // empty when the plain text ends before it
+        QByteArray payload;   // begins with the class digit
+    };
+    static SplitPayload splitPlain(const QByteArray &plain);
+
+    // A payload as it may appear in the log: passwords and keys masked.
+    static QByteArray maskSecrets(const QByteArray &payload);
+
+    static QByteArray timeItem(QLocale::Country country, const QDateTime &localTime);
+
+    static const QByteArray restartHttpServer;
+    static const QByteArray restartNetwork;
+    static const QString broadcastMac;
+
+    bool defaultIpSeen = false;
+    bool broadcastScan = false;
+    QUdpSocket sendSocket;
+    QUdpSocket recvSocket;
+
+signals:
+    void foundDevice(int idx);
+    void gotPassword(int idx);
+    void gotNetworkConfig();
+    void gotAPnetwork();
+    void gotPingRsp();
+
+public slots:
+    void handleZVRresponse();
+    void handleSocketError(QAbstractSocket::SocketError socketError);
+
+public:
+    // Reply handlers; the payload begins with the class digit.
+    int handleScanResponse(QByteArray payload, QString dstMac);
+    int handlePasswordResponse(QByteArray payload);
+    int handleNetConfigResponse(QByteArray payload);
+    int handleAPsearchResponse(QByteArray payload);
+    int handlePingResponse(QByteArray payload);
+    int handleRestartResponse(QByteArray payload);
+
+    // Filter, descramble, split and dispatch one datagram as it came off
+    // the receive socket.
+    void handleDatagram(const QByteArray &datagram);
+
+private:
+    // The listed camera a command is for; nullptr (and a log line) when
+    // the index is outside the list.
+    IPCamera *cameraAt(int idx, const char *command);
+    // newState: the command state written before sending, -1 to keep it.
+    void sendToCamera(int idx, const char *command, const QByteArray &zvrClass,
+                      const QByteArray &pading, int newState);
+    int findReplyCamera(const QByteArray &payload, const char *handler) const;
+    void dispatch(const QByteArray &zvrClass, const QByteArray &payload,
+                  const QString &dstMac);
+
+    QHostAddress targetAddress;
+    quint16 targetPort = zvrPort;
+};
+
+// The one protocol engine, created by the start-up.
+extern ZVRUtils *zvrTools;
+// The camera model this copy serves, or "ALL".
+extern QString supportType;
+// Hardware address texts of the computer's interfaces.
+extern QStringList host_mac_str;
+
+#endif
