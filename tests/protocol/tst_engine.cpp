@@ -1,0 +1,361 @@
+// The engine's commands and reply handlers, with commands captured on a
+// loopback socket instead of being broadcast.
+#include "protocol/ipcamera.h"
+#include "protocol/portal.h"
+#include "protocol/zvrutils.h"
+
+#include <QNetworkDatagram>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUdpSocket>
+
+namespace {
+
+const QString hostMac = QStringLiteral("00:1A:2B:3C:4D:5E");
+const QString hostMacLower = QStringLiteral("00:1a:2b:3c:4d:5e");
+
+QByteArray withBody(const QByteArray &body)
+{
+    return QByteArray::number(body.size()) + ',' + body;
+}
+
+QByteArray reply(const QByteArray &body, const QString &dst = hostMacLower)
+{
+    const QByteArray payload = ZVRUtils::encrypt(withBody(body));
+    QByteArray d;
+    d.append(char(payload.size() >> 8)).append(char(payload.size() & 0xff));
+    d.append(ZVRUtils::macBytes(dst)).append(QByteArray(6, '\x11')).append(payload);
+    return d;
+}
+
+struct Sent
+{
+    QByteArray dst, src, plain;
+};
+
+}  // namespace
+
+class TstEngine : public QObject
+{
+    Q_OBJECT
+
+private:
+    ZVRUtils *engine = nullptr;
+    QUdpSocket *capture = nullptr;
+
+    // Every command the engine sent since the last call.
+    QList<Sent> sent()
+    {
+        QList<Sent> out;
+        QTest::qWait(1);
+        for (int round = 0; round < 50 && !capture->hasPendingDatagrams(); ++round)
+            if (!capture->waitForReadyRead(5))
+                break;
+        while (capture->hasPendingDatagrams()) {
+            const QByteArray d = capture->receiveDatagram().data();
+            out.append({d.mid(2, 6), d.mid(8, 6), ZVRUtils::decrypt(d.mid(14))});
+        }
+        return out;
+    }
+
+    // The one camera of most tests, listed as a broadcast scan would list it.
+    void listCamera(const QByteArray &mac = "00:aa:bb:cc:dd:ee", const QByteArray &model = "KSM-271E")
+    {
+        engine->handleDatagram(reply("1;M=" + mac + ";D=" + model + ";I=10.0.0.5"));
+    }
+
+private slots:
+    void init()
+    {
+        IPCameraList.clear();
+        host_mac_str = {hostMac};
+        supportType = QStringLiteral("ALL");
+        engine = new ZVRUtils;
+        capture = new QUdpSocket;
+        QVERIFY(capture->bind(QHostAddress::LocalHost, 0));
+        engine->setCommandTarget(QHostAddress::LocalHost, capture->localPort());
+    }
+
+    void cleanup()
+    {
+        delete capture;
+        delete engine;
+    }
+
+    void defaultsTargetTheBroadcastAddress()
+    {
+        ZVRUtils fresh;
+        QCOMPARE(fresh.commandAddress(), QHostAddress(QHostAddress::Broadcast));
+        QCOMPARE(fresh.commandPort(), quint16(5978));
+        QVERIFY(!fresh.defaultIpSeen);
+        QVERIFY(!fresh.broadcastScan);
+    }
+
+    void broadcastScan()
+    {
+        engine->ZVRScanDevice(hostMac, QStringLiteral("ALL"), ZVRUtils::broadcastMac);
+        QVERIFY(engine->broadcastScan);
+        const QList<Sent> s = sent();
+        QCOMPARE(s.size(), 1);
+        QCOMPARE(s.at(0).plain, QByteArray("27,1;M=FF:FF:FF:FF:FF:FF;D=ALL"));
+        QCOMPARE(s.at(0).dst, QByteArray::fromHex("FFFFFFFFFFFF"));
+        QCOMPARE(s.at(0).src, QByteArray::fromHex("001A2B3C4D5E"));
+
+        engine->ZVRScanDevice(hostMacLower, QStringLiteral("ALL"), QStringLiteral("00:aa:bb:cc:dd:ee"));
+        QVERIFY(!engine->broadcastScan);
+        QCOMPARE(sent().size(), 1);
+    }
+
+    void newCameraIsAskedForItsInfoRecord()
+    {
+        engine->ZVRScanDevice(hostMac, QStringLiteral("ALL"), ZVRUtils::broadcastMac);
+        sent();
+        QSignalSpy found(engine, &ZVRUtils::foundDevice);
+        listCamera();
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.at(0).at(0).toInt(), 0);
+        QCOMPARE(IPCameraList.size(), 1);
+        QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStatePassword));
+        QCOMPARE(IPCameraList.at(0).hostMac, hostMacLower);
+        QList<Sent> s = sent();
+        QCOMPARE(s.size(), 1);
+        QCOMPARE(s.at(0).plain, withBody("2;M=00:aa:bb:cc:dd:ee;D=KSM-271E"));
+        QCOMPARE(s.at(0).src, QByteArray::fromHex("001A2B3C4D5E"));
+        QCOMPARE(s.at(0).dst, QByteArray::fromHex("00aabbccddee"));
+
+        // The same camera again: refreshed, announced, not asked again.
+        engine->handleDatagram(reply("1;M=00:aa:bb:cc:dd:ee;D=KSM-271E;I=10.0.0.6"));
+        QCOMPARE(found.size(), 2);
+        QCOMPARE(found.at(1).at(0).toInt(), 0);
+        QCOMPARE(IPCameraList.size(), 1);
+        QCOMPARE(IPCameraList.at(0).ip, QStringLiteral("10.0.0.6"));
+        QCOMPARE(sent().size(), 0);
+    }
+
+    void scanToOneCameraAsksNothing()
+    {
+        engine->ZVRScanDevice(hostMac, QStringLiteral("ALL"), QStringLiteral("00:aa:bb:cc:dd:ee"));
+        sent();
+        listCamera();
+        QCOMPARE(IPCameraList.size(), 1);
+        QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStateIdle));
+        QCOMPARE(sent().size(), 0);
+    }
+
+    void refusedScanReplies_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("other model") << "KSM-271E" << QByteArray("1;M=00:aa:bb:cc:dd:ee;D=KSM-273E")
+                                     << "unsupport device!";
+        QTest::newRow("broadcast address") << "ALL" << QByteArray("1;M=FF:FF:FF:FF:FF:FF;D=X")
+                                           << "handleScanResponse:: MAC_Addr = FF:FF:FF:FF:FF:FF";
+        QTest::newRow("no address") << "ALL" << QByteArray("1;D=X;I=1.2.3.4") << "handleScanResponse:: MAC_Addr = ";
+        QTest::newRow("empty address") << "ALL" << QByteArray("1;M=;D=X") << "handleScanResponse:: MAC_Addr = ";
+    }
+    void refusedScanReplies()
+    {
+        QFETCH(QString, type);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, reason);
+        supportType = type;
+        QSignalSpy found(engine, &ZVRUtils::foundDevice);
+        QTest::ignoreMessage(QtDebugMsg, reason.toUtf8().constData());
+        QTest::ignoreMessage(QtDebugMsg, "not a new device!");
+        engine->handleDatagram(reply(body));
+        QCOMPARE(found.size(), 0);
+        QVERIFY(IPCameraList.isEmpty());
+    }
+
+    void modelFilterIsExact()
+    {
+        supportType = QStringLiteral("KSM-271E");
+        listCamera("00:aa:bb:cc:dd:01", "KSM-271E");
+        listCamera("00:aa:bb:cc:dd:02", "ksm-271e");
+        listCamera("00:aa:bb:cc:dd:03", "ALL");
+        QCOMPARE(IPCameraList.size(), 1);
+    }
+
+    void defaultAddressIsNoticedEvenWhenRefused()
+    {
+        supportType = QStringLiteral("KSM-271E");
+        engine->handleDatagram(reply("1;M=00:aa:bb:cc:dd:ee;D=OTHER;I=192.168.0.20"));
+        QVERIFY(IPCameraList.isEmpty());
+        QVERIFY(engine->defaultIpSeen);
+    }
+
+    void infoRecordMatchesByExactAddress()
+    {
+        listCamera();
+        QSignalSpy got(engine, &ZVRUtils::gotPassword);
+        engine->handleDatagram(reply("2;M=00:AA:BB:CC:DD:EE;D=KSM-271E;P=" + QByteArray("x").toBase64()));
+        QCOMPARE(got.size(), 0);
+        QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStateIdle));
+
+        engine->handleDatagram(reply("2;M=00:aa:bb:cc:dd:ee;D=KSM-271E;P=" + QByteArray("abc123").toBase64()));
+        QCOMPARE(got.size(), 1);
+        QCOMPARE(got.at(0).at(0).toInt(), 0);
+        QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStatePasswordSeen));
+        QCOMPARE(IPCameraList.at(0).password, QByteArray("abc123"));
+
+        QTest::ignoreMessage(QtDebugMsg, "ZVRUtils::handlePasswordResponse, bad password msg.");
+        engine->handleDatagram(reply("2;D=KSM-271E"));
+        QCOMPARE(got.size(), 1);
+    }
+
+    void repliesOfEachClass()
+    {
+        listCamera();
+        QSignalSpy net(engine, &ZVRUtils::gotNetworkConfig);
+        QSignalSpy ping(engine, &ZVRUtils::gotPingRsp);
+
+        engine->ZVRGetNetworkSetup(0);
+        QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStateNetConfig));
+        engine->handleDatagram(reply("3;M=00:aa:bb:cc:dd:ee;D=KSM-271E;0=0;1=10.0.0.7"));
+        QCOMPARE(net.size(), 1);
+        QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStateIdle));
+        QCOMPARE(IPCameraList.at(0).net.Static_IP, QByteArray("10.0.0.7"));
+
+        engine->ZVRPingDevice(0);
+        QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStatePing));
+        engine->handleDatagram(reply("8;M=00:aa:bb:cc:dd:ee;D=KSM-271E;R=0"));
+        QCOMPARE(ping.size(), 1);
+        QCOMPARE(IPCameraList.at(0).pingOk, QByteArray("0"));
+        QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStateIdle));
+
+        engine->ZVRRestartHttpSrv(0, ZVRUtils::restartHttpServer);
+        QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStateRestart));
+        engine->handleDatagram(reply("9;M=00:aa:bb:cc:dd:ee;D=KSM-271E"));
+        QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStateIdle));
+
+        const QList<Sent> s = sent();
+        QCOMPARE(s.size(), 3);
+        QCOMPARE(s.at(0).plain, withBody("3;M=00:aa:bb:cc:dd:ee;D=KSM-271E"));
+        QCOMPARE(s.at(1).plain, withBody(QByteArray("8;M=00:aa:bb:cc:dd:ee;D=KSM-271E;C=4;U=") + portal::host));
+        QCOMPARE(s.at(2).plain, withBody("9;M=00:aa:bb:cc:dd:ee;D=KSM-271E;L=1"));
+    }
+
+    void wirelessSearchIsTakenOncePerCommand()
+    {
+        listCamera();
+        QSignalSpy ap(engine, &ZVRUtils::gotAPnetwork);
+        const QByteArray body = "4;M=00:aa:bb:cc:dd:ee;D=KSM-271E,a;b;" + QByteArray("Net").toBase64() + ";d;e;f;g";
+
+        QTest::ignoreMessage(QtDebugMsg, "I don't send AP search cmd: 0");
+        engine->handleDatagram(reply(body));
+        QCOMPARE(ap.size(), 0);
+        QCOMPARE(IPCameraList.at(0).aps.count, 0);
+
+        engine->ZVRGetAPSearch(0);
+        QCOMPARE(IPCameraList.at(0).apReplies, 0);
+        engine->handleDatagram(reply(body));
+        engine->handleDatagram(reply(body + ",more"));
+        QCOMPARE(ap.size(), 1);
+        QCOMPARE(IPCameraList.at(0).apReplies, 1);
+        QCOMPARE(IPCameraList.at(0).aps.count, 1);
+        QCOMPARE(IPCameraList.at(0).aps.getSSID(0), QByteArray("Net"));
+
+        engine->ZVRGetAPSearch(0);
+        QCOMPARE(IPCameraList.at(0).apReplies, 0);
+        engine->handleDatagram(reply(body + ",more"));
+        QCOMPARE(ap.size(), 2);
+        QCOMPARE(IPCameraList.at(0).aps.count, 2);
+    }
+
+    void setPasswordItems_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("flag");
+        QTest::addColumn<QByteArray>("items");
+        QTest::newRow("password only") << "abc123" << "" << QByteArray(";P=YWJjMTIz");
+        QTest::newRow("flag only") << "" << "1" << QByteArray(";G=1");
+        QTest::newRow("both") << "abc123" << "1" << QByteArray(";P=YWJjMTIz;G=1");
+        QTest::newRow("neither") << "" << "" << QByteArray();
+    }
+    void setPasswordItems()
+    {
+        QFETCH(QString, password);
+        QFETCH(QString, flag);
+        QFETCH(QByteArray, items);
+        listCamera();
+        engine->ZVRSetPassword(0, password, flag);
+        QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStatePassword));
+        const QList<Sent> s = sent();
+        QCOMPARE(s.size(), 1);
+        QCOMPARE(s.at(0).plain, withBody("2;M=00:aa:bb:cc:dd:ee;D=KSM-271E" + items));
+    }
+
+    void syncTime()
+    {
+        const QDateTime when(QDate(2012, 3, 9), QTime(14, 5, 7));
+        QCOMPARE(ZVRUtils::timeItem(QLocale::Country(82), when), QByteArray(";T=82-2012-03-09-14-05-07"));
+
+        listCamera();
+        IPCameraList[0].cmdState = cmdStatePasswordSeen;
+        engine->ZVRSyncTime(0);
+        QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStatePasswordSeen));
+        const QList<Sent> s = sent();
+        QCOMPARE(s.size(), 1);
+        QVERIFY(QRegularExpression("^\\d+,2;M=00:aa:bb:cc:dd:ee;D=KSM-271E;T=\\d+-\\d{4}(-\\d\\d){5}$")
+                    .match(QString::fromUtf8(s.at(0).plain)).hasMatch());
+    }
+
+    void networkSetupCarriesThePagePayload()
+    {
+        listCamera();
+        QTest::ignoreMessage(QtDebugMsg, "send network configure cmd.");
+        engine->ZVRSetNetworkSetup(0, ";0=1;6=0;9=0");
+        QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStateNetConfig));
+        QCOMPARE(sent().at(0).plain, withBody("3;M=00:aa:bb:cc:dd:ee;D=KSM-271E;0=1;6=0;9=0"));
+    }
+
+    void commandForAnUnlistedCameraIsIgnored()
+    {
+        listCamera();
+        QTest::ignoreMessage(QtDebugMsg, "ZVRGetPassword ignored: no camera at index 1");
+        engine->ZVRGetPassword(1);
+        QTest::ignoreMessage(QtDebugMsg, "ZVRSyncTime ignored: no camera at index -1");
+        engine->ZVRSyncTime(-1);
+        QCOMPARE(sent().size(), 0);
+    }
+
+    void unknownClass()
+    {
+        listCamera();
+        QTest::ignoreMessage(QtDebugMsg, "Unknown ZVR class type: 5");
+        engine->handleDatagram(reply("5;M=00:aa:bb:cc:dd:ee;D=KSM-271E"));
+        QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStateIdle));
+    }
+
+    // Two replies waiting together are both read, in order, and the queued
+    // signal of the first reaches its receiver before the second changes
+    // the record.
+    void pendingRepliesInOrder()
+    {
+        QVERIFY(engine->bindPort(0));
+        listCamera();
+        QList<QByteArray> seen;
+        connect(engine, &ZVRUtils::gotPassword, this,
+                [&seen](int idx) { seen.append(IPCameraList.at(idx).password); },
+                Qt::QueuedConnection);
+        QUdpSocket peer;
+        const quint16 port = engine->recvSocket.localPort();
+        peer.writeDatagram(reply("2;M=00:aa:bb:cc:dd:ee;P=" + QByteArray("first1").toBase64()),
+                           QHostAddress::LocalHost, port);
+        peer.writeDatagram(reply("2;M=00:aa:bb:cc:dd:ee;P=" + QByteArray("second2").toBase64()),
+                           QHostAddress::LocalHost, port);
+        QTRY_COMPARE_WITH_TIMEOUT(seen.size(), 2, 2000);
+        QCOMPARE(seen, (QList<QByteArray>{"first1", "second2"}));
+    }
+
+    void secondBindOfThePortFails()
+    {
+        QVERIFY(engine->bindPort(0));
+        ZVRUtils second;
+        QVERIFY(!second.bindPort(engine->recvSocket.localPort()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstEngine)
+#include "tst_engine.moc"
