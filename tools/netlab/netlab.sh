@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# A small network of its own for running the program against simulated
+# cameras: one network namespace for the computer, one for the cameras,
+# joined by a veth pair. Nothing here touches the default namespace's
+# network; everything made is removed on every exit path.
+#
+#   netlab.sh [options] -- COMMAND [ARGS...]
+#     --cameras FILE     camera description for camsim (required)
+#     --camsim PATH      the camsim program (default: build/tools/camsim/camsim)
+#     --log FILE         where camsim writes the commands it received
+#     --timeout SECONDS  bound of the whole run (default 300)
+#
+# COMMAND runs in the computer's namespace, as the invoking user's root, with
+# NETLAB_PC_NS, NETLAB_CAM_NS, NETLAB_PC_MAC, NETLAB_PC_IP, NETLAB_CAM_IP and
+# NETLAB_CAM_LOG in its environment. The exit status is COMMAND's; 77 means
+# the lab could not be made here (not root, no namespaces).
+set -uo pipefail
+
+top=$(cd "$(dirname "$0")/../.." && pwd)
+cameras=""
+camsim="$top/build/tools/camsim/camsim"
+log=""
+timeout_s=300
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --cameras) cameras=$2; shift 2 ;;
+        --camsim) camsim=$2; shift 2 ;;
+        --log) log=$2; shift 2 ;;
+        --timeout) timeout_s=$2; shift 2 ;;
+        --) shift; break ;;
+        *) echo "netlab: unknown option $1" >&2; exit 2 ;;
+    esac
+done
+[ $# -gt 0 ] || { echo "netlab: no command given" >&2; exit 2; }
+[ -n "$cameras" ] || { echo "netlab: --cameras is required" >&2; exit 2; }
+[ -x "$camsim" ] || { echo "netlab: camsim not found at $camsim (build first)" >&2; exit 2; }
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "netlab: SKIP: network namespaces need root" >&2
+    exit 77
+fi
+if ! command -v ip >/dev/null; then
+    echo "netlab: SKIP: iproute2 (ip) is not installed" >&2
+    exit 77
+fi
+
+id=$(( $$ % 100000 ))
+pc_ns="camguide-pc-$id"
+cam_ns="camguide-cam-$id"
+pc_if="cgp$id"
+cam_if="cgc$id"
+pc_mac="02:00:00:00:00:01"
+pc_ip="10.77.0.1"
+cam_ip="10.77.0.2"
+[ -n "$log" ] || log=$(mktemp /tmp/netlab-commands.XXXXXX.jsonl)
+camsim_pid=""
+camsim_out=$(mktemp /tmp/netlab-camsim.XXXXXX.log)
+
+cleanup() {
+    if [ -n "$camsim_pid" ]; then
+        kill "$camsim_pid" 2>/dev/null
+        for _ in $(seq 50); do kill -0 "$camsim_pid" 2>/dev/null || break; sleep 0.1; done
+        kill -9 "$camsim_pid" 2>/dev/null
+    fi
+    # Processes left in the namespaces (a program the command started).
+    for ns in "$pc_ns" "$cam_ns"; do
+        pids=$(ip netns pids "$ns" 2>/dev/null)
+        [ -n "$pids" ] && kill -9 $pids 2>/dev/null
+        ip netns del "$ns" 2>/dev/null
+    done
+    rm -f "$camsim_out"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+if ! ip netns add "$pc_ns" 2>/dev/null || ! ip netns add "$cam_ns" 2>/dev/null; then
+    echo "netlab: SKIP: cannot make network namespaces here" >&2
+    exit 77
+fi
+set -e
+ip -n "$pc_ns" link add "$pc_if" type veth peer name "$cam_if"
+ip -n "$pc_ns" link set "$cam_if" netns "$cam_ns"
+ip -n "$pc_ns" link set dev "$pc_if" address "$pc_mac"
+ip -n "$pc_ns" addr add "$pc_ip/24" dev "$pc_if"
+ip -n "$cam_ns" addr add "$cam_ip/24" dev "$cam_if"
+for ns in "$pc_ns" "$cam_ns"; do ip -n "$ns" link set lo up; done
+ip -n "$pc_ns" link set "$pc_if" up
+ip -n "$cam_ns" link set "$cam_if" up
+# 255.255.255.255 is only routable with a default route.
+ip -n "$pc_ns" route add default dev "$pc_if"
+ip -n "$cam_ns" route add default dev "$cam_if"
+set +e
+
+: > "$log"
+ip netns exec "$cam_ns" "$camsim" --config "$cameras" --log "$log" >"$camsim_out" 2>&1 &
+camsim_pid=$!
+for _ in $(seq 100); do
+    grep -q -i listening "$camsim_out" && break
+    kill -0 "$camsim_pid" 2>/dev/null || break
+    sleep 0.05
+done
+if ! grep -q -i listening "$camsim_out"; then
+    echo "netlab: camsim did not start:" >&2
+    cat "$camsim_out" >&2
+    exit 1
+fi
+
+NETLAB_PC_NS=$pc_ns NETLAB_CAM_NS=$cam_ns NETLAB_PC_MAC=$pc_mac NETLAB_PC_IP=$pc_ip \
+NETLAB_CAM_IP=$cam_ip NETLAB_CAM_LOG=$log \
+    timeout --kill-after=5 "$timeout_s" ip netns exec "$pc_ns" "$@"
+status=$?
+[ $status -eq 124 ] && echo "netlab: the command ran out of time (${timeout_s}s)" >&2
+exit $status
