@@ -22,12 +22,13 @@ QList<CameraItem> cameraItems(const QByteArray &payload)
     QList<CameraItem> items;
     const QList<QByteArray> parts = payload.split(';');
     for (const QByteArray &part : parts) {
-        if (!part.contains('='))
+        const qsizetype eq = part.indexOf('=');
+        if (eq < 0)
             continue;
-        const QList<QByteArray> pieces = part.split('=');
+        const qsizetype end = part.indexOf('=', eq + 1);
         CameraItem item;
-        item.key = pieces.at(0).isEmpty() ? 0 : pieces.at(0).at(0);
-        item.value = pieces.at(1);
+        item.key = eq == 0 ? 0 : part.at(0);
+        item.value = part.mid(eq + 1, end < 0 ? -1 : end - eq - 1);
         items.append(item);
     }
     return items;

@@ -98,6 +98,7 @@ void CameraSimulator::configure(const SimConfig &config)
     for (const SimCamera &c : config.cameras)
         addCamera(c);
     replyPort = quint16(config.replyPort);
+    replyAddress = QHostAddress();
     if (!config.replyAddress.isEmpty())
         setReplyAddress(QHostAddress(config.replyAddress));
     paceChunk = config.paceChunk;
@@ -167,7 +168,8 @@ void CameraSimulator::close()
     socket.close();
 }
 
-QList<CommandRecord> CameraSimulator::commandsFor(const QString &mac, const QByteArray &zvrClass) const
+QList<CommandRecord> CameraSimulator::commandsFor(const QString &mac,
+                                                  const QByteArray &zvrClass) const
 {
     QList<CommandRecord> out;
     const QString m = mac.toLower();
@@ -195,10 +197,12 @@ void CameraSimulator::reject(const QString &reason, const QHostAddress &from, qu
     emit datagramRejected(reason);
 }
 
-void CameraSimulator::handleDatagram(const QByteArray &datagram, const QHostAddress &from, quint16 fromPort)
+void CameraSimulator::handleDatagram(const QByteArray &datagram, const QHostAddress &from,
+                                     quint16 fromPort)
 {
     if (datagram.size() < 14)
-        return reject(QStringLiteral("%1 bytes, shorter than the header").arg(datagram.size()), from, fromPort);
+        return reject(QStringLiteral("%1 bytes, shorter than the header").arg(datagram.size()),
+                      from, fromPort);
     const int payloadLength = (uchar(datagram.at(0)) << 8) | uchar(datagram.at(1));
     const QByteArray srcBytes = datagram.mid(8, 6);
     CommandRecord cmd;
@@ -230,7 +234,8 @@ void CameraSimulator::handleDatagram(const QByteArray &datagram, const QHostAddr
     for (qsizetype i = 0; lengthOk && i < comma; ++i)
         lengthOk = cmd.plain.at(i) >= '0' && cmd.plain.at(i) <= '9';
     if (!lengthOk || (comma > 1 && cmd.plain.at(0) == '0'))
-        return reject(QStringLiteral("no body length before a comma: \"%1\"").arg(QString::fromUtf8(cmd.plain.left(16))),
+        return reject(QStringLiteral("no body length before a comma: \"%1\"")
+                          .arg(QString::fromUtf8(cmd.plain.left(16))),
                       from, fromPort);
     const QByteArray body = cmd.plain.mid(comma + 1);
     if (cmd.plain.left(comma).toInt() != body.size())
@@ -241,20 +246,24 @@ void CameraSimulator::handleDatagram(const QByteArray &datagram, const QHostAddr
 
     const QList<QByteArray> parts = body.split(';');
     if (parts.at(0).size() != 1 || parts.at(0).at(0) < '0' || parts.at(0).at(0) > '9')
-        return reject(QStringLiteral("no class digit: \"%1\"").arg(QString::fromUtf8(body.left(16))), from, fromPort);
+        return reject(
+            QStringLiteral("no class digit: \"%1\"").arg(QString::fromUtf8(body.left(16))), from,
+            fromPort);
     cmd.zvrClass = parts.at(0);
     for (int i = 1; i < parts.size(); ++i) {
         const qsizetype eq = parts.at(i).indexOf('=');
         if (eq < 1)
-            return reject(QStringLiteral("item without key: \"%1\"").arg(QString::fromUtf8(parts.at(i))), from,
-                          fromPort);
+            return reject(
+                QStringLiteral("item without key: \"%1\"").arg(QString::fromUtf8(parts.at(i))),
+                from, fromPort);
         cmd.items.append({parts.at(i).left(eq), parts.at(i).mid(eq + 1)});
     }
     if (cmd.items.size() < 2 || cmd.items.at(0).first != "M" || cmd.items.at(1).first != "D")
         return reject(QStringLiteral("a command begins with its M and D items"), from, fromPort);
     cmd.camera = normalizedMac(QString::fromUtf8(cmd.items.at(0).second));
     if (cmd.camera.isEmpty())
-        return reject(QStringLiteral("M item is no address: \"%1\"").arg(QString::fromUtf8(cmd.items.at(0).second)),
+        return reject(QStringLiteral("M item is no address: \"%1\"")
+                          .arg(QString::fromUtf8(cmd.items.at(0).second)),
                       from, fromPort);
 
     const QHostAddress to = replyAddress.isNull() ? from : replyAddress;
@@ -270,7 +279,8 @@ void CameraSimulator::handleDatagram(const QByteArray &datagram, const QHostAddr
                 ++cmd.answers;
             }
         } else {
-            qCWarning(lcCamsim).noquote() << "class" << cmd.zvrClass << "sent to every camera; none acts on it";
+            qCWarning(lcCamsim).noquote()
+                << "class" << cmd.zvrClass << "sent to every camera; none acts on it";
         }
         record(cmd);
         return;
@@ -297,15 +307,16 @@ bool CameraSimulator::apply(SimCamera &camera, const CommandRecord &cmd)
 {
     switch (cmd.zvrClass.at(0)) {
     case '1':
-    case '4':
-        return true;
+    case '4': return true;
     case '2':
         for (int i = 2; i < cmd.items.size(); ++i) {
             const auto &[key, value] = cmd.items.at(i);
             if (key == "P") {
-                const auto decoded = QByteArray::fromBase64Encoding(value, QByteArray::AbortOnBase64DecodingErrors);
+                const auto decoded = QByteArray::fromBase64Encoding(
+                    value, QByteArray::AbortOnBase64DecodingErrors);
                 if (!decoded)
-                    qCWarning(lcCamsim).noquote() << camera.mac << "password item is no base64:" << value;
+                    qCWarning(lcCamsim).noquote()
+                        << camera.mac << "password item is no base64:" << value;
                 camera.password = QByteArray::fromBase64(value);
             } else if (key == "G") {
                 if (value != "0" && value != "1")
@@ -328,15 +339,16 @@ bool CameraSimulator::apply(SimCamera &camera, const CommandRecord &cmd)
             if (ok && k >= 0 && QByteArray::number(k) == key)
                 setup.insert(k, value);
             else
-                qCWarning(lcCamsim).noquote() << camera.mac << "network setup item without a number:" << key;
+                qCWarning(lcCamsim).noquote()
+                    << camera.mac << "network setup item without a number:" << key;
         }
         if (!setup.isEmpty())
             camera.applySetup(setup);
         return true;
     }
     case '8':
-        qCDebug(lcCamsim).noquote() << camera.mac << "checks the Internet against" << cmd.item("U") << "->"
-                                    << camera.internet;
+        qCDebug(lcCamsim).noquote() << camera.mac << "checks the Internet against" << cmd.item("U")
+                                    << "->" << camera.internet;
         return true;
     case '9':
         if (cmd.item("L") == "1")
@@ -344,14 +356,14 @@ bool CameraSimulator::apply(SimCamera &camera, const CommandRecord &cmd)
         if (cmd.item("N") == "1")
             ++camera.networkRestarts;
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
 QByteArray CameraSimulator::replyBody(const SimCamera &camera, char zvrClass)
 {
-    QByteArray body = QByteArray(1, zvrClass) + item("M", camera.mac.toLatin1()) + item("D", camera.model);
+    QByteArray body
+        = QByteArray(1, zvrClass) + item("M", camera.mac.toLatin1()) + item("D", camera.model);
     switch (zvrClass) {
     case '1':
         body += item("N", camera.name.toBase64()) + item("I", camera.ip.toUtf8())
@@ -373,11 +385,8 @@ QByteArray CameraSimulator::replyBody(const SimCamera &camera, char zvrClass)
         for (const WifiNetwork &w : camera.wifi)
             body += ',' + w.record();
         break;
-    case '8':
-        body += item("R", camera.internet);
-        break;
-    default:
-        break;
+    case '8': body += item("R", camera.internet); break;
+    default: break;
     }
     return body;
 }
@@ -396,14 +405,15 @@ QByteArray CameraSimulator::replyDatagram(const QByteArray &dstMacBytes, const S
     return d;
 }
 
-void CameraSimulator::answer(const SimCamera &camera, const CommandRecord &cmd, const QByteArray &srcMacBytes,
-                             const QHostAddress &to, quint16 toPort)
+void CameraSimulator::answer(const SimCamera &camera, const CommandRecord &cmd,
+                             const QByteArray &srcMacBytes, const QHostAddress &to, quint16 toPort)
 {
     const QByteArray body = cmd.reply.isEmpty() ? replyBody(camera, cmd.zvrClass.at(0)) : cmd.reply;
     const Outgoing out{replyDatagram(srcMacBytes, camera, body), to, toPort};
     if (out.datagram.size() - 14 > ZVRUtils::maxPayload)
-        qCWarning(lcCamsim).noquote() << camera.mac << "reply of class" << cmd.zvrClass << "scrambles to"
-                                      << out.datagram.size() - 14 << "bytes, more than a reader takes";
+        qCWarning(lcCamsim).noquote()
+            << camera.mac << "reply of class" << cmd.zvrClass << "scrambles to"
+            << out.datagram.size() - 14 << "bytes, more than a reader takes";
     if (camera.replyDelayMs > 0) {
         QTimer::singleShot(camera.replyDelayMs, this, [this, out] {
             if (paceChunk > 0) {
@@ -439,15 +449,15 @@ void CameraSimulator::send(const Outgoing &out)
         ++sent;
     } else {
         ++sendFailures;
-        qCWarning(lcCamsim).noquote() << "reply to" << out.to.toString() << out.port
-                                      << "not sent:" << socket.errorString();
+        qCWarning(lcCamsim).noquote()
+            << "reply to" << out.to.toString() << out.port << "not sent:" << socket.errorString();
     }
 }
 
 void CameraSimulator::record(CommandRecord &cmd)
 {
-    qCDebug(lcCamsim).noquote() << cmd.camera << "class" << cmd.zvrClass << QString::fromUtf8(cmd.plain)
-                                << "answers" << cmd.answers;
+    qCDebug(lcCamsim).noquote() << cmd.camera << "class" << cmd.zvrClass
+                                << QString::fromUtf8(cmd.plain) << "answers" << cmd.answers;
     if (logFile.isOpen()) {
         logFile.write(QJsonDocument(cmd.toJson()).toJson(QJsonDocument::Compact) + '\n');
         logFile.flush();

@@ -25,13 +25,13 @@ struct CommandRecord
     QDateTime time;  // UTC
     QString camera;  // the M item in lower case
     QByteArray zvrClass;
-    QByteArray plain;  // the whole plain payload, nothing masked
+    QByteArray plain;                            // the whole plain payload, nothing masked
     QList<QPair<QByteArray, QByteArray>> items;  // after the class digit, in order
-    QString srcMac;  // header addresses
+    QString srcMac;                              // header addresses
     QString dstMac;
     QHostAddress from;
     quint16 fromPort = 0;
-    int answers = 0;  // replies sent or scheduled for it
+    int answers = 0;   // replies sent or scheduled for it
     QByteArray reply;  // plain reply of a single camera; empty when none
 
     bool hasItem(const QByteArray &key) const;
@@ -73,10 +73,11 @@ public:
     QString errorString() const { return lastError; }
 
     const QList<CommandRecord> &commands() const { return log; }
-    QList<CommandRecord> commandsFor(const QString &mac, const QByteArray &zvrClass = QByteArray()) const;
+    QList<CommandRecord> commandsFor(const QString &mac,
+                                     const QByteArray &zvrClass = QByteArray()) const;
     void clearCommands() { log.clear(); }
 
-    int ignoredCount() const { return ignored; }  // own or foreign datagrams
+    int ignoredCount() const { return ignored; }    // own or foreign datagrams
     int rejectedCount() const { return rejected; }  // datagrams that do not parse
     int repliesSent() const { return sent; }
     int sendErrors() const { return sendFailures; }

@@ -47,26 +47,34 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("camsim"));
 
     QCommandLineParser cli;
-    cli.setApplicationDescription(QStringLiteral("Simulated cameras answering ZVR commands over UDP."));
+    cli.setApplicationDescription(
+        QStringLiteral("Simulated cameras answering ZVR commands over UDP."));
     cli.addHelpOption();
-    const QCommandLineOption configOpt(QStringLiteral("config"), QStringLiteral("Cameras to simulate (JSON)."),
+    const QCommandLineOption configOpt(QStringLiteral("config"),
+                                       QStringLiteral("Cameras to simulate (JSON)."),
                                        QStringLiteral("file"));
-    const QCommandLineOption logOpt(QStringLiteral("log"), QStringLiteral("Append every command as a JSON line."),
+    const QCommandLineOption logOpt(QStringLiteral("log"),
+                                    QStringLiteral("Append every command as a JSON line."),
                                     QStringLiteral("file"));
-    const QCommandLineOption bindOpt(QStringLiteral("bind"), QStringLiteral("Address to listen on (0.0.0.0)."),
+    const QCommandLineOption bindOpt(QStringLiteral("bind"),
+                                     QStringLiteral("Address to listen on (0.0.0.0)."),
                                      QStringLiteral("address"));
-    const QCommandLineOption portOpt(QStringLiteral("port"), QStringLiteral("UDP port to listen on (5978, 0 = any)."),
+    const QCommandLineOption portOpt(QStringLiteral("port"),
+                                     QStringLiteral("UDP port to listen on (5978, 0 = any)."),
                                      QStringLiteral("port"));
     const QCommandLineOption replyPortOpt(QStringLiteral("reply-port"),
-                                          QStringLiteral("UDP port replies go to (5978)."), QStringLiteral("port"));
-    const QCommandLineOption replyAddressOpt(QStringLiteral("reply-address"),
-                                             QStringLiteral("Send replies here instead of to the sender."),
-                                             QStringLiteral("address"));
-    const QCommandLineOption paceOpt(QStringLiteral("pace-chunk"),
-                                     QStringLiteral("Replies sent per event-loop turn (0 = unpaced)."),
-                                     QStringLiteral("n"));
-    const QCommandLineOption quietOpt(QStringLiteral("quiet"), QStringLiteral("No line per command on stderr."));
-    cli.addOptions({configOpt, logOpt, bindOpt, portOpt, replyPortOpt, replyAddressOpt, paceOpt, quietOpt});
+                                          QStringLiteral("UDP port replies go to (5978)."),
+                                          QStringLiteral("port"));
+    const QCommandLineOption replyAddressOpt(
+        QStringLiteral("reply-address"),
+        QStringLiteral("Send replies here instead of to the sender."), QStringLiteral("address"));
+    const QCommandLineOption paceOpt(
+        QStringLiteral("pace-chunk"),
+        QStringLiteral("Replies sent per event-loop turn (0 = unpaced)."), QStringLiteral("n"));
+    const QCommandLineOption quietOpt(QStringLiteral("quiet"),
+                                      QStringLiteral("No line per command on stderr."));
+    cli.addOptions(
+        {configOpt, logOpt, bindOpt, portOpt, replyPortOpt, replyAddressOpt, paceOpt, quietOpt});
     cli.process(app);
 
     if (!cli.isSet(configOpt))
@@ -127,9 +135,13 @@ int main(int argc, char *argv[])
     sigaction(SIGINT, &action, nullptr);
 
     if (!sim.listen(bindAddress, quint16(config.port)))
-        return fail(QStringLiteral("cannot listen on %1:%2: %3").arg(config.bind).arg(config.port).arg(sim.errorString()));
+        return fail(QStringLiteral("cannot listen on %1:%2: %3")
+                        .arg(config.bind)
+                        .arg(config.port)
+                        .arg(sim.errorString()));
 
-    const QString replyTarget = replyAddress.isNull() ? QStringLiteral("the sender") : replyAddress.toString();
+    const QString replyTarget
+        = replyAddress.isNull() ? QStringLiteral("the sender") : replyAddress.toString();
     std::printf("camsim: listening on %s:%u with %d cameras, replies to %s port %d\n",
                 qPrintable(sim.address().toString()), unsigned(sim.port()), sim.cameraCount(),
                 qPrintable(replyTarget), config.replyPort);
@@ -137,9 +149,10 @@ int main(int argc, char *argv[])
 
     const int rc = app.exec();
     sim.close();
-    std::printf("camsim: stopped after %d commands, %d replies, %d ignored, %d unparsable, %d send errors\n",
-                int(sim.commands().size()), sim.repliesSent(), sim.ignoredCount(), sim.rejectedCount(),
-                sim.sendErrors());
+    std::printf("camsim: stopped after %d commands, %d replies, %d ignored, %d unparsable, %d send "
+                "errors\n",
+                int(sim.commands().size()), sim.repliesSent(), sim.ignoredCount(),
+                sim.rejectedCount(), sim.sendErrors());
     std::fflush(stdout);
     return rc;
 }

@@ -136,7 +136,8 @@ public:
     {
         if (!value.isDouble() || value.toDouble() != double(value.toInteger())
             || value.toInteger() < low || value.toInteger() > high)
-            return fail(where, QStringLiteral("expected a whole number from %1 to %2").arg(low).arg(high));
+            return fail(where,
+                        QStringLiteral("expected a whole number from %1 to %2").arg(low).arg(high));
         *out = int(value.toInteger());
         return true;
     }
@@ -175,9 +176,10 @@ public:
             out->raw = raw;
             return true;
         }
-        if (!checkKeys(o, {QStringLiteral("ssid"), QStringLiteral("f0"), QStringLiteral("f1"),
-                           QStringLiteral("f3"), QStringLiteral("f4"), QStringLiteral("f5"),
-                           QStringLiteral("f6")},
+        if (!checkKeys(o,
+                       {QStringLiteral("ssid"), QStringLiteral("f0"), QStringLiteral("f1"),
+                        QStringLiteral("f3"), QStringLiteral("f4"), QStringLiteral("f5"),
+                        QStringLiteral("f6")},
                        where))
             return false;
         if (!o.contains(QStringLiteral("ssid")))
@@ -185,7 +187,8 @@ public:
         for (int i = 0; i < 7; ++i) {
             const QString key = i == 2 ? QStringLiteral("ssid") : QStringLiteral("f%1").arg(i);
             QByteArray v = "0";
-            if (o.contains(key) && !text(o.value(key), where + QLatin1Char('.') + key, &v))
+            // The name goes out in base64: any text will do.
+            if (o.contains(key) && !text(o.value(key), where + QLatin1Char('.') + key, &v, i != 2))
                 return false;
             if (i != 2 && v.contains(','))
                 return fail(where + QLatin1Char('.') + key,
@@ -197,23 +200,38 @@ public:
 
     bool camera(const QJsonObject &o, const QString &where, SimCamera *cam)
     {
-        static const QStringList allowed = {
-            QStringLiteral("mac"), QStringLiteral("model"), QStringLiteral("name"),
-            QStringLiteral("ip"), QStringLiteral("password"), QStringLiteral("registered"),
-            QStringLiteral("link"), QStringLiteral("ipMode"), QStringLiteral("version"),
-            QStringLiteral("info"), QStringLiteral("deviceNo"), QStringLiteral("deviceTail"),
-            QStringLiteral("portal"), QStringLiteral("dfp"), QStringLiteral("network"),
-            QStringLiteral("setupChangesLink"), QStringLiteral("wifi"),
-            QStringLiteral("internet"), QStringLiteral("internetAfterSetup"),
-            QStringLiteral("unanswered"), QStringLiteral("replyDelayMs"), QStringLiteral("count")};
+        static const QStringList allowed = {QStringLiteral("mac"),
+                                            QStringLiteral("model"),
+                                            QStringLiteral("name"),
+                                            QStringLiteral("ip"),
+                                            QStringLiteral("password"),
+                                            QStringLiteral("registered"),
+                                            QStringLiteral("link"),
+                                            QStringLiteral("ipMode"),
+                                            QStringLiteral("version"),
+                                            QStringLiteral("info"),
+                                            QStringLiteral("deviceNo"),
+                                            QStringLiteral("deviceTail"),
+                                            QStringLiteral("portal"),
+                                            QStringLiteral("dfp"),
+                                            QStringLiteral("network"),
+                                            QStringLiteral("setupChangesLink"),
+                                            QStringLiteral("wifi"),
+                                            QStringLiteral("internet"),
+                                            QStringLiteral("internetAfterSetup"),
+                                            QStringLiteral("unanswered"),
+                                            QStringLiteral("replyDelayMs"),
+                                            QStringLiteral("count")};
         if (!checkKeys(o, allowed, where))
             return false;
 
         const QString mac = normalizedMac(o.value(QStringLiteral("mac")).toString());
         if (mac.isEmpty())
-            return fail(where + QStringLiteral(".mac"), QStringLiteral("expected six hexadecimal pairs joined by \":\""));
+            return fail(where + QStringLiteral(".mac"),
+                        QStringLiteral("expected six hexadecimal pairs joined by \":\""));
         if (mac == broadcastMacText)
-            return fail(where + QStringLiteral(".mac"), QStringLiteral("the broadcast address is no camera"));
+            return fail(where + QStringLiteral(".mac"),
+                        QStringLiteral("the broadcast address is no camera"));
         cam->mac = mac;
 
         if (!o.contains(QStringLiteral("model")))
@@ -224,17 +242,18 @@ public:
             QByteArray *target;
         };
         const TextField texts[] = {
-            {"model", &cam->model},     {"name", &cam->name},
+            {"model", &cam->model},       {"name", &cam->name},
             {"password", &cam->password}, {"version", &cam->version},
             {"deviceNo", &cam->deviceNo}, {"deviceTail", &cam->deviceTail},
-            {"portal", &cam->portal},   {"dfp", &cam->dfp},
+            {"portal", &cam->portal},     {"dfp", &cam->dfp},
             {"internet", &cam->internet},
         };
         for (const TextField &f : texts) {
             const QString key = QString::fromLatin1(f.key);
             // The name and the password go out in base64: any text will do.
             const bool itemValue = key != QLatin1String("name") && key != QLatin1String("password");
-            if (o.contains(key) && !text(o.value(key), where + QLatin1Char('.') + key, f.target, itemValue))
+            if (o.contains(key)
+                && !text(o.value(key), where + QLatin1Char('.') + key, f.target, itemValue))
                 return false;
         }
         if (cam->model.isEmpty())
@@ -247,17 +266,19 @@ public:
             cam->ip = QString::fromUtf8(ip);
         }
         if (o.contains(QStringLiteral("registered"))
-            && !flag(o.value(QStringLiteral("registered")), where + QStringLiteral(".registered"), &cam->registered))
+            && !flag(o.value(QStringLiteral("registered")), where + QStringLiteral(".registered"),
+                     &cam->registered))
             return false;
         if (o.contains(QStringLiteral("setupChangesLink"))
-            && !flag(o.value(QStringLiteral("setupChangesLink")), where + QStringLiteral(".setupChangesLink"),
-                     &cam->setupChangesLink))
+            && !flag(o.value(QStringLiteral("setupChangesLink")),
+                     where + QStringLiteral(".setupChangesLink"), &cam->setupChangesLink))
             return false;
 
         if (o.contains(QStringLiteral("link"))) {
             const QString link = o.value(QStringLiteral("link")).toString();
             if (link != QLatin1String("wired") && link != QLatin1String("wireless"))
-                return fail(where + QStringLiteral(".link"), QStringLiteral("expected \"wired\" or \"wireless\""));
+                return fail(where + QStringLiteral(".link"),
+                            QStringLiteral("expected \"wired\" or \"wireless\""));
             cam->wireless = link == QLatin1String("wireless");
         }
         if (o.contains(QStringLiteral("ipMode"))) {
@@ -272,14 +293,16 @@ public:
                 mode = "2";
             if (mode != "0" && mode != "1" && mode != "2")
                 return fail(where + QStringLiteral(".ipMode"),
-                            QStringLiteral("expected \"dhcp\", \"pppoe\", \"static\", \"0\", \"1\" or \"2\""));
+                            QStringLiteral(
+                                "expected \"dhcp\", \"pppoe\", \"static\", \"0\", \"1\" or \"2\""));
             cam->ipMode = mode;
         }
         if (cam->internet.isEmpty())
             return fail(where + QStringLiteral(".internet"), QStringLiteral("empty result"));
         if (o.contains(QStringLiteral("internetAfterSetup"))) {
             QByteArray after;
-            if (!text(o.value(QStringLiteral("internetAfterSetup")), where + QStringLiteral(".internetAfterSetup"), &after))
+            if (!text(o.value(QStringLiteral("internetAfterSetup")),
+                      where + QStringLiteral(".internetAfterSetup"), &after))
                 return false;
             cam->internetAfterSetup = after;
         }
@@ -289,14 +312,17 @@ public:
             if (!info.isObject())
                 return fail(where + QStringLiteral(".info"), QStringLiteral("expected an object"));
             const QJsonObject io = info.toObject();
-            if (!checkKeys(io, {QStringLiteral("C"), QStringLiteral("E"), QStringLiteral("O"), QStringLiteral("R")},
+            if (!checkKeys(io,
+                           {QStringLiteral("C"), QStringLiteral("E"), QStringLiteral("O"),
+                            QStringLiteral("R")},
                            where + QStringLiteral(".info")))
                 return false;
-            const std::pair<const char *, QByteArray *> infos[] = {
-                {"C", &cam->infoC}, {"E", &cam->infoE}, {"O", &cam->infoO}, {"R", &cam->infoR}};
+            const std::pair<const char *, QByteArray *> infos[]
+                = {{"C", &cam->infoC}, {"E", &cam->infoE}, {"O", &cam->infoO}, {"R", &cam->infoR}};
             for (const auto &[key, target] : infos)
                 if (io.contains(QLatin1String(key))
-                    && !text(io.value(QLatin1String(key)), where + QStringLiteral(".info.") + QLatin1String(key), target))
+                    && !text(io.value(QLatin1String(key)),
+                             where + QStringLiteral(".info.") + QLatin1String(key), target))
                     return false;
         }
 
@@ -304,7 +330,8 @@ public:
         if (o.contains(QStringLiteral("network"))) {
             const QJsonValue net = o.value(QStringLiteral("network"));
             if (!net.isObject())
-                return fail(where + QStringLiteral(".network"), QStringLiteral("expected an object"));
+                return fail(where + QStringLiteral(".network"),
+                            QStringLiteral("expected an object"));
             const QJsonObject no = net.toObject();
             for (auto it = no.begin(); it != no.end(); ++it) {
                 bool ok = false;
@@ -332,11 +359,12 @@ public:
             }
         }
         if (o.contains(QStringLiteral("unanswered"))
-            && !classes(o.value(QStringLiteral("unanswered")), where + QStringLiteral(".unanswered"), &cam->unanswered))
+            && !classes(o.value(QStringLiteral("unanswered")),
+                        where + QStringLiteral(".unanswered"), &cam->unanswered))
             return false;
         if (o.contains(QStringLiteral("replyDelayMs"))
-            && !integer(o.value(QStringLiteral("replyDelayMs")), where + QStringLiteral(".replyDelayMs"), 0, 600000,
-                        &cam->replyDelayMs))
+            && !integer(o.value(QStringLiteral("replyDelayMs")),
+                        where + QStringLiteral(".replyDelayMs"), 0, 600000, &cam->replyDelayMs))
             return false;
         return true;
     }
@@ -371,12 +399,13 @@ QJsonValue substitute(const QJsonValue &value, int index)
     return value;
 }
 
-bool expandGroup(const QJsonObject &group, const QString &where, QList<QJsonObject> *out, Parser &parser)
+bool expandGroup(const QJsonObject &group, const QString &where, QList<QJsonObject> *out,
+                 Parser &parser)
 {
     int count = 1;
     if (group.contains(QStringLiteral("count"))
-        && !parser.integer(group.value(QStringLiteral("count")), where + QStringLiteral(".count"), 1, maxGroupCount,
-                           &count))
+        && !parser.integer(group.value(QStringLiteral("count")), where + QStringLiteral(".count"),
+                           1, maxGroupCount, &count))
         return false;
     if (count == 1 && !group.contains(QStringLiteral("count"))) {
         out->append(group);
@@ -385,27 +414,32 @@ bool expandGroup(const QJsonObject &group, const QString &where, QList<QJsonObje
 
     const QString mac = normalizedMac(group.value(QStringLiteral("mac")).toString());
     if (mac.isEmpty())
-        return parser.fail(where + QStringLiteral(".mac"), QStringLiteral("expected six hexadecimal pairs joined by \":\""));
+        return parser.fail(where + QStringLiteral(".mac"),
+                           QStringLiteral("expected six hexadecimal pairs joined by \":\""));
     const quint64 firstMac = QString(mac).remove(QLatin1Char(':')).toULongLong(nullptr, 16);
     if (firstMac + quint64(count) - 1 >= 0xffffffffffffull)
-        return parser.fail(where + QStringLiteral(".count"), QStringLiteral("the addresses run into the broadcast address"));
+        return parser.fail(where + QStringLiteral(".count"),
+                           QStringLiteral("the addresses run into the broadcast address"));
 
     quint32 firstIp = 0;
     const bool hasIp = group.contains(QStringLiteral("ip"));
     if (hasIp) {
         const QHostAddress ip(group.value(QStringLiteral("ip")).toString());
         if (ip.protocol() != QAbstractSocket::IPv4Protocol)
-            return parser.fail(where + QStringLiteral(".ip"), QStringLiteral("a counted group needs an IPv4 address"));
+            return parser.fail(where + QStringLiteral(".ip"),
+                               QStringLiteral("a counted group needs an IPv4 address"));
         firstIp = ip.toIPv4Address();
         if (quint64(firstIp) + quint64(count) - 1 > 0xffffffffull)
-            return parser.fail(where + QStringLiteral(".count"), QStringLiteral("the IP addresses run out"));
+            return parser.fail(where + QStringLiteral(".count"),
+                               QStringLiteral("the IP addresses run out"));
     }
 
     QJsonObject base = group;
     base.remove(QStringLiteral("count"));
     for (int i = 0; i < count; ++i) {
         QJsonObject copy = substitute(base, i).toObject();
-        const QString hex = QStringLiteral("%1").arg(firstMac + quint64(i), 12, 16, QLatin1Char('0'));
+        const QString hex
+            = QStringLiteral("%1").arg(firstMac + quint64(i), 12, 16, QLatin1Char('0'));
         QString text;
         for (int p = 0; p < 6; ++p)
             text += (p ? QStringLiteral(":") : QString()) + hex.mid(2 * p, 2);
@@ -431,9 +465,10 @@ bool parseConfig(const QByteArray &json, SimConfig *config, QString *error)
     if (!doc.isObject())
         return parser.fail(QString(), QStringLiteral("expected an object at the top"));
     const QJsonObject top = doc.object();
-    if (!parser.checkKeys(top, {QStringLiteral("cameras"), QStringLiteral("bind"), QStringLiteral("port"),
-                                QStringLiteral("replyPort"), QStringLiteral("replyAddress"),
-                                QStringLiteral("paceChunk")},
+    if (!parser.checkKeys(top,
+                          {QStringLiteral("cameras"), QStringLiteral("bind"),
+                           QStringLiteral("port"), QStringLiteral("replyPort"),
+                           QStringLiteral("replyAddress"), QStringLiteral("paceChunk")},
                           QString()))
         return false;
 
@@ -446,18 +481,20 @@ bool parseConfig(const QByteArray &json, SimConfig *config, QString *error)
     if (top.contains(QStringLiteral("replyAddress"))) {
         out.replyAddress = top.value(QStringLiteral("replyAddress")).toString();
         if (QHostAddress(out.replyAddress).isNull())
-            return parser.fail(QStringLiteral("replyAddress"), QStringLiteral("expected an IP address"));
+            return parser.fail(QStringLiteral("replyAddress"),
+                               QStringLiteral("expected an IP address"));
     }
     if (top.contains(QStringLiteral("port"))
-        && !parser.integer(top.value(QStringLiteral("port")), QStringLiteral("port"), 0, 65535, &out.port))
+        && !parser.integer(top.value(QStringLiteral("port")), QStringLiteral("port"), 0, 65535,
+                           &out.port))
         return false;
     if (top.contains(QStringLiteral("replyPort"))
-        && !parser.integer(top.value(QStringLiteral("replyPort")), QStringLiteral("replyPort"), 1, 65535,
-                           &out.replyPort))
+        && !parser.integer(top.value(QStringLiteral("replyPort")), QStringLiteral("replyPort"), 1,
+                           65535, &out.replyPort))
         return false;
     if (top.contains(QStringLiteral("paceChunk"))
-        && !parser.integer(top.value(QStringLiteral("paceChunk")), QStringLiteral("paceChunk"), 0, 100000,
-                           &out.paceChunk))
+        && !parser.integer(top.value(QStringLiteral("paceChunk")), QStringLiteral("paceChunk"), 0,
+                           100000, &out.paceChunk))
         return false;
 
     const QJsonValue cameras = top.value(QStringLiteral("cameras"));
@@ -478,7 +515,8 @@ bool parseConfig(const QByteArray &json, SimConfig *config, QString *error)
             if (!parser.camera(expanded.at(i), at, &cam))
                 return false;
             if (seen.contains(cam.mac))
-                return parser.fail(at + QStringLiteral(".mac"), QStringLiteral("%1 is taken twice").arg(cam.mac));
+                return parser.fail(at + QStringLiteral(".mac"),
+                                   QStringLiteral("%1 is taken twice").arg(cam.mac));
             seen.insert(cam.mac);
             out.cameras.append(cam);
         }

@@ -32,7 +32,7 @@ struct SimCamera
     QByteArray password;  // empty: a camera nobody has set up yet
     bool registered = false;
     bool wireless = false;
-    QByteArray ipMode = "0";  // "0" DHCP, "1" PPPoE, "2" static
+    QByteArray ipMode = "0";   // "0" DHCP, "1" PPPoE, "2" static
     QByteArray version = "1";  // V of the scan reply
     // C, E, O and R of the info record.
     QByteArray infoC = "0";
@@ -42,7 +42,7 @@ struct SimCamera
     QByteArray deviceNo;  // U is deviceNo "." deviceTail
     QByteArray deviceTail = "0";
     QByteArray portal;  // W of the info record
-    QByteArray dfp;  // Y
+    QByteArray dfp;     // Y
     // Network setup under its numbered keys; a setup may add keys above 29,
     // which are kept but not reported.
     QMap<int, QByteArray> network;
@@ -71,7 +71,7 @@ struct SimConfig
     int port = 5978;
     int replyPort = 5978;
     QString replyAddress;  // empty: the command's sender
-    int paceChunk = 0;  // replies sent per event-loop turn, 0 = all at once
+    int paceChunk = 0;     // replies sent per event-loop turn, 0 = all at once
     QList<SimCamera> cameras;
 };
 

@@ -1,0 +1,80 @@
+#ifndef CAMGUIDE_TESTS_SIMTESTUTIL_H
+#define CAMGUIDE_TESTS_SIMTESTUTIL_H
+
+// Helpers shared by the loopback tests: the engine and the simulated cameras
+// talk over 127.0.0.1 only.
+#include "protocol/ipcamera.h"
+#include "protocol/zvrutils.h"
+#include "tools/camsim/camerasimulator.h"
+#include "tools/camsim/simconfig.h"
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QNetworkDatagram>
+#include <QString>
+#include <QUdpSocket>
+
+namespace simtest {
+
+inline const QString hostMac = QStringLiteral("02:00:00:00:00:01");
+
+// A datagram taken apart without the engine's reader.
+struct Parsed
+{
+    int payloadLength = -1;
+    QByteArray dstBytes;
+    QByteArray srcBytes;
+    QByteArray plain;
+    QByteArray body;             // after the comma
+    bool lengthMatches = false;  // bodyLength equals the body's size
+};
+
+inline Parsed parse(const QByteArray &datagram)
+{
+    Parsed p;
+    if (datagram.size() < 14)
+        return p;
+    p.payloadLength = (uchar(datagram.at(0)) << 8) | uchar(datagram.at(1));
+    p.dstBytes = datagram.mid(2, 6);
+    p.srcBytes = datagram.mid(8, 6);
+    p.plain = ZVRUtils::decrypt(datagram.mid(14));
+    const qsizetype comma = p.plain.indexOf(',');
+    if (comma > 0) {
+        p.body = p.plain.mid(comma + 1);
+        p.lengthMatches = p.plain.left(comma).toInt() == p.body.size();
+    }
+    return p;
+}
+
+// A reply datagram as a camera would send it to the host address.
+inline QByteArray reply(const QString &cameraMac, const QByteArray &body,
+                        const QString &dst = hostMac)
+{
+    camsim::SimCamera c;
+    c.mac = cameraMac;
+    return camsim::CameraSimulator::replyDatagram(ZVRUtils::macBytes(dst), c, body);
+}
+
+// A socket on 127.0.0.1 for datagrams from the simulator.
+inline bool bindSink(QUdpSocket &sink)
+{
+    return sink.bind(QHostAddress::LocalHost, 0);
+}
+
+inline void drain(QUdpSocket &socket)
+{
+    for (int i = 0; i < 100000 && socket.hasPendingDatagrams(); ++i)
+        socket.receiveDatagram();
+}
+
+inline int indexOfCamera(const QString &mac)
+{
+    for (int i = 0; i < IPCameraList.size(); ++i)
+        if (IPCameraList.at(i).mac == mac)
+            return i;
+    return -1;
+}
+
+}  // namespace simtest
+
+#endif
