@@ -1,0 +1,7 @@
+#include "pages/cloud/joinpage1.h"
+
+joinPage1::joinPage1(QWidget *parent)
+    : pageFrame(parent)
+{
+    setupFrame(tr("Join skyvue service"), 350, joinStep, stepFontCurrent12pt);
+}

@@ -1,0 +1,455 @@
+#include "core/camguide.h"
+#include "core/globals.h"
+#include "core/pageframe.h"
+#include "protocol/zvrutils.h"
+#include "tests/support/modalrecorder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QLibraryInfo>
+#include <QProcess>
+#include <QResource>
+#include <QTemporaryDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QWizard>
+#include <QtTest>
+
+namespace {
+
+// Counts how often the wizard enters the page from the front or by restart.
+class countingPage : public pageFrame
+{
+    Q_OBJECT
+public:
+    using pageFrame::pageFrame;
+    void initializePage() override { ++initialized; }
+    int initialized = 0;
+};
+
+struct countingWizard {
+    QWizard wizard;
+    QList<countingPage *> pages;
+    countingWizard()
+    {
+        for (int i = 0; i < 4; ++i) {
+            pages.append(new countingPage);
+            wizard.addPage(pages.last());
+        }
+    }
+    countingPage *current() const { return static_cast<countingPage *>(wizard.currentPage()); }
+    QList<int> history() const { return wizard.visitedIds(); }
+};
+
+// The generated pictures (CAMGUIDE_PICTURES_DIR may point elsewhere), when the picture generator has run and the
+// compiled-in bundle is not linked: packs them with rcc and registers them.
+QString picturesDir()
+{
+    const QString dir = qEnvironmentVariable("CAMGUIDE_PICTURES_DIR");
+    return dir.isEmpty() ? QStringLiteral(CAMGUIDE_PICTURES_DIR) : dir;
+}
+
+bool loadGeneratedPictures(QTemporaryDir &tmp)
+{
+    if (QFile::exists(QStringLiteral(":/images/background.png")))
+        return true;
+    const QString compiled = picturesDir() + QStringLiteral("/compiled");
+    if (!QDir(compiled).exists() || !tmp.isValid())
+        return false;
+    QString qrc = QStringLiteral("<RCC><qresource prefix=\"/\">\n");
+    QDirIterator it(compiled, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        qrc += QStringLiteral("<file alias=\"%1\">%2</file>\n")
+                   .arg(QDir(compiled).relativeFilePath(file), file);
+    }
+    qrc += QStringLiteral("</qresource></RCC>\n");
+    QFile qrcFile(tmp.filePath(QStringLiteral("pictures.qrc")));
+    if (!qrcFile.open(QIODevice::WriteOnly))
+        return false;
+    qrcFile.write(qrc.toUtf8());
+    qrcFile.close();
+    const QString rcc = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + "/rcc";
+    const QString out = tmp.filePath(QStringLiteral("pictures.rcc"));
+    if (QProcess::execute(rcc, {"--binary", "-o", out, qrcFile.fileName()}) != 0)
+        return false;
+    return QResource::registerResource(out);
+}
+
+}  // namespace
+
+class tst_camguide : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        nextPage = 0;
+        supportType.clear();
+    }
+
+    void ninePagesInOrder();
+    void nextIdIsNextPage_data();
+    void nextIdIsNextPage();
+
+    void moveOn();
+    void moveOnToVisitedPageDoesNothing();
+    void jump();
+    void restartAndStep();
+    void backWithStartIdZeroUsesHistory();
+    void backWithOtherStartIdRestarts();
+
+    void windowAndPagePlaces();
+    void escapeKeepsWindowOpen();
+    void linkRow();
+    void boxStyleSet();
+
+    void aboutBox_data();
+    void aboutBox();
+    void aboutBoxRecentresWizard();
+
+    void renderScreens();
+};
+
+void tst_camguide::ninePagesInOrder()
+{
+    camguide w;
+    const QStringList classes = {"plugPage", "selectPage", "connectPage", "failedPage",
+                                 "joinPage1", "joinPage2", "joinPage3", "joinPage4", "joinPage"};
+    QCOMPARE(w.pageIds(), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
+    QCOMPARE(w.startId(), 0);
+    for (int id = 0; id < classes.size(); ++id) {
+        QWizardPage *p = w.page(id);
+        QCOMPARE(QString::fromLatin1(p->metaObject()->className()), classes.at(id));
+        QVERIFY(qobject_cast<pageFrame *>(p));
+        QCOMPARE(p->size(), QSize(720, 567));
+        QVERIFY(p->title().isEmpty());
+        QVERIFY(p->subTitle().isEmpty());
+    }
+}
+
+void tst_camguide::nextIdIsNextPage_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::newRow("0") << 0;
+    QTest::newRow("5") << 5;
+    QTest::newRow("8") << 8;
+    QTest::newRow("-1 ends") << -1;
+}
+
+void tst_camguide::nextIdIsNextPage()
+{
+    QFETCH(int, value);
+    camguide w;
+    nextPage = value;
+    for (int id : w.pageIds())
+        QCOMPARE(w.page(id)->nextId(), value);
+}
+
+void tst_camguide::moveOn()
+{
+    countingWizard w;
+    w.wizard.restart();
+    QCOMPARE(w.pages[0]->initialized, 1);
+
+    w.pages[0]->moveOn(2);
+    QCOMPARE(nextPage, 2);
+    QCOMPARE(w.wizard.currentId(), 2);
+    QCOMPARE(w.pages[2]->initialized, 1);
+    QCOMPARE(w.history(), (QList<int>{0, 2}));
+}
+
+void tst_camguide::moveOnToVisitedPageDoesNothing()
+{
+    countingWizard w;
+    w.wizard.restart();
+    w.pages[0]->moveOn(1);
+    QTest::ignoreMessage(QtWarningMsg, "QWizard::next: Page 0 already met");
+    w.pages[1]->moveOn(0);
+    QCOMPARE(w.wizard.currentId(), 1);
+    QCOMPARE(w.pages[0]->initialized, 1);
+}
+
+void tst_camguide::jump()
+{
+    countingWizard w;
+    w.wizard.restart();
+    w.pages[0]->moveOn(1);
+    w.pages[1]->moveOn(3);
+
+    w.pages[3]->jumpTo(1);
+    QCOMPARE(nextPage, 1);
+    QCOMPARE(w.wizard.startId(), 1);
+    QCOMPARE(w.wizard.currentId(), 1);
+    QCOMPARE(w.history(), (QList<int>{1}));
+    QCOMPARE(w.pages[1]->initialized, 2);
+}
+
+void tst_camguide::restartAndStep()
+{
+    countingWizard w;
+    w.wizard.setStartId(2);
+    w.wizard.restart();
+    w.pages[2]->moveOn(3);
+
+    w.pages[3]->restartAndStep();
+    QCOMPARE(nextPage, 1);
+    QCOMPARE(w.wizard.startId(), 0);
+    QCOMPARE(w.wizard.currentId(), 1);
+    QCOMPARE(w.history(), (QList<int>{0, 1}));
+    QCOMPARE(w.pages[0]->initialized, 1);
+    QCOMPARE(w.pages[1]->initialized, 1);
+}
+
+void tst_camguide::backWithStartIdZeroUsesHistory()
+{
+    countingWizard w;
+    w.wizard.restart();
+    w.pages[0]->moveOn(1);
+
+    w.pages[1]->backTo(0);
+    QCOMPARE(nextPage, 0);
+    QCOMPARE(w.wizard.currentId(), 0);
+    QCOMPARE(w.pages[0]->initialized, 1);  // not entered again
+
+    // The previous page of the history, whatever the target says.
+    w.pages[0]->moveOn(2);
+    w.pages[2]->moveOn(3);
+    w.pages[3]->backTo(1);
+    QCOMPARE(w.wizard.currentId(), 2);
+    QCOMPARE(nextPage, 1);
+}
+
+void tst_camguide::backWithOtherStartIdRestarts()
+{
+    countingWizard w;
+    w.pages[0]->jumpTo(2);  // e.g. from a final page
+    w.pages[2]->moveOn(3);
+    QCOMPARE(w.pages[2]->initialized, 1);
+
+    w.pages[3]->backTo(2);
+    QCOMPARE(nextPage, 2);
+    QCOMPARE(w.wizard.startId(), 2);
+    QCOMPARE(w.wizard.currentId(), 2);
+    QCOMPARE(w.history(), (QList<int>{2}));
+    QCOMPARE(w.pages[2]->initialized, 2);
+}
+
+void tst_camguide::windowAndPagePlaces()
+{
+    camguide w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.size(), QSize(720, 567));
+    QCOMPARE(w.windowTitle(), QStringLiteral("skyvue Camguide"));
+    QCOMPARE(w.wizardStyle(), QWizard::ModernStyle);
+    const Qt::WindowFlags hints = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
+                                  | Qt::WindowCloseButtonHint;
+    QCOMPARE(w.windowFlags() & hints, hints);
+    QVERIFY(!(w.windowFlags() & Qt::WindowContextHelpButtonHint));
+
+    // Every page stands at the window's origin, also after moving and restarting.
+    auto checkCurrentPage = [&w] {
+        QWizardPage *p = w.currentPage();
+        QVERIFY(p);
+        QCOMPARE(p->mapTo(&w, QPoint(0, 0)), QPoint(0, 0));
+        QCOMPARE(p->size(), QSize(720, 567));
+        // Nothing of the toolkit's layout takes room beside the page.
+        QCOMPARE(p->parentWidget()->geometry(), QRect(0, 0, 720, 567));
+    };
+    checkCurrentPage();
+    static_cast<pageFrame *>(w.currentPage())->moveOn(5);
+    QCOMPARE(w.currentId(), 5);
+    checkCurrentPage();
+    static_cast<pageFrame *>(w.currentPage())->jumpTo(2);
+    checkCurrentPage();
+    // The toolkit lays itself out anew with its own margins.
+    w.setWizardStyle(QWizard::ClassicStyle);
+    w.setWizardStyle(QWizard::ModernStyle);
+    QCoreApplication::processEvents();
+    checkCurrentPage();
+
+    // None of the toolkit's own buttons shows.
+    for (QWizard::WizardButton which : {QWizard::BackButton, QWizard::NextButton,
+                                        QWizard::CommitButton, QWizard::FinishButton,
+                                        QWizard::CancelButton, QWizard::HelpButton}) {
+        QAbstractButton *b = w.button(which);
+        QVERIFY2(!b->isVisible(), qPrintable(b->text()));
+    }
+
+    QVERIFY(w.veilLabel->isHidden());
+    QCOMPARE(w.veilLabel->geometry(), QRect(0, 0, 721, 567));
+    // The frame lies above the pages, the link row above the frame.
+    QCOMPARE(w.childAt(300, 20)->property("picture").toString(),
+             QStringLiteral(":/images/setupbackground_t.png"));
+    QCOMPARE(w.childAt(100, 550)->property("picture").toString(),
+             QStringLiteral(":/images/setupbackground_b.png"));
+    QCOMPARE(w.childAt(5, 300)->property("picture").toString(),
+             QStringLiteral(":/images/setupbackground_r.png"));
+    QCOMPARE(w.childAt(480, 515), w.aboutButton);
+    QVERIFY(w.currentPage()->isAncestorOf(w.childAt(300, 300)));
+}
+
+void tst_camguide::escapeKeepsWindowOpen()
+{
+    camguide w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QVERIFY(w.isVisible());
+}
+
+void tst_camguide::linkRow()
+{
+    camguide w;
+    const struct {
+        QPushButton *button;
+        const char *text;
+        QRect place;
+    } rows[] = {
+        {w.troubleshootingButton, "Troubleshooting", QRect(111, 508, 120, 25)},
+        {w.manualsButton, "Manuals and Downloads", QRect(261, 508, 150, 25)},
+        {w.aboutButton, "About", QRect(451, 508, 60, 25)},
+        {w.exitButton, "Exit", QRect(556, 508, 41, 25)},
+    };
+    for (const auto &row : rows) {
+        QCOMPARE(row.button->text(), QString::fromLatin1(row.text));
+        QCOMPARE(row.button->geometry(), row.place);
+        QVERIFY(row.button->isFlat());
+        QCOMPARE(row.button->styleSheet(), QStringLiteral("font:12px;color:rgb(255,255,255);"));
+    }
+
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::mouseClick(w.exitButton, Qt::LeftButton);
+    QVERIFY(!w.isVisible());
+}
+
+void tst_camguide::boxStyleSet()
+{
+    boxStyle.clear();
+    camguide w;
+#ifdef CAMGUIDE_WINDOWS_BUILD
+    QCOMPARE(boxStyle, QStringLiteral("background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);"));
+#else
+    QCOMPARE(boxStyle, QStringLiteral("background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);"));
+#endif
+}
+
+void tst_camguide::aboutBox_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("opening");
+    QTest::newRow("configured model")
+        << "KSM-6120E"
+        << "<font size=5 face=verdana color=#2a7ba6   ><b>About KSM-6120E Camguide</b></font><br><br>"
+           "<font size=3 color=#638c0b>v1.00.02</font>";
+    QTest::newRow("no configuration")
+        << ""
+        << "<font size=5 face=verdana color=#2a7ba6   ><b>About  Camguide</b></font><br><br>"
+           "<font size=3 color=#638c0b>v1.00.02</font>";
+}
+
+void tst_camguide::aboutBox()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, opening);
+    supportType = model;
+    camguide w;
+    w.move(120, 80);
+
+    modalRecorder boxes;
+    bool veilShown = false;
+    boxes.onOpen([&](QDialog *) { veilShown = !w.veilLabel->isHidden(); });
+    boxes.answer("Close");
+    w.aboutInfo();
+
+    QVERIFY(veilShown);
+    QVERIFY(w.veilLabel->isHidden());
+    QCOMPARE(boxes.count(), 1);
+    const recordedBox &box = boxes.last();
+    QVERIFY2(box.text.startsWith(opening), qPrintable(box.text));
+    QVERIFY(box.text.endsWith("<br>"));
+    QVERIFY(box.text.contains("<b>Warning:</b>"));
+    QCOMPARE(box.styleSheet, boxStyle);
+    QCOMPARE(box.fontFamily, QStringLiteral("Arial"));
+    QCOMPARE(box.flags & Qt::FramelessWindowHint, Qt::FramelessWindowHint);
+    QVERIFY(!box.hasParent);
+    QCOMPARE(box.pos, QPoint(230, 240));
+    QCOMPARE(box.buttons.size(), 1);
+    QCOMPARE(box.buttons.at(0).caption, QStringLiteral("Close    "));
+    QCOMPARE(box.buttons.at(0).objectName, QStringLiteral("wel_msg_close_btu"));
+    QCOMPARE(box.buttons.at(0).size, QSize(119, 34));
+    QCOMPARE(box.buttons.at(0).styleSheet,
+             QStringLiteral("background-image: url(:/images/btn_close-no_blue.png);font:12pt;"
+                            "color:rgb(255,255,255);border: 0px"));
+}
+
+void tst_camguide::aboutBoxRecentresWizard()
+{
+    camguide w;
+    w.move(-201, 30);
+    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+    const QPoint centre((desktop.width() - 720) / 2, (desktop.height() - 567) / 2);
+
+    modalRecorder boxes;
+    boxes.leaveUnanswered();
+    w.aboutInfo();
+    QCOMPARE(w.pos(), centre);
+    QCOMPARE(boxes.last().pos, centre + QPoint(110, 160));
+    // Not closed by its button: the veil stays, as on every box road not taken.
+    QVERIFY(!w.veilLabel->isHidden());
+}
+
+// Renders the window for a person to look at; checks nothing by itself.
+void tst_camguide::renderScreens()
+{
+    const QString dir = QStringLiteral(CAMGUIDE_SCREENS_DIR);
+    QVERIFY(QDir().mkpath(dir));
+    QTemporaryDir tmp;
+    if (!loadGeneratedPictures(tmp))
+        qInfo("no pictures: the screens show the bare layout");
+    const QString oldDir = QDir::currentPath();
+    const QString shipped = picturesDir() + QStringLiteral("/shipped");
+    if (QDir(shipped).exists())
+        QDir::setCurrent(shipped);
+    auto restoreDir = qScopeGuard([&] { QDir::setCurrent(oldDir); });
+    supportType = QStringLiteral("KSM-6120E");
+    modelStr = supportType + QStringLiteral(" Camguide");
+    camguide w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(w.grab().save(dir + "/wizard-plug.png"));
+    static_cast<pageFrame *>(w.currentPage())->moveOn(5);
+    QVERIFY(w.grab().save(dir + "/wizard-join2.png"));
+    w.veilLabel->show();
+    QVERIFY(w.grab().save(dir + "/wizard-veil.png"));
+    w.veilLabel->hide();
+
+    // A box as it opens over the page.
+    auto *page = static_cast<pageFrame *>(w.currentPage());
+    QLabel *veil = page->createVeil();
+    modalRecorder boxes;
+    boxes.answerWith([&](QDialog *d) {
+        d->show();
+        QVERIFY(QTest::qWaitForWindowExposed(d));
+        QVERIFY(w.grab().save(dir + "/wizard-box-veil.png"));
+        QVERIFY(d->grab().save(dir + "/box-warning.png"));
+        static_cast<pageBox *>(d)->pictureButtons().at(0)->click();
+    });
+    page->warningBox(veil, QStringLiteral("Input wrong password, please check!"),
+                     {closingButton(QStringLiteral("Close    "))}, QPoint(200, 230));
+    boxes.answerWith([&](QDialog *d) {
+        d->show();
+        QVERIFY(QTest::qWaitForWindowExposed(d));
+        QVERIFY(d->grab().save(dir + "/box-about.png"));
+        static_cast<pageBox *>(d)->pictureButtons().at(0)->click();
+    });
+    w.aboutInfo();
+}
+
+QTEST_MAIN(tst_camguide)
+#include "tst_camguide.moc"
