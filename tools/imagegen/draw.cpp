@@ -319,7 +319,7 @@ QImage waitFrame(int frame)
     QPainter p(&img);
     prepare(p);
     const QPointF centre(360, 215);
-    const qreal ring = 18, dot = 4.5;
+    const qreal ring = 20, dot = 5;
     // Frame k lights positions k-1, k, k+1 (head last), position 0 at twelve o'clock.
     const int head = (frame + 1) % 8;
     for (int i = 0; i < 8; ++i) {
