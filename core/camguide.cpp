@@ -14,6 +14,7 @@
 #include "protocol/portal.h"
 #include "protocol/zvrutils.h"
 
+#include <QDebug>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QIcon>
@@ -118,7 +119,11 @@ camguide::camguide(QWidget *parent)
     // through the frame where a picture is missing and answer Enter.
     setButtonLayout({});
     placePagesAtOrigin();
-    connect(this, &QWizard::currentIdChanged, this, [this] { placePagesAtOrigin(); });
+    connect(this, &QWizard::currentIdChanged, this, [this](int id) {
+        placePagesAtOrigin();
+        // Where the user is: the one line that tells a log reader the road taken.
+        qDebug().noquote() << "wizard page:" << id;
+    });
 }
 
 // Page coordinates are window coordinates: the toolkit's page frame gets no

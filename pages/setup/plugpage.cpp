@@ -1,7 +1,323 @@
 #include "pages/setup/plugpage.h"
 
+#include "core/globals.h"
+#include "pages/setup/movelabel.h"
+#include "protocol/zvrutils.h"
+
+#include <QDebug>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+constexpr int cycleInterval = 3000;
+
+const char *const stepTexts[4] = {
+    QT_TRANSLATE_NOOP("plugPage", "1.Connect the Ethernet cable to the Ethernet port on the back of the camera."),
+    QT_TRANSLATE_NOOP("plugPage", "2.Connect the other end of the cable to an available LAN port on your router."),
+    QT_TRANSLATE_NOOP("plugPage", "3.Connect the power adapter to the power jack on the back of the camera and plug the other end into the power outlet."),
+    QT_TRANSLATE_NOOP("plugPage", "4.The LED on the camera will turn green when the device is ready."),
+};
+const char *const wpsNoteSource =
+    QT_TRANSLATE_NOOP("plugPage", "*Could use Wi-Fi Protected Setup (WPS) instead.");
+
+const QString highlightedStep = QStringLiteral("color:rgb(42,123,182);");
+const QString plainStep = QStringLiteral("color:rgb(89,87,87);");
+const QString noteStyle = QStringLiteral("font:9px;color:rgb(99,140,11);");
+#ifdef CAMGUIDE_WINDOWS_BUILD
+const QString stepTextStyle = QStringLiteral("font:13px;color:rgb(89,87,87);");
+#else
+const QString stepTextStyle = QStringLiteral("font:12px;color:rgb(89,87,87);");
+#endif
+
+// The KSM-6120E and KSM-6140E have a Link LED only, the others a Power/Link
+// LED that turns red.
+bool hasLinkLedOnly()
+{
+    return supportType == QLatin1String("KSM-6140E") || supportType == QLatin1String("KSM-6120E");
+}
+
+moveLabel *textLabel(QWidget *parent, const QString &style, QRect place)
+{
+    auto *label = new moveLabel(parent);
+    label->setGeometry(place);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    label->setFont(QFont(QStringLiteral("Arial")));
+    label->setStyleSheet(style);
+    return label;
+}
+
+moveLabel *pictureLabel(QWidget *parent, const QString &picture, QRect place)
+{
+    auto *label = new moveLabel(parent);
+    label->setGeometry(place);
+    label->setFixedSize(place.size());
+    setPicture(label, picture);
+    return label;
+}
+
+}  // namespace
+
 plugPage::plugPage(QWidget *parent)
     : pageFrame(parent)
 {
     setupFrame(tr("Plug your camera"), 300, plugStep, stepFontNone);
+
+    confirmLabel = new QLabel(
+        tr("Please confirm the following tasks are done before clicking <b>Next</b>."), this);
+    confirmLabel->setGeometry(30, 135, 450, 20);
+
+    // Behind the step labels, so it is made first.
+    stepMarker = new QLabel(this);
+    stepMarker->setFixedSize(254, 30);
+    setPicture(stepMarker, QStringLiteral(":/images/bg_left.png"));
+
+    const QString labelTexts[4] = {tr("1. On the camera side"), tr("2. On the router side"),
+                                   tr("3. Plug power adapter"),
+                                   tr("4. Check LED turns solid green")};
+    for (int i = 0; i < 4; ++i) {
+        auto *label = new moveLabel(this);
+        label->setText(labelTexts[i]);
+        label->setGeometry(30, 185 + 30 * i, i == 3 ? 220 : 180, 20);
+        stepLabels.append(label);
+    }
+
+    pictureFrame = pictureLabel(this, QStringLiteral(":/images/connect_blue_pic.png"),
+                                QRect(274, 168, 411, 257));
+    stepImage = new moveLabel(this);
+    stepImage->setGeometry(284, 178, 235, 235);
+    stepImage->setFixedSize(235, 235);
+    stepText = textLabel(this, stepTextStyle, QRect(530, 280, 150, 100));
+    wpsNote = textLabel(this, noteStyle, QRect(530, 352, 150, 30));
+    wpsNote->setText(tr(wpsNoteSource));
+    wpsHelpIcon = pictureLabel(this, QStringLiteral(":/images/icon_help.png"), QRect(0, 0, 14, 15));
+    wpsHelpIcon->setStyleSheet(noteStyle);
+    wpsHelpIcon->setToolTip(tr("You can also use WPS button to<br>establish connection in this "
+                               "step<br>or follow the instruction in later step."));
+    ledHintLink = textLabel(this, noteStyle, QRect(530, 335, 150, 30));
+
+    nextButton = createButton(
+        {tr("Next    "),
+         QStringLiteral("background-image: url(:/images/btn_start-next_blue.png);font:14px;"
+                        "color:rgb(255,255,255);border: 0px;"),
+         QStringLiteral("plug_next_but")},
+        QPoint(560, 450));
+
+    showStep(1);
+
+    // Measured in the note's own 9px font, which its style sheet sets when
+    // the label is polished.
+    wpsNote->ensurePolished();
+    const QFontMetrics metrics(wpsNote->font());
+    wpsHelpIcon->move(wpsIconPlace(metrics.horizontalAdvance(wpsNote->text()), metrics.height()));
+
+    veilLabel = createVeil();
+
+    stepTimer = new QTimer(this);
+    stepTimer->setInterval(cycleInterval);
+
+    connect(nextButton, &QPushButton::clicked, this, &plugPage::next);
+    connect(stepTimer, &QTimer::timeout, this, &plugPage::timerDone);
+    connect(stepLabels[0], &moveLabel::signal, this, &plugPage::hintSlot1);
+    connect(stepLabels[1], &moveLabel::signal, this, &plugPage::hintSlot2);
+    connect(stepLabels[2], &moveLabel::signal, this, &plugPage::hintSlot3);
+    connect(stepLabels[3], &moveLabel::signal, this, &plugPage::hintSlot4);
+    // The link lies over the step text: a pointer on it holds the step, so
+    // the link does not vanish while it is being read.
+    for (moveLabel *label : {wpsHelpIcon, stepImage, wpsNote, stepText, ledHintLink})
+        connect(label, &moveLabel::signal, this, &plugPage::iconControl);
+    connect(ledHintLink, &QLabel::linkActivated, this, &plugPage::hint_MessageBox);
+    curStep = 0;
+}
+
+plugPage::~plugPage()
+{
+    qDebug("Left Plug Page.");
+}
+
+QPoint plugPage::wpsIconPlace(int textWidth, int lineHeight)
+{
+    return QPoint(545 + textWidth % 150, 350 + lineHeight * (textWidth / 150));
+}
+
+void plugPage::initializePage()
+{
+    qDebug("this is plugPage!");
+    // curStep stays: a page entered again goes on with its cycle.
+    stepTimer->start(cycleInterval);
+}
+
+QString plugPage::ledHintText() const
+{
+    return hasLinkLedOnly()
+               ? tr("<a href = terms><font size=3 color=#638c0b>What do I do if the Link LED stays off?</font></a>")
+               : tr("<a href = terms><font size=3 color=#638c0b>What do I do if the LED stays red?</font></a>");
+}
+
+void plugPage::showStep(int step)
+{
+    for (int i = 0; i < stepLabels.size(); ++i)
+        stepLabels[i]->setStyleSheet(i == step - 1 ? highlightedStep : plainStep);
+    stepMarker->move(30, 180 + 30 * (step - 1));
+    stepMarker->show();
+    setPicture(stepImage, QStringLiteral("images/plug_step%1.png").arg(step));
+    pictureFrame->show();
+    stepText->setText(pageTr(stepTexts[step - 1]));
+    switch (step) {
+    case 1:
+    case 2:
+        wpsNote->setText(tr(wpsNoteSource));
+        wpsNote->setVisible(isWireless);
+        wpsHelpIcon->setVisible(isWireless);
+        ledHintLink->hide();
+        break;
+    case 3:
+        wpsNote->hide();
+        wpsHelpIcon->hide();
+        ledHintLink->hide();
+        break;
+    default:
+        ledHintLink->setText(ledHintText());
+        ledHintLink->setToolTip(QString());
+        wpsNote->hide();
+        wpsHelpIcon->hide();
+        ledHintLink->show();
+        break;
+    }
+}
+
+void plugPage::timerDone()
+{
+    wpsNote->hide();
+    ledHintLink->hide();
+    wpsHelpIcon->hide();
+    stepMarker->show();
+    if (curStep >= 0 && curStep <= 2) {
+        showStep(curStep + 1);
+        ++curStep;
+    } else if (curStep == 3) {
+        showStep(4);
+        curStep = 0;
+    } else {
+        curStep = 0;
+    }
+}
+
+// A box holds the cycle until its own answer resumes it; the pointer
+// leaving a label as the veil covers it must not.
+void plugPage::resumeCycle()
+{
+    if (veilLabel->isHidden())
+        stepTimer->start(cycleInterval);
+}
+
+void plugPage::hoverStep(int step, bool hovered)
+{
+    if (hovered) {
+        stepTimer->stop();
+        showStep(step);
+    } else {
+        curStep = step - 1;  // the next tick shows this step once more
+        resumeCycle();
+    }
+}
+
+void plugPage::hintSlot1(bool hovered)
+{
+    hoverStep(1, hovered);
+}
+
+void plugPage::hintSlot2(bool hovered)
+{
+    hoverStep(2, hovered);
+}
+
+void plugPage::hintSlot3(bool hovered)
+{
+    hoverStep(3, hovered);
+}
+
+void plugPage::hintSlot4(bool hovered)
+{
+    hoverStep(4, hovered);
+}
+
+void plugPage::iconControl(bool hovered)
+{
+    if (hovered)
+        stepTimer->stop();
+    else
+        resumeCycle();
+}
+
+void plugPage::next()
+{
+    stepTimer->stop();
+    const int answer = ledQuestionBox(veilLabel);
+    if (answer == ledNo) {
+        stepTimer->start(cycleInterval);
+        veilLabel->hide();
+    } else if (answer == ledYes) {
+        veilLabel->hide();
+        stepTimer->stop();
+        moveOn(1);
+    }
+}
+
+void plugPage::hint_MessageBox()
+{
+    stepTimer->stop();
+    veilLabel->show();
+
+    // Made per click and released when its road is done.
+    auto box = std::make_unique<pageBox>();
+    ledHelpBox = box.get();
+    box->addPictureButton(closingButton(tr("Close    "), QStringLiteral("wel_msg_close_btu")));
+    const QString html = hasLinkLedOnly()
+        ? tr("<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the Link LED stays off?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If the link LED still stays off, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>")
+        : tr("<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the LED stays red?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If your camera still has a red LED, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>");
+    QLabel *label = box->addRichText(html, QSize(420, 210), 0);
+    connect(label, &QLabel::linkActivated, this, &plugPage::openMymsgBox);
+
+    // A box taken away by the reset link has no answer, although the
+    // toolkit reports its one button as clicked once it is closed.
+    const int answer = box->run(wizardWindow(), QPoint(135, 160));
+    ledHelpBox = nullptr;
+    if (answer == 0) {
+        stepTimer->start(cycleInterval);
+        veilLabel->hide();
+        box->close();
+    }
+}
+
+void plugPage::openMymsgBox(const QString &)
+{
+    // Ends the help box's run once this slot returns.
+    if (ledHelpBox)
+        ledHelpBox->dismiss();
+    stepTimer->stop();
+
+    auto box = std::make_unique<pageBox>();
+    resetBox = box.get();
+    setupResetInstructions(*box, afterReset, QStringLiteral("wel_msg_close_btu"));
+    const int answer = box->run(wizardWindow(), QPoint(130, 210));
+    resetBox = nullptr;
+    if (answer != resetRestart && answer != resetClose)
+        return;
+
+    box->close();
+    box.reset();
+    if (ledHelpBox)
+        ledHelpBox->close();
+    if (answer == resetClose) {
+        stepTimer->start(cycleInterval);
+        veilLabel->hide();
+    } else {
+        next();  // the veil stays for the LED question
+    }
 }

@@ -1,5 +1,130 @@
 #include "pages/setup/selectpage.h"
 
+#include "core/globals.h"
+#include "protocol/ipcamera.h"
+#include "protocol/zvrutils.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QNetworkInterface>
+#include <QPalette>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolTip>
+#include <QWizard>
+
+#include <memory>
+
+namespace {
+
+const QString nextGreyStyle = QStringLiteral(
+    "background-image: url(:/images/btn_start-next_grey.png);font:14px;color:rgb(201,202,202);"
+    "border: 0px");
+const QString nextBlueStyle = QStringLiteral(
+    "background-image: url(:/images/btn_start-next_blue.png);font:14px;color:rgb(255,255,255);"
+    "border: 0px");
+const QString linkStyle = QStringLiteral("font:12px;color:rgb(99,140,11);");
+const QString passwordEchoStyle = QStringLiteral("lineedit-password-character: 42");
+
+const QString radioUnselected = QStringLiteral(":/images/radio_unselect.png");
+const QString radioSelected = QStringLiteral(":/images/radio_selected.png");
+
+QLabel *textLabel(QWidget *parent, const QString &text, QRect place,
+                  const QString &style = QString())
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(place);
+    if (!style.isEmpty())
+        label->setStyleSheet(style);
+    return label;
+}
+
+QLabel *pictureLabel(QWidget *parent, const QString &file, QRect place)
+{
+    auto *label = new QLabel(parent);
+    label->setGeometry(place);
+    label->setFixedSize(place.size());
+    setPicture(label, file);
+    return label;
+}
+
+QLineEdit *passwordEdit(QWidget *parent, QRect place)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setEchoMode(QLineEdit::Password);
+    edit->setStyleSheet(passwordEchoStyle);
+    edit->setGeometry(place);
+    return edit;
+}
+
+QTableWidgetItem *cell(const QString &text, const QString &picture = QString())
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    if (!picture.isEmpty()) {
+        item->setIcon(QIcon(picture));
+        item->setData(selectPage::pictureRole, picture);
+    }
+    return item;
+}
+
+QString connectionText(const QByteArray &ipMode)
+{
+    if (ipMode == "1")
+        return QStringLiteral("PPPoE");
+    if (ipMode == "2")
+        return QStringLiteral("Static IP");
+    return QStringLiteral("DHCP");
+}
+
+bool isAsciiLetter(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+}
+
+// Linux reports loopback as all zeros, which no camera can answer to.
+bool isHardwareAddress(const QString &address)
+{
+    bool nonZero = false;
+    for (QChar c : address) {
+        if (c != QLatin1Char(':') && c != QLatin1Char('-') && c != QLatin1Char('0'))
+            nonZero = true;
+    }
+    return nonZero;
+}
+
+}  // namespace
+
+std::function<QStringList()> selectPage::interfaceAddresses = &selectPage::hostInterfaceAddresses;
+
+QStringList selectPage::hostInterfaceAddresses()
+{
+    QStringList addresses;
+    for (const QNetworkInterface &interface : QNetworkInterface::allInterfaces())
+        addresses.append(interface.hardwareAddress());
+    return addresses;
+}
+
+bool selectPage::passwordRuleHolds(const QString &password)
+{
+    if (password.size() < 6)
+        return false;
+    int letters = 0;
+    for (QChar c : password) {
+        if (c.unicode() < '!' || c.unicode() > '~')
+            return false;
+        if (isAsciiLetter(c))
+            ++letters;
+    }
+    return letters >= 2;
+}
+
 selectPage::selectPage(QWidget *parent)
     : pageFrame(parent)
 {
@@ -7,4 +132,605 @@ selectPage::selectPage(QWidget *parent)
     createBackground(QStringLiteral(":/images/select_bg_00.png"), QRect(-10, 55, 720, 436));
     createTitle(tr("Select your camera"), 300);
     createStepButtons(selectStep);
+
+    introLabel = textLabel(this, tr("Select your camera from the list and click <b>Next</b> when you complete."),
+                           QRect(20, 125, 450, 25));
+
+    const QString titleStyle = QStringLiteral("font:12px;color:rgb(0,0,0);");
+    const struct {
+        QString text;
+        int x;
+    } columnTitles[] = {{tr("Camera"), 85}, {tr("MAC ID"), 240}, {tr("IP address"), 390},
+                        {tr("Connection"), 550}};
+    for (const auto &title : columnTitles) {
+        QLabel *label = textLabel(this, title.text, QRect(title.x, 160, 100, 25), titleStyle);
+        QFont f = label->font();
+        f.setFamily(QStringLiteral("Verdana"));
+        label->setFont(f);
+    }
+
+    helpButton = new QPushButton(this);
+    helpButton->setFlat(true);
+    helpButton->setIcon(QIcon(QStringLiteral(":/images/icon_help.png")));
+    helpButton->setIconSize(QSize(14, 15));
+    helpButton->setStyleSheet(QStringLiteral("font:9px;color:rgb(99,140,11);"));
+    helpButton->setToolTip(tr("MAC ID is a unique identifier\nassigned to network interfaces\n"
+                              "for communications on the\nphysical network."));
+    helpButton->setGeometry(290, 164, 14, 15);
+
+    cameraTable = new QTableWidget(0, 5, this);
+    cameraTable->setGeometry(30, 180, 630, 100);
+    cameraTable->setFixedSize(630, 100);
+    const int widths[] = {30, 150, 170, 170, 90};
+    for (int i = 0; i < 5; ++i)
+        cameraTable->setColumnWidth(i, widths[i]);
+    cameraTable->setFocusPolicy(Qt::NoFocus);
+    cameraTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The choice shows only in the radio pictures of column 0.
+    cameraTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    cameraTable->setSelectionMode(QAbstractItemView::NoSelection);
+    cameraTable->horizontalHeader()->hide();
+    cameraTable->verticalHeader()->hide();
+    cameraTable->setFrameShape(QFrame::NoFrame);
+    cameraTable->setShowGrid(false);
+    cameraTable->setMouseTracking(true);
+    cameraTable->viewport()->setMouseTracking(true);
+    QPalette palette = cameraTable->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::Base, QColor(255, 255, 255, 0));
+    cameraTable->setPalette(palette);
+    cameraTable->setStyleSheet(QStringLiteral("font:12px;color:rgb(89,87,87);"));
+    cameraTable->setFont(QFont(QStringLiteral("Arial")));
+
+    const QString legendStyle = QStringLiteral("font:9px;color:rgb(89,87,87);");
+    pictureLabel(this, QStringLiteral(":/images/icon_reg.png"), QRect(180, 292, 10, 10));
+    pictureLabel(this, QStringLiteral(":/images/icon_noreg.png"), QRect(350, 292, 10, 10));
+    pictureLabel(this, QStringLiteral(":/images/icon_wired.png"), QRect(490, 292, 10, 10));
+    wirelessLegendPicture =
+        pictureLabel(this, QStringLiteral(":/images/icon_wireless.png"), QRect(580, 292, 10, 10));
+    textLabel(this, tr("Registered to skyvue"), QRect(200, 286, 150, 25), legendStyle);
+    textLabel(this, tr("Not registered"), QRect(370, 286, 120, 25), legendStyle);
+    textLabel(this, tr("Wired"), QRect(510, 286, 70, 25), legendStyle);
+    wirelessLegendLabel = textLabel(this, tr("Wireless"), QRect(600, 286, 80, 25), legendStyle);
+
+    macHint = textLabel(this, tr("Check the <b>MAC ID</b> on the back of your camera."),
+                        QRect(13, 340, 300, 20));
+    macImage = pictureLabel(this, QStringLiteral("images/MACID.PNG"), QRect(370, 340, 240, 76));
+    noCameraLink = textLabel(this,
+                             tr("<a href = http><font size=3 color=#638c0b>*Cannot find your camera "
+                                "from the list ?</font></a>"),
+                             QRect(13, 365, 250, 20), linkStyle);
+
+    passwdTitle = textLabel(this, tr("Enter a password to secure your camera"), QRect(13, 330, 260, 25));
+    adminAccountLabel = textLabel(this, tr("Admin account:"), QRect(325, 330, 100, 25));
+    adminNameLabel = textLabel(this, tr("admin"), QRect(447, 330, 150, 25));
+    passwordLabel = textLabel(this, tr("Password:"), QRect(325, 360, 90, 25));
+    passwdEdit = passwordEdit(this, QRect(447, 360, 199, 21));
+    forgotLink = textLabel(this,
+                           tr("<a href = http><font size=3 color=#638c0b>Forgot my camera password "
+                              "?</font></a>"),
+                           QRect(447, 383, 175, 25), linkStyle);
+    confirmLabel = textLabel(this, tr("Confirm password:"), QRect(325, 390, 150, 25));
+    confirmEdit = passwordEdit(this, QRect(447, 390, 199, 21));
+
+    backButton = createButton(
+        {tr("      Back"),
+         QStringLiteral("background-image: url(:/images/btn_back_blue.png);font:14px;"
+                        "color:rgb(255,255,255);border: 0px"),
+         QStringLiteral("sel_back_btn")},
+        QPoint(20, 450));
+    rescanButton = createButton(
+        {tr("Rescan    "),
+         QStringLiteral("background-image: url(:/images/btn_re_blue.png);font:14px;"
+                        "color:rgb(255,255,255);border: 0px"),
+         QStringLiteral("sel_resc_but")},
+        QPoint(430, 450));
+    nextButton = createButton({tr("Next      "), nextGreyStyle, QStringLiteral("sel_next_but")},
+                              QPoint(560, 450));
+
+    // Created last: the wait picture is this page's veil and lies above all.
+    setupWaitRun(QRect(310, 330, 250, 20), tr("<b>Searching camera....</b>"));
+    waitPicLabel->raise();
+    waitTextLabel->raise();
+
+    connect(cameraTable, &QTableWidget::entered, this, &selectPage::showToolTip);
+    connect(cameraTable, &QTableWidget::cellClicked, this, &selectPage::clickShow);
+    connect(backButton, &QPushButton::clicked, this, &selectPage::back);
+    connect(nextButton, &QPushButton::clicked, this, &selectPage::next);
+    connect(noCameraLink, &QLabel::linkActivated, this, &selectPage::hintMessage);
+    connect(forgotLink, &QLabel::linkActivated, this, &selectPage::forgetPassword);
+    connect(rescanButton, &QPushButton::clicked, this, &selectPage::rescan);
+    if (zvrTools) {
+        connect(zvrTools, &ZVRUtils::gotPassword, this, &selectPage::updateDeviceList,
+                Qt::QueuedConnection);
+        connect(zvrTools, &ZVRUtils::foundDevice, this, &selectPage::cameraRecovery,
+                Qt::QueuedConnection);
+    } else {
+        qDebug().noquote() << "selectPage: no protocol engine, the camera list stays empty.";
+    }
+
+    backButton->setEnabled(false);
+    rescanButton->setEnabled(false);
+    nextButton->setEnabled(false);
+    cameraTable->setEnabled(false);
+    noCameraLink->setEnabled(false);
+    if (!isWireless) {
+        wirelessLegendPicture->hide();
+        wirelessLegendLabel->hide();
+    }
+    passwdEdit->setFocus();
+}
+
+QList<QWidget *> selectPage::passwordForm() const
+{
+    return {passwdTitle, adminAccountLabel, adminNameLabel, passwordLabel,
+            passwdEdit,  forgotLink,        confirmLabel,   confirmEdit};
+}
+
+void selectPage::hidePasswordForm()
+{
+    for (QWidget *w : passwordForm())
+        w->hide();
+}
+
+void selectPage::showNewPasswordMode()
+{
+    passwdTitle->setText(tr("Enter a password to secure your camera"));
+    for (QWidget *w : passwordForm())
+        w->setVisible(w != forgotLink);
+    macImage->hide();
+    macHint->hide();
+}
+
+void selectPage::showConfirmMode()
+{
+    passwdTitle->setText(tr("Confirm your camera password"));
+    for (QWidget *w : passwordForm())
+        w->setVisible(w != confirmLabel && w != confirmEdit);
+    macImage->hide();
+    macHint->hide();
+}
+
+// ------------------------------------------------------------- the search
+
+void selectPage::initializePage()
+{
+    passwdEdit->clear();
+    confirmEdit->clear();
+    passwdEdit->setFocus();
+    cameraCount = 0;
+    selectedRow = -1;
+    registeredBox = nullptr;
+    bBusy = false;
+    cameraTable->clearContents();
+    cameraTable->setRowCount(0);
+    configIPCameraIdx = -1;
+    IPCameraList.clear();
+    ScanPktGen();
+    startWaitRun();
+}
+
+void selectPage::rescan()
+{
+    hidePasswordForm();
+    macImage->show();
+    macHint->show();
+    waitPicLabel->show();
+    waitTextLabel->show();
+    backButton->setEnabled(false);
+    rescanButton->setEnabled(false);
+    nextButton->setEnabled(false);
+    cameraTable->setEnabled(false);
+    noCameraLink->setEnabled(false);
+    selectedRow = -1;
+    bBusy = false;
+    startWaitRun();
+    cameraCount = 0;
+    cameraTable->clearContents();
+    cameraTable->setRowCount(0);
+    configIPCameraIdx = -1;
+    IPCameraList.clear();
+    ScanPktGen();
+}
+
+void selectPage::ScanPktGen()
+{
+    if (!zvrTools)
+        return;
+    for (const QString &address : interfaceAddresses()) {
+        if (!isHardwareAddress(address))
+            continue;
+        qDebug().noquote() << "the hardware address is got:" << address;
+        zvrTools->ZVRScanDevice(address, supportType, ZVRUtils::broadcastMac);
+    }
+}
+
+void selectPage::endSearch()
+{
+    endWaitRun();
+    backButton->setEnabled(true);
+    rescanButton->setEnabled(true);
+    cameraTable->setEnabled(true);
+    noCameraLink->setEnabled(true);
+    if (zvrTools)
+        zvrTools->broadcastScan = false;
+}
+
+void selectPage::waitTimeout()
+{
+    const int frame = waitTicks % 7;
+    // The form under the veil tells which password run this is.
+    const bool newPasswordMode = !confirmEdit->isHidden();
+    if (!bBusy) {
+        showWaitFrame(tr("Searching camera"));
+        if (frame == 0) {
+            waitTextLabel->setGeometry(310, 330, 250, 20);
+            hidePasswordForm();
+            macImage->show();
+            macHint->show();
+        }
+    } else if (newPasswordMode) {
+        showWaitFrame(tr("Saving camera's password"));
+        if (frame == 0)
+            waitTextLabel->setGeometry(285, 330, 250, 20);
+    } else {
+        showWaitFrame(tr("Retrieving the camera's password"));
+        if (frame == 0)
+            waitTextLabel->setGeometry(265, 330, 250, 20);
+    }
+    ++waitTicks;
+    // Rows and command states of the replies since the last tick count for
+    // this tick's decision.
+    QCoreApplication::sendPostedEvents(nullptr, 0);
+    const int t = waitTicks;
+
+    if (!bBusy) {
+        if (t == 60) {
+            if (zvrTools && zvrTools->defaultIpSeen) {
+                zvrTools->defaultIpSeen = false;
+                ScanPktGen();
+            }
+        } else if (t == 80 || t == 100) {
+            bool missing = false;
+            for (int i = 0; i < IPCameraList.size(); ++i) {
+                if (IPCameraList.at(i).cmdState != cmdStatePasswordSeen) {
+                    missing = true;
+                    if (zvrTools)
+                        zvrTools->ZVRGetPassword(i);
+                }
+            }
+            if (t == 100 || !missing)
+                endSearch();
+        }
+        return;
+    }
+
+    if (!newPasswordMode) {
+        if (t >= 21)
+            endPasswordRun();
+        return;
+    }
+    if (t == 50) {
+        if (chosenCameraConfirmed()) {
+            qDebug().noquote() << "at 5 second, check set password success, restart http server.";
+            if (zvrTools)
+                zvrTools->ZVRRestartHttpSrv(configIPCameraIdx, ZVRUtils::restartHttpServer);
+        } else {
+            qDebug().noquote() << "at 5 second, check set password failed, re-set it.";
+            next();
+            waitTicks = 50;
+        }
+    } else if (t == 80) {
+        if (chosenCameraConfirmed()) {
+            qDebug().noquote() << "at 8 second, check set password success, restart http server.";
+            if (zvrTools)
+                zvrTools->ZVRRestartHttpSrv(configIPCameraIdx, ZVRUtils::restartHttpServer);
+        }
+    } else if (t == 100) {
+        endPasswordRun();
+    }
+}
+
+bool selectPage::chosenCameraConfirmed() const
+{
+    return configIPCameraIdx >= 0 && configIPCameraIdx < IPCameraList.size()
+           && IPCameraList.at(configIPCameraIdx).cmdState == cmdStatePasswordSeen;
+}
+
+void selectPage::endPasswordRun()
+{
+    endWaitRun();
+    moveOn(2);
+}
+
+// ------------------------------------------------------------- the table
+
+void selectPage::updateDeviceList(int idx)
+{
+    if (nextPage != 1) {
+        qDebug().noquote() << "updateDeviceList: not active, the camera list page was left.";
+        return;
+    }
+    if (idx < 0 || idx >= IPCameraList.size()) {
+        qDebug().noquote() << "updateDeviceList: wrong ipcamera idx.";
+        return;
+    }
+    const IPCamera camera = IPCameraList.at(idx);
+    // Compared without case, so that a camera reporting its address in
+    // upper case is still listed once.
+    const QString mac = camera.mac.toLower();
+    for (int row = 0; row < cameraTable->rowCount(); ++row) {
+        const QTableWidgetItem *macCell = cameraTable->item(row, 2);
+        if (macCell && macCell->text().toLower() == mac) {
+            qDebug().noquote() << "duplicate IP camera, and do not insert to the list.";
+            return;
+        }
+    }
+
+    // Unregistered cameras go on top, the others follow in arrival order.
+    const int row = camera.registered == "0" ? 0 : cameraTable->rowCount();
+    cameraTable->insertRow(row);
+    ++cameraCount;
+    // The chosen camera keeps its place in the page's eyes too.
+    if (selectedRow >= row)
+        ++selectedRow;
+
+    QByteArray name = QByteArray::fromBase64(camera.nameB64);
+    const qsizetype zero = name.indexOf('\0');
+    if (zero >= 0)
+        name.truncate(zero);
+
+    cameraTable->setItem(row, 0, cell(QString(), radioUnselected));
+    cameraTable->setItem(row, 1,
+                         cell(QString::fromUtf8(name),
+                              camera.registered == "1" ? QStringLiteral(":/images/icon_reg.png")
+                                                       : QStringLiteral(":/images/icon_noreg.png")));
+    cameraTable->setItem(row, 2, cell(camera.mac.toUpper()));
+    cameraTable->setItem(row, 3, cell(camera.ip));
+    cameraTable->setItem(row, 4,
+                         cell(connectionText(camera.ipMode),
+                              camera.wireless == "1" ? QStringLiteral(":/images/icon_wireless.png")
+                                                     : QStringLiteral(":/images/icon_wired.png")));
+}
+
+void selectPage::cameraRecovery(int idx)
+{
+    if (nextPage != 1) {
+        qDebug().noquote() << "cameraRecovery: not active, the camera list page was left.";
+        return;
+    }
+    if (idx == configIPCameraIdx)
+        qDebug().noquote() << "the camera is back from http restart.";
+}
+
+void selectPage::showToolTip(const QModelIndex &index)
+{
+    if (!index.isValid() || index.column() != 1)
+        return;
+    const QTableWidgetItem *item = cameraTable->item(index.row(), index.column());
+    if (!item)
+        return;
+    const QWidget *w = wizardWindow();
+    const QPoint at(w->x() + 185, w->y() + 200 + index.row() * cameraTable->rowHeight(0));
+    QToolTip::showText(at, item->text(), this);
+}
+
+void selectPage::setRadio(int row, bool selected)
+{
+    cameraTable->setItem(row, 0, cell(QString(), selected ? radioSelected : radioUnselected));
+}
+
+int selectPage::cameraIndexOfRow(int row) const
+{
+    const QTableWidgetItem *macCell = cameraTable->item(row, 2);
+    if (!macCell)
+        return -1;
+    const QString mac = macCell->text().toLower();
+    for (int i = 0; i < IPCameraList.size(); ++i) {
+        if (IPCameraList.at(i).mac == mac)
+            return i;
+    }
+    return -1;
+}
+
+void selectPage::clickShow(int row, int column)
+{
+    Q_UNUSED(column);
+    nextButton->setStyleSheet(nextBlueStyle);
+    passwdEdit->clear();
+    confirmEdit->clear();
+
+    if (row == selectedRow) {
+        selectedRow = -1;
+        nextButton->setEnabled(false);
+        setRadio(row, false);
+        hidePasswordForm();
+        macImage->show();
+        macHint->show();
+        passwdEdit->setFocus();
+        return;
+    }
+
+    const int idx = cameraIndexOfRow(row);
+    if (idx < 0) {
+        // Only a camera that reports its address in upper case gets here;
+        // without its record the page cannot tell which form it needs.
+        qDebug().noquote() << "clickShow: no camera record for the row" << row
+                           << ", the camera cannot be chosen.";
+        for (int r = 0; r < qMin(cameraCount, cameraTable->rowCount()); ++r)
+            setRadio(r, false);
+        selectedRow = -1;
+        configIPCameraIdx = -1;
+        nextButton->setEnabled(false);
+        hidePasswordForm();
+        macImage->show();
+        macHint->show();
+        passwdEdit->setFocus();
+        return;
+    }
+
+    selectedRow = row;
+    nextButton->setEnabled(true);
+    for (int r = 0; r < qMin(cameraCount, cameraTable->rowCount()); ++r)
+        setRadio(r, r == row);
+    configIPCameraIdx = idx;
+
+    // Copied: the list may grow behind the notice.
+    const bool hasPassword = !IPCameraList.at(idx).password.isEmpty();
+    const bool registered = IPCameraList.at(idx).registered == "1";
+    if (!hasPassword) {
+        showNewPasswordMode();
+        passwdEdit->setText(QString());
+    } else {
+        if (registered) {
+            showRegisteredNotice();
+            // The notice's reset road may have started a new search.
+            if (configIPCameraIdx != idx)
+                return;
+        }
+        showConfirmMode();
+    }
+    passwdEdit->setFocus();
+}
+
+void selectPage::showRegisteredNotice()
+{
+    showAsVeil(waitPicLabel);
+    auto box = std::make_unique<pageBox>();
+    registeredBox = box.get();
+    box->addPictureButton(closingButton(tr("Close    ")));
+    QLabel *label = box->addRichText(
+        tr("The camera you select has already been registered to skyvue. You have to enter the "
+           "correct camera password and skyvue account later or <a href = terms><font size=3 "
+           "color=#638c0b>reset the camera</font></a> to register another account.<br>"),
+        QSize(410, 80), 1);
+    connect(label, &QLabel::linkActivated, this, &selectPage::forgetPassword);
+    if (box->run(wizardWindow(), QPoint(155, 210)) == 0) {
+        waitPicLabel->hide();
+        box->close();
+    }
+}
+
+// ------------------------------------------------------------- password
+
+void selectPage::stopPasswordRun()
+{
+    waitTimer->stop();
+    bBusy = false;
+    showAsVeil(waitPicLabel);
+    waitTextLabel->hide();
+}
+
+void selectPage::next()
+{
+    bBusy = true;
+    waitTicks = 0;
+    waitPicLabel->show();
+    waitTextLabel->show();
+    waitTimer->start(100);
+
+    const QList<boxButton> closeOnly = {closingButton(tr("Close    "))};
+    auto failed = [this] {
+        bBusy = false;
+        passwdEdit->clear();
+        confirmEdit->clear();
+        passwdEdit->setFocus();
+    };
+
+    if (!confirmEdit->isHidden()) {
+        int answer = -1;
+        if (!passwordRuleHolds(passwdEdit->text())) {
+            stopPasswordRun();
+            answer = warningBox(nullptr,
+                                tr("The passwords must be at least 6 characters long and must "
+                                   "contain at least 2 letters, case-sensitive!"),
+                                closeOnly, QPoint(120, 250));
+        } else if (passwdEdit->text() != confirmEdit->text()) {
+            stopPasswordRun();
+            answer = messageBox(nullptr,
+                                tr("<font size=5 face=verdana color=#2a7ba6><b>Warning</b></font>"
+                                   "<br><br>The passwords don't match! Please try again!"),
+                                QMessageBox::Warning, closeOnly, QPoint(180, 250));
+        } else {
+            answer = -2;
+        }
+        if (answer != -2) {
+            if (answer == 0)
+                waitPicLabel->hide();
+            failed();
+            return;
+        }
+    }
+
+    if (configIPCameraIdx < 0 || configIPCameraIdx >= IPCameraList.size()) {
+        endWaitRun();
+        failed();
+        return;
+    }
+
+    const QString stored = QString::fromUtf8(IPCameraList.at(configIPCameraIdx).password);
+    QString problem;
+    if (!stored.isEmpty()) {
+        if (passwdEdit->text() != stored)
+            problem = tr("Input wrong password, please check!");
+    } else if (confirmEdit->text() == passwdEdit->text()) {
+        if (zvrTools)
+            zvrTools->ZVRSetPassword(configIPCameraIdx, passwdEdit->text(), QString());
+    } else {
+        problem = tr("Two times input password are not the same!");
+    }
+
+    if (problem.isEmpty()) {
+        passwdEdit->setFocus();
+        return;
+    }
+    stopPasswordRun();
+    if (warningBox(nullptr, problem, closeOnly, QPoint(200, 230)) == 0)
+        waitPicLabel->hide();
+    failed();
+}
+
+// ------------------------------------------------------------- others
+
+void selectPage::back()
+{
+    backTo(0);
+}
+
+void selectPage::hintMessage()
+{
+    showAsVeil(waitPicLabel);
+    const int answer = messageBox(
+        nullptr,
+        tr("<font size=5 face=verdana color=#2a7ba6   ><b>Cannot detect your wired "
+           "connection?</b></font><br><br>Please close this lightbox and click <b>Back</b> button "
+           "to previous page. Follow the instruction to install the camera again."),
+        QMessageBox::NoIcon, {closingButton(tr("Close    "))}, QPoint(130, 210));
+    if (answer == 0)
+        waitPicLabel->hide();
+}
+
+void selectPage::forgetPassword()
+{
+    showAsVeil(waitPicLabel);
+    // Taken away from code: the notice must not read as closed by its button.
+    if (registeredBox)
+        registeredBox->dismiss();
+    const int answer = resetInstructionsBox(nullptr, afterReseting,
+                                            QStringLiteral("detail_close_btu"));
+    if (answer == resetClose) {
+        waitPicLabel->hide();
+        if (registeredBox)
+            registeredBox->close();
+        return;
+    }
+    if (answer != resetRestart)
+        return;
+    if (registeredBox)
+        registeredBox->close();
+    const int led = ledQuestionBox(nullptr);
+    if (led == ledNo)
+        waitPicLabel->hide();
+    else if (led == ledYes)
+        rescan();
 }

@@ -3,11 +3,90 @@
 
 #include "core/pageframe.h"
 
+#include <QModelIndex>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+// Page 1: searches the network for cameras, lists them, and asks for the
+// chosen camera's administrator password (a new one, or the stored one).
 class selectPage : public pageFrame
 {
     Q_OBJECT
 public:
     explicit selectPage(QWidget *parent = nullptr);
+
+    void initializePage() override;
+
+    // At least 6 characters, all printable ASCII from '!' to '~', two of
+    // them ASCII letters.
+    static bool passwordRuleHolds(const QString &password);
+
+    // Hardware address texts of the host's interfaces, in interface order.
+    // Tests replace it to choose the scan's source addresses.
+    static std::function<QStringList()> interfaceAddresses;
+    static QStringList hostInterfaceAddresses();
+
+    // Item data role under which the table keeps a cell's picture name.
+    enum { pictureRole = Qt::UserRole + 1 };
+
+    bool bBusy = false;  // true while the password run goes
+    int cameraCount = 0;
+    int selectedRow = -1;
+    QPointer<pageBox> registeredBox;
+
+    QTableWidget *cameraTable = nullptr;
+    QLabel *introLabel = nullptr;
+    QLabel *passwdTitle = nullptr;
+    QLabel *adminAccountLabel = nullptr;
+    QLabel *adminNameLabel = nullptr;
+    QLabel *passwordLabel = nullptr;
+    QLineEdit *passwdEdit = nullptr;
+    QLabel *forgotLink = nullptr;
+    QLabel *confirmLabel = nullptr;
+    QLineEdit *confirmEdit = nullptr;
+    QLabel *macImage = nullptr;
+    QLabel *macHint = nullptr;
+    QLabel *noCameraLink = nullptr;
+    QPushButton *helpButton = nullptr;
+    QPushButton *backButton = nullptr;
+    QPushButton *rescanButton = nullptr;
+    QPushButton *nextButton = nullptr;
+    QLabel *wirelessLegendPicture = nullptr;
+    QLabel *wirelessLegendLabel = nullptr;
+
+    QList<QWidget *> passwordForm() const;
+
+public slots:
+    void showToolTip(const QModelIndex &index);
+    void clickShow(int row, int column);
+    void back();
+    void next();
+    void waitTimeout() override;
+    void hintMessage();
+    void forgetPassword();
+    void rescan();
+    void ScanPktGen();
+    void updateDeviceList(int idx);
+    void cameraRecovery(int idx);
+
+private:
+    void hidePasswordForm();
+    void showNewPasswordMode();
+    void showConfirmMode();
+    void setRadio(int row, bool selected);
+    int cameraIndexOfRow(int row) const;
+    bool chosenCameraConfirmed() const;
+    void endSearch();
+    void endPasswordRun();
+    void stopPasswordRun();
+    void showRegisteredNotice();
 };
 
 #endif

@@ -1,0 +1,774 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Another Camguide is already running.</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Ein anderer Camguide läuft bereits.</translation>
+    </message>
+</context>
+<context>
+    <name>camguide</name>
+    <message>
+        <source>background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Troubleshooting</source>
+        <translation>Fehlerbehebung</translation>
+    </message>
+    <message>
+        <source>Manuals and Downloads</source>
+        <translation>Handbücher, Downloads</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Copyright © Velmora. All rights reserved.</source>
+        <translation>Copyright © Velmora. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>skyvue Camguide</source>
+        <translation>skyvue Camguide</translation>
+    </message>
+    <message>
+        <source>Close    </source>
+        <translation>Schließen    </translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;About </source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Über </translation>
+    </message>
+    <message>
+        <source> Camguide&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;font size=3 color=#638c0b&gt;</source>
+        <translation> Camguide&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;font size=3 color=#638c0b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;b&gt;Warning:&lt;/b&gt; This program is protected by copyright law and international treaties. Unauthorized reproduction or distribution of this program, or any portion of it, may result in severe civil and criminal penalties.&lt;br&gt;</source>
+        <translation>&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;b&gt;Warnung:&lt;/b&gt; Dieses Programm ist durch Urheberrecht und internationale Verträge geschützt. Unerlaubte Vervielfältigung oder Verbreitung dieses Programms oder von Teilen davon kann zivil- und strafrechtlich verfolgt werden.&lt;br&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>connectPage</name>
+    <message>
+        <source>plug</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Is the Link LED on the camera lit green ?</source>
+        <translation>Leuchtet die Link-LED an der Kamera grün?</translation>
+    </message>
+    <message>
+        <source>Is the Power/Link LED on the camera lit green ?</source>
+        <translation>Leuchtet die Power/Link-LED an der Kamera grün?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Restart    </source>
+        <translation>Neustart    </translation>
+    </message>
+    <message>
+        <source>Close    </source>
+        <translation>Schließen    </translation>
+    </message>
+    <message>
+        <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reset your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
+        <translation>Halten Sie die Reset-Taste mindestens 6 Sekunden lang gedrückt, während die Kamera angeschlossen ist. Klicken Sie nach dem Zurücksetzen der Kamera auf &lt;b&gt;Neustart&lt;/b&gt;, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>Connect to the network</source>
+        <translation>Netzwerk verbinden</translation>
+    </message>
+</context>
+<context>
+    <name>failedPage</name>
+    <message>
+        <source>plug</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Connect your camera</source>
+        <translation>Kamera verbinden</translation>
+    </message>
+</context>
+<context>
+    <name>joinPage</name>
+    <message>
+        <source>plug</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>skyvue beitreten</translation>
+    </message>
+</context>
+<context>
+    <name>joinPage1</name>
+    <message>
+        <source>plug</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Is the Link LED on the camera lit green ?</source>
+        <translation>Leuchtet die Link-LED an der Kamera grün?</translation>
+    </message>
+    <message>
+        <source>Is the Power/Link LED on the camera lit green ?</source>
+        <translation>Leuchtet die Power/Link-LED an der Kamera grün?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Restart    </source>
+        <translation>Neustart    </translation>
+    </message>
+    <message>
+        <source>Close    </source>
+        <translation>Schließen    </translation>
+    </message>
+    <message>
+        <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reseting your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
+        <translation>Halten Sie die Reset-Taste mindestens 6 Sekunden lang gedrückt, während die Kamera angeschlossen ist. Klicken Sie nach dem Zurücksetzen der Kamera auf &lt;b&gt;Neustart&lt;/b&gt;, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>skyvue beitreten</translation>
+    </message>
+</context>
+<context>
+    <name>joinPage2</name>
+    <message>
+        <source>plug</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>skyvue beitreten</translation>
+    </message>
+</context>
+<context>
+    <name>joinPage3</name>
+    <message>
+        <source>plug</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>skyvue beitreten</translation>
+    </message>
+</context>
+<context>
+    <name>joinPage4</name>
+    <message>
+        <source>plug</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>skyvue beitreten</translation>
+    </message>
+</context>
+<context>
+    <name>plugPage</name>
+    <message>
+        <source>plug</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Is the Link LED on the camera lit green ?</source>
+        <translation>Leuchtet die Link-LED an der Kamera grün?</translation>
+    </message>
+    <message>
+        <source>Is the Power/Link LED on the camera lit green ?</source>
+        <translation>Leuchtet die Power/Link-LED an der Kamera grün?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Restart    </source>
+        <translation>Neustart    </translation>
+    </message>
+    <message>
+        <source>Close    </source>
+        <translation>Schließen    </translation>
+    </message>
+    <message>
+        <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reset your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
+        <translation>Halten Sie die Reset-Taste mindestens 6 Sekunden lang gedrückt, während die Kamera angeschlossen ist. Klicken Sie nach dem Zurücksetzen der Kamera auf &lt;b&gt;Neustart&lt;/b&gt;, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>Plug your camera</source>
+        <translation>Kamera anschließen</translation>
+    </message>
+    <message>
+        <source>1.Connect the Ethernet cable to the Ethernet port on the back of the camera.</source>
+        <translation>1. Stecken Sie das Ethernet-Kabel in den Ethernet-Anschluss auf der Rückseite der Kamera.</translation>
+    </message>
+    <message>
+        <source>2.Connect the other end of the cable to an available LAN port on your router.</source>
+        <translation>2. Stecken Sie das andere Ende des Kabels in einen freien LAN-Anschluss Ihres Routers.</translation>
+    </message>
+    <message>
+        <source>3.Connect the power adapter to the power jack on the back of the camera and plug the other end into the power outlet.</source>
+        <translation>3. Verbinden Sie das Netzteil mit der Strombuchse auf der Rückseite der Kamera und stecken Sie es in die Steckdose.</translation>
+    </message>
+    <message>
+        <source>4.The LED on the camera will turn green when the device is ready.</source>
+        <translation>4. Die LED der Kamera leuchtet grün, sobald das Gerät bereit ist.</translation>
+    </message>
+    <message>
+        <source>*Could use Wi-Fi Protected Setup (WPS) instead.</source>
+        <translation>*Alternativ ist Wi-Fi Protected Setup (WPS) möglich.</translation>
+    </message>
+    <message>
+        <source>Please confirm the following tasks are done before clicking &lt;b&gt;Next&lt;/b&gt;.</source>
+        <translation>Bitte erledigen Sie die folgenden Schritte, bevor Sie auf &lt;b&gt;Weiter&lt;/b&gt; klicken.</translation>
+    </message>
+    <message>
+        <source>1. On the camera side</source>
+        <translation>1. An der Kamera</translation>
+    </message>
+    <message>
+        <source>2. On the router side</source>
+        <translation>2. Am Router</translation>
+    </message>
+    <message>
+        <source>3. Plug power adapter</source>
+        <translation>3. Netzteil anschließen</translation>
+    </message>
+    <message>
+        <source>4. Check LED turns solid green</source>
+        <translation>4. LED leuchtet grün</translation>
+    </message>
+    <message>
+        <source>You can also use WPS button to&lt;br&gt;establish connection in this step&lt;br&gt;or follow the instruction in later step.</source>
+        <translation>Sie können die Verbindung auch jetzt&lt;br&gt;mit der WPS-Taste herstellen oder&lt;br&gt;später der Anleitung folgen.</translation>
+    </message>
+    <message>
+        <source>Next    </source>
+        <translation>Weiter    </translation>
+    </message>
+    <message>
+        <source>&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;What do I do if the Link LED stays off?&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Was tun, wenn die Link-LED aus bleibt?&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;What do I do if the LED stays red?&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Was tun, wenn die LED rot bleibt?&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die Link-LED aus bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera vom Strom und schließen Sie sie wieder an, um sie neu zu starten.&lt;/li&gt;&lt;li&gt;Bleibt die Link-LED weiter aus, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Arbeiten Modem bzw. Router einwandfrei und leuchten die LEDs für den Anschluss der Kamera?&lt;/li&gt;&lt;ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die LED rot bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera vom Strom und schließen Sie sie wieder an, um sie neu zu starten.&lt;/li&gt;&lt;li&gt;Leuchtet die LED der Kamera weiter rot, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Arbeiten Modem bzw. Router einwandfrei und leuchten die LEDs für den Anschluss der Kamera?&lt;/li&gt;&lt;ul&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>selectPage</name>
+    <message>
+        <source>plug</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Is the Link LED on the camera lit green ?</source>
+        <translation>Leuchtet die Link-LED an der Kamera grün?</translation>
+    </message>
+    <message>
+        <source>Is the Power/Link LED on the camera lit green ?</source>
+        <translation>Leuchtet die Power/Link-LED an der Kamera grün?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Restart    </source>
+        <translation>Neustart    </translation>
+    </message>
+    <message>
+        <source>Close    </source>
+        <translation>Schließen    </translation>
+    </message>
+    <message>
+        <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reseting your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
+        <translation>Halten Sie die Reset-Taste mindestens 6 Sekunden lang gedrückt, während die Kamera angeschlossen ist. Klicken Sie nach dem Zurücksetzen der Kamera auf &lt;b&gt;Neustart&lt;/b&gt;, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>Select your camera</source>
+        <translation>Kamera auswählen</translation>
+    </message>
+    <message>
+        <source>Select your camera from the list and click &lt;b&gt;Next&lt;/b&gt; when you complete.</source>
+        <translation>Wählen Sie Ihre Kamera in der Liste und klicken Sie dann auf &lt;b&gt;Weiter&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>MAC ID</source>
+        <translation>MAC-ID</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>MAC ID is a unique identifier
+assigned to network interfaces
+for communications on the
+physical network.</source>
+        <translation>Die MAC-ID ist eine eindeutige
+Kennung, die Netzwerk-
+schnittstellen für die Kommuni-
+kation im Netzwerk erhalten.</translation>
+    </message>
+    <message>
+        <source>Registered to skyvue</source>
+        <translation>Bei skyvue registriert</translation>
+    </message>
+    <message>
+        <source>Not registered</source>
+        <translation>Nicht registriert</translation>
+    </message>
+    <message>
+        <source>Wired</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>Wireless</source>
+        <translation>WLAN</translation>
+    </message>
+    <message>
+        <source>Check the &lt;b&gt;MAC ID&lt;/b&gt; on the back of your camera.</source>
+        <translation>Die &lt;b&gt;MAC-ID&lt;/b&gt; steht auf der Rückseite der Kamera.</translation>
+    </message>
+    <message>
+        <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Cannot find your camera from the list ?&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Kamera nicht in der Liste?&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Enter a password to secure your camera</source>
+        <translation>Kennwort zum Schutz der Kamera eingeben</translation>
+    </message>
+    <message>
+        <source>Admin account:</source>
+        <translation>Admin-Konto:</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Kennwort:</translation>
+    </message>
+    <message>
+        <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Forgot my camera password ?&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Kamerakennwort vergessen?&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Confirm password:</source>
+        <translation>Kennwort bestätigen:</translation>
+    </message>
+    <message>
+        <source>      Back</source>
+        <translation>      Zurück</translation>
+    </message>
+    <message>
+        <source>Rescan    </source>
+        <translation>Neu suchen    </translation>
+    </message>
+    <message>
+        <source>Next      </source>
+        <translation>Weiter      </translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Searching camera....&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Suche Kamera....&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Confirm your camera password</source>
+        <translation>Kamerakennwort bestätigen</translation>
+    </message>
+    <message>
+        <source>Searching camera</source>
+        <translation>Suche Kamera</translation>
+    </message>
+    <message>
+        <source>Saving camera&apos;s password</source>
+        <translation>Kamerakennwort wird gespeichert</translation>
+    </message>
+    <message>
+        <source>Retrieving the camera&apos;s password</source>
+        <translation>Kamerakennwort wird abgefragt</translation>
+    </message>
+    <message>
+        <source>The camera you select has already been registered to skyvue. You have to enter the correct camera password and skyvue account later or &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt; to register another account.&lt;br&gt;</source>
+        <translation>Die gewählte Kamera ist bereits bei skyvue registriert. Sie müssen später das richtige Kamerakennwort und skyvue-Konto angeben oder die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;, um ein anderes Konto zu registrieren.&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>The passwords must be at least 6 characters long and must contain at least 2 letters, case-sensitive!</source>
+        <translation>Das Kennwort muss mindestens 6 Zeichen lang sein und mindestens 2 Buchstaben enthalten; Groß- und Kleinschreibung zählt!</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;The passwords don&apos;t match! Please try again!</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Die Kennwörter stimmen nicht überein! Bitte versuchen Sie es erneut!</translation>
+    </message>
+    <message>
+        <source>Input wrong password, please check!</source>
+        <translation>Falsches Kennwort, bitte prüfen!</translation>
+    </message>
+    <message>
+        <source>Two times input password are not the same!</source>
+        <translation>Die beiden Kennwörter sind nicht gleich!</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Cannot detect your wired connection?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Please close this lightbox and click &lt;b&gt;Back&lt;/b&gt; button to previous page. Follow the instruction to install the camera again.</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Kabelverbindung nicht erkannt?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Bitte schließen Sie dieses Fenster und kehren Sie mit &lt;b&gt;Zurück&lt;/b&gt; zur vorigen Seite zurück. Folgen Sie der Anleitung, um die Kamera erneut anzuschließen.</translation>
+    </message>
+</context>
+<context>
+    <name>welcomePage</name>
+    <message>
+        <source>Please select:</source>
+        <translation>Bitte wählen:</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>Portuguese(Portugal)</source>
+        <translation>Portug. (Portugal)</translation>
+    </message>
+    <message>
+        <source>Portuguese(Brazil)</source>
+        <translation>Portug. (Brasilien)</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese</source>
+        <translation>Chinesisch (trad.)</translation>
+    </message>
+    <message>
+        <source>Simplified Chinese</source>
+        <translation>Chinesisch (vereinf.)</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Koreanisch</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Tschechisch</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Dänisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Griechisch</translation>
+    </message>
+    <message>
+        <source>Croatian</source>
+        <translation>Kroatisch</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>Ungarisch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Norwegisch</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polnisch</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Rumänisch</translation>
+    </message>
+    <message>
+        <source>Slovenian</source>
+        <translation>Slowenisch</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Schwedisch</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Finnisch</translation>
+    </message>
+    <message>
+        <source>skyvue Camguide</source>
+        <translation>skyvue Camguide</translation>
+    </message>
+    <message>
+        <source>Troubleshooting</source>
+        <translation>Fehlerbehebung</translation>
+    </message>
+    <message>
+        <source>Manuals and Downloads</source>
+        <translation>Handbücher, Downloads</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Start    </source>
+        <translation>Starten    </translation>
+    </message>
+    <message>
+        <source>Select your lauguage:</source>
+        <translation>Sprache wählen:</translation>
+    </message>
+    <message>
+        <source>Copyright © Velmora. All rights reserved.</source>
+        <translation>Copyright © Velmora. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Welcome </source>
+        <translation>Willkommen </translation>
+    </message>
+    <message>
+        <source>Welcome to the IP camera Camguide. This wizard will help you easily setup the Internet camera, register skyvue web site for remote view and other interesting online services.</source>
+        <translation>Willkommen beim Camguide für IP-Kameras. Dieser Assistent hilft Ihnen, die Internetkamera einfach einzurichten und sich bei skyvue für die Fernansicht und weitere Online-Dienste zu registrieren.</translation>
+    </message>
+    <message>
+        <source>Close    </source>
+        <translation>Schließen    </translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;About </source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Über </translation>
+    </message>
+    <message>
+        <source> Camguide&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;font size=3 color=#638c0b&gt;</source>
+        <translation> Camguide&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;font size=3 color=#638c0b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;b&gt;Warning:&lt;/b&gt; This program is protected by copyright law and international treaties. Unauthorized reproduction or distribution of this program, or any portion of it, may result in severe civil and criminal penalties.&lt;br&gt;</source>
+        <translation>&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;b&gt;Warnung:&lt;/b&gt; Dieses Programm ist durch Urheberrecht und internationale Verträge geschützt. Unerlaubte Vervielfältigung oder Verbreitung dieses Programms oder von Teilen davon kann zivil- und strafrechtlich verfolgt werden.&lt;br&gt;</translation>
+    </message>
+</context>
+</TS>

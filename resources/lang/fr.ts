@@ -1,0 +1,774 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Another Camguide is already running.</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Avertissement&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Un autre Camguide est déjà en cours d&apos;exécution.</translation>
+    </message>
+</context>
+<context>
+    <name>camguide</name>
+    <message>
+        <source>background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Troubleshooting</source>
+        <translation>Dépannage</translation>
+    </message>
+    <message>
+        <source>Manuals and Downloads</source>
+        <translation>Manuels et logiciels</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Copyright © Velmora. All rights reserved.</source>
+        <translation>Copyright © Velmora. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>skyvue Camguide</source>
+        <translation>skyvue Camguide</translation>
+    </message>
+    <message>
+        <source>Close    </source>
+        <translation>Fermer    </translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;About </source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;À propos de </translation>
+    </message>
+    <message>
+        <source> Camguide&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;font size=3 color=#638c0b&gt;</source>
+        <translation> Camguide&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;font size=3 color=#638c0b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;b&gt;Warning:&lt;/b&gt; This program is protected by copyright law and international treaties. Unauthorized reproduction or distribution of this program, or any portion of it, may result in severe civil and criminal penalties.&lt;br&gt;</source>
+        <translation>&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;b&gt;Avertissement :&lt;/b&gt; ce programme est protégé par le droit d&apos;auteur et par des traités internationaux. Toute reproduction ou diffusion non autorisée de ce programme, ou d&apos;une partie de celui-ci, est passible de sanctions civiles et pénales.&lt;br&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>connectPage</name>
+    <message>
+        <source>plug</source>
+        <translation>Brancher</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Avertissement&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Is the Link LED on the camera lit green ?</source>
+        <translation>Le voyant Link de la caméra est-il allumé en vert ?</translation>
+    </message>
+    <message>
+        <source>Is the Power/Link LED on the camera lit green ?</source>
+        <translation>Le voyant Power/Link de la caméra est-il allumé en vert ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Restart    </source>
+        <translation>Redémarrer    </translation>
+    </message>
+    <message>
+        <source>Close    </source>
+        <translation>Fermer    </translation>
+    </message>
+    <message>
+        <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reset your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
+        <translation>Maintenez le bouton Reset enfoncé pendant au moins 6 secondes, la caméra étant branchée. Une fois la caméra réinitialisée, cliquez sur &lt;b&gt;Redémarrer&lt;/b&gt; pour continuer.</translation>
+    </message>
+    <message>
+        <source>Connect to the network</source>
+        <translation>Connexion au réseau</translation>
+    </message>
+</context>
+<context>
+    <name>failedPage</name>
+    <message>
+        <source>plug</source>
+        <translation>Brancher</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Avertissement&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Connect your camera</source>
+        <translation>Connecter la caméra</translation>
+    </message>
+</context>
+<context>
+    <name>joinPage</name>
+    <message>
+        <source>plug</source>
+        <translation>Brancher</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Avertissement&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Rejoindre skyvue</translation>
+    </message>
+</context>
+<context>
+    <name>joinPage1</name>
+    <message>
+        <source>plug</source>
+        <translation>Brancher</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Avertissement&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Is the Link LED on the camera lit green ?</source>
+        <translation>Le voyant Link de la caméra est-il allumé en vert ?</translation>
+    </message>
+    <message>
+        <source>Is the Power/Link LED on the camera lit green ?</source>
+        <translation>Le voyant Power/Link de la caméra est-il allumé en vert ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Restart    </source>
+        <translation>Redémarrer    </translation>
+    </message>
+    <message>
+        <source>Close    </source>
+        <translation>Fermer    </translation>
+    </message>
+    <message>
+        <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reseting your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
+        <translation>Maintenez le bouton Reset enfoncé pendant au moins 6 secondes, la caméra étant branchée. Une fois la caméra réinitialisée, cliquez sur &lt;b&gt;Redémarrer&lt;/b&gt; pour continuer.</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Rejoindre skyvue</translation>
+    </message>
+</context>
+<context>
+    <name>joinPage2</name>
+    <message>
+        <source>plug</source>
+        <translation>Brancher</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Avertissement&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Rejoindre skyvue</translation>
+    </message>
+</context>
+<context>
+    <name>joinPage3</name>
+    <message>
+        <source>plug</source>
+        <translation>Brancher</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Avertissement&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Rejoindre skyvue</translation>
+    </message>
+</context>
+<context>
+    <name>joinPage4</name>
+    <message>
+        <source>plug</source>
+        <translation>Brancher</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Avertissement&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Rejoindre skyvue</translation>
+    </message>
+</context>
+<context>
+    <name>plugPage</name>
+    <message>
+        <source>plug</source>
+        <translation>Brancher</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Avertissement&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Is the Link LED on the camera lit green ?</source>
+        <translation>Le voyant Link de la caméra est-il allumé en vert ?</translation>
+    </message>
+    <message>
+        <source>Is the Power/Link LED on the camera lit green ?</source>
+        <translation>Le voyant Power/Link de la caméra est-il allumé en vert ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Restart    </source>
+        <translation>Redémarrer    </translation>
+    </message>
+    <message>
+        <source>Close    </source>
+        <translation>Fermer    </translation>
+    </message>
+    <message>
+        <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reset your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
+        <translation>Maintenez le bouton Reset enfoncé pendant au moins 6 secondes, la caméra étant branchée. Une fois la caméra réinitialisée, cliquez sur &lt;b&gt;Redémarrer&lt;/b&gt; pour continuer.</translation>
+    </message>
+    <message>
+        <source>Plug your camera</source>
+        <translation>Brancher la caméra</translation>
+    </message>
+    <message>
+        <source>1.Connect the Ethernet cable to the Ethernet port on the back of the camera.</source>
+        <translation>1. Branchez le câble Ethernet sur le port Ethernet à l&apos;arrière de la caméra.</translation>
+    </message>
+    <message>
+        <source>2.Connect the other end of the cable to an available LAN port on your router.</source>
+        <translation>2. Branchez l&apos;autre extrémité du câble sur un port LAN libre de votre routeur.</translation>
+    </message>
+    <message>
+        <source>3.Connect the power adapter to the power jack on the back of the camera and plug the other end into the power outlet.</source>
+        <translation>3. Branchez l&apos;adaptateur secteur sur la prise d&apos;alimentation à l&apos;arrière de la caméra, puis sur une prise électrique.</translation>
+    </message>
+    <message>
+        <source>4.The LED on the camera will turn green when the device is ready.</source>
+        <translation>4. Le voyant de la caméra devient vert lorsque l&apos;appareil est prêt.</translation>
+    </message>
+    <message>
+        <source>*Could use Wi-Fi Protected Setup (WPS) instead.</source>
+        <translation>*Vous pouvez aussi utiliser le WPS (Wi-Fi Protected Setup).</translation>
+    </message>
+    <message>
+        <source>Please confirm the following tasks are done before clicking &lt;b&gt;Next&lt;/b&gt;.</source>
+        <translation>Vérifiez que les étapes suivantes sont faites avant de cliquer sur &lt;b&gt;Suivant&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>1. On the camera side</source>
+        <translation>1. Côté caméra</translation>
+    </message>
+    <message>
+        <source>2. On the router side</source>
+        <translation>2. Côté routeur</translation>
+    </message>
+    <message>
+        <source>3. Plug power adapter</source>
+        <translation>3. Brancher l&apos;adaptateur</translation>
+    </message>
+    <message>
+        <source>4. Check LED turns solid green</source>
+        <translation>4. Voyant vert fixe</translation>
+    </message>
+    <message>
+        <source>You can also use WPS button to&lt;br&gt;establish connection in this step&lt;br&gt;or follow the instruction in later step.</source>
+        <translation>Vous pouvez aussi établir la connexion&lt;br&gt;dès maintenant avec le bouton WPS&lt;br&gt;ou suivre les instructions plus loin.</translation>
+    </message>
+    <message>
+        <source>Next    </source>
+        <translation>Suivant    </translation>
+    </message>
+    <message>
+        <source>&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;What do I do if the Link LED stays off?&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Que faire si le voyant Link reste éteint ?&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;What do I do if the LED stays red?&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Que faire si le voyant reste rouge ?&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Que faire si le voyant Link reste éteint ?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Vérifiez les points suivants :&lt;ul&gt;&lt;li&gt;Les câbles sont-ils bien branchés ?&lt;/li&gt;&lt;li&gt;Débranchez la caméra puis rebranchez-la pour la redémarrer.&lt;/li&gt;&lt;li&gt;Si le voyant Link reste éteint, vous pouvez &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;réinitialiser la caméra&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Vérifiez que votre modem ou routeur fonctionne correctement et que les voyants de la connexion de la caméra sont allumés.&lt;/li&gt;&lt;ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Que faire si le voyant reste rouge ?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Vérifiez les points suivants :&lt;ul&gt;&lt;li&gt;Les câbles sont-ils bien branchés ?&lt;/li&gt;&lt;li&gt;Débranchez la caméra puis rebranchez-la pour la redémarrer.&lt;/li&gt;&lt;li&gt;Si le voyant de la caméra reste rouge, vous pouvez &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;réinitialiser la caméra&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Vérifiez que votre modem ou routeur fonctionne correctement et que les voyants de la connexion de la caméra sont allumés.&lt;/li&gt;&lt;ul&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>selectPage</name>
+    <message>
+        <source>plug</source>
+        <translation>Brancher</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>connect</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>skyvue</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Avertissement&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Is the Link LED on the camera lit green ?</source>
+        <translation>Le voyant Link de la caméra est-il allumé en vert ?</translation>
+    </message>
+    <message>
+        <source>Is the Power/Link LED on the camera lit green ?</source>
+        <translation>Le voyant Power/Link de la caméra est-il allumé en vert ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Restart    </source>
+        <translation>Redémarrer    </translation>
+    </message>
+    <message>
+        <source>Close    </source>
+        <translation>Fermer    </translation>
+    </message>
+    <message>
+        <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reseting your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
+        <translation>Maintenez le bouton Reset enfoncé pendant au moins 6 secondes, la caméra étant branchée. Une fois la caméra réinitialisée, cliquez sur &lt;b&gt;Redémarrer&lt;/b&gt; pour continuer.</translation>
+    </message>
+    <message>
+        <source>Select your camera</source>
+        <translation>Choisir la caméra</translation>
+    </message>
+    <message>
+        <source>Select your camera from the list and click &lt;b&gt;Next&lt;/b&gt; when you complete.</source>
+        <translation>Choisissez votre caméra dans la liste, puis cliquez sur &lt;b&gt;Suivant&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>MAC ID</source>
+        <translation>Adresse MAC</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>MAC ID is a unique identifier
+assigned to network interfaces
+for communications on the
+physical network.</source>
+        <translation>L&apos;adresse MAC est un identifiant
+unique attribué aux interfaces
+réseau pour communiquer sur
+le réseau physique.</translation>
+    </message>
+    <message>
+        <source>Registered to skyvue</source>
+        <translation>Inscrite sur skyvue</translation>
+    </message>
+    <message>
+        <source>Not registered</source>
+        <translation>Non inscrite</translation>
+    </message>
+    <message>
+        <source>Wired</source>
+        <translation>Filaire</translation>
+    </message>
+    <message>
+        <source>Wireless</source>
+        <translation>Sans fil</translation>
+    </message>
+    <message>
+        <source>Check the &lt;b&gt;MAC ID&lt;/b&gt; on the back of your camera.</source>
+        <translation>L&apos;&lt;b&gt;adresse MAC&lt;/b&gt; figure au dos de la caméra.</translation>
+    </message>
+    <message>
+        <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Cannot find your camera from the list ?&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Caméra absente de la liste ?&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Enter a password to secure your camera</source>
+        <translation>Protégez la caméra par un mot de passe</translation>
+    </message>
+    <message>
+        <source>Admin account:</source>
+        <translation>Compte admin :</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Forgot my camera password ?&lt;/font&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Mot de passe oublié ?&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Confirm password:</source>
+        <translation>Confirmation :</translation>
+    </message>
+    <message>
+        <source>      Back</source>
+        <translation>      Retour</translation>
+    </message>
+    <message>
+        <source>Rescan    </source>
+        <translation>Relancer    </translation>
+    </message>
+    <message>
+        <source>Next      </source>
+        <translation>Suivant      </translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Searching camera....&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Recherche de la caméra....&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Confirm your camera password</source>
+        <translation>Confirmez le mot de passe</translation>
+    </message>
+    <message>
+        <source>Searching camera</source>
+        <translation>Recherche de la caméra</translation>
+    </message>
+    <message>
+        <source>Saving camera&apos;s password</source>
+        <translation>Enregistrement du mot de passe</translation>
+    </message>
+    <message>
+        <source>Retrieving the camera&apos;s password</source>
+        <translation>Lecture du mot de passe de la caméra</translation>
+    </message>
+    <message>
+        <source>The camera you select has already been registered to skyvue. You have to enter the correct camera password and skyvue account later or &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt; to register another account.&lt;br&gt;</source>
+        <translation>La caméra choisie est déjà inscrite sur skyvue. Vous devrez saisir plus loin le bon mot de passe de la caméra et le compte skyvue, ou &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;réinitialiser la caméra&lt;/font&gt;&lt;/a&gt; pour l&apos;inscrire sur un autre compte.&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>The passwords must be at least 6 characters long and must contain at least 2 letters, case-sensitive!</source>
+        <translation>Le mot de passe doit comporter au moins 6 caractères, dont au moins 2 lettres ; majuscules et minuscules sont distinguées !</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;The passwords don&apos;t match! Please try again!</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Avertissement&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Les mots de passe ne correspondent pas ! Veuillez réessayer !</translation>
+    </message>
+    <message>
+        <source>Input wrong password, please check!</source>
+        <translation>Mot de passe incorrect, veuillez vérifier !</translation>
+    </message>
+    <message>
+        <source>Two times input password are not the same!</source>
+        <translation>Les deux mots de passe saisis sont différents !</translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Cannot detect your wired connection?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Please close this lightbox and click &lt;b&gt;Back&lt;/b&gt; button to previous page. Follow the instruction to install the camera again.</source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Connexion filaire non détectée ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Fermez cette fenêtre et cliquez sur &lt;b&gt;Retour&lt;/b&gt; pour revenir à la page précédente. Suivez les instructions pour installer à nouveau la caméra.</translation>
+    </message>
+</context>
+<context>
+    <name>welcomePage</name>
+    <message>
+        <source>Please select:</source>
+        <translation>Choisissez :</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russe</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espagnol</translation>
+    </message>
+    <message>
+        <source>Portuguese(Portugal)</source>
+        <translation>Portugais (Portugal)</translation>
+    </message>
+    <message>
+        <source>Portuguese(Brazil)</source>
+        <translation>Portugais (Brésil)</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonais</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese</source>
+        <translation>Chinois traditionnel</translation>
+    </message>
+    <message>
+        <source>Simplified Chinese</source>
+        <translation>Chinois simplifié</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Coréen</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Tchèque</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Danois</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Grec</translation>
+    </message>
+    <message>
+        <source>Croatian</source>
+        <translation>Croate</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>Hongrois</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Néerlandais</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Norvégien</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polonais</translation>
+    </message>
+    <message>
+        <source>Romanian</source>
+        <translation>Roumain</translation>
+    </message>
+    <message>
+        <source>Slovenian</source>
+        <translation>Slovène</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Suédois</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Finnois</translation>
+    </message>
+    <message>
+        <source>skyvue Camguide</source>
+        <translation>skyvue Camguide</translation>
+    </message>
+    <message>
+        <source>Troubleshooting</source>
+        <translation>Dépannage</translation>
+    </message>
+    <message>
+        <source>Manuals and Downloads</source>
+        <translation>Manuels et logiciels</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Start    </source>
+        <translation>Démarrer    </translation>
+    </message>
+    <message>
+        <source>Select your lauguage:</source>
+        <translation>Choisir la langue :</translation>
+    </message>
+    <message>
+        <source>Copyright © Velmora. All rights reserved.</source>
+        <translation>Copyright © Velmora. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Welcome </source>
+        <translation>Bienvenue </translation>
+    </message>
+    <message>
+        <source>Welcome to the IP camera Camguide. This wizard will help you easily setup the Internet camera, register skyvue web site for remote view and other interesting online services.</source>
+        <translation>Bienvenue dans le Camguide de la caméra IP. Cet assistant vous aide à installer facilement la caméra Internet et à vous inscrire sur le site skyvue pour la vue à distance et d&apos;autres services en ligne.</translation>
+    </message>
+    <message>
+        <source>Close    </source>
+        <translation>Fermer    </translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;About </source>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;À propos de </translation>
+    </message>
+    <message>
+        <source> Camguide&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;font size=3 color=#638c0b&gt;</source>
+        <translation> Camguide&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;font size=3 color=#638c0b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;b&gt;Warning:&lt;/b&gt; This program is protected by copyright law and international treaties. Unauthorized reproduction or distribution of this program, or any portion of it, may result in severe civil and criminal penalties.&lt;br&gt;</source>
+        <translation>&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;b&gt;Avertissement :&lt;/b&gt; ce programme est protégé par le droit d&apos;auteur et par des traités internationaux. Toute reproduction ou diffusion non autorisée de ce programme, ou d&apos;une partie de celui-ci, est passible de sanctions civiles et pénales.&lt;br&gt;</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,634 @@
+#include "core/camguide.h"
+#include "core/globals.h"
+#include "core/pageframe.h"
+#include "pages/setup/movelabel.h"
+#include "pages/setup/plugpage.h"
+#include "protocol/zvrutils.h"
+#include "tests/support/modalrecorder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QPainter>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QResource>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+const QString linkLedLink = QStringLiteral(
+    "<a href = terms><font size=3 color=#638c0b>What do I do if the Link LED stays off?</font></a>");
+const QString redLedLink = QStringLiteral(
+    "<a href = terms><font size=3 color=#638c0b>What do I do if the LED stays red?</font></a>");
+const QString linkLedHelp = QStringLiteral(
+    "<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the Link LED stays off?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If the link LED still stays off, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>");
+const QString redLedHelp = QStringLiteral(
+    "<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the LED stays red?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If your camera still has a red LED, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>");
+
+// The wizard window as the program shows it, at a place where no box
+// re-centres it.
+struct wizardAtPlug {
+    camguide wizard;
+    plugPage *page = nullptr;
+    wizardAtPlug()
+    {
+        wizard.move(100, 50);
+        wizard.show();  // enters page 0
+        page = qobject_cast<plugPage *>(wizard.currentPage());
+    }
+};
+
+void pointerEnters(QWidget *w)
+{
+    QEnterEvent e(QPointF(2, 2), QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)));
+    QCoreApplication::sendEvent(w, &e);
+}
+
+void pointerLeaves(QWidget *w)
+{
+    QEvent e(QEvent::Leave);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+// The step the page shows, 0 when its parts disagree.
+int shownStep(const plugPage *page)
+{
+    int step = 0;
+    for (int i = 0; i < 4; ++i) {
+        const QString style = page->stepLabels.at(i)->styleSheet();
+        if (style == QLatin1String("color:rgb(42,123,182);")) {
+            if (step)
+                return 0;
+            step = i + 1;
+        } else if (style != QLatin1String("color:rgb(89,87,87);")) {
+            return 0;
+        }
+    }
+    if (!step)
+        return 0;
+    const bool agree =
+        page->stepMarker->pos() == QPoint(30, 180 + 30 * (step - 1))
+        && !page->stepMarker->isHidden()
+        && page->stepImage->property("picture").toString()
+               == QStringLiteral("images/plug_step%1.png").arg(step)
+        && page->stepText->text().startsWith(QString::number(step) + QLatin1Char('.'));
+    return agree ? step : 0;
+}
+
+QLabel *richLabel(QDialog *box, const QString &part)
+{
+    for (QLabel *l : box->findChildren<QLabel *>()) {
+        if (l->text().contains(part))
+            return l;
+    }
+    return nullptr;
+}
+
+QString picturesDir()
+{
+    const QString dir = qEnvironmentVariable("CAMGUIDE_PICTURES_DIR");
+    return dir.isEmpty() ? QStringLiteral(CAMGUIDE_PICTURES_DIR) : dir;
+}
+
+// The generated pictures, packed with rcc and registered when the
+// compiled-in bundle is not linked.
+bool loadGeneratedPictures(QTemporaryDir &tmp)
+{
+    if (QFile::exists(QStringLiteral(":/images/background.png")))
+        return true;
+    const QString compiled = picturesDir() + QStringLiteral("/compiled");
+    if (!QDir(compiled).exists() || !tmp.isValid())
+        return false;
+    QString qrc = QStringLiteral("<RCC><qresource prefix=\"/\">\n");
+    QDirIterator it(compiled, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        qrc += QStringLiteral("<file alias=\"%1\">%2</file>\n")
+                   .arg(QDir(compiled).relativeFilePath(file), file);
+    }
+    qrc += QStringLiteral("</qresource></RCC>\n");
+    QFile qrcFile(tmp.filePath(QStringLiteral("pictures.qrc")));
+    if (!qrcFile.open(QIODevice::WriteOnly))
+        return false;
+    qrcFile.write(qrc.toUtf8());
+    qrcFile.close();
+    const QString rcc = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + "/rcc";
+    const QString out = tmp.filePath(QStringLiteral("pictures.rcc"));
+    if (QProcess::execute(rcc, {"--binary", "-o", out, qrcFile.fileName()}) != 0)
+        return false;
+    return QResource::registerResource(out);
+}
+
+}  // namespace
+
+class tst_plugpage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        nextPage = 0;
+        isWireless = false;
+        supportType.clear();
+    }
+
+    void moveLabelReportsPointer_data();
+    void moveLabelReportsPointer();
+
+    void cycle();
+    void hoverHoldsAndResumes();
+    void holdingTargets_data();
+    void holdingTargets();
+    void boxKeepsCycleHeldWhenPointerLeaves();
+
+    void wpsNoteAndIcon_data();
+    void wpsNoteAndIcon();
+    void wpsIconPlace_data();
+    void wpsIconPlace();
+    void wpsIconFollowsMeasuredNote();
+
+    void ledHelpTexts_data();
+    void ledHelpTexts();
+
+    void ledQuestion_data();
+    void ledQuestion();
+
+    void resetRoad_data();
+    void resetRoad();
+
+    void renderScreens();
+};
+
+void tst_plugpage::moveLabelReportsPointer_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QList<bool>>("reported");
+    QTest::newRow("enter") << int(QEvent::Enter) << QList<bool>{true};
+    QTest::newRow("leave") << int(QEvent::Leave) << QList<bool>{false};
+    QTest::newRow("mouse move") << int(QEvent::MouseMove) << QList<bool>{};
+}
+
+void tst_plugpage::moveLabelReportsPointer()
+{
+    QFETCH(int, type);
+    QFETCH(QList<bool>, reported);
+    moveLabel label;
+    QVERIFY(label.text().isEmpty());
+    QSignalSpy spy(&label, &moveLabel::signal);
+    if (type == QEvent::Enter) {
+        pointerEnters(&label);
+    } else if (type == QEvent::Leave) {
+        pointerLeaves(&label);
+    } else {
+        QMouseEvent e(QEvent::MouseMove, QPointF(3, 3), label.mapToGlobal(QPointF(3, 3)),
+                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&label, &e);
+    }
+    QList<bool> seen;
+    for (const QList<QVariant> &args : spy)
+        seen.append(args.at(0).toBool());
+    QCOMPARE(seen, reported);
+}
+
+void tst_plugpage::cycle()
+{
+    wizardAtPlug w;
+    QVERIFY(w.page);
+    plugPage *page = w.page;
+    QVERIFY(page->stepTimer->isActive());
+    QCOMPARE(page->stepTimer->interval(), 3000);
+    QCOMPARE(shownStep(page), 1);
+    QCOMPARE(page->curStep, 0);
+
+    // The first tick shows step 1 again.
+    for (int expected : {1, 2, 3, 4, 1, 2}) {
+        page->timerDone();
+        QCOMPARE(shownStep(page), expected);
+        QCOMPARE(page->curStep, expected % 4);
+        QVERIFY(page->stepTimer->isActive());
+    }
+}
+
+void tst_plugpage::hoverHoldsAndResumes()
+{
+    wizardAtPlug w;
+    plugPage *page = w.page;
+    page->timerDone();
+    QCOMPARE(shownStep(page), 1);
+
+    pointerEnters(page->stepLabels.at(2));
+    QCOMPARE(shownStep(page), 3);
+    QVERIFY(!page->stepTimer->isActive());
+
+    pointerLeaves(page->stepLabels.at(2));
+    QVERIFY(page->stepTimer->isActive());
+    QCOMPARE(page->stepTimer->interval(), 3000);
+    QCOMPARE(shownStep(page), 3);
+    for (int expected : {3, 4, 1}) {
+        page->timerDone();
+        QCOMPARE(shownStep(page), expected);
+    }
+}
+
+void tst_plugpage::holdingTargets_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("holds");
+    QTest::newRow("step image") << "stepImage" << true;
+    QTest::newRow("step text") << "stepText" << true;
+    QTest::newRow("WPS note") << "wpsNote" << true;
+    QTest::newRow("WPS help icon") << "wpsHelpIcon" << true;
+    QTest::newRow("LED link over the step text") << "ledHintLink" << true;
+    QTest::newRow("picture frame") << "pictureFrame" << false;
+}
+
+void tst_plugpage::holdingTargets()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, holds);
+    isWireless = true;
+    wizardAtPlug w;
+    plugPage *page = w.page;
+    page->curStep = 3;
+    page->timerDone();  // step 4, the LED link shown
+    const QHash<QString, QWidget *> targets = {
+        {"stepImage", page->stepImage},     {"stepText", page->stepText},
+        {"wpsNote", page->wpsNote},         {"wpsHelpIcon", page->wpsHelpIcon},
+        {"ledHintLink", page->ledHintLink}, {"pictureFrame", page->pictureFrame}};
+    QWidget *label = targets.value(target);
+
+    pointerEnters(label);
+    QCOMPARE(page->stepTimer->isActive(), !holds);
+    QCOMPARE(shownStep(page), 4);
+    pointerLeaves(label);
+    QVERIFY(page->stepTimer->isActive());
+    QCOMPARE(shownStep(page), 4);
+    QCOMPARE(page->curStep, 0);
+}
+
+// The pointer leaves the page's labels when the veil covers them; the box
+// holds the cycle until its answer.
+void tst_plugpage::boxKeepsCycleHeldWhenPointerLeaves()
+{
+    wizardAtPlug w;
+    plugPage *page = w.page;
+    page->timerDone();
+    pointerEnters(page->stepLabels.at(1));
+
+    modalRecorder boxes;
+    bool heldWhileOpen = false;
+    boxes.onOpen([&](QDialog *) {
+        pointerLeaves(page->stepLabels.at(1));
+        pointerEnters(page->stepText);
+        pointerLeaves(page->stepText);
+        heldWhileOpen = !page->stepTimer->isActive();
+    });
+    boxes.answer("No");
+    page->nextButton->click();
+
+    QCOMPARE(boxes.count(), 1);
+    QVERIFY(heldWhileOpen);
+    QVERIFY(page->stepTimer->isActive());
+    QVERIFY(page->veilLabel->isHidden());
+    page->timerDone();  // the step left by the pointer, once more
+    QCOMPARE(shownStep(page), 2);
+}
+
+void tst_plugpage::wpsNoteAndIcon_data()
+{
+    QTest::addColumn<bool>("wireless");
+    QTest::addColumn<int>("step");  // 0: as the page is built, before any tick
+    QTest::addColumn<bool>("noteShown");
+    QTest::addColumn<bool>("linkShown");
+    for (bool wireless : {true, false}) {
+        const char *kind = wireless ? "wireless" : "wired";
+        QTest::addRow("%s, as built", kind) << wireless << 0 << wireless << false;
+        QTest::addRow("%s, step 1", kind) << wireless << 1 << wireless << false;
+        QTest::addRow("%s, step 2", kind) << wireless << 2 << wireless << false;
+        QTest::addRow("%s, step 3", kind) << wireless << 3 << false << false;
+        QTest::addRow("%s, step 4", kind) << wireless << 4 << false << true;
+    }
+}
+
+void tst_plugpage::wpsNoteAndIcon()
+{
+    QFETCH(bool, wireless);
+    QFETCH(int, step);
+    QFETCH(bool, noteShown);
+    QFETCH(bool, linkShown);
+    isWireless = wireless;
+    wizardAtPlug w;
+    plugPage *page = w.page;
+    if (step) {
+        // Through step 4 first, so every part was shown once.
+        page->curStep = 3;
+        page->timerDone();
+        page->curStep = step - 1;
+        page->timerDone();
+    }
+    QCOMPARE(shownStep(page), qMax(step, 1));
+    QCOMPARE(page->wpsNote->isVisible(), noteShown);
+    QCOMPARE(page->wpsHelpIcon->isVisible(), noteShown);
+    QCOMPARE(page->ledHintLink->isVisible(), linkShown);
+    QVERIFY(page->pictureFrame->isVisible());
+    if (noteShown)
+        QCOMPARE(page->wpsNote->text(),
+                 QStringLiteral("*Could use Wi-Fi Protected Setup (WPS) instead."));
+}
+
+void tst_plugpage::wpsIconPlace_data()
+{
+    QTest::addColumn<int>("textWidth");
+    QTest::addColumn<int>("lineHeight");
+    QTest::addColumn<QPoint>("place");
+    QTest::newRow("200 wide, second line") << 200 << 12 << QPoint(595, 362);
+    QTest::newRow("empty note") << 0 << 12 << QPoint(545, 350);
+    QTest::newRow("just fits one line") << 149 << 12 << QPoint(694, 350);
+    QTest::newRow("exactly one line wraps") << 150 << 12 << QPoint(545, 362);
+    QTest::newRow("third line") << 310 << 10 << QPoint(555, 370);
+}
+
+void tst_plugpage::wpsIconPlace()
+{
+    QFETCH(int, textWidth);
+    QFETCH(int, lineHeight);
+    QFETCH(QPoint, place);
+    QCOMPARE(plugPage::wpsIconPlace(textWidth, lineHeight), place);
+}
+
+// Measured in the note's own 9px font, not the label's font before its
+// style sheet applies.
+void tst_plugpage::wpsIconFollowsMeasuredNote()
+{
+    plugPage page;
+    QFont nine = page.wpsNote->font();
+    QCOMPARE(nine.pixelSize(), 9);
+    const QFontMetrics metrics(nine);
+    QCOMPARE(page.wpsHelpIcon->pos(),
+             plugPage::wpsIconPlace(metrics.horizontalAdvance(page.wpsNote->text()),
+                                    metrics.height()));
+    QCOMPARE(page.wpsHelpIcon->size(), QSize(14, 15));
+    QCOMPARE(page.wpsHelpIcon->toolTip(),
+             QStringLiteral("You can also use WPS button to<br>establish connection in this step"
+                            "<br>or follow the instruction in later step."));
+}
+
+void tst_plugpage::ledHelpTexts_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("help");
+    QTest::newRow("KSM-6120E") << "KSM-6120E" << linkLedLink << linkLedHelp;
+    QTest::newRow("KSM-6140E") << "KSM-6140E" << linkLedLink << linkLedHelp;
+    QTest::newRow("KSM-3300E") << "KSM-3300E" << redLedLink << redLedHelp;
+    QTest::newRow("no configuration") << "" << redLedLink << redLedHelp;
+}
+
+void tst_plugpage::ledHelpTexts()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, link);
+    QFETCH(QString, help);
+    supportType = model;
+    wizardAtPlug w;
+    plugPage *page = w.page;
+    page->curStep = 3;
+    page->timerDone();
+    QCOMPARE(page->ledHintLink->text(), link);
+    QVERIFY(page->ledHintLink->toolTip().isEmpty());
+
+    modalRecorder boxes;
+    QPointer<QDialog> helpBox;
+    bool heldAndVeiled = false;
+    boxes.onOpen([&](QDialog *d) {
+        helpBox = d;
+        heldAndVeiled = !page->stepTimer->isActive() && !page->veilLabel->isHidden()
+                        && page->ledHelpBox == d;
+    });
+    boxes.answer("Close");
+    emit page->ledHintLink->linkActivated(QStringLiteral("terms"));
+
+    QCOMPARE(boxes.count(), 1);
+    QVERIFY(heldAndVeiled);
+    const recordedBox &box = boxes.last();
+    QVERIFY(box.text.isEmpty());
+    QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QCOMPARE(box.labelTexts, QStringList{help});
+    QCOMPARE(box.pos, QPoint(100 + 135, 50 + 160));
+    QCOMPARE(box.styleSheet, boxStyle);
+    QCOMPARE(box.buttons.size(), 1);
+    QCOMPARE(box.buttons.at(0).caption, QStringLiteral("Close    "));
+    QCOMPARE(box.buttons.at(0).objectName, QStringLiteral("wel_msg_close_btu"));
+    QCOMPARE(box.buttons.at(0).styleSheet, closingButtonStyle(QStringLiteral("14px")));
+
+    // The Close road, and the box released.
+    QVERIFY(page->stepTimer->isActive());
+    QVERIFY(page->veilLabel->isHidden());
+    QVERIFY(!page->ledHelpBox);
+    QVERIFY(!helpBox);
+}
+
+void tst_plugpage::ledQuestion_data()
+{
+    QTest::addColumn<QString>("answer");  // empty: the box closes without an answer
+    QTest::addColumn<int>("pageId");
+    QTest::addColumn<bool>("cycling");
+    QTest::addColumn<bool>("veiled");
+    QTest::newRow("No resumes the cycle") << "No" << 0 << true << false;
+    QTest::newRow("Yes moves to page 1") << "Yes" << 1 << false << false;
+    QTest::newRow("no answer") << "" << 0 << false << true;
+}
+
+void tst_plugpage::ledQuestion()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, pageId);
+    QFETCH(bool, cycling);
+    QFETCH(bool, veiled);
+    wizardAtPlug w;
+    plugPage *page = w.page;
+    page->curStep = 2;
+
+    modalRecorder boxes;
+    bool heldAndVeiled = false;
+    boxes.onOpen([&](QDialog *) {
+        heldAndVeiled = !page->stepTimer->isActive() && !page->veilLabel->isHidden();
+    });
+    if (answer.isEmpty())
+        boxes.leaveUnanswered();
+    else
+        boxes.answer(answer);
+    page->nextButton->click();
+
+    QCOMPARE(boxes.count(), 1);
+    QVERIFY(heldAndVeiled);
+    QCOMPARE(boxes.last().pos, QPoint(100 + 190, 50 + 273));
+    QCOMPARE(w.wizard.currentId(), pageId);
+    QCOMPARE(nextPage, pageId);
+    QCOMPARE(page->stepTimer->isActive(), cycling);
+    QCOMPARE(page->veilLabel->isHidden(), !veiled);
+    QCOMPARE(page->curStep, 2);  // No resumes where the cycle stood
+}
+
+void tst_plugpage::resetRoad_data()
+{
+    QTest::addColumn<QString>("resetAnswer");
+    QTest::addColumn<QString>("ledAnswer");  // empty: the question is left open
+    QTest::addColumn<int>("pageId");
+    QTest::addColumn<bool>("cycling");
+    QTest::addColumn<bool>("veiled");
+    QTest::newRow("Close returns to the page") << "Close" << "" << 0 << true << false;
+    QTest::newRow("Restart, then No") << "Restart" << "No" << 0 << true << false;
+    QTest::newRow("Restart, then Yes") << "Restart" << "Yes" << 1 << false << false;
+    // The help box's own Close road would hide the veil and resume here.
+    QTest::newRow("Restart, question open") << "Restart" << "" << 0 << false << true;
+}
+
+void tst_plugpage::resetRoad()
+{
+    QFETCH(QString, resetAnswer);
+    QFETCH(QString, ledAnswer);
+    QFETCH(int, pageId);
+    QFETCH(bool, cycling);
+    QFETCH(bool, veiled);
+    supportType = QStringLiteral("KSM-6120E");
+    wizardAtPlug w;
+    plugPage *page = w.page;
+    page->curStep = 3;
+    page->timerDone();
+
+    modalRecorder boxes;
+    QPointer<pageBox> helpBox;
+    QPointer<pageBox> resetBox;
+    bool questionAtOnce = false;
+    boxes.onOpen([&](QDialog *d) {
+        if (boxes.count() == 2) {
+            resetBox = qobject_cast<pageBox *>(d);
+            QVERIFY(helpBox && helpBox->isHidden());
+            QCOMPARE(page->resetBox, resetBox.data());
+        } else if (boxes.count() == 3) {
+            // The reset box is gone; the help box, closed, reads to the
+            // toolkit as answered by its Close button.
+            questionAtOnce = !resetBox && helpBox && !page->veilLabel->isHidden()
+                             && helpBox->clickedButton() == helpBox->pictureButtons().at(0)
+                             && !helpBox->answer();
+        }
+    });
+    boxes.answerWith([&](QDialog *d) {
+        helpBox = qobject_cast<pageBox *>(d);
+        d->show();  // as the modal run would: the toolkit then counts a close as Close
+        QLabel *label = richLabel(d, QStringLiteral("reset the camera"));
+        QVERIFY(label);
+        emit label->linkActivated(QStringLiteral("terms"));
+    });
+    boxes.answer(resetAnswer);
+    if (ledAnswer.isEmpty())
+        boxes.leaveUnanswered();
+    else
+        boxes.answer(ledAnswer);
+    emit page->ledHintLink->linkActivated(QStringLiteral("terms"));
+
+    const bool restart = resetAnswer == QLatin1String("Restart");
+    QCOMPARE(boxes.count(), restart ? 3 : 2);
+    const recordedBox &reset = boxes.at(1);
+    QCOMPARE(reset.text,
+             QStringLiteral("Press and hold the Reset button for at least 6 seconds while your "
+                            "camera is plugged. After reset your camera, click <b>Restart</b> to "
+                            "continue."));
+    QCOMPARE(reset.pos, QPoint(100 + 130, 50 + 210));
+    QCOMPARE(reset.buttons.at(1).objectName, QStringLiteral("wel_msg_close_btu"));
+    if (restart) {
+        QVERIFY(questionAtOnce);
+        QCOMPARE(boxes.at(2).text, QStringLiteral("Is the Link LED on the camera lit green ?"));
+    }
+
+    QCOMPARE(w.wizard.currentId(), pageId);
+    QCOMPARE(page->stepTimer->isActive(), cycling);
+    QCOMPARE(page->veilLabel->isHidden(), !veiled);
+    // Both boxes released, no pointer left to them.
+    QVERIFY(!helpBox);
+    QVERIFY(!resetBox);
+    QVERIFY(!page->ledHelpBox);
+    QVERIFY(!page->resetBox);
+}
+
+// Renders the page for a person to look at.
+void tst_plugpage::renderScreens()
+{
+    const QString dir = QStringLiteral(CAMGUIDE_SCREENS_DIR);
+    QVERIFY(QDir().mkpath(dir));
+    QTemporaryDir tmp;
+    if (!loadGeneratedPictures(tmp))
+        QSKIP("no generated pictures");
+    const QString oldDir = QDir::currentPath();
+    const QString shipped = picturesDir() + QStringLiteral("/shipped");
+    QVERIFY(QDir(shipped).exists());
+    QDir::setCurrent(shipped);
+    auto restoreDir = qScopeGuard([&] { QDir::setCurrent(oldDir); });
+
+    // The font and the style sheet that start-up gives the application.
+    const QFont oldFont = QApplication::font();
+    QApplication::setFont(QFont(QStringLiteral("Arial")));
+    QFile sheet(QStringLiteral(":/style.qss"));
+    if (sheet.open(QIODevice::ReadOnly))
+        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    auto restoreLook = qScopeGuard([&] {
+        qApp->setStyleSheet(QString());
+        QApplication::setFont(oldFont);
+    });
+
+    supportType = QStringLiteral("KSM-6120E");
+    modelStr = supportType + QStringLiteral(" Camguide");
+    isWireless = true;
+    wizardAtPlug w;
+    QVERIFY(QTest::qWaitForWindowExposed(&w.wizard));
+    plugPage *page = w.page;
+    page->stepTimer->stop();
+    QVERIFY(!page->stepImage->pixmap().isNull());
+    QVERIFY(w.wizard.grab().save(dir + "/plug-step1.png"));
+
+    page->curStep = 3;
+    page->timerDone();
+    QVERIFY(w.wizard.grab().save(dir + "/plug-step4.png"));
+
+    // The boxes drawn where they open over the wizard.
+    auto saveWithBox = [&](QDialog *d, const QString &name) {
+        d->show();
+        QVERIFY(QTest::qWaitForWindowExposed(d));
+        QImage shot = w.wizard.grab().toImage();
+        QPainter painter(&shot);
+        painter.drawPixmap(d->pos() - w.wizard.pos(), d->grab());
+        painter.end();
+        QVERIFY(shot.save(dir + "/" + name));
+    };
+    modalRecorder boxes;
+    boxes.answerWith([&](QDialog *d) {
+        saveWithBox(d, QStringLiteral("plug-ledhelp.png"));
+        QLabel *label = richLabel(d, QStringLiteral("reset the camera"));
+        QVERIFY(label);
+        emit label->linkActivated(QStringLiteral("terms"));
+    });
+    boxes.answerWith([&](QDialog *d) {
+        saveWithBox(d, QStringLiteral("plug-reset.png"));
+        static_cast<pageBox *>(d)->pictureButtons().at(pageFrame::resetRestart)->click();
+    });
+    boxes.answerWith([&](QDialog *d) {
+        saveWithBox(d, QStringLiteral("plug-ledquestion.png"));
+        static_cast<pageBox *>(d)->pictureButtons().at(pageFrame::ledNo)->click();
+    });
+    emit page->ledHintLink->linkActivated(QStringLiteral("terms"));
+    QCOMPARE(boxes.count(), 3);
+    page->stepTimer->stop();
+}
+
+QTEST_MAIN(tst_plugpage)
+#include "tst_plugpage.moc"

@@ -1,0 +1,1184 @@
+// The camera list page in a real wizard window. Commands leave the engine
+// for a capture socket on 127.0.0.1; camera replies are fed straight into
+// the engine's reader; ticks are driven by calling the tick slot.
+#include "core/camguide.h"
+#include "core/globals.h"
+#include "core/pageframe.h"
+#include "pages/setup/selectpage.h"
+#include "protocol/ipcamera.h"
+#include "protocol/zvrutils.h"
+#include "tests/integration/simtestutil.h"
+#include "tests/support/modalrecorder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QHostAddress>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QNetworkDatagram>
+#include <QProcess>
+#include <QPushButton>
+#include <QResource>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolTip>
+#include <QUdpSocket>
+#include <QtTest>
+
+#include <memory>
+
+using camsim::CameraSimulator;
+using camsim::SimCamera;
+using simtest::hostMac;
+
+namespace {
+
+const QString heading =
+    QStringLiteral("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>");
+const QString ruleText = heading + QStringLiteral(
+    "The passwords must be at least 6 characters long and must contain at least 2 letters, "
+    "case-sensitive!");
+const QString mismatchText = QStringLiteral(
+    "<font size=5 face=verdana color=#2a7ba6><b>Warning</b></font><br><br>"
+    "The passwords don't match! Please try again!");
+const QString registeredText = QStringLiteral(
+    "The camera you select has already been registered to skyvue. You have to enter the correct "
+    "camera password and skyvue account later or <a href = terms><font size=3 "
+    "color=#638c0b>reset the camera</font></a> to register another account.<br>");
+const QString blueNext = QStringLiteral(
+    "background-image: url(:/images/btn_start-next_blue.png);font:14px;color:rgb(255,255,255);"
+    "border: 0px");
+const QString greyNext = QStringLiteral(
+    "background-image: url(:/images/btn_start-next_grey.png);font:14px;color:rgb(201,202,202);"
+    "border: 0px");
+
+// Where the wizard stands in every test: box places are offsets from it.
+const QPoint wizardPos(100, 50);
+
+SimCamera makeCamera(const QString &mac, const QByteArray &name, bool registered = false,
+                     const QByteArray &password = QByteArray())
+{
+    SimCamera c;
+    c.mac = mac;
+    c.model = "KSM-271E";
+    c.name = name;
+    c.ip = QStringLiteral("192.168.1.") + QString::number(mac.right(2).toInt(nullptr, 16));
+    c.registered = registered;
+    c.password = password;
+    return c;
+}
+
+void feed(const SimCamera &c, char zvrClass)
+{
+    zvrTools->handleDatagram(
+        CameraSimulator::replyDatagram(ZVRUtils::macBytes(hostMac), c,
+                                       CameraSimulator::replyBody(c, zvrClass)));
+}
+
+QByteArray itemOf(const QByteArray &body, const QByteArray &key)
+{
+    for (const QByteArray &item : body.split(';')) {
+        if (item.startsWith(key + '='))
+            return item.mid(key.size() + 1);
+    }
+    return QByteArray();
+}
+
+struct sentCommand {
+    char zvrClass = 0;
+    QString src;
+    QString dst;
+    QByteArray body;
+};
+
+// The wizard window with the camera list page entered from page 0.
+struct atSelectPage {
+    camguide wizard;
+    selectPage *page = nullptr;
+
+    atSelectPage()
+    {
+        wizard.move(wizardPos);
+        wizard.restart();
+        static_cast<pageFrame *>(wizard.currentPage())->moveOn(1);
+        page = qobject_cast<selectPage *>(wizard.currentPage());
+    }
+
+    void tick(int n = 1)
+    {
+        for (int i = 0; i < n; ++i)
+            page->waitTimeout();
+    }
+    void tickTo(int t)
+    {
+        while (page->waitTicks < t)
+            page->waitTimeout();
+    }
+    // Ticks until the search ends; the tick it ended at.
+    int finishSearch()
+    {
+        while (page->waitTimer->isActive() && page->waitTicks < 200)
+            page->waitTimeout();
+        return page->waitTicks;
+    }
+    int rowOf(const QString &mac) const
+    {
+        for (int r = 0; r < page->cameraTable->rowCount(); ++r) {
+            if (page->cameraTable->item(r, 2)->text() == mac.toUpper())
+                return r;
+        }
+        return -1;
+    }
+    QString picture(int row, int column) const
+    {
+        return page->cameraTable->item(row, column)->data(selectPage::pictureRole).toString();
+    }
+    QStringList tableMacs() const
+    {
+        QStringList macs;
+        for (int r = 0; r < page->cameraTable->rowCount(); ++r)
+            macs << page->cameraTable->item(r, 2)->text();
+        return macs;
+    }
+};
+
+// A camera that answers its scan and its info request; the row shows once
+// the queued signal is delivered.
+void listCamera(const SimCamera &c)
+{
+    feed(c, '1');
+    feed(c, '2');
+    QCoreApplication::sendPostedEvents();
+}
+
+QString picturesDir()
+{
+    const QString dir = qEnvironmentVariable("CAMGUIDE_PICTURES_DIR");
+    return dir.isEmpty() ? QStringLiteral(CAMGUIDE_PICTURES_DIR) : dir;
+}
+
+// The generated pictures when the compiled-in bundle is not linked.
+bool loadGeneratedPictures(QTemporaryDir &tmp)
+{
+    if (QFile::exists(QStringLiteral(":/images/background.png")))
+        return true;
+    const QString compiled = picturesDir() + QStringLiteral("/compiled");
+    if (!QDir(compiled).exists() || !tmp.isValid())
+        return false;
+    QString qrc = QStringLiteral("<RCC><qresource prefix=\"/\">\n");
+    QDirIterator it(compiled, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        qrc += QStringLiteral("<file alias=\"%1\">%2</file>\n")
+                   .arg(QDir(compiled).relativeFilePath(file), file);
+    }
+    qrc += QStringLiteral("</qresource></RCC>\n");
+    QFile qrcFile(tmp.filePath(QStringLiteral("pictures.qrc")));
+    if (!qrcFile.open(QIODevice::WriteOnly))
+        return false;
+    qrcFile.write(qrc.toUtf8());
+    qrcFile.close();
+    const QString rcc = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + "/rcc";
+    const QString out = tmp.filePath(QStringLiteral("pictures.rcc"));
+    if (QProcess::execute(rcc, {"--binary", "-o", out, qrcFile.fileName()}) != 0)
+        return false;
+    return QResource::registerResource(out);
+}
+
+const QString camA = QStringLiteral("02:00:00:00:1a:01");
+const QString camB = QStringLiteral("02:00:00:00:1a:02");
+const QString camC = QStringLiteral("02:00:00:00:1a:03");
+const QString camD = QStringLiteral("02:00:00:00:1a:04");
+
+}  // namespace
+
+class tst_selectpage : public QObject
+{
+    Q_OBJECT
+
+    QUdpSocket capture;
+    std::unique_ptr<modalRecorder> boxes;
+
+    QList<sentCommand> takeSent()
+    {
+        QList<sentCommand> list;
+        while (capture.hasPendingDatagrams()) {
+            const QNetworkDatagram d = capture.receiveDatagram();
+            const simtest::Parsed p = simtest::parse(d.data());
+            sentCommand c;
+            c.zvrClass = p.body.isEmpty() ? 0 : p.body.at(0);
+            c.src = ZVRUtils::macText(p.srcBytes);
+            c.dst = ZVRUtils::macText(p.dstBytes);
+            c.body = p.body;
+            list.append(c);
+        }
+        return list;
+    }
+    static int countOf(const QList<sentCommand> &list, char zvrClass,
+                       const QByteArray &key = QByteArray())
+    {
+        int n = 0;
+        for (const sentCommand &c : list) {
+            if (c.zvrClass == zvrClass && (key.isEmpty() || c.body.contains(";" + key + "=")))
+                ++n;
+        }
+        return n;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // The engine exists before the wizard, and every command it sends
+        // goes to this socket on 127.0.0.1.
+        zvrTools = new ZVRUtils;
+        QVERIFY(capture.bind(QHostAddress::LocalHost, 0));
+        zvrTools->setCommandTarget(QHostAddress::LocalHost, capture.localPort());
+        QCOMPARE(zvrTools->commandAddress(), QHostAddress(QHostAddress::LocalHost));
+    }
+
+    void cleanupTestCase()
+    {
+        delete zvrTools;
+        zvrTools = nullptr;
+    }
+
+    void init()
+    {
+        boxes = std::make_unique<modalRecorder>();
+        nextPage = 0;
+        configIPCameraIdx = -1;
+        IPCameraList.clear();
+        supportType = QStringLiteral("ALL");
+        isWireless = true;
+        host_mac_str = {hostMac.toUpper()};
+        selectPage::interfaceAddresses = [] { return QStringList{hostMac}; };
+        zvrTools->defaultIpSeen = false;
+        zvrTools->broadcastScan = false;
+        takeSent();
+    }
+
+    void cleanup()
+    {
+        boxes.reset();
+        selectPage::interfaceAddresses = &selectPage::hostInterfaceAddresses;
+        IPCameraList.clear();
+    }
+
+    void passwordRule_data();
+    void passwordRule();
+
+    void scanFromEveryInterface();
+    void firstTickHidesForm();
+    void searchEnd_data();
+    void searchEnd();
+    void secondScanAt60_data();
+    void secondScanAt60();
+
+    void rowOrder_data();
+    void rowOrder();
+    void rowCells();
+    void secondInfoRecordAddsNoRow();
+    void engineSlotsGated();
+    void rowInsertedAboveChoiceKeepsIt();
+
+    void chooseAndDeselect();
+    void ruleOrMismatchBox_data();
+    void ruleOrMismatchBox();
+    void newPasswordRun_data();
+    void newPasswordRun();
+    void confirmMode_data();
+    void confirmMode();
+    void nextWithoutCameraStopsSilently();
+
+    void back_data();
+    void back();
+    void registeredNotice_data();
+    void registeredNotice();
+    void rowArrivingBehindNotice();
+    void upperCaseMacRow();
+    void noCameraHelp();
+    void wirelessLegend_data();
+    void wirelessLegend();
+    void toolTip();
+
+    void renderScreens();
+};
+
+// ------------------------------------------------------------ password rule
+
+void tst_selectpage::passwordRule_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("six, two letters") << "ab1234" << true;
+    QTest::newRow("letters apart") << "a1234b" << true;
+    QTest::newRow("six letters") << "abcdef" << true;
+    QTest::newRow("five letters") << "abcde" << false;
+    QTest::newRow("six, one letter") << "a12345" << false;
+    QTest::newRow("six digits") << "123456" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("upper case") << "AB1234" << true;
+    QTest::newRow("one upper, one lower") << "aB1234" << true;
+    QTest::newRow("space inside") << "abc def" << false;
+    QTest::newRow("trailing space") << "abcdef " << false;
+    QTest::newRow("tab") << "abc\tdef" << false;
+    QTest::newRow("newline") << "abc\ndef" << false;
+    QTest::newRow("DEL") << "abcdef\x7f" << false;
+    QTest::newRow("non-ASCII letter") << QString::fromUtf8("abcd\xc3\xa9" "1") << false;
+    QTest::newRow("non-ASCII letters only count not") << QString::fromUtf8("a\xc3\xa9\xc3\xa9" "123") << false;
+    QTest::newRow("no-break space") << QString::fromUtf8("abc\xc2\xa0" "12") << false;
+    QTest::newRow("emoji") << QString::fromUtf8("ab1234\xf0\x9f\x98\x80") << false;
+    QTest::newRow("backslash") << "ab\\123" << true;
+    QTest::newRow("closing bracket") << "ab]123" << true;
+    QTest::newRow("opening bracket") << "ab[123" << true;
+    QTest::newRow("backquote") << "ab`123" << true;
+    QTest::newRow("plus") << "ab+123" << true;
+    QTest::newRow("minus") << "ab-123" << true;
+    QTest::newRow("slash") << "ab/123" << true;
+    QTest::newRow("ends of the range") << "!ab~!~" << true;
+    QTest::newRow("all punctuation") << "ab!\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~" << true;
+    QTest::newRow("long") << QString(200, QLatin1Char('x')) << true;
+}
+
+void tst_selectpage::passwordRule()
+{
+    QFETCH(QString, password);
+    QFETCH(bool, accepted);
+    QCOMPARE(selectPage::passwordRuleHolds(password), accepted);
+}
+
+// ------------------------------------------------------------ the search
+
+void tst_selectpage::scanFromEveryInterface()
+{
+    // Interfaces without a hardware address, or the all-zero one of the
+    // loopback, send nothing.
+    selectPage::interfaceAddresses = [] {
+        return QStringList{QString(), QStringLiteral("52:3D:D5:5C:0A:69"),
+                           QStringLiteral("00:00:00:00:00:00"), hostMac};
+    };
+    supportType = QStringLiteral("KSM-271E");
+    atSelectPage w;
+    const QList<sentCommand> sent = takeSent();
+    QCOMPARE(sent.size(), 2);
+    QCOMPARE(sent.at(0).src, QStringLiteral("52:3d:d5:5c:0a:69"));
+    QCOMPARE(sent.at(1).src, hostMac);
+    for (const sentCommand &c : sent) {
+        QCOMPARE(c.zvrClass, '1');
+        QCOMPARE(c.dst, QStringLiteral("ff:ff:ff:ff:ff:ff"));
+        QCOMPARE(itemOf(c.body, "M"), QByteArray("FF:FF:FF:FF:FF:FF"));
+        QCOMPARE(itemOf(c.body, "D"), QByteArray("KSM-271E"));
+    }
+    QVERIFY(zvrTools->broadcastScan);
+    QVERIFY(w.page->waitTimer->isActive());
+    QCOMPARE(w.page->waitTimer->interval(), 100);
+}
+
+void tst_selectpage::firstTickHidesForm()
+{
+    atSelectPage w;
+    // On the first visit everything is disabled and the form not yet hidden.
+    for (QWidget *b : {static_cast<QWidget *>(w.page->backButton), static_cast<QWidget *>(w.page->rescanButton),
+                       static_cast<QWidget *>(w.page->nextButton), static_cast<QWidget *>(w.page->cameraTable),
+                       static_cast<QWidget *>(w.page->noCameraLink)})
+        QVERIFY(!b->isEnabled());
+    QVERIFY(!w.page->passwdEdit->isHidden());
+
+    w.tick();
+    for (QWidget *f : w.page->passwordForm())
+        QVERIFY(f->isHidden());
+    QVERIFY(!w.page->macImage->isHidden());
+    QVERIFY(!w.page->macHint->isHidden());
+    QVERIFY(!w.page->waitPicLabel->isHidden());
+    QCOMPARE(w.page->waitPicLabel->property("picture").toString(),
+             QStringLiteral(":/images/loading01.png"));
+    QCOMPARE(w.page->waitTextLabel->text(), QStringLiteral("<b>Searching camera.</b>"));
+    QCOMPARE(w.page->waitTextLabel->geometry(), QRect(310, 330, 250, 20));
+    w.tick(6);
+    QCOMPARE(w.page->waitTextLabel->text(), QStringLiteral("<b>Searching camera....</b>"));
+    // The veil lies above the page's buttons.
+    QCOMPARE(w.page->childAt(600, 460), w.page->waitPicLabel);
+}
+
+void tst_selectpage::searchEnd_data()
+{
+    QTest::addColumn<int>("withInfo");
+    QTest::addColumn<int>("withoutInfo");
+    QTest::addColumn<int>("endTick");
+    QTest::newRow("empty list") << 0 << 0 << 80;
+    QTest::newRow("every info record in") << 2 << 0 << 80;
+    QTest::newRow("one camera missing") << 1 << 1 << 100;
+}
+
+void tst_selectpage::searchEnd()
+{
+    QFETCH(int, withInfo);
+    QFETCH(int, withoutInfo);
+    QFETCH(int, endTick);
+    atSelectPage w;
+    const QString macs[] = {camA, camB, camC};
+    int n = 0;
+    for (int i = 0; i < withInfo; ++i)
+        listCamera(makeCamera(macs[n++], "cam"));
+    for (int i = 0; i < withoutInfo; ++i)
+        feed(makeCamera(macs[n++], "mute"), '1');
+    takeSent();
+
+    w.tickTo(79);
+    QVERIFY(w.page->waitTimer->isActive());
+    QVERIFY(takeSent().isEmpty());
+    w.tick();
+    // At 80 the missing info records are asked for once more.
+    QList<sentCommand> sent = takeSent();
+    QCOMPARE(countOf(sent, '2'), withoutInfo);
+    if (withoutInfo)
+        QCOMPARE(sent.at(0).dst, macs[withInfo]);
+    QCOMPARE(w.page->waitTimer->isActive(), endTick > 80);
+    if (endTick > 80) {
+        w.tickTo(100);
+        QCOMPARE(countOf(takeSent(), '2'), withoutInfo);
+    }
+    QCOMPARE(w.page->waitTicks, endTick);
+    QVERIFY(!w.page->waitTimer->isActive());
+    QVERIFY(w.page->waitPicLabel->isHidden());
+    QVERIFY(w.page->waitTextLabel->isHidden());
+    QVERIFY(w.page->backButton->isEnabled());
+    QVERIFY(w.page->rescanButton->isEnabled());
+    QVERIFY(w.page->cameraTable->isEnabled());
+    QVERIFY(w.page->noCameraLink->isEnabled());
+    QVERIFY(!w.page->nextButton->isEnabled());
+    QVERIFY(!zvrTools->broadcastScan);
+    QCOMPARE(w.page->cameraTable->rowCount(), withInfo);
+
+    // A late info record still adds its row.
+    if (withoutInfo) {
+        feed(makeCamera(macs[withInfo], "mute"), '2');
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(w.page->cameraTable->rowCount(), withInfo + 1);
+    }
+}
+
+void tst_selectpage::secondScanAt60_data()
+{
+    QTest::addColumn<QString>("ip");
+    QTest::addColumn<int>("scansAt60");
+    QTest::newRow("factory address") << "192.168.0.20" << 1;
+    QTest::newRow("other address") << "192.168.0.21" << 0;
+}
+
+void tst_selectpage::secondScanAt60()
+{
+    QFETCH(QString, ip);
+    QFETCH(int, scansAt60);
+    atSelectPage w;
+    SimCamera c = makeCamera(camA, "fresh");
+    c.ip = ip;
+    w.tick(10);
+    listCamera(c);
+    takeSent();
+    w.tickTo(59);
+    QCOMPARE(countOf(takeSent(), '1'), 0);
+    w.tick();
+    QCOMPARE(countOf(takeSent(), '1'), scansAt60);
+    QVERIFY(!zvrTools->defaultIpSeen);
+
+    // Once per search: the answer to the second scan sets the flag again,
+    // and nothing looks at it before the next search.
+    feed(c, '1');
+    w.finishSearch();
+    QCOMPARE(countOf(takeSent(), '1'), 0);
+}
+
+// ------------------------------------------------------------ the table
+
+void tst_selectpage::rowOrder_data()
+{
+    QTest::addColumn<QString>("arrivals");  // R registered, U not, in arrival order
+    QTest::addColumn<QString>("rows");      // arrival numbers top to bottom
+    QTest::newRow("mixed") << "RURU" << "3102";
+    QTest::newRow("unregistered only") << "UUU" << "210";
+    QTest::newRow("registered only") << "RRR" << "012";
+    QTest::newRow("unregistered after registered") << "RRU" << "201";
+}
+
+void tst_selectpage::rowOrder()
+{
+    QFETCH(QString, arrivals);
+    QFETCH(QString, rows);
+    atSelectPage w;
+    QStringList macs;
+    for (int i = 0; i < arrivals.size(); ++i) {
+        const QString mac = QStringLiteral("02:00:00:00:2b:%1").arg(i, 2, 10, QLatin1Char('0'));
+        macs << mac.toUpper();
+        listCamera(makeCamera(mac, "cam", arrivals.at(i) == QLatin1Char('R'), "secret1"));
+    }
+    QStringList expected;
+    for (QChar c : rows)
+        expected << macs.at(c.digitValue());
+    QCOMPARE(w.tableMacs(), expected);
+    QCOMPARE(w.page->cameraCount, arrivals.size());
+}
+
+void tst_selectpage::rowCells()
+{
+    atSelectPage w;
+    SimCamera a = makeCamera(camA, QByteArray("Front door\0junk", 15), true, "secret1");
+    a.wireless = true;
+    a.ipMode = "1";
+    SimCamera b = makeCamera(camB, QByteArray("Caf\xc3\xa9"));
+    b.ipMode = "2";
+    SimCamera c = makeCamera(camC, "Yard", true, "secret1");
+    c.ipMode = "7";
+    SimCamera d = makeCamera(camD, "Hall", true, "secret1");
+    for (const SimCamera &cam : {a, b, c, d})
+        listCamera(cam);
+
+    struct expectation {
+        QString mac;
+        QString name, nameIcon, connection, linkIcon;
+    };
+    const expectation rows[] = {
+        {camA, "Front door", ":/images/icon_reg.png", "PPPoE", ":/images/icon_wireless.png"},
+        {camB, QString::fromUtf8("Caf\xc3\xa9"), ":/images/icon_noreg.png", "Static IP",
+         ":/images/icon_wired.png"},
+        {camC, "Yard", ":/images/icon_reg.png", "DHCP", ":/images/icon_wired.png"},
+        {camD, "Hall", ":/images/icon_reg.png", "DHCP", ":/images/icon_wired.png"},
+    };
+    for (const expectation &e : rows) {
+        const int r = w.rowOf(e.mac);
+        QVERIFY2(r >= 0, qPrintable(e.mac));
+        QTableWidget *t = w.page->cameraTable;
+        QCOMPARE(w.picture(r, 0), QStringLiteral(":/images/radio_unselect.png"));
+        QVERIFY(t->item(r, 0)->text().isEmpty());
+        QCOMPARE(t->item(r, 1)->text(), e.name);
+        QCOMPARE(w.picture(r, 1), e.nameIcon);
+        QCOMPARE(t->item(r, 2)->text(), e.mac.toUpper());
+        QCOMPARE(t->item(r, 3)->text(), IPCameraList.at(simtest::indexOfCamera(e.mac)).ip);
+        QCOMPARE(t->item(r, 4)->text(), e.connection);
+        QCOMPARE(w.picture(r, 4), e.linkIcon);
+        for (int col = 0; col < 5; ++col)
+            QVERIFY(!(t->item(r, col)->flags() & Qt::ItemIsEditable));
+    }
+}
+
+void tst_selectpage::secondInfoRecordAddsNoRow()
+{
+    atSelectPage w;
+    const SimCamera a = makeCamera(camA, "cam");
+    listCamera(a);
+    listCamera(makeCamera(camB, "other", true, "secret1"));
+    QCOMPARE(w.page->cameraTable->rowCount(), 2);
+    // The search's repeated request, or the reply to a new password.
+    feed(a, '2');
+    feed(a, '1');
+    feed(a, '2');
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(w.page->cameraTable->rowCount(), 2);
+    QCOMPARE(w.page->cameraCount, 2);
+
+    // An index outside the list (a signal queued before a new search).
+    QTest::ignoreMessage(QtDebugMsg, "updateDeviceList: wrong ipcamera idx.");
+    w.page->updateDeviceList(7);
+    QTest::ignoreMessage(QtDebugMsg, "updateDeviceList: wrong ipcamera idx.");
+    w.page->updateDeviceList(-1);
+    QCOMPARE(w.page->cameraTable->rowCount(), 2);
+}
+
+void tst_selectpage::engineSlotsGated()
+{
+    atSelectPage w;
+    w.page->backTo(0);
+    QCOMPARE(w.wizard.currentId(), 0);
+    listCamera(makeCamera(camA, "cam"));
+    QCOMPARE(IPCameraList.size(), 1);
+    QCOMPARE(w.page->cameraTable->rowCount(), 0);
+}
+
+void tst_selectpage::rowInsertedAboveChoiceKeepsIt()
+{
+    atSelectPage w;
+    listCamera(makeCamera(camA, "registered", true, "secret1"));
+    w.finishSearch();
+    boxes->answer("Close");  // the registered-camera notice
+    w.page->clickShow(0, 1);
+    QCOMPARE(w.page->selectedRow, 0);
+    const int chosen = configIPCameraIdx;
+
+    // An unregistered camera arrives on top: the choice moves down with its row.
+    listCamera(makeCamera(camB, "new"));
+    QCOMPARE(w.rowOf(camA), 1);
+    QCOMPARE(w.page->selectedRow, 1);
+    QCOMPARE(w.picture(1, 0), QStringLiteral(":/images/radio_selected.png"));
+
+    // Clicking the new row chooses it rather than deselecting.
+    w.page->clickShow(0, 2);
+    QCOMPARE(w.page->selectedRow, 0);
+    QVERIFY(w.page->nextButton->isEnabled());
+    QCOMPARE(configIPCameraIdx, simtest::indexOfCamera(camB));
+    QVERIFY(configIPCameraIdx != chosen);
+    QCOMPARE(w.picture(0, 0), QStringLiteral(":/images/radio_selected.png"));
+    QCOMPARE(w.picture(1, 0), QStringLiteral(":/images/radio_unselect.png"));
+}
+
+// ------------------------------------------------------------ choosing
+
+void tst_selectpage::chooseAndDeselect()
+{
+    atSelectPage w;
+    listCamera(makeCamera(camA, "new"));
+    listCamera(makeCamera(camB, "stored", false, "secret1"));
+    w.finishSearch();
+    QCOMPARE(w.page->nextButton->styleSheet(), greyNext);
+
+    const int row = w.rowOf(camA);
+    w.page->passwdEdit->setText("typed");
+    w.page->clickShow(row, 3);
+    QCOMPARE(w.page->selectedRow, row);
+    QCOMPARE(configIPCameraIdx, simtest::indexOfCamera(camA));
+    QVERIFY(w.page->nextButton->isEnabled());
+    QCOMPARE(w.page->nextButton->styleSheet(), blueNext);
+    QCOMPARE(w.picture(row, 0), QStringLiteral(":/images/radio_selected.png"));
+    QCOMPARE(w.picture(1 - row, 0), QStringLiteral(":/images/radio_unselect.png"));
+    // New-password mode.
+    QCOMPARE(w.page->passwdTitle->text(), QStringLiteral("Enter a password to secure your camera"));
+    for (QWidget *f : w.page->passwordForm())
+        QCOMPARE(f->isHidden(), f == w.page->forgotLink);
+    QVERIFY(w.page->macImage->isHidden());
+    QVERIFY(w.page->macHint->isHidden());
+    QVERIFY(w.page->passwdEdit->text().isEmpty());
+
+    // The other camera has a stored password: confirm mode.
+    w.page->clickShow(1 - row, 0);
+    QCOMPARE(w.page->passwdTitle->text(), QStringLiteral("Confirm your camera password"));
+    for (QWidget *f : w.page->passwordForm())
+        QCOMPARE(f->isHidden(), f == w.page->confirmLabel || f == w.page->confirmEdit);
+    QCOMPARE(w.picture(row, 0), QStringLiteral(":/images/radio_unselect.png"));
+
+    // The chosen row clicked again: deselected, the camera index kept.
+    const int idx = configIPCameraIdx;
+    w.page->passwdEdit->setText("typed");
+    w.page->clickShow(1 - row, 4);
+    QCOMPARE(w.page->selectedRow, -1);
+    QCOMPARE(configIPCameraIdx, idx);
+    QVERIFY(!w.page->nextButton->isEnabled());
+    QCOMPARE(w.page->nextButton->styleSheet(), blueNext);
+    QCOMPARE(w.picture(1 - row, 0), QStringLiteral(":/images/radio_unselect.png"));
+    for (QWidget *f : w.page->passwordForm())
+        QVERIFY(f->isHidden());
+    QVERIFY(!w.page->macImage->isHidden());
+    QVERIFY(!w.page->macHint->isHidden());
+    QVERIFY(w.page->passwdEdit->text().isEmpty());
+    QCOMPARE(boxes->count(), 0);
+}
+
+void tst_selectpage::ruleOrMismatchBox_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("confirm");
+    QTest::addColumn<QString>("boxText");  // empty: no box, the password goes out
+    QTest::addColumn<QPoint>("offset");
+
+    QTest::newRow("valid, same") << "abc123" << "abc123" << QString() << QPoint();
+    QTest::newRow("valid, different") << "abc123" << "abc124" << mismatchText << QPoint(180, 250);
+    QTest::newRow("valid, confirm empty") << "abc123" << "" << mismatchText << QPoint(180, 250);
+    QTest::newRow("valid, case differs") << "abc123" << "ABC123" << mismatchText << QPoint(180, 250);
+    QTest::newRow("too short, same") << "abc12" << "abc12" << ruleText << QPoint(120, 250);
+    QTest::newRow("one letter, different") << "a12345" << "b12345" << ruleText << QPoint(120, 250);
+    QTest::newRow("space, same") << "abc 123" << "abc 123" << ruleText << QPoint(120, 250);
+    QTest::newRow("empty") << "" << "" << ruleText << QPoint(120, 250);
+}
+
+void tst_selectpage::ruleOrMismatchBox()
+{
+    QFETCH(QString, password);
+    QFETCH(QString, confirm);
+    QFETCH(QString, boxText);
+    QFETCH(QPoint, offset);
+    atSelectPage w;
+    listCamera(makeCamera(camA, "new"));
+    w.finishSearch();
+    w.page->clickShow(0, 1);
+    takeSent();
+
+    w.page->passwdEdit->setText(password);
+    w.page->confirmEdit->setText(confirm);
+    bool veilShown = false;
+    boxes->onOpen([&](QDialog *) {
+        veilShown = !w.page->waitPicLabel->isHidden()
+                    && w.page->waitPicLabel->property("picture").toString()
+                           == QStringLiteral(":/images/loading00.png")
+                    && w.page->waitTextLabel->isHidden() && !w.page->waitTimer->isActive();
+    });
+    boxes->answer("Close");
+    w.page->next();
+
+    const QList<sentCommand> sent = takeSent();
+    if (boxText.isEmpty()) {
+        QCOMPARE(boxes->count(), 0);
+        QCOMPARE(countOf(sent, '2', "P"), 1);
+        QCOMPARE(itemOf(sent.at(0).body, "P"), password.toUtf8().toBase64());
+        QCOMPARE(countOf(sent, '2', "G"), 0);
+        QVERIFY(w.page->bBusy);
+        QVERIFY(w.page->waitTimer->isActive());
+        return;
+    }
+    QCOMPARE(boxes->count(), 1);
+    QVERIFY(veilShown);
+    const recordedBox &box = boxes->last();
+    QCOMPARE(box.text, boxText);
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(box.pos, wizardPos + offset);
+    QCOMPARE(box.buttons.size(), 1);
+    QCOMPARE(box.buttons.at(0).caption, QStringLiteral("Close    "));
+    QCOMPARE(box.buttons.at(0).objectName, QStringLiteral("detail_close_btu"));
+    QVERIFY(sent.isEmpty());
+    QVERIFY(w.page->waitPicLabel->isHidden());
+    QVERIFY(!w.page->waitTimer->isActive());
+    QVERIFY(!w.page->bBusy);
+    QVERIFY(w.page->passwdEdit->text().isEmpty());
+    QVERIFY(w.page->confirmEdit->text().isEmpty());
+    // The choice and the form stay.
+    QCOMPARE(w.page->selectedRow, 0);
+    QVERIFY(!w.page->confirmEdit->isHidden());
+}
+
+void tst_selectpage::newPasswordRun_data()
+{
+    QTest::addColumn<int>("replyTick");  // when the camera confirms, -1 never
+    QTest::addColumn<int>("setPasswords");
+    QTest::addColumn<int>("restartTick");  // -1 none
+
+    QTest::newRow("confirms before 50") << 10 << 1 << 50;
+    QTest::newRow("confirms between 50 and 80") << 65 << 2 << 80;
+    QTest::newRow("never confirms") << -1 << 2 << -1;
+}
+
+void tst_selectpage::newPasswordRun()
+{
+    QFETCH(int, replyTick);
+    QFETCH(int, setPasswords);
+    QFETCH(int, restartTick);
+    atSelectPage w;
+    SimCamera cam = makeCamera(camA, "new");
+    listCamera(cam);
+    w.finishSearch();
+    w.page->clickShow(0, 1);
+    takeSent();
+
+    w.page->passwdEdit->setText("river7stone");
+    w.page->confirmEdit->setText("river7stone");
+    w.page->next();
+    QVERIFY(w.page->bBusy);
+    QCOMPARE(w.page->waitTicks, 0);
+
+    QList<sentCommand> sent;
+    int restartSeenAt = -1;
+    int setPasswordsBefore50 = -1;
+    while (w.wizard.currentId() == 1 && w.page->waitTicks < 150) {
+        if (w.page->waitTicks == replyTick) {
+            cam.password = "river7stone";
+            feed(cam, '2');
+        }
+        if (w.page->waitTicks == 49)
+            setPasswordsBefore50 = countOf(sent + takeSent(), '2', "P");
+        w.tick();
+        const QList<sentCommand> now = takeSent();
+        if (countOf(now, '9'))
+            restartSeenAt = w.page->waitTicks;
+        sent += now;
+        if (w.page->waitTicks == 1) {
+            QCOMPARE(w.page->waitTextLabel->text(), QStringLiteral("<b>Saving camera's password.</b>"));
+            QCOMPARE(w.page->waitTextLabel->geometry(), QRect(285, 330, 250, 20));
+            // The form stays under the veil.
+            QVERIFY(!w.page->confirmEdit->isHidden());
+        }
+    }
+    QCOMPARE(setPasswordsBefore50, 1);
+    QCOMPARE(countOf(sent, '2', "P"), setPasswords);
+    QCOMPARE(countOf(sent, '9', "L"), restartTick < 0 ? 0 : 1);
+    QCOMPARE(restartSeenAt, restartTick);
+    for (const sentCommand &c : sent) {
+        if (c.zvrClass == '2' && c.body.contains(";P=")) {
+            QCOMPARE(c.dst, camA);
+            QCOMPARE(itemOf(c.body, "P"), QByteArray("river7stone").toBase64());
+            QVERIFY(!c.body.contains(";G="));
+        }
+        if (c.zvrClass == '9')
+            QVERIFY(c.body.endsWith(";L=1"));
+    }
+    QCOMPARE(w.page->waitTicks, 100);
+    QCOMPARE(w.wizard.currentId(), 2);
+    QCOMPARE(nextPage, 2);
+    QVERIFY(!w.page->waitTimer->isActive());
+    QVERIFY(w.page->waitPicLabel->isHidden());
+    QCOMPARE(boxes->count(), 0);
+}
+
+void tst_selectpage::confirmMode_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("right");
+    QTest::newRow("right") << "garage42" << true;
+    QTest::newRow("wrong") << "garage43" << false;
+    QTest::newRow("case differs") << "GARAGE42" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void tst_selectpage::confirmMode()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, right);
+    atSelectPage w;
+    listCamera(makeCamera(camA, "stored", false, "garage42"));
+    w.finishSearch();
+    w.page->clickShow(0, 1);
+    QVERIFY(w.page->confirmEdit->isHidden());
+    takeSent();
+
+    w.page->passwdEdit->setText(typed);
+    boxes->answer("Close");
+    w.page->next();
+    if (right) {
+        QCOMPARE(boxes->count(), 0);
+        w.tick(20);
+        QCOMPARE(w.page->waitTextLabel->text(),
+                 QStringLiteral("<b>Retrieving the camera's password...</b>"));
+        QCOMPARE(w.page->waitTextLabel->geometry(), QRect(265, 330, 250, 20));
+        QCOMPARE(w.wizard.currentId(), 1);
+        QVERIFY(takeSent().isEmpty());
+        w.tick();
+        QCOMPARE(w.wizard.currentId(), 2);
+        QCOMPARE(nextPage, 2);
+        QCOMPARE(configIPCameraIdx, 0);
+        QVERIFY(!w.page->waitTimer->isActive());
+        QVERIFY(w.page->waitPicLabel->isHidden());
+        QCOMPARE(countOf(takeSent(), '2', "P"), 0);
+        return;
+    }
+    QCOMPARE(boxes->count(), 1);
+    QCOMPARE(boxes->last().text, heading + QStringLiteral("Input wrong password, please check!"));
+    QCOMPARE(boxes->last().pos, wizardPos + QPoint(200, 230));
+    QVERIFY(takeSent().isEmpty());
+    QVERIFY(w.page->passwdEdit->text().isEmpty());
+    QVERIFY(w.page->waitPicLabel->isHidden());
+    QVERIFY(!w.page->waitTimer->isActive());
+    QVERIFY(!w.page->bBusy);
+    QCOMPARE(w.wizard.currentId(), 1);
+}
+
+void tst_selectpage::nextWithoutCameraStopsSilently()
+{
+    atSelectPage w;
+    w.finishSearch();
+    // A later visit can leave Next enabled with nothing chosen.
+    w.page->nextButton->setEnabled(true);
+    w.page->passwdEdit->setText("abc123");
+    takeSent();
+    w.page->next();
+    QCOMPARE(boxes->count(), 0);
+    QVERIFY(!w.page->waitTimer->isActive());
+    QVERIFY(w.page->waitPicLabel->isHidden());
+    QVERIFY(w.page->waitTextLabel->isHidden());
+    QVERIFY(!w.page->bBusy);
+    QVERIFY(w.page->passwdEdit->text().isEmpty());
+    QVERIFY(takeSent().isEmpty());
+}
+
+// ------------------------------------------------------------ navigation
+
+void tst_selectpage::back_data()
+{
+    QTest::addColumn<bool>("fromStart");
+    QTest::newRow("start id 0: history") << true;
+    QTest::newRow("other start id: restart at 0") << false;
+}
+
+void tst_selectpage::back()
+{
+    QFETCH(bool, fromStart);
+    atSelectPage w;
+    if (!fromStart)
+        w.page->jumpTo(1);  // as connectPage does
+    QCOMPARE(w.wizard.startId(), fromStart ? 0 : 1);
+    w.finishSearch();
+    w.page->backButton->click();
+    QCOMPARE(nextPage, 0);
+    QCOMPARE(w.wizard.currentId(), 0);
+    QCOMPARE(w.wizard.startId(), 0);
+    QCOMPARE(w.wizard.visitedIds(), QList<int>{0});
+}
+
+void tst_selectpage::registeredNotice_data()
+{
+    QTest::addColumn<QStringList>("answers");  // "link" follows the notice's reset link
+    QTest::addColumn<bool>("searching");       // the reset road started a new search
+    QTest::newRow("Close") << QStringList{"Close"} << false;
+    QTest::newRow("link, Close") << QStringList{"link", "Close"} << false;
+    QTest::newRow("link, Restart, No") << QStringList{"link", "Restart", "No"} << false;
+    QTest::newRow("link, Restart, Yes") << QStringList{"link", "Restart", "Yes"} << true;
+}
+
+void tst_selectpage::registeredNotice()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(bool, searching);
+    supportType = QStringLiteral("KSM-271E");
+    atSelectPage w;
+    listCamera(makeCamera(camA, "porch", true, "porch2012"));
+    w.finishSearch();
+    takeSent();
+
+    QPointer<pageBox> notice;
+    bool veilShown = false;
+    for (const QString &a : answers) {
+        if (a == QLatin1String("link")) {
+            boxes->answerWith([&](QDialog *d) {
+                notice = qobject_cast<pageBox *>(d);
+                d->show();
+                for (QLabel *l : d->findChildren<QLabel *>()) {
+                    if (l->text() == registeredText)
+                        emit l->linkActivated(QStringLiteral("terms"));
+                }
+            });
+        } else {
+            boxes->answer(a);
+        }
+    }
+    boxes->onOpen([&](QDialog *d) {
+        if (!notice)
+            notice = qobject_cast<pageBox *>(d);
+        veilShown = !w.page->waitPicLabel->isHidden();
+    });
+    w.page->clickShow(0, 1);
+    QCOMPARE(boxes->pendingAnswers(), 0);
+    QVERIFY(veilShown);
+
+    QCOMPARE(boxes->count(), answers.size());
+    const recordedBox &box = boxes->at(0);
+    QVERIFY(box.text.isEmpty());
+    QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QCOMPARE(box.labelTexts, QStringList{registeredText});
+    QCOMPARE(box.pos, wizardPos + QPoint(155, 210));
+    QCOMPARE(box.buttons.size(), 1);
+    QCOMPARE(box.buttons.at(0).caption, QStringLiteral("Close    "));
+    QCOMPARE(box.buttons.at(0).objectName, QStringLiteral("detail_close_btu"));
+    // Released once its road is done.
+    QVERIFY(notice.isNull());
+    QVERIFY(w.page->registeredBox.isNull());
+
+    if (answers.size() > 1) {
+        const recordedBox &reset = boxes->at(1);
+        QCOMPARE(reset.text, QStringLiteral(
+            "Press and hold the Reset button for at least 6 seconds while your camera is plugged. "
+            "After reseting your camera, click <b>Restart</b> to continue."));
+        QCOMPARE(reset.pos, wizardPos + QPoint(130, 210));
+        QCOMPARE(reset.buttons.at(1).objectName, QStringLiteral("detail_close_btu"));
+    }
+    if (answers.size() > 2) {
+        QCOMPARE(boxes->at(2).text, QStringLiteral("Is the Power/Link LED on the camera lit green ?"));
+        QCOMPARE(boxes->at(2).pos, wizardPos + QPoint(190, 273));
+    }
+    // No road sends anything to the camera; only Yes searches again.
+    const QList<sentCommand> sent = takeSent();
+    QCOMPARE(sent.size(), searching ? 1 : 0);
+
+    if (searching) {
+        QCOMPARE(countOf(sent, '1'), 1);
+        QCOMPARE(w.page->cameraTable->rowCount(), 0);
+        QVERIFY(IPCameraList.isEmpty());
+        QCOMPARE(configIPCameraIdx, -1);
+        QCOMPARE(w.page->selectedRow, -1);
+        QVERIFY(w.page->waitTimer->isActive());
+        // The notice did not take its Close road: the search keeps its veil.
+        QVERIFY(!w.page->waitPicLabel->isHidden());
+        QVERIFY(!w.page->waitTextLabel->isHidden());
+        QVERIFY(!w.page->nextButton->isEnabled());
+        for (QWidget *f : w.page->passwordForm())
+            QVERIFY(f->isHidden());
+        QVERIFY(!w.page->macImage->isHidden());
+        return;
+    }
+    QVERIFY(w.page->waitPicLabel->isHidden());
+    QCOMPARE(w.page->selectedRow, 0);
+    QVERIFY(w.page->nextButton->isEnabled());
+    QCOMPARE(w.page->passwdTitle->text(), QStringLiteral("Confirm your camera password"));
+    QVERIFY(!w.page->forgotLink->isHidden());
+    QVERIFY(w.page->confirmEdit->isHidden());
+}
+
+void tst_selectpage::rowArrivingBehindNotice()
+{
+    atSelectPage w;
+    listCamera(makeCamera(camA, "porch", true, "porch2012"));
+    w.finishSearch();
+    // Queued engine signals still reach the page while the notice is open.
+    boxes->answerWith([&](QDialog *d) {
+        listCamera(makeCamera(camB, "new"));
+        static_cast<pageBox *>(d)->pictureButtons().at(0)->click();
+    });
+    w.page->clickShow(0, 1);
+    QCOMPARE(w.rowOf(camA), 1);
+    QCOMPARE(w.page->selectedRow, 1);
+    QCOMPARE(configIPCameraIdx, simtest::indexOfCamera(camA));
+    QVERIFY(w.page->waitPicLabel->isHidden());
+    QCOMPARE(w.page->passwdTitle->text(), QStringLiteral("Confirm your camera password"));
+    QVERIFY(!w.page->passwdEdit->isHidden());
+    QVERIFY(w.page->confirmEdit->isHidden());
+}
+
+void tst_selectpage::upperCaseMacRow()
+{
+    atSelectPage w;
+    listCamera(makeCamera(camA, "lower"));
+    const SimCamera upper = makeCamera(QStringLiteral("02:00:00:00:AB:CD"), "upper");
+    listCamera(upper);
+    // Its second info record adds no second row either.
+    feed(upper, '2');
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(w.page->cameraTable->rowCount(), 2);
+    w.finishSearch();
+
+    // A camera chosen before, then the row without a record.
+    w.page->clickShow(w.rowOf(camA), 1);
+    QCOMPARE(configIPCameraIdx, 0);
+    const int row = w.rowOf(QStringLiteral("02:00:00:00:AB:CD"));
+    w.page->clickShow(row, 1);
+    QCOMPARE(configIPCameraIdx, -1);
+    QCOMPARE(w.page->selectedRow, -1);
+    QVERIFY(!w.page->nextButton->isEnabled());
+    for (QWidget *f : w.page->passwordForm())
+        QVERIFY(f->isHidden());
+    QVERIFY(!w.page->macImage->isHidden());
+    for (int r = 0; r < 2; ++r)
+        QCOMPARE(w.picture(r, 0), QStringLiteral(":/images/radio_unselect.png"));
+    QCOMPARE(boxes->count(), 0);
+
+    // Clicked again: still no choice, and no record is read.
+    w.page->clickShow(row, 2);
+    QCOMPARE(configIPCameraIdx, -1);
+    QVERIFY(!w.page->nextButton->isEnabled());
+    takeSent();
+    w.page->next();
+    QCOMPARE(boxes->count(), 0);
+    QVERIFY(takeSent().isEmpty());
+}
+
+void tst_selectpage::noCameraHelp()
+{
+    atSelectPage w;
+    w.finishSearch();
+    bool veilShown = false;
+    boxes->onOpen([&](QDialog *) { veilShown = !w.page->waitPicLabel->isHidden(); });
+    boxes->answer("Close");
+    emit w.page->noCameraLink->linkActivated(QStringLiteral("http"));
+    QVERIFY(veilShown);
+    QVERIFY(w.page->waitPicLabel->isHidden());
+    QCOMPARE(boxes->count(), 1);
+    const recordedBox &box = boxes->last();
+    QCOMPARE(box.text, QStringLiteral(
+        "<font size=5 face=verdana color=#2a7ba6   ><b>Cannot detect your wired "
+        "connection?</b></font><br><br>Please close this lightbox and click <b>Back</b> button "
+        "to previous page. Follow the instruction to install the camera again."));
+    QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QCOMPARE(box.pos, wizardPos + QPoint(130, 210));
+    QCOMPARE(box.buttons.size(), 1);
+    QCOMPARE(box.buttons.at(0).objectName, QStringLiteral("detail_close_btu"));
+}
+
+void tst_selectpage::wirelessLegend_data()
+{
+    QTest::addColumn<bool>("wireless");
+    QTest::newRow("wireless model") << true;
+    QTest::newRow("wired model") << false;
+}
+
+void tst_selectpage::wirelessLegend()
+{
+    QFETCH(bool, wireless);
+    isWireless = wireless;
+    selectPage page;
+    QCOMPARE(page.wirelessLegendPicture->isHidden(), !wireless);
+    QCOMPARE(page.wirelessLegendLabel->isHidden(), !wireless);
+    QCOMPARE(page.wirelessLegendLabel->text(), QStringLiteral("Wireless"));
+    int shownLegends = 0;
+    for (QLabel *l : page.findChildren<QLabel *>()) {
+        if (l->property("picture").toString().startsWith(QStringLiteral(":/images/icon_"))
+            && !l->isHidden())
+            ++shownLegends;
+    }
+    QCOMPARE(shownLegends, wireless ? 4 : 3);
+}
+
+void tst_selectpage::toolTip()
+{
+    atSelectPage w;
+    w.wizard.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.wizard));
+    w.page->waitTimer->stop();
+    listCamera(makeCamera(camA, "First"));
+    listCamera(makeCamera(camB, "Second"));
+    QTableWidget *t = w.page->cameraTable;
+
+    w.page->showToolTip(t->model()->index(1, 2));
+    QVERIFY(QToolTip::text().isEmpty());
+    w.page->showToolTip(t->model()->index(1, 1));
+    QCOMPARE(QToolTip::text(), t->item(1, 1)->text());
+    QToolTip::hideText();
+}
+
+// ------------------------------------------------------------ screens
+
+// Renders the page for a person to look at.
+void tst_selectpage::renderScreens()
+{
+    const QString dir = QStringLiteral(CAMGUIDE_SCREENS_DIR);
+    QVERIFY(QDir().mkpath(dir));
+    QTemporaryDir tmp;
+    if (!loadGeneratedPictures(tmp))
+        qInfo("no pictures: the screens show the bare layout");
+    QFile style(QStringLiteral(":/style.qss"));
+    if (style.open(QIODevice::ReadOnly))
+        qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
+    const QString oldDir = QDir::currentPath();
+    const QString shipped = picturesDir() + QStringLiteral("/shipped");
+    if (QDir(shipped).exists())
+        QDir::setCurrent(shipped);
+    auto restore = qScopeGuard([&] {
+        QDir::setCurrent(oldDir);
+        qApp->setStyleSheet(QString());
+    });
+    supportType = QStringLiteral("KSM-271E");
+    modelStr = supportType + QStringLiteral(" Camguide");
+
+    atSelectPage w;
+    w.wizard.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.wizard));
+    w.page->waitTimer->stop();
+    w.tick(5);
+    QVERIFY(w.wizard.grab().save(dir + "/select-searching.png"));
+
+    SimCamera a = makeCamera(camA, "Front door", false);
+    SimCamera b = makeCamera(camB, "Garage", false, "garage42");
+    b.wireless = true;
+    b.ipMode = "2";
+    SimCamera c = makeCamera(camC, "Porch", true, "porch2012");
+    c.ipMode = "1";
+    for (const SimCamera &cam : {a, b, c})
+        listCamera(cam);
+    // Ticked by hand: the timer only marks the run as going.
+    w.page->waitTimer->start();
+    w.finishSearch();
+    QVERIFY(!w.page->waitTimer->isActive());
+    QVERIFY(w.wizard.grab().save(dir + "/select-list.png"));
+
+    w.page->clickShow(w.rowOf(camA), 1);
+    w.page->passwdEdit->setText("river7stone");
+    w.page->confirmEdit->setText("river7stone");
+    QVERIFY(w.wizard.grab().save(dir + "/select-new-password.png"));
+}
+
+QTEST_MAIN(tst_selectpage)
+#include "tst_selectpage.moc"
