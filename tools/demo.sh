@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Shows CAMGUIDE at work without a camera: builds what is missing, makes the
+# network lab (tools/netlab/netlab.sh) with three simulated cameras (a new
+# one, one with the password "garage42", one already registered) and starts
+# the program in it. On a desktop the window opens on the current display;
+# without one, a scripted walk through the first pages runs under Xvfb and
+# writes screenshots to build/demo-screens/. Needs root (network namespaces).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+if [ "$(id -u)" -ne 0 ]; then
+    echo "demo: the network lab needs root; run it as root (sudo $0)" >&2
+    exit 1
+fi
+build=$("$top/tools/build.sh")
+cameras="$top/tools/camsim/cameras.example.json"
+program="$build/CAMGUIDE.app/Contents/MacOS/CAMGUIDE"
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    echo "demo: CAMGUIDE on $DISPLAY, three simulated cameras; close the window to end."
+    exec "$top/tools/netlab/netlab.sh" --cameras "$cameras" --camsim "$build/tools/camsim/camsim" \
+        --timeout 3600 -- sh -c 'cd "$1" && exec "$2"' demo "$build" "$program"
+fi
+
+shots="$build/demo-screens"
+mkdir -p "$shots"
+echo "demo: no display; walking through the first pages under Xvfb, screenshots in $shots"
+exec "$top/tools/netlab/netlab.sh" --cameras "$cameras" --camsim "$build/tools/camsim/camsim" \
+    --log "$shots/commands.jsonl" --timeout 300 -- \
+    "$top/tests/e2e/walkthrough.sh" --program "$program" --run-dir "$build" \
+    --shots "$shots" --road stored --keep-going
