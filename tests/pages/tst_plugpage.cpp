@@ -5,20 +5,16 @@
 #include "pages/setup/plugpage.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/modalrecorder.h"
+#include "tests/support/screenlook.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QEnterEvent>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QPainter>
 #include <QPointer>
-#include <QProcess>
 #include <QPushButton>
-#include <QResource>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -90,41 +86,6 @@ QLabel *richLabel(QDialog *box, const QString &part)
             return l;
     }
     return nullptr;
-}
-
-QString picturesDir()
-{
-    const QString dir = qEnvironmentVariable("CAMGUIDE_PICTURES_DIR");
-    return dir.isEmpty() ? QStringLiteral(CAMGUIDE_PICTURES_DIR) : dir;
-}
-
-// The generated pictures, packed with rcc and registered when the
-// compiled-in bundle is not linked.
-bool loadGeneratedPictures(QTemporaryDir &tmp)
-{
-    if (QFile::exists(QStringLiteral(":/images/background.png")))
-        return true;
-    const QString compiled = picturesDir() + QStringLiteral("/compiled");
-    if (!QDir(compiled).exists() || !tmp.isValid())
-        return false;
-    QString qrc = QStringLiteral("<RCC><qresource prefix=\"/\">\n");
-    QDirIterator it(compiled, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        qrc += QStringLiteral("<file alias=\"%1\">%2</file>\n")
-                   .arg(QDir(compiled).relativeFilePath(file), file);
-    }
-    qrc += QStringLiteral("</qresource></RCC>\n");
-    QFile qrcFile(tmp.filePath(QStringLiteral("pictures.qrc")));
-    if (!qrcFile.open(QIODevice::WriteOnly))
-        return false;
-    qrcFile.write(qrc.toUtf8());
-    qrcFile.close();
-    const QString rcc = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + "/rcc";
-    const QString out = tmp.filePath(QStringLiteral("pictures.rcc"));
-    if (QProcess::execute(rcc, {"--binary", "-o", out, qrcFile.fileName()}) != 0)
-        return false;
-    return QResource::registerResource(out);
 }
 
 }  // namespace
@@ -566,25 +527,8 @@ void tst_plugpage::renderScreens()
 {
     const QString dir = QStringLiteral(CAMGUIDE_SCREENS_DIR);
     QVERIFY(QDir().mkpath(dir));
-    QTemporaryDir tmp;
-    if (!loadGeneratedPictures(tmp))
-        QSKIP("no generated pictures");
-    const QString oldDir = QDir::currentPath();
-    const QString shipped = picturesDir() + QStringLiteral("/shipped");
-    QVERIFY(QDir(shipped).exists());
-    QDir::setCurrent(shipped);
-    auto restoreDir = qScopeGuard([&] { QDir::setCurrent(oldDir); });
-
-    // The font and the style sheet that start-up gives the application.
-    const QFont oldFont = QApplication::font();
-    QApplication::setFont(QFont(QStringLiteral("Arial")));
-    QFile sheet(QStringLiteral(":/style.qss"));
-    if (sheet.open(QIODevice::ReadOnly))
-        qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
-    auto restoreLook = qScopeGuard([&] {
-        qApp->setStyleSheet(QString());
-        QApplication::setFont(oldFont);
-    });
+    QVERIFY(screenLook::picturesLinked());
+    const screenLook look(QStringLiteral(CAMGUIDE_PICTURES_DIR "/shipped"));
 
     supportType = QStringLiteral("KSM-6120E");
     modelStr = supportType + QStringLiteral(" Camguide");

@@ -9,19 +9,15 @@
 #include "protocol/zvrutils.h"
 #include "tests/integration/simtestutil.h"
 #include "tests/support/modalrecorder.h"
+#include "tests/support/screenlook.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QHostAddress>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QNetworkDatagram>
-#include <QProcess>
 #include <QPushButton>
-#include <QResource>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
 #include <QUdpSocket>
@@ -151,40 +147,6 @@ void listCamera(const SimCamera &c)
     feed(c, '1');
     feed(c, '2');
     QCoreApplication::sendPostedEvents();
-}
-
-QString picturesDir()
-{
-    const QString dir = qEnvironmentVariable("CAMGUIDE_PICTURES_DIR");
-    return dir.isEmpty() ? QStringLiteral(CAMGUIDE_PICTURES_DIR) : dir;
-}
-
-// The generated pictures when the compiled-in bundle is not linked.
-bool loadGeneratedPictures(QTemporaryDir &tmp)
-{
-    if (QFile::exists(QStringLiteral(":/images/background.png")))
-        return true;
-    const QString compiled = picturesDir() + QStringLiteral("/compiled");
-    if (!QDir(compiled).exists() || !tmp.isValid())
-        return false;
-    QString qrc = QStringLiteral("<RCC><qresource prefix=\"/\">\n");
-    QDirIterator it(compiled, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        qrc += QStringLiteral("<file alias=\"%1\">%2</file>\n")
-                   .arg(QDir(compiled).relativeFilePath(file), file);
-    }
-    qrc += QStringLiteral("</qresource></RCC>\n");
-    QFile qrcFile(tmp.filePath(QStringLiteral("pictures.qrc")));
-    if (!qrcFile.open(QIODevice::WriteOnly))
-        return false;
-    qrcFile.write(qrc.toUtf8());
-    qrcFile.close();
-    const QString rcc = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + "/rcc";
-    const QString out = tmp.filePath(QStringLiteral("pictures.rcc"));
-    if (QProcess::execute(rcc, {"--binary", "-o", out, qrcFile.fileName()}) != 0)
-        return false;
-    return QResource::registerResource(out);
 }
 
 const QString camA = QStringLiteral("02:00:00:00:1a:01");
@@ -1136,20 +1098,8 @@ void tst_selectpage::renderScreens()
 {
     const QString dir = QStringLiteral(CAMGUIDE_SCREENS_DIR);
     QVERIFY(QDir().mkpath(dir));
-    QTemporaryDir tmp;
-    if (!loadGeneratedPictures(tmp))
-        qInfo("no pictures: the screens show the bare layout");
-    QFile style(QStringLiteral(":/style.qss"));
-    if (style.open(QIODevice::ReadOnly))
-        qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
-    const QString oldDir = QDir::currentPath();
-    const QString shipped = picturesDir() + QStringLiteral("/shipped");
-    if (QDir(shipped).exists())
-        QDir::setCurrent(shipped);
-    auto restore = qScopeGuard([&] {
-        QDir::setCurrent(oldDir);
-        qApp->setStyleSheet(QString());
-    });
+    QVERIFY(screenLook::picturesLinked());
+    const screenLook look(QStringLiteral(CAMGUIDE_PICTURES_DIR "/shipped"));
     supportType = QStringLiteral("KSM-271E");
     modelStr = supportType + QStringLiteral(" Camguide");
 

@@ -3,13 +3,9 @@
 #include "core/pageframe.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/modalrecorder.h"
+#include "tests/support/screenlook.h"
 
 #include <QDir>
-#include <QDirIterator>
-#include <QLibraryInfo>
-#include <QProcess>
-#include <QResource>
-#include <QTemporaryDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -42,41 +38,6 @@ struct countingWizard {
     countingPage *current() const { return static_cast<countingPage *>(wizard.currentPage()); }
     QList<int> history() const { return wizard.visitedIds(); }
 };
-
-// The generated pictures (CAMGUIDE_PICTURES_DIR may point elsewhere), when the picture generator has run and the
-// compiled-in bundle is not linked: packs them with rcc and registers them.
-QString picturesDir()
-{
-    const QString dir = qEnvironmentVariable("CAMGUIDE_PICTURES_DIR");
-    return dir.isEmpty() ? QStringLiteral(CAMGUIDE_PICTURES_DIR) : dir;
-}
-
-bool loadGeneratedPictures(QTemporaryDir &tmp)
-{
-    if (QFile::exists(QStringLiteral(":/images/background.png")))
-        return true;
-    const QString compiled = picturesDir() + QStringLiteral("/compiled");
-    if (!QDir(compiled).exists() || !tmp.isValid())
-        return false;
-    QString qrc = QStringLiteral("<RCC><qresource prefix=\"/\">\n");
-    QDirIterator it(compiled, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        qrc += QStringLiteral("<file alias=\"%1\">%2</file>\n")
-                   .arg(QDir(compiled).relativeFilePath(file), file);
-    }
-    qrc += QStringLiteral("</qresource></RCC>\n");
-    QFile qrcFile(tmp.filePath(QStringLiteral("pictures.qrc")));
-    if (!qrcFile.open(QIODevice::WriteOnly))
-        return false;
-    qrcFile.write(qrc.toUtf8());
-    qrcFile.close();
-    const QString rcc = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + "/rcc";
-    const QString out = tmp.filePath(QStringLiteral("pictures.rcc"));
-    if (QProcess::execute(rcc, {"--binary", "-o", out, qrcFile.fileName()}) != 0)
-        return false;
-    return QResource::registerResource(out);
-}
 
 }  // namespace
 
@@ -409,14 +370,8 @@ void tst_camguide::renderScreens()
 {
     const QString dir = QStringLiteral(CAMGUIDE_SCREENS_DIR);
     QVERIFY(QDir().mkpath(dir));
-    QTemporaryDir tmp;
-    if (!loadGeneratedPictures(tmp))
-        qInfo("no pictures: the screens show the bare layout");
-    const QString oldDir = QDir::currentPath();
-    const QString shipped = picturesDir() + QStringLiteral("/shipped");
-    if (QDir(shipped).exists())
-        QDir::setCurrent(shipped);
-    auto restoreDir = qScopeGuard([&] { QDir::setCurrent(oldDir); });
+    QVERIFY(screenLook::picturesLinked());
+    const screenLook look(QStringLiteral(CAMGUIDE_PICTURES_DIR "/shipped"));
     supportType = QStringLiteral("KSM-6120E");
     modelStr = supportType + QStringLiteral(" Camguide");
     camguide w;
