@@ -248,7 +248,10 @@ int pageFrame::nextId() const
 
 QString pageFrame::pageTr(const char *source) const
 {
-    return metaObject()->tr(source, nullptr);
+    // The texts reach the catalogues through the QT_TRANSLATE_NOOP lists;
+    // here they are looked up in the context of the page's own class.
+    const char *context = metaObject()->className();
+    return QCoreApplication::translate(context, source);
 }
 
 QString pageFrame::warningHeading()
