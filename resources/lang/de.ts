@@ -533,7 +533,7 @@ kation im Netzwerk erhalten.</translation>
     </message>
     <message>
         <source>Enter a password to secure your camera</source>
-        <translation>Kennwort zum Schutz der Kamera eingeben</translation>
+        <translation>Kennwort für die Kamera festlegen</translation>
     </message>
     <message>
         <source>Admin account:</source>
