@@ -25,19 +25,6 @@
 #include <QPushButton>
 #include <QUrl>
 
-namespace {
-
-QLabel *framePicture(QWidget *parent, const QString &picture, QRect place)
-{
-    auto *label = new QLabel(parent);
-    label->setGeometry(place);
-    label->setFixedSize(place.size());
-    setPicture(label, picture);
-    return label;
-}
-
-}  // namespace
-
 camguide::camguide(QWidget *parent)
     : QWizard(parent)
 {
@@ -90,12 +77,12 @@ camguide::camguide(QWidget *parent)
 
     const QString sides = QStringLiteral(":/images/setupbackground_r.png");
     QLabel *frames[] = {
-        framePicture(this, QStringLiteral(":/images/setupbackground_t.png"), QRect(0, 0, 721, 70)),
-        framePicture(this, sides, QRect(-1, 68, 13, 433)),
-        framePicture(this, sides, QRect(708, 68, 13, 433)),
-        framePicture(this, QStringLiteral(":/images/setupbackground_b.png"), QRect(-1, 499, 721, 67)),
+        pictureLabel(this, QStringLiteral(":/images/setupbackground_t.png"), QRect(0, 0, 721, 70)),
+        pictureLabel(this, sides, QRect(-1, 68, 13, 433)),
+        pictureLabel(this, sides, QRect(708, 68, 13, 433)),
+        pictureLabel(this, QStringLiteral(":/images/setupbackground_b.png"), QRect(-1, 499, 721, 67)),
     };
-    veilLabel = framePicture(this, QStringLiteral(":/images/loading00.png"), QRect(0, 0, 721, 567));
+    veilLabel = pictureLabel(this, QStringLiteral(":/images/loading00.png"), QRect(0, 0, 721, 567));
     auto *footer = new QLabel(tr("Copyright \u00a9 Velmora. All rights reserved."), this);
     footer->setStyleSheet(QStringLiteral("font:12px;color:rgb(114,113,113);"));
 

@@ -279,10 +279,7 @@ void pageFrame::setupFrame(const QString &title, int titleWidth, step current, s
 
 QLabel *pageFrame::createBackground(const QString &picture, QRect place)
 {
-    backgroundLabel = new QLabel(this);
-    backgroundLabel->setGeometry(place);
-    backgroundLabel->setFixedSize(place.size());
-    setPicture(backgroundLabel, picture);
+    backgroundLabel = pictureLabel(this, picture, place);
     return backgroundLabel;
 }
 
@@ -330,10 +327,7 @@ QPushButton *pageFrame::createButton(const boxButton &button, QPoint pos)
 
 QLabel *pageFrame::createVeil(QSize size)
 {
-    auto *veil = new QLabel(this);
-    veil->setGeometry(QRect(QPoint(0, 70), size));
-    veil->setFixedSize(size);
-    setPicture(veil, QStringLiteral(":/images/loading00.png"));
+    QLabel *veil = pictureLabel(this, QStringLiteral(":/images/loading00.png"), QRect(QPoint(0, 70), size));
     veil->hide();
     return veil;
 }
@@ -494,10 +488,7 @@ void pageFrame::setupWaitRun(QRect textPlace, const QString &text, const QString
     waitTimer->setInterval(100);
     connect(waitTimer, &QTimer::timeout, this, &pageFrame::waitTimeout);
 
-    waitPicLabel = new QLabel(this);
-    waitPicLabel->setGeometry(QRect(QPoint(0, 70), picSize));
-    waitPicLabel->setFixedSize(picSize);
-    setPicture(waitPicLabel, QStringLiteral(":/images/loading01.png"));
+    waitPicLabel = pictureLabel(this, QStringLiteral(":/images/loading01.png"), QRect(QPoint(0, 70), picSize));
     waitPicLabel->hide();
 
     waitTextLabel = new QLabel(text, this);

@@ -1,6 +1,7 @@
 #ifndef CAMGUIDE_PAGEFRAME_H
 #define CAMGUIDE_PAGEFRAME_H
 
+#include <QLabel>
 #include <QList>
 #include <QMessageBox>
 #include <QPoint>
@@ -24,6 +25,17 @@ inline constexpr int pageHeight = 567;
 // ignored, smooth). The name is kept in the label's "picture" property, so
 // what a label shows can be read back even when the file is missing.
 void setPicture(QLabel *label, const QString &file);
+
+// A new label of the given kind fixed at place, showing the picture.
+template <class Label = QLabel>
+Label *pictureLabel(QWidget *parent, const QString &file, QRect place)
+{
+    auto *label = new Label(parent);
+    label->setGeometry(place);
+    label->setFixedSize(place.size());
+    setPicture(label, file);
+    return label;
+}
 
 // Moves the wizard window to the desktop centre when it stands too far out
 // to the left, the right or the bottom (a large negative y is left alone).

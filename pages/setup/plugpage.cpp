@@ -52,15 +52,6 @@ moveLabel *textLabel(QWidget *parent, const QString &style, QRect place)
     return label;
 }
 
-moveLabel *pictureLabel(QWidget *parent, const QString &picture, QRect place)
-{
-    auto *label = new moveLabel(parent);
-    label->setGeometry(place);
-    label->setFixedSize(place.size());
-    setPicture(label, picture);
-    return label;
-}
-
 }  // namespace
 
 plugPage::plugPage(QWidget *parent)
@@ -87,7 +78,7 @@ plugPage::plugPage(QWidget *parent)
         stepLabels.append(label);
     }
 
-    pictureFrame = pictureLabel(this, QStringLiteral(":/images/connect_blue_pic.png"),
+    pictureFrame = pictureLabel<moveLabel>(this, QStringLiteral(":/images/connect_blue_pic.png"),
                                 QRect(274, 168, 411, 257));
     stepImage = new moveLabel(this);
     stepImage->setGeometry(284, 178, 235, 235);
@@ -95,7 +86,7 @@ plugPage::plugPage(QWidget *parent)
     stepText = textLabel(this, stepTextStyle, QRect(530, 280, 150, 100));
     wpsNote = textLabel(this, noteStyle, QRect(530, 352, 150, 30));
     wpsNote->setText(tr(wpsNoteSource));
-    wpsHelpIcon = pictureLabel(this, QStringLiteral(":/images/icon_help.png"), QRect(0, 0, 14, 15));
+    wpsHelpIcon = pictureLabel<moveLabel>(this, QStringLiteral(":/images/icon_help.png"), QRect(0, 0, 14, 15));
     wpsHelpIcon->setStyleSheet(noteStyle);
     wpsHelpIcon->setToolTip(tr("You can also use WPS button to<br>establish connection in this "
                                "step<br>or follow the instruction in later step."));

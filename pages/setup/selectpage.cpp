@@ -44,15 +44,6 @@ QLabel *textLabel(QWidget *parent, const QString &text, QRect place,
     return label;
 }
 
-QLabel *pictureLabel(QWidget *parent, const QString &file, QRect place)
-{
-    auto *label = new QLabel(parent);
-    label->setGeometry(place);
-    label->setFixedSize(place.size());
-    setPicture(label, file);
-    return label;
-}
-
 QLineEdit *passwordEdit(QWidget *parent, QRect place)
 {
     auto *edit = new QLineEdit(parent);
