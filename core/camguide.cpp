@@ -11,11 +11,10 @@
 #include "pages/setup/failedpage.h"
 #include "pages/setup/plugpage.h"
 #include "pages/setup/selectpage.h"
-#include "protocol/portal.h"
+#include "platform/platform.h"
 #include "protocol/zvrutils.h"
 
 #include <QDebug>
-#include <QDesktopServices>
 #include <QEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -23,20 +22,19 @@
 #include <QLayout>
 #include <QPixmap>
 #include <QPushButton>
-#include <QUrl>
 
 camguide::camguide(QWidget *parent)
     : QWizard(parent)
 {
-    addPage(new plugPage(this));
-    addPage(new selectPage(this));
-    addPage(new connectPage(this));
-    addPage(new failedPage(this));
-    addPage(new joinPage1(this));
-    addPage(new joinPage2(this));
-    addPage(new joinPage3(this));
-    addPage(new joinPage4(this));
-    addPage(new joinPage(this));
+    setPage(plugPageId, new plugPage(this));
+    setPage(selectPageId, new selectPage(this));
+    setPage(connectPageId, new connectPage(this));
+    setPage(failedPageId, new failedPage(this));
+    setPage(joinPage1Id, new joinPage1(this));
+    setPage(joinPage2Id, new joinPage2(this));
+    setPage(joinPage3Id, new joinPage3(this));
+    setPage(joinPage4Id, new joinPage4(this));
+    setPage(joinPageId, new joinPage(this));
 
     setWindowIcon(QIcon(QStringLiteral("images/product.ico")));
     setPixmap(QWizard::BannerPixmap, QPixmap(QStringLiteral(":/images/banner.png")));
@@ -48,28 +46,18 @@ camguide::camguide(QWidget *parent)
     auto *modelTitle = new QLabel(modelStr, this);
     modelTitle->setStyleSheet(QStringLiteral("font:bold 18px;color:rgb(255,255,255);"));
     setWizardStyle(QWizard::ModernStyle);
-#ifdef CAMGUIDE_WINDOWS_BUILD
-    setStyleSheet(QStringLiteral("font:14px;color:rgb(89,87,87);"));
-    boxStyle = tr("background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);");
-#else
-    setStyleSheet(QStringLiteral("font:13px;color:rgb(89,87,87);"));
-    boxStyle = tr("background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);");
-#endif
+    setStyleSheet(QStringLiteral("font:%1px;color:rgb(89,87,87);").arg(platform::textPixelSize()));
+    boxStyle = platform::textPixelSize() == 14
+        ? tr("background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);")
+        : tr("background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);");
 
     setFont(QFont(QStringLiteral("Arial")));
-    const QString linkStyle = QStringLiteral("font:12px;color:rgb(255,255,255);");
-    auto linkButton = [this, &linkStyle](const QString &text, QRect place) {
-        auto *b = new QPushButton(text, this);
-        b->setFlat(true);
-        b->setFont(QFont(QStringLiteral("Arial")));
-        b->setStyleSheet(linkStyle);
-        b->setGeometry(place);
-        return b;
-    };
-    troubleshootingButton = linkButton(tr("Troubleshooting"), QRect(111, 508, 120, 25));
-    manualsButton = linkButton(tr("Manuals and Downloads"), QRect(261, 508, 150, 25));
-    aboutButton = linkButton(tr("About"), QRect(451, 508, 60, 25));
-    exitButton = linkButton(tr("Exit"), QRect(556, 508, 41, 25));
+    const linkRow links = createLinkRow(this);
+    setLinkRowTexts(links, "camguide");
+    troubleshootingButton = links.troubleshooting;
+    manualsButton = links.manuals;
+    aboutButton = links.about;
+    exitButton = links.exit;
     connect(troubleshootingButton, &QPushButton::clicked, this, &camguide::troubleShooting);
     connect(manualsButton, &QPushButton::clicked, this, &camguide::manualLink);
     connect(aboutButton, &QPushButton::clicked, this, &camguide::aboutInfo);
@@ -82,7 +70,8 @@ camguide::camguide(QWidget *parent)
         pictureLabel(this, sides, QRect(708, 68, 13, 433)),
         pictureLabel(this, QStringLiteral(":/images/setupbackground_b.png"), QRect(-1, 499, 721, 67)),
     };
-    veilLabel = pictureLabel(this, QStringLiteral(":/images/loading00.png"), QRect(0, 0, 721, 567));
+    veilLabel = pictureLabel(this, QString::fromLatin1(veilPicture), QRect(0, 0, 721, 567));
+    veilLabel->setObjectName(QStringLiteral("veilLabel"));
     auto *footer = new QLabel(tr("Copyright \u00a9 Velmora. All rights reserved."), this);
     footer->setStyleSheet(QStringLiteral("font:12px;color:rgb(114,113,113);"));
 
@@ -187,32 +176,16 @@ void camguide::accept()
 
 void camguide::troubleShooting()
 {
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(portal::faqPage)));
+    openFaqPage();
 }
 
 void camguide::manualLink()
 {
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(portal::downloadPage)));
+    openDownloadPage();
 }
 
 void camguide::aboutInfo()
 {
-    veilLabel->show();
-    pageBox box;
-    QPushButton *closeButton = box.addPictureButton(
-        {tr("Close    "),
-         QStringLiteral("background-image: url(:/images/btn_close-no_blue.png);font:12pt;"
-                        "color:rgb(255,255,255);border: 0px"),
-         QStringLiteral("wel_msg_close_btu")});
-    box.setText(tr("<font size=5 face=verdana color=#2a7ba6   ><b>About ") + supportType
-                + tr(" Camguide</b></font><br><br><font size=3 color=#638c0b>") + strVersion
-                + tr("</font><br><br><b>Warning:</b> This program is protected by copyright law "
-                     "and international treaties. Unauthorized reproduction or distribution of "
-                     "this program, or any portion of it, may result in severe civil and "
-                     "criminal penalties.<br>"));
-    box.run(this, QPoint(110, 160));
-    if (box.answer() == closeButton) {
+    if (aboutBox(this, veilLabel, "camguide", boxStyle, true))
         veilLabel->hide();
-        box.close();
-    }
 }

@@ -1,5 +1,7 @@
 #include "core/globals.h"
 
+#include "protocol/ipcamera.h"
+
 int configIPCameraIdx = -1;
 int nextPage = 0;
 bool isWireless = false;
@@ -10,3 +12,10 @@ QString modelStr;
 QString emailStr;
 QString boxStyle;
 QTranslator *appTranslator = nullptr;
+
+IPCamera *chosenCamera()
+{
+    if (configIPCameraIdx < 0 || configIPCameraIdx >= IPCameraList.size())
+        return nullptr;
+    return &IPCameraList[configIPCameraIdx];
+}

@@ -1,6 +1,7 @@
 #include "core/globals.h"
 #include "core/modal.h"
 #include "core/welcomepage.h"
+#include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 
@@ -11,7 +12,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
-#include <QNetworkInterface>
 #include <QRect>
 #include <QScreen>
 #include <QTranslator>
@@ -52,14 +52,7 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    // Linux reports loopback as all zeros: that is no hardware address, and
-    // no camera reply can be addressed to it.
-    const QString noAddress = QStringLiteral("00:00:00:00:00:00");
-    for (const QNetworkInterface &interface : QNetworkInterface::allInterfaces()) {
-        const QString address = interface.hardwareAddress();
-        if (!address.isEmpty() && address != noAddress)
-            host_mac_str.append(address);
-    }
+    host_mac_str = hostHardwareAddresses();
     IPCameraList.clear();
 
     translatorFileName += QLocale::system().name();

@@ -1,18 +1,14 @@
 #include "core/pageframe.h"
 
 #include "core/globals.h"
-#include "core/modal.h"
+#include "core/waitrun.h"
+#include "protocol/models.h"
 #include "protocol/zvrutils.h"
 
-#include <QBoxLayout>
 #include <QCoreApplication>
-#include <QGridLayout>
-#include <QGuiApplication>
+#include <QDebug>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
-#include <QTimer>
 #include <QWizard>
 
 namespace {
@@ -87,155 +83,11 @@ const char *const resetingSource =
 const QString currentStepPicture = QStringLiteral("background-image: url(:/images/nav_blue.png);border:none;");
 const QString otherStepPicture = QStringLiteral("background-image: url(:/images/nave_grey.png);border:none;");
 
-QPushButton *pictureButton(const boxButton &spec, QWidget *parent)
-{
-    auto *button = new QPushButton(spec.caption, parent);
-    button->setFlat(true);
-    button->setFixedSize(spec.size);
-    button->setFont(QFont(QStringLiteral("Arial")));
-    button->setStyleSheet(spec.style);
-    if (!spec.objectName.isEmpty())
-        button->setObjectName(spec.objectName);
-    return button;
-}
-
 }  // namespace
 
-void setPicture(QLabel *label, const QString &file)
-{
-    label->setProperty("picture", file);
-    const QPixmap picture(file);
-    // A missing picture leaves the label empty.
-    label->setPixmap(picture.isNull() ? picture
-                                      : picture.scaled(label->size(), Qt::IgnoreAspectRatio,
-                                                       Qt::SmoothTransformation));
-}
-
-void keepWizardOnScreen(QWidget *wizardWindow)
-{
-    if (!wizardWindow)
-        return;
-    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
-    const int x = wizardWindow->x();
-    const int y = wizardWindow->y();
-    if (x < -200 || x > desktop.width() - 400 || y > desktop.height() - 500) {
-        wizardWindow->move((desktop.width() - wizardWindow->width()) / 2,
-                           (desktop.height() - wizardWindow->height()) / 2);
-    }
-}
-
-QString closingButtonStyle(const QString &fontSize)
-{
-    return QStringLiteral("background-image: url(:/images/btn_close-no_blue.png);font:%1;"
-                          "color:rgb(255,255,255);border: 0px").arg(fontSize);
-}
-
-QString confirmingButtonStyle(const QString &fontSize)
-{
-    return QStringLiteral("background-image: url(:/images/btn_yes_blue.png);font:%1;"
-                          "color:rgb(255,255,255);border: 0px").arg(fontSize);
-}
-
-boxButton closingButton(const QString &caption, const QString &objectName)
-{
-    return {caption, closingButtonStyle(), objectName};
-}
-
-boxButton confirmingButton(const QString &caption, const QString &objectName)
-{
-    return {caption, confirmingButtonStyle(), objectName};
-}
-
-// ---------------------------------------------------------------- pageBox
-
-pageBox::pageBox(const QString &text, Icon icon)
-    : QMessageBox()
-{
-    if (icon != NoIcon)
-        setIcon(icon);
-    setText(text);
-    setStyleSheet(boxStyle);
-    setFont(QFont(QStringLiteral("Arial")));
-    setWindowFlags(Qt::FramelessWindowHint);
-}
-
-void pageBox::setIconFile(const QString &file)
-{
-    setIconPixmap(QPixmap(file));
-}
-
-QPushButton *pageBox::addPictureButton(const boxButton &button)
-{
-    QPushButton *b = pictureButton(button, nullptr);
-    addButton(b, QMessageBox::ActionRole);
-    m_buttons.append(b);
-    return b;
-}
-
-void pageBox::addPictureButtons(const QList<boxButton> &buttons)
-{
-    for (const boxButton &b : buttons)
-        addPictureButton(b);
-}
-
-QLabel *pageBox::addRichText(const QString &html, QSize size, int row,
-                             const QString &pictureFile, QSize pictureSize)
-{
-    auto *grid = qobject_cast<QGridLayout *>(layout());
-    QBoxLayout *box = pictureFile.isEmpty() ? static_cast<QBoxLayout *>(new QVBoxLayout)
-                                            : static_cast<QBoxLayout *>(new QHBoxLayout);
-    auto *label = new QLabel(html, this);
-    label->setFixedSize(size);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    box->addWidget(label);
-    if (!pictureFile.isEmpty()) {
-        auto *picture = new QLabel(this);
-        picture->setFixedSize(pictureSize);
-        setPicture(picture, pictureFile);
-        box->addWidget(picture);
-    }
-    if (grid)
-        grid->addLayout(box, row, 1);
-    else
-        layout()->addItem(box);
-    return label;
-}
-
-int pageBox::run(QWidget *wizardWindow, QPoint offset)
-{
-    ::keepWizardOnScreen(wizardWindow);
-    if (wizardWindow)
-        move(wizardWindow->pos() + offset);
-    runModal(this);
-    return answerIndex();
-}
-
-QAbstractButton *pageBox::answer() const
-{
-    return m_dismissed ? nullptr : clickedButton();
-}
-
-int pageBox::answerIndex() const
-{
-    QAbstractButton *b = answer();
-    for (int i = 0; i < m_buttons.size(); ++i) {
-        if (m_buttons.at(i) == b)
-            return i;
-    }
-    return -1;
-}
-
-void pageBox::dismiss()
-{
-    m_dismissed = true;
-    hide();
-}
-
-// -------------------------------------------------------------- pageFrame
-
-pageFrame::pageFrame(QWidget *parent)
+pageFrame::pageFrame(pageId id, QWidget *parent)
     : QWizardPage(parent)
+    , m_id(id)
 {
     setFixedSize(pageWidth, pageHeight);
     setFont(QFont(QStringLiteral("Arial")));
@@ -244,6 +96,14 @@ pageFrame::pageFrame(QWidget *parent)
 int pageFrame::nextId() const
 {
     return nextPage;
+}
+
+bool pageFrame::isActivePage(const char *notActiveLine) const
+{
+    if (nextPage == m_id)
+        return true;
+    qDebug().noquote() << notActiveLine;
+    return false;
 }
 
 QString pageFrame::pageTr(const char *source) const
@@ -259,15 +119,7 @@ QString pageFrame::warningHeading()
     return QString::fromUtf8(headingSource);
 }
 
-QString pageFrame::waitFramePicture(int ticks)
-{
-    return QStringLiteral(":/images/loading0%1.png").arg(1 + ticks % 7);
-}
-
-QString pageFrame::waitDots(int ticks)
-{
-    return QString((ticks % 7) / 2 + 1, QLatin1Char('.'));
-}
+// ------------------------------------------------------------------ frame
 
 void pageFrame::setupFrame(const QString &title, int titleWidth, step current, stepFont font,
                            const QString &titleStyle)
@@ -279,19 +131,21 @@ void pageFrame::setupFrame(const QString &title, int titleWidth, step current, s
 
 QLabel *pageFrame::createBackground(const QString &picture, QRect place)
 {
-    backgroundLabel = pictureLabel(this, picture, place);
-    return backgroundLabel;
+    m_background = pictureLabel(this, picture, place);
+    m_background->setObjectName(QStringLiteral("backgroundLabel"));
+    return m_background;
 }
 
 QLabel *pageFrame::createTitle(const QString &title, int width, const QString &style)
 {
-    titleLabel = new QLabel(title, this);
-    titleLabel->setStyleSheet(style);
-    QFont f = titleLabel->font();
+    m_title = new QLabel(title, this);
+    m_title->setObjectName(QStringLiteral("titleLabel"));
+    m_title->setStyleSheet(style);
+    QFont f = m_title->font();
     f.setFamily(QStringLiteral("Verdana"));
-    titleLabel->setFont(f);
-    titleLabel->setGeometry(30, 60, width, 60);
-    return titleLabel;
+    m_title->setFont(f);
+    m_title->setGeometry(30, 60, width, 60);
+    return m_title;
 }
 
 void pageFrame::createStepButtons(step current, stepFont font)
@@ -311,43 +165,64 @@ void pageFrame::createStepButtons(step current, stepFont font)
                 style += QStringLiteral("font:15px;");
             style += QStringLiteral("color:rgb(114,113,113);");
         }
-        auto *b = pictureButton({pageTr(stepSources[i]), style, QString(), QSize(75, 29)}, this);
+        auto *b = pictureButton({pageTr(stepSources[i]), style, QString(), QSize(75, 29)}, this,
+                                QPoint(390 + 76 * i, 80));
+        b->setObjectName(QStringLiteral("stepButton%1").arg(i));
         b->setEnabled(false);
-        b->move(390 + 76 * i, 80);
-        stepButtons.append(b);
+        m_stepButtons.append(b);
     }
 }
 
 QPushButton *pageFrame::createButton(const boxButton &button, QPoint pos)
 {
-    QPushButton *b = pictureButton(button, this);
-    b->move(pos);
-    return b;
+    return pictureButton(button, this, pos);
 }
+
+// ------------------------------------------------------------------- veil
 
 QLabel *pageFrame::createVeil(QSize size)
 {
-    QLabel *veil = pictureLabel(this, QStringLiteral(":/images/loading00.png"), QRect(QPoint(0, 70), size));
-    veil->hide();
-    return veil;
+    m_veil = pictureLabel(this, QString::fromLatin1(veilPicture), QRect(QPoint(0, 70), size));
+    m_veil->setObjectName(QStringLiteral("veilLabel"));
+    m_veil->hide();
+    return m_veil;
 }
 
-void pageFrame::showAsVeil(QLabel *label)
+void pageFrame::useWaitPictureAsVeil()
 {
-    setPicture(label, QStringLiteral(":/images/loading00.png"));
-    label->show();
+    Q_ASSERT(m_wait);
+    m_veil = m_wait->picture();
+}
+
+void pageFrame::showVeil(QLabel *veil)
+{
+    if (!veil)
+        veil = m_veil;
+    if (!veil)
+        return;
+    // A wait picture may show a wait frame.
+    setPicture(veil, QString::fromLatin1(veilPicture));
+    veil->show();
+}
+
+void pageFrame::hideVeil(QLabel *veil)
+{
+    if (!veil)
+        veil = m_veil;
+    if (veil)
+        veil->hide();
 }
 
 // ------------------------------------------------------------- navigation
 
-void pageFrame::moveOn(int target)
+void pageFrame::moveOn(pageId target)
 {
     nextPage = target;
     if (QWizard *w = wizard())
         w->next();
 }
 
-void pageFrame::jumpTo(int target)
+void pageFrame::jumpTo(pageId target)
 {
     nextPage = target;
     if (QWizard *w = wizard()) {
@@ -358,21 +233,21 @@ void pageFrame::jumpTo(int target)
 
 void pageFrame::restartAndStep()
 {
-    nextPage = 1;
+    nextPage = selectPageId;
     if (QWizard *w = wizard()) {
-        w->setStartId(0);
+        w->setStartId(plugPageId);
         w->restart();
         w->next();
     }
 }
 
-void pageFrame::backTo(int target)
+void pageFrame::backTo(pageId target)
 {
     nextPage = target;
     QWizard *w = wizard();
     if (!w)
         return;
-    if (w->startId() == 0) {
+    if (w->startId() == plugPageId) {
         w->back();
     } else {
         w->setStartId(target);
@@ -389,31 +264,32 @@ QWidget *pageFrame::wizardWindow() const
     return window();
 }
 
-void pageFrame::keepWizardOnScreen() const
+int pageFrame::runBox(pageBox &box, QPoint offset, veilRoad road, QLabel *veil)
 {
-    ::keepWizardOnScreen(wizardWindow());
+    const int answer = box.run(wizardWindow(), offset);
+    if (answer >= 0 && road == hideVeilOnAnswer)
+        hideVeil(veil);
+    return answer;
 }
 
-int pageFrame::warningBox(QLabel *veil, const QString &message, const QList<boxButton> &buttons,
-                          QPoint offset)
+int pageFrame::warningBox(const QString &message, const QList<boxButton> &buttons, QPoint offset,
+                          veilRoad road)
 {
-    return messageBox(veil, pageTr(headingSource) + message, QMessageBox::Warning, buttons, offset);
+    return messageBox(pageTr(headingSource) + message, QMessageBox::Warning, buttons, offset, road);
 }
 
-int pageFrame::messageBox(QLabel *veil, const QString &text, QMessageBox::Icon icon,
-                          const QList<boxButton> &buttons, QPoint offset)
+int pageFrame::messageBox(const QString &text, QMessageBox::Icon icon,
+                          const QList<boxButton> &buttons, QPoint offset, veilRoad road)
 {
-    if (veil)
-        veil->show();
+    showVeil();
     pageBox box(text, icon);
     box.addPictureButtons(buttons);
-    return box.run(wizardWindow(), offset);
+    return runBox(box, offset, road, nullptr);
 }
 
 QList<boxButton> pageFrame::ledAnswerButtons(const QString &fontSize) const
 {
-    const QString style = QStringLiteral("background-image: url(:/images/cancel_button_blue.png);"
-                                         "font:%1;color:rgb(255,255,255);border: 0px").arg(fontSize);
+    const QString style = buttonStyle(buttonPicture::answer, fontSize);
     return {{pageTr("Yes"), style, QString(), QSize(84, 24)},
             {pageTr("No"), style, QString(), QSize(84, 24)}};
 }
@@ -423,110 +299,81 @@ QPoint pageFrame::ledQuestionOffset() const
     return QPoint(width() / 2 - 170, height() / 2 - 10);
 }
 
-void pageFrame::setupLedQuestion(pageBox &box, const QList<boxButton> &buttons) const
+int pageFrame::ledQuestionBox(const QString &fontSize, veilRoad road)
 {
-    box.setIcon(QMessageBox::Warning);
-    const bool linkOnly = supportType == QLatin1String("KSM-6140E")
-                          || supportType == QLatin1String("KSM-6120E");
-    box.setText(pageTr(linkOnly ? ledLinkSource : ledPowerSource));
-    box.addPictureButtons(buttons.isEmpty() ? ledAnswerButtons() : buttons);
+    showVeil();
+    pageBox box(pageTr(models::hasLinkLedOnly(supportType) ? ledLinkSource : ledPowerSource),
+                QMessageBox::Warning);
+    box.addPictureButtons(ledAnswerButtons(fontSize));
+    return runBox(box, ledQuestionOffset(), road, nullptr);
 }
 
-int pageFrame::ledQuestionBox(QLabel *veil, const QList<boxButton> &buttons)
+int pageFrame::helpBox(const helpText &text, const QList<boxButton> &buttons, QPoint offset,
+                       std::function<void(const QString &)> onLink, QLabel *veil)
 {
-    return ledQuestionBox(veil, buttons, ledQuestionOffset());
-}
-
-int pageFrame::ledQuestionBox(QLabel *veil, const QList<boxButton> &buttons, QPoint offset)
-{
-    if (veil)
-        veil->show();
-    pageBox box;
-    setupLedQuestion(box, buttons);
-    return box.run(wizardWindow(), offset);
-}
-
-void pageFrame::setupResetInstructions(pageBox &box, resetWording wording,
-                                       const QString &closeObjectName) const
-{
-    box.setIconFile(QStringLiteral("images/restart.PNG"));
-    box.setText(pageTr(wording == afterReset ? resetSource : resetingSource));
-    box.addPictureButton(confirmingButton(pageTr("Restart    ")));
-    box.addPictureButton(closingButton(pageTr("Close    "), closeObjectName));
-}
-
-int pageFrame::resetInstructionsBox(QLabel *veil, resetWording wording,
-                                    const QString &closeObjectName, QPoint offset)
-{
-    if (veil)
-        veil->show();
-    pageBox box;
-    setupResetInstructions(box, wording, closeObjectName);
-    return box.run(wizardWindow(), offset);
-}
-
-int pageFrame::helpBox(QLabel *veil, const QString &html, QSize size, int row,
-                       const QList<boxButton> &buttons, QPoint offset,
-                       std::function<void(const QString &)> onLink)
-{
-    if (veil)
-        veil->show();
+    showVeil(veil);
     pageBox box;
     box.addPictureButtons(buttons);
-    QLabel *label = box.addRichText(html, size, row);
+    QLabel *label = box.addRichText(text.html, text.size, text.row, text.pictureFile, text.pictureSize);
     if (onLink)
         connect(label, &QLabel::linkActivated, this, std::move(onLink));
-    return box.run(wizardWindow(), offset);
+    m_helpBox = &box;
+    const int answer = runBox(box, offset, hideVeilOnAnswer, veil);
+    m_helpBox = nullptr;
+    if (answer >= 0)
+        box.close();
+    return answer;
+}
+
+void pageFrame::dismissHelpBox()
+{
+    // Ends the help box's modal run once the calling slot returns.
+    if (m_helpBox)
+        m_helpBox->dismiss();
+}
+
+pageFrame::resetOutcome pageFrame::resetRoad(resetWording wording, const QString &closeObjectName,
+                                             const QString &ledFontSize, QLabel *veil)
+{
+    showVeil(veil);
+    dismissHelpBox();
+
+    int answer = -1;
+    {
+        // Gone before the question follows.
+        pageBox box(pageTr(wording == afterReset ? resetSource : resetingSource));
+        box.setIconFile(QStringLiteral("images/restart.PNG"));
+        box.addPictureButton(confirmingButton(pageTr("Restart    ")));
+        box.addPictureButton(closingButton(pageTr("Close    "), closeObjectName));
+        answer = box.run(wizardWindow(), QPoint(130, 210));
+        if (answer >= 0)
+            box.close();
+    }
+    if (answer < 0)
+        return resetOutcome::none;
+    if (m_helpBox)
+        m_helpBox->close();
+    if (answer == resetClose) {
+        hideVeil(veil);
+        return resetOutcome::closed;
+    }
+
+    pageBox question(pageTr(models::hasLinkLedOnly(supportType) ? ledLinkSource : ledPowerSource),
+                     QMessageBox::Warning);
+    question.addPictureButtons(ledAnswerButtons(ledFontSize));
+    const int led = question.run(wizardWindow(), ledQuestionOffset());
+    if (led < 0)
+        return resetOutcome::none;
+    hideVeil(veil);
+    return led == ledYes ? resetOutcome::restartYes : resetOutcome::restartNo;
 }
 
 // --------------------------------------------------------------- wait run
 
-void pageFrame::setupWaitRun(QRect textPlace, const QString &text, const QString &textStyle,
-                             QSize picSize)
+waitRun *pageFrame::createWaitRun(QRect textPlace, const QString &text, const QString &textStyle,
+                                  QSize picSize)
 {
-    waitTimer = new QTimer(this);
-    waitTimer->setInterval(100);
-    connect(waitTimer, &QTimer::timeout, this, &pageFrame::waitTimeout);
-
-    waitPicLabel = pictureLabel(this, QStringLiteral(":/images/loading01.png"), QRect(QPoint(0, 70), picSize));
-    waitPicLabel->hide();
-
-    waitTextLabel = new QLabel(text, this);
-    waitTextLabel->setGeometry(textPlace);
-    waitTextLabel->setStyleSheet(textStyle);
-    waitTextLabel->setFont(QFont(QStringLiteral("Arial")));
-    waitTextLabel->hide();
-}
-
-void pageFrame::startWaitRun()
-{
-    waitTicks = 0;
-    waitTimer->start(100);
-}
-
-void pageFrame::showWaitFrame(const QString &phrase)
-{
-    waitPicLabel->show();
-    waitTextLabel->show();
-    setPicture(waitPicLabel, waitFramePicture(waitTicks));
-    waitTextLabel->setText(QStringLiteral("<b>") + phrase + waitDots(waitTicks)
-                           + QStringLiteral("</b>"));
-}
-
-int pageFrame::waitTick(const QString &phrase)
-{
-    showWaitFrame(phrase);
-    return ++waitTicks;
-}
-
-void pageFrame::raiseWaitTicks(int atLeast)
-{
-    waitTicks = qMax(waitTicks, atLeast);
-}
-
-void pageFrame::endWaitRun()
-{
-    waitTimer->stop();
-    waitPicLabel->hide();
-    waitTextLabel->hide();
+    m_wait = new waitRun(this, textPlace, text, textStyle, picSize);
+    connect(m_wait, &waitRun::ticked, this, &pageFrame::waitTimeout);
+    return m_wait;
 }

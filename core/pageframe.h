@@ -1,10 +1,14 @@
 #ifndef CAMGUIDE_PAGEFRAME_H
 #define CAMGUIDE_PAGEFRAME_H
 
-#include <QLabel>
+#include "core/pageids.h"
+#include "core/waitrun.h"
+#include "core/widgets.h"
+
 #include <QList>
 #include <QMessageBox>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -14,93 +18,11 @@
 
 class QLabel;
 class QPushButton;
-class QTimer;
-class QWidget;
 
-// Fixed size of the wizard window and of every page.
-inline constexpr int pageWidth = 720;
-inline constexpr int pageHeight = 567;
-
-// Shows a picture on a label, scaled to the label's size (aspect ratio
-// ignored, smooth). The name is kept in the label's "picture" property, so
-// what a label shows can be read back even when the file is missing.
-void setPicture(QLabel *label, const QString &file);
-
-// A new label of the given kind fixed at place, showing the picture.
-template <class Label = QLabel>
-Label *pictureLabel(QWidget *parent, const QString &file, QRect place)
-{
-    auto *label = new Label(parent);
-    label->setGeometry(place);
-    label->setFixedSize(place.size());
-    setPicture(label, file);
-    return label;
-}
-
-// Moves the wizard window to the desktop centre when it stands too far out
-// to the left, the right or the bottom (a large negative y is left alone).
-void keepWizardOnScreen(QWidget *wizardWindow);
-
-// A flat picture button of a box or a page.
-struct boxButton {
-    QString caption;      // translated, with its stored blanks or tab
-    QString style;        // style sheet with the button picture
-    QString objectName;   // selects the hover picture in the application sheet
-    QSize size = QSize(119, 34);
-};
-
-// Style sheets of the common box buttons.
-QString closingButtonStyle(const QString &fontSize = QStringLiteral("14px"));
-QString confirmingButtonStyle(const QString &fontSize = QStringLiteral("14px"));
-
-boxButton closingButton(const QString &caption,
-                        const QString &objectName = QStringLiteral("detail_close_btu"));
-boxButton confirmingButton(const QString &caption,
-                           const QString &objectName = QStringLiteral("j4_done_btu"));
-
-// The message box of the wizard and its pages: no parent, style sheet
-// boxStyle, frameless, font Arial, picture buttons in the action role.
-//
-// answer() is the button the user pressed (Escape on a one-button box counts
-// as that button). A box that code takes away with dismiss() has no answer,
-// although the toolkit reports its one button as clicked once it is closed.
-class pageBox : public QMessageBox
-{
-    Q_OBJECT
-public:
-    explicit pageBox(const QString &text = QString(), Icon icon = NoIcon);
-
-    // Set the icon before addRichText: the toolkit rebuilds the layout then.
-    void setIconFile(const QString &file);
-
-    QPushButton *addPictureButton(const boxButton &button);
-    void addPictureButtons(const QList<boxButton> &buttons);
-    const QList<QPushButton *> &pictureButtons() const { return m_buttons; }
-
-    // An HTML label of the given size in the box's grid (row 0 or 1, column
-    // 1); with a picture file a picture label of pictureSize stands beside
-    // it. Returns the text label so the caller can connect its links.
-    QLabel *addRichText(const QString &html, QSize size, int row,
-                        const QString &pictureFile = QString(), QSize pictureSize = QSize());
-
-    // keepWizardOnScreen, move to the wizard's position plus offset, run
-    // modally. Returns answerIndex().
-    int run(QWidget *wizardWindow, QPoint offset);
-
-    QAbstractButton *answer() const;
-    int answerIndex() const;  // index among pictureButtons(), -1 for none
-
-    void dismiss();  // hides the box from code; ends its modal run
-    bool isDismissed() const { return m_dismissed; }
-
-private:
-    QList<QPushButton *> m_buttons;
-    bool m_dismissed = false;
-};
-
-// Base of the nine wizard pages: the page frame, the veil, the boxes, the
-// wait run and the navigation, written once. Texts the frame and the boxes
-// show are translated with the page's own class as context.
+// Base of the nine wizard pages: the page frame, the veil, the boxes with
+// their roads, the wait run and the navigation, written once. A page adds
+// its own texts, places, tick table and follow-ups. Texts the frame and the
+// boxes show are translated with the page's own class as context.
 class pageFrame : public QWizardPage
 {
     Q_OBJECT
@@ -110,29 +32,36 @@ public:
     // the current step with 15px for the others.
     enum stepFont { stepFont15px, stepFontNone, stepFontCurrent12pt };
 
-    explicit pageFrame(QWidget *parent = nullptr);
+    // Answers of the LED question and the reset instructions boxes.
+    enum { ledYes = 0, ledNo = 1 };
+    enum { resetRestart = 0, resetClose = 1 };
+    // The two wordings of the reset instructions.
+    enum resetWording { afterReset, afterReseting };
+    // How the reset road ended: box closed, or Restart and then the answer to
+    // the LED question; none when a box was taken away without an answer.
+    enum class resetOutcome { none, closed, restartYes, restartNo };
+    // What a box's answer does to the veil: most roads take it away, a few
+    // keep it for what follows at once.
+    enum veilRoad { hideVeilOnAnswer, keepVeil };
+
+    pageFrame(pageId id, QWidget *parent = nullptr);
+
+    pageId id() const { return m_id; }
 
     // Every page goes where the program-wide nextPage points.
     int nextId() const override;
 
-    // Answers of the LED question and reset instructions boxes.
-    enum { ledYes = 0, ledNo = 1 };
-    enum { resetRestart = 0, resetClose = 1 };
-    enum resetWording { afterReset, afterReseting };
-
     static QString warningHeading();  // untranslated source
-    static QString waitFramePicture(int ticks);
-    static QString waitDots(int ticks);
 
-    QList<QPushButton *> stepButtons;
-    QLabel *backgroundLabel = nullptr;
-    QLabel *titleLabel = nullptr;
+protected slots:
+    // The page's tick table; connected to the wait run's ticks.
+    virtual void waitTimeout() {}
 
-    // Wait run; created by setupWaitRun().
-    QTimer *waitTimer = nullptr;
-    int waitTicks = 0;
-    QLabel *waitPicLabel = nullptr;
-    QLabel *waitTextLabel = nullptr;
+protected:
+    // --- engine-slot gate
+    // True while nextPage holds this page's id; otherwise logs the slot's
+    // "not active" line. Every slot fed by an engine signal starts with it.
+    bool isActivePage(const char *notActiveLine) const;
 
     // --- frame
     // Background, title and step buttons in this stacking order.
@@ -144,61 +73,87 @@ public:
     QLabel *createTitle(const QString &title, int width,
                         const QString &style = QStringLiteral("color:rgb(41,76,108);font: bold 24px;"));
     void createStepButtons(step current, stepFont font = stepFont15px);
-    // A flat picture button of the page, placed at pos.
     QPushButton *createButton(const boxButton &button, QPoint pos);
+    QLabel *titleLabel() const { return m_title; }
+    const QList<QPushButton *> &stepButtons() const { return m_stepButtons; }
 
     // --- veil
-    // Hidden veil over the page area between the wizard's frame pictures.
+    // The page's own veil over the page area, hidden.
     QLabel *createVeil(QSize size = QSize(721, 435));
-    static void showAsVeil(QLabel *label);  // the veil picture, shown
+    // Pages with a wait run use its picture as their veil.
+    void useWaitPictureAsVeil();
+    QLabel *veil() const { return m_veil; }
+    // The veil picture on the given label (the page's veil when null), shown.
+    void showVeil(QLabel *veil = nullptr);
+    void hideVeil(QLabel *veil = nullptr);
 
     // --- navigation
-    void moveOn(int target);
-    void jumpTo(int target);
-    void restartAndStep();
-    void backTo(int target);
+    void moveOn(pageId target);  // forward through the wizard's history
+    void jumpTo(pageId target);  // restart the wizard at the target
+    void restartAndStep();       // page 0 anew, then straight on to page 1
+    void backTo(pageId target);  // back in the history, or jump
 
-    // --- boxes; each shows veil first when one is given
+    // --- boxes: each shows the veil first; a button answer takes it away
+    // unless the road keeps it. They return the index of the button pressed,
+    // -1 for none.
     QWidget *wizardWindow() const;
-    void keepWizardOnScreen() const;
     // Warning icon, the translated heading followed by message.
-    int warningBox(QLabel *veil, const QString &message, const QList<boxButton> &buttons,
-                   QPoint offset);
+    int warningBox(const QString &message, const QList<boxButton> &buttons, QPoint offset,
+                   veilRoad road = hideVeilOnAnswer);
     // A box whose text is given whole (its own heading or none).
-    int messageBox(QLabel *veil, const QString &text, QMessageBox::Icon icon,
-                   const QList<boxButton> &buttons, QPoint offset);
-    int ledQuestionBox(QLabel *veil, const QList<boxButton> &buttons = {});
-    int ledQuestionBox(QLabel *veil, const QList<boxButton> &buttons, QPoint offset);
-    int resetInstructionsBox(QLabel *veil, resetWording wording, const QString &closeObjectName,
-                             QPoint offset = QPoint(130, 210));
-    int helpBox(QLabel *veil, const QString &html, QSize size, int row,
-                const QList<boxButton> &buttons, QPoint offset,
-                std::function<void(const QString &)> onLink = {});
-
-    // Fill a box made by the page (kept in a member, say) the same way.
-    void setupLedQuestion(pageBox &box, const QList<boxButton> &buttons = {}) const;
-    void setupResetInstructions(pageBox &box, resetWording wording,
-                                const QString &closeObjectName) const;
+    int messageBox(const QString &text, QMessageBox::Icon icon, const QList<boxButton> &buttons,
+                   QPoint offset, veilRoad road = hideVeilOnAnswer);
+    // Is the camera's LED lit green? Yes and No, 84x24.
+    int ledQuestionBox(const QString &fontSize = QStringLiteral("12pt"),
+                       veilRoad road = hideVeilOnAnswer);
     QList<boxButton> ledAnswerButtons(const QString &fontSize = QStringLiteral("12pt")) const;
     QPoint ledQuestionOffset() const;
 
+    // A box with an HTML text whose links call onLink. The page holds it
+    // while it runs, so that a link's road can take it away
+    // (dismissHelpBox); then it returns -1 and leaves the veil.
+    struct helpText {
+        helpText(const QString &html, QSize size, int row,
+                 const QString &pictureFile = QString(), QSize pictureSize = QSize())
+            : html(html), size(size), row(row), pictureFile(pictureFile), pictureSize(pictureSize)
+        {
+        }
+        QString html;
+        QSize size;
+        int row;              // of the box's grid
+        QString pictureFile;  // beside the text, when given
+        QSize pictureSize;
+    };
+    int helpBox(const helpText &text, const QList<boxButton> &buttons, QPoint offset,
+                std::function<void(const QString &)> onLink = {}, QLabel *veil = nullptr);
+    void dismissHelpBox();
+    bool helpBoxOpen() const { return !m_helpBox.isNull(); }
+
+    // The reset road: the open help box goes, the reset instructions follow;
+    // Restart asks the LED question. The veil goes on every answer; what the
+    // page does next depends on the outcome.
+    resetOutcome resetRoad(resetWording wording, const QString &closeObjectName,
+                           const QString &ledFontSize = QStringLiteral("12pt"),
+                           QLabel *veil = nullptr);
+
     // --- wait run
-    void setupWaitRun(QRect textPlace, const QString &text,
-                      const QString &textStyle = QStringLiteral("font:12px;color:rgb(89,87,87);"),
-                      QSize picSize = QSize(721, 435));
-    void startWaitRun();
-    // Shows the frame and the status line for waitTicks, then counts the
-    // tick. Returns the new waitTicks for the page's tick table.
-    int waitTick(const QString &phrase);
-    void showWaitFrame(const QString &phrase);
-    void raiseWaitTicks(int atLeast);
-    void endWaitRun();
+    waitRun *createWaitRun(QRect textPlace, const QString &text,
+                           const QString &textStyle = QStringLiteral("font:12px;color:rgb(89,87,87);"),
+                           QSize picSize = QSize(721, 435));
+    waitRun *wait() const { return m_wait; }
 
-protected slots:
-    virtual void waitTimeout() {}
-
-protected:
     QString pageTr(const char *source) const;
+
+private:
+    int runBox(pageBox &box, QPoint offset, veilRoad road, QLabel *veil);
+
+    const pageId m_id;
+    QLabel *m_background = nullptr;
+    QLabel *m_title = nullptr;
+    QList<QPushButton *> m_stepButtons;
+    QLabel *m_veil = nullptr;
+    waitRun *m_wait = nullptr;
+    QPointer<pageBox> m_helpBox;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "core/globals.h"
 #include "core/modal.h"
+#include "protocol/models.h"
 #include "protocol/zvrutils.h"
 
 #include <QDebug>
@@ -20,7 +21,7 @@ void applySetting(const QDomNode &node)
         isWireless = text != QLatin1String("0");
     if (name == QLatin1String("Type")) {
         supportType = text;
-        if (supportType == QLatin1String("KSM-6120E") || supportType == QLatin1String("KSM-3300E"))
+        if (models::isWiredOnly(supportType))
             isWireless = false;
     }
     if (name == QLatin1String("Language")) {

@@ -3,23 +3,20 @@
 #include "core/camguide.h"
 #include "core/globals.h"
 #include "core/modal.h"
-#include "protocol/portal.h"
+#include "core/widgets.h"
 #include "protocol/zvrutils.h"
 
 #include <QApplication>
 #include <QBrush>
 #include <QComboBox>
 #include <QDebug>
-#include <QDesktopServices>
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTranslator>
-#include <QUrl>
 
 namespace {
 
@@ -57,9 +54,8 @@ const languageEntry languages[welcomePage::languageCount] = {
 };
 
 const char textStyle[] = "font:14px;color:rgb(89,87,87);";
-const char linkStyle[] = "font:12px;color:rgb(255,255,255);";
 
-QLabel *textLabel(QWidget *parent, const QRect &place, const char *style,
+QLabel *styledLabel(QWidget *parent, const QRect &place, const char *style,
                   const QString &family = QStringLiteral("Arial"))
 {
     auto *label = new QLabel(parent);
@@ -68,17 +64,6 @@ QLabel *textLabel(QWidget *parent, const QRect &place, const char *style,
     if (!family.isEmpty())
         label->setFont(QFont(family));
     return label;
-}
-
-QPushButton *linkButton(QWidget *parent, const QRect &place, const QString &objectName)
-{
-    auto *button = new QPushButton(parent);
-    button->setObjectName(objectName);
-    button->setGeometry(place);
-    button->setFlat(true);
-    button->setFont(QFont(QStringLiteral("Arial")));
-    button->setStyleSheet(QString::fromUtf8(linkStyle));
-    return button;
 }
 
 }  // namespace
@@ -98,12 +83,12 @@ welcomePage::welcomePage(QWidget *parent) : QWidget(parent)
     setAutoFillBackground(true);
 
     // As wide as the paragraph below: "Willkommen" needs more than 150.
-    welcomeLabel = textLabel(this, QRect(50, 110, 300, 50), "color:rgb(41,76,108);font: bold 24px",
+    welcomeLabel = styledLabel(this, QRect(50, 110, 300, 50), "color:rgb(41,76,108);font: bold 24px",
                              QStringLiteral("Verdana"));
-    welcomeText = textLabel(this, QRect(50, 160, 300, 100), textStyle);
+    welcomeText = styledLabel(this, QRect(50, 160, 300, 100), textStyle);
     welcomeText->setWordWrap(true);
     welcomeText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    languageLabel = textLabel(this, QRect(50, 250, 150, 30), textStyle);
+    languageLabel = styledLabel(this, QRect(50, 250, 150, 30), textStyle);
 
     languageCombo = new QComboBox(this);
     languageCombo->setObjectName(QStringLiteral("languageCombo"));
@@ -129,22 +114,20 @@ welcomePage::welcomePage(QWidget *parent) : QWidget(parent)
     productLabel->setPixmap(QPixmap(QStringLiteral("images/product.png"))
                                 .scaled(240, 300, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 
-    modelLabel = textLabel(this, QRect(460, 30, 250, 25), "font:bold 18px;color:rgb(255,255,255);", QString());
+    modelLabel = styledLabel(this, QRect(460, 30, 250, 25), "font:bold 18px;color:rgb(255,255,255);", QString());
     modelLabel->setText(modelStr);
 
-    troubleshootingButton = linkButton(this, QRect(111, 508, 120, 25), QStringLiteral("troubleshootingButton"));
-    manualsButton = linkButton(this, QRect(261, 508, 150, 25), QStringLiteral("manualsButton"));
-    aboutButton = linkButton(this, QRect(451, 508, 60, 25), QStringLiteral("aboutButton"));
-    exitButton = linkButton(this, QRect(556, 508, 41, 25), QStringLiteral("exitButton"));
+    m_links = createLinkRow(this);
+    troubleshootingButton = m_links.troubleshooting;
+    manualsButton = m_links.manuals;
+    aboutButton = m_links.about;
+    exitButton = m_links.exit;
 
-    footerLabel = textLabel(this, QRect(175, 535, 600, 25), "font:12px;color:rgb(114,113,113);", QString());
+    footerLabel = styledLabel(this, QRect(175, 535, 600, 25), "font:12px;color:rgb(114,113,113);", QString());
 
     // Last child, so that it lies above everything while a box is open.
-    veilLabel = new QLabel(this);
-    veilLabel->move(0, 0);
-    veilLabel->setFixedSize(721, 567);
-    veilLabel->setPixmap(QPixmap(QStringLiteral(":/images/loading00.png"))
-                             .scaled(721, 567, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    veilLabel = pictureLabel(this, QString::fromLatin1(veilPicture), QRect(0, 0, 721, 567));
+    veilLabel->setObjectName(QStringLiteral("veilLabel"));
     veilLabel->hide();
 
     setWindowIcon(QIcon(QStringLiteral("images/product.ico")));
@@ -190,10 +173,7 @@ void welcomePage::retranslateUi()
     setWindowTitle(tr("skyvue Camguide"));
     for (int i = 0; i < languageCount; ++i)
         languageCombo->setItemText(i, tr(languages[i].name));
-    troubleshootingButton->setText(tr("Troubleshooting"));
-    manualsButton->setText(tr("Manuals and Downloads"));
-    aboutButton->setText(tr("About"));
-    exitButton->setText(tr("Exit"));
+    setLinkRowTexts(m_links, "welcomePage");
     startButton->setText(tr("Start    "));
     languageLabel->setText(tr("Select your lauguage:"));
     footerLabel->setText(tr("Copyright © Velmora. All rights reserved."));
@@ -215,42 +195,20 @@ void welcomePage::start_wizard()
 
 void welcomePage::troubleShooting()
 {
-    QDesktopServices::openUrl(QUrl(QString::fromUtf8(portal::faqPage)));
+    openFaqPage();
 }
 
 void welcomePage::manualLink()
 {
-    QDesktopServices::openUrl(QUrl(QString::fromUtf8(portal::downloadPage)));
+    openDownloadPage();
 }
 
 void welcomePage::aboutInfo()
 {
-    veilLabel->show();
-
-    QMessageBox box;
-    QPushButton *closeButton = box.addButton(tr("Close    "), QMessageBox::ActionRole);
-    closeButton->setStyleSheet(QStringLiteral(
-        "background-image: url(:/images/btn_close-no_blue.png);font:12pt;color:rgb(255,255,255);border: 0px"));
-    closeButton->setFont(QFont(QStringLiteral("Arial")));
-    closeButton->setFixedSize(119, 34);
-    closeButton->setFlat(true);
-    closeButton->setObjectName(QStringLiteral("wel_msg_close_btu"));
-
-    box.setText(tr("<font size=5 face=verdana color=#2a7ba6   ><b>About ") + supportType
-                + tr(" Camguide</b></font><br><br><font size=3 color=#638c0b>") + strVersion
-                + tr("</font><br><br><b>Warning:</b> This program is protected by copyright law "
-                     "and international treaties. Unauthorized reproduction or distribution of "
-                     "this program, or any portion of it, may result in severe civil and "
-                     "criminal penalties.<br>"));
-    box.setStyleSheet(QStringLiteral(
-        "background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);"));
-    box.setFont(QFont(QStringLiteral("Arial")));
-    box.setWindowFlags(Qt::FramelessWindowHint);
-    box.move(x() + 110, y() + 160);
-
-    runModal(&box);
+    aboutBox(this, veilLabel, "welcomePage",
+             QStringLiteral("background-image: url(:/images/messagebox_pic.png);font:14px;"
+                            "color:rgb(89,87,87);"),
+             false);
     // Hidden on every way out: a veil left behind would swallow every click.
     veilLabel->hide();
-    if (box.clickedButton() == closeButton)
-        box.close();
 }

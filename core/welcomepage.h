@@ -1,6 +1,8 @@
 #ifndef CAMGUIDE_WELCOMEPAGE_H
 #define CAMGUIDE_WELCOMEPAGE_H
 
+#include "core/widgets.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -46,6 +48,7 @@ private:
     QLabel *productLabel = nullptr;
     QLabel *modelLabel = nullptr;
     QLabel *footerLabel = nullptr;
+    linkRow m_links;
 };
 
 #endif

@@ -1,7 +1,7 @@
 #include "pages/cloud/joinpage.h"
 
 joinPage::joinPage(QWidget *parent)
-    : pageFrame(parent)
+    : pageFrame(joinPageId, parent)
 {
     setupFrame(tr("Join skyvue service"), 350, joinStep, stepFontCurrent12pt);
 }

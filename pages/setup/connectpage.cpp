@@ -1,7 +1,7 @@
 #include "pages/setup/connectpage.h"
 
 connectPage::connectPage(QWidget *parent)
-    : pageFrame(parent)
+    : pageFrame(connectPageId, parent)
 {
     setupFrame(tr("Connect to the network"), 330, connectStep);
 }

@@ -2,6 +2,8 @@
 
 #include "core/globals.h"
 #include "pages/setup/movelabel.h"
+#include "platform/platform.h"
+#include "protocol/models.h"
 #include "protocol/zvrutils.h"
 
 #include <QDebug>
@@ -10,7 +12,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <memory>
 
 namespace {
 
@@ -28,22 +29,16 @@ const char *const wpsNoteSource =
 const QString highlightedStep = QStringLiteral("color:rgb(42,123,182);");
 const QString plainStep = QStringLiteral("color:rgb(89,87,87);");
 const QString noteStyle = QStringLiteral("font:9px;color:rgb(99,140,11);");
-#ifdef CAMGUIDE_WINDOWS_BUILD
-const QString stepTextStyle = QStringLiteral("font:13px;color:rgb(89,87,87);");
-#else
-const QString stepTextStyle = QStringLiteral("font:12px;color:rgb(89,87,87);");
-#endif
 
-// The KSM-6120E and KSM-6140E have a Link LED only, the others a Power/Link
-// LED that turns red.
 bool hasLinkLedOnly()
 {
-    return supportType == QLatin1String("KSM-6140E") || supportType == QLatin1String("KSM-6120E");
+    return models::hasLinkLedOnly(supportType);
 }
 
-moveLabel *textLabel(QWidget *parent, const QString &style, QRect place)
+moveLabel *noteLabel(QWidget *parent, const QString &style, QRect place, const char *name)
 {
     auto *label = new moveLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(place);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -55,16 +50,18 @@ moveLabel *textLabel(QWidget *parent, const QString &style, QRect place)
 }  // namespace
 
 plugPage::plugPage(QWidget *parent)
-    : pageFrame(parent)
+    : pageFrame(plugPageId, parent)
 {
     setupFrame(tr("Plug your camera"), 300, plugStep, stepFontNone);
 
     confirmLabel = new QLabel(
         tr("Please confirm the following tasks are done before clicking <b>Next</b>."), this);
+    confirmLabel->setObjectName(QStringLiteral("confirmLabel"));
     confirmLabel->setGeometry(30, 135, 450, 20);
 
     // Behind the step labels, so it is made first.
     stepMarker = new QLabel(this);
+    stepMarker->setObjectName(QStringLiteral("stepMarker"));
     stepMarker->setFixedSize(254, 30);
     setPicture(stepMarker, QStringLiteral(":/images/bg_left.png"));
 
@@ -73,6 +70,7 @@ plugPage::plugPage(QWidget *parent)
                                    tr("4. Check LED turns solid green")};
     for (int i = 0; i < 4; ++i) {
         auto *label = new moveLabel(this);
+        label->setObjectName(QStringLiteral("stepLabel%1").arg(i + 1));
         label->setText(labelTexts[i]);
         label->setGeometry(30, 185 + 30 * i, i == 3 ? 220 : 180, 20);
         stepLabels.append(label);
@@ -80,17 +78,22 @@ plugPage::plugPage(QWidget *parent)
 
     pictureFrame = pictureLabel<moveLabel>(this, QStringLiteral(":/images/connect_blue_pic.png"),
                                 QRect(274, 168, 411, 257));
+    pictureFrame->setObjectName(QStringLiteral("pictureFrame"));
     stepImage = new moveLabel(this);
+    stepImage->setObjectName(QStringLiteral("stepImage"));
     stepImage->setGeometry(284, 178, 235, 235);
     stepImage->setFixedSize(235, 235);
-    stepText = textLabel(this, stepTextStyle, QRect(530, 280, 150, 100));
-    wpsNote = textLabel(this, noteStyle, QRect(530, 352, 150, 30));
+    const QString stepTextStyle =
+        QStringLiteral("font:%1px;color:rgb(89,87,87);").arg(platform::stepTextPixelSize());
+    stepText = noteLabel(this, stepTextStyle, QRect(530, 280, 150, 100), "stepText");
+    wpsNote = noteLabel(this, noteStyle, QRect(530, 352, 150, 30), "wpsNote");
     wpsNote->setText(tr(wpsNoteSource));
     wpsHelpIcon = pictureLabel<moveLabel>(this, QStringLiteral(":/images/icon_help.png"), QRect(0, 0, 14, 15));
+    wpsHelpIcon->setObjectName(QStringLiteral("wpsHelpIcon"));
     wpsHelpIcon->setStyleSheet(noteStyle);
     wpsHelpIcon->setToolTip(tr("You can also use WPS button to<br>establish connection in this "
                                "step<br>or follow the instruction in later step."));
-    ledHintLink = textLabel(this, noteStyle, QRect(530, 335, 150, 30));
+    ledHintLink = noteLabel(this, noteStyle, QRect(530, 335, 150, 30), "ledHintLink");
 
     nextButton = createButton(
         {tr("Next    "),
@@ -110,6 +113,7 @@ plugPage::plugPage(QWidget *parent)
     veilLabel = createVeil();
 
     stepTimer = new QTimer(this);
+    stepTimer->setObjectName(QStringLiteral("stepTimer"));
     stepTimer->setInterval(cycleInterval);
 
     connect(nextButton, &QPushButton::clicked, this, &plugPage::next);
@@ -249,66 +253,41 @@ void plugPage::iconControl(bool hovered)
 void plugPage::next()
 {
     stepTimer->stop();
-    const int answer = ledQuestionBox(veilLabel);
+    const int answer = ledQuestionBox();
     if (answer == ledNo) {
         stepTimer->start(cycleInterval);
-        veilLabel->hide();
     } else if (answer == ledYes) {
-        veilLabel->hide();
         stepTimer->stop();
-        moveOn(1);
+        moveOn(selectPageId);
     }
 }
 
 void plugPage::hint_MessageBox()
 {
     stepTimer->stop();
-    veilLabel->show();
-
-    // Made per click and released when its road is done.
-    auto box = std::make_unique<pageBox>();
-    ledHelpBox = box.get();
-    box->addPictureButton(closingButton(tr("Close    "), QStringLiteral("wel_msg_close_btu")));
     const QString html = hasLinkLedOnly()
         ? tr("<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the Link LED stays off?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If the link LED still stays off, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>")
         : tr("<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the LED stays red?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If your camera still has a red LED, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>");
-    QLabel *label = box->addRichText(html, QSize(420, 210), 0);
-    connect(label, &QLabel::linkActivated, this, &plugPage::openMymsgBox);
-
-    // A box taken away by the reset link has no answer, although the
-    // toolkit reports its one button as clicked once it is closed.
-    const int answer = box->run(wizardWindow(), QPoint(135, 160));
-    ledHelpBox = nullptr;
-    if (answer == 0) {
+    const int answer = helpBox({html, QSize(420, 210), 0},
+                               {closingButton(tr("Close    "), QStringLiteral("wel_msg_close_btu"))},
+                               QPoint(135, 160),
+                               [this](const QString &link) { openMymsgBox(link); });
+    if (answer == 0)
         stepTimer->start(cycleInterval);
-        veilLabel->hide();
-        box->close();
-    }
 }
 
 void plugPage::openMymsgBox(const QString &)
 {
-    // Ends the help box's run once this slot returns.
-    if (ledHelpBox)
-        ledHelpBox->dismiss();
     stepTimer->stop();
-
-    auto box = std::make_unique<pageBox>();
-    resetBox = box.get();
-    setupResetInstructions(*box, afterReset, QStringLiteral("wel_msg_close_btu"));
-    const int answer = box->run(wizardWindow(), QPoint(130, 210));
-    resetBox = nullptr;
-    if (answer != resetRestart && answer != resetClose)
-        return;
-
-    box->close();
-    box.reset();
-    if (ledHelpBox)
-        ledHelpBox->close();
-    if (answer == resetClose) {
+    switch (resetRoad(afterReset, QStringLiteral("wel_msg_close_btu"))) {
+    case resetOutcome::closed:
+    case resetOutcome::restartNo:
         stepTimer->start(cycleInterval);
-        veilLabel->hide();
-    } else {
-        next();  // the veil stays for the LED question
+        break;
+    case resetOutcome::restartYes:
+        moveOn(selectPageId);
+        break;
+    case resetOutcome::none:
+        break;
     }
 }

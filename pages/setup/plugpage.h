@@ -16,6 +16,8 @@ class moveLabel;
 class plugPage : public pageFrame
 {
     Q_OBJECT
+    friend class tst_plugpage;
+
 public:
     explicit plugPage(QWidget *parent = nullptr);
     ~plugPage() override;
@@ -25,24 +27,6 @@ public:
     // Where the help icon stands after the WPS note's text, which wraps at
     // 150 pixels: text width and line height in the note's font.
     static QPoint wpsIconPlace(int textWidth, int lineHeight);
-
-    QPushButton *nextButton = nullptr;
-    QLabel *confirmLabel = nullptr;
-    QList<moveLabel *> stepLabels;  // steps 1 to 4
-    QLabel *stepMarker = nullptr;
-    moveLabel *pictureFrame = nullptr;
-    moveLabel *stepImage = nullptr;
-    moveLabel *stepText = nullptr;
-    moveLabel *wpsNote = nullptr;
-    moveLabel *wpsHelpIcon = nullptr;
-    moveLabel *ledHintLink = nullptr;
-    QLabel *veilLabel = nullptr;
-    QTimer *stepTimer = nullptr;
-    int curStep = 0;  // the next tick shows step curStep + 1
-
-    // The LED help box and reset box while they are open, else null.
-    pageBox *ledHelpBox = nullptr;
-    pageBox *resetBox = nullptr;
 
 public slots:
     void next();
@@ -60,6 +44,20 @@ private:
     void hoverStep(int step, bool hovered);
     void resumeCycle();
     QString ledHintText() const;
+
+    QPushButton *nextButton = nullptr;
+    QLabel *confirmLabel = nullptr;
+    QList<moveLabel *> stepLabels;  // steps 1 to 4
+    QLabel *stepMarker = nullptr;
+    moveLabel *pictureFrame = nullptr;
+    moveLabel *stepImage = nullptr;
+    moveLabel *stepText = nullptr;
+    moveLabel *wpsNote = nullptr;
+    moveLabel *wpsHelpIcon = nullptr;
+    moveLabel *ledHintLink = nullptr;
+    QLabel *veilLabel = nullptr;
+    QTimer *stepTimer = nullptr;
+    int curStep = 0;  // the next tick shows step curStep + 1
 };
 
 #endif

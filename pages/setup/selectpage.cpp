@@ -1,6 +1,7 @@
 #include "pages/setup/selectpage.h"
 
 #include "core/globals.h"
+#include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 
@@ -10,43 +11,24 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QNetworkInterface>
 #include <QPalette>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
 #include <QToolTip>
-#include <QWizard>
 
-#include <memory>
 
 namespace {
 
-const QString nextGreyStyle = QStringLiteral(
-    "background-image: url(:/images/btn_start-next_grey.png);font:14px;color:rgb(201,202,202);"
-    "border: 0px");
-const QString nextBlueStyle = QStringLiteral(
-    "background-image: url(:/images/btn_start-next_blue.png);font:14px;color:rgb(255,255,255);"
-    "border: 0px");
 const QString linkStyle = QStringLiteral("font:12px;color:rgb(99,140,11);");
 const QString passwordEchoStyle = QStringLiteral("lineedit-password-character: 42");
 
 const QString radioUnselected = QStringLiteral(":/images/radio_unselect.png");
 const QString radioSelected = QStringLiteral(":/images/radio_selected.png");
 
-QLabel *textLabel(QWidget *parent, const QString &text, QRect place,
-                  const QString &style = QString())
-{
-    auto *label = new QLabel(text, parent);
-    label->setGeometry(place);
-    if (!style.isEmpty())
-        label->setStyleSheet(style);
-    return label;
-}
-
-QLineEdit *passwordEdit(QWidget *parent, QRect place)
+QLineEdit *passwordEdit(QWidget *parent, QRect place, const char *name)
 {
     auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
     edit->setEchoMode(QLineEdit::Password);
     edit->setStyleSheet(passwordEchoStyle);
     edit->setGeometry(place);
@@ -79,28 +61,16 @@ bool isAsciiLetter(QChar c)
     return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
 }
 
-// Linux reports loopback as all zeros, which no camera can answer to.
-bool isHardwareAddress(const QString &address)
+// A new label with an object name, for the style sheet and the tests.
+QLabel *namedLabel(QWidget *parent, const char *name, const QString &text, QRect place,
+                   const QString &style = QString())
 {
-    bool nonZero = false;
-    for (QChar c : address) {
-        if (c != QLatin1Char(':') && c != QLatin1Char('-') && c != QLatin1Char('0'))
-            nonZero = true;
-    }
-    return nonZero;
+    QLabel *label = textLabel(parent, text, place, style);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
 }
 
 }  // namespace
-
-std::function<QStringList()> selectPage::interfaceAddresses = &selectPage::hostInterfaceAddresses;
-
-QStringList selectPage::hostInterfaceAddresses()
-{
-    QStringList addresses;
-    for (const QNetworkInterface &interface : QNetworkInterface::allInterfaces())
-        addresses.append(interface.hardwareAddress());
-    return addresses;
-}
 
 bool selectPage::passwordRuleHolds(const QString &password)
 {
@@ -117,14 +87,14 @@ bool selectPage::passwordRuleHolds(const QString &password)
 }
 
 selectPage::selectPage(QWidget *parent)
-    : pageFrame(parent)
+    : pageFrame(selectPageId, parent)
 {
     // This page's background picture stands lower than the others'.
     createBackground(QStringLiteral(":/images/select_bg_00.png"), QRect(-10, 55, 720, 436));
     createTitle(tr("Select your camera"), 300);
     createStepButtons(selectStep);
 
-    introLabel = textLabel(this, tr("Select your camera from the list and click <b>Next</b> when you complete."),
+    introLabel = namedLabel(this, "introLabel", tr("Select your camera from the list and click <b>Next</b> when you complete."),
                            QRect(20, 125, 450, 25));
 
     const QString titleStyle = QStringLiteral("font:12px;color:rgb(0,0,0);");
@@ -141,6 +111,7 @@ selectPage::selectPage(QWidget *parent)
     }
 
     helpButton = new QPushButton(this);
+    helpButton->setObjectName(QStringLiteral("helpButton"));
     helpButton->setFlat(true);
     helpButton->setIcon(QIcon(QStringLiteral(":/images/icon_help.png")));
     helpButton->setIconSize(QSize(14, 15));
@@ -150,6 +121,7 @@ selectPage::selectPage(QWidget *parent)
     helpButton->setGeometry(290, 164, 14, 15);
 
     cameraTable = new QTableWidget(0, 5, this);
+    cameraTable->setObjectName(QStringLiteral("cameraTable"));
     cameraTable->setGeometry(30, 180, 630, 100);
     cameraTable->setFixedSize(630, 100);
     const int widths[] = {30, 150, 170, 170, 90};
@@ -179,50 +151,47 @@ selectPage::selectPage(QWidget *parent)
     pictureLabel(this, QStringLiteral(":/images/icon_wired.png"), QRect(490, 292, 10, 10));
     wirelessLegendPicture =
         pictureLabel(this, QStringLiteral(":/images/icon_wireless.png"), QRect(580, 292, 10, 10));
+    wirelessLegendPicture->setObjectName(QStringLiteral("wirelessLegendPicture"));
     textLabel(this, tr("Registered to skyvue"), QRect(200, 286, 150, 25), legendStyle);
     textLabel(this, tr("Not registered"), QRect(370, 286, 120, 25), legendStyle);
     textLabel(this, tr("Wired"), QRect(510, 286, 70, 25), legendStyle);
-    wirelessLegendLabel = textLabel(this, tr("Wireless"), QRect(600, 286, 80, 25), legendStyle);
+    wirelessLegendLabel = namedLabel(this, "wirelessLegendLabel", tr("Wireless"), QRect(600, 286, 80, 25), legendStyle);
 
-    macHint = textLabel(this, tr("Check the <b>MAC ID</b> on the back of your camera."),
+    macHint = namedLabel(this, "macHint", tr("Check the <b>MAC ID</b> on the back of your camera."),
                         QRect(13, 340, 300, 20));
     macImage = pictureLabel(this, QStringLiteral("images/MACID.PNG"), QRect(370, 340, 240, 76));
-    noCameraLink = textLabel(this,
+    macImage->setObjectName(QStringLiteral("macImage"));
+    noCameraLink = namedLabel(this, "noCameraLink",
                              tr("<a href = http><font size=3 color=#638c0b>*Cannot find your camera "
                                 "from the list ?</font></a>"),
                              QRect(13, 365, 250, 20), linkStyle);
 
-    passwdTitle = textLabel(this, tr("Enter a password to secure your camera"), QRect(13, 330, 260, 25));
-    adminAccountLabel = textLabel(this, tr("Admin account:"), QRect(325, 330, 100, 25));
-    adminNameLabel = textLabel(this, tr("admin"), QRect(447, 330, 150, 25));
-    passwordLabel = textLabel(this, tr("Password:"), QRect(325, 360, 90, 25));
-    passwdEdit = passwordEdit(this, QRect(447, 360, 199, 21));
-    forgotLink = textLabel(this,
+    passwdTitle = namedLabel(this, "passwdTitle", tr("Enter a password to secure your camera"),
+                             QRect(13, 330, 260, 25));
+    adminAccountLabel = namedLabel(this, "adminAccountLabel", tr("Admin account:"), QRect(325, 330, 100, 25));
+    adminNameLabel = namedLabel(this, "adminNameLabel", tr("admin"), QRect(447, 330, 150, 25));
+    passwordLabel = namedLabel(this, "passwordLabel", tr("Password:"), QRect(325, 360, 90, 25));
+    passwdEdit = passwordEdit(this, QRect(447, 360, 199, 21), "passwdEdit");
+    forgotLink = namedLabel(this, "forgotLink",
                            tr("<a href = http><font size=3 color=#638c0b>Forgot my camera password "
                               "?</font></a>"),
                            QRect(447, 383, 175, 25), linkStyle);
-    confirmLabel = textLabel(this, tr("Confirm password:"), QRect(325, 390, 150, 25));
-    confirmEdit = passwordEdit(this, QRect(447, 390, 199, 21));
+    confirmLabel = namedLabel(this, "confirmLabel", tr("Confirm password:"), QRect(325, 390, 150, 25));
+    confirmEdit = passwordEdit(this, QRect(447, 390, 199, 21), "confirmEdit");
 
     backButton = createButton(
-        {tr("      Back"),
-         QStringLiteral("background-image: url(:/images/btn_back_blue.png);font:14px;"
-                        "color:rgb(255,255,255);border: 0px"),
-         QStringLiteral("sel_back_btn")},
+        {tr("      Back"), buttonStyle(buttonPicture::back), QStringLiteral("sel_back_btn")},
         QPoint(20, 450));
     rescanButton = createButton(
-        {tr("Rescan    "),
-         QStringLiteral("background-image: url(:/images/btn_re_blue.png);font:14px;"
-                        "color:rgb(255,255,255);border: 0px"),
-         QStringLiteral("sel_resc_but")},
+        {tr("Rescan    "), buttonStyle(buttonPicture::rescan), QStringLiteral("sel_resc_but")},
         QPoint(430, 450));
-    nextButton = createButton({tr("Next      "), nextGreyStyle, QStringLiteral("sel_next_but")},
+    nextButton = createButton({tr("Next      "), buttonStyle(buttonPicture::nextGrey),
+                               QStringLiteral("sel_next_but")},
                               QPoint(560, 450));
 
     // Created last: the wait picture is this page's veil and lies above all.
-    setupWaitRun(QRect(310, 330, 250, 20), tr("<b>Searching camera....</b>"));
-    waitPicLabel->raise();
-    waitTextLabel->raise();
+    createWaitRun(QRect(310, 330, 250, 20), tr("<b>Searching camera....</b>"));
+    useWaitPictureAsVeil();
 
     connect(cameraTable, &QTableWidget::entered, this, &selectPage::showToolTip);
     connect(cameraTable, &QTableWidget::cellClicked, this, &selectPage::clickShow);
@@ -291,14 +260,13 @@ void selectPage::initializePage()
     passwdEdit->setFocus();
     cameraCount = 0;
     selectedRow = -1;
-    registeredBox = nullptr;
     bBusy = false;
     cameraTable->clearContents();
     cameraTable->setRowCount(0);
     configIPCameraIdx = -1;
     IPCameraList.clear();
     ScanPktGen();
-    startWaitRun();
+    wait()->start();
 }
 
 void selectPage::rescan()
@@ -306,8 +274,8 @@ void selectPage::rescan()
     hidePasswordForm();
     macImage->show();
     macHint->show();
-    waitPicLabel->show();
-    waitTextLabel->show();
+    wait()->picture()->show();
+    wait()->text()->show();
     backButton->setEnabled(false);
     rescanButton->setEnabled(false);
     nextButton->setEnabled(false);
@@ -315,7 +283,7 @@ void selectPage::rescan()
     noCameraLink->setEnabled(false);
     selectedRow = -1;
     bBusy = false;
-    startWaitRun();
+    wait()->start();
     cameraCount = 0;
     cameraTable->clearContents();
     cameraTable->setRowCount(0);
@@ -328,9 +296,7 @@ void selectPage::ScanPktGen()
 {
     if (!zvrTools)
         return;
-    for (const QString &address : interfaceAddresses()) {
-        if (!isHardwareAddress(address))
-            continue;
+    for (const QString &address : hostHardwareAddresses()) {
         qDebug().noquote() << "the hardware address is got:" << address;
         zvrTools->ZVRScanDevice(address, supportType, ZVRUtils::broadcastMac);
     }
@@ -338,7 +304,7 @@ void selectPage::ScanPktGen()
 
 void selectPage::endSearch()
 {
-    endWaitRun();
+    wait()->stop();
     backButton->setEnabled(true);
     rescanButton->setEnabled(true);
     cameraTable->setEnabled(true);
@@ -349,31 +315,32 @@ void selectPage::endSearch()
 
 void selectPage::waitTimeout()
 {
-    const int frame = waitTicks % 7;
+    const int frame = wait()->ticks() % 7;
     // The form under the veil tells which password run this is.
     const bool newPasswordMode = !confirmEdit->isHidden();
+    QLabel *status = wait()->text();
     if (!bBusy) {
-        showWaitFrame(tr("Searching camera"));
+        wait()->showFrame(tr("Searching camera"));
         if (frame == 0) {
-            waitTextLabel->setGeometry(310, 330, 250, 20);
+            status->setGeometry(310, 330, 250, 20);
             hidePasswordForm();
             macImage->show();
             macHint->show();
         }
     } else if (newPasswordMode) {
-        showWaitFrame(tr("Saving camera's password"));
+        wait()->showFrame(tr("Saving camera's password"));
         if (frame == 0)
-            waitTextLabel->setGeometry(285, 330, 250, 20);
+            status->setGeometry(285, 330, 250, 20);
     } else {
-        showWaitFrame(tr("Retrieving the camera's password"));
+        wait()->showFrame(tr("Retrieving the camera's password"));
         if (frame == 0)
-            waitTextLabel->setGeometry(265, 330, 250, 20);
+            status->setGeometry(265, 330, 250, 20);
     }
-    ++waitTicks;
+    wait()->setTicks(wait()->ticks() + 1);
     // Rows and command states of the replies since the last tick count for
     // this tick's decision.
     QCoreApplication::sendPostedEvents(nullptr, 0);
-    const int t = waitTicks;
+    const int t = wait()->ticks();
 
     if (!bBusy) {
         if (t == 60) {
@@ -409,7 +376,7 @@ void selectPage::waitTimeout()
         } else {
             qDebug().noquote() << "at 5 second, check set password failed, re-set it.";
             next();
-            waitTicks = 50;
+            wait()->setTicks(50);
         }
     } else if (t == 80) {
         if (chosenCameraConfirmed()) {
@@ -424,24 +391,22 @@ void selectPage::waitTimeout()
 
 bool selectPage::chosenCameraConfirmed() const
 {
-    return configIPCameraIdx >= 0 && configIPCameraIdx < IPCameraList.size()
-           && IPCameraList.at(configIPCameraIdx).cmdState == cmdStatePasswordSeen;
+    const IPCamera *camera = chosenCamera();
+    return camera && camera->cmdState == cmdStatePasswordSeen;
 }
 
 void selectPage::endPasswordRun()
 {
-    endWaitRun();
-    moveOn(2);
+    wait()->stop();
+    moveOn(connectPageId);
 }
 
 // ------------------------------------------------------------- the table
 
 void selectPage::updateDeviceList(int idx)
 {
-    if (nextPage != 1) {
-        qDebug().noquote() << "updateDeviceList: not active, the camera list page was left.";
+    if (!isActivePage("updateDeviceList: not active, the camera list page was left."))
         return;
-    }
     if (idx < 0 || idx >= IPCameraList.size()) {
         qDebug().noquote() << "updateDeviceList: wrong ipcamera idx.";
         return;
@@ -486,10 +451,8 @@ void selectPage::updateDeviceList(int idx)
 
 void selectPage::cameraRecovery(int idx)
 {
-    if (nextPage != 1) {
-        qDebug().noquote() << "cameraRecovery: not active, the camera list page was left.";
+    if (!isActivePage("cameraRecovery: not active, the camera list page was left."))
         return;
-    }
     if (idx == configIPCameraIdx)
         qDebug().noquote() << "the camera is back from http restart.";
 }
@@ -527,7 +490,7 @@ int selectPage::cameraIndexOfRow(int row) const
 void selectPage::clickShow(int row, int column)
 {
     Q_UNUSED(column);
-    nextButton->setStyleSheet(nextBlueStyle);
+    nextButton->setStyleSheet(buttonStyle(buttonPicture::next));
     passwdEdit->clear();
     confirmEdit->clear();
 
@@ -586,39 +549,30 @@ void selectPage::clickShow(int row, int column)
 
 void selectPage::showRegisteredNotice()
 {
-    showAsVeil(waitPicLabel);
-    auto box = std::make_unique<pageBox>();
-    registeredBox = box.get();
-    box->addPictureButton(closingButton(tr("Close    ")));
-    QLabel *label = box->addRichText(
-        tr("The camera you select has already been registered to skyvue. You have to enter the "
-           "correct camera password and skyvue account later or <a href = terms><font size=3 "
-           "color=#638c0b>reset the camera</font></a> to register another account.<br>"),
-        QSize(410, 80), 1);
-    connect(label, &QLabel::linkActivated, this, &selectPage::forgetPassword);
-    if (box->run(wizardWindow(), QPoint(155, 210)) == 0) {
-        waitPicLabel->hide();
-        box->close();
-    }
+    helpBox({tr("The camera you select has already been registered to skyvue. You have to enter "
+                "the correct camera password and skyvue account later or <a href = terms><font "
+                "size=3 color=#638c0b>reset the camera</font></a> to register another account.<br>"),
+             QSize(410, 80), 1},
+            {closingButton(tr("Close    "))}, QPoint(155, 210),
+            [this](const QString &) { forgetPassword(); });
 }
 
 // ------------------------------------------------------------- password
 
 void selectPage::stopPasswordRun()
 {
-    waitTimer->stop();
+    wait()->pause();
     bBusy = false;
-    showAsVeil(waitPicLabel);
-    waitTextLabel->hide();
+    showVeil();
+    wait()->text()->hide();
 }
 
 void selectPage::next()
 {
     bBusy = true;
-    waitTicks = 0;
-    waitPicLabel->show();
-    waitTextLabel->show();
-    waitTimer->start(100);
+    wait()->picture()->show();
+    wait()->text()->show();
+    wait()->start();
 
     const QList<boxButton> closeOnly = {closingButton(tr("Close    "))};
     auto failed = [this] {
@@ -629,37 +583,32 @@ void selectPage::next()
     };
 
     if (!confirmEdit->isHidden()) {
-        int answer = -1;
         if (!passwordRuleHolds(passwdEdit->text())) {
             stopPasswordRun();
-            answer = warningBox(nullptr,
-                                tr("The passwords must be at least 6 characters long and must "
-                                   "contain at least 2 letters, case-sensitive!"),
-                                closeOnly, QPoint(120, 250));
-        } else if (passwdEdit->text() != confirmEdit->text()) {
-            stopPasswordRun();
-            answer = messageBox(nullptr,
-                                tr("<font size=5 face=verdana color=#2a7ba6><b>Warning</b></font>"
-                                   "<br><br>The passwords don't match! Please try again!"),
-                                QMessageBox::Warning, closeOnly, QPoint(180, 250));
-        } else {
-            answer = -2;
+            warningBox(tr("The passwords must be at least 6 characters long and must contain at "
+                          "least 2 letters, case-sensitive!"),
+                       closeOnly, QPoint(120, 250));
+            failed();
+            return;
         }
-        if (answer != -2) {
-            if (answer == 0)
-                waitPicLabel->hide();
+        if (passwdEdit->text() != confirmEdit->text()) {
+            stopPasswordRun();
+            messageBox(tr("<font size=5 face=verdana color=#2a7ba6><b>Warning</b></font>"
+                          "<br><br>The passwords don't match! Please try again!"),
+                       QMessageBox::Warning, closeOnly, QPoint(180, 250));
             failed();
             return;
         }
     }
 
-    if (configIPCameraIdx < 0 || configIPCameraIdx >= IPCameraList.size()) {
-        endWaitRun();
+    const IPCamera *camera = chosenCamera();
+    if (!camera) {
+        wait()->stop();
         failed();
         return;
     }
 
-    const QString stored = QString::fromUtf8(IPCameraList.at(configIPCameraIdx).password);
+    const QString stored = QString::fromUtf8(camera->password);
     QString problem;
     if (!stored.isEmpty()) {
         if (passwdEdit->text() != stored)
@@ -676,8 +625,7 @@ void selectPage::next()
         return;
     }
     stopPasswordRun();
-    if (warningBox(nullptr, problem, closeOnly, QPoint(200, 230)) == 0)
-        waitPicLabel->hide();
+    warningBox(problem, closeOnly, QPoint(200, 230));
     failed();
 }
 
@@ -685,43 +633,19 @@ void selectPage::next()
 
 void selectPage::back()
 {
-    backTo(0);
+    backTo(plugPageId);
 }
 
 void selectPage::hintMessage()
 {
-    showAsVeil(waitPicLabel);
-    const int answer = messageBox(
-        nullptr,
-        tr("<font size=5 face=verdana color=#2a7ba6   ><b>Cannot detect your wired "
-           "connection?</b></font><br><br>Please close this lightbox and click <b>Back</b> button "
-           "to previous page. Follow the instruction to install the camera again."),
-        QMessageBox::NoIcon, {closingButton(tr("Close    "))}, QPoint(130, 210));
-    if (answer == 0)
-        waitPicLabel->hide();
+    messageBox(tr("<font size=5 face=verdana color=#2a7ba6   ><b>Cannot detect your wired "
+                  "connection?</b></font><br><br>Please close this lightbox and click <b>Back</b> "
+                  "button to previous page. Follow the instruction to install the camera again."),
+               QMessageBox::NoIcon, {closingButton(tr("Close    "))}, QPoint(130, 210));
 }
 
 void selectPage::forgetPassword()
 {
-    showAsVeil(waitPicLabel);
-    // Taken away from code: the notice must not read as closed by its button.
-    if (registeredBox)
-        registeredBox->dismiss();
-    const int answer = resetInstructionsBox(nullptr, afterReseting,
-                                            QStringLiteral("detail_close_btu"));
-    if (answer == resetClose) {
-        waitPicLabel->hide();
-        if (registeredBox)
-            registeredBox->close();
-        return;
-    }
-    if (answer != resetRestart)
-        return;
-    if (registeredBox)
-        registeredBox->close();
-    const int led = ledQuestionBox(nullptr);
-    if (led == ledNo)
-        waitPicLabel->hide();
-    else if (led == ledYes)
+    if (resetRoad(afterReseting, QStringLiteral("detail_close_btu")) == resetOutcome::restartYes)
         rescan();
 }

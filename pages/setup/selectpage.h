@@ -4,10 +4,6 @@
 #include "core/pageframe.h"
 
 #include <QModelIndex>
-#include <QPointer>
-#include <QStringList>
-
-#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -19,6 +15,8 @@ class QTableWidget;
 class selectPage : public pageFrame
 {
     Q_OBJECT
+    friend class tst_selectpage;
+
 public:
     explicit selectPage(QWidget *parent = nullptr);
 
@@ -28,18 +26,41 @@ public:
     // them ASCII letters.
     static bool passwordRuleHolds(const QString &password);
 
-    // Hardware address texts of the host's interfaces, in interface order.
-    // Tests replace it to choose the scan's source addresses.
-    static std::function<QStringList()> interfaceAddresses;
-    static QStringList hostInterfaceAddresses();
-
     // Item data role under which the table keeps a cell's picture name.
     enum { pictureRole = Qt::UserRole + 1 };
+
+public slots:
+    void showToolTip(const QModelIndex &index);
+    void clickShow(int row, int column);
+    void back();
+    void next();
+    void hintMessage();
+    void forgetPassword();
+    void rescan();
+    void ScanPktGen();
+    void updateDeviceList(int idx);
+    void cameraRecovery(int idx);
+
+protected slots:
+    void waitTimeout() override;
+
+private:
+    QList<QWidget *> passwordForm() const;
+    void hidePasswordForm();
+    void showNewPasswordMode();
+    void showConfirmMode();
+    void setRadio(int row, bool selected);
+    int cameraIndexOfRow(int row) const;
+    bool chosenCameraConfirmed() const;
+    void startSearch();
+    void endSearch();
+    void endPasswordRun();
+    void stopPasswordRun();
+    void showRegisteredNotice();
 
     bool bBusy = false;  // true while the password run goes
     int cameraCount = 0;
     int selectedRow = -1;
-    QPointer<pageBox> registeredBox;
 
     QTableWidget *cameraTable = nullptr;
     QLabel *introLabel = nullptr;
@@ -60,33 +81,6 @@ public:
     QPushButton *nextButton = nullptr;
     QLabel *wirelessLegendPicture = nullptr;
     QLabel *wirelessLegendLabel = nullptr;
-
-    QList<QWidget *> passwordForm() const;
-
-public slots:
-    void showToolTip(const QModelIndex &index);
-    void clickShow(int row, int column);
-    void back();
-    void next();
-    void waitTimeout() override;
-    void hintMessage();
-    void forgetPassword();
-    void rescan();
-    void ScanPktGen();
-    void updateDeviceList(int idx);
-    void cameraRecovery(int idx);
-
-private:
-    void hidePasswordForm();
-    void showNewPasswordMode();
-    void showConfirmMode();
-    void setRadio(int row, bool selected);
-    int cameraIndexOfRow(int row) const;
-    bool chosenCameraConfirmed() const;
-    void endSearch();
-    void endPasswordRun();
-    void stopPasswordRun();
-    void showRegisteredNotice();
 };
 
 #endif

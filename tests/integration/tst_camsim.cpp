@@ -1,6 +1,6 @@
 // The simulated camera itself: its configuration, what it takes as a
 // command, the replies it writes and the console program around it.
-#include "simtestutil.h"
+#include "tests/support/simtestutil.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,7 +1,7 @@
 // The engine against simulated cameras over 127.0.0.1: every command, its
 // reply, the records it fills and what the camera was told.
 #include "protocol/portal.h"
-#include "simtestutil.h"
+#include "tests/support/simtestutil.h"
 
 #include <QElapsedTimer>
 #include <QFile>

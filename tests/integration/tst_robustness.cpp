@@ -1,7 +1,7 @@
 // The reply reader under a seeded stream of random, cut and mutated
 // datagrams: it must not crash, and only a datagram that could be a real
 // reply may change a camera record.
-#include "simtestutil.h"
+#include "tests/support/simtestutil.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>

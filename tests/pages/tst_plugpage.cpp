@@ -5,6 +5,7 @@
 #include "pages/setup/plugpage.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/modalrecorder.h"
+#include "tests/support/programstate.h"
 #include "tests/support/screenlook.h"
 
 #include <QApplication>
@@ -54,12 +55,18 @@ void pointerLeaves(QWidget *w)
     QCoreApplication::sendEvent(w, &e);
 }
 
+template <class W = QLabel>
+W *child(const plugPage *page, const QString &name)
+{
+    return page->findChild<W *>(name);
+}
+
 // The step the page shows, 0 when its parts disagree.
 int shownStep(const plugPage *page)
 {
     int step = 0;
     for (int i = 0; i < 4; ++i) {
-        const QString style = page->stepLabels.at(i)->styleSheet();
+        const QString style = child(page, QStringLiteral("stepLabel%1").arg(i + 1))->styleSheet();
         if (style == QLatin1String("color:rgb(42,123,182);")) {
             if (step)
                 return 0;
@@ -70,12 +77,13 @@ int shownStep(const plugPage *page)
     }
     if (!step)
         return 0;
+    const QLabel *marker = child(page, QStringLiteral("stepMarker"));
     const bool agree =
-        page->stepMarker->pos() == QPoint(30, 180 + 30 * (step - 1))
-        && !page->stepMarker->isHidden()
-        && page->stepImage->property("picture").toString()
+        marker->pos() == QPoint(30, 180 + 30 * (step - 1))
+        && !marker->isHidden()
+        && child(page, QStringLiteral("stepImage"))->property("picture").toString()
                == QStringLiteral("images/plug_step%1.png").arg(step)
-        && page->stepText->text().startsWith(QString::number(step) + QLatin1Char('.'));
+        && child(page, QStringLiteral("stepText"))->text().startsWith(QString::number(step) + QLatin1Char('.'));
     return agree ? step : 0;
 }
 
@@ -97,9 +105,7 @@ class tst_plugpage : public QObject
 private slots:
     void init()
     {
-        nextPage = 0;
-        isWireless = false;
-        supportType.clear();
+        resetProgramState();
     }
 
     void moveLabelReportsPointer_data();
@@ -373,7 +379,7 @@ void tst_plugpage::ledHelpTexts()
     boxes.onOpen([&](QDialog *d) {
         helpBox = d;
         heldAndVeiled = !page->stepTimer->isActive() && !page->veilLabel->isHidden()
-                        && page->ledHelpBox == d;
+                        && page->helpBoxOpen();
     });
     boxes.answer("Close");
     emit page->ledHintLink->linkActivated(QStringLiteral("terms"));
@@ -389,30 +395,30 @@ void tst_plugpage::ledHelpTexts()
     QCOMPARE(box.buttons.size(), 1);
     QCOMPARE(box.buttons.at(0).caption, QStringLiteral("Close    "));
     QCOMPARE(box.buttons.at(0).objectName, QStringLiteral("wel_msg_close_btu"));
-    QCOMPARE(box.buttons.at(0).styleSheet, closingButtonStyle(QStringLiteral("14px")));
+    QCOMPARE(box.buttons.at(0).styleSheet, buttonStyle(buttonPicture::close));
 
     // The Close road, and the box released.
     QVERIFY(page->stepTimer->isActive());
     QVERIFY(page->veilLabel->isHidden());
-    QVERIFY(!page->ledHelpBox);
+    QVERIFY(!page->helpBoxOpen());
     QVERIFY(!helpBox);
 }
 
 void tst_plugpage::ledQuestion_data()
 {
     QTest::addColumn<QString>("answer");  // empty: the box closes without an answer
-    QTest::addColumn<int>("pageId");
+    QTest::addColumn<int>("shownPage");
     QTest::addColumn<bool>("cycling");
     QTest::addColumn<bool>("veiled");
-    QTest::newRow("No resumes the cycle") << "No" << 0 << true << false;
-    QTest::newRow("Yes moves to page 1") << "Yes" << 1 << false << false;
-    QTest::newRow("no answer") << "" << 0 << false << true;
+    QTest::newRow("No resumes the cycle") << "No" << int(plugPageId) << true << false;
+    QTest::newRow("Yes moves to page 1") << "Yes" << int(selectPageId) << false << false;
+    QTest::newRow("no answer") << "" << int(plugPageId) << false << true;
 }
 
 void tst_plugpage::ledQuestion()
 {
     QFETCH(QString, answer);
-    QFETCH(int, pageId);
+    QFETCH(int, shownPage);
     QFETCH(bool, cycling);
     QFETCH(bool, veiled);
     wizardAtPlug w;
@@ -433,8 +439,8 @@ void tst_plugpage::ledQuestion()
     QCOMPARE(boxes.count(), 1);
     QVERIFY(heldAndVeiled);
     QCOMPARE(boxes.last().pos, QPoint(100 + 190, 50 + 273));
-    QCOMPARE(w.wizard.currentId(), pageId);
-    QCOMPARE(nextPage, pageId);
+    QCOMPARE(w.wizard.currentId(), shownPage);
+    QCOMPARE(nextPage, shownPage);
     QCOMPARE(page->stepTimer->isActive(), cycling);
     QCOMPARE(page->veilLabel->isHidden(), !veiled);
     QCOMPARE(page->curStep, 2);  // No resumes where the cycle stood
@@ -444,21 +450,21 @@ void tst_plugpage::resetRoad_data()
 {
     QTest::addColumn<QString>("resetAnswer");
     QTest::addColumn<QString>("ledAnswer");  // empty: the question is left open
-    QTest::addColumn<int>("pageId");
+    QTest::addColumn<int>("shownPage");
     QTest::addColumn<bool>("cycling");
     QTest::addColumn<bool>("veiled");
-    QTest::newRow("Close returns to the page") << "Close" << "" << 0 << true << false;
-    QTest::newRow("Restart, then No") << "Restart" << "No" << 0 << true << false;
-    QTest::newRow("Restart, then Yes") << "Restart" << "Yes" << 1 << false << false;
+    QTest::newRow("Close returns to the page") << "Close" << "" << int(plugPageId) << true << false;
+    QTest::newRow("Restart, then No") << "Restart" << "No" << int(plugPageId) << true << false;
+    QTest::newRow("Restart, then Yes") << "Restart" << "Yes" << int(selectPageId) << false << false;
     // The help box's own Close road would hide the veil and resume here.
-    QTest::newRow("Restart, question open") << "Restart" << "" << 0 << false << true;
+    QTest::newRow("Restart, question open") << "Restart" << "" << int(plugPageId) << false << true;
 }
 
 void tst_plugpage::resetRoad()
 {
     QFETCH(QString, resetAnswer);
     QFETCH(QString, ledAnswer);
-    QFETCH(int, pageId);
+    QFETCH(int, shownPage);
     QFETCH(bool, cycling);
     QFETCH(bool, veiled);
     supportType = QStringLiteral("KSM-6120E");
@@ -475,7 +481,6 @@ void tst_plugpage::resetRoad()
         if (boxes.count() == 2) {
             resetBox = qobject_cast<pageBox *>(d);
             QVERIFY(helpBox && helpBox->isHidden());
-            QCOMPARE(page->resetBox, resetBox.data());
         } else if (boxes.count() == 3) {
             // The reset box is gone; the help box, closed, reads to the
             // toolkit as answered by its Close button.
@@ -512,14 +517,13 @@ void tst_plugpage::resetRoad()
         QCOMPARE(boxes.at(2).text, QStringLiteral("Is the Link LED on the camera lit green ?"));
     }
 
-    QCOMPARE(w.wizard.currentId(), pageId);
+    QCOMPARE(w.wizard.currentId(), shownPage);
     QCOMPARE(page->stepTimer->isActive(), cycling);
     QCOMPARE(page->veilLabel->isHidden(), !veiled);
     // Both boxes released, no pointer left to them.
     QVERIFY(!helpBox);
     QVERIFY(!resetBox);
-    QVERIFY(!page->ledHelpBox);
-    QVERIFY(!page->resetBox);
+    QVERIFY(!page->helpBoxOpen());
 }
 
 // Renders the page for a person to look at.

@@ -5,10 +5,13 @@
 #include "core/globals.h"
 #include "core/pageframe.h"
 #include "pages/setup/selectpage.h"
+#include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
-#include "tests/integration/simtestutil.h"
+#include "tests/support/simtestutil.h"
 #include "tests/support/modalrecorder.h"
+#include "tests/support/programstate.h"
+#include "tests/support/wizardfixture.h"
 #include "tests/support/screenlook.h"
 
 #include <QDir>
@@ -90,52 +93,30 @@ struct sentCommand {
 };
 
 // The wizard window with the camera list page entered from page 0.
-struct atSelectPage {
-    camguide wizard;
-    selectPage *page = nullptr;
+struct atSelectPage : wizardAt<selectPage> {
+    atSelectPage() : wizardAt<selectPage>(selectPageId, wizardPos) {}
 
-    atSelectPage()
-    {
-        wizard.move(wizardPos);
-        wizard.restart();
-        static_cast<pageFrame *>(wizard.currentPage())->moveOn(1);
-        page = qobject_cast<selectPage *>(wizard.currentPage());
-    }
+    QTableWidget *table() const { return control<QTableWidget>("cameraTable"); }
 
-    void tick(int n = 1)
-    {
-        for (int i = 0; i < n; ++i)
-            page->waitTimeout();
-    }
-    void tickTo(int t)
-    {
-        while (page->waitTicks < t)
-            page->waitTimeout();
-    }
     // Ticks until the search ends; the tick it ended at.
-    int finishSearch()
-    {
-        while (page->waitTimer->isActive() && page->waitTicks < 200)
-            page->waitTimeout();
-        return page->waitTicks;
-    }
+    int finishSearch() { return tickWhileRunning(200); }
     int rowOf(const QString &mac) const
     {
-        for (int r = 0; r < page->cameraTable->rowCount(); ++r) {
-            if (page->cameraTable->item(r, 2)->text() == mac.toUpper())
+        for (int r = 0; r < table()->rowCount(); ++r) {
+            if (table()->item(r, 2)->text() == mac.toUpper())
                 return r;
         }
         return -1;
     }
     QString picture(int row, int column) const
     {
-        return page->cameraTable->item(row, column)->data(selectPage::pictureRole).toString();
+        return table()->item(row, column)->data(selectPage::pictureRole).toString();
     }
     QStringList tableMacs() const
     {
         QStringList macs;
-        for (int r = 0; r < page->cameraTable->rowCount(); ++r)
-            macs << page->cameraTable->item(r, 2)->text();
+        for (int r = 0; r < table()->rowCount(); ++r)
+            macs << table()->item(r, 2)->text();
         return macs;
     }
 };
@@ -209,13 +190,13 @@ private slots:
     void init()
     {
         boxes = std::make_unique<modalRecorder>();
-        nextPage = 0;
+        resetProgramState();
         configIPCameraIdx = -1;
         IPCameraList.clear();
         supportType = QStringLiteral("ALL");
         isWireless = true;
         host_mac_str = {hostMac.toUpper()};
-        selectPage::interfaceAddresses = [] { return QStringList{hostMac}; };
+        setInterfaceAddressSource([] { return QStringList{hostMac}; });
         zvrTools->defaultIpSeen = false;
         zvrTools->broadcastScan = false;
         takeSent();
@@ -224,7 +205,7 @@ private slots:
     void cleanup()
     {
         boxes.reset();
-        selectPage::interfaceAddresses = &selectPage::hostInterfaceAddresses;
+        setInterfaceAddressSource({});
         IPCameraList.clear();
     }
 
@@ -318,10 +299,10 @@ void tst_selectpage::scanFromEveryInterface()
 {
     // Interfaces without a hardware address, or the all-zero one of the
     // loopback, send nothing.
-    selectPage::interfaceAddresses = [] {
+    setInterfaceAddressSource([] {
         return QStringList{QString(), QStringLiteral("52:3D:D5:5C:0A:69"),
                            QStringLiteral("00:00:00:00:00:00"), hostMac};
-    };
+    });
     supportType = QStringLiteral("KSM-271E");
     atSelectPage w;
     const QList<sentCommand> sent = takeSent();
@@ -335,8 +316,8 @@ void tst_selectpage::scanFromEveryInterface()
         QCOMPARE(itemOf(c.body, "D"), QByteArray("KSM-271E"));
     }
     QVERIFY(zvrTools->broadcastScan);
-    QVERIFY(w.page->waitTimer->isActive());
-    QCOMPARE(w.page->waitTimer->interval(), 100);
+    QVERIFY(w.page->wait()->timer()->isActive());
+    QCOMPARE(w.page->wait()->timer()->interval(), 100);
 }
 
 void tst_selectpage::firstTickHidesForm()
@@ -354,15 +335,15 @@ void tst_selectpage::firstTickHidesForm()
         QVERIFY(f->isHidden());
     QVERIFY(!w.page->macImage->isHidden());
     QVERIFY(!w.page->macHint->isHidden());
-    QVERIFY(!w.page->waitPicLabel->isHidden());
-    QCOMPARE(w.page->waitPicLabel->property("picture").toString(),
+    QVERIFY(!w.page->wait()->picture()->isHidden());
+    QCOMPARE(w.page->wait()->picture()->property("picture").toString(),
              QStringLiteral(":/images/loading01.png"));
-    QCOMPARE(w.page->waitTextLabel->text(), QStringLiteral("<b>Searching camera.</b>"));
-    QCOMPARE(w.page->waitTextLabel->geometry(), QRect(310, 330, 250, 20));
+    QCOMPARE(w.page->wait()->text()->text(), QStringLiteral("<b>Searching camera.</b>"));
+    QCOMPARE(w.page->wait()->text()->geometry(), QRect(310, 330, 250, 20));
     w.tick(6);
-    QCOMPARE(w.page->waitTextLabel->text(), QStringLiteral("<b>Searching camera....</b>"));
+    QCOMPARE(w.page->wait()->text()->text(), QStringLiteral("<b>Searching camera....</b>"));
     // The veil lies above the page's buttons.
-    QCOMPARE(w.page->childAt(600, 460), w.page->waitPicLabel);
+    QCOMPARE(w.page->childAt(600, 460), w.page->wait()->picture());
 }
 
 void tst_selectpage::searchEnd_data()
@@ -390,7 +371,7 @@ void tst_selectpage::searchEnd()
     takeSent();
 
     w.tickTo(79);
-    QVERIFY(w.page->waitTimer->isActive());
+    QVERIFY(w.page->wait()->timer()->isActive());
     QVERIFY(takeSent().isEmpty());
     w.tick();
     // At 80 the missing info records are asked for once more.
@@ -398,15 +379,15 @@ void tst_selectpage::searchEnd()
     QCOMPARE(countOf(sent, '2'), withoutInfo);
     if (withoutInfo)
         QCOMPARE(sent.at(0).dst, macs[withInfo]);
-    QCOMPARE(w.page->waitTimer->isActive(), endTick > 80);
+    QCOMPARE(w.page->wait()->timer()->isActive(), endTick > 80);
     if (endTick > 80) {
         w.tickTo(100);
         QCOMPARE(countOf(takeSent(), '2'), withoutInfo);
     }
-    QCOMPARE(w.page->waitTicks, endTick);
-    QVERIFY(!w.page->waitTimer->isActive());
-    QVERIFY(w.page->waitPicLabel->isHidden());
-    QVERIFY(w.page->waitTextLabel->isHidden());
+    QCOMPARE(w.page->wait()->ticks(), endTick);
+    QVERIFY(!w.page->wait()->timer()->isActive());
+    QVERIFY(w.page->wait()->picture()->isHidden());
+    QVERIFY(w.page->wait()->text()->isHidden());
     QVERIFY(w.page->backButton->isEnabled());
     QVERIFY(w.page->rescanButton->isEnabled());
     QVERIFY(w.page->cameraTable->isEnabled());
@@ -552,8 +533,8 @@ void tst_selectpage::secondInfoRecordAddsNoRow()
 void tst_selectpage::engineSlotsGated()
 {
     atSelectPage w;
-    w.page->backTo(0);
-    QCOMPARE(w.wizard.currentId(), 0);
+    w.page->backTo(plugPageId);
+    QCOMPARE(w.wizard.currentId(), plugPageId);
     listCamera(makeCamera(camA, "cam"));
     QCOMPARE(IPCameraList.size(), 1);
     QCOMPARE(w.page->cameraTable->rowCount(), 0);
@@ -669,10 +650,10 @@ void tst_selectpage::ruleOrMismatchBox()
     w.page->confirmEdit->setText(confirm);
     bool veilShown = false;
     boxes->onOpen([&](QDialog *) {
-        veilShown = !w.page->waitPicLabel->isHidden()
-                    && w.page->waitPicLabel->property("picture").toString()
+        veilShown = !w.page->wait()->picture()->isHidden()
+                    && w.page->wait()->picture()->property("picture").toString()
                            == QStringLiteral(":/images/loading00.png")
-                    && w.page->waitTextLabel->isHidden() && !w.page->waitTimer->isActive();
+                    && w.page->wait()->text()->isHidden() && !w.page->wait()->timer()->isActive();
     });
     boxes->answer("Close");
     w.page->next();
@@ -684,7 +665,7 @@ void tst_selectpage::ruleOrMismatchBox()
         QCOMPARE(itemOf(sent.at(0).body, "P"), password.toUtf8().toBase64());
         QCOMPARE(countOf(sent, '2', "G"), 0);
         QVERIFY(w.page->bBusy);
-        QVERIFY(w.page->waitTimer->isActive());
+        QVERIFY(w.page->wait()->timer()->isActive());
         return;
     }
     QCOMPARE(boxes->count(), 1);
@@ -697,8 +678,8 @@ void tst_selectpage::ruleOrMismatchBox()
     QCOMPARE(box.buttons.at(0).caption, QStringLiteral("Close    "));
     QCOMPARE(box.buttons.at(0).objectName, QStringLiteral("detail_close_btu"));
     QVERIFY(sent.isEmpty());
-    QVERIFY(w.page->waitPicLabel->isHidden());
-    QVERIFY(!w.page->waitTimer->isActive());
+    QVERIFY(w.page->wait()->picture()->isHidden());
+    QVERIFY(!w.page->wait()->timer()->isActive());
     QVERIFY(!w.page->bBusy);
     QVERIFY(w.page->passwdEdit->text().isEmpty());
     QVERIFY(w.page->confirmEdit->text().isEmpty());
@@ -734,26 +715,26 @@ void tst_selectpage::newPasswordRun()
     w.page->confirmEdit->setText("river7stone");
     w.page->next();
     QVERIFY(w.page->bBusy);
-    QCOMPARE(w.page->waitTicks, 0);
+    QCOMPARE(w.page->wait()->ticks(), 0);
 
     QList<sentCommand> sent;
     int restartSeenAt = -1;
     int setPasswordsBefore50 = -1;
-    while (w.wizard.currentId() == 1 && w.page->waitTicks < 150) {
-        if (w.page->waitTicks == replyTick) {
+    while (w.wizard.currentId() == selectPageId && w.page->wait()->ticks() < 150) {
+        if (w.page->wait()->ticks() == replyTick) {
             cam.password = "river7stone";
             feed(cam, '2');
         }
-        if (w.page->waitTicks == 49)
+        if (w.page->wait()->ticks() == 49)
             setPasswordsBefore50 = countOf(sent + takeSent(), '2', "P");
         w.tick();
         const QList<sentCommand> now = takeSent();
         if (countOf(now, '9'))
-            restartSeenAt = w.page->waitTicks;
+            restartSeenAt = w.page->wait()->ticks();
         sent += now;
-        if (w.page->waitTicks == 1) {
-            QCOMPARE(w.page->waitTextLabel->text(), QStringLiteral("<b>Saving camera's password.</b>"));
-            QCOMPARE(w.page->waitTextLabel->geometry(), QRect(285, 330, 250, 20));
+        if (w.page->wait()->ticks() == 1) {
+            QCOMPARE(w.page->wait()->text()->text(), QStringLiteral("<b>Saving camera's password.</b>"));
+            QCOMPARE(w.page->wait()->text()->geometry(), QRect(285, 330, 250, 20));
             // The form stays under the veil.
             QVERIFY(!w.page->confirmEdit->isHidden());
         }
@@ -771,11 +752,11 @@ void tst_selectpage::newPasswordRun()
         if (c.zvrClass == '9')
             QVERIFY(c.body.endsWith(";L=1"));
     }
-    QCOMPARE(w.page->waitTicks, 100);
-    QCOMPARE(w.wizard.currentId(), 2);
-    QCOMPARE(nextPage, 2);
-    QVERIFY(!w.page->waitTimer->isActive());
-    QVERIFY(w.page->waitPicLabel->isHidden());
+    QCOMPARE(w.page->wait()->ticks(), 100);
+    QCOMPARE(w.wizard.currentId(), connectPageId);
+    QCOMPARE(nextPage, connectPageId);
+    QVERIFY(!w.page->wait()->timer()->isActive());
+    QVERIFY(w.page->wait()->picture()->isHidden());
     QCOMPARE(boxes->count(), 0);
 }
 
@@ -806,17 +787,17 @@ void tst_selectpage::confirmMode()
     if (right) {
         QCOMPARE(boxes->count(), 0);
         w.tick(20);
-        QCOMPARE(w.page->waitTextLabel->text(),
+        QCOMPARE(w.page->wait()->text()->text(),
                  QStringLiteral("<b>Retrieving the camera's password...</b>"));
-        QCOMPARE(w.page->waitTextLabel->geometry(), QRect(265, 330, 250, 20));
-        QCOMPARE(w.wizard.currentId(), 1);
+        QCOMPARE(w.page->wait()->text()->geometry(), QRect(265, 330, 250, 20));
+        QCOMPARE(w.wizard.currentId(), selectPageId);
         QVERIFY(takeSent().isEmpty());
         w.tick();
-        QCOMPARE(w.wizard.currentId(), 2);
-        QCOMPARE(nextPage, 2);
+        QCOMPARE(w.wizard.currentId(), connectPageId);
+        QCOMPARE(nextPage, connectPageId);
         QCOMPARE(configIPCameraIdx, 0);
-        QVERIFY(!w.page->waitTimer->isActive());
-        QVERIFY(w.page->waitPicLabel->isHidden());
+        QVERIFY(!w.page->wait()->timer()->isActive());
+        QVERIFY(w.page->wait()->picture()->isHidden());
         QCOMPARE(countOf(takeSent(), '2', "P"), 0);
         return;
     }
@@ -825,10 +806,10 @@ void tst_selectpage::confirmMode()
     QCOMPARE(boxes->last().pos, wizardPos + QPoint(200, 230));
     QVERIFY(takeSent().isEmpty());
     QVERIFY(w.page->passwdEdit->text().isEmpty());
-    QVERIFY(w.page->waitPicLabel->isHidden());
-    QVERIFY(!w.page->waitTimer->isActive());
+    QVERIFY(w.page->wait()->picture()->isHidden());
+    QVERIFY(!w.page->wait()->timer()->isActive());
     QVERIFY(!w.page->bBusy);
-    QCOMPARE(w.wizard.currentId(), 1);
+    QCOMPARE(w.wizard.currentId(), selectPageId);
 }
 
 void tst_selectpage::nextWithoutCameraStopsSilently()
@@ -841,9 +822,9 @@ void tst_selectpage::nextWithoutCameraStopsSilently()
     takeSent();
     w.page->next();
     QCOMPARE(boxes->count(), 0);
-    QVERIFY(!w.page->waitTimer->isActive());
-    QVERIFY(w.page->waitPicLabel->isHidden());
-    QVERIFY(w.page->waitTextLabel->isHidden());
+    QVERIFY(!w.page->wait()->timer()->isActive());
+    QVERIFY(w.page->wait()->picture()->isHidden());
+    QVERIFY(w.page->wait()->text()->isHidden());
     QVERIFY(!w.page->bBusy);
     QVERIFY(w.page->passwdEdit->text().isEmpty());
     QVERIFY(takeSent().isEmpty());
@@ -863,13 +844,13 @@ void tst_selectpage::back()
     QFETCH(bool, fromStart);
     atSelectPage w;
     if (!fromStart)
-        w.page->jumpTo(1);  // as connectPage does
-    QCOMPARE(w.wizard.startId(), fromStart ? 0 : 1);
+        w.page->jumpTo(selectPageId);  // as connectPage does
+    QCOMPARE(w.wizard.startId(), fromStart ? plugPageId : selectPageId);
     w.finishSearch();
     w.page->backButton->click();
-    QCOMPARE(nextPage, 0);
-    QCOMPARE(w.wizard.currentId(), 0);
-    QCOMPARE(w.wizard.startId(), 0);
+    QCOMPARE(nextPage, plugPageId);
+    QCOMPARE(w.wizard.currentId(), plugPageId);
+    QCOMPARE(w.wizard.startId(), plugPageId);
     QCOMPARE(w.wizard.visitedIds(), QList<int>{0});
 }
 
@@ -912,7 +893,7 @@ void tst_selectpage::registeredNotice()
     boxes->onOpen([&](QDialog *d) {
         if (!notice)
             notice = qobject_cast<pageBox *>(d);
-        veilShown = !w.page->waitPicLabel->isHidden();
+        veilShown = !w.page->wait()->picture()->isHidden();
     });
     w.page->clickShow(0, 1);
     QCOMPARE(boxes->pendingAnswers(), 0);
@@ -929,7 +910,7 @@ void tst_selectpage::registeredNotice()
     QCOMPARE(box.buttons.at(0).objectName, QStringLiteral("detail_close_btu"));
     // Released once its road is done.
     QVERIFY(notice.isNull());
-    QVERIFY(w.page->registeredBox.isNull());
+    QVERIFY(!w.page->helpBoxOpen());
 
     if (answers.size() > 1) {
         const recordedBox &reset = boxes->at(1);
@@ -953,17 +934,17 @@ void tst_selectpage::registeredNotice()
         QVERIFY(IPCameraList.isEmpty());
         QCOMPARE(configIPCameraIdx, -1);
         QCOMPARE(w.page->selectedRow, -1);
-        QVERIFY(w.page->waitTimer->isActive());
+        QVERIFY(w.page->wait()->timer()->isActive());
         // The notice did not take its Close road: the search keeps its veil.
-        QVERIFY(!w.page->waitPicLabel->isHidden());
-        QVERIFY(!w.page->waitTextLabel->isHidden());
+        QVERIFY(!w.page->wait()->picture()->isHidden());
+        QVERIFY(!w.page->wait()->text()->isHidden());
         QVERIFY(!w.page->nextButton->isEnabled());
         for (QWidget *f : w.page->passwordForm())
             QVERIFY(f->isHidden());
         QVERIFY(!w.page->macImage->isHidden());
         return;
     }
-    QVERIFY(w.page->waitPicLabel->isHidden());
+    QVERIFY(w.page->wait()->picture()->isHidden());
     QCOMPARE(w.page->selectedRow, 0);
     QVERIFY(w.page->nextButton->isEnabled());
     QCOMPARE(w.page->passwdTitle->text(), QStringLiteral("Confirm your camera password"));
@@ -985,7 +966,7 @@ void tst_selectpage::rowArrivingBehindNotice()
     QCOMPARE(w.rowOf(camA), 1);
     QCOMPARE(w.page->selectedRow, 1);
     QCOMPARE(configIPCameraIdx, simtest::indexOfCamera(camA));
-    QVERIFY(w.page->waitPicLabel->isHidden());
+    QVERIFY(w.page->wait()->picture()->isHidden());
     QCOMPARE(w.page->passwdTitle->text(), QStringLiteral("Confirm your camera password"));
     QVERIFY(!w.page->passwdEdit->isHidden());
     QVERIFY(w.page->confirmEdit->isHidden());
@@ -1033,11 +1014,11 @@ void tst_selectpage::noCameraHelp()
     atSelectPage w;
     w.finishSearch();
     bool veilShown = false;
-    boxes->onOpen([&](QDialog *) { veilShown = !w.page->waitPicLabel->isHidden(); });
+    boxes->onOpen([&](QDialog *) { veilShown = !w.page->wait()->picture()->isHidden(); });
     boxes->answer("Close");
     emit w.page->noCameraLink->linkActivated(QStringLiteral("http"));
     QVERIFY(veilShown);
-    QVERIFY(w.page->waitPicLabel->isHidden());
+    QVERIFY(w.page->wait()->picture()->isHidden());
     QCOMPARE(boxes->count(), 1);
     const recordedBox &box = boxes->last();
     QCOMPARE(box.text, QStringLiteral(
@@ -1079,7 +1060,7 @@ void tst_selectpage::toolTip()
     atSelectPage w;
     w.wizard.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.wizard));
-    w.page->waitTimer->stop();
+    w.page->wait()->timer()->stop();
     listCamera(makeCamera(camA, "First"));
     listCamera(makeCamera(camB, "Second"));
     QTableWidget *t = w.page->cameraTable;
@@ -1106,7 +1087,7 @@ void tst_selectpage::renderScreens()
     atSelectPage w;
     w.wizard.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.wizard));
-    w.page->waitTimer->stop();
+    w.page->wait()->timer()->stop();
     w.tick(5);
     QVERIFY(w.wizard.grab().save(dir + "/select-searching.png"));
 
@@ -1119,9 +1100,9 @@ void tst_selectpage::renderScreens()
     for (const SimCamera &cam : {a, b, c})
         listCamera(cam);
     // Ticked by hand: the timer only marks the run as going.
-    w.page->waitTimer->start();
+    w.page->wait()->timer()->start();
     w.finishSearch();
-    QVERIFY(!w.page->waitTimer->isActive());
+    QVERIFY(!w.page->wait()->timer()->isActive());
     QVERIFY(w.wizard.grab().save(dir + "/select-list.png"));
 
     w.page->clickShow(w.rowOf(camA), 1);

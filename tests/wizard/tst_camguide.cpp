@@ -1,8 +1,11 @@
 #include "core/camguide.h"
 #include "core/globals.h"
 #include "core/pageframe.h"
+#include "pages/setup/plugpage.h"
 #include "protocol/zvrutils.h"
+#include "platform/platform.h"
 #include "tests/support/modalrecorder.h"
+#include "tests/support/programstate.h"
 #include "tests/support/screenlook.h"
 
 #include <QDir>
@@ -20,7 +23,11 @@ class countingPage : public pageFrame
 {
     Q_OBJECT
 public:
-    using pageFrame::pageFrame;
+    explicit countingPage(pageId id) : pageFrame(id) {}
+    using pageFrame::backTo;
+    using pageFrame::jumpTo;
+    using pageFrame::moveOn;
+    using pageFrame::restartAndStep;
     void initializePage() override { ++initialized; }
     int initialized = 0;
 };
@@ -30,9 +37,9 @@ struct countingWizard {
     QList<countingPage *> pages;
     countingWizard()
     {
-        for (int i = 0; i < 4; ++i) {
-            pages.append(new countingPage);
-            wizard.addPage(pages.last());
+        for (pageId id : {plugPageId, selectPageId, connectPageId, failedPageId}) {
+            pages.append(new countingPage(id));
+            wizard.setPage(id, pages.last());
         }
     }
     countingPage *current() const { return static_cast<countingPage *>(wizard.currentPage()); }
@@ -48,8 +55,7 @@ class tst_camguide : public QObject
 private slots:
     void init()
     {
-        nextPage = 0;
-        supportType.clear();
+        resetProgramState();
     }
 
     void ninePagesInOrder();
@@ -80,8 +86,8 @@ void tst_camguide::ninePagesInOrder()
     camguide w;
     const QStringList classes = {"plugPage", "selectPage", "connectPage", "failedPage",
                                  "joinPage1", "joinPage2", "joinPage3", "joinPage4", "joinPage"};
-    QCOMPARE(w.pageIds(), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
-    QCOMPARE(w.startId(), 0);
+    QCOMPARE(w.pageIds(), (QList<int>{plugPageId, selectPageId, connectPageId, failedPageId, joinPage1Id, joinPage2Id, joinPage3Id, joinPage4Id, joinPageId}));
+    QCOMPARE(w.startId(), plugPageId);
     for (int id = 0; id < classes.size(); ++id) {
         QWizardPage *p = w.page(id);
         QCOMPARE(QString::fromLatin1(p->metaObject()->className()), classes.at(id));
@@ -116,21 +122,21 @@ void tst_camguide::moveOn()
     w.wizard.restart();
     QCOMPARE(w.pages[0]->initialized, 1);
 
-    w.pages[0]->moveOn(2);
-    QCOMPARE(nextPage, 2);
-    QCOMPARE(w.wizard.currentId(), 2);
+    w.pages[0]->moveOn(connectPageId);
+    QCOMPARE(nextPage, connectPageId);
+    QCOMPARE(w.wizard.currentId(), connectPageId);
     QCOMPARE(w.pages[2]->initialized, 1);
-    QCOMPARE(w.history(), (QList<int>{0, 2}));
+    QCOMPARE(w.history(), (QList<int>{plugPageId, connectPageId}));
 }
 
 void tst_camguide::moveOnToVisitedPageDoesNothing()
 {
     countingWizard w;
     w.wizard.restart();
-    w.pages[0]->moveOn(1);
+    w.pages[0]->moveOn(selectPageId);
     QTest::ignoreMessage(QtWarningMsg, "QWizard::next: Page 0 already met");
-    w.pages[1]->moveOn(0);
-    QCOMPARE(w.wizard.currentId(), 1);
+    w.pages[1]->moveOn(plugPageId);
+    QCOMPARE(w.wizard.currentId(), selectPageId);
     QCOMPARE(w.pages[0]->initialized, 1);
 }
 
@@ -138,29 +144,29 @@ void tst_camguide::jump()
 {
     countingWizard w;
     w.wizard.restart();
-    w.pages[0]->moveOn(1);
-    w.pages[1]->moveOn(3);
+    w.pages[0]->moveOn(selectPageId);
+    w.pages[1]->moveOn(failedPageId);
 
-    w.pages[3]->jumpTo(1);
-    QCOMPARE(nextPage, 1);
-    QCOMPARE(w.wizard.startId(), 1);
-    QCOMPARE(w.wizard.currentId(), 1);
-    QCOMPARE(w.history(), (QList<int>{1}));
+    w.pages[3]->jumpTo(selectPageId);
+    QCOMPARE(nextPage, selectPageId);
+    QCOMPARE(w.wizard.startId(), selectPageId);
+    QCOMPARE(w.wizard.currentId(), selectPageId);
+    QCOMPARE(w.history(), (QList<int>{selectPageId}));
     QCOMPARE(w.pages[1]->initialized, 2);
 }
 
 void tst_camguide::restartAndStep()
 {
     countingWizard w;
-    w.wizard.setStartId(2);
+    w.wizard.setStartId(connectPageId);
     w.wizard.restart();
-    w.pages[2]->moveOn(3);
+    w.pages[2]->moveOn(failedPageId);
 
     w.pages[3]->restartAndStep();
-    QCOMPARE(nextPage, 1);
-    QCOMPARE(w.wizard.startId(), 0);
-    QCOMPARE(w.wizard.currentId(), 1);
-    QCOMPARE(w.history(), (QList<int>{0, 1}));
+    QCOMPARE(nextPage, selectPageId);
+    QCOMPARE(w.wizard.startId(), plugPageId);
+    QCOMPARE(w.wizard.currentId(), selectPageId);
+    QCOMPARE(w.history(), (QList<int>{plugPageId, selectPageId}));
     QCOMPARE(w.pages[0]->initialized, 1);
     QCOMPARE(w.pages[1]->initialized, 1);
 }
@@ -169,33 +175,33 @@ void tst_camguide::backWithStartIdZeroUsesHistory()
 {
     countingWizard w;
     w.wizard.restart();
-    w.pages[0]->moveOn(1);
+    w.pages[0]->moveOn(selectPageId);
 
-    w.pages[1]->backTo(0);
-    QCOMPARE(nextPage, 0);
-    QCOMPARE(w.wizard.currentId(), 0);
+    w.pages[1]->backTo(plugPageId);
+    QCOMPARE(nextPage, plugPageId);
+    QCOMPARE(w.wizard.currentId(), plugPageId);
     QCOMPARE(w.pages[0]->initialized, 1);  // not entered again
 
     // The previous page of the history, whatever the target says.
-    w.pages[0]->moveOn(2);
-    w.pages[2]->moveOn(3);
-    w.pages[3]->backTo(1);
-    QCOMPARE(w.wizard.currentId(), 2);
-    QCOMPARE(nextPage, 1);
+    w.pages[0]->moveOn(connectPageId);
+    w.pages[2]->moveOn(failedPageId);
+    w.pages[3]->backTo(selectPageId);
+    QCOMPARE(w.wizard.currentId(), connectPageId);
+    QCOMPARE(nextPage, selectPageId);
 }
 
 void tst_camguide::backWithOtherStartIdRestarts()
 {
     countingWizard w;
-    w.pages[0]->jumpTo(2);  // e.g. from a final page
-    w.pages[2]->moveOn(3);
+    w.pages[0]->jumpTo(connectPageId);  // e.g. from a final page
+    w.pages[2]->moveOn(failedPageId);
     QCOMPARE(w.pages[2]->initialized, 1);
 
-    w.pages[3]->backTo(2);
-    QCOMPARE(nextPage, 2);
-    QCOMPARE(w.wizard.startId(), 2);
-    QCOMPARE(w.wizard.currentId(), 2);
-    QCOMPARE(w.history(), (QList<int>{2}));
+    w.pages[3]->backTo(connectPageId);
+    QCOMPARE(nextPage, connectPageId);
+    QCOMPARE(w.wizard.startId(), connectPageId);
+    QCOMPARE(w.wizard.currentId(), connectPageId);
+    QCOMPARE(w.history(), (QList<int>{connectPageId}));
     QCOMPARE(w.pages[2]->initialized, 2);
 }
 
@@ -222,10 +228,13 @@ void tst_camguide::windowAndPagePlaces()
         QCOMPARE(p->parentWidget()->geometry(), QRect(0, 0, 720, 567));
     };
     checkCurrentPage();
-    static_cast<pageFrame *>(w.currentPage())->moveOn(5);
-    QCOMPARE(w.currentId(), 5);
+    nextPage = joinPage2Id;
+    w.next();
+    QCOMPARE(w.currentId(), joinPage2Id);
     checkCurrentPage();
-    static_cast<pageFrame *>(w.currentPage())->jumpTo(2);
+    nextPage = connectPageId;
+    w.setStartId(connectPageId);
+    w.restart();
     checkCurrentPage();
     // The toolkit lays itself out anew with its own margins.
     w.setWizardStyle(QWizard::ClassicStyle);
@@ -293,11 +302,10 @@ void tst_camguide::boxStyleSet()
 {
     boxStyle.clear();
     camguide w;
-#ifdef CAMGUIDE_WINDOWS_BUILD
-    QCOMPARE(boxStyle, QStringLiteral("background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);"));
-#else
-    QCOMPARE(boxStyle, QStringLiteral("background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);"));
-#endif
+    if (platform::currentBuild() == platform::build::windows)
+        QCOMPARE(boxStyle, QStringLiteral("background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);"));
+    else
+        QCOMPARE(boxStyle, QStringLiteral("background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);"));
 }
 
 void tst_camguide::aboutBox_data()
@@ -378,25 +386,27 @@ void tst_camguide::renderScreens()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(w.grab().save(dir + "/wizard-plug.png"));
-    static_cast<pageFrame *>(w.currentPage())->moveOn(5);
+    nextPage = joinPage2Id;
+    w.next();
     QVERIFY(w.grab().save(dir + "/wizard-join2.png"));
     w.veilLabel->show();
     QVERIFY(w.grab().save(dir + "/wizard-veil.png"));
     w.veilLabel->hide();
 
-    // A box as it opens over the page.
-    auto *page = static_cast<pageFrame *>(w.currentPage());
-    QLabel *veil = page->createVeil();
+    // A box as it opens over the page: the plug-in page's LED question.
+    nextPage = plugPageId;
+    w.restart();
+    auto *plug = qobject_cast<plugPage *>(w.currentPage());
+    QVERIFY(plug);
     modalRecorder boxes;
     boxes.answerWith([&](QDialog *d) {
         d->show();
         QVERIFY(QTest::qWaitForWindowExposed(d));
         QVERIFY(w.grab().save(dir + "/wizard-box-veil.png"));
         QVERIFY(d->grab().save(dir + "/box-warning.png"));
-        static_cast<pageBox *>(d)->pictureButtons().at(0)->click();
+        static_cast<pageBox *>(d)->pictureButtons().at(pageFrame::ledNo)->click();
     });
-    page->warningBox(veil, QStringLiteral("Input wrong password, please check!"),
-                     {closingButton(QStringLiteral("Close    "))}, QPoint(200, 230));
+    plug->next();
     boxes.answerWith([&](QDialog *d) {
         d->show();
         QVERIFY(QTest::qWaitForWindowExposed(d));

@@ -1,7 +1,9 @@
 #include "core/globals.h"
 #include "core/pageframe.h"
+#include "core/waitrun.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/modalrecorder.h"
+#include "tests/support/programstate.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -17,14 +19,34 @@ namespace {
 const QString heading =
     QStringLiteral("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>");
 
+// A page with the base's helpers opened up for the tests.
 class testPage : public pageFrame
 {
     Q_OBJECT
 public:
-    explicit testPage(QWidget *parent = nullptr) : pageFrame(parent)
+    explicit testPage(QWidget *parent = nullptr, pageId id = connectPageId)
+        : pageFrame(id, parent)
     {
         setupFrame(QStringLiteral("Title"), 300, connectStep);
     }
+    using pageFrame::createButton;
+    using pageFrame::createStepButtons;
+    using pageFrame::createVeil;
+    using pageFrame::createWaitRun;
+    using pageFrame::dismissHelpBox;
+    using pageFrame::helpBox;
+    using pageFrame::helpBoxOpen;
+    using pageFrame::helpText;
+    using pageFrame::hideVeil;
+    using pageFrame::isActivePage;
+    using pageFrame::ledQuestionBox;
+    using pageFrame::messageBox;
+    using pageFrame::resetRoad;
+    using pageFrame::showVeil;
+    using pageFrame::stepButtons;
+    using pageFrame::useWaitPictureAsVeil;
+    using pageFrame::veil;
+    using pageFrame::warningBox;
 };
 
 // A page inside a wizard window of the real size, so that box places are
@@ -49,8 +71,8 @@ class tst_pageframe : public QObject
 private slots:
     void init()
     {
+        resetProgramState();
         boxStyle = QStringLiteral("font:13px;color:rgb(89,87,87);");
-        supportType.clear();
     }
 
     void keepWizardOnScreen_data();
@@ -60,6 +82,8 @@ private slots:
     void stepButtons();
 
     void veilTakesClicks();
+    void waitPictureAsVeil();
+    void engineSlotGate();
 
     void waitRunSequence();
     void waitRunStartAndEnd();
@@ -71,8 +95,9 @@ private slots:
     void warningBoxRecentresWizardFirst();
     void ledQuestionBox_data();
     void ledQuestionBox();
-    void resetInstructionsBox_data();
-    void resetInstructionsBox();
+    void resetRoad_data();
+    void resetRoad();
+    void resetRoadTakesHelpBoxAway();
     void helpBoxLink();
 
     void dismissedBoxHasNoAnswer();
@@ -135,13 +160,15 @@ void tst_pageframe::stepButtons()
     QFETCH(QString, currentStyle);
     QFETCH(QString, otherStyle);
 
-    pageFrame page;
+    // The test page made its own four already; the second set follows them.
+    testPage page;
     page.createStepButtons(pageFrame::selectStep, pageFrame::stepFont(font));
-    QCOMPARE(page.stepButtons.size(), 4);
+    const QList<QPushButton *> buttons = page.stepButtons().mid(4);
+    QCOMPARE(buttons.size(), 4);
     const QStringList texts = {"plug", "select", "connect", "join"};
     const int xs[] = {390, 466, 542, 618};
     for (int i = 0; i < 4; ++i) {
-        QPushButton *b = page.stepButtons.at(i);
+        QPushButton *b = buttons.at(i);
         QCOMPARE(b->text(), texts.at(i));
         QCOMPARE(b->geometry(), QRect(xs[i], 80, 75, 29));
         QVERIFY(!b->isEnabled());
@@ -175,44 +202,79 @@ void tst_pageframe::veilTakesClicks()
     QCOMPARE(clicks.count(), 2);
 }
 
+void tst_pageframe::waitPictureAsVeil()
+{
+    testPage page;
+    waitRun *run = page.createWaitRun(QRect(310, 330, 250, 20), QString());
+    page.useWaitPictureAsVeil();
+    QCOMPARE(page.veil(), run->picture());
+    run->start();
+    run->tick(QStringLiteral("Saving"));
+    QCOMPARE(run->picture()->property("picture").toString(), QStringLiteral(":/images/loading01.png"));
+    // As a veil it shows the veil picture, not a wait frame.
+    page.showVeil();
+    QCOMPARE(run->picture()->property("picture").toString(), QStringLiteral(":/images/loading00.png"));
+    QVERIFY(!run->picture()->isHidden());
+    page.hideVeil();
+    QVERIFY(run->picture()->isHidden());
+}
+
+void tst_pageframe::engineSlotGate()
+{
+    testPage page(nullptr, failedPageId);
+    nextPage = failedPageId;
+    QVERIFY(page.isActivePage("never logged"));
+    nextPage = connectPageId;
+    QTest::ignoreMessage(QtDebugMsg, "failedPage::checkNetworkCfg slot[gotNetworkConfig] is not active");
+    QVERIFY(!page.isActivePage("failedPage::checkNetworkCfg slot[gotNetworkConfig] is not active"));
+}
+
 void tst_pageframe::waitRunSequence()
 {
     testPage page;
-    page.setupWaitRun(QRect(310, 330, 250, 20), QStringLiteral("<b>Searching camera....</b>"));
-    QCOMPARE(page.waitPicLabel->geometry(), QRect(0, 70, 721, 435));
+    waitRun *run = page.createWaitRun(QRect(310, 330, 250, 20), QStringLiteral("<b>Searching camera....</b>"));
+    QCOMPARE(run->picture()->geometry(), QRect(0, 70, 721, 435));
+    QCOMPARE(run->text()->geometry(), QRect(310, 330, 250, 20));
 
     const QStringList dots = {".", ".", "..", "..", "...", "...", "...."};
-    page.waitTicks = 0;
     for (int tick = 0; tick < 16; ++tick) {
-        const int counted = page.waitTick(QStringLiteral("Searching camera"));
+        const int counted = run->tick(QStringLiteral("Searching camera"));
         QCOMPARE(counted, tick + 1);
-        QCOMPARE(page.waitPicLabel->property("picture").toString(),
+        QCOMPARE(run->picture()->property("picture").toString(),
                  QStringLiteral(":/images/loading0%1.png").arg(tick % 7 + 1));
-        QCOMPARE(page.waitTextLabel->text(),
-                 QStringLiteral("<b>Searching camera%1</b>").arg(dots.at(tick % 7)));
-        QVERIFY(!page.waitPicLabel->isHidden());
-        QVERIFY(!page.waitTextLabel->isHidden());
+        QCOMPARE(run->text()->text(), QStringLiteral("<b>Searching camera%1</b>").arg(dots.at(tick % 7)));
+        QVERIFY(!run->picture()->isHidden());
+        QVERIFY(!run->text()->isHidden());
     }
 }
 
 void tst_pageframe::waitRunStartAndEnd()
 {
     testPage page;
-    page.setupWaitRun(QRect(295, 330, 250, 20), QString());
-    QVERIFY(page.waitPicLabel->isHidden());
-    QVERIFY(!page.waitTimer->isActive());
+    int ticked = 0;
+    waitRun *run = page.createWaitRun(QRect(295, 330, 250, 20), QString());
+    connect(run, &waitRun::ticked, this, [&] { ++ticked; });
+    QVERIFY(run->picture()->isHidden());
+    QVERIFY(!run->isRunning());
 
-    page.waitTicks = 42;
-    page.startWaitRun();
-    QCOMPARE(page.waitTicks, 0);
-    QVERIFY(page.waitTimer->isActive());
-    QCOMPARE(page.waitTimer->interval(), 100);
+    run->setTicks(42);
+    run->start();
+    QCOMPARE(run->ticks(), 0);
+    QVERIFY(run->isRunning());
+    QCOMPARE(run->timer()->interval(), 100);
+    QTRY_VERIFY_WITH_TIMEOUT(ticked > 0, 2000);
 
-    page.waitTick(QStringLiteral("Saving"));
-    page.endWaitRun();
-    QVERIFY(!page.waitTimer->isActive());
-    QVERIFY(page.waitPicLabel->isHidden());
-    QVERIFY(page.waitTextLabel->isHidden());
+    run->tick(QStringLiteral("Saving"));
+    const int count = run->ticks();
+    run->pause();
+    QVERIFY(!run->isRunning());
+    QVERIFY(!run->picture()->isHidden());  // a box over a paused run keeps it
+    run->resume();
+    QCOMPARE(run->ticks(), count);
+    run->stop();
+    QVERIFY(!run->isRunning());
+    QVERIFY(run->picture()->isHidden());
+    QVERIFY(run->text()->isHidden());
 }
 
 void tst_pageframe::raiseWaitTicks_data()
@@ -230,10 +292,11 @@ void tst_pageframe::raiseWaitTicks()
     QFETCH(int, ticks);
     QFETCH(int, target);
     QFETCH(int, expected);
-    pageFrame page;
-    page.waitTicks = ticks;
-    page.raiseWaitTicks(target);
-    QCOMPARE(page.waitTicks, expected);
+    testPage page;
+    waitRun *run = page.createWaitRun(QRect(), QString());
+    run->setTicks(ticks);
+    run->raiseTo(target);
+    QCOMPARE(run->ticks(), expected);
 }
 
 void tst_pageframe::warningBox()
@@ -249,9 +312,9 @@ void tst_pageframe::warningBox()
     boxes.answer("Close");
 
     // The usual road of a one-button box: Close hides the veil.
-    if (w.page->warningBox(veil, QStringLiteral("Input wrong password, please check!"),
-                           {closingButton(QStringLiteral("Close    "))}, QPoint(200, 230)) == 0)
-        veil->hide();
+    QCOMPARE(w.page->warningBox(QStringLiteral("Input wrong password, please check!"),
+                                {closingButton(QStringLiteral("Close    "))}, QPoint(200, 230)),
+             0);
 
     QVERIFY(veilShownWhileOpen);
     QVERIFY(veil->isHidden());
@@ -283,7 +346,7 @@ void tst_pageframe::warningBoxUnansweredLeavesVeil()
     modalRecorder boxes;
     boxes.leaveUnanswered();
     const int answer = w.page->warningBox(
-        veil, QStringLiteral("x"),
+        QStringLiteral("x"),
         {confirmingButton(QStringLiteral("Reset    ")), closingButton(QStringLiteral("Close    "))},
         QPoint(115, 230));
     QCOMPARE(answer, -1);
@@ -300,7 +363,7 @@ void tst_pageframe::warningBoxRecentresWizardFirst()
     const QPoint centre((desktop.width() - pageWidth) / 2, (desktop.height() - pageHeight) / 2);
     modalRecorder boxes;
     boxes.answer(0);
-    QCOMPARE(w.page->warningBox(nullptr, QStringLiteral("x"),
+    QCOMPARE(w.page->warningBox(QStringLiteral("x"),
                                 {closingButton(QStringLiteral("Close    "))}, QPoint(250, 230)),
              0);
     QCOMPARE(w.wizard.pos(), centre);
@@ -330,7 +393,13 @@ void tst_pageframe::ledQuestionBox()
 
     modalRecorder boxes;
     boxes.answer("No");
-    QCOMPARE(w.page->ledQuestionBox(veil), int(pageFrame::ledNo));
+    bool veiled = false;
+    boxes.onOpen([&](QDialog *) { veiled = !veil->isHidden(); });
+    QCOMPARE(w.page->ledQuestionBox(), int(pageFrame::ledNo));
+    QVERIFY(veiled);
+    QVERIFY(veil->isHidden());
+    boxes.answer("Yes");
+    QCOMPARE(w.page->ledQuestionBox(QStringLiteral("12pt"), pageFrame::keepVeil), int(pageFrame::ledYes));
     QVERIFY(!veil->isHidden());
 
     const recordedBox &box = boxes.last();
@@ -348,40 +417,122 @@ void tst_pageframe::ledQuestionBox()
     }
 }
 
-void tst_pageframe::resetInstructionsBox_data()
+void tst_pageframe::resetRoad_data()
 {
     QTest::addColumn<int>("wording");
     QTest::addColumn<QString>("closeName");
     QTest::addColumn<QString>("text");
-    QTest::newRow("plug and connect pages") << int(pageFrame::afterReset) << "wel_msg_close_btu"
-        << "Press and hold the Reset button for at least 6 seconds while your camera is plugged. "
-           "After reset your camera, click <b>Restart</b> to continue.";
-    QTest::newRow("list and registered pages") << int(pageFrame::afterReseting) << "detail_close_btu"
-        << "Press and hold the Reset button for at least 6 seconds while your camera is plugged. "
-           "After reseting your camera, click <b>Restart</b> to continue.";
+    QTest::addColumn<QStringList>("answers");  // an empty answer leaves the box open
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<bool>("veiled");
+    const QString reset = QStringLiteral(
+        "Press and hold the Reset button for at least 6 seconds while your camera is plugged. "
+        "After reset your camera, click <b>Restart</b> to continue.");
+    const QString reseting = QStringLiteral(
+        "Press and hold the Reset button for at least 6 seconds while your camera is plugged. "
+        "After reseting your camera, click <b>Restart</b> to continue.");
+    const int after = pageFrame::afterReset;
+    const int afterIng = pageFrame::afterReseting;
+    using o = pageFrame::resetOutcome;
+    QTest::newRow("Close") << after << "wel_msg_close_btu" << reset << QStringList{"Close"}
+                           << int(o::closed) << false;
+    QTest::newRow("Restart, Yes") << afterIng << "detail_close_btu" << reseting
+                                  << QStringList{"Restart", "Yes"} << int(o::restartYes) << false;
+    QTest::newRow("Restart, No") << afterIng << "detail_close_btu" << reseting
+                                 << QStringList{"Restart", "No"} << int(o::restartNo) << false;
+    QTest::newRow("reset box left open") << after << "wel_msg_close_btu" << reset << QStringList{""}
+                                         << int(o::none) << true;
+    QTest::newRow("question left open") << after << "wel_msg_close_btu" << reset
+                                        << QStringList{"Restart", ""} << int(o::none) << true;
 }
 
-void tst_pageframe::resetInstructionsBox()
+void tst_pageframe::resetRoad()
 {
     QFETCH(int, wording);
     QFETCH(QString, closeName);
     QFETCH(QString, text);
+    QFETCH(QStringList, answers);
+    QFETCH(int, outcome);
+    QFETCH(bool, veiled);
+    supportType = QStringLiteral("KSM-6120E");
     pageInWizard w;
+    QLabel *veil = w.page->createVeil();
     modalRecorder boxes;
-    boxes.answer("Restart");
-    QCOMPARE(w.page->resetInstructionsBox(nullptr, pageFrame::resetWording(wording), closeName),
-             int(pageFrame::resetRestart));
-    const recordedBox &box = boxes.last();
+    for (const QString &a : answers) {
+        if (a.isEmpty())
+            boxes.leaveUnanswered();
+        else
+            boxes.answer(a);
+    }
+    bool veiledWhileOpen = true;
+    boxes.onOpen([&](QDialog *) { veiledWhileOpen = veiledWhileOpen && !veil->isHidden(); });
+
+    const auto result = w.page->resetRoad(pageFrame::resetWording(wording), closeName,
+                                          QStringLiteral("14px"));
+    QCOMPARE(int(result), outcome);
+    QVERIFY(veiledWhileOpen);
+    QCOMPARE(!veil->isHidden(), veiled);
+    QCOMPARE(boxes.count(), answers.size());
+
+    const recordedBox &box = boxes.at(0);
     QCOMPARE(box.text, text);
     QCOMPARE(box.icon, QMessageBox::NoIcon);  // a picture file instead
     QCOMPARE(box.pos, QPoint(230, 260));
     QCOMPARE(box.buttons.size(), 2);
     QCOMPARE(box.buttons.at(0).caption, QStringLiteral("Restart    "));
     QCOMPARE(box.buttons.at(0).objectName, QStringLiteral("j4_done_btu"));
-    QCOMPARE(box.buttons.at(0).styleSheet, confirmingButtonStyle());
+    QCOMPARE(box.buttons.at(0).styleSheet, buttonStyle(buttonPicture::yes));
     QCOMPARE(box.buttons.at(1).caption, QStringLiteral("Close    "));
     QCOMPARE(box.buttons.at(1).objectName, closeName);
-    QCOMPARE(box.buttons.at(1).styleSheet, closingButtonStyle());
+    QCOMPARE(box.buttons.at(1).styleSheet, buttonStyle(buttonPicture::close));
+    if (answers.size() > 1) {
+        const recordedBox &question = boxes.at(1);
+        QCOMPARE(question.text, QStringLiteral("Is the Link LED on the camera lit green ?"));
+        QCOMPARE(question.pos, QPoint(100 + 190, 50 + 273));
+        QCOMPARE(question.buttons.at(0).styleSheet,
+                 QStringLiteral("background-image: url(:/images/cancel_button_blue.png);"
+                                "font:14px;color:rgb(255,255,255);border: 0px"));
+    }
+}
+
+// The road opened from a link inside a help box: the help box is hidden at
+// once, ends without an answer, and is closed with the reset box.
+void tst_pageframe::resetRoadTakesHelpBoxAway()
+{
+    pageInWizard w;
+    QLabel *veil = w.page->createVeil();
+    QPointer<pageBox> help;
+    bool helpHiddenUnderReset = false;
+    pageFrame::resetOutcome outcome = pageFrame::resetOutcome::none;
+
+    modalRecorder boxes;
+    boxes.answerWith([&](QDialog *d) {
+        help = qobject_cast<pageBox *>(d);
+        d->show();
+        QVERIFY(w.page->helpBoxOpen());
+        for (QLabel *l : d->findChildren<QLabel *>()) {
+            if (l->text().contains(QStringLiteral("href")))
+                emit l->linkActivated(QStringLiteral("terms"));
+        }
+    });
+    boxes.onOpen([&](QDialog *d) {
+        if (d != help)
+            helpHiddenUnderReset = help && help->isHidden();
+    });
+    boxes.answer("Close");
+    const int answer = w.page->helpBox(
+        {QStringLiteral("Try to <a href = terms>reset the camera</a>."), QSize(420, 210), 0},
+        {closingButton(QStringLiteral("Close    "), QStringLiteral("wel_msg_close_btu"))},
+        QPoint(135, 160), [&](const QString &) {
+            outcome = w.page->resetRoad(pageFrame::afterReset, QStringLiteral("wel_msg_close_btu"));
+        });
+
+    QCOMPARE(int(outcome), int(pageFrame::resetOutcome::closed));
+    QVERIFY(helpHiddenUnderReset);
+    QCOMPARE(answer, -1);  // taken away: the help box's own Close road is not run
+    QVERIFY(!w.page->helpBoxOpen());
+    QVERIFY(!help);
+    QVERIFY(veil->isHidden());  // the reset road's Close took it away
 }
 
 void tst_pageframe::helpBoxLink()
@@ -404,10 +555,11 @@ void tst_pageframe::helpBoxLink()
         emit htmlLabel->linkActivated(QStringLiteral("terms"));
     });
     const int answer = w.page->helpBox(
-        nullptr, html, QSize(420, 210), 0, {closingButton(QStringLiteral("Close    "), "wel_msg_close_btu")},
+        {html, QSize(420, 210), 0}, {closingButton(QStringLiteral("Close    "), "wel_msg_close_btu")},
         QPoint(135, 160), [&](const QString &link) {
             linkSeen = link;
-            openBox->dismiss();
+            QCOMPARE(w.page->helpBoxOpen(), true);
+            w.page->dismissHelpBox();
             openBox->close();
         });
 

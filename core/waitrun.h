@@ -1,0 +1,60 @@
+#ifndef CAMGUIDE_WAITRUN_H
+#define CAMGUIDE_WAITRUN_H
+
+#include <QObject>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QLabel;
+class QTimer;
+class QWidget;
+
+// The timed wait of a page: a 100 ms timer that counts ticks, a seven-frame
+// wait picture over the page area and a status line whose dots grow. The
+// page acts at fixed tick values in the slot it connects to ticked(); a
+// reply from the camera or the cloud raises the count to skip a stretch.
+class waitRun : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int interval = 100;  // ms per tick
+
+    // The picture covers the page area below the banner (picSize at (0,70));
+    // both labels are made hidden, on top of the page's widgets so far.
+    waitRun(QWidget *page, QRect textPlace, const QString &text,
+            const QString &textStyle = QStringLiteral("font:12px;color:rgb(89,87,87);"),
+            QSize picSize = QSize(721, 435));
+
+    static QString framePicture(int ticks);  // ":/images/loading0N.png"
+    static QString dots(int ticks);          // 1, 1, 2, 2, 3, 3, 4 dots
+
+    QTimer *timer() const { return m_timer; }
+    QLabel *picture() const { return m_picture; }
+    QLabel *text() const { return m_text; }
+
+    int ticks() const { return m_ticks; }
+    void setTicks(int ticks) { m_ticks = ticks; }
+    void raiseTo(int atLeast);  // a reply never lowers the count
+    bool isRunning() const;
+
+    void start();  // from tick 0
+    void pause();  // the timer only; the count and the labels stay
+    void resume(); // the timer again, from the count where it stood
+    // Shows the picture and the status line for the current count.
+    void showFrame(const QString &phrase);
+    // showFrame, then counts the tick; returns the new count.
+    int tick(const QString &phrase);
+    void stop();  // the timer stops, the picture and the status line hide
+
+signals:
+    void ticked();
+
+private:
+    QTimer *m_timer = nullptr;
+    QLabel *m_picture = nullptr;
+    QLabel *m_text = nullptr;
+    int m_ticks = 0;
+};
+
+#endif

@@ -1,0 +1,153 @@
+#ifndef CAMGUIDE_WIDGETS_H
+#define CAMGUIDE_WIDGETS_H
+
+#include <QList>
+#include <QMessageBox>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// Widgets and boxes shared by the windows, the pages and the dialogs.
+
+// Fixed size of the windows and of every page.
+inline constexpr int pageWidth = 720;
+inline constexpr int pageHeight = 567;
+
+// The picture of a shown veil: the window or page greyed out under a box.
+inline constexpr char veilPicture[] = ":/images/loading00.png";
+
+// Shows a picture on a label, scaled to the label's size (aspect ratio
+// ignored, smooth). The name is kept in the label's "picture" property, so
+// what a label shows can be read back even when the file is missing.
+void setPicture(QLabel *label, const QString &file);
+
+// A new label of the given kind fixed at place, showing the picture.
+template <class Label = QLabel>
+Label *pictureLabel(QWidget *parent, const QString &file, QRect place);
+
+// A new text label at place; an empty style leaves the parent's look.
+QLabel *textLabel(QWidget *parent, const QString &text, QRect place,
+                  const QString &style = QString());
+
+// Moves the wizard window to the desktop centre when it stands too far out
+// to the left, the right or the bottom (a large negative y is left alone).
+void keepWizardOnScreen(QWidget *wizardWindow);
+
+// The pictures of the flat buttons of pages and boxes.
+enum class buttonPicture {
+    next,       // btn_start-next_blue
+    nextGrey,   // btn_start-next_grey, the disabled look
+    back,       // btn_back_blue
+    rescan,     // btn_re_blue
+    close,      // btn_close-no_blue
+    yes,        // btn_yes_blue
+    answer,     // cancel_button_blue, the small Yes/No buttons
+};
+
+// Style sheet of a picture button: the picture, font, text colour, border.
+// The text is white on every picture but the grey Next.
+QString buttonStyle(buttonPicture picture, const QString &font = QStringLiteral("14px"),
+                    const QString &border = QStringLiteral("0px"));
+
+// A flat picture button of a box or a page.
+struct boxButton {
+    QString caption;      // translated, with its stored blanks or tab
+    QString style;        // style sheet with the button picture
+    QString objectName;   // selects the hover picture in the application sheet
+    QSize size = QSize(119, 34);
+};
+
+// The common box buttons: Close with the close picture, and the confirming
+// button (Restart, OK, Done) with the yes picture.
+boxButton closingButton(const QString &caption,
+                        const QString &objectName = QStringLiteral("detail_close_btu"),
+                        const QString &font = QStringLiteral("14px"));
+boxButton confirmingButton(const QString &caption,
+                           const QString &objectName = QStringLiteral("j4_done_btu"),
+                           const QString &font = QStringLiteral("14px"));
+
+// A new flat button: fixed size, font Arial, the style and object name.
+QPushButton *pictureButton(const boxButton &spec, QWidget *parent);
+QPushButton *pictureButton(const boxButton &spec, QWidget *parent, QPoint pos);
+
+// The message box of the windows and pages: no parent, style sheet
+// boxStyle, frameless, font Arial, picture buttons in the action role.
+//
+// answer() is the button the user pressed (Escape on a one-button box counts
+// as that button). A box that code takes away with dismiss() has no answer,
+// although the toolkit reports its one button as clicked once it is closed.
+class pageBox : public QMessageBox
+{
+    Q_OBJECT
+public:
+    explicit pageBox(const QString &text = QString(), Icon icon = NoIcon);
+
+    // Set the icon before addRichText: the toolkit rebuilds the layout then.
+    void setIconFile(const QString &file);
+
+    QPushButton *addPictureButton(const boxButton &button);
+    void addPictureButtons(const QList<boxButton> &buttons);
+    const QList<QPushButton *> &pictureButtons() const { return m_buttons; }
+
+    // An HTML label of the given size in the box's grid (row 0 or 1, column
+    // 1); with a picture file a picture label of pictureSize stands beside
+    // it. Returns the text label so the caller can connect its links.
+    QLabel *addRichText(const QString &html, QSize size, int row,
+                        const QString &pictureFile = QString(), QSize pictureSize = QSize());
+
+    // keepWizardOnScreen, move to the wizard's position plus offset, run
+    // modally. Returns answerIndex().
+    int run(QWidget *wizardWindow, QPoint offset);
+
+    QAbstractButton *answer() const;
+    int answerIndex() const;  // index among pictureButtons(), -1 for none
+
+    void dismiss();  // hides the box from code; ends its modal run
+    bool isDismissed() const { return m_dismissed; }
+
+private:
+    QList<QPushButton *> m_buttons;
+    bool m_dismissed = false;
+};
+
+// The row of four links at the foot of the welcome and the wizard window.
+// The caller sets the texts, translated in its own context.
+struct linkRow {
+    QPushButton *troubleshooting = nullptr;
+    QPushButton *manuals = nullptr;
+    QPushButton *about = nullptr;
+    QPushButton *exit = nullptr;
+};
+linkRow createLinkRow(QWidget *window);
+void setLinkRowTexts(const linkRow &row, const char *context);
+
+// The portal's pages behind the Troubleshooting and Manuals links.
+void openFaqPage();
+void openDownloadPage();
+
+// The About box of the welcome and the wizard window, its texts translated
+// in the window's context. Shows the veil, then the box at the window's
+// position plus (110, 160), after bringing the window back on screen when
+// asked to. Returns true when the box was closed by its Close button; the
+// caller takes the veil away.
+bool aboutBox(QWidget *window, QLabel *veil, const char *context, const QString &style,
+              bool keepOnScreen);
+
+// ------------------------------------------------------------------------
+
+template <class Label>
+Label *pictureLabel(QWidget *parent, const QString &file, QRect place)
+{
+    auto *label = new Label(parent);
+    label->setGeometry(place);
+    label->setFixedSize(place.size());
+    setPicture(label, file);
+    return label;
+}
+
+#endif

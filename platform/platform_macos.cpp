@@ -1,0 +1,34 @@
+#include "platform/platform.h"
+
+#include <QDebug>
+#include <QDir>
+
+namespace platform {
+
+build currentBuild()
+{
+    return build::macos;
+}
+
+const char *buildName()
+{
+    return "macos";
+}
+
+int textPixelSize()
+{
+    return 13;
+}
+
+int stepTextPixelSize()
+{
+    return 12;
+}
+
+void enterDataFolder()
+{
+    QDir::setCurrent(QDir::currentPath() + QStringLiteral("/CAMGUIDE.app/Contents/"));
+    qDebug().noquote() << "working directory:" << QDir::currentPath();
+}
+
+}  // namespace platform

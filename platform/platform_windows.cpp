@@ -1,0 +1,28 @@
+#include "platform/platform.h"
+
+namespace platform {
+
+build currentBuild()
+{
+    return build::windows;
+}
+
+const char *buildName()
+{
+    return "windows";
+}
+
+int textPixelSize()
+{
+    return 14;
+}
+
+int stepTextPixelSize()
+{
+    return 13;
+}
+
+// The data files lie beside the program, which is started from its folder.
+void enterDataFolder() {}
+
+}  // namespace platform

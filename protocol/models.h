@@ -1,0 +1,18 @@
+#ifndef CAMGUIDE_MODELS_H
+#define CAMGUIDE_MODELS_H
+
+#include <QString>
+
+// What the program knows about the maker's camera models.
+namespace models {
+
+// Models whose only LED is the Link LED (it stays off when something is
+// wrong); the others have a Power/Link LED that turns red.
+bool hasLinkLedOnly(const QString &model);
+
+// Models without Wi-Fi, whatever the configuration file says.
+bool isWiredOnly(const QString &model);
+
+}  // namespace models
+
+#endif

@@ -1,0 +1,93 @@
+#ifndef CAMGUIDE_TESTS_WIZARDFIXTURE_H
+#define CAMGUIDE_TESTS_WIZARDFIXTURE_H
+
+// The wizard window opened at one of its pages, as the user would reach it,
+// with the page's controls found by object name and its wait run driven
+// tick by tick (the timer itself never fires in a test that does not wait).
+//
+//   wizardAt<selectPage> w(selectPageId);
+//   w.control<QLineEdit>("passwdEdit")->setText("river7stone");
+//   w.tickTo(50);
+
+#include "core/camguide.h"
+#include "core/globals.h"
+#include "core/pageids.h"
+#include "core/waitrun.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QPoint>
+#include <QTest>
+
+template <class Page>
+class wizardAt
+{
+public:
+    // Where the wizard stands: box places are offsets from it.
+    static constexpr QPoint defaultPos{100, 50};
+
+    explicit wizardAt(pageId id, QPoint pos = defaultPos)
+    {
+        wizard.move(pos);
+        open(id);
+    }
+
+    // Page 0 by a restart, page 1 from page 0 as Next does, any other page
+    // by a jump (its history then starts with it).
+    void open(pageId id)
+    {
+        nextPage = plugPageId;
+        wizard.setStartId(plugPageId);
+        wizard.restart();
+        if (id == selectPageId) {
+            nextPage = selectPageId;
+            wizard.next();
+        } else if (id != plugPageId) {
+            nextPage = id;
+            wizard.setStartId(id);
+            wizard.restart();
+        }
+        page = qobject_cast<Page *>(wizard.currentPage());
+    }
+
+    template <class W>
+    W *control(const char *objectName) const
+    {
+        W *w = page->template findChild<W *>(QString::fromLatin1(objectName));
+        if (!w)
+            qFatal("no control %s on the page", objectName);
+        return w;
+    }
+
+    waitRun *run() const { return page->template findChild<waitRun *>(); }
+    int ticks() const { return run()->ticks(); }
+
+    // One tick of the page's wait run, as its timer would give it.
+    void tick(int n = 1)
+    {
+        for (int i = 0; i < n; ++i)
+            QMetaObject::invokeMethod(page, "waitTimeout", Qt::DirectConnection);
+    }
+    // Ticks until the count reaches t (bounded: a page that does not count
+    // up ends the loop).
+    void tickTo(int t)
+    {
+        for (int guard = 0; ticks() < t && guard < 10000; ++guard)
+            tick();
+    }
+    // Ticks while the run goes, at most limit; the count it ended at.
+    int tickWhileRunning(int limit = 2000)
+    {
+        for (int guard = 0; run()->isRunning() && ticks() < limit && guard < 10000; ++guard)
+            tick();
+        return ticks();
+    }
+
+    // The engine's queued signals reach the page slots.
+    static void deliverQueued() { QCoreApplication::sendPostedEvents(); }
+
+    camguide wizard;
+    Page *page = nullptr;
+};
+
+#endif
