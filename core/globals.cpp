@@ -1,9 +1,10 @@
 #include "core/globals.h"
 
+#include "core/pageids.h"
 #include "protocol/ipcamera.h"
 
 int configIPCameraIdx = -1;
-int nextPage = 0;
+int nextPage = plugPageId;
 bool isWireless = false;
 int nLanguage = 0;
 QString lang = QStringLiteral("English");

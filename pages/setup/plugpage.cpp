@@ -96,9 +96,7 @@ plugPage::plugPage(QWidget *parent)
     ledHintLink = noteLabel(this, noteStyle, QRect(530, 335, 150, 30), "ledHintLink");
 
     nextButton = createButton(
-        {tr("Next    "),
-         QStringLiteral("background-image: url(:/images/btn_start-next_blue.png);font:14px;"
-                        "color:rgb(255,255,255);border: 0px;"),
+        {tr("Next    "), buttonStyle(buttonPicture::next) + QLatin1Char(';'),
          QStringLiteral("plug_next_but")},
         QPoint(560, 450));
 

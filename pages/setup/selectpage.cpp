@@ -258,17 +258,10 @@ void selectPage::initializePage()
     passwdEdit->clear();
     confirmEdit->clear();
     passwdEdit->setFocus();
-    cameraCount = 0;
-    selectedRow = -1;
-    bBusy = false;
-    cameraTable->clearContents();
-    cameraTable->setRowCount(0);
-    configIPCameraIdx = -1;
-    IPCameraList.clear();
-    ScanPktGen();
-    wait()->start();
+    startSearch();
 }
 
+// Rescan keeps the typed passwords; entering the page again does not.
 void selectPage::rescan()
 {
     hidePasswordForm();
@@ -281,15 +274,21 @@ void selectPage::rescan()
     nextButton->setEnabled(false);
     cameraTable->setEnabled(false);
     noCameraLink->setEnabled(false);
+    startSearch();
+}
+
+// A new search from an empty list.
+void selectPage::startSearch()
+{
+    cameraCount = 0;
     selectedRow = -1;
     bBusy = false;
-    wait()->start();
-    cameraCount = 0;
     cameraTable->clearContents();
     cameraTable->setRowCount(0);
     configIPCameraIdx = -1;
     IPCameraList.clear();
     ScanPktGen();
+    wait()->start();
 }
 
 void selectPage::ScanPktGen()

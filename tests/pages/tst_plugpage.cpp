@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QEnterEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -132,7 +131,7 @@ private slots:
     void resetRoad_data();
     void resetRoad();
 
-    void renderScreens();
+    void stepPictureLoads();
 };
 
 void tst_plugpage::moveLabelReportsPointer_data()
@@ -526,56 +525,17 @@ void tst_plugpage::resetRoad()
     QVERIFY(!page->helpBoxOpen());
 }
 
-// Renders the page for a person to look at.
-void tst_plugpage::renderScreens()
+// The step pictures are files beside the program, found from the working
+// directory as shipped.
+void tst_plugpage::stepPictureLoads()
 {
-    const QString dir = QStringLiteral(CAMGUIDE_SCREENS_DIR);
-    QVERIFY(QDir().mkpath(dir));
-    QVERIFY(screenLook::picturesLinked());
     const screenLook look(QStringLiteral(CAMGUIDE_PICTURES_DIR "/shipped"));
-
-    supportType = QStringLiteral("KSM-6120E");
-    modelStr = supportType + QStringLiteral(" Camguide");
-    isWireless = true;
     wizardAtPlug w;
-    QVERIFY(QTest::qWaitForWindowExposed(&w.wizard));
-    plugPage *page = w.page;
-    page->stepTimer->stop();
-    QVERIFY(!page->stepImage->pixmap().isNull());
-    QVERIFY(w.wizard.grab().save(dir + "/plug-step1.png"));
-
-    page->curStep = 3;
-    page->timerDone();
-    QVERIFY(w.wizard.grab().save(dir + "/plug-step4.png"));
-
-    // The boxes drawn where they open over the wizard.
-    auto saveWithBox = [&](QDialog *d, const QString &name) {
-        d->show();
-        QVERIFY(QTest::qWaitForWindowExposed(d));
-        QImage shot = w.wizard.grab().toImage();
-        QPainter painter(&shot);
-        painter.drawPixmap(d->pos() - w.wizard.pos(), d->grab());
-        painter.end();
-        QVERIFY(shot.save(dir + "/" + name));
-    };
-    modalRecorder boxes;
-    boxes.answerWith([&](QDialog *d) {
-        saveWithBox(d, QStringLiteral("plug-ledhelp.png"));
-        QLabel *label = richLabel(d, QStringLiteral("reset the camera"));
-        QVERIFY(label);
-        emit label->linkActivated(QStringLiteral("terms"));
-    });
-    boxes.answerWith([&](QDialog *d) {
-        saveWithBox(d, QStringLiteral("plug-reset.png"));
-        static_cast<pageBox *>(d)->pictureButtons().at(pageFrame::resetRestart)->click();
-    });
-    boxes.answerWith([&](QDialog *d) {
-        saveWithBox(d, QStringLiteral("plug-ledquestion.png"));
-        static_cast<pageBox *>(d)->pictureButtons().at(pageFrame::ledNo)->click();
-    });
-    emit page->ledHintLink->linkActivated(QStringLiteral("terms"));
-    QCOMPARE(boxes.count(), 3);
-    page->stepTimer->stop();
+    QVERIFY(!w.page->stepImage->pixmap().isNull());
+    w.page->curStep = 3;
+    w.page->timerDone();
+    QCOMPARE(w.page->stepImage->property("picture").toString(), QStringLiteral("images/plug_step4.png"));
+    QVERIFY(!w.page->stepImage->pixmap().isNull());
 }
 
 QTEST_MAIN(tst_plugpage)

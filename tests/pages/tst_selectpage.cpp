@@ -12,7 +12,6 @@
 #include "tests/support/modalrecorder.h"
 #include "tests/support/programstate.h"
 #include "tests/support/wizardfixture.h"
-#include "tests/support/screenlook.h"
 
 #include <QDir>
 #include <QHostAddress>
@@ -30,7 +29,10 @@
 
 using camsim::CameraSimulator;
 using camsim::SimCamera;
+using simtest::feed;
 using simtest::hostMac;
+using simtest::listCamera;
+using simtest::makeCamera;
 
 namespace {
 
@@ -55,26 +57,6 @@ const QString greyNext = QStringLiteral(
 
 // Where the wizard stands in every test: box places are offsets from it.
 const QPoint wizardPos(100, 50);
-
-SimCamera makeCamera(const QString &mac, const QByteArray &name, bool registered = false,
-                     const QByteArray &password = QByteArray())
-{
-    SimCamera c;
-    c.mac = mac;
-    c.model = "KSM-271E";
-    c.name = name;
-    c.ip = QStringLiteral("192.168.1.") + QString::number(mac.right(2).toInt(nullptr, 16));
-    c.registered = registered;
-    c.password = password;
-    return c;
-}
-
-void feed(const SimCamera &c, char zvrClass)
-{
-    zvrTools->handleDatagram(
-        CameraSimulator::replyDatagram(ZVRUtils::macBytes(hostMac), c,
-                                       CameraSimulator::replyBody(c, zvrClass)));
-}
 
 QByteArray itemOf(const QByteArray &body, const QByteArray &key)
 {
@@ -120,15 +102,6 @@ struct atSelectPage : wizardAt<selectPage> {
         return macs;
     }
 };
-
-// A camera that answers its scan and its info request; the row shows once
-// the queued signal is delivered.
-void listCamera(const SimCamera &c)
-{
-    feed(c, '1');
-    feed(c, '2');
-    QCoreApplication::sendPostedEvents();
-}
 
 const QString camA = QStringLiteral("02:00:00:00:1a:01");
 const QString camB = QStringLiteral("02:00:00:00:1a:02");
@@ -218,6 +191,8 @@ private slots:
     void searchEnd();
     void secondScanAt60_data();
     void secondScanAt60();
+    void rescanClick();
+    void reenteringClearsPasswords();
 
     void rowOrder_data();
     void rowOrder();
@@ -246,7 +221,6 @@ private slots:
     void wirelessLegend();
     void toolTip();
 
-    void renderScreens();
 };
 
 // ------------------------------------------------------------ password rule
@@ -344,6 +318,71 @@ void tst_selectpage::firstTickHidesForm()
     QCOMPARE(w.page->wait()->text()->text(), QStringLiteral("<b>Searching camera....</b>"));
     // The veil lies above the page's buttons.
     QCOMPARE(w.page->childAt(600, 460), w.page->wait()->picture());
+}
+
+// Rescan, clicked after a search: the list starts empty, every control but
+// the veil is disabled until the new search ends, the typed passwords stay.
+void tst_selectpage::rescanClick()
+{
+    atSelectPage w;
+    listCamera(makeCamera(camA, "cam"));
+    w.finishSearch();
+    w.page->clickShow(0, 1);
+    w.page->passwdEdit->setText(QStringLiteral("river7stone"));
+    QVERIFY(w.page->backButton->isEnabled());
+    takeSent();
+
+    QTest::mouseClick(w.page->rescanButton, Qt::LeftButton);
+    QCOMPARE(w.page->cameraTable->rowCount(), 0);
+    QVERIFY(IPCameraList.isEmpty());
+    QCOMPARE(configIPCameraIdx, -1);
+    QCOMPARE(countOf(takeSent(), '1'), 1);
+    QVERIFY(w.page->wait()->isRunning());
+    QCOMPARE(w.ticks(), 0);
+    QCOMPARE(w.page->passwdEdit->text(), QStringLiteral("river7stone"));
+    for (QWidget *c : w.page->passwordForm())
+        QVERIFY(c->isHidden());
+
+    const auto disabled = [&w] {
+        return !w.page->backButton->isEnabled() && !w.page->rescanButton->isEnabled()
+               && !w.page->nextButton->isEnabled() && !w.page->cameraTable->isEnabled()
+               && !w.page->noCameraLink->isEnabled();
+    };
+    QVERIFY(disabled());
+    // A click on Back during the search lands on the veil.
+    QCOMPARE(w.page->childAt(60, 460), w.page->wait()->picture());
+    w.tick(40);
+    QVERIFY(disabled());
+
+    listCamera(makeCamera(camB, "other"));
+    QCOMPARE(w.finishSearch(), 80);
+    QVERIFY(w.page->backButton->isEnabled());
+    QVERIFY(w.page->rescanButton->isEnabled());
+    QVERIFY(!w.page->nextButton->isEnabled());
+    QCOMPARE(w.tableMacs(), QStringList{camB.toUpper()});
+}
+
+// Coming back to the camera list (Back, then Next on the plug-in page)
+// starts a new search and forgets what was typed.
+void tst_selectpage::reenteringClearsPasswords()
+{
+    atSelectPage w;
+    listCamera(makeCamera(camA, "cam"));
+    w.finishSearch();
+    w.page->clickShow(0, 1);
+    w.page->passwdEdit->setText(QStringLiteral("river7stone"));
+    w.page->confirmEdit->setText(QStringLiteral("river7stone"));
+
+    w.page->backButton->click();
+    QCOMPARE(w.wizard.currentId(), int(plugPageId));
+    nextPage = selectPageId;
+    w.wizard.next();
+    QCOMPARE(w.wizard.currentPage(), w.page);
+    QVERIFY(w.page->passwdEdit->text().isEmpty());
+    QVERIFY(w.page->confirmEdit->text().isEmpty());
+    QCOMPARE(w.page->cameraTable->rowCount(), 0);
+    QCOMPARE(configIPCameraIdx, -1);
+    QVERIFY(w.page->wait()->isRunning());
 }
 
 void tst_selectpage::searchEnd_data()
@@ -1075,41 +1114,5 @@ void tst_selectpage::toolTip()
 // ------------------------------------------------------------ screens
 
 // Renders the page for a person to look at.
-void tst_selectpage::renderScreens()
-{
-    const QString dir = QStringLiteral(CAMGUIDE_SCREENS_DIR);
-    QVERIFY(QDir().mkpath(dir));
-    QVERIFY(screenLook::picturesLinked());
-    const screenLook look(QStringLiteral(CAMGUIDE_PICTURES_DIR "/shipped"));
-    supportType = QStringLiteral("KSM-271E");
-    modelStr = supportType + QStringLiteral(" Camguide");
-
-    atSelectPage w;
-    w.wizard.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.wizard));
-    w.page->wait()->timer()->stop();
-    w.tick(5);
-    QVERIFY(w.wizard.grab().save(dir + "/select-searching.png"));
-
-    SimCamera a = makeCamera(camA, "Front door", false);
-    SimCamera b = makeCamera(camB, "Garage", false, "garage42");
-    b.wireless = true;
-    b.ipMode = "2";
-    SimCamera c = makeCamera(camC, "Porch", true, "porch2012");
-    c.ipMode = "1";
-    for (const SimCamera &cam : {a, b, c})
-        listCamera(cam);
-    // Ticked by hand: the timer only marks the run as going.
-    w.page->wait()->timer()->start();
-    w.finishSearch();
-    QVERIFY(!w.page->wait()->timer()->isActive());
-    QVERIFY(w.wizard.grab().save(dir + "/select-list.png"));
-
-    w.page->clickShow(w.rowOf(camA), 1);
-    w.page->passwdEdit->setText("river7stone");
-    w.page->confirmEdit->setText("river7stone");
-    QVERIFY(w.wizard.grab().save(dir + "/select-new-password.png"));
-}
-
 QTEST_MAIN(tst_selectpage)
 #include "tst_selectpage.moc"

@@ -4,6 +4,7 @@
 #include "protocol/portal.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/modalrecorder.h"
+#include "tests/support/textfit.h"
 #include "tests/support/urlcatcher.h"
 
 #include <QApplication>
@@ -40,32 +41,6 @@ QStringList shownTexts(const welcomePage &w)
     for (const QPushButton *button : w.findChildren<QPushButton *>())
         texts << button->text();
     return texts;
-}
-
-// Plain one-line texts that the widget's own font cannot fit into it, and
-// word-wrapped ones that need more height than the widget has.
-QStringList overflowing(QWidget *root)
-{
-    QStringList found;
-    const auto check = [&](QWidget *w, const QString &text, int room, bool wrap) {
-        if (text.isEmpty() || Qt::mightBeRichText(text))
-            return;
-        w->ensurePolished();
-        const QFontMetrics fm(w->font());
-        if (wrap) {
-            const QRect need = fm.boundingRect(QRect(0, 0, w->width(), 10000), Qt::TextWordWrap, text);
-            if (need.height() > w->height())
-                found << QStringLiteral("%1 (%2 high, room %3)").arg(text).arg(need.height()).arg(w->height());
-        } else if (fm.horizontalAdvance(text) > room) {
-            found << QStringLiteral("%1 (%2 wide, room %3)").arg(text).arg(fm.horizontalAdvance(text)).arg(room);
-        }
-    };
-    // A label's trailing blanks draw nothing; a button's shift its caption.
-    for (QLabel *label : root->findChildren<QLabel *>())
-        check(label, label->text().trimmed(), label->width(), label->wordWrap());
-    for (QPushButton *button : root->findChildren<QPushButton *>())
-        check(button, button->text(), button->width() - 4, false);
-    return found;
 }
 
 }  // namespace
@@ -358,8 +333,7 @@ void tst_welcomePage::translatedTextsFit()
         painter.drawImage(dialog->pos() - w.pos(), dialog->grab().toImage());
         painter.end();
         const QStringList boxOverflow = overflowing(dialog);
-        if (!boxOverflow.isEmpty())
-            qWarning() << boxOverflow;
+        QVERIFY2(boxOverflow.isEmpty(), qPrintable(boxOverflow.join(QStringLiteral("; "))));
         modalRecorder::buttonsOf(static_cast<QMessageBox *>(dialog)).at(0)->click();
     });
     w.aboutButton->click();

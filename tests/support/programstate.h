@@ -6,16 +6,18 @@
 // is left alone: tests make and own it.
 
 #include "core/globals.h"
+#include "core/pageids.h"
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 
 #include <QCoreApplication>
+#include <QTranslator>
 
 inline void resetProgramState()
 {
     configIPCameraIdx = -1;
-    nextPage = 0;
+    nextPage = plugPageId;
     isWireless = false;
     nLanguage = 0;
     lang = QStringLiteral("English");

@@ -9,6 +9,7 @@
 #include "tools/camsim/simconfig.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QNetworkDatagram>
 #include <QString>
@@ -65,6 +66,37 @@ inline void drain(QUdpSocket &socket)
 {
     for (int i = 0; i < 100000 && socket.hasPendingDatagrams(); ++i)
         socket.receiveDatagram();
+}
+
+// A camera of the test model with its address, name and password.
+inline camsim::SimCamera makeCamera(const QString &mac, const QByteArray &name,
+                                    bool registered = false,
+                                    const QByteArray &password = QByteArray())
+{
+    camsim::SimCamera c;
+    c.mac = mac;
+    c.model = "KSM-271E";
+    c.name = name;
+    c.ip = QStringLiteral("192.168.1.") + QString::number(mac.right(2).toInt(nullptr, 16));
+    c.registered = registered;
+    c.password = password;
+    return c;
+}
+
+// The camera's reply of the given class, straight into the engine's reader.
+inline void feed(const camsim::SimCamera &c, char zvrClass)
+{
+    zvrTools->handleDatagram(camsim::CameraSimulator::replyDatagram(
+        ZVRUtils::macBytes(hostMac), c, camsim::CameraSimulator::replyBody(c, zvrClass)));
+}
+
+// A camera that answers its scan and its info request; a listing page shows
+// it once the queued signal is delivered.
+inline void listCamera(const camsim::SimCamera &c)
+{
+    feed(c, '1');
+    feed(c, '2');
+    QCoreApplication::sendPostedEvents();
 }
 
 inline int indexOfCamera(const QString &mac)

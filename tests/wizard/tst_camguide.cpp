@@ -2,11 +2,12 @@
 #include "core/globals.h"
 #include "core/pageframe.h"
 #include "pages/setup/plugpage.h"
+#include "protocol/portal.h"
 #include "protocol/zvrutils.h"
 #include "platform/platform.h"
 #include "tests/support/modalrecorder.h"
 #include "tests/support/programstate.h"
-#include "tests/support/screenlook.h"
+#include "tests/support/urlcatcher.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -72,13 +73,13 @@ private slots:
     void windowAndPagePlaces();
     void escapeKeepsWindowOpen();
     void linkRow();
+    void portalLinks();
     void boxStyleSet();
 
     void aboutBox_data();
     void aboutBox();
     void aboutBoxRecentresWizard();
 
-    void renderScreens();
 };
 
 void tst_camguide::ninePagesInOrder()
@@ -101,9 +102,9 @@ void tst_camguide::ninePagesInOrder()
 void tst_camguide::nextIdIsNextPage_data()
 {
     QTest::addColumn<int>("value");
-    QTest::newRow("0") << 0;
-    QTest::newRow("5") << 5;
-    QTest::newRow("8") << 8;
+    QTest::newRow("plug-in page") << int(plugPageId);
+    QTest::newRow("cloud account page") << int(joinPage2Id);
+    QTest::newRow("last page") << int(joinPageId);
     QTest::newRow("-1 ends") << -1;
 }
 
@@ -298,6 +299,17 @@ void tst_camguide::linkRow()
     QVERIFY(!w.isVisible());
 }
 
+// The two help links open the portal's fixed pages, whatever the camera says.
+void tst_camguide::portalLinks()
+{
+    urlCatcher urls;
+    camguide w;
+    QTest::mouseClick(w.troubleshootingButton, Qt::LeftButton);
+    QTest::mouseClick(w.manualsButton, Qt::LeftButton);
+    QCOMPARE(urls.opened, (QList<QUrl>{QUrl(QString::fromLatin1(portal::faqPage)),
+                                       QUrl(QString::fromLatin1(portal::downloadPage))}));
+}
+
 void tst_camguide::boxStyleSet()
 {
     boxStyle.clear();
@@ -371,49 +383,6 @@ void tst_camguide::aboutBoxRecentresWizard()
     QCOMPARE(boxes.last().pos, centre + QPoint(110, 160));
     // Not closed by its button: the veil stays, as on every box road not taken.
     QVERIFY(!w.veilLabel->isHidden());
-}
-
-// Renders the window for a person to look at; checks nothing by itself.
-void tst_camguide::renderScreens()
-{
-    const QString dir = QStringLiteral(CAMGUIDE_SCREENS_DIR);
-    QVERIFY(QDir().mkpath(dir));
-    QVERIFY(screenLook::picturesLinked());
-    const screenLook look(QStringLiteral(CAMGUIDE_PICTURES_DIR "/shipped"));
-    supportType = QStringLiteral("KSM-6120E");
-    modelStr = supportType + QStringLiteral(" Camguide");
-    camguide w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QVERIFY(w.grab().save(dir + "/wizard-plug.png"));
-    nextPage = joinPage2Id;
-    w.next();
-    QVERIFY(w.grab().save(dir + "/wizard-join2.png"));
-    w.veilLabel->show();
-    QVERIFY(w.grab().save(dir + "/wizard-veil.png"));
-    w.veilLabel->hide();
-
-    // A box as it opens over the page: the plug-in page's LED question.
-    nextPage = plugPageId;
-    w.restart();
-    auto *plug = qobject_cast<plugPage *>(w.currentPage());
-    QVERIFY(plug);
-    modalRecorder boxes;
-    boxes.answerWith([&](QDialog *d) {
-        d->show();
-        QVERIFY(QTest::qWaitForWindowExposed(d));
-        QVERIFY(w.grab().save(dir + "/wizard-box-veil.png"));
-        QVERIFY(d->grab().save(dir + "/box-warning.png"));
-        static_cast<pageBox *>(d)->pictureButtons().at(pageFrame::ledNo)->click();
-    });
-    plug->next();
-    boxes.answerWith([&](QDialog *d) {
-        d->show();
-        QVERIFY(QTest::qWaitForWindowExposed(d));
-        QVERIFY(d->grab().save(dir + "/box-about.png"));
-        static_cast<pageBox *>(d)->pictureButtons().at(0)->click();
-    });
-    w.aboutInfo();
 }
 
 QTEST_MAIN(tst_camguide)

@@ -1,0 +1,232 @@
+#ifndef CAMGUIDE_TESTS_SCENES_H
+#define CAMGUIDE_TESTS_SCENES_H
+
+// Every built page and box in the states a user sees, walked one scene at a
+// time. The walker calls shot(name, box) at each state: box is the open box,
+// or null for the wizard window itself. The screen renderer saves pictures
+// from the shots; the text-fit check looks for cut-off texts in them.
+
+#include "core/camguide.h"
+#include "core/globals.h"
+#include "core/pageframe.h"
+#include "pages/setup/plugpage.h"
+#include "pages/setup/selectpage.h"
+#include "protocol/hostaddress.h"
+#include "protocol/zvrutils.h"
+#include "tests/support/modalrecorder.h"
+#include "tests/support/programstate.h"
+#include "tests/support/simtestutil.h"
+#include "tests/support/wizardfixture.h"
+
+#include <QHostAddress>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QUdpSocket>
+
+#include <functional>
+#include <memory>
+
+namespace scenes {
+
+using shotFn = std::function<void(const QString &name, QDialog *box)>;
+
+struct scene {
+    const char *name;
+    std::function<void(const shotFn &shot)> walk;
+};
+
+// The engine sends its commands to a socket on 127.0.0.1, never to the
+// network; camera replies are fed straight into its reader.
+class loopbackEngine
+{
+public:
+    loopbackEngine()
+    {
+        zvrTools = new ZVRUtils;
+        if (sink.bind(QHostAddress::LocalHost, 0))
+            zvrTools->setCommandTarget(QHostAddress::LocalHost, sink.localPort());
+        else
+            qFatal("no loopback socket for the engine's commands");
+        host_mac_str = {simtest::hostMac.toUpper()};
+        setInterfaceAddressSource([] { return QStringList{simtest::hostMac}; });
+    }
+    ~loopbackEngine()
+    {
+        delete zvrTools;
+        zvrTools = nullptr;
+        setInterfaceAddressSource({});
+    }
+    loopbackEngine(const loopbackEngine &) = delete;
+    loopbackEngine &operator=(const loopbackEngine &) = delete;
+
+private:
+    QUdpSocket sink;
+};
+
+// Follows the link in a help box; a box without one would leave the walk
+// answering the wrong boxes.
+inline void followLink(QDialog *box)
+{
+    for (QLabel *l : box->findChildren<QLabel *>()) {
+        if (l->text().contains(QStringLiteral("<a href"))) {
+            emit l->linkActivated(QStringLiteral("terms"));
+            return;
+        }
+    }
+    qFatal("no link in the box");
+}
+
+inline void press(QDialog *box, int button)
+{
+    static_cast<pageBox *>(box)->pictureButtons().at(button)->click();
+}
+
+template <class Page>
+void showWizard(wizardAt<Page> &w)
+{
+    w.wizard.show();
+    if (!QTest::qWaitForWindowExposed(&w.wizard))
+        qWarning("wizard window not exposed");
+}
+
+inline void wizardAndAbout(const shotFn &shot)
+{
+    camguide w;
+    w.move(wizardAt<pageFrame>::defaultPos);
+    w.show();
+    if (!QTest::qWaitForWindowExposed(&w))
+        qWarning("wizard window not exposed");
+    nextPage = joinPage2Id;
+    w.next();
+    shot(QStringLiteral("wizard-frame"), nullptr);
+    modalRecorder boxes;
+    boxes.answerWith([&](QDialog *d) {
+        shot(QStringLiteral("wizard-about"), d);
+        press(d, 0);
+    });
+    w.aboutInfo();
+}
+
+inline void plugSteps(const shotFn &shot)
+{
+    isWireless = true;
+    wizardAt<plugPage> w(plugPageId);
+    showWizard(w);
+    w.control<QTimer>("stepTimer")->stop();
+    shot(QStringLiteral("plug-step1"), nullptr);
+    for (int i = 0; i < 4; ++i)
+        w.page->timerDone();
+    shot(QStringLiteral("plug-step4"), nullptr);
+
+    modalRecorder boxes;
+    boxes.answerWith([&](QDialog *d) {
+        shot(QStringLiteral("plug-ledhelp"), d);
+        followLink(d);
+    });
+    boxes.answerWith([&](QDialog *d) {
+        shot(QStringLiteral("plug-reset"), d);
+        press(d, pageFrame::resetRestart);
+    });
+    boxes.answerWith([&](QDialog *d) {
+        shot(QStringLiteral("plug-ledquestion"), d);
+        press(d, pageFrame::ledNo);
+    });
+    emit w.control<QLabel>("ledHintLink")->linkActivated(QStringLiteral("terms"));
+    w.control<QTimer>("stepTimer")->stop();
+}
+
+inline void selectSearchAndList(const shotFn &shot)
+{
+    isWireless = true;
+    loopbackEngine engine;
+    wizardAt<selectPage> w(selectPageId);
+    showWizard(w);
+    w.run()->pause();  // ticked by hand
+    w.tick(5);
+    shot(QStringLiteral("select-searching"), nullptr);
+
+    camsim::SimCamera a = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:01"), "Front door");
+    camsim::SimCamera b = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:02"), "Garage", false, "garage42");
+    b.wireless = true;
+    b.ipMode = "2";
+    camsim::SimCamera c = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:03"), "Porch", true, "porch2012");
+    c.ipMode = "1";
+    for (camsim::SimCamera *cam : {&a, &b, &c}) {
+        cam->model = supportType.toUtf8();  // the page lists the configured model only
+        simtest::listCamera(*cam);
+    }
+    w.run()->resume();  // only marks the run as going
+    w.tickWhileRunning(200);
+    shot(QStringLiteral("select-list"), nullptr);
+
+    auto *table = w.control<QTableWidget>("cameraTable");
+    auto rowOf = [table](const QString &mac) {
+        for (int r = 0; r < table->rowCount(); ++r) {
+            if (table->item(r, 2)->text() == mac.toUpper())
+                return r;
+        }
+        return -1;
+    };
+    auto *passwd = w.control<QLineEdit>("passwdEdit");
+    auto *confirm = w.control<QLineEdit>("confirmEdit");
+    auto *next = w.control<QPushButton>("sel_next_but");
+    modalRecorder boxes;
+    const auto shootAndClose = [&](const char *name) {
+        boxes.answerWith([&shot, name](QDialog *d) {
+            shot(QString::fromLatin1(name), d);
+            press(d, 0);
+        });
+    };
+
+    // A new camera: the password form, then the rule and mismatch boxes.
+    w.page->clickShow(rowOf(a.mac), 1);
+    passwd->setText(QStringLiteral("river7stone"));
+    confirm->setText(QStringLiteral("river7stone"));
+    shot(QStringLiteral("select-new-password"), nullptr);
+    passwd->setText(QStringLiteral("short"));
+    shootAndClose("select-rule-box");
+    next->click();
+    passwd->setText(QStringLiteral("river7stone"));
+    confirm->setText(QStringLiteral("river8stone"));
+    shootAndClose("select-mismatch-box");
+    next->click();
+
+    // A camera with a password: confirm mode and the wrong-password box.
+    w.page->clickShow(rowOf(b.mac), 1);
+    shot(QStringLiteral("select-confirm"), nullptr);
+    passwd->setText(QStringLiteral("wrong123"));
+    shootAndClose("select-wrong-password-box");
+    next->click();
+
+    // A registered camera: the notice, its reset link and the reset box.
+    boxes.answerWith([&](QDialog *d) {
+        shot(QStringLiteral("select-registered-notice"), d);
+        followLink(d);
+    });
+    boxes.answerWith([&](QDialog *d) {
+        shot(QStringLiteral("select-reset-box"), d);
+        press(d, pageFrame::resetClose);
+    });
+    w.page->clickShow(rowOf(c.mac), 1);
+
+    shootAndClose("select-no-camera-box");
+    w.page->hintMessage();
+}
+
+inline const QList<scene> &all()
+{
+    static const QList<scene> list = {
+        {"wizard", wizardAndAbout},
+        {"plug-in page", plugSteps},
+        {"camera list page", selectSearchAndList},
+    };
+    return list;
+}
+
+}  // namespace scenes
+
+#endif
