@@ -1,5 +1,6 @@
 #include "core/globals.h"
 #include "core/modal.h"
+#include "platform/platform.h"
 #include "protocol/models.h"
 #include "protocol/zvrutils.h"
 
@@ -37,10 +38,7 @@ int readConfig()
 {
     QMessageBox box;
 
-#ifdef CAMGUIDE_MACOS_BUILD
-    QDir::setCurrent(QDir::currentPath() + QStringLiteral("/CAMGUIDE.app/Contents/"));
-    qDebug().noquote() << "working directory:" << QDir::currentPath();
-#endif
+    platform::enterDataFolder();
 
     qDebug().noquote() << "-----start to analysis xml-----";
     QFile file(QStringLiteral("config.xml"));

@@ -1,5 +1,5 @@
 # Pictures of the program, drawn at build time by tools/imagegen (no binary
-# pictures in git). Include after find_package(Qt6 ... Gui ...).
+# pictures in git). Include after tools/ has defined the target imagegen.
 #
 # Sets in the including scope:
 #   CAMGUIDE_PICTURES_DIR            ${CMAKE_BINARY_DIR}/pictures
@@ -85,27 +85,6 @@ set(_camguide_shipped_picture_names
     MACID.PNG
 )
 
-set(_camguide_imagegen_src "${CMAKE_CURRENT_LIST_DIR}/../tools/imagegen")
-cmake_path(NORMAL_PATH _camguide_imagegen_src)
-
-add_executable(imagegen
-    "${_camguide_imagegen_src}/main.cpp"
-    "${_camguide_imagegen_src}/pictures.cpp"
-    "${_camguide_imagegen_src}/pictures.h"
-    "${_camguide_imagegen_src}/draw.cpp"
-    "${_camguide_imagegen_src}/draw.h"
-    "${_camguide_imagegen_src}/icofile.cpp"
-    "${_camguide_imagegen_src}/icofile.h"
-)
-target_link_libraries(imagegen PRIVATE Qt6::Gui)
-target_compile_features(imagegen PRIVATE cxx_std_17)
-if(TARGET camguide_warnings)
-    target_link_libraries(imagegen PRIVATE camguide_warnings)
-else()
-    target_compile_options(imagegen PRIVATE -Wall -Wextra)
-endif()
-set_target_properties(imagegen PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
-
 set(CAMGUIDE_PICTURES_DIR "${CMAKE_BINARY_DIR}/pictures")
 set(CAMGUIDE_COMPILED_PICTURES "")
 set(CAMGUIDE_COMPILED_PICTURE_NAMES "")
@@ -138,6 +117,5 @@ set_tests_properties(imagegen_selftest PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=of
 
 unset(_name)
 unset(_camguide_picture_args)
-unset(_camguide_imagegen_src)
 unset(_camguide_compiled_picture_names)
 unset(_camguide_shipped_picture_names)

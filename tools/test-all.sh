@@ -35,20 +35,20 @@ step "tests"
 
 step "windows build"
 cmake -S "$top" -B "$top/build-windows" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCAMGUIDE_WERROR=$werror -DCAMGUIDE_TARGET=windows -DCAMGUIDE_BENCHMARKS=OFF
+    -DCAMGUIDE_WERROR=$werror -DCAMGUIDE_TARGET=windows
 cmake --build "$top/build-windows" -j "$jobs"
 (cd "$top/build-windows" && ctest --output-on-failure -j "$jobs")
 
 step "sanitizer build"
 cmake -S "$top" -B "$top/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DCAMGUIDE_WERROR=$werror -DCAMGUIDE_SANITIZE=ON -DCAMGUIDE_BENCHMARKS=OFF
+    -DCAMGUIDE_WERROR=$werror -DCAMGUIDE_SANITIZE=ON
 cmake --build "$top/build-asan" -j "$jobs"
 (cd "$top/build-asan" && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j "$jobs")
 
 step "fuzz run (${fuzz_seconds}s)"
 cmake -S "$top" -B "$top/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++-14 -DCAMGUIDE_FUZZ=ON -DCAMGUIDE_BENCHMARKS=OFF
+    -DCAMGUIDE_WERROR=$werror -DCMAKE_CXX_COMPILER=clang++-14 -DCAMGUIDE_FUZZ=ON
 cmake --build "$top/build-fuzz" -j "$jobs" --target fuzz_reader
 corpus="$top/build-fuzz/corpus"
 mkdir -p "$corpus"

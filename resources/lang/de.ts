@@ -416,11 +416,11 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die Link-LED aus bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera vom Strom und schließen Sie sie wieder an, um sie neu zu starten.&lt;/li&gt;&lt;li&gt;Bleibt die Link-LED weiter aus, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Arbeiten Modem bzw. Router einwandfrei und leuchten die LEDs für den Anschluss der Kamera?&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Die Link-LED bleibt aus?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera kurz vom Strom, damit sie neu startet.&lt;/li&gt;&lt;li&gt;Bleibt die Link-LED aus, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Arbeiten Modem bzw. Router, und leuchten ihre LEDs für die Kamera?&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die LED rot bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera vom Strom und schließen Sie sie wieder an, um sie neu zu starten.&lt;/li&gt;&lt;li&gt;Leuchtet die LED der Kamera weiter rot, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Arbeiten Modem bzw. Router einwandfrei und leuchten die LEDs für den Anschluss der Kamera?&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die LED rot bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera kurz vom Strom, damit sie neu startet.&lt;/li&gt;&lt;li&gt;Bleibt die LED rot, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Arbeiten Modem bzw. Router, und leuchten ihre LEDs für die Kamera?&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -525,7 +525,7 @@ kation im Netzwerk erhalten.</translation>
     </message>
     <message>
         <source>Check the &lt;b&gt;MAC ID&lt;/b&gt; on the back of your camera.</source>
-        <translation>Die &lt;b&gt;MAC-ID&lt;/b&gt; steht auf der Rückseite der Kamera.</translation>
+        <translation>Die &lt;b&gt;MAC-ID&lt;/b&gt; steht hinten auf der Kamera.</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Cannot find your camera from the list ?&lt;/font&gt;&lt;/a&gt;</source>
@@ -589,7 +589,7 @@ kation im Netzwerk erhalten.</translation>
     </message>
     <message>
         <source>The camera you select has already been registered to skyvue. You have to enter the correct camera password and skyvue account later or &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt; to register another account.&lt;br&gt;</source>
-        <translation>Die gewählte Kamera ist bereits bei skyvue registriert. Sie müssen später das richtige Kamerakennwort und skyvue-Konto angeben oder die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;, um ein anderes Konto zu registrieren.&lt;br&gt;</translation>
+        <translation>Diese Kamera ist bereits bei skyvue registriert. Geben Sie später das richtige Kamerakennwort und skyvue-Konto an oder &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;setzen Sie die Kamera zurück&lt;/font&gt;&lt;/a&gt; für ein anderes Konto.&lt;br&gt;</translation>
     </message>
     <message>
         <source>The passwords must be at least 6 characters long and must contain at least 2 letters, case-sensitive!</source>

@@ -380,7 +380,7 @@
     </message>
     <message>
         <source>Please confirm the following tasks are done before clicking &lt;b&gt;Next&lt;/b&gt;.</source>
-        <translation>Vérifiez que les étapes suivantes sont faites avant de cliquer sur &lt;b&gt;Suivant&lt;/b&gt;.</translation>
+        <translation>Vérifiez que ces étapes sont faites avant de cliquer sur &lt;b&gt;Suivant&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>1. On the camera side</source>
@@ -416,11 +416,11 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Que faire si le voyant Link reste éteint ?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Vérifiez les points suivants :&lt;ul&gt;&lt;li&gt;Les câbles sont-ils bien branchés ?&lt;/li&gt;&lt;li&gt;Débranchez la caméra puis rebranchez-la pour la redémarrer.&lt;/li&gt;&lt;li&gt;Si le voyant Link reste éteint, vous pouvez &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;réinitialiser la caméra&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Vérifiez que votre modem ou routeur fonctionne correctement et que les voyants de la connexion de la caméra sont allumés.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Que faire si le voyant Link reste éteint ?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Vérifiez les points suivants :&lt;ul&gt;&lt;li&gt;Les câbles sont-ils bien branchés ?&lt;/li&gt;&lt;li&gt;Débranchez puis rebranchez la caméra.&lt;/li&gt;&lt;li&gt;Si le voyant Link reste éteint, vous pouvez &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;réinitialiser la caméra&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Le modem ou routeur fonctionne-t-il, ses voyants pour la caméra sont-ils allumés ?&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Que faire si le voyant reste rouge ?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Vérifiez les points suivants :&lt;ul&gt;&lt;li&gt;Les câbles sont-ils bien branchés ?&lt;/li&gt;&lt;li&gt;Débranchez la caméra puis rebranchez-la pour la redémarrer.&lt;/li&gt;&lt;li&gt;Si le voyant de la caméra reste rouge, vous pouvez &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;réinitialiser la caméra&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Vérifiez que votre modem ou routeur fonctionne correctement et que les voyants de la connexion de la caméra sont allumés.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Que faire si le voyant reste rouge ?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Vérifiez les points suivants :&lt;ul&gt;&lt;li&gt;Les câbles sont-ils bien branchés ?&lt;/li&gt;&lt;li&gt;Débranchez puis rebranchez la caméra.&lt;/li&gt;&lt;li&gt;Si le voyant reste rouge, vous pouvez &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;réinitialiser la caméra&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Le modem ou routeur fonctionne-t-il, ses voyants pour la caméra sont-ils allumés ?&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
 </context>
 <context>

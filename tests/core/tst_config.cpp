@@ -2,6 +2,7 @@
 // failure roads.
 #include "core/globals.h"
 #include "core/modal.h"
+#include "platform/platform.h"
 #include "protocol/zvrutils.h"
 
 #include <QAbstractButton>
@@ -40,11 +41,9 @@ private:
     // readConfig's own working-directory step in the macOS build.
     QString configDir() const
     {
-#ifdef CAMGUIDE_MACOS_BUILD
-        return dir.filePath(QStringLiteral("CAMGUIDE.app/Contents"));
-#else
+        if (platform::currentBuild() == platform::build::macos)
+            return dir.filePath(QStringLiteral("CAMGUIDE.app/Contents"));
         return dir.path();
-#endif
     }
 
 private slots:

@@ -4,6 +4,7 @@
 #include "pages/setup/movelabel.h"
 #include "pages/setup/plugpage.h"
 #include "protocol/zvrutils.h"
+#include "platform/platform.h"
 #include "tests/support/modalrecorder.h"
 #include "tests/support/programstate.h"
 #include "tests/support/screenlook.h"
@@ -132,6 +133,7 @@ private slots:
     void resetRoad();
 
     void stepPictureLoads();
+    void stepTextSizeByBuild();
 };
 
 void tst_plugpage::moveLabelReportsPointer_data()
@@ -536,6 +538,16 @@ void tst_plugpage::stepPictureLoads()
     w.page->timerDone();
     QCOMPARE(w.page->stepImage->property("picture").toString(), QStringLiteral("images/plug_step4.png"));
     QVERIFY(!w.page->stepImage->pixmap().isNull());
+}
+
+// The Windows system draws Arial smaller: its step text is a pixel larger.
+void tst_plugpage::stepTextSizeByBuild()
+{
+    wizardAtPlug w;
+    QCOMPARE(w.page->stepText->styleSheet(),
+             platform::currentBuild() == platform::build::windows
+                 ? QStringLiteral("font:13px;color:rgb(89,87,87);")
+                 : QStringLiteral("font:12px;color:rgb(89,87,87);"));
 }
 
 QTEST_MAIN(tst_plugpage)

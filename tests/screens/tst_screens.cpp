@@ -1,12 +1,14 @@
 // Renders every built page and box as the program shows them, into
 // build/screens/, for a person to look at. It checks nothing by itself
 // (CTest label "screens"); tst_textfit looks for cut-off texts in the same
-// states.
+// states. CAMGUIDE_SCREENS_LANGUAGE=de (any code of lang/) renders them in
+// that language, with the code appended to the file names.
 #include "tests/screens/scenes.h"
 #include "tests/support/screenlook.h"
 
 #include <QDir>
 #include <QPainter>
+#include <QTranslator>
 #include <QtTest>
 
 class tst_screens : public QObject
@@ -28,6 +30,13 @@ private slots:
         QVERIFY(QDir().mkpath(dir));
         QVERIFY(screenLook::picturesLinked());
         const screenLook look(QStringLiteral(CAMGUIDE_PICTURES_DIR "/shipped"));
+        const QString language = qEnvironmentVariable("CAMGUIDE_SCREENS_LANGUAGE");
+        QTranslator translator;
+        if (!language.isEmpty()) {
+            QVERIFY(translator.load(language, QStringLiteral(CAMGUIDE_SHIP_DIR "/lang")));
+            QCoreApplication::installTranslator(&translator);
+        }
+        const QString suffix = language.isEmpty() ? QString() : QLatin1Char('-') + language;
         resetProgramState();
         supportType = QStringLiteral("KSM-6120E");
         modelStr = supportType + QStringLiteral(" Camguide");
@@ -48,11 +57,12 @@ private slots:
                 QPainter painter(&picture);
                 painter.drawPixmap(box->pos() - window->pos(), box->grab());
                 painter.end();
-                QVERIFY(box->grab().save(dir + QStringLiteral("/box-%1.png").arg(name)));
+                QVERIFY(box->grab().save(dir + QStringLiteral("/box-%1%2.png").arg(name, suffix)));
             }
-            QVERIFY(picture.save(dir + QStringLiteral("/%1.png").arg(name)));
+            QVERIFY(picture.save(dir + QStringLiteral("/%1%2.png").arg(name, suffix)));
             ++shots;
         });
+        QCoreApplication::removeTranslator(&translator);
         QVERIFY(shots > 0);
     }
 };

@@ -46,23 +46,29 @@ private slots:
     void fits_data()
     {
         QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("model");
         QTest::addColumn<int>("scene");
+        // The two models stand for the two wordings of the LED texts.
         for (const char *language : {"fr", "de"}) {
-            for (int i = 0; i < scenes::all().size(); ++i)
-                QTest::addRow("%s, %s", language, scenes::all().at(i).name) << QString::fromLatin1(language) << i;
+            for (const char *model : {"KSM-6120E", "KSM-271E"}) {
+                for (int i = 0; i < scenes::all().size(); ++i)
+                    QTest::addRow("%s, %s, %s", language, model, scenes::all().at(i).name)
+                        << QString::fromLatin1(language) << QString::fromLatin1(model) << i;
+            }
         }
     }
 
     void fits()
     {
         QFETCH(QString, language);
+        QFETCH(QString, model);
         QFETCH(int, scene);
         const screenLook look(QStringLiteral(CAMGUIDE_PICTURES_DIR "/shipped"));
         QTranslator translator;
         QVERIFY(translator.load(language, QStringLiteral(CAMGUIDE_SHIP_DIR "/lang")));
         QCoreApplication::installTranslator(&translator);
         resetProgramState();
-        supportType = QStringLiteral("KSM-6120E");
+        supportType = model;
         modelStr = supportType + QStringLiteral(" Camguide");
 
         QStringList cut;
