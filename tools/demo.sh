@@ -15,7 +15,23 @@ build=$("$top/tools/build.sh")
 cameras="$top/tools/camsim/cameras.example.json"
 program="$build/CAMGUIDE.app/Contents/MacOS/CAMGUIDE"
 
-if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+# The program runs in the lab's own network namespace, where the desktop's
+# abstract X socket and a TCP display (ssh -X, localhost:10) are out of
+# reach: only a local display with its socket file works from there.
+desktop_reachable() {
+    local number
+    [ -n "${DISPLAY:-}" ] || return 1
+    timeout 5 xdpyinfo >/dev/null 2>&1 || return 1
+    case "$DISPLAY" in
+        :*|unix:*) number=${DISPLAY#*:}; number=${number%%.*} ;;
+        *) echo "demo: $DISPLAY is a network display, out of the lab's reach" >&2; return 1 ;;
+    esac
+    [ -S "/tmp/.X11-unix/X$number" ] && return 0
+    echo "demo: $DISPLAY has no socket file in /tmp/.X11-unix, out of the lab's reach" >&2
+    return 1
+}
+
+if desktop_reachable; then
     echo "demo: CAMGUIDE on $DISPLAY, three simulated cameras; close the window to end."
     exec "$top/tools/netlab/netlab.sh" --cameras "$cameras" --camsim "$build/tools/camsim/camsim" \
         --timeout 3600 -- sh -c 'cd "$1" && exec "$2"' demo "$build" "$program"
@@ -23,7 +39,8 @@ fi
 
 shots="$build/demo-screens"
 mkdir -p "$shots"
-echo "demo: no display; walking through the first pages under Xvfb, screenshots in $shots"
+# The walk starts its own Xvfb with a private socket folder.
+echo "demo: no usable display; walking through the first pages under Xvfb, screenshots in $shots"
 exec "$top/tools/netlab/netlab.sh" --cameras "$cameras" --camsim "$build/tools/camsim/camsim" \
     --log "$shots/commands.jsonl" --timeout 300 -- \
     "$top/tests/e2e/walkthrough.sh" --program "$program" --run-dir "$build" \

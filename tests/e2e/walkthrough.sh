@@ -13,8 +13,11 @@
 #                     one, answer the box, then the right one
 #     --display :N    use this X display instead of starting Xvfb
 #     --keep-going    on a failed check, go on to the end (for the demo)
+# The program's output is in SHOTS/camguide.log. When the program or the X
+# server is gone, the walk stops at once with the program's last lines.
 set -uo pipefail
 
+args=("$@")
 program=""
 run_dir=""
 shots=""
@@ -36,19 +39,68 @@ done
 : "${NETLAB_CAM_LOG:?run inside tools/netlab/netlab.sh}"
 : "${NETLAB_PC_MAC:?run inside tools/netlab/netlab.sh}"
 
+# Xvfb -displayfd takes the first display number whose sockets it can bind.
+# The abstract socket belongs to the network namespace, but the socket file
+# /tmp/.X11-unix/X<n> is one for the whole machine: every lab's server takes
+# :0 and replaces the file of another lab (or of a desktop's X server), and a
+# client that goes by the file reaches the wrong server or none. Likewise
+# each server compiles its keymap to /var/lib/xkb/server-0.xkm and deletes it,
+# and a parallel one then fails to start. So the X server and the program run
+# in a mount namespace of their own with fresh tmpfs folders there; the
+# mounts end with the namespace's last process.
+if [ -z "$display" ] && [ "${WALKTHROUGH_PRIVATE_X:-}" != "$$" ]; then
+    command -v unshare >/dev/null || { echo "walkthrough: unshare (util-linux) is not installed" >&2; exit 1; }
+    # unshare execs in place, so the pid marks the re-run.
+    WALKTHROUGH_PRIVATE_X=$$ exec unshare --mount --propagation private -- bash "$0" "${args[@]}"
+fi
+if [ -z "$display" ]; then
+    for dir in /tmp/.X11-unix /var/lib/xkb; do
+        mkdir -p "$dir" && mount -t tmpfs -o mode=1777,size=4m,nosuid,nodev,noexec camguide-x11 "$dir" \
+            || { echo "walkthrough: cannot mount a private $dir" >&2; exit 1; }
+    done
+fi
+
 mkdir -p "$shots"
 applog="$shots/camguide.log"
+xhung="$shots/.x-hung"
+# Fresh from the start: a failure must not show the lines of an earlier run.
+rm -f "$applog" "$shots/xvfb.log" "$shots/.display" "$xhung"
 xvfb_pid=""
 app_pid=""
 failures=0
 shot_no=0
+# Window and box geometry; set before the first look so that --keep-going
+# survives a window that never opened.
+wx=0 wy=0 ww=0 wh=0 bx=0 by=0 bw=0 bh=0
 
+alive() { [ -n "$1" ] && kill -0 "$1" 2>/dev/null; }
+# stop PID: TERM, at most 5 s to go, then KILL.
+stop() {
+    local i
+    alive "$1" || return 0
+    kill -TERM "$1" 2>/dev/null
+    kill -CONT "$1" 2>/dev/null     # a stopped process acts on nothing else
+    for (( i = 0; i < 50; i++ )); do alive "$1" || break; sleep 0.1; done
+    kill -KILL "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
+}
+last_lines() {
+    [ -s "$1" ] || return 0
+    echo "--- last lines of $1:" >&2
+    tail -n 25 "$1" >&2
+    echo "---" >&2
+}
 cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
+    local status=$?
+    stop "$app_pid"
+    stop "$xvfb_pid"
+    rm -f "$shots/.display" "$xhung"
+    [ $status -eq 0 ] || last_lines "$applog"
 }
 trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
 
 fail() {
     echo "FAIL: $*" >&2
@@ -57,42 +109,107 @@ fail() {
     [ $keep_going -eq 1 ] || exit 1
 }
 ok() { echo "ok: $*"; }
+# No check can pass once the program or its X server is gone, so stop at
+# once instead of running every wait out (also with --keep-going).
+abort() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+check_running() {
+    if [ -n "$xvfb_pid" ] && ! alive "$xvfb_pid"; then
+        last_lines "$shots/xvfb.log"
+        xvfb_pid=""
+        abort "the X server exited"
+    fi
+    if [ -n "$app_pid" ] && ! alive "$app_pid"; then
+        wait "$app_pid" 2>/dev/null
+        local status=$?
+        app_pid=""
+        abort "the program exited early (status $status)"
+    fi
+    if [ -e "$xhung" ]; then
+        local call
+        call=$(cat "$xhung")
+        rm -f "$xhung"
+        abort "the X server did not answer within 10 s ($call)"
+    fi
+    if [ -n "$app_pid" ] && grep -qiE "could not connect to display|cannot open display" "$applog"; then
+        abort "the program cannot open display $DISPLAY"
+    fi
+    return 0
+}
 
+# xcall COMMAND...: a call into the X server, bounded. A call that runs out
+# leaves a mark, since it often runs in a $(...) that cannot end the walk,
+# and the next check stops the walk: every later call would hang as well.
+xcall() {
+    [ -e "$xhung" ] && return 1
+    timeout 10 "$@"
+    local status=$?
+    [ $status -eq 124 ] && echo "$1 $2" > "$xhung"
+    return $status
+}
+xdo() { xcall xdotool "$@"; }
 shot() {
     shot_no=$((shot_no + 1))
     local name
     name=$(printf '%s/%02d-%s.png' "$shots" "$shot_no" "$1")
-    import -display "$DISPLAY" -window root "$name" 2>/dev/null && echo "screenshot: $name"
+    xcall import -display "$DISPLAY" -window root "$name" 2>/dev/null && echo "screenshot: $name"
 }
 
-# wait_until SECONDS COMMAND...: polls COMMAND every 0.1 s.
+# tenths SECONDS: the count of 0.1 s steps in a time such as 8.5.
+tenths() { awk -v s="$1" 'BEGIN { printf "%d", s * 10 + 0.5 }'; }
+now_ms() { local t=${EPOCHREALTIME//[!0-9]/}; echo $(( t / 1000 )); }
+# wait_until SECONDS COMMAND...: polls COMMAND every 0.1 s. Bounded by the
+# clock as well as by count: a poll that hangs on the X server takes 10 s.
 wait_until() {
-    local limit=$(( $1 * 10 ))
+    local i limit end
+    limit=$(tenths "$1")
+    end=$(( $(now_ms) + limit * 100 ))
     shift
-    for _ in $(seq "$limit"); do
+    for (( i = 0; i < limit; i++ )); do
+        check_running
         "$@" && return 0
+        [ "$(now_ms)" -lt "$end" ] || break
         sleep 0.1
     done
+    check_running
     return 1
+}
+# pause SECONDS: a sleep that notices the program's end.
+pause() {
+    local i limit
+    limit=$(tenths "$1")
+    for (( i = 0; i < limit; i++ )); do
+        check_running
+        sleep 0.1
+    done
 }
 in_log() { grep -qF -- "$1" "$applog"; }
 cam_got() { grep -qE -- "$1" "$NETLAB_CAM_LOG"; }
 count_log() { grep -cF -- "$1" "$applog"; }
 
 if [ -z "$display" ]; then
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$shots/.display" 2>"$shots/xvfb.log" &
+    # -noreset: when its last client (an xdotool or xdpyinfo call) leaves, the
+    # server resets and drops a connection still in its setup, and the program,
+    # slow to start on a busy machine, then cannot open the display.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$shots/.display" 2>"$shots/xvfb.log" &
     xvfb_pid=$!
-    wait_until 10 test -s "$shots/.display" || { echo "walkthrough: Xvfb did not start" >&2; exit 1; }
+    wait_until 10 test -s "$shots/.display" || { last_lines "$shots/xvfb.log"; abort "Xvfb did not start"; }
     display=":$(head -n 1 "$shots/.display")"
 fi
 export DISPLAY=$display
+# A QT_QPA_PLATFORM=offscreen from the caller would hide every window.
+export QT_QPA_PLATFORM=xcb
+xcall xdpyinfo >/dev/null 2>&1 || abort "cannot open display $DISPLAY"
 
 # The window's top-left corner on the screen (no window manager: no frame).
 window_origin() {
-    local id
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1)
+    local id geometry
+    id=$(xdo search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1)
     [ -n "$id" ] || return 1
-    eval "$(xdotool getwindowgeometry --shell "$id")"
+    geometry=$(xdo getwindowgeometry --shell "$id") || return 1
+    eval "$geometry"
     wx=$X
     wy=$Y
     ww=$WIDTH
@@ -100,12 +217,12 @@ window_origin() {
 }
 # click X Y: at window coordinates of the last window_origin.
 click() {
-    xdotool mousemove --sync $((wx + $1)) $((wy + $2)) click 1
-    sleep 0.3
+    xdo mousemove --sync $((wx + $1)) $((wy + $2)) click 1
+    pause 0.3
 }
 type_text() {
-    xdotool type --delay 40 -- "$1"
-    sleep 0.2
+    xdo type --delay 40 -- "$1"
+    pause 0.2
 }
 
 echo "starting $program in $run_dir on $DISPLAY"
@@ -115,8 +232,8 @@ app_pid=$!
 
 wait_until 20 window_origin "skyvue Camguide" || fail "the welcome window did not open"
 shot "welcome"
-sw=$(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1] }')
-sh=$(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[2] }')
+sw=$(xcall xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1] }')
+sh=$(xcall xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[2] }')
 [ "$wx" -eq $(( (sw - 720) / 2 )) ] && [ "$wy" -eq $(( (sh - 567) / 2 )) ] \
     && ok "welcome window centred at $wx,$wy" || fail "welcome window at $wx,$wy, not centred"
 
@@ -129,22 +246,23 @@ shot "plug-in-steps"
 # The box the program has open: its top-left corner and size in bx by bw bh.
 box_id() {
     local id
-    for id in $(xdotool search --onlyvisible --classname '^CAMGUIDE$' 2>/dev/null); do
-        [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "skyvue Camguide" ] || { echo "$id"; return 0; }
+    for id in $(xdo search --onlyvisible --classname '^CAMGUIDE$' 2>/dev/null); do
+        [ "$(xdo getwindowname "$id" 2>/dev/null)" = "skyvue Camguide" ] || { echo "$id"; return 0; }
     done
     return 1
 }
 box_window() {
-    local id
+    local id geometry
     id=$(box_id) || return 1
-    eval "$(xdotool getwindowgeometry --shell "$id")"
+    geometry=$(xdo getwindowgeometry --shell "$id") || return 1
+    eval "$geometry"
     bx=$X; by=$Y; bw=$WIDTH; bh=$HEIGHT
 }
 no_box() { ! box_id >/dev/null; }
 # click_box DX DY: DX, DY measured from the box's bottom-right corner.
 click_box() {
-    xdotool mousemove --sync $((bx + bw - $1)) $((by + bh - $2)) click 1
-    sleep 0.3
+    xdo mousemove --sync $((bx + bw - $1)) $((by + bh - $2)) click 1
+    pause 0.3
 }
 
 # Next, then Yes on the LED question.
@@ -164,10 +282,10 @@ grep '"class":"1"' "$NETLAB_CAM_LOG" | head -n 1 | grep -qi "\"src\":\"$NETLAB_P
 grep '"class":"1"' "$NETLAB_CAM_LOG" | head -n 1 | grep -q '"dst":"ff:ff:ff:ff:ff:ff"' \
     && ok "the scan is addressed to every camera" || fail "the scan is not a broadcast scan"
 wait_until 10 cam_got '"class":"2"' && ok "info record requested" || fail "no info record request"
-sleep 0.5
+pause 0.5
 shot "searching"
 # Every info record is in, so the search ends at tick 80.
-sleep 8.5
+pause 8.5
 shot "camera-list"
 
 password_sent() { grep '"class":"2"' "$NETLAB_CAM_LOG" | grep -q "\"P\":\"$1\""; }
@@ -177,12 +295,12 @@ case "$road" in
 new)
     password='n3wPass!'
     click 130 192                       # row 0: the new camera
-    sleep 0.5
+    pause 0.5
     click 540 370; type_text "$password"
     click 540 400; type_text "$password"
     shot "password-typed"
     click 620 467                       # Next
-    sleep 1
+    pause 1
     shot "saving-password"
     wait_until 10 password_sent "$(b64 "$password")" \
         && ok "the camera got ;P= with the base64 of the typed password" \
@@ -195,7 +313,7 @@ new)
     ;;
 stored)
     click 130 192                       # row 0: the camera with a stored password
-    sleep 0.5
+    pause 0.5
     click 540 370; type_text "wrong-one"
     click 620 467
     wait_until 5 box_window || fail "no box for a wrong password"
@@ -215,7 +333,7 @@ stored)
     fail "unknown road $road"
     ;;
 esac
-sleep 0.5
+pause 0.5
 shot "page-2"
 
 echo "walkthrough: failures=$failures"

@@ -8,6 +8,7 @@
 #     --cameras FILE     camera description for camsim (required)
 #     --camsim PATH      the camsim program (default: build/tools/camsim/camsim)
 #     --log FILE         where camsim writes the commands it received
+#                        (default: a temporary file, removed at the end)
 #     --timeout SECONDS  bound of the whole run (default 300)
 #
 # COMMAND runs in the computer's namespace, as the invoking user's root, with
@@ -44,39 +45,77 @@ if ! command -v ip >/dev/null; then
     exit 77
 fi
 
-id=$(( $$ % 100000 ))
-pc_ns="camguide-pc-$id"
-cam_ns="camguide-cam-$id"
-pc_if="cgp$id"
-cam_if="cgc$id"
 pc_mac="02:00:00:00:00:01"
 pc_ip="10.77.0.1"
 cam_ip="10.77.0.2"
-[ -n "$log" ] || log=$(mktemp /tmp/netlab-commands.XXXXXX.jsonl)
+made_ns=()
+made_log=""
+if [ -z "$log" ]; then
+    log=$(mktemp /tmp/netlab-commands.XXXXXX.jsonl)
+    made_log=$log
+fi
 camsim_pid=""
+cmd_pid=""
 camsim_out=$(mktemp /tmp/netlab-camsim.XXXXXX.log)
 
+alive() { [ -n "$1" ] && kill -0 "$1" 2>/dev/null; }
+# stop PID SIGNAL TENTHS: sends SIGNAL, waits at most TENTHS/10 s, then KILL.
+stop() {
+    local i
+    alive "$1" || return 0
+    kill "-$2" "$1" 2>/dev/null
+    kill -CONT "$1" 2>/dev/null     # a stopped process acts on nothing else
+    for (( i = 0; i < $3; i++ )); do alive "$1" || break; sleep 0.1; done
+    kill -KILL "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
+}
+
 cleanup() {
-    if [ -n "$camsim_pid" ]; then
-        kill "$camsim_pid" 2>/dev/null
-        for _ in $(seq 50); do kill -0 "$camsim_pid" 2>/dev/null || break; sleep 0.1; done
-        kill -9 "$camsim_pid" 2>/dev/null
-    fi
-    # Processes left in the namespaces (a program the command started).
-    for ns in "$pc_ns" "$cam_ns"; do
+    # The command first, so that it can stop its own X server and program;
+    # timeout hands the TERM on and kills 5 s later.
+    stop "$cmd_pid" TERM 100
+    stop "$camsim_pid" TERM 50
+    # Whatever is left in the namespaces this run made (a program the command
+    # started), then the namespaces; the veth pair goes with them.
+    for ns in "${made_ns[@]}"; do
         pids=$(ip netns pids "$ns" 2>/dev/null)
-        [ -n "$pids" ] && kill -9 $pids 2>/dev/null
-        ip netns del "$ns" 2>/dev/null
+        [ -n "$pids" ] && kill -KILL $pids 2>/dev/null
+        ip netns del "$ns" 2>/dev/null || echo "netlab: could not remove namespace $ns" >&2
     done
-    rm -f "$camsim_out"
+    rm -f "$camsim_out" ${made_log:+"$made_log"}
 }
 trap cleanup EXIT
-trap 'exit 130' INT TERM
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
 
-if ! ip netns add "$pc_ns" 2>/dev/null || ! ip netns add "$cam_ns" 2>/dev/null; then
-    echo "netlab: SKIP: cannot make network namespaces here" >&2
+# Names of this run's own: a name that is taken (another lab, or one left by
+# a killed run) means "pick another", never "skip", and cleanup removes only
+# the namespaces this run made.
+add_ns() {
+    local err
+    if err=$(ip netns add "$1" 2>&1); then
+        made_ns+=("$1")
+        return 0
+    fi
+    [ -e "/run/netns/$1" ] && return 1
+    echo "netlab: SKIP: cannot make network namespaces here: $err" >&2
     exit 77
-fi
+}
+made=0
+for _ in 1 2 3 4 5; do
+    id=$(( (RANDOM * 32768 + RANDOM + $$) % 100000 ))
+    pc_ns="camguide-pc-$id"
+    cam_ns="camguide-cam-$id"
+    add_ns "$pc_ns" || continue
+    add_ns "$cam_ns" && { made=1; break; }
+done
+[ $made -eq 1 ] || { echo "netlab: no free namespace name after 5 tries" >&2; exit 1; }
+# The veth ends live only inside the two namespaces, so their names cannot
+# meet another lab's.
+pc_if="cgp$id"
+cam_if="cgc$id"
+
 set -e
 ip -n "$pc_ns" link add "$pc_if" type veth peer name "$cam_if"
 ip -n "$pc_ns" link set "$cam_if" netns "$cam_ns"
@@ -91,7 +130,7 @@ ip -n "$pc_ns" route add default dev "$pc_if"
 ip -n "$cam_ns" route add default dev "$cam_if"
 set +e
 
-: > "$log"
+mkdir -p "$(dirname "$log")" && : > "$log" || { echo "netlab: cannot write $log" >&2; exit 1; }
 ip netns exec "$cam_ns" "$camsim" --config "$cameras" --log "$log" >"$camsim_out" 2>&1 &
 camsim_pid=$!
 for _ in $(seq 100); do
@@ -105,9 +144,14 @@ if ! grep -q -i listening "$camsim_out"; then
     exit 1
 fi
 
+# In the background with a wait: bash runs a signal's trap only after a
+# foreground child ends, and a wait returns at once.
 NETLAB_PC_NS=$pc_ns NETLAB_CAM_NS=$cam_ns NETLAB_PC_MAC=$pc_mac NETLAB_PC_IP=$pc_ip \
 NETLAB_CAM_IP=$cam_ip NETLAB_CAM_LOG=$log \
-    timeout --kill-after=5 "$timeout_s" ip netns exec "$pc_ns" "$@"
+    timeout --kill-after=5 "$timeout_s" ip netns exec "$pc_ns" "$@" &
+cmd_pid=$!
+wait "$cmd_pid"
 status=$?
+cmd_pid=""
 [ $status -eq 124 ] && echo "netlab: the command ran out of time (${timeout_s}s)" >&2
 exit $status
