@@ -265,16 +265,16 @@ void openDownloadPage()
 bool aboutBox(QWidget *window, QLabel *veil, const char *context, const QString &style,
               bool keepOnScreen)
 {
-    const auto tr = [context](const char *source) {
+    const auto text = [context](const char *source) {
         return QCoreApplication::translate(context, source);
     };
     veil->show();
     pageBox box;
     QPushButton *closeButton = box.addPictureButton(
-        closingButton(tr("Close    "), QStringLiteral("wel_msg_close_btu"), QStringLiteral("12pt")));
-    box.setText(tr("<font size=5 face=verdana color=#2a7ba6   ><b>About ") + supportType
-                + tr(" Camguide</b></font><br><br><font size=3 color=#638c0b>") + strVersion
-                + tr(aboutNotice));
+        closingButton(text("Close    "), QStringLiteral("wel_msg_close_btu"), QStringLiteral("12pt")));
+    box.setText(text("<font size=5 face=verdana color=#2a7ba6   ><b>About ") + supportType
+                + text(" Camguide</b></font><br><br><font size=3 color=#638c0b>") + strVersion
+                + text(aboutNotice));
     box.setStyleSheet(style);
     if (keepOnScreen) {
         box.run(window, QPoint(110, 160));
