@@ -73,17 +73,8 @@ shot_no=0
 # survives a window that never opened.
 wx=0 wy=0 ww=0 wh=0 bx=0 by=0 bw=0 bh=0
 
-alive() { [ -n "$1" ] && kill -0 "$1" 2>/dev/null; }
-# stop PID: TERM, at most 5 s to go, then KILL.
-stop() {
-    local i
-    alive "$1" || return 0
-    kill -TERM "$1" 2>/dev/null
-    kill -CONT "$1" 2>/dev/null     # a stopped process acts on nothing else
-    for (( i = 0; i < 50; i++ )); do alive "$1" || break; sleep 0.1; done
-    kill -KILL "$1" 2>/dev/null
-    wait "$1" 2>/dev/null
-}
+# shellcheck source=tools/netlab/proc.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../../tools/netlab/proc.sh"
 last_lines() {
     [ -s "$1" ] || return 0
     echo "--- last lines of $1:" >&2
@@ -92,8 +83,8 @@ last_lines() {
 }
 cleanup() {
     local status=$?
-    stop "$app_pid"
-    stop "$xvfb_pid"
+    stop "$app_pid" TERM 50
+    stop "$xvfb_pid" TERM 50
     rm -f "$shots/.display" "$xhung"
     [ $status -eq 0 ] || last_lines "$applog"
 }
@@ -139,17 +130,6 @@ check_running() {
     return 0
 }
 
-# xcall COMMAND...: a call into the X server, bounded. A call that runs out
-# leaves a mark, since it often runs in a $(...) that cannot end the walk,
-# and the next check stops the walk: every later call would hang as well.
-xcall() {
-    [ -e "$xhung" ] && return 1
-    timeout 10 "$@"
-    local status=$?
-    [ $status -eq 124 ] && echo "$1 $2" > "$xhung"
-    return $status
-}
-xdo() { xcall xdotool "$@"; }
 shot() {
     shot_no=$((shot_no + 1))
     local name

@@ -14,17 +14,8 @@ set -u
 
 skip() { echo "SKIP: $*"; exit 77; }
 fail() { echo "FAIL: $*"; exit 1; }
-alive() { [ -n "$1" ] && kill -0 "$1" 2>/dev/null; }
-# stop PID SIGNAL TENTHS: sends SIGNAL, waits at most TENTHS/10 s, then KILL.
-stop() {
-    local i
-    alive "$1" || return 0
-    kill "-$2" "$1" 2>/dev/null
-    kill -CONT "$1" 2>/dev/null     # a stopped process acts on nothing else
-    for (( i = 0; i < $3; i++ )); do alive "$1" || break; sleep 0.1; done
-    kill -KILL "$1" 2>/dev/null
-    wait "$1" 2>/dev/null
-}
+# shellcheck source=tools/netlab/proc.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../../tools/netlab/proc.sh"
 
 if [ "${1:-}" != "--inside" ]; then
     [ $# -eq 3 ] || fail "usage: $0 PROGRAM RUN_DIR ARTIFACT_DIR"
@@ -154,17 +145,6 @@ wait_for() {
     return 1
 }
 holds_port() { [ -n "$(ss -Hulan 'sport = :5978')" ]; }
-# xcall COMMAND...: a call into the X server, bounded. A call that runs out
-# leaves a mark, since it often runs in a $(...) that cannot end the test,
-# and the next check fails the test: every later call would hang as well.
-xcall() {
-    [ -e "$xhung" ] && return 1
-    timeout 10 "$@"
-    local status=$?
-    [ $status -eq 124 ] && echo "$1 $2" > "$xhung"
-    return $status
-}
-xdo() { xcall xdotool "$@"; }
 visible_windows() { xdo search --onlyvisible --pid "$1" 2>/dev/null; }
 has_window() { [ -n "$(visible_windows "$1")" ]; }
 gone() { ! alive "$1"; }

@@ -58,17 +58,8 @@ camsim_pid=""
 cmd_pid=""
 camsim_out=$(mktemp /tmp/netlab-camsim.XXXXXX.log)
 
-alive() { [ -n "$1" ] && kill -0 "$1" 2>/dev/null; }
-# stop PID SIGNAL TENTHS: sends SIGNAL, waits at most TENTHS/10 s, then KILL.
-stop() {
-    local i
-    alive "$1" || return 0
-    kill "-$2" "$1" 2>/dev/null
-    kill -CONT "$1" 2>/dev/null     # a stopped process acts on nothing else
-    for (( i = 0; i < $3; i++ )); do alive "$1" || break; sleep 0.1; done
-    kill -KILL "$1" 2>/dev/null
-    wait "$1" 2>/dev/null
-}
+# shellcheck source=tools/netlab/proc.sh
+. "$(dirname "${BASH_SOURCE[0]}")/proc.sh"
 
 cleanup() {
     # The command first, so that it can stop its own X server and program;
