@@ -273,18 +273,25 @@ int pageFrame::runBox(pageBox &box, QPoint offset, veilRoad road, QLabel *veil)
 }
 
 int pageFrame::warningBox(const QString &message, const QList<boxButton> &buttons, QPoint offset,
-                          veilRoad road)
+                          veilRoad road, QLabel *veil)
 {
-    return messageBox(pageTr(headingSource) + message, QMessageBox::Warning, buttons, offset, road);
+    return messageBox(pageTr(headingSource) + message, QMessageBox::Warning, buttons, offset, road,
+                      veil);
 }
 
 int pageFrame::messageBox(const QString &text, QMessageBox::Icon icon,
-                          const QList<boxButton> &buttons, QPoint offset, veilRoad road)
+                          const QList<boxButton> &buttons, QPoint offset, veilRoad road,
+                          QLabel *veil)
 {
-    showVeil();
+    showVeil(veil);
     pageBox box(text, icon);
     box.addPictureButtons(buttons);
-    return runBox(box, offset, road, nullptr);
+    return runBox(box, offset, road, veil);
+}
+
+QString pageFrame::ledQuestionText() const
+{
+    return pageTr(models::hasLinkLedOnly(supportType) ? ledLinkSource : ledPowerSource);
 }
 
 QList<boxButton> pageFrame::ledAnswerButtons(const QString &fontSize) const
@@ -302,8 +309,7 @@ QPoint pageFrame::ledQuestionOffset() const
 int pageFrame::ledQuestionBox(const QString &fontSize, veilRoad road)
 {
     showVeil();
-    pageBox box(pageTr(models::hasLinkLedOnly(supportType) ? ledLinkSource : ledPowerSource),
-                QMessageBox::Warning);
+    pageBox box(ledQuestionText(), QMessageBox::Warning);
     box.addPictureButtons(ledAnswerButtons(fontSize));
     return runBox(box, ledQuestionOffset(), road, nullptr);
 }
@@ -358,8 +364,7 @@ pageFrame::resetOutcome pageFrame::resetRoad(resetWording wording, const QString
         return resetOutcome::closed;
     }
 
-    pageBox question(pageTr(models::hasLinkLedOnly(supportType) ? ledLinkSource : ledPowerSource),
-                     QMessageBox::Warning);
+    pageBox question(ledQuestionText(), QMessageBox::Warning);
     question.addPictureButtons(ledAnswerButtons(ledFontSize));
     const int led = question.run(wizardWindow(), ledQuestionOffset());
     if (led < 0)

@@ -97,15 +97,17 @@ protected:
     // unless the road keeps it. They return the index of the button pressed,
     // -1 for none.
     QWidget *wizardWindow() const;
-    // Warning icon, the translated heading followed by message.
+    // Warning icon, the translated heading followed by message. A page with
+    // more than one veil names the one to use.
     int warningBox(const QString &message, const QList<boxButton> &buttons, QPoint offset,
-                   veilRoad road = hideVeilOnAnswer);
+                   veilRoad road = hideVeilOnAnswer, QLabel *veil = nullptr);
     // A box whose text is given whole (its own heading or none).
     int messageBox(const QString &text, QMessageBox::Icon icon, const QList<boxButton> &buttons,
-                   QPoint offset, veilRoad road = hideVeilOnAnswer);
+                   QPoint offset, veilRoad road = hideVeilOnAnswer, QLabel *veil = nullptr);
     // Is the camera's LED lit green? Yes and No, 84x24.
     int ledQuestionBox(const QString &fontSize = QStringLiteral("12pt"),
                        veilRoad road = hideVeilOnAnswer);
+    QString ledQuestionText() const;  // by the configured model
     QList<boxButton> ledAnswerButtons(const QString &fontSize = QStringLiteral("12pt")) const;
     QPoint ledQuestionOffset() const;
 

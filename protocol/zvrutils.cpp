@@ -183,6 +183,13 @@ QByteArray ZVRUtils::composeDatagram(const QByteArray &zvrClass, const QString &
     return datagram;
 }
 
+bool ZVRUtils::fitsDatagram(const QByteArray &zvrClass, const QString &dstMac, const QString &d,
+                            const QByteArray &pading)
+{
+    const QByteArray body = zvrClass + ";M=" + dstMac.toUtf8() + ";D=" + d.toUtf8() + pading;
+    return encrypt(QByteArray::number(body.size()) + ',' + body).size() <= maxPayload;
+}
+
 void ZVRUtils::composeZVRMessage(QByteArray zvrClass, QString srcMac, QString dstMac,
                                  QHostAddress addr, QString d, QByteArray pading)
 {
@@ -269,6 +276,9 @@ void ZVRUtils::ZVRGetAPSearch(int idx)
 
 void ZVRUtils::ZVRPingDevice(int idx)
 {
+    // A reply that cannot be read must not count as the last check's result.
+    if (IPCamera *camera = cameraAt(idx, "ZVRPingDevice"))
+        camera->pingOk.clear();
     sendToCamera(idx, "ZVRPingDevice", "8", QByteArray(";C=4;U=") + portal::host, cmdStatePing);
 }
 

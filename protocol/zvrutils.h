@@ -56,6 +56,9 @@ public:
     static QByteArray composeDatagram(const QByteArray &zvrClass, const QString &srcMac,
                                       const QString &dstMac, const QString &d,
                                       const QByteArray &pading);
+    // Whether a command with these items stays within maxPayload.
+    static bool fitsDatagram(const QByteArray &zvrClass, const QString &dstMac, const QString &d,
+                             const QByteArray &pading);
     // The six bytes of an address text; a missing or bad pair gives 0.
     static QByteArray macBytes(const QString &macText);
     // Lower-case "xx:xx:xx:xx:xx:xx" text of six address bytes.

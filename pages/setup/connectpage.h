@@ -3,11 +3,124 @@
 
 #include "core/pageframe.h"
 
+#include <QList>
+
+class APSearchResult;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class connectCheck;
+class moveLabel;
+
+// Page 2: how the camera goes on the network (cable, WPS, or a wireless
+// network the camera found), pushed to the camera on Next and checked by a
+// network check run that decides where the wizard goes.
 class connectPage : public pageFrame
 {
     Q_OBJECT
+    friend class tst_connectpage;
+    friend class connectCheck;
+
 public:
     explicit connectPage(QWidget *parent = nullptr);
+    ~connectPage() override;
+
+    void initializePage() override;
+
+    // The network setup items that put a camera of this model on network
+    // idx of its list, with the typed key; empty when idx is no network.
+    static QByteArray wirelessPayload(const QByteArray &model, const APSearchResult &aps, int idx,
+                                      const QString &key);
+
+    // The instruction panels' steps: 0 to 2 the cable way, 3 to 6 WPS.
+    enum { firstCableStep = 0, firstWpsStep = 3, listMode = 7 };
+
+private slots:
+    void iconControl(bool flag);
+    void openMymsgBox(const QString &str);
+    void back();
+    void next();
+    void waitTimeout() override;
+    void ethernet_show(bool shown);
+    void wps_show(bool shown);
+    void usr_passwd_show(bool shown);
+    void show_pic1(bool flag);
+    void show_pic2(bool flag);
+    void show_pic3(bool flag);
+    void showMessage();
+    void showMessage2();
+    void showMessage3();
+    void showWPSMessage(const QString &str);
+    void show_wifipic1(bool flag);
+    void show_wifipic2(bool flag);
+    void show_wifipic3(bool flag);
+    void show_wifipic4(bool flag);
+    void timerDone();
+    void updateAPList();
+    void rescanAP();
+    void checkNetworkCfg();
+    void networkRecovery(int idx);
+    void checkNetworkConnection();
+    void decidePageJump();
+    void decideAPSearch();
+    void processFlow();
+    void confirmNetworkSetup();
+
+private:
+    void showStep(int step, bool byHover);
+    void holdStep(int step, bool flag);
+    void closePanels();
+    void wirelessBlockHome();
+    void hideInstructions();
+    void setNextBlue();
+    // Back, Next and the three ways; off while a run is open.
+    void setChoiceEnabled(bool enabled);
+    void stopTimers();
+    // The run's ending: count 0, timer stopped, status hidden, Next enabled.
+    void endRun();
+    void decideOnline(bool registered);
+    void decideOffline();
+    QList<boxButton> closeBoxButton() const;
+
+    QPushButton *backButton = nullptr;
+    QPushButton *nextButton = nullptr;
+    QTimer *apSearchTimer = nullptr;
+    QTimer *stepTimer = nullptr;
+    QLabel *veilLabel = nullptr;
+    QLabel *ledVeilLabel = nullptr;
+    QLabel *currentConnLabel = nullptr;
+    QLabel *questionLabel = nullptr;
+    QLabel *wiredHeading = nullptr;
+    QLabel *wirelessHeading = nullptr;
+    moveLabel *stepImage = nullptr;
+    moveLabel *stepText = nullptr;
+    QPushButton *rescanButton = nullptr;
+    QLabel *apListLabel = nullptr;
+    QLabel *apPasswordLabel = nullptr;
+    QLineEdit *apPasswordEdit = nullptr;
+    QComboBox *apListCombo = nullptr;
+    QLabel *stepMarker = nullptr;
+    moveLabel *pictureFrame = nullptr;
+    QList<moveLabel *> wiredStepLabels;
+    QList<moveLabel *> wpsStepLabels;
+    moveLabel *ledHintLink = nullptr;
+    moveLabel *wpsButtonLink = nullptr;
+    moveLabel *problemsLink = nullptr;
+    QLabel *wpsLink = nullptr;
+    QRadioButton *ethernetRadio = nullptr;
+    QRadioButton *wpsRadio = nullptr;
+    QRadioButton *selectNetworkRadio = nullptr;
+    QRadioButton *noneRadioButton = nullptr;
+
+    connectCheck *check = nullptr;
+    int curStep = 0;
+    int stepMode = 0;
+    int apIndex = 0;
+    int apSearchTicks = 0;
+    bool bChangeConnectionType = false;
 };
 
 #endif

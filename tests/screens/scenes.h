@@ -9,6 +9,7 @@
 #include "core/camguide.h"
 #include "core/globals.h"
 #include "core/pageframe.h"
+#include "pages/setup/connectpage.h"
 #include "pages/setup/plugpage.h"
 #include "pages/setup/selectpage.h"
 #include "protocol/hostaddress.h"
@@ -19,7 +20,9 @@
 #include "tests/support/wizardfixture.h"
 
 #include <QHostAddress>
+#include <QComboBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -217,12 +220,104 @@ inline void selectSearchAndList(const shotFn &shot)
     w.page->hintMessage();
 }
 
+// Calls a page slot by name, private ones included, as its signal would.
+inline void invoke(QObject *page, const char *slot)
+{
+    if (!QMetaObject::invokeMethod(page, slot, Qt::DirectConnection))
+        qFatal("no slot %s", slot);
+}
+
+inline void connectionPage(const shotFn &shot)
+{
+    isWireless = true;
+    loopbackEngine engine;
+    camsim::SimCamera cam = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:01"), "Front door");
+    cam.model = supportType.toUtf8();
+    cam.wifi = {simtest::wifiNetwork("Home network", "3"), simtest::wifiNetwork("Caf\xc3\xa9 guests", "4")};
+    simtest::listCamera(cam);
+    configIPCameraIdx = 0;
+
+    wizardAt<connectPage> w(connectPageId);
+    showWizard(w);
+    shot(QStringLiteral("connect-choice"), nullptr);
+
+    auto *stepTimer = w.control<QTimer>("stepTimer");
+    QMetaObject::invokeMethod(w.page, "ethernet_show", Qt::DirectConnection, Q_ARG(bool, true));
+    stepTimer->stop();
+    for (int i = 0; i < 3; ++i)
+        invoke(w.page, "timerDone");
+    shot(QStringLiteral("connect-cable-step3"), nullptr);
+
+    modalRecorder boxes;
+    boxes.answerWith([&](QDialog *d) {
+        shot(QStringLiteral("connect-ledhelp"), d);
+        followLink(d);
+    });
+    boxes.answerWith([&](QDialog *d) {
+        shot(QStringLiteral("connect-reset"), d);
+        press(d, pageFrame::resetRestart);
+    });
+    boxes.answerWith([&](QDialog *d) {
+        shot(QStringLiteral("connect-ledquestion"), d);
+        press(d, pageFrame::ledNo);
+    });
+    invoke(w.page, "showMessage");
+    stepTimer->stop();
+
+    w.control<QRadioButton>("wpsRadio")->setChecked(true);
+    stepTimer->stop();
+    shot(QStringLiteral("connect-wps-step1"), nullptr);
+    for (int i = 0; i < 4; ++i)
+        invoke(w.page, "timerDone");
+    shot(QStringLiteral("connect-wps-step4"), nullptr);
+    const auto shootAndClose = [&](const char *name) {
+        boxes.answerWith([&shot, name](QDialog *d) {
+            shot(QString::fromLatin1(name), d);
+            press(d, 0);
+        });
+    };
+    shootAndClose("connect-wps-help");
+    invoke(w.page, "showMessage2");
+    shootAndClose("connect-wps-problems");
+    invoke(w.page, "showMessage3");
+    shootAndClose("connect-wps-what");
+    QMetaObject::invokeMethod(w.page, "showWPSMessage", Qt::DirectConnection, Q_ARG(QString, QString()));
+    stepTimer->stop();
+
+    w.control<QRadioButton>("selectNetworkRadio")->setChecked(true);
+    simtest::feed(cam, '4');
+    QCoreApplication::sendPostedEvents();
+    w.control<QLineEdit>("apPasswordEdit")->setText(QStringLiteral("secret key"));
+    shot(QStringLiteral("connect-network-list"), nullptr);
+
+    // The check run and its boxes.
+    w.page->findChild<QPushButton *>(QStringLiteral("conn_next_btn"))->click();
+    w.run()->pause();
+    w.tick(3);
+    shot(QStringLiteral("connect-checking"), nullptr);
+    simtest::feed(cam, '3');
+    QCoreApplication::sendPostedEvents();
+    shootAndClose("connect-unplug-box");
+    w.tickTo(251);
+    boxes.answerWith([&](QDialog *d) {
+        shot(QStringLiteral("connect-offline-question"), d);
+        press(d, 0);
+    });
+    boxes.answerWith([&](QDialog *d) {
+        shot(QStringLiteral("connect-retry-box"), d);
+        press(d, 1);
+    });
+    w.tickTo(921);
+    w.run()->stop();
+}
+
 inline const QList<scene> &all()
 {
     static const QList<scene> list = {
         {"wizard", wizardAndAbout},
         {"plug-in page", plugSteps},
         {"camera list page", selectSearchAndList},
+        {"connection page", connectionPage},
     };
     return list;
 }

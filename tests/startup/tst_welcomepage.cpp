@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -101,10 +102,15 @@ void tst_welcomePage::cleanup()
 
 void tst_welcomePage::closeWizards()
 {
+    // Guarded: a wizard takes its own top-level children (a combo's popup)
+    // with it.
+    QList<QPointer<camguide>> wizards;
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (qobject_cast<camguide *>(w))
-            delete w;
+        if (auto *c = qobject_cast<camguide *>(w))
+            wizards << c;
     }
+    for (const QPointer<camguide> &c : wizards)
+        delete c.data();
 }
 
 void tst_welcomePage::configuredLanguage_data()

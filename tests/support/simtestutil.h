@@ -83,6 +83,23 @@ inline camsim::SimCamera makeCamera(const QString &mac, const QByteArray &name,
     return c;
 }
 
+// A wireless network as a camera lists it: every field "0" but the name
+// and the given ones.
+inline camsim::WifiNetwork wifiNetwork(const QByteArray &ssid, const QByteArray &f4 = "0",
+                                       const QByteArray &f0 = "0", const QByteArray &f5 = "0",
+                                       const QByteArray &f6 = "0")
+{
+    camsim::WifiNetwork w;
+    for (QByteArray &f : w.field)
+        f = "0";
+    w.field[0] = f0;
+    w.field[2] = ssid;
+    w.field[4] = f4;
+    w.field[5] = f5;
+    w.field[6] = f6;
+    return w;
+}
+
 // The camera's reply of the given class, straight into the engine's reader.
 inline void feed(const camsim::SimCamera &c, char zvrClass)
 {
