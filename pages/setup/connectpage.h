@@ -2,6 +2,7 @@
 #define CAMGUIDE_CONNECTPAGE_H
 
 #include "core/pageframe.h"
+#include "pages/setup/networkcheck.h"
 
 #include <QList>
 
@@ -115,7 +116,7 @@ private:
     QRadioButton *selectNetworkRadio = nullptr;
     QRadioButton *noneRadioButton = nullptr;
 
-    connectCheck *check = nullptr;
+    networkCheck *check = nullptr;  // a connectCheck
     int curStep = 0;
     int stepMode = 0;
     int apIndex = 0;
