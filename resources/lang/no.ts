@@ -113,6 +113,254 @@
         <source>Connect to the network</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>1.Connect the Ethernet cable to the Ethernet port on the back of the camera.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.Connect the other end of the cable to an available LAN port on your router.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3.The LED on the camera will turn solid green when the device is ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1.Unplug the Ethernet cable from the camera.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.Press the WPS button on the back of your camera and the WPS LED will start to flash blue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3.You now  one minute to press the WPS button on your router.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4.Once your camera has established a connection, the WPS LED will turn solid blue, the LED in front of the camera will turn to flash green.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current connection(*):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How would you connect your camera to the router?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Wired connection&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Ethernet cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Wireless connection&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Wi-Fi Protected Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ( &lt;a href = WPS&gt;&lt;font size=3 color=#638c0b&gt;WPS&lt;/font&gt;&lt;/a&gt; )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By selecting wireless network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Available wireless network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rescan    </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1. On the camera side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2. On the router side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3. Check LED turns green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1. Unplug the Ethernet cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2. On the camera side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3. On the router side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4. Check LED turns flash green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next    </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking Internet connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Current connection(*): &lt;b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wireless connection&lt;/b&gt;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Wireless connection*&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wired connection&lt;/b&gt;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Wired connection*&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*What do I do if the Link LED stays off?&lt;/font&gt;&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*What do I do if the LED stays red?&lt;/font&gt;&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*where is my WPS button?&lt;/font&gt;&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Having problems connecting?&lt;/font&gt;&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;What is WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. &lt;br&gt;&lt;br&gt;Your router&apos;s WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check your router&apos;s user manual for more details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;What is WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. &lt;br&gt;&lt;br&gt;Your router&apos;s WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check the user manual for your router for details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Having problems connecting your camera?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;If you are having problems connecting your camera using WPS, check the following:&lt;ul&gt;&lt;li&gt;Your camera may be out of range.Try connecting your camera from the same room as your router.&lt;/li&gt;&lt;li&gt;Make sure your router has a WPS button.Check your router&apos;s user manual for details. &lt;/li&gt;&lt;/ul&gt;If you are still having trouble connecting your camera using WPS, you can select wireless network manually or simply use a wired connection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;Please plug in the cable. click &lt;b&gt;OK&lt;/b&gt; when you finish.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;Now you can unplug the Ethernet cable from the camera and click &lt;b&gt;OK&lt;/b&gt; when you finish.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK	</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The camera has already registered, click &lt;b&gt;Reset&lt;/b&gt; to restart the application and reset the camera, click &lt;b&gt;Close&lt;/b&gt; just re-configure the camera!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset    </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes    </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NO    </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The camera can not connect to skyvue server. click &lt;b&gt;Retry&lt;/b&gt; to check again, or click &lt;b&gt;Close&lt;/b&gt; without signing in skyvue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retry	 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close	 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check your cable connection please.&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wireless connection failed. Please connect the Ethernet cable and select the wireless network again.&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving network setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restarting network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking internet connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>.&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>..&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>....&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>failedPage</name>
@@ -138,6 +386,38 @@
     </message>
     <message>
         <source>Connect your camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving network setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restarting network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking internet connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>.&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>..&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>....&lt;/b&gt;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
