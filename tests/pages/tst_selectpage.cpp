@@ -9,6 +9,7 @@
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/simtestutil.h"
+#include "tests/support/commandcapture.h"
 #include "tests/support/modalrecorder.h"
 #include "tests/support/programstate.h"
 #include "tests/support/wizardfixture.h"
@@ -67,14 +68,6 @@ QByteArray itemOf(const QByteArray &body, const QByteArray &key)
     return QByteArray();
 }
 
-struct sentCommand {
-    char zvrClass = 0;
-    QString src;
-    QString dst;
-    QByteArray body;
-};
-
-// The wizard window with the camera list page entered from page 0.
 struct atSelectPage : wizardAt<selectPage> {
     atSelectPage() : wizardAt<selectPage>(selectPageId, wizardPos) {}
 
@@ -114,33 +107,14 @@ class tst_selectpage : public QObject
 {
     Q_OBJECT
 
-    QUdpSocket capture;
+    std::unique_ptr<commandCapture> capture;
     std::unique_ptr<modalRecorder> boxes;
 
-    QList<sentCommand> takeSent()
-    {
-        QList<sentCommand> list;
-        while (capture.hasPendingDatagrams()) {
-            const QNetworkDatagram d = capture.receiveDatagram();
-            const simtest::Parsed p = simtest::parse(d.data());
-            sentCommand c;
-            c.zvrClass = p.body.isEmpty() ? 0 : p.body.at(0);
-            c.src = ZVRUtils::macText(p.srcBytes);
-            c.dst = ZVRUtils::macText(p.dstBytes);
-            c.body = p.body;
-            list.append(c);
-        }
-        return list;
-    }
+    QList<sentCommand> takeSent() { return capture->take(); }
     static int countOf(const QList<sentCommand> &list, char zvrClass,
                        const QByteArray &key = QByteArray())
     {
-        int n = 0;
-        for (const sentCommand &c : list) {
-            if (c.zvrClass == zvrClass && (key.isEmpty() || c.body.contains(";" + key + "=")))
-                ++n;
-        }
-        return n;
+        return commandCapture::count(list, zvrClass, key);
     }
 
 private slots:
@@ -149,13 +123,13 @@ private slots:
         // The engine exists before the wizard, and every command it sends
         // goes to this socket on 127.0.0.1.
         zvrTools = new ZVRUtils;
-        QVERIFY(capture.bind(QHostAddress::LocalHost, 0));
-        zvrTools->setCommandTarget(QHostAddress::LocalHost, capture.localPort());
+        capture = std::make_unique<commandCapture>();
         QCOMPARE(zvrTools->commandAddress(), QHostAddress(QHostAddress::LocalHost));
     }
 
     void cleanupTestCase()
     {
+        capture.reset();
         delete zvrTools;
         zvrTools = nullptr;
     }
