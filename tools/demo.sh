@@ -3,7 +3,8 @@
 # network lab (tools/netlab/netlab.sh) with three simulated cameras (a new
 # one, one with the password "garage42", one already registered) and starts
 # the program in it. On a desktop the window opens on the current display;
-# without one, a scripted walk through the first pages runs under Xvfb and
+# without one, a scripted walk takes the new wired camera through the first
+# pages and the connection page to the cloud account page under Xvfb and
 # writes screenshots to build/demo-screens/. Needs root (network namespaces).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -39,9 +40,11 @@ fi
 
 shots="$build/demo-screens"
 mkdir -p "$shots"
-# The walk starts its own Xvfb with a private socket folder.
-echo "demo: no usable display; walking through the first pages under Xvfb, screenshots in $shots"
+# The walk starts its own Xvfb with a private socket folder. The camera list
+# puts unregistered cameras on top, the last one found first: the new camera
+# (wired, online) is the second row.
+echo "demo: no usable display; walking the new camera through the connection page under Xvfb, screenshots in $shots"
 exec "$top/tools/netlab/netlab.sh" --cameras "$cameras" --camsim "$build/tools/camsim/camsim" \
     --log "$shots/commands.jsonl" --timeout 300 -- \
     "$top/tests/e2e/walkthrough.sh" --program "$program" --run-dir "$build" \
-    --shots "$shots" --road stored --keep-going
+    --shots "$shots" --road cable-online --row 1 --keep-going
