@@ -929,7 +929,9 @@ void connectPage::decideOffline()
         veil->hide();
         if (retry == 0) {
             next();
-            return;
+            if (wait()->isRunning())
+                return;
+            // Nothing could be sent again (the list changed): back at the choice.
         }
         setChoiceEnabled(true);
         if (wpsRadio->isChecked())
