@@ -1,7 +1,561 @@
 #include "pages/setup/failedpage.h"
 
+#include "core/globals.h"
+#include "core/waitrun.h"
+#include "pages/setup/myipaddredit.h"
+#include "protocol/ipcamera.h"
+#include "protocol/zvrutils.h"
+
+#include <QDebug>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+namespace {
+
+const char *const addressNames[5] = {
+    QT_TRANSLATE_NOOP("failedPage", "IP address"), QT_TRANSLATE_NOOP("failedPage", "Submask"),
+    QT_TRANSLATE_NOOP("failedPage", "Gateway"), QT_TRANSLATE_NOOP("failedPage", "Primary DNS"),
+    QT_TRANSLATE_NOOP("failedPage", "Secondary DNS")};
+const char *const addressCaptions[5] = {
+    QT_TRANSLATE_NOOP("failedPage", "IP address:"), QT_TRANSLATE_NOOP("failedPage", "Submask:"),
+    QT_TRANSLATE_NOOP("failedPage", "Gateway:"), QT_TRANSLATE_NOOP("failedPage", "Primary DNS:"),
+    QT_TRANSLATE_NOOP("failedPage", "Secondary DNS:")};
+
+QString editorStyle(int n)
+{
+    return QStringLiteral("background-image: url(:/images/bg_IPinput0%1.png);selection-color: white;"
+                          "selection-background-color: rgb(191, 31, 127);border-radius: 0px;"
+                          "padding: 0px 0px;height: 21px;width: 40px;")
+        .arg(n);
+}
+
+QRadioButton *wayRadio(QWidget *parent, const QString &text, QRect place, const char *name)
+{
+    auto *radio = new QRadioButton(text, parent);
+    radio->setObjectName(QString::fromLatin1(name));
+    radio->setGeometry(place);
+    return radio;
+}
+
+}  // namespace
+
+// ------------------------------------------------------------ check run
+
+// The Internet connection page's check: the Internet table, with the way
+// Next sent deciding between the PPPoE and the other roads.
+class failedCheck : public networkCheck
+{
+public:
+    failedCheck(failedPage *page, waitRun *run) : networkCheck(page, run), m_page(page) {}
+
+protected:
+    table currentTable() const override { return table::internet; }
+    void beforeFrame() override
+    {
+        m_page->radiobutton1_show(false);
+        m_page->radiobutton2_show(false);
+    }
+    bool deliversQueuedReplies() const override { return true; }
+    // The run did not come to a decision: the user gets the failure and the
+    // form back instead of a page with nothing left to press.
+    void reachedTickLimit() override
+    {
+        m_page->failureRoad();
+        m_page->endRun();
+    }
+    void decide() override { m_page->decidePageJump(); }
+    bool pppoeChosen() const override { return m_page->runWay == failedPage::way::pppoe; }
+    void applySetupReply(IPCamera &camera) override
+    {
+        const networkConfig &net = camera.net;
+        switch (m_page->runWay) {
+        case failedPage::way::pppoe:
+            networkCfgOK = networkCfgOK || net.PPPoE_enable == "1";
+            break;
+        case failedPage::way::staticIp:
+            networkCfgOK = networkCfgOK || net.PPPoE_enable == "0";
+            break;
+        case failedPage::way::dhcp:
+            networkCfgOK = networkCfgOK || net.DHCP_enable == "1";
+            break;
+        default:
+            break;
+        }
+        qDebug().noquote() << "network setup respond:checkNetworkCfg";
+        qDebug().noquote() << "networkCfgOK:" << (networkCfgOK ? "true" : "false");
+        qDebug().noquote() << " networkType:" << ('"' + QString::fromLatin1(net.PPPoE_enable) + '"');
+        if (networkCfgOK) {
+            restartNetwork();
+            run()->raiseTo(245);
+        }
+    }
+    int pingTarget() const override { return pppoeChosen() ? 1745 : 895; }
+
+private:
+    failedPage *m_page;
+};
+
+// ------------------------------------------------------------ the page
+
 failedPage::failedPage(QWidget *parent)
     : pageFrame(failedPageId, parent)
 {
     setupFrame(tr("Connect your camera"), 350, connectStep);
+
+    questionLabel = textLabel(this, tr("How would you connect your camera to the Internet?"),
+                              QRect(30, 120, 400, 20));
+    questionLabel->setObjectName(QStringLiteral("questionLabel"));
+    currentConnLabel = textLabel(this, QString(), QRect(30, 140, 500, 20));
+    currentConnLabel->setObjectName(QStringLiteral("currentConnLabel"));
+
+    pppoeRadio = wayRadio(this, tr("Enter account and password(PPPoE)"), QRect(30, 187, 260, 20), "pppoeRadio");
+    accountLabel = textLabel(this, tr("Account:"), QRect(40, 217, 80, 20));
+    accountLabel->setObjectName(QStringLiteral("accountLabel"));
+    passwordLabel = textLabel(this, tr("Password:"), QRect(40, 247, 80, 20));
+    passwordLabel->setObjectName(QStringLiteral("passwordLabel"));
+    accountEdit = new QLineEdit(this);
+    accountEdit->setObjectName(QStringLiteral("accountEdit"));
+    accountEdit->setGeometry(110, 217, 199, 21);
+    passwordEdit = new QLineEdit(this);
+    passwordEdit->setObjectName(QStringLiteral("passwordEdit"));
+    passwordEdit->setGeometry(110, 247, 199, 21);
+    passwordEdit->setEchoMode(QLineEdit::Password);
+    passwordEdit->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    // Both go whole into one command.
+    accountEdit->setMaxLength(255);
+    passwordEdit->setMaxLength(255);
+
+    staticRadio = wayRadio(this, tr("Enter static IP address"), QRect(30, 217, 200, 20), "staticRadio");
+    for (int i = 0; i < 5; ++i) {
+        QLabel *caption = textLabel(this, tr(addressCaptions[i]), QRect(40, 247 + 30 * i, 200, 20));
+        caption->setObjectName(QStringLiteral("addressLabel%1").arg(i + 1));
+        staticLabels.append(caption);
+    }
+    const char *const editNames[5] = {"ipEdit", "maskEdit", "gatewayEdit", "dns1Edit", "dns2Edit"};
+    for (int i = 0; i < 5; ++i) {
+        auto *edit = new MyIpAddrEdit(this);
+        edit->setObjectName(QString::fromLatin1(editNames[i]));
+        edit->setFixedSize(160, 21);
+        edit->move(240, 247 + 30 * i);
+        edit->setStyleSheet(editorStyle(1), editorStyle(2), editorStyle(3));
+        addressEdits.append(edit);
+    }
+    ipEdit = addressEdits[0];
+    maskEdit = addressEdits[1];
+    gatewayEdit = addressEdits[2];
+    dns1Edit = addressEdits[3];
+    dns2Edit = addressEdits[4];
+
+    dhcpRadio = wayRadio(this, tr("Dynamic IP address(DHCP)*"), QRect(30, 247, 250, 20), "dhcpRadio");
+    intranetRadio = wayRadio(this, tr("Use in the intranet for local view only."), QRect(30, 277, 280, 20),
+                             "intranetRadio");
+    noneRadioButton = wayRadio(this, QString(), QRect(30, 405, 280, 20), "noneRadioButton");
+    noneRadioButton->setFocusPolicy(Qt::NoFocus);
+    noneRadioButton->hide();
+
+    helpButton = new QPushButton(this);
+    helpButton->setObjectName(QStringLiteral("helpButton"));
+    helpButton->setFlat(true);
+    helpButton->setIcon(QIcon(QStringLiteral(":/images/icon_help.png")));
+    helpButton->setStyleSheet(QStringLiteral("font:9px;color:rgb(99,140,11);"));
+    helpButton->setToolTip(tr("The PPPoE is a network \nprotocol mainly used with DSL \nservices."));
+    pppoeRadio->ensurePolished();
+    const int textWidth = QFontMetrics(pppoeRadio->font()).horizontalAdvance(pppoeRadio->text());
+    helpButton->setGeometry(68 + textWidth, 184, 25, 25);
+
+    backButton = createButton({tr("    Back"), buttonStyle(buttonPicture::back, QStringLiteral("12pt")),
+                               QStringLiteral("fail_back_btu")},
+                              QPoint(20, 450));
+    backButton->hide();
+    nextButton = createButton({tr("Next    "), buttonStyle(buttonPicture::next, QStringLiteral("12pt")),
+                               QStringLiteral("fail_next_btu")},
+                              QPoint(560, 450));
+
+    waitRun *run = createWaitRun(QRect(305, 330, 250, 20), QString(),
+                                 QStringLiteral("font:12px;color:rgb(0,0,0);"));
+    useWaitPictureAsVeil();
+    check = new failedCheck(this, run);
+    check->statusText = tr("Loading, please wait");
+    check->statusHtml = QStringLiteral("<b>") + check->statusText + QStringLiteral("....</b>");
+    run->text()->setText(check->statusHtml);
+
+    decideTimer = new QTimer(this);
+
+    connect(backButton, &QPushButton::clicked, this, &failedPage::back);
+    connect(nextButton, &QPushButton::clicked, this, &failedPage::next);
+    connect(pppoeRadio, &QRadioButton::toggled, this, &failedPage::radiobutton1_show);
+    connect(staticRadio, &QRadioButton::toggled, this, &failedPage::radiobutton2_show);
+    connect(dhcpRadio, &QRadioButton::toggled, this, &failedPage::radiobutton3_show);
+    connect(intranetRadio, &QRadioButton::toggled, this, &failedPage::radiobutton4_show);
+    connect(decideTimer, &QTimer::timeout, this, &failedPage::decidePageJump);
+    if (zvrTools) {
+        connect(zvrTools, &ZVRUtils::gotNetworkConfig, this, &failedPage::checkNetworkCfg,
+                Qt::QueuedConnection);
+        connect(zvrTools, &ZVRUtils::foundDevice, this, &failedPage::networkRecovery,
+                Qt::QueuedConnection);
+        connect(zvrTools, &ZVRUtils::gotPingRsp, this, &failedPage::checkNetworkConnection,
+                Qt::QueuedConnection);
+    } else {
+        qDebug().noquote() << "failedPage: no protocol engine, nothing reaches the camera.";
+    }
+}
+
+failedPage::~failedPage()
+{
+    qDebug("Left failed page.");
+}
+
+void failedPage::initializePage()
+{
+    wait()->setTicks(0);
+    check->networkOK = false;
+    check->flowDone = 0;
+    runWay = way::none;
+    radiosClosed();
+    wait()->picture()->hide();
+    wait()->text()->hide();
+    showPppoeForm(false);
+    showStaticForm(false);
+    accountEdit->clear();
+    passwordEdit->clear();
+    for (MyIpAddrEdit *e : addressEdits)
+        e->clear();
+    noneRadioButton->setChecked(true);
+
+    const IPCamera *camera = chosenCamera();
+    const QByteArray mode = camera ? camera->ipMode : QByteArray();
+    QString current;
+    if (mode == "1")
+        current = tr("PPPoE");
+    else if (mode == "2")
+        current = tr("Static IP address");
+    else
+        current = tr("Dynamic IP address(DHCP)");
+    currentConnLabel->setText(tr("(Current Internet connection(*): <b>") + current + tr("</b>)"));
+    pppoeRadio->setText(mode == "1" ? tr("Enter account and password(PPPoE)*")
+                                    : tr("Enter account and password(PPPoE)"));
+    staticRadio->setText(mode == "2" ? tr("Enter static IP address*") : tr("Enter static IP address"));
+    dhcpRadio->setText(mode != "1" && mode != "2" ? tr("Dynamic IP address(DHCP)*")
+                                                  : tr("Dynamic IP address(DHCP)"));
+    // Whatever the last visit left, the page starts ready for Next.
+    setChoiceEnabled(true);
+}
+
+// ---------------------------------------------------------------- forms
+
+void failedPage::radiosClosed()
+{
+    staticRadio->setGeometry(30, 217, 200, 20);
+    dhcpRadio->setGeometry(30, 247, 250, 20);
+    intranetRadio->setGeometry(30, 277, 280, 20);
+}
+
+void failedPage::showPppoeForm(bool shown)
+{
+    for (QWidget *w : {static_cast<QWidget *>(accountLabel), static_cast<QWidget *>(passwordLabel),
+                       static_cast<QWidget *>(accountEdit), static_cast<QWidget *>(passwordEdit)})
+        w->setVisible(shown);
+}
+
+void failedPage::showStaticForm(bool shown)
+{
+    for (QLabel *l : staticLabels)
+        l->setVisible(shown);
+    for (MyIpAddrEdit *e : addressEdits)
+        e->setVisible(shown);
+}
+
+void failedPage::radiobutton1_show(bool checked)
+{
+    if (!checked) {
+        showPppoeForm(false);
+        radiosClosed();
+        return;
+    }
+    showPppoeForm(true);
+    showStaticForm(false);
+    accountLabel->setGeometry(40, 217, 80, 20);
+    passwordLabel->setGeometry(40, 247, 80, 20);
+    accountEdit->setGeometry(110, 217, 199, 21);
+    passwordEdit->setGeometry(110, 247, 199, 21);
+    staticRadio->setGeometry(30, 277, 200, 20);
+    dhcpRadio->setGeometry(30, 307, 250, 20);
+    intranetRadio->setGeometry(30, 337, 280, 20);
+    accountEdit->setFocus();
+}
+
+void failedPage::radiobutton2_show(bool checked)
+{
+    if (!checked) {
+        showStaticForm(false);
+        radiosClosed();
+        return;
+    }
+    showPppoeForm(false);
+    showStaticForm(true);
+    staticRadio->setGeometry(30, 217, 200, 20);
+    for (int i = 0; i < 5; ++i) {
+        staticLabels[i]->setGeometry(40, 247 + 30 * i, 120, 20);
+        addressEdits[i]->move(160, 247 + 30 * i);  // fixed at 160x21
+    }
+    dhcpRadio->setGeometry(30, 397, 250, 20);
+    intranetRadio->setGeometry(30, 427, 280, 20);
+    ipEdit->setFocus();
+}
+
+void failedPage::radiobutton3_show(bool checked)
+{
+    if (!checked)
+        return;
+    showPppoeForm(false);
+    showStaticForm(false);
+    radiosClosed();
+}
+
+void failedPage::radiobutton4_show(bool checked)
+{
+    radiobutton3_show(checked);
+}
+
+failedPage::way failedPage::chosenWay() const
+{
+    if (pppoeRadio->isChecked())
+        return way::pppoe;
+    if (staticRadio->isChecked())
+        return way::staticIp;
+    if (dhcpRadio->isChecked())
+        return way::dhcp;
+    if (intranetRadio->isChecked())
+        return way::intranet;
+    return way::none;
+}
+
+void failedPage::showChosenForm()
+{
+    if (pppoeRadio->isChecked())
+        radiobutton1_show(true);
+    else if (staticRadio->isChecked())
+        radiobutton2_show(true);
+}
+
+void failedPage::setChoiceEnabled(bool enabled)
+{
+    for (QWidget *w : {static_cast<QWidget *>(nextButton), static_cast<QWidget *>(pppoeRadio),
+                       static_cast<QWidget *>(staticRadio), static_cast<QWidget *>(dhcpRadio),
+                       static_cast<QWidget *>(intranetRadio), static_cast<QWidget *>(accountEdit),
+                       static_cast<QWidget *>(passwordEdit)})
+        w->setEnabled(enabled);
+    for (MyIpAddrEdit *e : addressEdits)
+        e->setEnabled(enabled);
+}
+
+// ----------------------------------------------------------------- Next
+
+bool failedPage::accountAcceptable(const QString &account)
+{
+    if (account.isEmpty())
+        return false;
+    for (QChar c : account) {
+        if (c.unicode() < 0x20 || c.unicode() > 0x7e || c == QLatin1Char(';'))
+            return false;
+    }
+    return true;
+}
+
+bool failedPage::addressAcceptable(const QString &address)
+{
+    // [0-9] rather than \d: other scripts' digits are no address.
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral(
+        "((2[0-4][0-9]|25[0-5]|[01]?[0-9][0-9]?)\\.){3}(2[0-4][0-9]|25[0-5]|[01]?[0-9][0-9]?)")));
+    return pattern.match(address).hasMatch();
+}
+
+void failedPage::inputBox(const QString &text, const QString &buttonFont)
+{
+    showPppoeForm(false);
+    showStaticForm(false);
+    const int answer = messageBox(text, QMessageBox::Warning,
+                                  {closingButton(tr("Close    "), QStringLiteral("detail_close_btu"), buttonFont)},
+                                  QPoint(240, 230));
+    if (answer >= 0)
+        showChosenForm();
+}
+
+void failedPage::next()
+{
+    QStringList texts;
+    for (MyIpAddrEdit *e : addressEdits)
+        texts << e->text();
+    qDebug().noquote() << "static addresses:" << texts.join(QLatin1Char(' '));
+    check->networkCfgOK = false;
+    check->networkOK = false;
+
+    const way chosen = chosenWay();
+    QByteArray payload;
+    switch (chosen) {
+    case way::pppoe:
+        if (!accountAcceptable(accountEdit->text())) {
+            inputBox(tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Invalid username!"),
+                     QStringLiteral("14px"));
+            return;
+        }
+        if (passwordEdit->text().isEmpty()) {
+            inputBox(tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Invalid password."),
+                     QStringLiteral("14px"));
+            return;
+        }
+        payload = ";0=0;6=1;7=" + accountEdit->text().toUtf8() + ";8="
+                  + passwordEdit->text().toUtf8().toBase64();
+        break;
+    case way::staticIp:
+        for (int i = 0; i < addressEdits.size(); ++i) {
+            const QString address = addressEdits[i]->text();
+            if (i == 4 && address == QLatin1String("..."))
+                continue;  // the second DNS server may stay empty
+            if (!addressAcceptable(address)) {
+                // The stored text carries control characters after "Invalid";
+                // they stay in the key and never reach the screen.
+                QString invalid = tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Invalid\x16\x13\x0b\x1d\x03 ");
+                invalid.remove(QRegularExpression(QStringLiteral("[\\x00-\\x08\\x0b-\\x1f\\x7f]")));
+                inputBox(invalid + tr(addressNames[i]) + tr("!"), QStringLiteral("12pt"));
+                return;
+            }
+        }
+        payload = ";0=0;1=" + texts[0].toLatin1() + ";2=" + texts[1].toLatin1() + ";3=" + texts[2].toLatin1()
+                  + ";4=" + texts[3].toLatin1() + ";5=" + texts[4].toLatin1() + ";6=0";
+        break;
+    case way::dhcp:
+        payload = ";0=1;6=0";
+        break;
+    case way::intranet:
+        decideTimer->stop();
+        wait()->pause();
+        moveOn(joinPageId);
+        return;
+    case way::none:
+        return;
+    }
+
+    const IPCamera *camera = chosenCamera();
+    if (!camera || !zvrTools) {
+        qDebug().noquote() << "next: no camera chosen, nothing sent.";
+        return;
+    }
+    if (!ZVRUtils::fitsDatagram("3", camera->mac, QString::fromUtf8(camera->model), payload)) {
+        qDebug().noquote() << "next: the network setup is too long for one command, nothing sent.";
+        return;
+    }
+    zvrTools->ZVRSetNetworkSetup(configIPCameraIdx, payload);
+    // The way stays as sent until the run has decided.
+    runWay = chosen;
+    setChoiceEnabled(false);
+    check->open();
+}
+
+void failedPage::back()
+{
+    // The button is never shown; its click would go back to the choice.
+    decideTimer->stop();
+    wait()->stop();
+    jumpTo(connectPageId);
+}
+
+// ---------------------------------------------------------- check run
+
+void failedPage::waitTimeout()
+{
+    check->tick();
+}
+
+void failedPage::processFlow()
+{
+    check->processFlow();
+}
+
+void failedPage::checkNetworkCfg()
+{
+    if (!isActivePage("failedPage::checkNetworkCfg slot[gotNetworkConfig] is not active if left this page[failedPage]"))
+        return;
+    check->setupReplied();
+}
+
+void failedPage::checkNetworkConnection()
+{
+    if (!isActivePage("failedPage::checkNetworkConnection slot[gotPingRsp] is not active if left this page[failedPage]"))
+        return;
+    check->pingReplied();
+}
+
+void failedPage::networkRecovery(int)
+{
+    isActivePage("failedPage::networkRecovery slot[foundDevice] is not active if left this page[failedPage]");
+}
+
+void failedPage::endRun()
+{
+    check->flowDone = 1;
+    decideTimer->stop();
+    wait()->pause();
+    wait()->text()->hide();
+    setChoiceEnabled(true);
+}
+
+void failedPage::failureRoad()
+{
+    showVeil();
+    radiobutton1_show(false);
+    radiobutton2_show(false);
+    int answer = -1;
+    {
+        networkCheck::decisionBox hold(*check);
+        answer = messageBox(tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Connection is failed."),
+                            QMessageBox::Warning,
+                            {closingButton(tr("Close    "), QStringLiteral("detail_close_btu"), QStringLiteral("12pt"))},
+                            QPoint(250, 230), keepVeil);
+    }
+    if (answer >= 0) {
+        hideVeil();
+        showChosenForm();
+    }
+}
+
+void failedPage::decidePageJump()
+{
+    const IPCamera *camera = chosenCamera();
+    if (check->networkOK && camera && camera->registered == "0") {
+        moveOn(joinPage2Id);
+        wait()->picture()->hide();
+        endRun();
+        return;
+    }
+    if (check->networkOK && camera) {
+        showVeil();
+        radiobutton1_show(false);
+        radiobutton2_show(false);
+        int answer = -1;
+        {
+            networkCheck::decisionBox hold(*check);
+            answer = messageBox(tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>The camera have already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>OK</b> just re-configure the camera!"),
+                                QMessageBox::Warning,
+                                {closingButton(tr("Reset    ")), closingButton(tr("OK    "))},
+                                QPoint(115, 220), keepVeil);
+        }
+        if (answer < 0)
+            return;  // taken away without an answer
+        hideVeil();
+        if (answer == 0)
+            jumpTo(plugPageId);
+        else
+            moveOn(joinPage1Id);
+        endRun();
+        return;
+    }
+    failureRoad();
+    endRun();
 }

@@ -2,12 +2,95 @@
 #define CAMGUIDE_FAILEDPAGE_H
 
 #include "core/pageframe.h"
+#include "pages/setup/networkcheck.h"
 
+#include <QList>
+
+class MyIpAddrEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+// Page 3: a wired camera that failed the Internet check is switched to
+// PPPoE, a static address or DHCP, and checked again; or it stays as it is
+// for local viewing only.
 class failedPage : public pageFrame
 {
     Q_OBJECT
+    friend class tst_failedpage;
+    friend class failedCheck;
+
 public:
     explicit failedPage(QWidget *parent = nullptr);
+    ~failedPage() override;
+
+    void initializePage() override;
+
+    // The ways of the page, fixed for a run by Next.
+    enum class way { none, pppoe, staticIp, dhcp, intranet };
+
+    // An account the camera's item list can carry: printable ASCII without
+    // ";" (it separates the items).
+    static bool accountAcceptable(const QString &account);
+    // Four numbers of 0 to 255, dotted, nothing else.
+    static bool addressAcceptable(const QString &address);
+
+private slots:
+    void back();
+    void next();
+    void waitTimeout() override;
+    void radiobutton1_show(bool checked);
+    void radiobutton2_show(bool checked);
+    void radiobutton3_show(bool checked);
+    void radiobutton4_show(bool checked);
+    void checkNetworkCfg();
+    void networkRecovery(int idx);
+    void checkNetworkConnection();
+    void decidePageJump();
+    void processFlow();
+
+private:
+    way chosenWay() const;
+    void radiosClosed();
+    void showPppoeForm(bool shown);
+    void showStaticForm(bool shown);
+    // The chosen way's form again, after a box.
+    void showChosenForm();
+    // The four ways and both forms; off while a run is open.
+    void setChoiceEnabled(bool enabled);
+    // An input box: veil, forms hidden, the box, then the form again.
+    void inputBox(const QString &text, const QString &buttonFont);
+    void failureRoad();
+    // The run's ending: no more replies, timers stopped, Next enabled.
+    void endRun();
+
+    QPushButton *backButton = nullptr;
+    QPushButton *nextButton = nullptr;
+    QTimer *decideTimer = nullptr;
+    QLabel *questionLabel = nullptr;
+    QLabel *currentConnLabel = nullptr;
+    QRadioButton *pppoeRadio = nullptr;
+    QLabel *accountLabel = nullptr;
+    QLabel *passwordLabel = nullptr;
+    QLineEdit *accountEdit = nullptr;
+    QLineEdit *passwordEdit = nullptr;
+    QRadioButton *staticRadio = nullptr;
+    QList<QLabel *> staticLabels;          // IP address, Submask, Gateway, DNS 1, DNS 2
+    QList<MyIpAddrEdit *> addressEdits;    // in the same order
+    MyIpAddrEdit *ipEdit = nullptr;
+    MyIpAddrEdit *maskEdit = nullptr;
+    MyIpAddrEdit *gatewayEdit = nullptr;
+    MyIpAddrEdit *dns1Edit = nullptr;
+    MyIpAddrEdit *dns2Edit = nullptr;
+    QRadioButton *dhcpRadio = nullptr;
+    QRadioButton *intranetRadio = nullptr;
+    QRadioButton *noneRadioButton = nullptr;
+    QPushButton *helpButton = nullptr;
+
+    networkCheck *check = nullptr;  // a failedCheck
+    way runWay = way::none;        // the way of the open run
 };
 
 #endif

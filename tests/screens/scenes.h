@@ -10,6 +10,8 @@
 #include "core/globals.h"
 #include "core/pageframe.h"
 #include "pages/setup/connectpage.h"
+#include "pages/setup/failedpage.h"
+#include "pages/setup/myipaddredit.h"
 #include "pages/setup/plugpage.h"
 #include "pages/setup/selectpage.h"
 #include "protocol/hostaddress.h"
@@ -311,6 +313,61 @@ inline void connectionPage(const shotFn &shot)
     w.run()->stop();
 }
 
+// The four fields of an address editor, as typed ("" leaves a field empty).
+inline void fillAddress(MyIpAddrEdit *edit, const QString &address)
+{
+    const QStringList parts = address.split(QLatin1Char('.'));
+    for (int i = 0; i < 4; ++i) {
+        auto *field = edit->findChild<QLineEdit *>(QStringLiteral("part%1").arg(i + 1));
+        field->setText(parts.value(i));
+    }
+}
+
+inline void internetPage(const shotFn &shot)
+{
+    loopbackEngine engine;
+    camsim::SimCamera cam = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:01"), "Front door");
+    cam.model = supportType.toUtf8();
+    cam.ipMode = "2";
+    simtest::listCamera(cam);
+    configIPCameraIdx = 0;
+
+    wizardAt<failedPage> w(failedPageId);
+    showWizard(w);
+    shot(QStringLiteral("internet-choice"), nullptr);
+
+    w.control<QRadioButton>("pppoeRadio")->setChecked(true);
+    w.control<QLineEdit>("accountEdit")->setText(QStringLiteral("bob;0=1"));
+    w.control<QLineEdit>("passwordEdit")->setText(QStringLiteral("secret"));
+    shot(QStringLiteral("internet-pppoe"), nullptr);
+    modalRecorder boxes;
+    const auto shootAndClose = [&](const char *name) {
+        boxes.answerWith([&shot, name](QDialog *d) {
+            shot(QString::fromLatin1(name), d);
+            press(d, 0);
+        });
+    };
+    auto *next = w.control<QPushButton>("fail_next_btu");
+    shootAndClose("internet-username-box");
+    next->click();
+
+    w.control<QRadioButton>("staticRadio")->setChecked(true);
+    fillAddress(w.control<MyIpAddrEdit>("ipEdit"), QStringLiteral("192.168.1.20"));
+    fillAddress(w.control<MyIpAddrEdit>("maskEdit"), QStringLiteral("255.255.255."));
+    shot(QStringLiteral("internet-static"), nullptr);
+    shootAndClose("internet-address-box");
+    next->click();
+
+    w.control<QRadioButton>("dhcpRadio")->setChecked(true);
+    next->click();
+    w.run()->pause();
+    w.tick(3);
+    shot(QStringLiteral("internet-checking"), nullptr);
+    shootAndClose("internet-failure-box");
+    w.tickTo(921);
+    w.run()->stop();
+}
+
 inline const QList<scene> &all()
 {
     static const QList<scene> list = {
@@ -318,6 +375,7 @@ inline const QList<scene> &all()
         {"plug-in page", plugSteps},
         {"camera list page", selectSearchAndList},
         {"connection page", connectionPage},
+        {"Internet connection page", internetPage},
     };
     return list;
 }
