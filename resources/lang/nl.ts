@@ -420,6 +420,156 @@
         <source>....&lt;/b&gt;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>IP address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Primary DNS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secondary DNS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Submask:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gateway:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Primary DNS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secondary DNS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How would you connect your camera to the Internet?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter account and password(PPPoE)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter static IP address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dynamic IP address(DHCP)*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use in the intranet for local view only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PPPoE is a network 
+protocol mainly used with DSL 
+services.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next    </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading, please wait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PPPoE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Static IP address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dynamic IP address(DHCP)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Current Internet connection(*): &lt;b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;/b&gt;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter account and password(PPPoE)*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter static IP address*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close    </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Invalid username!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Invalid password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Invalid<byte value="x16"/><byte value="x13"/><byte value="xb"/><byte value="x1d"/><byte value="x3"/> </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Connection is failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;The camera have already registered, click &lt;b&gt;Reset&lt;/b&gt; to restart the application and reset the camera, click &lt;b&gt;OK&lt;/b&gt; just re-configure the camera!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset    </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK    </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>joinPage</name>
