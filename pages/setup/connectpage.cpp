@@ -292,9 +292,7 @@ connectPage::~connectPage()
 
 void connectPage::initializePage()
 {
-    check->networkOK = false;
-    check->networkCfgOK = false;
-    check->flowDone = 0;
+    check->close();
     apSearchTicks = 0;
     wait()->setTicks(0);
     curStep = 0;

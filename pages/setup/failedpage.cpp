@@ -214,8 +214,7 @@ failedPage::~failedPage()
 void failedPage::initializePage()
 {
     wait()->setTicks(0);
-    check->networkOK = false;
-    check->flowDone = 0;
+    check->close();
     runWay = way::none;
     radiosClosed();
     wait()->picture()->hide();
@@ -448,7 +447,11 @@ void failedPage::next()
         return;
     }
     if (!ZVRUtils::fitsDatagram("3", camera->mac, QString::fromUtf8(camera->model), payload)) {
+        // Only a long password of wide characters gets here: the account is
+        // ASCII of at most 255 characters, the other ways are short.
         qDebug().noquote() << "next: the network setup is too long for one command, nothing sent.";
+        inputBox(tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Invalid password."),
+                 QStringLiteral("14px"));
         return;
     }
     zvrTools->ZVRSetNetworkSetup(configIPCameraIdx, payload);

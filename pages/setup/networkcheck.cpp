@@ -57,6 +57,15 @@ void networkCheck::open()
     m_run->text()->show();
 }
 
+// A page entered anew has no run: a late reply must neither restart the
+// camera's network nor count for the next run.
+void networkCheck::close()
+{
+    flowDone = 1;
+    networkCfgOK = false;
+    networkOK = false;
+}
+
 void networkCheck::showFrame()
 {
     const int frame = m_run->ticks() % 7;

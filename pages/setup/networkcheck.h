@@ -28,7 +28,7 @@ public:
 
     waitRun *run() const { return m_run; }
 
-    int flowDone = 0;            // 1 once the decision has started
+    int flowDone = 1;            // 0 while a run is open, 1 before and after
     bool networkCfgOK = false;   // the camera's setup is as chosen
     bool networkOK = false;      // the camera's Internet check succeeded
     QString statusText;          // the phrase of the status line
@@ -36,6 +36,8 @@ public:
 
     // Opens a run from tick 0 with "Saving network setting".
     void open();
+    // No run open: the flags cleared, replies ignored until the next open().
+    void close();
 
     // One tick: the frame, the count, the tick limit, the table's action.
     void tick();
