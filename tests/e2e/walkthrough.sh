@@ -21,7 +21,18 @@
 #                       (the Internet connection page)
 #     select-network    a wired camera put on a wireless network from its own
 #                       list: the exact setup, the unplug box, page 5
+#   Roads on from the Internet connection page, each from a wired camera
+#   offline on the cable as in cable-offline:
+#     internet-dhcp     DHCP: the exact setup, the network restart, the
+#                       camera online, page 5
+#     internet-static   a static address typed with the keyboard: the exact
+#                       setup, the network restart, page 5
+#     internet-pppoe    an account holding ";": the box, nothing sent; then a
+#                       plain account and a password: the exact setup, page
+#                       5, and the password nowhere in the program's log
+#     internet-intranet local view only: page 8, nothing sent
 #     --row N           the camera list row to pick (default 0)
+#     --locale NAME     start the program with LANG and LC_ALL set to NAME
 #     --display :N      use this X display instead of starting Xvfb
 #     --keep-going      on a failed check, go on to the end (for the demo)
 # The program's output is in SHOTS/camguide.log. When the program or the X
@@ -36,6 +47,7 @@ road=new
 row=0
 display=""
 keep_going=0
+locale=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --program) program=$2; shift 2 ;;
@@ -45,12 +57,14 @@ while [ $# -gt 0 ]; do
         --row) row=$2; shift 2 ;;
         --display) display=$2; shift 2 ;;
         --keep-going) keep_going=1; shift ;;
+        --locale) locale=$2; shift 2 ;;
         *) echo "walkthrough: unknown option $1" >&2; exit 2 ;;
     esac
 done
 [ -n "$program" ] && [ -n "$run_dir" ] && [ -n "$shots" ] || { echo "walkthrough: --program, --run-dir and --shots are required" >&2; exit 2; }
 case "$road" in
     new|stored|cable-online|cable-registered|cable-offline|select-network) ;;
+    internet-dhcp|internet-static|internet-pppoe|internet-intranet) ;;
     *) echo "walkthrough: unknown road $road" >&2; exit 2 ;;
 esac
 [[ "$row" =~ ^[0-2]$ ]] || { echo "walkthrough: --row must be 0, 1 or 2" >&2; exit 2; }
@@ -279,11 +293,14 @@ b64() { printf '%s' "$1" | base64 -w 0; }
 # commands that came after it.
 log_mark() { wc -l < "$NETLAB_CAM_LOG"; }
 # cmds_since MARK CLASS [CAMERA]: the plain payloads of the CLASS commands
-# that reached CAMERA (any camera without it) after line MARK, one a line.
+# that reached CAMERA (any camera without it) after line MARK, one a line;
+# CLASS "any" takes every class. With CMD_FIELD set, that field of each
+# instead (reply: the camera's plain reply; class: the class digit).
 cmds_since() {
-    python3 - "$NETLAB_CAM_LOG" "$@" <<'EOF'
-import json, sys
+    CMD_FIELD=${CMD_FIELD:-plain} python3 - "$NETLAB_CAM_LOG" "$@" <<'EOF'
+import json, os, sys
 path, mark, cls = sys.argv[1], int(sys.argv[2]), sys.argv[3]
+field = os.environ["CMD_FIELD"]
 camera = sys.argv[4].lower() if len(sys.argv) > 4 else ""
 with open(path, encoding="utf-8", errors="replace") as f:
     for n, line in enumerate(f):
@@ -293,11 +310,15 @@ with open(path, encoding="utf-8", errors="replace") as f:
             c = json.loads(line)
         except ValueError:
             continue                    # the line camsim is writing now
-        if c.get("class") == cls and (not camera or c.get("camera") == camera):
-            print(c.get("plain", ""))
+        if cls in ("any", c.get("class")) and (not camera or c.get("camera") == camera):
+            print(c.get(field, ""))
 EOF
 }
 count_since() { cmds_since "$@" | grep -c .; }
+replies_since() { CMD_FIELD=reply cmds_since "$@"; }
+# classes_since MARK [CAMERA]: the classes of the commands after MARK in the
+# order they came, as one word ("398" for a setup, a restart and a ping).
+classes_since() { CMD_FIELD=class cmds_since "$1" any ${2:+"$2"} | tr -d '\n'; }
 got_since() { [ "$(count_since "$@")" -gt 0 ]; }
 # plain CLASS MAC MODEL ITEMS: the whole plain payload of a command, as the
 # camera receives it: its length, a comma, the class digit, M, D and ITEMS.
@@ -416,14 +437,16 @@ connection_page() {
     pause 1
     shot "connection-page"
 }
-# Next on the connection page starts the network check run; the checks
-# after it look at the commands from here on (next_mark) and time the run
-# from here (next_ms).
+# Next on the connection page, or on the Internet connection page at the
+# same place, starts the network check run; the checks after it look at the
+# commands (next_mark) and the program's lines (app_mark) from here on and
+# time the run from here (next_ms).
 connection_next() {
     next_mark=$(log_mark)
+    app_mark=$(wc -l < "$applog")
     click 620 467
     next_ms=$(now_ms)
-    shot "network-check"
+    shot "${1:-network-check}"
 }
 # reached_page N SECONDS: the wizard shows page N within SECONDS.
 reached_page() {
@@ -499,16 +522,17 @@ road_cable_registered() {
     only_page 4
 }
 
-# Road: a wired camera without Internet: two failed pings, the LED question
-# at tick 250; Yes leads to the Internet connection page.
-road_cable_offline() {
-    local mac=00:1a:2b:3c:4d:04 model=KSM-271E
-    stored_password shed2024
+# A wired camera without Internet, with its stored password: two failed
+# pings, the LED question at tick 250; Yes leads to the Internet connection
+# page.
+offline_to_internet_page() {
+    local mac=$1 model=$2
+    stored_password "$3"
     connection_page
     connection_next
     pause 5
     shot "checking-internet"
-    expect_box 35 160 273 "LED question" || return
+    expect_box 35 160 273 "LED question" || return 1
     local waited
     waited=$(seconds_since "$next_ms")
     shot "led-question-offline"
@@ -517,9 +541,15 @@ road_cable_offline() {
         && ok "pinged at ticks 100 and 150; the question came $waited s after Next" \
         || fail "$(count_since "$next_mark" 8 "$mac") pings sent, not 2"
     answer_box "${first_of_two[@]}" "the LED question"          # Yes
-    reached_page 3 5
+    reached_page 3 5 || return 1
     pause 0.5
     shot "page-3"
+    return 0
+}
+
+# Road: a wired camera offline ends on the Internet connection page.
+road_cable_offline() {
+    offline_to_internet_page 00:1a:2b:3c:4d:04 KSM-271E shed2024 || return
     only_page 3
 }
 
@@ -590,14 +620,165 @@ road_select_network() {
         || fail "no masked setup (;18=***) in the program's log"
 }
 
+# ------------------------------------------------------------ the Internet connection page
+
+# The pages the wizard showed after line MARK of the program's output, in
+# order ("5" for page 5 alone).
+pages_since() {
+    tail -n +$(( $1 + 1 )) "$applog" | grep -o 'wizard page: [0-9]*' | awk '{ print $3 }' | xargs
+}
+# choose_way Y NAME: the way's radio button, on its text; its top is Y with
+# both forms closed.
+choose_way() {
+    click 80 $(( $1 + 10 ))
+    pause 0.3
+    shot "$2-chosen"
+}
+# setup_sent MAC MODEL ITEMS: the setup reached the camera with exactly ITEMS.
+setup_sent() {
+    local expected
+    expected=$(plain 3 "$1" "$2" "$3")
+    if ! wait_until 5 got_since "$next_mark" 3 "$1"; then
+        no_box || fail "no setup reached the camera: the page opened a box instead"
+        fail "no setup reached the camera"
+        return 1
+    fi
+    if [ "$(cmds_since "$next_mark" 3)" = "$expected" ]; then
+        ok "setup sent as $expected"
+    else
+        fail "setup sent as '$(cmds_since "$next_mark" 3 | tr '\n' ' ')', not '$expected'"
+    fi
+}
+# A setup that matches the way: the camera's answer brings ";N=1" and moves
+# the run to tick 245; pings from 400; the first success moves it to 895
+# (1745 with PPPoE) and the decision after it shows page 5.
+online_after_setup() {
+    local mac=$1 model=$2 restart order
+    restart=$(plain 9 "$mac" "$model" ";N=1")
+    wait_until 5 got_since "$next_mark" 9 "$mac" || { fail "no network restart after the setup answer"; return 1; }
+    [ "$(cmds_since "$next_mark" 9 "$mac")" = "$restart" ] \
+        && ok "network restart $restart after the setup answer, $(seconds_since "$next_ms") s after Next" \
+        || fail "class 9 sent: '$(cmds_since "$next_mark" 9 | tr '\n' ' ')', not '$restart'"
+    pause 3
+    shot "restarting-network"
+    wait_until 30 got_since "$next_mark" 8 "$mac" \
+        && ok "first ping $(seconds_since "$next_ms") s after Next" || fail "no ping within 30 s of Next"
+    pause 1
+    shot "checking-internet"
+    reached_page 5 100 || return 1
+    pause 0.5
+    shot "page-5"
+    [ "$(count_since "$next_mark" 3 "$mac")" -eq 1 ] || fail "the setup was sent more than once"
+    [ "$(count_since "$next_mark" 9 "$mac")" -eq 1 ] || fail "the network was restarted more than once"
+    [ "$(count_since "$next_mark" 8 "$mac")" -eq 1 ] \
+        && ok "one ping: its success skips the later ones" \
+        || fail "$(count_since "$next_mark" 8 "$mac") pings sent, not 1"
+    replies_since "$next_mark" 8 "$mac" | grep -q ';R=1$' && ok "the camera answered the ping online" \
+        || fail "no online ping answer: '$(replies_since "$next_mark" 8 "$mac" | tr '\n' ' ')'"
+    order=$(classes_since "$next_mark" "$mac")
+    [[ "$order" =~ ^398 ]] && ok "setup, restart, then the pings ($order)" \
+        || fail "commands after Next in the order $order, not setup, restart, ping"
+    [ "$(pages_since "$app_mark")" = "5" ] && ok "page 5 and no other after Next" \
+        || fail "pages after Next: $(pages_since "$app_mark"), not 5"
+}
+
+# Road: DHCP for a camera that comes online with it.
+road_internet_dhcp() {
+    local mac=00:1a:2b:3c:4d:06 model=KSM-271E
+    offline_to_internet_page "$mac" "$model" 'lobby#88' || return
+    choose_way 247 dhcp
+    connection_next "saving-network-setting"
+    setup_sent "$mac" "$model" ";0=1;6=0" || return
+    online_after_setup "$mac" "$model"
+}
+
+# Road: a static address typed as a user does: the choice puts the focus in
+# the first field, three digits or a dot go on to the next field, and two
+# digits from 26 on go on at once (the ".30." of the second DNS server).
+road_internet_static() {
+    local mac=00:1a:2b:3c:4d:07 model=KSM-273E i
+    local addresses=(192.168.1.20 255.255.255.0 192.168.1.254 10.0.0.53 172.16.30.9)
+    offline_to_internet_page "$mac" "$model" 'attic-77' || return
+    choose_way 217 static
+    type_text "${addresses[0]}"
+    for i in 1 2 3 4; do
+        click 180 $(( 257 + 30 * i ))            # the editor's first field
+        type_text "${addresses[i]}"
+    done
+    shot "static-typed"
+    connection_next "saving-network-setting"
+    setup_sent "$mac" "$model" ";0=0;1=${addresses[0]};2=${addresses[1]};3=${addresses[2]};4=${addresses[3]};5=${addresses[4]};6=0" \
+        || return
+    online_after_setup "$mac" "$model"
+}
+
+# Road: a PPPoE account holding ";" could carry items of its own into the
+# setup; the page refuses it. Then a plain account with a password that
+# goes as base64 and is masked wherever the program writes it.
+road_internet_pppoe() {
+    local mac=00:1a:2b:3c:4d:08 model=KSM-271E
+    local bad='bob;0=1;6=0' account='alice.dsl' password='Dsl:p@ss;w0rd?'
+    offline_to_internet_page "$mac" "$model" 'cellar_5' || return
+    choose_way 187 pppoe
+    type_text "$bad"                            # the choice focuses the account
+    click 200 257; type_text "$password"
+    shot "pppoe-account-with-semicolon"
+    connection_next "pppoe-refused-next"
+    expect_box 5 240 230 "box for the account with \";\"" || return
+    shot "invalid-username-box"
+    pause 1.5
+    [ "$(count_since "$next_mark" any)" -eq 0 ] && ok "nothing sent for the refused account" \
+        || fail "sent after the refused account: $(cmds_since "$next_mark" any | tr '\n' ' ')"
+    in_log "wizard page: 5" && fail "moved on with the refused account"
+    answer_box "${last_button[@]}" "the invalid-username box"
+    pause 0.5
+    shot "pppoe-form-again"
+    click 200 227; xdo key ctrl+a; type_text "$account"
+    click 200 257; xdo key ctrl+a; type_text "$password"
+    shot "pppoe-typed"
+    connection_next "saving-network-setting"
+    setup_sent "$mac" "$model" ";0=0;6=1;7=$account;8=$(b64 "$password")" || return
+    online_after_setup "$mac" "$model"
+    if grep -qF -e "$password" -e "$(b64 "$password")" -e "$(b64 "$password" | tr -d =)" "$applog"; then
+        fail "the PPPoE password is in the program's log: $(grep -nF -e "$password" -e "$(b64 "$password" | tr -d =)" "$applog" | head -n 3)"
+    else
+        ok "the PPPoE password is in the program's log neither as text nor as base64"
+    fi
+    in_log ";8=***" && ok "the setup is logged with its password masked" \
+        || fail "no masked setup (;8=***) in the program's log"
+}
+
+# Road: local view only leaves the camera's setup as it is.
+road_internet_intranet() {
+    local mac=00:1a:2b:3c:4d:09 model=KSM-273E
+    offline_to_internet_page "$mac" "$model" 'den&42' || return
+    choose_way 277 intranet
+    connection_next "local-view"
+    reached_page 8 5 || return
+    pause 3
+    shot "page-8"
+    [ "$(count_since "$next_mark" any)" -eq 0 ] && ok "nothing sent after Next" \
+        || fail "sent after Next: $(cmds_since "$next_mark" any | tr '\n' ' ')"
+    [ "$(pages_since "$app_mark")" = "8" ] && ok "page 8 and no other after Next" \
+        || fail "pages after Next: $(pages_since "$app_mark"), not 8"
+}
+
 # ------------------------------------------------------------ the walk
 
-echo "starting $program in $run_dir on $DISPLAY (road $road)"
+echo "starting $program in $run_dir on $DISPLAY (road $road${locale:+, locale $locale})"
 rm -f "$shots"/[0-9][0-9]-*.png
-(cd "$run_dir" && exec "$program") >"$applog" 2>&1 &
+program_env=()
+[ -n "$locale" ] && program_env=(LANG="$locale" LC_ALL="$locale")
+(cd "$run_dir" && exec env "${program_env[@]}" "$program") >"$applog" 2>&1 &
 app_pid=$!
 
 welcome_window
+# Qt takes the locale from the environment, also where the C library has
+# no such locale; its own catalogue's name tells which one it took.
+if [ -n "$locale" ]; then
+    in_log "translatorFileName= qtbase_${locale%%.*}" && ok "the program runs under the locale ${locale%%.*}" \
+        || fail "the program did not take the locale $locale: $(grep -F translatorFileName "$applog")"
+fi
 plug_in_steps
 camera_list
 case "$road" in
@@ -618,6 +799,18 @@ cable-offline)
     ;;
 select-network)
     road_select_network
+    ;;
+internet-dhcp)
+    road_internet_dhcp
+    ;;
+internet-static)
+    road_internet_static
+    ;;
+internet-pppoe)
+    road_internet_pppoe
+    ;;
+internet-intranet)
+    road_internet_intranet
     ;;
 esac
 case "$road" in
