@@ -279,9 +279,7 @@ connectPage::connectPage(QWidget *parent)
                        static_cast<QWidget *>(selectNetworkRadio), static_cast<QWidget *>(wpsLink)})
         w->setVisible(wireless);
     hideInstructions();
-    for (QWidget *w : {static_cast<QWidget *>(apListCombo), static_cast<QWidget *>(apListLabel),
-                       static_cast<QWidget *>(rescanButton), static_cast<QWidget *>(apPasswordLabel),
-                       static_cast<QWidget *>(apPasswordEdit)})
+    for (QWidget *w : listPanel())
         w->hide();
 }
 
@@ -344,6 +342,11 @@ void connectPage::setChoiceEnabled(bool enabled)
         w->setEnabled(enabled);
 }
 
+QList<QWidget *> connectPage::listPanel() const
+{
+    return {apListCombo, apListLabel, rescanButton, apPasswordLabel, apPasswordEdit};
+}
+
 void connectPage::hideInstructions()
 {
     for (QWidget *w : {static_cast<QWidget *>(stepMarker), static_cast<QWidget *>(stepImage),
@@ -370,89 +373,78 @@ void connectPage::wirelessBlockHome()
 void connectPage::closePanels()
 {
     hideInstructions();
-    for (QWidget *w : {static_cast<QWidget *>(apListCombo), static_cast<QWidget *>(apListLabel),
-                       static_cast<QWidget *>(rescanButton), static_cast<QWidget *>(apPasswordLabel),
-                       static_cast<QWidget *>(apPasswordEdit)})
+    for (QWidget *w : listPanel())
         w->hide();
     wirelessBlockHome();
+}
+
+void connectPage::closeInstructionPanel(const QList<moveLabel *> &entries)
+{
+    stepTimer->stop();
+    for (moveLabel *l : entries)
+        l->hide();
+    for (QWidget *w : {static_cast<QWidget *>(stepMarker), static_cast<QWidget *>(stepImage),
+                       static_cast<QWidget *>(pictureFrame), static_cast<QWidget *>(stepText),
+                       static_cast<QWidget *>(ledHintLink), static_cast<QWidget *>(wpsButtonLink),
+                       static_cast<QWidget *>(problemsLink)})
+        w->hide();
+    wirelessBlockHome();
+}
+
+// The cable or the WPS instructions, on their first step; the cycle starts.
+void connectPage::openInstructionPanel(int firstStep)
+{
+    const bool cable = firstStep == firstCableStep;
+    const QList<moveLabel *> &entries = cable ? wiredStepLabels : wpsStepLabels;
+    for (moveLabel *l : cable ? wpsStepLabels : wiredStepLabels)
+        l->hide();
+    for (QWidget *w : listPanel())
+        w->hide();
+    setNextBlue();
+    nextButton->setEnabled(true);
+    stepTimer->start(stepInterval);
+    stepMode = firstStep;
+    curStep = firstStep;
+    if (cable) {
+        // The cable steps stand where the wireless block was; it moves down.
+        wiredStepLabels[0]->setGeometry(40, 245, 150, 20);
+        wiredStepLabels[1]->setGeometry(40, 275, 150, 20);
+        wiredStepLabels[2]->setGeometry(40, 305, 200, 20);
+        wirelessHeading->setGeometry(30, 335, 200, 20);
+        wpsRadio->setGeometry(30, 365, 320, 20);
+        wpsLink->setGeometry(210, 365, 250, 20);
+        selectNetworkRadio->setGeometry(30, 395, 280, 20);
+    } else {
+        wirelessBlockHome();
+        for (int i = 0; i < wpsStepLabels.size(); ++i)
+            wpsStepLabels[i]->setGeometry(40, 305 + 30 * i, 250, 20);
+        selectNetworkRadio->setGeometry(30, 425, 280, 20);
+    }
+    stepMarker->show();
+    for (moveLabel *l : entries)
+        l->show();
+    showStep(firstStep, false);
 }
 
 void connectPage::ethernet_show(bool shown)
 {
-    if (!shown) {
-        stepTimer->stop();
-        stepMarker->hide();
-        for (moveLabel *l : wiredStepLabels)
-            l->hide();
-        for (QWidget *w : {static_cast<QWidget *>(stepImage), static_cast<QWidget *>(pictureFrame),
-                           static_cast<QWidget *>(stepText), static_cast<QWidget *>(ledHintLink),
-                           static_cast<QWidget *>(wpsButtonLink), static_cast<QWidget *>(problemsLink)})
-            w->hide();
-        wirelessBlockHome();
-        return;
-    }
-    for (moveLabel *l : wpsStepLabels)
-        l->hide();
-    for (QWidget *w : {static_cast<QWidget *>(apListCombo), static_cast<QWidget *>(apListLabel),
-                       static_cast<QWidget *>(rescanButton), static_cast<QWidget *>(apPasswordLabel),
-                       static_cast<QWidget *>(apPasswordEdit)})
-        w->hide();
-    setNextBlue();
-    nextButton->setEnabled(true);
-    stepTimer->start(stepInterval);
-    stepMode = firstCableStep;
-    curStep = firstCableStep;
-    wiredStepLabels[0]->setGeometry(40, 245, 150, 20);
-    wiredStepLabels[1]->setGeometry(40, 275, 150, 20);
-    wiredStepLabels[2]->setGeometry(40, 305, 200, 20);
-    wirelessHeading->setGeometry(30, 335, 200, 20);
-    wpsRadio->setGeometry(30, 365, 320, 20);
-    wpsLink->setGeometry(210, 365, 250, 20);
-    selectNetworkRadio->setGeometry(30, 395, 280, 20);
-    stepMarker->show();
-    for (moveLabel *l : wiredStepLabels)
-        l->show();
-    showStep(firstCableStep, false);
+    if (shown)
+        openInstructionPanel(firstCableStep);
+    else
+        closeInstructionPanel(wiredStepLabels);
 }
 
 void connectPage::wps_show(bool shown)
 {
-    if (!shown) {
-        stepTimer->stop();
-        stepMarker->hide();
-        for (moveLabel *l : wpsStepLabels)
-            l->hide();
-        for (QWidget *w : {static_cast<QWidget *>(stepImage), static_cast<QWidget *>(pictureFrame),
-                           static_cast<QWidget *>(stepText), static_cast<QWidget *>(ledHintLink),
-                           static_cast<QWidget *>(wpsButtonLink), static_cast<QWidget *>(problemsLink)})
-            w->hide();
-        wirelessBlockHome();
-        return;
-    }
-    for (moveLabel *l : wiredStepLabels)
-        l->hide();
-    for (QWidget *w : {static_cast<QWidget *>(apListCombo), static_cast<QWidget *>(apListLabel),
-                       static_cast<QWidget *>(rescanButton), static_cast<QWidget *>(apPasswordLabel),
-                       static_cast<QWidget *>(apPasswordEdit)})
-        w->hide();
-    setNextBlue();
-    nextButton->setEnabled(true);
-    stepTimer->start(stepInterval);
-    stepMode = firstWpsStep;
-    curStep = firstWpsStep;
-    wirelessBlockHome();
-    for (int i = 0; i < wpsStepLabels.size(); ++i)
-        wpsStepLabels[i]->setGeometry(40, 305 + 30 * i, 250, 20);
-    selectNetworkRadio->setGeometry(30, 425, 280, 20);
-    stepMarker->show();
-    for (moveLabel *l : wpsStepLabels)
-        l->show();
-    showStep(firstWpsStep, false);
+    if (shown)
+        openInstructionPanel(firstWpsStep);
+    else
+        closeInstructionPanel(wpsStepLabels);
 }
 
 void connectPage::usr_passwd_show(bool shown)
 {
-    const QList<QWidget *> panel = {apListCombo, apListLabel, rescanButton, apPasswordLabel, apPasswordEdit};
+    const QList<QWidget *> panel = listPanel();
     if (!shown) {
         stepTimer->stop();
         for (QWidget *w : panel)

@@ -74,6 +74,9 @@ private:
     void showStep(int step, bool byHover);
     void holdStep(int step, bool flag);
     void closePanels();
+    QList<QWidget *> listPanel() const;
+    void openInstructionPanel(int firstStep);
+    void closeInstructionPanel(const QList<moveLabel *> &entries);
     void wirelessBlockHome();
     void hideInstructions();
     void setNextBlue();

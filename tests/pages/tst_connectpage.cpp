@@ -12,6 +12,7 @@
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/commandcapture.h"
+#include "tests/support/pagebench.h"
 #include "tests/support/modalrecorder.h"
 #include "tests/support/programstate.h"
 #include "tests/support/simtestutil.h"
@@ -149,49 +150,18 @@ SimCamera cameraOf(bool wirelessNow, const QByteArray &model, const QByteArray &
     return c;
 }
 
-// An Internet-check reply with too few items to hold a result.
-void feedBadPing(const SimCamera &c)
-{
-    zvrTools->handleDatagram(
-        simtest::reply(c.mac, "8;M=" + c.mac.toLatin1() + ";D=" + c.model));
-}
-
-// The camera listed and chosen (index -1 or past the list: none), then the
-// wizard opened at the page.
-pageId enlisted(const SimCamera &cam, int index)
-{
-    simtest::listCamera(cam);
-    configIPCameraIdx = index;
-    return connectPageId;
-}
-struct atConnectPage : wizardAt<connectPage> {
+struct atConnectPage : wizardWithCamera<connectPage> {
     explicit atConnectPage(const SimCamera &cam, int index = 0)
-        : wizardAt<connectPage>(enlisted(cam, index), wizardPos)
+        : wizardWithCamera<connectPage>(connectPageId, cam, index, wizardPos)
     {
     }
 };
 
-QStringList *logLines = nullptr;
-void keepLogLine(QtMsgType, const QMessageLogContext &, const QString &msg)
-{
-    if (logLines)
-        logLines->append(msg);
-}
-
 }  // namespace
 
-class tst_connectpage : public QObject
+class tst_connectpage : public pageBench
 {
     Q_OBJECT
-
-    std::unique_ptr<commandCapture> capture;
-    std::unique_ptr<modalRecorder> boxes;
-
-    QList<sentCommand> takeSent() { return capture->take(); }
-    static int countOf(const QList<sentCommand> &list, char zvrClass)
-    {
-        return commandCapture::count(list, zvrClass);
-    }
 
     static QRadioButton *radioOf(const connectPage *page, const QString &way)
     {
@@ -272,35 +242,10 @@ class tst_connectpage : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        // The engine exists before the wizard; every command goes to 127.0.0.1.
-        zvrTools = new ZVRUtils;
-        capture = std::make_unique<commandCapture>();
-        QCOMPARE(zvrTools->commandAddress(), QHostAddress(QHostAddress::LocalHost));
-    }
-    void cleanupTestCase()
-    {
-        capture.reset();
-        delete zvrTools;
-        zvrTools = nullptr;
-    }
-    void init()
-    {
-        boxes = std::make_unique<modalRecorder>();
-        resetProgramState();
-        supportType = QStringLiteral("ALL");
-        isWireless = true;
-        host_mac_str = {hostMac.toUpper()};
-        setInterfaceAddressSource([] { return QStringList{hostMac}; });
-        takeSent();
-    }
-    void cleanup()
-    {
-        boxes.reset();
-        setInterfaceAddressSource({});
-        IPCameraList.clear();
-    }
+    void initTestCase() { startEngine(); }
+    void cleanupTestCase() { stopEngine(); }
+    void init() { beforeTest(); }
+    void cleanup() { afterTest(); }
 
     void entering_data();
     void entering();
@@ -967,25 +912,11 @@ void tst_connectpage::checkRun()
     takeSent();
 
     // The camera answers right after each command as the row says.
-    QStringList seen, said;
+    QStringList said;
     QString phrase = p->check->statusText;
-    int pingNo = 0;
+    scriptedCamera camera(cam, *capture, pings);
     const auto answer = [&](int at) {
-        for (const sentCommand &c : takeSent()) {
-            seen << QStringLiteral("%1@%2").arg(QChar(c.zvrClass)).arg(at);
-            if (c.zvrClass == '8') {
-                const QChar a = pingNo < pings.size() ? pings.at(pingNo) : QChar('-');
-                ++pingNo;
-                if (a == '1' || a == '0') {
-                    cam.internet = QByteArray(1, a.toLatin1());
-                    feed(cam, '8');
-                } else if (a == 'x') {
-                    feedBadPing(cam);
-                }
-            } else if (c.zvrClass == '2') {
-                feed(cam, '2');
-            }
-        }
+        camera.answer(at);
         w.deliverQueued();
     };
     for (int guard = 0; guard < 2000 && decidedAt < 0 && nextPage == connectPageId; ++guard) {
@@ -1005,7 +936,7 @@ void tst_connectpage::checkRun()
         answer(t + 1);
     }
 
-    QCOMPARE(seen.join(QLatin1Char(' ')), sent);
+    QCOMPARE(camera.seen.join(QLatin1Char(' ')), sent);
     QCOMPARE(said.join(QLatin1Char(' ')), phrases);
     QCOMPARE(decidedAt, decisionAt);
     QCOMPARE(confirmAt, confirmBox.isEmpty() ? -1 : 250);
@@ -1338,17 +1269,17 @@ void tst_connectpage::noSecretInLog()
     takeSent();
 
     QStringList lines;
-    logLines = &lines;
-    const QtMessageHandler previous = qInstallMessageHandler(keepLogLine);
-    p->nextButton->click();
-    w.tick(5);
-    // The camera's answer carries the key back.
-    cam.network[18] = encoded;
-    feed(cam, '3');
-    w.deliverQueued();
-    w.tick(5);
-    qInstallMessageHandler(previous);
-    logLines = nullptr;
+    {
+        logCapture log;
+        p->nextButton->click();
+        w.tick(5);
+        // The camera's answer carries the key back.
+        cam.network[18] = encoded;
+        feed(cam, '3');
+        w.deliverQueued();
+        w.tick(5);
+        lines = log.lines;
+    }
 
     const QList<sentCommand> sent = takeSent();
     QCOMPARE(countOf(sent, '3'), 1);

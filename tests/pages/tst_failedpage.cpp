@@ -12,6 +12,7 @@
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/commandcapture.h"
+#include "tests/support/pagebench.h"
 #include "tests/support/modalrecorder.h"
 #include "tests/support/programstate.h"
 #include "tests/support/simtestutil.h"
@@ -110,31 +111,12 @@ void setAddress(MyIpAddrEdit *edit, const QString &address)
         edit->findChild<QLineEdit *>(QStringLiteral("part%1").arg(i + 1))->setText(parts.value(i));
 }
 
-pageId enlisted(const SimCamera &cam, int index)
-{
-    simtest::listCamera(cam);
-    configIPCameraIdx = index;
-    return failedPageId;
-}
-struct atFailedPage : wizardAt<failedPage> {
+struct atFailedPage : wizardWithCamera<failedPage> {
     explicit atFailedPage(const SimCamera &cam, int index = 0)
-        : wizardAt<failedPage>(enlisted(cam, index), wizardPos)
+        : wizardWithCamera<failedPage>(failedPageId, cam, index, wizardPos)
     {
     }
 };
-
-// An Internet-check reply with too few items to hold a result.
-void feedBadPing(const SimCamera &c)
-{
-    zvrTools->handleDatagram(simtest::reply(c.mac, "8;M=" + c.mac.toLatin1() + ";D=" + c.model));
-}
-
-QStringList *logLines = nullptr;
-void keepLogLine(QtMsgType, const QMessageLogContext &, const QString &msg)
-{
-    if (logLines)
-        logLines->append(msg);
-}
 
 // Control characters written out, so that a row's name stays readable.
 QString visible(const QString &s)
@@ -149,18 +131,9 @@ QString visible(const QString &s)
 
 }  // namespace
 
-class tst_failedpage : public QObject
+class tst_failedpage : public pageBench
 {
     Q_OBJECT
-
-    std::unique_ptr<commandCapture> capture;
-    std::unique_ptr<modalRecorder> boxes;
-
-    QList<sentCommand> takeSent() { return capture->take(); }
-    static int countOf(const QList<sentCommand> &list, char zvrClass)
-    {
-        return commandCapture::count(list, zvrClass);
-    }
     static QByteArray commandHead() { return "3;M=" + camMac.toLatin1() + ";D=" + camModel; }
 
     static bool shown(const failedPage *p, const QWidget *w) { return w->isVisibleTo(p); }
@@ -237,34 +210,10 @@ class tst_failedpage : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        // The engine exists before the wizard; every command goes to 127.0.0.1.
-        zvrTools = new ZVRUtils;
-        capture = std::make_unique<commandCapture>();
-        QCOMPARE(zvrTools->commandAddress(), QHostAddress(QHostAddress::LocalHost));
-    }
-    void cleanupTestCase()
-    {
-        capture.reset();
-        delete zvrTools;
-        zvrTools = nullptr;
-    }
-    void init()
-    {
-        boxes = std::make_unique<modalRecorder>();
-        resetProgramState();
-        supportType = QStringLiteral("ALL");
-        host_mac_str = {hostMac.toUpper()};
-        setInterfaceAddressSource([] { return QStringList{hostMac}; });
-        takeSent();
-    }
-    void cleanup()
-    {
-        boxes.reset();
-        setInterfaceAddressSource({});
-        IPCameraList.clear();
-    }
+    void initTestCase() { startEngine(); }
+    void cleanupTestCase() { stopEngine(); }
+    void init() { beforeTest(); }
+    void cleanup() { afterTest(); }
 
     void entering_data();
     void entering();
@@ -810,25 +759,11 @@ void tst_failedpage::internetRun()
     boxes->onOpen([&](QDialog *) { decidedAt = w.ticks(); });
     boxes->answer("Close");
 
-    QStringList seen, said;
+    QStringList said;
     QString phrase = p->check->statusText;
-    int pingNo = 0;
+    scriptedCamera camera(cam, *capture, pings);
     const auto answer = [&](int at) {
-        for (const sentCommand &c : takeSent()) {
-            seen << QStringLiteral("%1@%2").arg(QChar(c.zvrClass)).arg(at);
-            if (c.zvrClass == '8') {
-                const QChar a = pingNo < pings.size() ? pings.at(pingNo) : QChar('-');
-                ++pingNo;
-                if (a == '1' || a == '0') {
-                    cam.internet = QByteArray(1, a.toLatin1());
-                    feed(cam, '8');
-                } else if (a == 'x') {
-                    feedBadPing(cam);
-                }
-            } else if (c.zvrClass == '2') {
-                feed(cam, '2');
-            }
-        }
+        camera.answer(at);
     };
     int after250 = -1;
     for (int guard = 0; guard < 2000 && decidedAt < 0 && nextPage == failedPageId; ++guard) {
@@ -847,7 +782,7 @@ void tst_failedpage::internetRun()
         answer(w.ticks());
     }
 
-    QCOMPARE(seen.join(QLatin1Char(' ')), sent);
+    QCOMPARE(camera.seen.join(QLatin1Char(' ')), sent);
     QCOMPARE(said.join(QLatin1Char(' ')), phrases);
     QCOMPARE(decidedAt, decisionAt);
     // Without a confirmed setup the count jumps on at 250.
@@ -1285,14 +1220,14 @@ void tst_failedpage::noSecretInLog()
     fill(p, {"pppoe", "bob", password, {}});
 
     QStringList lines;
-    logLines = &lines;
-    const QtMessageHandler previous = qInstallMessageHandler(keepLogLine);
-    p->nextButton->click();
-    w.tick(5);
-    feed(cam, '3');
-    w.tick(5);
-    qInstallMessageHandler(previous);
-    logLines = nullptr;
+    {
+        logCapture log;
+        p->nextButton->click();
+        w.tick(5);
+        feed(cam, '3');
+        w.tick(5);
+        lines = log.lines;
+    }
 
     const QList<sentCommand> sent = takeSent();
     QCOMPARE(countOf(sent, '3'), 1);

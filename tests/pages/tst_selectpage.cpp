@@ -10,6 +10,7 @@
 #include "protocol/zvrutils.h"
 #include "tests/support/simtestutil.h"
 #include "tests/support/commandcapture.h"
+#include "tests/support/pagebench.h"
 #include "tests/support/modalrecorder.h"
 #include "tests/support/programstate.h"
 #include "tests/support/wizardfixture.h"
@@ -103,58 +104,15 @@ const QString camD = QStringLiteral("02:00:00:00:1a:04");
 
 }  // namespace
 
-class tst_selectpage : public QObject
+class tst_selectpage : public pageBench
 {
     Q_OBJECT
 
-    std::unique_ptr<commandCapture> capture;
-    std::unique_ptr<modalRecorder> boxes;
-
-    QList<sentCommand> takeSent() { return capture->take(); }
-    static int countOf(const QList<sentCommand> &list, char zvrClass,
-                       const QByteArray &key = QByteArray())
-    {
-        return commandCapture::count(list, zvrClass, key);
-    }
-
 private slots:
-    void initTestCase()
-    {
-        // The engine exists before the wizard, and every command it sends
-        // goes to this socket on 127.0.0.1.
-        zvrTools = new ZVRUtils;
-        capture = std::make_unique<commandCapture>();
-        QCOMPARE(zvrTools->commandAddress(), QHostAddress(QHostAddress::LocalHost));
-    }
-
-    void cleanupTestCase()
-    {
-        capture.reset();
-        delete zvrTools;
-        zvrTools = nullptr;
-    }
-
-    void init()
-    {
-        boxes = std::make_unique<modalRecorder>();
-        resetProgramState();
-        configIPCameraIdx = -1;
-        IPCameraList.clear();
-        supportType = QStringLiteral("ALL");
-        isWireless = true;
-        host_mac_str = {hostMac.toUpper()};
-        setInterfaceAddressSource([] { return QStringList{hostMac}; });
-        zvrTools->defaultIpSeen = false;
-        zvrTools->broadcastScan = false;
-        takeSent();
-    }
-
-    void cleanup()
-    {
-        boxes.reset();
-        setInterfaceAddressSource({});
-        IPCameraList.clear();
-    }
+    void initTestCase() { startEngine(); }
+    void cleanupTestCase() { stopEngine(); }
+    void init() { beforeTest(); }
+    void cleanup() { afterTest(); }
 
     void passwordRule_data();
     void passwordRule();

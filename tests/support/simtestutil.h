@@ -107,6 +107,12 @@ inline void feed(const camsim::SimCamera &c, char zvrClass)
         ZVRUtils::macBytes(hostMac), c, camsim::CameraSimulator::replyBody(c, zvrClass)));
 }
 
+// An Internet-check reply with too few items to hold a result.
+inline void feedGarbledPing(const camsim::SimCamera &c)
+{
+    zvrTools->handleDatagram(reply(c.mac, "8;M=" + c.mac.toLatin1() + ";D=" + c.model));
+}
+
 // A camera that answers its scan and its info request; a listing page shows
 // it once the queued signal is delivered.
 inline void listCamera(const camsim::SimCamera &c)
