@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QUrl>
 
@@ -97,6 +98,22 @@ QLabel *textLabel(QWidget *parent, const QString &text, QRect place, const QStri
     if (!style.isEmpty())
         label->setStyleSheet(style);
     return label;
+}
+
+QLabel *namedLabel(QWidget *parent, const char *name, const QString &text, QRect place,
+                   const QString &style)
+{
+    QLabel *label = textLabel(parent, text, place, style);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QRadioButton *namedRadio(QWidget *parent, const char *name, const QString &text, QRect place)
+{
+    auto *radio = new QRadioButton(text, parent);
+    radio->setObjectName(QString::fromLatin1(name));
+    radio->setGeometry(place);
+    return radio;
 }
 
 void keepWizardOnScreen(QWidget *wizardWindow)

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 // Widgets and boxes shared by the windows, the pages and the dialogs.
@@ -33,6 +34,13 @@ Label *pictureLabel(QWidget *parent, const QString &file, QRect place);
 // A new text label at place; an empty style leaves the parent's look.
 QLabel *textLabel(QWidget *parent, const QString &text, QRect place,
                   const QString &style = QString());
+
+// The same with an object name, for the style sheet and the tests.
+QLabel *namedLabel(QWidget *parent, const char *name, const QString &text, QRect place,
+                   const QString &style = QString());
+
+// A radio button with its object name at place.
+QRadioButton *namedRadio(QWidget *parent, const char *name, const QString &text, QRect place);
 
 // Moves the wizard window to the desktop centre when it stands too far out
 // to the left, the right or the bottom (a large negative y is left alone).

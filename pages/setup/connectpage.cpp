@@ -84,11 +84,10 @@ moveLabel *wrappedLabel(QWidget *parent, QRect place, const QString &style, cons
     return label;
 }
 
+// The ways take no keyboard focus.
 QRadioButton *wayRadio(QWidget *parent, const QString &text, QRect place, const char *name)
 {
-    auto *radio = new QRadioButton(text, parent);
-    radio->setObjectName(QString::fromLatin1(name));
-    radio->setGeometry(place);
+    QRadioButton *radio = namedRadio(parent, name, text, place);
     radio->setFocusPolicy(Qt::NoFocus);
     return radio;
 }
@@ -108,8 +107,6 @@ class connectCheck : public networkCheck
 {
 public:
     connectCheck(connectPage *page, waitRun *run) : networkCheck(page, run), m_page(page) {}
-
-    using networkCheck::table;
 
 protected:
     table currentTable() const override
@@ -145,41 +142,42 @@ connectPage::connectPage(QWidget *parent)
 
     stepMarker = pictureLabel(this, QStringLiteral(":/images/bg_left.png"), QRect(30, 240, 254, 30));
     stepMarker->setObjectName(QStringLiteral("stepMarker"));
-    pictureFrame = pictureLabel<moveLabel>(this, QStringLiteral(":/images/connect_blue_pic.png"),
-                                           QRect(274, 173, 411, 257));
+    pictureFrame = pictureLabel<moveLabel>(
+        this, QStringLiteral(":/images/connect_blue_pic.png"), QRect(274, 173, 411, 257));
     pictureFrame->setObjectName(QStringLiteral("pictureFrame"));
 
-    currentConnLabel = textLabel(this, tr("Current connection(*):"), QRect(30, 155, 400, 20));
-    currentConnLabel->setObjectName(QStringLiteral("currentConnLabel"));
-    questionLabel = textLabel(this, tr("How would you connect your camera to the router?"),
-                              QRect(30, 135, 350, 20));
-    questionLabel->setObjectName(QStringLiteral("questionLabel"));
-    wiredHeading = textLabel(this, tr("<b>Wired connection</b>"), QRect(30, 185, 200, 20));
-    wiredHeading->setObjectName(QStringLiteral("wiredHeading"));
-    ethernetRadio = wayRadio(this, tr("By Ethernet cable"), QRect(30, 215, 200, 20), "ethernetRadio");
-    wirelessHeading = textLabel(this, tr("<b>Wireless connection</b>"), QRect(30, 245, 200, 20));
-    wirelessHeading->setObjectName(QStringLiteral("wirelessHeading"));
+    currentConnLabel = namedLabel(
+        this, "currentConnLabel", tr("Current connection(*):"), QRect(30, 155, 400, 20));
+    questionLabel = namedLabel(this, "questionLabel",
+        tr("How would you connect your camera to the router?"), QRect(30, 135, 350, 20));
+    wiredHeading
+        = namedLabel(this, "wiredHeading", tr("<b>Wired connection</b>"), QRect(30, 185, 200, 20));
+    ethernetRadio
+        = wayRadio(this, tr("By Ethernet cable"), QRect(30, 215, 200, 20), "ethernetRadio");
+    wirelessHeading = namedLabel(
+        this, "wirelessHeading", tr("<b>Wireless connection</b>"), QRect(30, 245, 200, 20));
     wpsRadio = wayRadio(this, tr("By Wi-Fi Protected Setup"), QRect(30, 275, 320, 20), "wpsRadio");
-    wpsLink = textLabel(this, tr(" ( <a href = WPS><font size=3 color=#638c0b>WPS</font></a> )"),
-                        QRect(210, 275, 250, 20));
-    wpsLink->setObjectName(QStringLiteral("wpsLink"));
-    selectNetworkRadio = wayRadio(this, tr("By selecting wireless network"), QRect(30, 305, 280, 20),
-                                  "selectNetworkRadio");
+    wpsLink = namedLabel(this, "wpsLink",
+        tr(" ( <a href = WPS><font size=3 color=#638c0b>WPS</font></a> )"),
+        QRect(210, 275, 250, 20));
+    selectNetworkRadio = wayRadio(
+        this, tr("By selecting wireless network"), QRect(30, 305, 280, 20), "selectNetworkRadio");
 
     const QString captionStyle = QStringLiteral("font:13px;color:rgb(89,87,87);");
     apListCombo = new QComboBox(this);
     apListCombo->setObjectName(QStringLiteral("apListCombo"));
     apListCombo->setGeometry(40, 360, 200, 30);
     apListCombo->setFixedSize(200, 30);
-    apListLabel = textLabel(this, QStringLiteral("%1 %2").arg(QChar(0x25A0), tr("Available wireless network")),
-                            QRect(40, 335, 200, 20), captionStyle);
-    apListLabel->setObjectName(QStringLiteral("apListLabel"));
+    apListLabel = namedLabel(this, "apListLabel",
+        QStringLiteral("%1 %2").arg(QChar(0x25A0), tr("Available wireless network")),
+        QRect(40, 335, 200, 20), captionStyle);
     apListLabel->setFont(QFont(QStringLiteral("Arial")));
-    rescanButton = createButton({tr("Rescan    "), rescanIdle, QStringLiteral("rescanButton"), QSize(79, 27)},
-                                QPoint(242, 358));
-    apPasswordLabel = textLabel(this, QStringLiteral("%1 %2").arg(QChar(0x25A0), tr("Password:")),
-                                QRect(40, 395, 200, 20), captionStyle);
-    apPasswordLabel->setObjectName(QStringLiteral("apPasswordLabel"));
+    rescanButton = createButton(
+        {tr("Rescan    "), rescanIdle, QStringLiteral("rescanButton"), QSize(79, 27)},
+        QPoint(242, 358));
+    apPasswordLabel = namedLabel(this, "apPasswordLabel",
+        QStringLiteral("%1 %2").arg(QChar(0x25A0), tr("Password:")), QRect(40, 395, 200, 20),
+        captionStyle);
     apPasswordLabel->setFont(QFont(QStringLiteral("Arial")));
     apPasswordEdit = new QLineEdit(this);
     apPasswordEdit->setObjectName(QStringLiteral("apPasswordEdit"));
@@ -229,9 +227,7 @@ connectPage::connectPage(QWidget *parent)
     ledVeilLabel->hide();
     waitRun *run = createWaitRun(QRect(295, 330, 250, 20), QString());
     check = new connectCheck(this, run);
-    check->statusText = tr("Checking Internet connection");
-    check->statusHtml = QStringLiteral("<b>") + check->statusText + QStringLiteral("....</b>");
-    run->text()->setText(check->statusHtml);
+    check->setStatusLine(tr("Checking Internet connection"));
 
     stepTimer = new QTimer(this);
     stepTimer->setObjectName(QStringLiteral("stepTimer"));

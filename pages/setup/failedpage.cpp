@@ -35,14 +35,6 @@ QString editorStyle(int n)
         .arg(n);
 }
 
-QRadioButton *wayRadio(QWidget *parent, const QString &text, QRect place, const char *name)
-{
-    auto *radio = new QRadioButton(text, parent);
-    radio->setObjectName(QString::fromLatin1(name));
-    radio->setGeometry(place);
-    return radio;
-}
-
 }  // namespace
 
 // ------------------------------------------------------------ check run
@@ -108,17 +100,14 @@ failedPage::failedPage(QWidget *parent)
 {
     setupFrame(tr("Connect your camera"), 350, connectStep);
 
-    questionLabel = textLabel(this, tr("How would you connect your camera to the Internet?"),
-                              QRect(30, 120, 400, 20));
-    questionLabel->setObjectName(QStringLiteral("questionLabel"));
-    currentConnLabel = textLabel(this, QString(), QRect(30, 140, 500, 20));
-    currentConnLabel->setObjectName(QStringLiteral("currentConnLabel"));
+    questionLabel = namedLabel(this, "questionLabel",
+        tr("How would you connect your camera to the Internet?"), QRect(30, 120, 400, 20));
+    currentConnLabel = namedLabel(this, "currentConnLabel", QString(), QRect(30, 140, 500, 20));
 
-    pppoeRadio = wayRadio(this, tr("Enter account and password(PPPoE)"), QRect(30, 187, 260, 20), "pppoeRadio");
-    accountLabel = textLabel(this, tr("Account:"), QRect(40, 217, 80, 20));
-    accountLabel->setObjectName(QStringLiteral("accountLabel"));
-    passwordLabel = textLabel(this, tr("Password:"), QRect(40, 247, 80, 20));
-    passwordLabel->setObjectName(QStringLiteral("passwordLabel"));
+    pppoeRadio = namedRadio(
+        this, "pppoeRadio", tr("Enter account and password(PPPoE)"), QRect(30, 187, 260, 20));
+    accountLabel = namedLabel(this, "accountLabel", tr("Account:"), QRect(40, 217, 80, 20));
+    passwordLabel = namedLabel(this, "passwordLabel", tr("Password:"), QRect(40, 247, 80, 20));
     accountEdit = new QLineEdit(this);
     accountEdit->setObjectName(QStringLiteral("accountEdit"));
     accountEdit->setGeometry(110, 217, 199, 21);
@@ -131,7 +120,8 @@ failedPage::failedPage(QWidget *parent)
     accountEdit->setMaxLength(255);
     passwordEdit->setMaxLength(255);
 
-    staticRadio = wayRadio(this, tr("Enter static IP address"), QRect(30, 217, 200, 20), "staticRadio");
+    staticRadio
+        = namedRadio(this, "staticRadio", tr("Enter static IP address"), QRect(30, 217, 200, 20));
     for (int i = 0; i < 5; ++i) {
         QLabel *caption = textLabel(this, tr(addressCaptions[i]), QRect(40, 247 + 30 * i, 200, 20));
         caption->setObjectName(QStringLiteral("addressLabel%1").arg(i + 1));
@@ -152,10 +142,11 @@ failedPage::failedPage(QWidget *parent)
     dns1Edit = addressEdits[3];
     dns2Edit = addressEdits[4];
 
-    dhcpRadio = wayRadio(this, tr("Dynamic IP address(DHCP)*"), QRect(30, 247, 250, 20), "dhcpRadio");
-    intranetRadio = wayRadio(this, tr("Use in the intranet for local view only."), QRect(30, 277, 280, 20),
-                             "intranetRadio");
-    noneRadioButton = wayRadio(this, QString(), QRect(30, 405, 280, 20), "noneRadioButton");
+    dhcpRadio
+        = namedRadio(this, "dhcpRadio", tr("Dynamic IP address(DHCP)*"), QRect(30, 247, 250, 20));
+    intranetRadio = namedRadio(this, "intranetRadio",
+        tr("Use in the intranet for local view only."), QRect(30, 277, 280, 20));
+    noneRadioButton = namedRadio(this, "noneRadioButton", QString(), QRect(30, 405, 280, 20));
     noneRadioButton->setFocusPolicy(Qt::NoFocus);
     noneRadioButton->hide();
 
@@ -181,9 +172,7 @@ failedPage::failedPage(QWidget *parent)
                                  QStringLiteral("font:12px;color:rgb(0,0,0);"));
     useWaitPictureAsVeil();
     check = new failedCheck(this, run);
-    check->statusText = tr("Loading, please wait");
-    check->statusHtml = QStringLiteral("<b>") + check->statusText + QStringLiteral("....</b>");
-    run->text()->setText(check->statusHtml);
+    check->setStatusLine(tr("Loading, please wait"));
 
     decideTimer = new QTimer(this);
 

@@ -48,6 +48,13 @@ QString networkCheck::translated(const char *source) const
     return QCoreApplication::translate(m_page->metaObject()->className(), source);
 }
 
+void networkCheck::setStatusLine(const QString &phrase)
+{
+    statusText = phrase;
+    statusHtml = QStringLiteral("<b>") + phrase + QStringLiteral("....</b>");
+    m_run->text()->setText(statusHtml);
+}
+
 void networkCheck::open()
 {
     flowDone = 0;

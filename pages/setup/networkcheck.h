@@ -34,6 +34,9 @@ public:
     QString statusText;          // the phrase of the status line
     QString statusHtml;          // the status line as shown
 
+    // The status line shown before any run: the phrase with four dots.
+    void setStatusLine(const QString &phrase);
+
     // Opens a run from tick 0 with "Saving network setting".
     void open();
     // No run open: the flags cleared, replies ignored until the next open().

@@ -61,15 +61,6 @@ bool isAsciiLetter(QChar c)
     return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
 }
 
-// A new label with an object name, for the style sheet and the tests.
-QLabel *namedLabel(QWidget *parent, const char *name, const QString &text, QRect place,
-                   const QString &style = QString())
-{
-    QLabel *label = textLabel(parent, text, place, style);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 }  // namespace
 
 bool selectPage::passwordRuleHolds(const QString &password)
