@@ -323,6 +323,67 @@ inline void fillAddress(MyIpAddrEdit *edit, const QString &address)
     }
 }
 
+// The connection page's decision boxes: a registered camera online, and a
+// camera offline on the cable and on WPS, answered No.
+inline void connectionDecisions(const shotFn &shot)
+{
+    isWireless = true;
+    loopbackEngine engine;
+    camsim::SimCamera cam = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:01"), "Front door", true);
+    cam.model = supportType.toUtf8();
+    simtest::listCamera(cam);
+    configIPCameraIdx = 0;
+
+    // The camera answers every setup query and Internet check at once; the
+    // run goes until a decision box was shot.
+    bool decided = false;
+    const auto runToDecision = [&](wizardAt<connectPage> &w) {
+        decided = false;
+        w.control<QPushButton>("conn_next_btn")->click();
+        w.run()->pause();  // ticked by hand
+        for (int guard = 0; guard < 1000 && !decided; ++guard) {
+            simtest::feed(cam, '3');
+            simtest::feed(cam, '8');
+            QCoreApplication::sendPostedEvents();
+            w.tick();
+        }
+    };
+    modalRecorder boxes;
+    {
+        wizardAt<connectPage> w(connectPageId);
+        showWizard(w);
+        boxes.answerWith([&](QDialog *d) {
+            shot(QStringLiteral("connect-registered-box"), d);
+            decided = true;
+            press(d, 1);
+        });
+        runToDecision(w);
+    }
+    cam.internet = "0";
+    {
+        wizardAt<connectPage> w(connectPageId);
+        showWizard(w);
+        boxes.answer(1);  // No
+        boxes.answerWith([&](QDialog *d) {
+            shot(QStringLiteral("connect-cable-box"), d);
+            decided = true;
+            press(d, 0);
+        });
+        runToDecision(w);
+        w.control<QTimer>("stepTimer")->stop();
+        w.control<QRadioButton>("wpsRadio")->setChecked(true);
+        w.control<QTimer>("stepTimer")->stop();
+        boxes.answer(1);  // No
+        boxes.answerWith([&](QDialog *d) {
+            shot(QStringLiteral("connect-wireless-box"), d);
+            decided = true;
+            press(d, 0);
+        });
+        runToDecision(w);
+        w.control<QTimer>("stepTimer")->stop();
+    }
+}
+
 inline void internetPage(const shotFn &shot)
 {
     loopbackEngine engine;
@@ -375,6 +436,7 @@ inline const QList<scene> &all()
         {"plug-in page", plugSteps},
         {"camera list page", selectSearchAndList},
         {"connection page", connectionPage},
+        {"connection decisions", connectionDecisions},
         {"Internet connection page", internetPage},
     };
     return list;
