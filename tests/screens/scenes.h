@@ -16,6 +16,7 @@
 #include "pages/setup/selectpage.h"
 #include "protocol/hostaddress.h"
 #include "protocol/zvrutils.h"
+#include "tests/support/commandcapture.h"
 #include "tests/support/modalrecorder.h"
 #include "tests/support/programstate.h"
 #include "tests/support/simtestutil.h"
@@ -52,15 +53,13 @@ public:
     loopbackEngine()
     {
         zvrTools = new ZVRUtils;
-        if (sink.bind(QHostAddress::LocalHost, 0))
-            zvrTools->setCommandTarget(QHostAddress::LocalHost, sink.localPort());
-        else
-            qFatal("no loopback socket for the engine's commands");
+        m_sink = std::make_unique<commandCapture>();
         host_mac_str = {simtest::hostMac.toUpper()};
         setInterfaceAddressSource([] { return QStringList{simtest::hostMac}; });
     }
     ~loopbackEngine()
     {
+        m_sink.reset();
         delete zvrTools;
         zvrTools = nullptr;
         setInterfaceAddressSource({});
@@ -69,7 +68,7 @@ public:
     loopbackEngine &operator=(const loopbackEngine &) = delete;
 
 private:
-    QUdpSocket sink;
+    std::unique_ptr<commandCapture> m_sink;
 };
 
 // Follows the link in a help box; a box without one would leave the walk
