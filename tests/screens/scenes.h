@@ -22,7 +22,6 @@
 #include "tests/support/simtestutil.h"
 #include "tests/support/wizardfixture.h"
 
-#include <QHostAddress>
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -31,7 +30,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <QUdpSocket>
 
 #include <functional>
 #include <memory>
