@@ -119,6 +119,11 @@ QString pageFrame::warningHeading()
     return QString::fromUtf8(headingSource);
 }
 
+QString pageFrame::warningText(const QString &message) const
+{
+    return pageTr(headingSource) + message;
+}
+
 // ------------------------------------------------------------------ frame
 
 void pageFrame::setupFrame(const QString &title, int titleWidth, step current, stepFont font,
@@ -247,7 +252,12 @@ void pageFrame::backTo(pageId target)
     QWizard *w = wizard();
     if (!w)
         return;
-    if (w->startId() == plugPageId) {
+    // Back through the history only when that shows the target: a road
+    // through another page would leave the wizard on a page whose slots
+    // stay shut, as nextPage names the target.
+    const QList<int> history = w->visitedIds();
+    if (w->startId() == plugPageId && history.size() >= 2
+        && history.at(history.size() - 2) == target) {
         w->back();
     } else {
         w->setStartId(target);
@@ -275,8 +285,7 @@ int pageFrame::runBox(pageBox &box, QPoint offset, veilRoad road, QLabel *veil)
 int pageFrame::warningBox(const QString &message, const QList<boxButton> &buttons, QPoint offset,
                           veilRoad road, QLabel *veil)
 {
-    return messageBox(pageTr(headingSource) + message, QMessageBox::Warning, buttons, offset, road,
-                      veil);
+    return messageBox(warningText(message), QMessageBox::Warning, buttons, offset, road, veil);
 }
 
 int pageFrame::messageBox(const QString &text, QMessageBox::Icon icon,
@@ -287,6 +296,16 @@ int pageFrame::messageBox(const QString &text, QMessageBox::Icon icon,
     pageBox box(text, icon);
     box.addPictureButtons(buttons);
     return runBox(box, offset, road, veil);
+}
+
+int pageFrame::formBox(const QString &text, QMessageBox::Icon icon, const QList<boxButton> &buttons,
+                       QPoint offset)
+{
+    hideForms();
+    const int answer = messageBox(text, icon, buttons, offset);
+    if (answer >= 0)
+        showChosenForm();
+    return answer;
 }
 
 QString pageFrame::ledQuestionText() const

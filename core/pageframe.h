@@ -52,6 +52,8 @@ public:
     int nextId() const override;
 
     static QString warningHeading();  // untranslated source
+    // The translated warning heading followed by the message.
+    QString warningText(const QString &message) const;
 
 protected slots:
     // The page's tick table; connected to the wait run's ticks.
@@ -91,7 +93,7 @@ protected:
     void moveOn(pageId target);  // forward through the wizard's history
     void jumpTo(pageId target);  // restart the wizard at the target
     void restartAndStep();       // page 0 anew, then straight on to page 1
-    void backTo(pageId target);  // back in the history, or jump
+    void backTo(pageId target);  // back in the history when it leads there, or jump
 
     // --- boxes: each shows the veil first; a button answer takes it away
     // unless the road keeps it. They return the index of the button pressed,
@@ -107,6 +109,14 @@ protected:
     // Is the camera's LED lit green? Yes and No, 84x24.
     int ledQuestionBox(const QString &fontSize = QStringLiteral("12pt"),
                        veilRoad road = hideVeilOnAnswer);
+    // A box over the page's form: the form hides while the box is open, and
+    // the chosen one comes back on an answer. The page says what its forms
+    // are by overriding the two below.
+    int formBox(const QString &text, QMessageBox::Icon icon, const QList<boxButton> &buttons,
+                QPoint offset);
+    virtual void hideForms() {}
+    virtual void showChosenForm() {}
+
     QString ledQuestionText() const;  // by the configured model
     QList<boxButton> ledAnswerButtons(const QString &fontSize = QStringLiteral("12pt")) const;
     QPoint ledQuestionOffset() const;

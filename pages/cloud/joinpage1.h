@@ -3,11 +3,31 @@
 
 #include "core/pageframe.h"
 
+class QLabel;
+class QPushButton;
+
+// Page 4: the camera is already bound to a cloud account. The page says so,
+// links to the portal, and offers the hard reset that leads back to the
+// camera search.
 class joinPage1 : public pageFrame
 {
     Q_OBJECT
+    friend class tst_joinpage1;
+
 public:
     explicit joinPage1(QWidget *parent = nullptr);
+
+    void initializePage() override {}
+
+private slots:
+    void next();
+    void back();
+    void hard_reset_Slot(const QString &str);
+
+private:
+    QLabel *infoText = nullptr;
+    QPushButton *backButton = nullptr;
+    QPushButton *nextButton = nullptr;
 };
 
 #endif

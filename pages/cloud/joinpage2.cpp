@@ -1,7 +1,620 @@
 #include "pages/cloud/joinpage2.h"
 
+#include "core/globals.h"
+#include "core/http.h"
+#include "core/waitrun.h"
+#include "pages/cloud/portalrequest.h"
+#include "protocol/ipcamera.h"
+#include "protocol/zvrutils.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QUrl>
+
+namespace {
+
+const QString panelTextStyle = QStringLiteral("color:rgb(89,87,87);font:12px;");
+const QString passwordStyle =
+    QStringLiteral("lineedit-password-character: 42;color:rgb(89,87,87);font:12px;");
+// Next as built: the grey picture with white text, disabled.
+const QString nextBuiltStyle = QStringLiteral(
+    "background-image: url(:/images/btn_start-next_grey.png);font:14px;color:rgb(255,255,255);border: 0px");
+
+QLineEdit *lineEdit(QWidget *parent, const char *name, QRect place, bool password = false)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(place);
+    if (password) {
+        edit->setEchoMode(QLineEdit::Password);
+        edit->setStyleSheet(passwordStyle);
+    }
+    return edit;
+}
+
+QString httpStatus(const QNetworkReply *reply)
+{
+    return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
+}
+
+}  // namespace
+
 joinPage2::joinPage2(QWidget *parent)
     : pageFrame(joinPage2Id, parent)
 {
     setupFrame(tr("Join skyvue service"), 350, joinStep, stepFontCurrent12pt);
+
+    questionLabel = namedLabel(this, "questionLabel", tr("Do you have a skyvue account ?"),
+                               QRect(30, 140, 400, 50));
+    questionLabel->setWordWrap(true);
+
+    yesRadioButton = namedRadio(this, "yesRadioButton", tr("&Yes, I already have a skyvue account."),
+                                QRect(30, 180, 300, 25));
+    noRadioButton = namedRadio(this, "noRadioButton", tr("&No, I need to sign up for a new account."),
+                               QRect(30, 210, 300, 25));
+    no2RadioButton = namedRadio(this, "no2RadioButton", tr("I &don't want to sign up right now."),
+                                QRect(30, 240, 300, 25));
+    noneRadioButton = namedRadio(this, "noneRadioButton", QString(), QRect(30, 405, 280, 20));
+    noneRadioButton->setFocusPolicy(Qt::NoFocus);
+    noneRadioButton->hide();
+    choices = new QButtonGroup(this);
+    for (QRadioButton *r : {yesRadioButton, noRadioButton, no2RadioButton, noneRadioButton})
+        choices->addButton(r);
+
+    // Why join: shown until the first choice, then never again.
+    panel << pictureLabel(this, QStringLiteral(":/images/join2_right.png"), QRect(360, 130, 299, 288));
+    panel << namedLabel(this, "panelTitle", tr("<b>Why join skyvue ?</b>"), QRect(370, 140, 200, 30),
+                        QStringLiteral("color:rgb(0,0,0);font:14px;"));
+    const QChar square(0x25A0);
+    const struct {
+        const char *heading;
+        const char *text;
+        int y;
+        int textHeight;
+    } items[] = {
+        {QT_TR_NOOP(" <b>Simple setting</b>"),
+         QT_TR_NOOP("Not worrying about complicate dyanmic DNS settings,firewall roadblock,or all the "
+                    "troublesome configurations on cameras or viewing clients."),
+         170, 60},
+        {QT_TR_NOOP(" <b>Easy Access</b>"),
+         QT_TR_NOOP("For using skyvue web service such as to manage all your cameras in one place."),
+         260, 40},
+        {QT_TR_NOOP(" <b>Remote viewing anywhere</b>"),
+         QT_TR_NOOP("For viewing your cameras from anywhere through a web browser or a mobile device."),
+         330, 40},
+    };
+    int n = 1;
+    for (const auto &item : items) {
+        panel << namedLabel(this, QStringLiteral("panelHeading%1").arg(n).toLatin1().constData(),
+                            QStringLiteral("%1 %2").arg(square, tr(item.heading)),
+                            QRect(370, item.y, 200, 30), panelTextStyle);
+        QLabel *text = namedLabel(this, QStringLiteral("panelText%1").arg(n).toLatin1().constData(),
+                                  tr(item.text), QRect(370, item.y + 30, 250, item.textHeight),
+                                  panelTextStyle);
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        panel << text;
+        ++n;
+    }
+
+    accountLabel = namedLabel(this, "accountLabel", tr("Please enter your skyvue account."),
+                              QRect(50, 210, 250, 25));
+    emailLabel = namedLabel(this, "emailLabel", tr("E-Mail:"), QRect(50, 240, 70, 25));
+    passwordLabel = namedLabel(this, "passwordLabel", tr("Password:"), QRect(50, 270, 70, 25));
+    signInEmailEdit = lineEdit(this, "signInEmailEdit", QRect(120, 240, 199, 21));
+    signInPasswordEdit = lineEdit(this, "signInPasswordEdit", QRect(120, 270, 199, 21), true);
+    forgotLink = namedLabel(this, "forgotLink",
+                            tr("<a href=forgot><font size=3 color=#638c0b>Forgot password ?</font></a>"),
+                            QRect(120, 300, 210, 25), QStringLiteral("color:rgb(99,140,11);font:12px;"));
+
+    confirmLabel = namedLabel(this, "confirmLabel", tr("Confirm Password:"), QRect(40, 300, 120, 25));
+    signUpEmailEdit = lineEdit(this, "signUpEmailEdit", QRect(160, 240, 199, 21));
+    signUpPasswordEdit = lineEdit(this, "signUpPasswordEdit", QRect(160, 270, 199, 21), true);
+    confirmPasswordEdit = lineEdit(this, "confirmPasswordEdit", QRect(160, 300, 199, 21), true);
+    firstNameLabel = namedLabel(this, "firstNameLabel", tr("First Name:"), QRect(370, 240, 90, 25));
+    lastNameLabel = namedLabel(this, "lastNameLabel", tr("Last Name:"), QRect(370, 270, 90, 25));
+    firstNameEdit = lineEdit(this, "firstNameEdit", QRect(460, 240, 199, 21));
+    lastNameEdit = lineEdit(this, "lastNameEdit", QRect(460, 270, 199, 21));
+    newsletterCheck = new QCheckBox(
+        tr("I would like to receive emails for latest services and products from skyvue."), this);
+    newsletterCheck->setObjectName(QStringLiteral("newsletterCheck"));
+    newsletterCheck->setGeometry(50, 340, 550, 25);
+    acceptCheck = new QCheckBox(this);
+    acceptCheck->setObjectName(QStringLiteral("acceptCheck"));
+    acceptCheck->setGeometry(50, 375, 20, 20);
+    termsLabel = namedLabel(
+        this, "termsLabel",
+        tr("I accept skyvue <a href=terms><font size=3 color=#638c0b>terms and conditions</font></a>."),
+        QRect(70, 373, 350, 25));
+
+    backButton = createButton({tr("    Back"), buttonStyle(buttonPicture::back), QStringLiteral("j2_back_btu")},
+                              QPoint(20, 450));
+    nextButton = createButton({tr("Next    "), nextBuiltStyle, QStringLiteral("j2_next_btu")},
+                              QPoint(560, 450));
+    nextButton->setEnabled(false);
+
+    createWaitRun(QRect(295, 330, 250, 20), tr("<b>Loading, please wait....</b>"),
+                  QStringLiteral("font:12px;color:rgb(89,87,87);"), QSize(720, 435));
+    useWaitPictureAsVeil();
+
+    connect(backButton, &QPushButton::clicked, this, &joinPage2::back);
+    connect(nextButton, &QPushButton::clicked, this, &joinPage2::next);
+    connect(yesRadioButton, &QRadioButton::toggled, this, &joinPage2::yesRadioButton_show);
+    connect(noRadioButton, &QRadioButton::toggled, this, &joinPage2::noRadioButton_show);
+    connect(no2RadioButton, &QRadioButton::toggled, this, &joinPage2::no2RadioButton_show);
+    connect(forgotLink, &QLabel::linkActivated, this, &joinPage2::linktip1_click);
+    connect(termsLabel, &QLabel::linkActivated, this, &joinPage2::linktip2_click);
+
+    // The panel shows until the first choice.
+    hideFormWidgets();
+}
+
+void joinPage2::hideFormWidgets()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             accountLabel, emailLabel, passwordLabel, signInEmailEdit, signInPasswordEdit, forgotLink,
+             confirmLabel, signUpEmailEdit, signUpPasswordEdit, confirmPasswordEdit, firstNameLabel,
+             lastNameLabel, firstNameEdit, lastNameEdit, newsletterCheck, acceptCheck, termsLabel})
+        w->hide();
+}
+
+void joinPage2::initializePage()
+{
+    wait()->setTicks(0);
+    requestKind = noRequest;
+    abandonRequest();
+    noRadioButton->setGeometry(30, 210, 300, 25);
+    no2RadioButton->setGeometry(30, 240, 300, 25);
+    noneRadioButton->setGeometry(30, 405, 280, 20);
+    wait()->picture()->hide();
+    wait()->text()->hide();
+    noneRadioButton->hide();
+    hideFormWidgets();
+    for (QLineEdit *e : {signInEmailEdit, signInPasswordEdit, signUpEmailEdit, signUpPasswordEdit,
+                         confirmPasswordEdit, firstNameEdit, lastNameEdit})
+        e->clear();
+    setChoiceEnabled(true);
+    backButton->setEnabled(true);
+    noneRadioButton->setChecked(true);
+    newsletterCheck->setChecked(false);
+    acceptCheck->setChecked(false);
+    // The info record again: the add request reads what it holds then.
+    if (chosenCamera() && zvrTools)
+        zvrTools->ZVRGetPassword(configIPCameraIdx);
+}
+
+// ---------------------------------------------------------------- choices
+
+void joinPage2::showPanel(bool shown)
+{
+    for (QLabel *l : panel)
+        l->setVisible(shown);
+}
+
+void joinPage2::setNextEnabled(bool enabled, bool blue)
+{
+    nextButton->setEnabled(enabled);
+    if (blue)
+        nextButton->setStyleSheet(buttonStyle(buttonPicture::next));
+}
+
+void joinPage2::setChoiceEnabled(bool enabled)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             yesRadioButton, noRadioButton, no2RadioButton, signInEmailEdit, signInPasswordEdit,
+             signUpEmailEdit, signUpPasswordEdit, confirmPasswordEdit, firstNameEdit, lastNameEdit,
+             newsletterCheck, acceptCheck})
+        w->setEnabled(enabled);
+}
+
+void joinPage2::yesRadioButton_show(bool checked)
+{
+    showPanel(false);
+    newsletterCheck->setChecked(false);
+    if (checked) {
+        accountLabel->show();
+        emailLabel->setGeometry(50, 240, 70, 25);
+        passwordLabel->setGeometry(50, 270, 70, 25);
+        for (QWidget *w : std::initializer_list<QWidget *>{emailLabel, passwordLabel, signInEmailEdit,
+                                                           signInPasswordEdit, forgotLink})
+            w->show();
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 confirmLabel, firstNameLabel, lastNameLabel, signUpEmailEdit, signUpPasswordEdit,
+                 confirmPasswordEdit, firstNameEdit, lastNameEdit, newsletterCheck, acceptCheck,
+                 termsLabel})
+            w->hide();
+        noRadioButton->move(30, 330);
+        no2RadioButton->move(30, 360);
+        setNextEnabled(true, true);
+        signInEmailEdit->setFocus();
+    } else {
+        for (QWidget *w : std::initializer_list<QWidget *>{emailLabel, passwordLabel, accountLabel,
+                                                           signInEmailEdit, signInPasswordEdit,
+                                                           forgotLink})
+            w->hide();
+        setNextEnabled(false, false);
+        noRadioButton->move(30, 210);
+        no2RadioButton->move(30, 240);
+    }
+}
+
+void joinPage2::noRadioButton_show(bool checked)
+{
+    showPanel(false);
+    accountLabel->hide();
+    const std::initializer_list<QWidget *> form{
+        emailLabel, passwordLabel, confirmLabel, firstNameLabel, lastNameLabel, signUpEmailEdit,
+        signUpPasswordEdit, confirmPasswordEdit, firstNameEdit, lastNameEdit, newsletterCheck,
+        acceptCheck, termsLabel};
+    if (checked) {
+        emailLabel->setGeometry(40, 240, 120, 25);
+        passwordLabel->setGeometry(40, 270, 120, 25);
+        for (QWidget *w : form)
+            w->show();
+        signInEmailEdit->hide();
+        signInPasswordEdit->hide();
+        forgotLink->hide();
+        noRadioButton->move(30, 210);
+        no2RadioButton->move(30, 400);
+        signUpEmailEdit->setFocus();
+        newsletterCheck->setChecked(true);
+        setNextEnabled(true, true);
+    } else {
+        for (QWidget *w : form)
+            w->hide();
+        setNextEnabled(false, false);
+        noRadioButton->move(30, 210);
+        no2RadioButton->move(30, 240);
+    }
+}
+
+void joinPage2::no2RadioButton_show(bool checked)
+{
+    showPanel(false);
+    accountLabel->hide();
+    newsletterCheck->setChecked(false);
+    setNextEnabled(true, true);
+    if (!checked) {
+        setNextEnabled(false, false);
+        return;
+    }
+    hideFormWidgets();
+    noRadioButton->move(30, 210);
+    no2RadioButton->move(30, 240);
+}
+
+void joinPage2::hideForms()
+{
+    yesRadioButton_show(false);
+    noRadioButton_show(false);
+}
+
+void joinPage2::showChosenForm()
+{
+    if (yesRadioButton->isChecked())
+        yesRadioButton_show(true);
+    else if (noRadioButton->isChecked())
+        noRadioButton_show(true);
+}
+
+// ------------------------------------------------------------------ boxes
+
+void joinPage2::closeBox(const QString &message, QPoint offset)
+{
+    formBox(warningText(message), QMessageBox::Warning, {closingButton(tr("Close    "))}, offset);
+}
+
+void joinPage2::answerBox(const QString &answer)
+{
+    // Placed by the answer's width in the box's font, at most 450.
+    QLabel probe;
+    probe.setFont(QFont(QStringLiteral("Arial")));
+    probe.setStyleSheet(boxStyle);
+    probe.ensurePolished();
+    const int w = qMin(probe.fontMetrics().horizontalAdvance(answer), 450);
+    const int x = (wizardWindow()->width() - w - 70) / 2;
+    // The portal's words are text: a link in them must not be live.
+    formBox(warningText(answer.toHtmlEscaped()), QMessageBox::Warning,
+            {closingButton(tr("Close    "))}, QPoint(x, 240));
+}
+
+// ------------------------------------------------------------------- Next
+
+void joinPage2::next()
+{
+    if (!chosenCamera()) {
+        closeBox(tr("Please select your camera."), QPoint(220, 230));
+    } else if (yesRadioButton->isChecked()) {
+        if (signInEmailEdit->text().isEmpty())
+            closeBox(tr("Invalid email!"), QPoint(240, 230));
+        else if (signInPasswordEdit->text().isEmpty())
+            closeBox(tr("Invalid password!"), QPoint(240, 230));
+        else
+            logon(1);
+    } else if (no2RadioButton->isChecked()) {
+        wait()->pause();
+        moveOn(joinPage4Id);
+    } else if (noRadioButton->isChecked()) {
+        if (signUpEmailEdit->text().isEmpty())
+            closeBox(tr("Invalid email!"), QPoint(240, 230));
+        else if (signUpPasswordEdit->text().isEmpty())
+            closeBox(tr("Invalid password!"), QPoint(240, 230));
+        else if (confirmPasswordEdit->text() != signUpPasswordEdit->text())
+            closeBox(tr("The passwords don't match, please try again."), QPoint(200, 230));
+        else if (!acceptCheck->isChecked())
+            closeBox(tr("You must accept the terms and conditions to continue."), QPoint(130, 230));
+        else
+            registerUser();
+    } else {
+        closeBox(tr("Please select an option."), QPoint(220, 230));
+    }
+}
+
+void joinPage2::back()
+{
+    wait()->stop();
+    abandonRequest();
+    setChoiceEnabled(true);
+    backTo(connectPageId);
+}
+
+// --------------------------------------------------------------- wait run
+
+void joinPage2::waitLoading()
+{
+    wait()->start();
+    backButton->setEnabled(false);
+    nextButton->setEnabled(false);
+    nextButton->setStyleSheet(buttonStyle(buttonPicture::nextGrey));
+    wait()->picture()->show();
+    wait()->text()->show();
+}
+
+void joinPage2::waitTimeout()
+{
+    hideForms();
+    if (wait()->tick(tr("Loading, please wait")) < tickLimit)
+        return;
+    qDebug().noquote() << "joinPage2: no answer from the portal in time.";
+    abandonRequest();
+    endChain();
+    closeBox(tr("Timeout, please retry."), QPoint(220, 230));
+}
+
+void joinPage2::endChain()
+{
+    wait()->stop();
+    setChoiceEnabled(true);
+    backButton->setEnabled(true);
+    setNextEnabled(true, true);
+}
+
+// --------------------------------------------------------------- requests
+
+QByteArray joinPage2::portalBase()
+{
+    const IPCamera *camera = chosenCamera();
+    const QByteArray base = camera ? portalRequest::recordValue(camera->portalBaseUrl) : QByteArray();
+    if (portalRequest::baseAcceptable(base))
+        return base;
+    qDebug().noquote() << "joinPage2: the camera gave no usable portal address.";
+    return QByteArray();
+}
+
+bool joinPage2::post(int kind, const char *path, const QByteArray &body)
+{
+    const QByteArray base = portalBase();
+    if (base.isEmpty()) {
+        endChain();
+        closeBox(chosenCamera() ? tr("The camera gave no valid portal address.")
+                          : tr("Please select your camera."),
+                 QPoint(200, 230));
+        return false;
+    }
+    abandonRequest();
+    requestKind = kind;
+    QNetworkReply *reply = networkAccess()->post(portalRequest::formPost(base, path, body), body);
+    outstanding = reply;
+    qDebug().noquote() << "joinPage2: post" << path;
+    connect(reply, &QNetworkReply::finished, this, [this, reply, kind] {
+        switch (kind) {
+        case signUpRequest:
+            registerUserFinishedSlot(reply);
+            break;
+        case signInRequest:
+            logonFinishedSlot(reply);
+            break;
+        default:
+            addDeviceFinishedSlot(reply);
+            break;
+        }
+    });
+    return true;
+}
+
+bool joinPage2::takeReply(QNetworkReply *reply, int kind)
+{
+    if (!reply)
+        return false;
+    disconnect(reply, nullptr, this, nullptr);
+    if (reply != outstanding || requestKind != kind) {
+        reply->deleteLater();
+        return false;
+    }
+    outstanding = nullptr;
+    return true;
+}
+
+void joinPage2::abandonRequest()
+{
+    if (!outstanding)
+        return;
+    QNetworkReply *reply = outstanding;
+    outstanding = nullptr;
+    // Disconnected first: abort() finishes the reply at once.
+    disconnect(reply, nullptr, this, nullptr);
+    reply->abort();
+    reply->deleteLater();
+}
+
+void joinPage2::registerUser()
+{
+    const IPCamera *camera = chosenCamera();
+    const QByteArray model = camera ? camera->model : QByteArray();
+    setChoiceEnabled(false);
+    const QByteArray body = portalRequest::signUpBody(
+        model, {signUpEmailEdit->text(), signUpPasswordEdit->text(), confirmPasswordEdit->text(),
+                firstNameEdit->text(), lastNameEdit->text()});
+    if (post(signUpRequest, portalRequest::signUpPath, body))
+        waitLoading();
+}
+
+void joinPage2::logon(int step)
+{
+    requestKind = signInRequest;
+    const IPCamera *camera = chosenCamera();
+    if (camera && camera->cmdState == cmdStatePasswordSeen && zvrTools)
+        zvrTools->ZVRGetPassword(configIPCameraIdx);
+    camera = chosenCamera();
+    const QByteArray model = camera ? camera->model : QByteArray();
+    setChoiceEnabled(false);
+    const bool signIn = yesRadioButton->isChecked();
+    const QByteArray body = portalRequest::signInBody(
+        model, signIn ? signInEmailEdit->text() : signUpEmailEdit->text(),
+        signIn ? signInPasswordEdit->text() : signUpPasswordEdit->text());
+    if (post(signInRequest, portalRequest::signInPath, body) && step == 1)
+        waitLoading();
+}
+
+void joinPage2::addDevice()
+{
+    requestKind = addCameraRequest;
+    const IPCamera *camera = chosenCamera();
+    const QByteArray body = camera ? portalRequest::addCameraBody(camera->model, camera->deviceNo,
+                                                                  camera->password, camera->dfp)
+                                   : QByteArray();
+    post(addCameraRequest, portalRequest::addCameraPath, body);
+}
+
+// ---------------------------------------------------------------- replies
+
+void joinPage2::registerUserFinishedSlot(QNetworkReply *reply)
+{
+    if (!takeReply(reply, signUpRequest))
+        return;
+    const QString status = httpStatus(reply);
+    qDebug().noquote() << "joinPage2:" << portalRequest::signUpPath << "answered" << status;
+    const portalRequest::verdict v = portalRequest::judgeAccountReply(
+        reply->error() != QNetworkReply::NoError, status, reply->readAll());
+    reply->deleteLater();
+    switch (v.result) {
+    case portalRequest::outcome::success:
+        logon(2);
+        break;
+    case portalRequest::outcome::networkError:
+        qDebug().noquote() << "joinPage2: sign-up failed:" << reply->errorString();
+        endChain();
+        showChosenForm();
+        break;
+    default:
+        endChain();
+        answerBox(v.text);
+        break;
+    }
+}
+
+void joinPage2::logonFinishedSlot(QNetworkReply *reply)
+{
+    if (!takeReply(reply, signInRequest))
+        return;
+    const QString status = httpStatus(reply);
+    qDebug().noquote() << "joinPage2:" << portalRequest::signInPath << "answered" << status;
+    const portalRequest::verdict v = portalRequest::judgeAccountReply(
+        reply->error() != QNetworkReply::NoError, status, reply->readAll());
+    reply->deleteLater();
+    switch (v.result) {
+    case portalRequest::outcome::success:
+        addDevice();
+        break;
+    case portalRequest::outcome::networkError:
+        qDebug().noquote() << "joinPage2: sign-in failed:" << reply->errorString();
+        endChain();
+        showChosenForm();
+        break;
+    default:
+        endChain();
+        answerBox(v.text);
+        break;
+    }
+}
+
+void joinPage2::addDeviceFinishedSlot(QNetworkReply *reply)
+{
+    if (!takeReply(reply, addCameraRequest))
+        return;
+    endChain();
+    const QString status = httpStatus(reply);
+    qDebug().noquote() << "joinPage2:" << portalRequest::addCameraPath << "answered" << status;
+    const IPCamera *camera = chosenCamera();
+    const portalRequest::verdict v = portalRequest::judgeAddReply(
+        reply->error() != QNetworkReply::NoError, status, reply->readAll(),
+        camera ? camera->deviceNo : QByteArray(), camera ? camera->model : QByteArray());
+    reply->deleteLater();
+    switch (v.result) {
+    case portalRequest::outcome::success:
+        if (zvrTools)
+            zvrTools->ZVRSetPassword(configIPCameraIdx, QString(), QStringLiteral("1"));
+        if (yesRadioButton->isChecked())
+            emailStr = signInEmailEdit->text();
+        else if (noRadioButton->isChecked())
+            emailStr = signUpEmailEdit->text();
+        moveOn(joinPage3Id);
+        break;
+    case portalRequest::outcome::networkError:
+        qDebug().noquote() << "joinPage2: adding the camera failed:" << reply->errorString();
+        showChosenForm();
+        break;
+    case portalRequest::outcome::unknownError:
+        closeBox(tr("Unknown error!"), QPoint(230, 240));
+        break;
+    case portalRequest::outcome::refused:
+        answerBox(v.text);
+        break;
+    }
+}
+
+// ------------------------------------------------------------------ links
+
+void joinPage2::linktip1_click()
+{
+    const QByteArray base = portalBase();
+    if (base.isEmpty()) {
+        closeBox(tr("The camera gave no valid portal address."), QPoint(200, 230));
+        return;
+    }
+    const int answer = formBox(
+        tr("Since you forgot your skyvue account's password. click <b>OK</b> button will direct you "
+           "to skyvue portal to retrieve the password. Please follow the instructions on the web page."),
+        QMessageBox::NoIcon, {confirmingButton(tr("OK    ")), closingButton(tr("Close    "))},
+        QPoint(120, 230));
+    if (answer == 0)
+        QDesktopServices::openUrl(QUrl::fromEncoded(base + "request_password"));
+}
+
+void joinPage2::linktip2_click(const QString &)
+{
+    const QByteArray base = portalBase();
+    if (base.isEmpty()) {
+        closeBox(tr("The camera gave no valid portal address."), QPoint(200, 230));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromEncoded(base + "EULA/?lang=" + QUrl::toPercentEncoding(lang)));
 }

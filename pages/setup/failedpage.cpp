@@ -364,15 +364,17 @@ bool failedPage::addressAcceptable(const QString &address)
     return pattern.match(address).hasMatch();
 }
 
-void failedPage::inputBox(const QString &text, const QString &buttonFont)
+void failedPage::hideForms()
 {
     showPppoeForm(false);
     showStaticForm(false);
-    const int answer = messageBox(text, QMessageBox::Warning,
-                                  {closingButton(tr("Close    "), QStringLiteral("detail_close_btu"), buttonFont)},
-                                  QPoint(240, 230));
-    if (answer >= 0)
-        showChosenForm();
+}
+
+void failedPage::inputBox(const QString &text, const QString &buttonFont)
+{
+    formBox(text, QMessageBox::Warning,
+            {closingButton(tr("Close    "), QStringLiteral("detail_close_btu"), buttonFont)},
+            QPoint(240, 230));
 }
 
 void failedPage::next()

@@ -57,7 +57,8 @@ private:
     void showPppoeForm(bool shown);
     void showStaticForm(bool shown);
     // The chosen way's form again, after a box.
-    void showChosenForm();
+    void hideForms() override;
+    void showChosenForm() override;
     // The four ways and both forms; off while a run is open.
     void setChoiceEnabled(bool enabled);
     // An input box: veil, forms hidden, the box, then the form again.

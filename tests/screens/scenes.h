@@ -9,6 +9,8 @@
 #include "core/camguide.h"
 #include "core/globals.h"
 #include "core/pageframe.h"
+#include "pages/cloud/joinpage1.h"
+#include "pages/cloud/joinpage2.h"
 #include "pages/setup/connectpage.h"
 #include "pages/setup/failedpage.h"
 #include "pages/setup/myipaddredit.h"
@@ -22,6 +24,7 @@
 #include "tests/support/simtestutil.h"
 #include "tests/support/wizardfixture.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -426,6 +429,79 @@ inline void internetPage(const shotFn &shot)
     w.run()->stop();
 }
 
+// The cloud account page: the first look, both forms, the boxes of Next and
+// of the password-recovery link, the wait run and its timeout. The portal
+// address leads nowhere (a closed port on 127.0.0.1): the wait run is
+// ticked by hand and times out.
+inline void cloudAccountPage(const shotFn &shot)
+{
+    loopbackEngine engine;
+    camsim::SimCamera cam = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:01"), "Front door");
+    cam.model = supportType.toUtf8();
+    cam.portal = "http://127.0.0.1:9/";
+    simtest::listCamera(cam);
+    configIPCameraIdx = 0;
+
+    wizardAt<joinPage2> w(joinPage2Id);
+    showWizard(w);
+    shot(QStringLiteral("cloud-first"), nullptr);
+
+    modalRecorder boxes;
+    const auto shootAndClose = [&](const char *name) {
+        boxes.answerWith([&shot, name](QDialog *d) {
+            shot(QString::fromLatin1(name), d);
+            press(d, int(static_cast<pageBox *>(d)->pictureButtons().size()) - 1);
+        });
+    };
+    auto *next = w.control<QPushButton>("j2_next_btu");
+    w.control<QRadioButton>("noRadioButton")->setChecked(true);
+    w.control<QLineEdit>("signUpEmailEdit")->setText(QStringLiteral("anna@example.com"));
+    w.control<QLineEdit>("signUpPasswordEdit")->setText(QStringLiteral("Anna-2026 pw"));
+    w.control<QLineEdit>("confirmPasswordEdit")->setText(QStringLiteral("Anna-2026 pw"));
+    w.control<QLineEdit>("firstNameEdit")->setText(QStringLiteral("Anna"));
+    w.control<QLineEdit>("lastNameEdit")->setText(QStringLiteral("Berg"));
+    shot(QStringLiteral("cloud-sign-up"), nullptr);
+    shootAndClose("cloud-terms-box");
+    next->click();
+    w.control<QLineEdit>("confirmPasswordEdit")->setText(QStringLiteral("Anna-2026"));
+    shootAndClose("cloud-mismatch-box");
+    next->click();
+
+    w.control<QRadioButton>("yesRadioButton")->setChecked(true);
+    shootAndClose("cloud-email-box");
+    next->click();
+    w.control<QLineEdit>("signInEmailEdit")->setText(QStringLiteral("anna@example.com"));
+    w.control<QLineEdit>("signInPasswordEdit")->setText(QStringLiteral("Anna-2026 pw"));
+    shot(QStringLiteral("cloud-sign-in"), nullptr);
+    shootAndClose("cloud-forgot-box");
+    emit w.control<QLabel>("forgotLink")->linkActivated(QStringLiteral("forgot"));
+
+    next->click();
+    w.run()->pause();  // ticked by hand
+    w.tick(3);
+    shot(QStringLiteral("cloud-waiting"), nullptr);
+    shootAndClose("cloud-timeout-box");
+    w.tickTo(joinPage2::tickLimit);
+}
+
+// The registered-camera page and its hard-reset road.
+inline void registeredPage(const shotFn &shot)
+{
+    wizardAt<joinPage1> w(joinPage1Id);
+    showWizard(w);
+    shot(QStringLiteral("registered-page"), nullptr);
+    modalRecorder boxes;
+    boxes.answerWith([&](QDialog *d) {
+        shot(QStringLiteral("registered-reset-box"), d);
+        press(d, 0);
+    });
+    boxes.answerWith([&](QDialog *d) {
+        shot(QStringLiteral("registered-led-box"), d);
+        press(d, 1);
+    });
+    emit w.control<QLabel>("infoText")->linkActivated(QStringLiteral("hard"));
+}
+
 inline const QList<scene> &all()
 {
     static const QList<scene> list = {
@@ -435,6 +511,8 @@ inline const QList<scene> &all()
         {"connection page", connectionPage},
         {"connection decisions", connectionDecisions},
         {"Internet connection page", internetPage},
+        {"cloud account page", cloudAccountPage},
+        {"registered-camera page", registeredPage},
     };
     return list;
 }

@@ -1,0 +1,144 @@
+#include "pages/cloud/portalrequest.h"
+
+#include "core/globals.h"
+
+#include <QNetworkRequest>
+#include <QUrl>
+
+namespace portalRequest {
+
+QByteArray encoded(const QByteArray &bytes)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    QByteArray out;
+    out.reserve(bytes.size() * 3);
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '-'
+            || b == '.' || b == '_' || b == '~') {
+            out += c;
+        } else {
+            out += '%';
+            out += hex[b >> 4];
+            out += hex[b & 0xf];
+        }
+    }
+    return out;
+}
+
+QByteArray recordValue(const QByteArray &stored)
+{
+    const qsizetype nul = stored.indexOf('\0');
+    return nul < 0 ? stored : stored.left(nul);
+}
+
+bool baseAcceptable(const QByteArray &base)
+{
+    if (base.isEmpty())
+        return false;
+    for (const char c : base) {
+        const auto b = static_cast<unsigned char>(c);
+        // Blanks, quotes, controls and anything beyond ASCII: a camera's
+        // address is plain ASCII, and these would break out of a command
+        // line or a launcher later.
+        if (b <= 0x20 || b >= 0x7f || c == '"' || c == '\'' || c == '`' || c == '\\' || c == '<'
+            || c == '>')
+            return false;
+    }
+    const QUrl url = QUrl::fromEncoded(base, QUrl::StrictMode);
+    if (!url.isValid() || url.isRelative())
+        return false;
+    const QString scheme = url.scheme().toLower();
+    if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+        return false;
+    return !url.host().isEmpty() && url.userInfo().isEmpty();
+}
+
+QByteArray wizardVersion(const QByteArray &model)
+{
+    return recordValue(model) + '_' + strVersion.toUtf8();
+}
+
+namespace {
+
+QByteArray text(const QString &typed)
+{
+    return encoded(typed.toUtf8());
+}
+
+QByteArray record(const QByteArray &stored)
+{
+    return encoded(recordValue(stored));
+}
+
+QByteArray lead(const QByteArray &model)
+{
+    return "client=wizard&wizard_version=" + encoded(wizardVersion(model)) + "&lang=English";
+}
+
+}  // namespace
+
+QByteArray signUpBody(const QByteArray &model, const signUpForm &form)
+{
+    return lead(model) + "&action=sign-up&accept=accept&email=" + text(form.email)
+        + "&password=" + text(form.password) + "&password_verify=" + text(form.confirmation)
+        + "&name_first=" + text(form.firstName) + "&name_last=" + text(form.lastName)
+        + "&nickname=''";
+}
+
+QByteArray signInBody(const QByteArray &model, const QString &email, const QString &password)
+{
+    return lead(model) + "&email=" + text(email) + "&password=" + text(password);
+}
+
+QByteArray addCameraBody(const QByteArray &model, const QByteArray &deviceNo,
+                         const QByteArray &password, const QByteArray &dfp)
+{
+    return lead(model) + "&orbel_no=" + record(deviceNo) + "&device_password=" + record(password)
+        + "&dfp=" + record(dfp);
+}
+
+QNetworkRequest formPost(const QByteArray &base, const char *path, const QByteArray &body)
+{
+    QNetworkRequest request(QUrl::fromEncoded(recordValue(base) + path, QUrl::StrictMode));
+    request.setHeader(QNetworkRequest::ContentTypeHeader,
+                      QByteArrayLiteral("application/x-www-form-urlencoded"));
+    request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
+    // A redirect would turn the post into a get; the answer box shows it.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
+    return request;
+}
+
+verdict judgeAccountReply(bool failed, const QString &status, const QByteArray &body)
+{
+    if (failed)
+        return {outcome::networkError, QString()};
+    const QString answer = QString::fromUtf8(body);
+    if (status == QLatin1String("200") && answer.startsWith(QLatin1String("success")))
+        return {outcome::success, QString()};
+    return {outcome::refused, answer};
+}
+
+verdict judgeAddReply(bool failed, const QString &status, const QByteArray &body,
+                      const QByteArray &deviceNo, const QByteArray &model)
+{
+    if (failed)
+        return {outcome::networkError, QString()};
+    const QString answer = QString::fromUtf8(body);
+    if (status != QLatin1String("200"))
+        return {outcome::refused, answer};
+    if (body == recordValue(deviceNo) + ':' + recordValue(model))
+        return {outcome::success, QString()};
+    if (body.isEmpty())
+        return {outcome::unknownError, QString()};
+    return {outcome::refused, addRefusalText(answer)};
+}
+
+QString addRefusalText(const QString &body)
+{
+    const qsizetype bracket = body.indexOf(QLatin1Char(']'));
+    return bracket >= 0 ? body.mid(bracket + 1) : body.mid(1);
+}
+
+}  // namespace portalRequest

@@ -1,0 +1,66 @@
+#ifndef CAMGUIDE_PORTALREQUEST_H
+#define CAMGUIDE_PORTALREQUEST_H
+
+#include <QByteArray>
+#include <QString>
+
+class QNetworkRequest;
+class QUrl;
+
+// The cloud portal's three form posts and the rules by which their answers
+// are judged. Pure functions: the page posts and shows, this decides.
+namespace portalRequest {
+
+// Paths appended to the camera's portal address as they stand.
+inline constexpr char signUpPath[] = "signin/";
+inline constexpr char signInPath[] = "account/?signin";
+inline constexpr char addCameraPath[] = "account/?add";
+
+// Only A-Z, a-z, 0-9 and "-._~" stay; every other byte is %XX in upper case.
+QByteArray encoded(const QByteArray &bytes);
+// A value of a camera record: its bytes up to the first NUL.
+QByteArray recordValue(const QByteArray &stored);
+
+// The portal address the camera reported, when it is one to talk to: an
+// absolute http or https URL with a host, without user information, blanks,
+// quotes or control characters. Nothing is sent or opened otherwise.
+bool baseAcceptable(const QByteArray &base);
+
+// The wizard_version item: the camera's model, "_" and the program version.
+QByteArray wizardVersion(const QByteArray &model);
+
+struct signUpForm {
+    QString email, password, confirmation, firstName, lastName;
+};
+QByteArray signUpBody(const QByteArray &model, const signUpForm &form);
+QByteArray signInBody(const QByteArray &model, const QString &email, const QString &password);
+QByteArray addCameraBody(const QByteArray &model, const QByteArray &deviceNo,
+                         const QByteArray &password, const QByteArray &dfp);
+
+// The post: the base and the path joined as they are, the form's content
+// type and length, redirects left to the caller.
+QNetworkRequest formPost(const QByteArray &base, const char *path, const QByteArray &body);
+
+// How an answer came out.
+enum class outcome {
+    networkError,  // the transfer failed or the status is an HTTP error: back to the form
+    success,       // go on with the chain (sign-up, sign-in) or finish (add)
+    refused,       // the answer box with text
+    unknownError,  // add: status 200 and no body
+};
+struct verdict {
+    outcome result;
+    QString text;  // the answer to show, as the portal wrote it
+};
+// Sign-up and sign-in: status "200" and a body beginning "success".
+verdict judgeAccountReply(bool failed, const QString &status, const QByteArray &body);
+// Add camera: status "200" and a body of exactly deviceNo ":" model.
+verdict judgeAddReply(bool failed, const QString &status, const QByteArray &body,
+                      const QByteArray &deviceNo, const QByteArray &model);
+// A refusal of the add request: the text after its first "]"; without one,
+// from the second character on.
+QString addRefusalText(const QString &body);
+
+}  // namespace portalRequest
+
+#endif
