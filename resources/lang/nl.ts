@@ -652,6 +652,38 @@ services.</source>
         <source>Join skyvue service</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The camera has previously registered with a skyvue account, you can login on &lt;a href =skyvue&gt;&lt;font size=3 color=#638c0b&gt;www.skyvue.com&lt;/font&gt;&lt;/a&gt; or mobile application to enjoy remote view. If you want to re-configure your account and device, you may &lt;a href = hard reset&gt;&lt;font size=3 color=#638c0b&gt;hard reset&lt;/font&gt;&lt;/a&gt; the camera and create or register with a new account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Why join skyvue ?&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> &lt;b&gt;Simple setting&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not worrying about complicate dyanmic DNS setting, firewall roadblock, or all the trouble some configurations on cameras or viewing clients.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> &lt;b&gt;Easy Access&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> &lt;b&gt;Remote viewing anywhere&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next    </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>joinPage2</name>
@@ -677,6 +709,150 @@ services.</source>
     </message>
     <message>
         <source>Join skyvue service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you have a skyvue account ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes, I already have a skyvue account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No, I need to sign up for a new account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I &amp;don&apos;t want to sign up right now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Why join skyvue ?&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> &lt;b&gt;Simple setting&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not worrying about complicate dyanmic DNS settings,firewall roadblock,or all the troublesome configurations on cameras or viewing clients.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> &lt;b&gt;Easy Access&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For using skyvue web service such as to manage all your cameras in one place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> &lt;b&gt;Remote viewing anywhere&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For viewing your cameras from anywhere through a web browser or a mobile device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter your skyvue account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-Mail:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;a href=forgot&gt;&lt;font size=3 color=#638c0b&gt;Forgot password ?&lt;/font&gt;&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I would like to receive emails for latest services and products from skyvue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I accept skyvue &lt;a href=terms&gt;&lt;font size=3 color=#638c0b&gt;terms and conditions&lt;/font&gt;&lt;/a&gt;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>    Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next    </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Loading, please wait....&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close    </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select your camera.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid email!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid password!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The passwords don&apos;t match, please try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must accept the terms and conditions to continue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select an option.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading, please wait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timeout, please retry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The camera gave no valid portal address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Since you forgot your skyvue account&apos;s password. click &lt;b&gt;OK&lt;/b&gt; button will direct you to skyvue portal to retrieve the password. Please follow the instructions on the web page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK    </source>
         <translation type="unfinished"></translation>
     </message>
 </context>

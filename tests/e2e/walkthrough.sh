@@ -31,6 +31,13 @@
 #                       plain account and a password: the exact setup, page
 #                       5, and the password nowhere in the program's log
 #     internet-intranet local view only: page 8, nothing sent
+#   Roads on from the cloud pages, with the lab's portal (NETLAB_PORTAL_LOG)
+#   holding one account:
+#     cloud-sign-up     a new account: sign-up, sign-in, add, ;G=1, page 6
+#     cloud-sign-in     the existing account: sign-in, add, ;G=1, page 6
+#     cloud-wrong-password  the portal's refusal in a box, the form again
+#     cloud-skip        no account: page 7, nothing sent to the portal
+#     registered-reset  page 4's hard reset: Restart, Yes, a new search
 #     --row N           the camera list row to pick (default 0)
 #     --locale NAME     start the program with LANG and LC_ALL set to NAME
 #     --display :N      use this X display instead of starting Xvfb
@@ -65,11 +72,15 @@ done
 case "$road" in
     new|stored|cable-online|cable-registered|cable-offline|select-network) ;;
     internet-dhcp|internet-static|internet-pppoe|internet-intranet) ;;
+    cloud-sign-up|cloud-sign-in|cloud-wrong-password|cloud-skip|registered-reset) ;;
     *) echo "walkthrough: unknown road $road" >&2; exit 2 ;;
 esac
 [[ "$row" =~ ^[0-2]$ ]] || { echo "walkthrough: --row must be 0, 1 or 2" >&2; exit 2; }
 : "${NETLAB_CAM_LOG:?run inside tools/netlab/netlab.sh}"
 : "${NETLAB_PC_MAC:?run inside tools/netlab/netlab.sh}"
+case "$road" in
+    cloud-*) : "${NETLAB_PORTAL_LOG:?the cloud roads need the portal of the lab}" ;;
+esac
 
 # Xvfb -displayfd takes the first display number whose sockets it can bind.
 # The abstract socket belongs to the network namespace, but the socket file
@@ -763,6 +774,161 @@ road_internet_intranet() {
         || fail "pages after Next: $(pages_since "$app_mark"), not 8"
 }
 
+# ------------------------------------------------------------ the cloud account page
+
+# portal_requests [FIELD]: the requests the simulated portal got, one a line:
+# their kind (sign-up, sign-in, add, other), or with FIELD=form.NAME that
+# item of their decoded form.
+portal_requests() {
+    python3 - "$NETLAB_PORTAL_LOG" "${1:-kind}" <<'EOF'
+import json, sys
+path, field = sys.argv[1], sys.argv[2]
+with open(path, encoding="utf-8", errors="replace") as f:
+    for line in f:
+        try:
+            r = json.loads(line)
+        except ValueError:
+            continue
+        if field.startswith("form."):
+            form = r.get("form", {})
+            if isinstance(form, list):
+                form = {k: v for k, v in form}
+            print(form.get(field[5:], ""))
+        else:
+            print(r.get(field, ""))
+EOF
+}
+portal_kinds() { portal_requests kind | xargs; }
+# The typed password went to the portal only, never into the program's log.
+password_not_logged() {
+    if grep -qF -- "$1" "$applog"; then
+        fail "the typed password is in the program's log"
+    else
+        ok "the typed password is nowhere in the program's log"
+    fi
+}
+# The camera was told once that it is registered, after MARK.
+told_registered() {
+    local n
+    n=$(cmds_since "$1" 2 "$2" | grep -c ';G=1')
+    [ "$n" -eq 1 ] && ok "the camera got ;G=1 once" || fail "the camera got ;G=1 $n times"
+}
+in_log_since() { tail -n +$(( $1 + 1 )) "$applog" | grep -qF -- "$2"; }
+# Sign in on page 5 with the e-mail and the password typed.
+cloud_sign_in() {
+    click 60 192                        # Yes, I already have an account
+    pause 0.3
+    click 220 250; type_text "$1"
+    click 220 280; type_text "$2"
+    shot "cloud-sign-in"
+    cloud_mark=$(log_mark)
+    next_ms=$(now_ms)
+    click 620 467
+}
+
+# Road: a new camera online, then a new account: sign-up, sign-in and add
+# reach the portal in that order with the typed values, the camera learns
+# that it is registered, and the wizard shows page 6.
+road_cloud_sign_up() {
+    local mac=00:1a:2b:3c:4d:01 email=carl@example.com password='Wald & See+1'
+    road_cable_online
+    click 60 222                        # No, I need to sign up
+    pause 0.3
+    click 260 250; type_text "$email"
+    click 260 280; type_text "$password"
+    click 260 310; type_text "$password"
+    click 560 250; type_text "Carl"
+    click 560 280; type_text "Berg"
+    click 56 385                        # I accept the terms
+    shot "cloud-sign-up"
+    cloud_mark=$(log_mark)
+    next_ms=$(now_ms)
+    click 620 467
+    reached_page 6 10
+    pause 0.5
+    shot "page-6"
+    [ "$(portal_kinds)" = "sign-up sign-in add" ] && ok "the portal got sign-up, sign-in and add" \
+        || fail "the portal got: $(portal_kinds)"
+    [ "$(portal_requests form.password | head -n 1)" = "$password" ] \
+        && [ "$(portal_requests form.email | sed -n 2p)" = "$email" ] \
+        && ok "the typed values arrived unchanged after the portal's decoding" \
+        || fail "the portal decoded: $(portal_requests form.email | xargs)"
+    [ "$(portal_requests form.device_password | tail -n 1)" = 'n3wPass!' ] \
+        && [ "$(portal_requests form.orbel_no | tail -n 1)" = 10000001 ] \
+        && ok "the add request carries the camera's number and password" \
+        || fail "the add request carried: $(portal_requests form.orbel_no | tail -n 1)"
+    told_registered "$cloud_mark" "$mac"
+    password_not_logged "$password"
+}
+
+# Road: sign in to an existing account.
+road_cloud_sign_in() {
+    local mac=00:1a:2b:3c:4d:01
+    road_cable_online
+    cloud_sign_in anna@example.com 'Anna-2026 pw'
+    reached_page 6 10
+    pause 0.5
+    shot "page-6"
+    [ "$(portal_kinds)" = "sign-in add" ] && ok "the portal got sign-in and add" \
+        || fail "the portal got: $(portal_kinds)"
+    told_registered "$cloud_mark" "$mac"
+    password_not_logged 'Anna-2026 pw'
+}
+
+# Road: a wrong password: the portal's text in a box, then the form again;
+# nothing is added and the camera is not told anything.
+road_cloud_wrong_password() {
+    local mac=00:1a:2b:3c:4d:01
+    road_cable_online
+    cloud_sign_in anna@example.com 'not-her-password'
+    wait_until 10 box_window || { fail "no box for the refused sign-in"; return; }
+    shot "cloud-refused"
+    [ $((by - wy)) -eq 240 ] && ok "the portal's answer in a box at +240" \
+        || fail "the answer box at +$((by - wy)), not +240"
+    answer_box "${last_button[@]}" "the answer box"
+    pause 0.5
+    shot "cloud-form-again"
+    [ "$(portal_kinds)" = "sign-in" ] && ok "one sign-in, nothing added" \
+        || fail "the portal got: $(portal_kinds)"
+    cmds_since "$cloud_mark" 2 "$mac" | grep -q ';G=' && fail "the camera was told it is registered"
+    in_log "wizard page: 6" && fail "moved on to page 6"
+    password_not_logged 'not-her-password'
+}
+
+# Road: registration skipped: page 7, nothing sent to the portal.
+road_cloud_skip() {
+    road_cable_online
+    click 60 252                        # I don't want to sign up right now
+    pause 0.3
+    next_ms=$(now_ms)
+    click 620 467
+    reached_page 7 5
+    pause 0.5
+    shot "page-7"
+    [ -z "$(portal_kinds)" ] && ok "nothing sent to the portal" || fail "the portal got: $(portal_kinds)"
+}
+
+# Road: a registered camera on page 4: the hard-reset link, Restart, Yes:
+# page 0 and at once page 1 with a new search.
+road_registered_reset() {
+    road_cable_registered
+    local mark app
+    mark=$(log_mark)
+    app=$(wc -l < "$applog")
+    click 260 212                       # the "hard reset" link
+    expect_box 5 130 210 "reset instructions" || return
+    shot "reset-box"
+    answer_box "${first_of_two[@]}" "the reset box"             # Restart
+    expect_box 5 190 273 "LED question" || return
+    answer_box 143 23 "the LED question"                        # Yes
+    wait_until 10 in_log_since "$app" "wizard page: 1" || { fail "page 1 not reached"; return; }
+    [ "$(pages_since "$app")" = "0 1" ] && ok "page 0, then page 1" \
+        || fail "pages after Yes: $(pages_since "$app")"
+    wait_until 10 got_since "$mark" 1 && ok "a new search" || fail "no new scan after the reset"
+    pause 1
+    shot "search-again"
+}
+
 # ------------------------------------------------------------ the walk
 
 echo "starting $program in $run_dir on $DISPLAY (road $road${locale:+, locale $locale})"
@@ -812,6 +978,11 @@ internet-pppoe)
 internet-intranet)
     road_internet_intranet
     ;;
+cloud-sign-up) road_cloud_sign_up ;;
+cloud-sign-in) road_cloud_sign_in ;;
+cloud-wrong-password) road_cloud_wrong_password ;;
+cloud-skip) road_cloud_skip ;;
+registered-reset) road_registered_reset ;;
 esac
 case "$road" in
 new|stored)

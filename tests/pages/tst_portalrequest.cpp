@@ -1,0 +1,229 @@
+// The portal's form posts as bytes, the camera's portal address check and
+// the rules that judge the portal's answers.
+#include "pages/cloud/portalrequest.h"
+
+#include <QNetworkRequest>
+#include <QUrl>
+#include <QtTest>
+
+using namespace portalRequest;
+
+class tst_portalrequest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void encoding_data();
+    void encoding();
+    void encodingKeepsEveryByte();
+    void bodies();
+    void recordValuesEndAtNul();
+    void base_data();
+    void base();
+    void post();
+    void accountReplies_data();
+    void accountReplies();
+    void addReplies_data();
+    void addReplies();
+};
+
+void tst_portalrequest::encoding_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("unreserved") << QByteArray("AZaz09-._~") << QByteArray("AZaz09-._~");
+    QTest::newRow("blank") << QByteArray("a b") << QByteArray("a%20b");
+    QTest::newRow("ampersand") << QByteArray("a&b") << QByteArray("a%26b");
+    QTest::newRow("plus") << QByteArray("a+b") << QByteArray("a%2Bb");
+    QTest::newRow("equals") << QByteArray("a=b") << QByteArray("a%3Db");
+    QTest::newRow("at") << QByteArray("anna@example.com") << QByteArray("anna%40example.com");
+    QTest::newRow("apostrophe") << QByteArray("o'neil") << QByteArray("o%27neil");
+    QTest::newRow("percent") << QByteArray("100%") << QByteArray("100%25");
+    QTest::newRow("e acute, UTF-8") << QString::fromUtf8("é").toUtf8() << QByteArray("%C3%A9");
+    QTest::newRow("upper-case hex") << QByteArray("\xff\x0a", 2) << QByteArray("%FF%0A");
+    QTest::newRow("NUL") << QByteArray("a\0b", 3) << QByteArray("a%00b");
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+}
+
+void tst_portalrequest::encoding()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(encoded(value), expected);
+    // The toolkit's encoder of the same bytes agrees.
+    QCOMPARE(encoded(value), value.toPercentEncoding());
+}
+
+void tst_portalrequest::encodingKeepsEveryByte()
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all += char(b);
+    const QByteArray out = encoded(all);
+    QCOMPARE(QByteArray::fromPercentEncoding(out), all);
+    for (const char c : out) {
+        QVERIFY2(QByteArrayLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-._~%")
+                     .contains(c),
+                 QByteArray(1, c).constData());
+    }
+}
+
+void tst_portalrequest::bodies()
+{
+    QCOMPARE(signInBody("KSM-271E", QStringLiteral("anna@example.com"), QStringLiteral("p&w =+")),
+             QByteArray("client=wizard&wizard_version=KSM-271E_v1.00.02&lang=English"
+                        "&email=anna%40example.com&password=p%26w%20%3D%2B"));
+    QCOMPARE(signUpBody("KSM-271E", {QStringLiteral("a@b.c"), QStringLiteral("pw 1"),
+                                      QStringLiteral("pw 1"), QStringLiteral("Zoë"),
+                                      QStringLiteral("O'Neil")}),
+             QByteArray("client=wizard&wizard_version=KSM-271E_v1.00.02&lang=English"
+                        "&action=sign-up&accept=accept&email=a%40b.c&password=pw%201"
+                        "&password_verify=pw%201&name_first=Zo%C3%AB&name_last=O%27Neil"
+                        "&nickname=''"));
+    QCOMPARE(addCameraBody("KSM-271E", "10000001", "pw+1", "dfp 0001"),
+             QByteArray("client=wizard&wizard_version=KSM-271E_v1.00.02&lang=English"
+                        "&orbel_no=10000001&device_password=pw%2B1&dfp=dfp%200001"));
+    // Empty values stay as empty items.
+    QCOMPARE(signInBody("", QString(), QString()),
+             QByteArray("client=wizard&wizard_version=_v1.00.02&lang=English&email=&password="));
+}
+
+void tst_portalrequest::recordValuesEndAtNul()
+{
+    QCOMPARE(recordValue(QByteArray("abc\0def", 7)), QByteArray("abc"));
+    QCOMPARE(addCameraBody(QByteArray("KSM\0x", 5), QByteArray("1000\0" "9", 6),
+                           QByteArray("pw\0", 3), QByteArray("d")),
+             QByteArray("client=wizard&wizard_version=KSM_v1.00.02&lang=English"
+                        "&orbel_no=1000&device_password=pw&dfp=d"));
+    QCOMPARE(recordValue(QByteArray("\0abc", 4)), QByteArray());
+}
+
+void tst_portalrequest::base_data()
+{
+    QTest::addColumn<QByteArray>("base");
+    QTest::addColumn<bool>("acceptable");
+    QTest::newRow("http") << QByteArray("http://portal.example.com/") << true;
+    QTest::newRow("https with port and path") << QByteArray("https://10.0.0.2:8443/cloud/") << true;
+    QTest::newRow("upper-case scheme") << QByteArray("HTTP://portal.example.com/") << true;
+    QTest::newRow("no slash at the end") << QByteArray("http://portal.example.com") << true;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("relative") << QByteArray("portal.example.com/") << false;
+    QTest::newRow("file") << QByteArray("file:///etc/") << false;
+    QTest::newRow("javascript") << QByteArray("javascript:alert(1)//") << false;
+    QTest::newRow("ftp") << QByteArray("ftp://portal.example.com/") << false;
+    QTest::newRow("no host") << QByteArray("http:///path/") << false;
+    QTest::newRow("user information") << QByteArray("http://user:pw@portal.example.com/") << false;
+    QTest::newRow("blank") << QByteArray("http://portal.example.com/a b/") << false;
+    QTest::newRow("quote") << QByteArray("http://portal.example.com/\"x/") << false;
+    QTest::newRow("apostrophe") << QByteArray("http://portal.example.com/'x/") << false;
+    QTest::newRow("backquote") << QByteArray("http://portal.example.com/`x`/") << false;
+    QTest::newRow("backslash") << QByteArray("http://portal.example.com\\evil/") << false;
+    QTest::newRow("line break") << QByteArray("http://portal.example.com/\n") << false;
+    QTest::newRow("tab") << QByteArray("http://portal\t.example.com/") << false;
+    QTest::newRow("DEL") << QByteArray("http://portal.example.com/\x7f") << false;
+    QTest::newRow("non-ASCII") << QByteArray("http://portal.\xc3\xa9xample.com/") << false;
+}
+
+void tst_portalrequest::base()
+{
+    QFETCH(QByteArray, base);
+    QFETCH(bool, acceptable);
+    QCOMPARE(baseAcceptable(base), acceptable);
+}
+
+void tst_portalrequest::post()
+{
+    const QByteArray body = signInBody("KSM-271E", QStringLiteral("a"), QStringLiteral("b"));
+    const QNetworkRequest r = formPost("http://10.0.0.2:8080/", signInPath, body);
+    // Joined as they are: the query stays the portal's "?signin".
+    QCOMPARE(r.url().toEncoded(), QByteArray("http://10.0.0.2:8080/account/?signin"));
+    QCOMPARE(r.header(QNetworkRequest::ContentTypeHeader).toByteArray(),
+             QByteArray("application/x-www-form-urlencoded"));
+    QCOMPARE(r.header(QNetworkRequest::ContentLengthHeader).toLongLong(), qint64(body.size()));
+    QCOMPARE(r.attribute(QNetworkRequest::RedirectPolicyAttribute).toInt(),
+             int(QNetworkRequest::ManualRedirectPolicy));
+    // No separator is put in: a base without its slash reads as the portal
+    // would take it.
+    QCOMPARE(formPost("http://10.0.0.2/cloud", signUpPath, body).url().toEncoded(),
+             QByteArray("http://10.0.0.2/cloudsignin/"));
+}
+
+Q_DECLARE_METATYPE(portalRequest::outcome)
+
+void tst_portalrequest::accountReplies_data()
+{
+    QTest::addColumn<bool>("failed");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<outcome>("expected");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("success") << false << "200" << QByteArray("success") << outcome::success << "";
+    QTest::newRow("success and more") << false << "200" << QByteArray("success: welcome")
+                                      << outcome::success << "";
+    QTest::newRow("capital S") << false << "200" << QByteArray("Success") << outcome::refused
+                               << "Success";
+    QTest::newRow("leading blank") << false << "200" << QByteArray(" success") << outcome::refused
+                                   << " success";
+    QTest::newRow("refusal") << false << "200" << QByteArray("[E03] Incorrect password.")
+                             << outcome::refused << "[E03] Incorrect password.";
+    QTest::newRow("redirect") << false << "302" << QByteArray("success") << outcome::refused
+                              << "success";
+    QTest::newRow("empty") << false << "200" << QByteArray() << outcome::refused << "";
+    QTest::newRow("UTF-8") << false << "200" << QByteArray("[E] \xc3\xa9") << outcome::refused
+                           << QString::fromUtf8("[E] é");
+    QTest::newRow("error") << true << "500" << QByteArray("success") << outcome::networkError << "";
+    QTest::newRow("no connection") << true << "" << QByteArray() << outcome::networkError << "";
+}
+
+void tst_portalrequest::accountReplies()
+{
+    QFETCH(bool, failed);
+    QFETCH(QString, status);
+    QFETCH(QByteArray, body);
+    QFETCH(outcome, expected);
+    QFETCH(QString, text);
+    const verdict v = judgeAccountReply(failed, status, body);
+    QCOMPARE(v.result, expected);
+    QCOMPARE(v.text, text);
+}
+
+void tst_portalrequest::addReplies_data()
+{
+    QTest::addColumn<bool>("failed");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<outcome>("expected");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("added") << false << "200" << QByteArray("10000001:KSM-271E") << outcome::success
+                           << "";
+    QTest::newRow("line break") << false << "200" << QByteArray("10000001:KSM-271E\n")
+                                << outcome::refused << "0000001:KSM-271E\n";
+    QTest::newRow("other model") << false << "200" << QByteArray("10000001:KSM-272E")
+                                 << outcome::refused << "0000001:KSM-272E";
+    QTest::newRow("empty") << false << "200" << QByteArray() << outcome::unknownError << "";
+    QTest::newRow("bracket") << false << "200" << QByteArray("[E05] Already registered.")
+                             << outcome::refused << " Already registered.";
+    QTest::newRow("two brackets") << false << "200" << QByteArray("[E05] a]b")
+                                  << outcome::refused << " a]b";
+    QTest::newRow("bracket at the end") << false << "200" << QByteArray("[E05]")
+                                        << outcome::refused << "";
+    QTest::newRow("other status, whole body") << false << "302" << QByteArray("[E] moved")
+                                              << outcome::refused << "[E] moved";
+    QTest::newRow("error") << true << "404" << QByteArray("10000001:KSM-271E")
+                           << outcome::networkError << "";
+}
+
+void tst_portalrequest::addReplies()
+{
+    QFETCH(bool, failed);
+    QFETCH(QString, status);
+    QFETCH(QByteArray, body);
+    QFETCH(outcome, expected);
+    QFETCH(QString, text);
+    const verdict v = judgeAddReply(failed, status, body, "10000001", "KSM-271E");
+    QCOMPARE(v.result, expected);
+    QCOMPARE(v.text, text);
+}
+
+QTEST_GUILESS_MAIN(tst_portalrequest)
+#include "tst_portalrequest.moc"
