@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Shows CAMGUIDE at work without a camera: builds what is missing, makes the
 # network lab (tools/netlab/netlab.sh) with three simulated cameras (a new
-# one, one with the password "garage42", one already registered) and starts
-# the program in it. On a desktop the window opens on the current display;
-# without one, a scripted walk takes the new wired camera through the first
-# pages and the connection page to the cloud account page under Xvfb and
-# writes screenshots to build/demo-screens/. Needs root (network namespaces).
+# one, one with the password "garage42", one already registered) and the
+# simulated cloud portal (one account, anna@example.com with the password
+# "Anna-2026 pw"), and starts the program in it. On a desktop the window
+# opens on the current display; without one, a scripted walk takes the new
+# wired camera through the first pages and the connection page to the cloud
+# account page under Xvfb and writes screenshots to build/demo-screens/.
+# Needs root (network namespaces).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 if [ "$(id -u)" -ne 0 ]; then
@@ -15,6 +17,8 @@ fi
 build=$("$top/tools/build.sh")
 cameras="$top/tools/camsim/cameras.example.json"
 program="$build/CAMGUIDE.app/Contents/MacOS/CAMGUIDE"
+portal=(--portal "$build/tools/portalsim/portalsim"
+        --portal-accounts "$top/tests/e2e/portal-accounts.json")
 
 # The program runs in the lab's own network namespace, where the desktop's
 # abstract X socket and a TCP display (ssh -X, localhost:10) are out of
@@ -33,9 +37,9 @@ desktop_reachable() {
 }
 
 if desktop_reachable; then
-    echo "demo: CAMGUIDE on $DISPLAY, three simulated cameras; close the window to end."
+    echo "demo: CAMGUIDE on $DISPLAY, three simulated cameras and the portal; close the window to end."
     exec "$top/tools/netlab/netlab.sh" --cameras "$cameras" --camsim "$build/tools/camsim/camsim" \
-        --timeout 3600 -- sh -c 'cd "$1" && exec "$2"' demo "$build" "$program"
+        "${portal[@]}" --timeout 3600 -- sh -c 'cd "$1" && exec "$2"' demo "$build" "$program"
 fi
 
 shots="$build/demo-screens"
@@ -45,6 +49,7 @@ mkdir -p "$shots"
 # (wired, online) is the second row.
 echo "demo: no usable display; walking the new camera through the connection page under Xvfb, screenshots in $shots"
 exec "$top/tools/netlab/netlab.sh" --cameras "$cameras" --camsim "$build/tools/camsim/camsim" \
-    --log "$shots/commands.jsonl" --timeout 300 -- \
+    --log "$shots/commands.jsonl" "${portal[@]}" --portal-log "$shots/portal.jsonl" \
+    --timeout 300 -- \
     "$top/tests/e2e/walkthrough.sh" --program "$program" --run-dir "$build" \
     --shots "$shots" --road cable-online --row 1 --keep-going

@@ -10,11 +10,20 @@
 #     --log FILE         where camsim writes the commands it received
 #                        (default: a temporary file, removed at the end)
 #     --timeout SECONDS  bound of the whole run (default 300)
+#     --portal PATH      also run this portalsim program in the cameras'
+#                        namespace, on the camera address, port 8080
+#     --portal-log FILE  where portalsim writes the requests it received
+#                        (default: a temporary file, removed at the end)
+#     --portal-accounts FILE
+#                        accounts portalsim starts with; a copy is used, the
+#                        file itself is never written
 #
 # COMMAND runs in the computer's namespace, as the invoking user's root, with
 # NETLAB_PC_NS, NETLAB_CAM_NS, NETLAB_PC_MAC, NETLAB_PC_IP, NETLAB_CAM_IP and
-# NETLAB_CAM_LOG in its environment. The exit status is COMMAND's; 77 means
-# the lab could not be made here (not root, no namespaces).
+# NETLAB_CAM_LOG in its environment, and with --portal NETLAB_PORTAL_URL
+# ("http://10.77.0.2:8080/") and NETLAB_PORTAL_LOG (both empty without).
+# The exit status is COMMAND's; 77 means the lab could not be made here (not
+# root, no namespaces).
 set -uo pipefail
 
 top=$(cd "$(dirname "$0")/../.." && pwd)
@@ -22,12 +31,18 @@ cameras=""
 camsim="$top/build/tools/camsim/camsim"
 log=""
 timeout_s=300
+portal=""
+portal_log=""
+portal_accounts=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --cameras) cameras=$2; shift 2 ;;
         --camsim) camsim=$2; shift 2 ;;
         --log) log=$2; shift 2 ;;
         --timeout) timeout_s=$2; shift 2 ;;
+        --portal) portal=$2; shift 2 ;;
+        --portal-log) portal_log=$2; shift 2 ;;
+        --portal-accounts) portal_accounts=$2; shift 2 ;;
         --) shift; break ;;
         *) echo "netlab: unknown option $1" >&2; exit 2 ;;
     esac
@@ -35,6 +50,13 @@ done
 [ $# -gt 0 ] || { echo "netlab: no command given" >&2; exit 2; }
 [ -n "$cameras" ] || { echo "netlab: --cameras is required" >&2; exit 2; }
 [ -x "$camsim" ] || { echo "netlab: camsim not found at $camsim (build first)" >&2; exit 2; }
+if [ -n "$portal" ]; then
+    [ -x "$portal" ] || { echo "netlab: portalsim not found at $portal (build first)" >&2; exit 2; }
+    [ -z "$portal_accounts" ] || [ -r "$portal_accounts" ] \
+        || { echo "netlab: cannot read $portal_accounts" >&2; exit 2; }
+elif [ -n "$portal_log$portal_accounts" ]; then
+    echo "netlab: --portal-log and --portal-accounts need --portal" >&2; exit 2
+fi
 
 if [ "$(id -u)" -ne 0 ]; then
     echo "netlab: SKIP: network namespaces need root" >&2
@@ -57,6 +79,21 @@ fi
 camsim_pid=""
 cmd_pid=""
 camsim_out=$(mktemp /tmp/netlab-camsim.XXXXXX.log)
+portal_pid=""
+portal_out=""
+portal_copy=""
+made_portal_log=""
+if [ -n "$portal" ]; then
+    portal_out=$(mktemp /tmp/netlab-portal.XXXXXX.log)
+    if [ -z "$portal_log" ]; then
+        portal_log=$(mktemp /tmp/netlab-portal.XXXXXX.jsonl)
+        made_portal_log=$portal_log
+    fi
+    if [ -n "$portal_accounts" ]; then
+        portal_copy=$(mktemp /tmp/netlab-accounts.XXXXXX.json)
+        cp "$portal_accounts" "$portal_copy"
+    fi
+fi
 
 # shellcheck source=tools/netlab/proc.sh
 . "$(dirname "${BASH_SOURCE[0]}")/proc.sh"
@@ -66,6 +103,7 @@ cleanup() {
     # timeout hands the TERM on and kills 5 s later.
     stop "$cmd_pid" TERM 100
     stop "$camsim_pid" TERM 50
+    stop "$portal_pid" TERM 50
     # Whatever is left in the namespaces this run made (a program the command
     # started), then the namespaces; the veth pair goes with them.
     for ns in "${made_ns[@]}"; do
@@ -73,7 +111,8 @@ cleanup() {
         [ -n "$pids" ] && kill -KILL $pids 2>/dev/null
         ip netns del "$ns" 2>/dev/null || echo "netlab: could not remove namespace $ns" >&2
     done
-    rm -f "$camsim_out" ${made_log:+"$made_log"}
+    rm -f "$camsim_out" ${made_log:+"$made_log"} ${portal_out:+"$portal_out"} \
+        ${portal_copy:+"$portal_copy"} ${made_portal_log:+"$made_portal_log"}
 }
 trap cleanup EXIT
 trap 'exit 130' INT
@@ -135,10 +174,32 @@ if ! grep -q -i listening "$camsim_out"; then
     exit 1
 fi
 
+# The portal on the camera address, where the cameras' portal base points.
+portal_url=""
+if [ -n "$portal" ]; then
+    mkdir -p "$(dirname "$portal_log")" && : > "$portal_log" \
+        || { echo "netlab: cannot write $portal_log" >&2; exit 1; }
+    ip netns exec "$cam_ns" "$portal" --bind "$cam_ip" --port 8080 --log "$portal_log" \
+        ${portal_copy:+--accounts "$portal_copy"} >"$portal_out" 2>&1 &
+    portal_pid=$!
+    for _ in $(seq 100); do
+        grep -q -i listening "$portal_out" && break
+        kill -0 "$portal_pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    if ! grep -q -i listening "$portal_out"; then
+        echo "netlab: portalsim did not start:" >&2
+        cat "$portal_out" >&2
+        exit 1
+    fi
+    portal_url="http://$cam_ip:8080/"
+fi
+
 # In the background with a wait: bash runs a signal's trap only after a
 # foreground child ends, and a wait returns at once.
 NETLAB_PC_NS=$pc_ns NETLAB_CAM_NS=$cam_ns NETLAB_PC_MAC=$pc_mac NETLAB_PC_IP=$pc_ip \
 NETLAB_CAM_IP=$cam_ip NETLAB_CAM_LOG=$log \
+NETLAB_PORTAL_URL=$portal_url NETLAB_PORTAL_LOG=$portal_log \
     timeout --kill-after=5 "$timeout_s" ip netns exec "$pc_ns" "$@" &
 cmd_pid=$!
 wait "$cmd_pid"
