@@ -27,6 +27,9 @@ const QString passwordStyle =
 // Next as built: the grey picture with white text, disabled.
 const QString nextBuiltStyle = QStringLiteral(
     "background-image: url(:/images/btn_start-next_grey.png);font:14px;color:rgb(255,255,255);border: 0px");
+// and during a run, with grey text.
+const QString waitNextStyle = QStringLiteral(
+    "background-image: url(:/images/btn_start-next_grey.png);font:14px;color:rgb(89,87,87);border: 0px");
 
 QLineEdit *lineEdit(QWidget *parent, const char *name, QRect place, bool password = false)
 {
@@ -373,7 +376,7 @@ void joinPage2::waitLoading()
     wait()->start();
     backButton->setEnabled(false);
     nextButton->setEnabled(false);
-    nextButton->setStyleSheet(buttonStyle(buttonPicture::nextGrey));
+    nextButton->setStyleSheet(waitNextStyle);
     wait()->picture()->show();
     wait()->text()->show();
 }

@@ -813,6 +813,7 @@ told_registered() {
     n=$(cmds_since "$1" 2 "$2" | grep -c ';G=1')
     [ "$n" -eq 1 ] && ok "the camera got ;G=1 once" || fail "the camera got ;G=1 $n times"
 }
+box_at() { box_window && [ $((bx - wx)) -eq "$1" ] && [ $((by - wy)) -eq "$2" ]; }
 in_log_since() { tail -n +$(( $1 + 1 )) "$applog" | grep -qF -- "$2"; }
 # Sign in on page 5 with the e-mail and the password typed.
 cloud_sign_in() {
@@ -918,8 +919,10 @@ road_registered_reset() {
     click 260 212                       # the "hard reset" link
     expect_box 5 130 210 "reset instructions" || return
     shot "reset-box"
-    answer_box "${first_of_two[@]}" "the reset box"             # Restart
-    expect_box 5 190 273 "LED question" || return
+    # Restart: the LED question takes the reset box's place at once.
+    click_box "${first_of_two[@]}"
+    wait_until 5 box_at 190 273 || { fail "no LED question after Restart"; return; }
+    ok "LED question at +190,+273"
     answer_box 143 23 "the LED question"                        # Yes
     wait_until 10 in_log_since "$app" "wizard page: 1" || { fail "page 1 not reached"; return; }
     [ "$(pages_since "$app")" = "0 1" ] && ok "page 0, then page 1" \

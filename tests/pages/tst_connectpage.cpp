@@ -828,7 +828,8 @@ void tst_connectpage::checkRun_data()
     QTest::addColumn<QList<int>>("setupAt");   // counts at which the camera's setup reply comes
     QTest::addColumn<QString>("pings");        // answer to each ping: 1, 0, x unreadable, - none
     QTest::addColumn<bool>("earlierSuccess");  // the record still holds an earlier check's "1"
-    QTest::addColumn<QString>("sent");         // class@count of the run's commands
+    // class@count of the run's commands; page 5 asks for the info record on entry
+    QTest::addColumn<QString>("sent");
     QTest::addColumn<QString>("confirmBox");   // plug or unplug box at 250, empty none
     QTest::addColumn<QString>("phrases");      // status changes: Restarting, Checking @count
     QTest::addColumn<int>("decisionAt");
@@ -838,19 +839,19 @@ void tst_connectpage::checkRun_data()
     const QString checks = "8@450 8@550 8@650 8@700 2@900";  // pings unanswered, then info
     QTest::newRow("no change: setup at once, online")
         << "cable" << false << other << QList<int>{1} << "1" << false
-        << "8@100" << "" << "C@100" << 250 << true;
+        << "8@100 2@250" << "" << "C@100" << 250 << true;
     QTest::newRow("no change: setup never answered, offline")
         << "cable" << false << other << QList<int>{} << "00" << false
         << "3@50 8@100 8@150" << "" << "C@100" << 250 << false;
     QTest::newRow("no change: success at the second ping")
         << "cable" << false << k273 << QList<int>{30} << "01" << false
-        << "8@100 8@150" << "" << "C@100" << 250 << true;
+        << "8@100 8@150 2@250" << "" << "C@100" << 250 << true;
     QTest::newRow("no change: unreadable replies after an earlier success")
         << "cable" << false << other << QList<int>{1} << "xx" << true
         << "8@100 8@150" << "" << "C@100" << 250 << false;
     QTest::newRow("cable for a wireless camera: online at the second check")
         << "cable" << true << other << QList<int>{10} << "01" << false
-        << "8@450 8@550 2@900 1@920" << "plug in" << "R@250 C@450" << 920 << true;
+        << "8@450 8@550 2@900 1@920 2@920" << "plug in" << "R@250 C@450" << 920 << true;
     QTest::newRow("cable for a wireless 273E: each setup answer restarts its network")
         << "cable" << true << k273 << QList<int>{10, 248} << "----" << false
         << "9@10 9@248 " + checks << "plug in" << "R@250 C@450" << 920 << false;
@@ -859,13 +860,13 @@ void tst_connectpage::checkRun_data()
         << checks << "plug in" << "R@250 C@450" << 920 << false;
     QTest::newRow("WPS on a 273E: no box, no restart, info records after the success")
         << "wps" << false << k273 << QList<int>{10} << "1" << false
-        << "8@450 2@550 2@650 2@700 1@900 1@920" << "" << "R@250 C@450" << 920 << true;
+        << "8@450 2@550 2@650 2@700 1@900 1@920 2@920" << "" << "R@250 C@450" << 920 << true;
     QTest::newRow("WPS without any answer")
         << "wps" << true << other << QList<int>{} << "" << false
         << checks << "" << "R@250 C@450" << 920 << false;
     QTest::newRow("network for a wired 271E: unplug box and restart")
         << "network" << false << k271 << QList<int>{10} << "1" << false
-        << "9@10 8@450 2@900 1@920" << "unplug" << "R@250 C@450" << 920 << true;
+        << "9@10 8@450 2@900 1@920 2@920" << "unplug" << "R@250 C@450" << 920 << true;
     QTest::newRow("network for a wireless 273E: no box, no restart")
         << "network" << true << k273 << QList<int>{10} << "0000" << false
         << checks << "" << "R@250 C@450" << 920 << false;

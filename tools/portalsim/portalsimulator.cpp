@@ -397,7 +397,7 @@ void PortalSimulator::handle(const QHttpServerRequest &in, QTcpSocket *socket)
         return;
     case fault::refuse:
         r.status = 200;
-        r.answer = "[E99] The service is not available at the moment.";
+        r.answer = refusalText;
         break;
     case fault::serverError:
         r.status = 500;

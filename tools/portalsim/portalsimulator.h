@@ -70,6 +70,9 @@ public:
     QString errorString() const { return lastError; }
 
     void setFault(requestKind kind, fault f);
+    // The body of a refusal by the refuse fault (any bytes, as a portal
+    // might write them).
+    void setRefusalText(const QByteArray &text) { refusalText = text; }
 
     void addAccount(const QString &email, const QString &password);
     bool hasAccount(const QString &email) const;  // e-mails compare case-insensitively
@@ -116,6 +119,7 @@ private:
     std::unique_ptr<HttpFront> server;
     QList<Account> accounts;
     QHash<requestKind, fault> faults;
+    QByteArray refusalText = "[E99] The service is not available at the moment.";
     QHash<QByteArray, QString> sessions;  // cookie value to e-mail
     QHash<QString, QString> lastSignIn;   // peer address to e-mail
     QString accountsFile;
