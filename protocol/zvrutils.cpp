@@ -1,5 +1,7 @@
 #include "protocol/zvrutils.h"
 
+#include "protocol/countrynumbers.h"
+
 #include "protocol/ipcamera.h"
 #include "protocol/portal.h"
 
@@ -198,9 +200,9 @@ void ZVRUtils::composeZVRMessage(QByteArray zvrClass, QString srcMac, QString ds
         sendSocket.writeDatagram(datagram, addr, targetPort);
 }
 
-QByteArray ZVRUtils::timeItem(QLocale::Country country, const QDateTime &localTime)
+QByteArray ZVRUtils::timeItem(int qt4Country, const QDateTime &localTime)
 {
-    return ";T=" + QByteArray::number(int(country)) + '-'
+    return ";T=" + QByteArray::number(qt4Country) + '-'
            + localTime.toString(QStringLiteral("yyyy-MM-dd-HH-mm-ss")).toUtf8();
 }
 
@@ -253,7 +255,7 @@ void ZVRUtils::ZVRSyncTime(int idx)
 {
     if (!cameraAt(idx, "ZVRSyncTime"))
         return;
-    const QByteArray item = timeItem(QLocale::system().territory(), QDateTime::currentDateTime());
+    const QByteArray item = timeItem(qt4CountryNumber(QLocale::system().territory()), QDateTime::currentDateTime());
     qDebug().noquote() << "sync time:" << item.mid(3);
     sendToCamera(idx, "ZVRSyncTime", "2", item, -1);
 }

@@ -74,7 +74,7 @@ public:
     // A payload as it may appear in the log: passwords and keys masked.
     static QByteArray maskSecrets(const QByteArray &payload);
 
-    static QByteArray timeItem(QLocale::Country country, const QDateTime &localTime);
+    static QByteArray timeItem(int qt4Country, const QDateTime &localTime);
 
     static const QByteArray restartHttpServer;
     static const QByteArray restartNetwork;

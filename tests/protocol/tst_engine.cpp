@@ -2,8 +2,11 @@
 // loopback socket instead of being broadcast.
 #include "protocol/ipcamera.h"
 #include "protocol/portal.h"
+#include "protocol/countrynumbers.h"
 #include "protocol/zvrutils.h"
 
+#include <QFile>
+#include <QMetaEnum>
 #include <QNetworkDatagram>
 #include <QSignalSpy>
 #include <QTest>
@@ -286,10 +289,56 @@ private slots:
         QCOMPARE(s.at(0).plain, withBody("2;M=00:aa:bb:cc:dd:ee;D=KSM-271E" + items));
     }
 
+    // The cameras read Qt 4's country numbers: the same countries, other
+    // numbers, and names that changed since.
+    void countryNumbers_data()
+    {
+        QTest::addColumn<int>("territory");
+        QTest::addColumn<int>("qt4");
+        QTest::newRow("Germany") << int(QLocale::Germany) << 82;
+        QTest::newRow("France") << int(QLocale::France) << 74;
+        QTest::newRow("United States") << int(QLocale::UnitedStates) << 225;
+        QTest::newRow("China") << int(QLocale::China) << 44;
+        QTest::newRow("Japan") << int(QLocale::Japan) << 108;
+        QTest::newRow("Vietnam, once VietNam") << int(QLocale::Vietnam) << 232;
+        QTest::newRow("Laos, once Lao") << int(QLocale::Laos) << 117;
+        QTest::newRow("Tokelau, now a territory") << int(QLocale::TokelauTerritory) << 213;
+        QTest::newRow("Serbia") << int(QLocale::Serbia) << 243;
+        QTest::newRow("any") << int(QLocale::AnyTerritory) << 0;
+        QTest::newRow("unknown to Qt 4") << int(QLocale::Kosovo) << 0;
+    }
+    void countryNumbers()
+    {
+        QFETCH(int, territory);
+        QFETCH(int, qt4);
+        QCOMPARE(qt4CountryNumber(QLocale::Territory(territory)), qt4);
+    }
+
+    void countryTableMatchesQt4()
+    {
+        // Every line of Qt 4's enum maps back: no territory lost in the table.
+        QFile f(QStringLiteral(QT4_COUNTRIES));
+        QVERIFY(f.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QMetaEnum today = QMetaEnum::fromType<QLocale::Territory>();
+        int found = 0;
+        for (const QByteArray &line : f.readAll().split('\n')) {
+            if (line.isEmpty() || line.startsWith('#'))
+                continue;
+            const QList<QByteArray> parts = line.split('\t');
+            bool ok = false;
+            const int value = today.keyToValue(parts.at(0).constData(), &ok);
+            if (ok && value != 0) {
+                QCOMPARE(qt4CountryNumber(QLocale::Territory(value)), parts.at(1).toInt());
+                ++found;
+            }
+        }
+        QVERIFY(found > 200);
+    }
+
     void syncTime()
     {
         const QDateTime when(QDate(2012, 3, 9), QTime(14, 5, 7));
-        QCOMPARE(ZVRUtils::timeItem(QLocale::Country(82), when), QByteArray(";T=82-2012-03-09-14-05-07"));
+        QCOMPARE(ZVRUtils::timeItem(82, when), QByteArray(";T=82-2012-03-09-14-05-07"));
 
         listCamera();
         IPCameraList[0].cmdState = cmdStatePasswordSeen;
