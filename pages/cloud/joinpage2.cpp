@@ -4,6 +4,7 @@
 #include "core/http.h"
 #include "core/waitrun.h"
 #include "pages/cloud/portalrequest.h"
+#include "protocol/cameravalues.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 
@@ -406,7 +407,7 @@ QByteArray joinPage2::portalBase()
 {
     const IPCamera *camera = chosenCamera();
     const QByteArray base = camera ? portalRequest::recordValue(camera->portalBaseUrl) : QByteArray();
-    if (portalRequest::baseAcceptable(base))
+    if (cameraValues::isPortalAddress(base))
         return base;
     qDebug().noquote() << "joinPage2: the camera gave no usable portal address.";
     return QByteArray();

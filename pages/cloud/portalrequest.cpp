@@ -32,28 +32,6 @@ QByteArray recordValue(const QByteArray &stored)
     return nul < 0 ? stored : stored.left(nul);
 }
 
-bool baseAcceptable(const QByteArray &base)
-{
-    if (base.isEmpty())
-        return false;
-    for (const char c : base) {
-        const auto b = static_cast<unsigned char>(c);
-        // Blanks, quotes, controls and anything beyond ASCII: a camera's
-        // address is plain ASCII, and these would break out of a command
-        // line or a launcher later.
-        if (b <= 0x20 || b >= 0x7f || c == '"' || c == '\'' || c == '`' || c == '\\' || c == '<'
-            || c == '>')
-            return false;
-    }
-    const QUrl url = QUrl::fromEncoded(base, QUrl::StrictMode);
-    if (!url.isValid() || url.isRelative())
-        return false;
-    const QString scheme = url.scheme().toLower();
-    if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
-        return false;
-    return !url.host().isEmpty() && url.userInfo().isEmpty();
-}
-
 QByteArray wizardVersion(const QByteArray &model)
 {
     return recordValue(model) + '_' + strVersion.toUtf8();

@@ -21,11 +21,6 @@ QByteArray encoded(const QByteArray &bytes);
 // A value of a camera record: its bytes up to the first NUL.
 QByteArray recordValue(const QByteArray &stored);
 
-// The portal address the camera reported, when it is one to talk to: an
-// absolute http or https URL with a host, without user information, blanks,
-// quotes or control characters. Nothing is sent or opened otherwise.
-bool baseAcceptable(const QByteArray &base);
-
 // The wizard_version item: the camera's model, "_" and the program version.
 QByteArray wizardVersion(const QByteArray &model);
 

@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/waitrun.h"
 #include "pages/setup/myipaddredit.h"
+#include "protocol/cameravalues.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 
@@ -358,10 +359,7 @@ bool failedPage::accountAcceptable(const QString &account)
 
 bool failedPage::addressAcceptable(const QString &address)
 {
-    // [0-9] rather than \d: other scripts' digits are no address.
-    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral(
-        "((2[0-4][0-9]|25[0-5]|[01]?[0-9][0-9]?)\\.){3}(2[0-4][0-9]|25[0-5]|[01]?[0-9][0-9]?)")));
-    return pattern.match(address).hasMatch();
+    return cameraValues::isDottedIPv4(address);
 }
 
 void failedPage::hideForms()

@@ -1,0 +1,26 @@
+#ifndef CAMGUIDE_CAMERAVALUES_H
+#define CAMGUIDE_CAMERAVALUES_H
+
+#include <QByteArray>
+#include <QString>
+
+// Checks of values that come from a camera (or are typed) before they
+// reach a URL, a file name, a command or a request. A camera is on the
+// local network and may say anything.
+namespace cameraValues {
+
+// Four numbers of 0 to 255 with dots between, ASCII digits only.
+bool isDottedIPv4(const QString &text);
+
+// A name that can be part of a file name: not empty, no separator ("/",
+// "\", ":"), no "..", no control character.
+bool isPlainName(const QString &text);
+
+// A portal address to talk to: an absolute http or https URL with a host,
+// without user information, blanks, quotes, backslashes, angle brackets,
+// control characters or bytes beyond ASCII.
+bool isPortalAddress(const QByteArray &base);
+
+}  // namespace cameraValues
+
+#endif

@@ -1,0 +1,110 @@
+// The checks that camera values pass before they reach a URL, a file name
+// or a request.
+#include "protocol/cameravalues.h"
+
+#include <QtTest>
+
+using namespace cameraValues;
+
+class tst_cameravalues : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ipv4_data();
+    void ipv4();
+    void plainName_data();
+    void plainName();
+    void portalAddress_data();
+    void portalAddress();
+};
+
+void tst_cameravalues::ipv4_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("address") << "192.168.1.21" << true;
+    QTest::newRow("zeros and top") << "0.0.0.255" << true;
+    QTest::newRow("leading zero") << "010.1.1.1" << true;
+    QTest::newRow("256") << "256.1.1.1" << false;
+    QTest::newRow("999") << "999.1.1.1" << false;
+    QTest::newRow("five parts") << "1.2.3.4.5" << false;
+    QTest::newRow("three parts") << "1.2.3" << false;
+    QTest::newRow("empty part") << "1..3.4" << false;
+    QTest::newRow("host name") << "camera.local" << false;
+    QTest::newRow("with a path") << "1.2.3.4/x" << false;
+    QTest::newRow("with a port") << "1.2.3.4:80" << false;
+    QTest::newRow("user information") << "evil@1.2.3.4" << false;
+    QTest::newRow("blank") << " 1.2.3.4" << false;
+    QTest::newRow("line break") << "1.2.3.4\n" << false;
+    QTest::newRow("Arabic-Indic digits") << QString::fromUtf8("\u0661.2.3.4") << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void tst_cameravalues::ipv4()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    QCOMPARE(isDottedIPv4(text), accepted);
+}
+
+void tst_cameravalues::plainName_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("number") << "10000001" << true;
+    QTest::newRow("letters and blank") << "Front door 2" << true;
+    QTest::newRow("accents") << QString::fromUtf8("Küche") << true;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("slash") << "a/b" << false;
+    QTest::newRow("backslash") << "a\\b" << false;
+    QTest::newRow("colon") << "C:x" << false;
+    QTest::newRow("dot dot") << ".." << false;
+    QTest::newRow("dot dot inside") << "a..b" << false;
+    QTest::newRow("line break") << "a\nb" << false;
+    QTest::newRow("DEL") << "a\x7f" << false;
+    QTest::newRow("C1 control") << QString::fromUtf8("a\u0085b") << false;
+}
+
+void tst_cameravalues::plainName()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    QCOMPARE(isPlainName(text), accepted);
+}
+
+void tst_cameravalues::portalAddress_data()
+{
+    QTest::addColumn<QByteArray>("base");
+    QTest::addColumn<bool>("acceptable");
+    QTest::newRow("http") << QByteArray("http://portal.example.com/") << true;
+    QTest::newRow("https with port and path") << QByteArray("https://10.0.0.2:8443/cloud/") << true;
+    QTest::newRow("upper-case scheme") << QByteArray("HTTP://portal.example.com/") << true;
+    QTest::newRow("no slash at the end") << QByteArray("http://portal.example.com") << true;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("relative") << QByteArray("portal.example.com/") << false;
+    QTest::newRow("file") << QByteArray("file:///etc/") << false;
+    QTest::newRow("javascript") << QByteArray("javascript:alert(1)//") << false;
+    QTest::newRow("ftp") << QByteArray("ftp://portal.example.com/") << false;
+    QTest::newRow("no host") << QByteArray("http:///path/") << false;
+    QTest::newRow("user information") << QByteArray("http://user:pw@portal.example.com/") << false;
+    QTest::newRow("blank") << QByteArray("http://portal.example.com/a b/") << false;
+    QTest::newRow("quote") << QByteArray("http://portal.example.com/\"x/") << false;
+    QTest::newRow("apostrophe") << QByteArray("http://portal.example.com/'x/") << false;
+    QTest::newRow("backquote") << QByteArray("http://portal.example.com/`x`/") << false;
+    QTest::newRow("backslash") << QByteArray("http://portal.example.com\\evil/") << false;
+    QTest::newRow("line break") << QByteArray("http://portal.example.com/\n") << false;
+    QTest::newRow("tab") << QByteArray("http://portal\t.example.com/") << false;
+    QTest::newRow("DEL") << QByteArray("http://portal.example.com/\x7f") << false;
+    QTest::newRow("non-ASCII") << QByteArray("http://portal.\xc3\xa9xample.com/") << false;
+}
+
+void tst_cameravalues::portalAddress()
+{
+    QFETCH(QByteArray, base);
+    QFETCH(bool, acceptable);
+    QCOMPARE(isPortalAddress(base), acceptable);
+}
+
+QTEST_GUILESS_MAIN(tst_cameravalues)
+#include "tst_cameravalues.moc"
