@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -163,6 +164,28 @@ QPushButton *pictureButton(const boxButton &spec, QWidget *parent, QPoint pos)
     QPushButton *button = pictureButton(spec, parent);
     button->move(pos);
     return button;
+}
+
+void setElidedText(QLabel *label, const QString &text)
+{
+    label->setTextFormat(Qt::PlainText);
+    label->ensurePolished();
+    const QFontMetrics metrics(label->font());
+    if (metrics.horizontalAdvance(text) > label->width()) {
+        setPlainToolTip(label, text);
+        label->setText(metrics.elidedText(text, Qt::ElideRight, label->width()));
+    } else {
+        label->setToolTip(QString());
+        label->setText(text);
+    }
+}
+
+void setPlainToolTip(QWidget *widget, const QString &text)
+{
+    // A tooltip guesses rich text from its content; escaped text inside a
+    // rich-text paragraph shows every character as it is.
+    widget->setToolTip(QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped()
+                       + QStringLiteral("</p>"));
 }
 
 // ---------------------------------------------------------------- pageBox

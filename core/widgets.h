@@ -39,6 +39,13 @@ QLabel *textLabel(QWidget *parent, const QString &text, QRect place,
 QLabel *namedLabel(QWidget *parent, const char *name, const QString &text, QRect place,
                    const QString &style = QString());
 
+// Shows text whole, or elided at the right to the label's width with the
+// whole text as tooltip; the text is shown as it is, never as rich text.
+void setElidedText(QLabel *label, const QString &text);
+
+// A tooltip that shows text as it is, whatever it looks like.
+void setPlainToolTip(QWidget *widget, const QString &text);
+
 // A radio button with its object name at place.
 QRadioButton *namedRadio(QWidget *parent, const char *name, const QString &text, QRect place);
 

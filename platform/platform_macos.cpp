@@ -1,4 +1,5 @@
 #include "platform/platform.h"
+#include "platform/shortcut.h"
 
 #include <QDebug>
 #include <QDir>
@@ -29,6 +30,16 @@ void enterDataFolder()
 {
     QDir::setCurrent(QDir::currentPath() + QStringLiteral("/CAMGUIDE.app/Contents/"));
     qDebug().noquote() << "working directory:" << QDir::currentPath();
+}
+
+QString shortcutIconPath()
+{
+    return QDir::currentPath() + QStringLiteral("/images/product.ico");
+}
+
+void makeShortcut(wchar_t *, wchar_t *, wchar_t *, wchar_t *)
+{
+    qDebug().noquote() << "createShortcut: no shortcut maker in this build yet.";
 }
 
 }  // namespace platform

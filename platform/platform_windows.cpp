@@ -1,4 +1,8 @@
 #include "platform/platform.h"
+#include "platform/shortcut.h"
+
+#include <QCoreApplication>
+#include <QDebug>
 
 namespace platform {
 
@@ -24,5 +28,15 @@ int stepTextPixelSize()
 
 // The data files lie beside the program, which is started from its folder.
 void enterDataFolder() {}
+
+QString shortcutIconPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/images/product.ico");
+}
+
+void makeShortcut(wchar_t *, wchar_t *, wchar_t *, wchar_t *)
+{
+    qDebug().noquote() << "createShortcut: no shortcut maker in this build yet.";
+}
 
 }  // namespace platform

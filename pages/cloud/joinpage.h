@@ -1,9 +1,9 @@
 #ifndef CAMGUIDE_JOINPAGE_H
 #define CAMGUIDE_JOINPAGE_H
 
-#include "core/pageframe.h"
+#include "pages/cloud/finishpage.h"
 
-class joinPage : public pageFrame
+class joinPage : public finishPage
 {
     Q_OBJECT
 public:

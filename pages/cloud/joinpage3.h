@@ -1,9 +1,9 @@
 #ifndef CAMGUIDE_JOINPAGE3_H
 #define CAMGUIDE_JOINPAGE3_H
 
-#include "core/pageframe.h"
+#include "pages/cloud/finishpage.h"
 
-class joinPage3 : public pageFrame
+class joinPage3 : public finishPage
 {
     Q_OBJECT
 public:

@@ -1,9 +1,9 @@
 #ifndef CAMGUIDE_JOINPAGE4_H
 #define CAMGUIDE_JOINPAGE4_H
 
-#include "core/pageframe.h"
+#include "pages/cloud/finishpage.h"
 
-class joinPage4 : public pageFrame
+class joinPage4 : public finishPage
 {
     Q_OBJECT
 public:

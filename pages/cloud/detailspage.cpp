@@ -1,0 +1,138 @@
+#include "pages/cloud/detailspage.h"
+
+#include "core/globals.h"
+#include "core/widgets.h"
+#include "platform/platform.h"
+#include "protocol/ipcamera.h"
+
+#include <QDebug>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QString headingStyle = QStringLiteral("color:rgb(89,87,87);font:14px;");
+const QString rowStyle = QStringLiteral("color:rgb(89,87,87);font:12px;");
+
+// A record value as text: its bytes up to the first NUL.
+QString recordText(const QByteArray &bytes)
+{
+    const qsizetype nul = bytes.indexOf('\0');
+    return QString::fromUtf8(nul < 0 ? bytes : bytes.left(nul));
+}
+
+}  // namespace
+
+detailsPage::detailsPage()
+    : QDialog()
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto *titleLabel = new QLabel(tr("<b>More details</b>"));
+    titleLabel->setObjectName(QStringLiteral("titleLabel"));
+    setStyleSheet(QStringLiteral("background-color:rgb(229,232,235);"));
+    setObjectName(QStringLiteral("detail_window"));
+    setWindowFlags(Qt::FramelessWindowHint);
+    setFixedSize(530, 387);
+
+    const IPCamera *camera = chosenCamera();
+    const networkConfig net = camera ? camera->net : networkConfig();
+    qDebug().noquote() << "DHCP_enable=" << ('"' + recordText(net.DHCP_enable) + '"');
+    qDebug().noquote() << "PPPoE_enable=" << ('"' + recordText(net.PPPoE_enable) + '"');
+
+    QStringList addresses(5);
+    if (net.DHCP_enable == "1") {
+        addresses = {recordText(net.Current_IP), recordText(net.Current_netmask),
+                     recordText(net.Current_gateway), recordText(net.Current_DNS1),
+                     recordText(net.Current_DNS2)};
+    } else if (net.PPPoE_enable != "1") {
+        addresses = {recordText(net.Static_IP), recordText(net.Static_netmask),
+                     recordText(net.Static_gateway), recordText(net.Static_DNS1),
+                     recordText(net.Static_DNS2)};
+    }
+    const bool wireless = net.getNetworkType();
+    qDebug().noquote() << "Wireless_enable=" << (wireless ? 1 : 0);
+
+    // Camera values are shown as they are, never as rich text.
+    const auto row = [this](const char *name, const QString &text, QRect place, bool plain) {
+        QLabel *l = namedLabel(this, name, text, place, rowStyle);
+        if (plain)
+            l->setTextFormat(Qt::PlainText);
+        return l;
+    };
+    const QChar bullet(0x25CF);
+    const auto heading = [&](const char *name, const QString &text, QRect place) {
+        namedLabel(this, name, QStringLiteral("%1 %2").arg(bullet, text), place, headingStyle);
+    };
+
+    // Left column, bottom of the stack.
+    const char *const rowNames[5] = {
+        QT_TR_NOOP("Camera IP address:"), QT_TR_NOOP("Subnet Mask:"),
+        QT_TR_NOOP("Gateway IP address:"), QT_TR_NOOP("Primary DNS:"), QT_TR_NOOP("Secondary DNS")};
+    for (int i = 0; i < 5; ++i) {
+        row(QStringLiteral("addressName%1").arg(i + 1).toLatin1().constData(), tr(rowNames[i]),
+            QRect(20, 80 + 20 * i, 150, 20), false);
+        row(QStringLiteral("addressValue%1").arg(i + 1).toLatin1().constData(), addresses.at(i),
+            QRect(180, 80 + 20 * i, 150, 20), true);
+    }
+    row("statusName", tr("Status:"), QRect(20, 210, 150, 20), false);
+    row("statusValue", wireless ? tr("Wireless") : tr("Wired"), QRect(180, 210, 150, 20), false);
+    row("ssidName", tr("Wireless SSID:"), QRect(20, 230, 150, 20), false);
+    QLabel *ssid = row("ssidValue", tr("n/a"), QRect(180, 230, 100, 20), true);
+    row("modeName", tr("Connection mode:"), QRect(20, 250, 150, 20), false);
+    row("modeValue", wireless ? QString() : tr("n/a"), QRect(180, 250, 150, 20), false);
+    row("authName", tr("Authentication:"), QRect(20, 270, 150, 20), false);
+    row("authValue", QString(), QRect(180, 270, 150, 20), false);
+    row("encryptionName", tr("Encryption:"), QRect(20, 290, 150, 20), false);
+    row("encryptionValue", wireless ? QString() : tr("n/a"), QRect(180, 290, 150, 20), false);
+    row("keyName", tr("Key/password:"), QRect(20, 310, 150, 20), false);
+    row("keyValue", QString(), QRect(180, 310, 150, 20), false);
+    heading("internetHeading", tr("<b> Internet connection</b>"), QRect(15, 60, 180, 20));
+    heading("typeHeading", tr("<b> Connection type</b>"), QRect(15, 190, 150, 20));
+
+    // Right column.
+    row("numberName", tr("skyvue no.:"), QRect(300, 80, 120, 20), false);
+    row("numberValue", camera ? recordText(camera->deviceNo) : QString(), QRect(420, 80, 105, 20),
+        true);
+    row("accountName", tr("Admin account:"), QRect(300, 130, 120, 20), false);
+    row("accountValue", tr("admin"), QRect(420, 130, 105, 20), false);
+    row("passwordName", tr("Password:"), QRect(300, 150, 120, 20), false);
+    // A mask, never the password.
+    row("passwordValue", tr("xxxxxx"), QRect(420, 150, 105, 20), false);
+    heading("infoHeading", tr("<b> skyvue info</b>"), QRect(295, 60, 150, 20));
+    heading("webHeading", tr("<b> Camera web page</b>"), QRect(295, 110, 150, 20));
+
+    const QString linkStyle =
+        QStringLiteral("color:rgb(99,140,11);font:%1px;").arg(platform::textPixelSize());
+    internetConnLink = namedLabel(this, "internetConnLink",
+        QStringLiteral("%1 %2").arg(bullet, tr("<a href = http><font size=3 color=#638c0b> Change your Internet connection</font></a>")),
+        QRect(285, 250, 240, 20), linkStyle);
+    connTypeLink = namedLabel(this, "connTypeLink",
+        QStringLiteral("%1 %2").arg(bullet, tr("<a href = http><font size=3 color=#638c0b> Change your connection type</font></a>")),
+        QRect(285, 280, 240, 20), linkStyle);
+
+    titleLabel->setParent(this);
+    QFont titleFont = titleLabel->font();
+    titleFont.setFamily(QStringLiteral("Verdana"));
+    titleLabel->setFont(titleFont);
+    titleLabel->setStyleSheet(QStringLiteral("font: bold 24px;color:rgb(41,76,108);"));
+    titleLabel->setGeometry(20, 5, 150, 50);
+
+    closeButton = pictureButton(closingButton(tr("Close    ")), this, QPoint(200, 350));
+
+    if (wireless && camera) {
+        setElidedText(ssid, recordText(QByteArray::fromBase64(net.Wireless_SSID)));
+    } else {
+        ssid->setText(tr("n/a"));
+    }
+
+    connect(closeButton, &QPushButton::clicked, this, &detailsPage::closeWindow);
+    connect(internetConnLink, &QLabel::linkActivated, this, &QDialog::close);
+    connect(connTypeLink, &QLabel::linkActivated, this, &QDialog::close);
+}
+
+detailsPage::~detailsPage() = default;
+
+void detailsPage::closeWindow()
+{
+    // The opening page closes the dialog; Close does nothing more here.
+}

@@ -1,0 +1,363 @@
+#include "pages/cloud/finishpage.h"
+
+#include "core/globals.h"
+#include "core/http.h"
+#include "core/modal.h"
+#include "pages/cloud/clickedlabel.h"
+#include "pages/cloud/detailspage.h"
+#include "pages/cloud/portalrequest.h"
+#include "platform/shortcut.h"
+#include "protocol/cameravalues.h"
+#include "protocol/ipcamera.h"
+#include "protocol/models.h"
+#include "protocol/portal.h"
+#include "protocol/zvrutils.h"
+
+#include <QCheckBox>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPixmap>
+#include <QPushButton>
+#include <QUrl>
+#include <QWizard>
+
+#include <array>
+
+namespace {
+
+// The texts all three pages show, put into each page's context of the
+// translation files; the page looks them up in its own.
+#define CAMGUIDE_FINISH_TEXTS(context)                                                           \
+    QT_TRANSLATE_NOOP(context, "Join skyvue service"),                                          \
+        QT_TRANSLATE_NOOP(context, "IP address:"), QT_TRANSLATE_NOOP(context, "Password:"),    \
+        QT_TRANSLATE_NOOP(context, "xxxxxx"), QT_TRANSLATE_NOOP(context, "admin"),              \
+        QT_TRANSLATE_NOOP(context, " Camera name:"),                                            \
+        QT_TRANSLATE_NOOP(context, " <a href = http><font size=3 color=#638c0b>More details about your camera.</font></a>"), \
+        QT_TRANSLATE_NOOP(context, "Done    ")
+[[maybe_unused]] const char *const finishTexts[] = {
+    CAMGUIDE_FINISH_TEXTS("joinPage3"),
+    CAMGUIDE_FINISH_TEXTS("joinPage4"),
+    CAMGUIDE_FINISH_TEXTS("joinPage"),
+    QT_TRANSLATE_NOOP("joinPage4", "<a href = temp><font size=3 color=#638c0b>"),
+    QT_TRANSLATE_NOOP("joinPage4", "</font></a>"),
+    QT_TRANSLATE_NOOP("joinPage", "<a href = temp><font size=3 color=#638c0b>"),
+    QT_TRANSLATE_NOOP("joinPage", "</font></a>"),
+};
+#undef CAMGUIDE_FINISH_TEXTS
+
+// The shortcut's fixed parts; the words stay English in every language.
+const QString pathObj = QStringLiteral("%windir%\\explorer.exe ");
+
+// A record value as text: its bytes up to the first NUL.
+QString recordText(const QByteArray &bytes)
+{
+    const qsizetype nul = bytes.indexOf('\0');
+    return QString::fromUtf8(nul < 0 ? bytes : bytes.left(nul));
+}
+
+QString quoted(const QString &s)
+{
+    return QLatin1Char('"') + s + QLatin1Char('"');
+}
+
+}  // namespace
+
+finishPage::finishPage(pageId id, QWidget *parent)
+    : pageFrame(id, parent)
+{
+}
+
+QString finishPage::bulleted(const char *source) const
+{
+    return QStringLiteral("%1 %2").arg(QChar(0x25A0), pageTr(source));
+}
+
+void finishPage::build(const layout &l)
+{
+    m_layout = l;
+    setupFrame(pageTr("Join skyvue service"), 350, joinStep, stepFontCurrent12pt);
+
+    infoText = namedLabel(this, "infoText", bulleted(l.infoText), l.infoPlace);
+    infoText->setWordWrap(true);
+    infoText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (l.localViewText)
+        localViewText = namedLabel(this, "localViewText", bulleted(l.localViewText), l.localViewPlace);
+    if (l.ipRow) {
+        if (l.ipCaptionClickable) {
+            ipCaption = new clickedLabel(this);
+            ipCaption->setObjectName(QStringLiteral("ipCaption"));
+            ipCaption->setText(pageTr("IP address:"));
+            ipCaption->setGeometry(l.ipCaptionPlace);
+        } else {
+            ipCaption = namedLabel(this, "ipCaption", pageTr("IP address:"), l.ipCaptionPlace);
+        }
+        ipLinkLabel = namedLabel(this, "ipLinkLabel", QString(), QRect(180, 230, 150, 30),
+                                 QStringLiteral("font:13px;color:rgb(99,140,11);"));
+    }
+    namedLabel(this, "accountCaption", pageTr(l.accountCaption), l.accountCaptionPlace);
+    accountValue = namedLabel(this, l.accountIsEmail ? "accountEmailLabel" : "accountValue",
+                              l.accountIsEmail ? QString() : pageTr("admin"), l.accountValuePlace);
+    if (l.accountIsEmail)
+        accountValue->setTextFormat(Qt::PlainText);
+    namedLabel(this, "passwordCaption", pageTr("Password:"), l.passwordCaptionPlace);
+    namedLabel(this, "passwordValue", pageTr("xxxxxx"), l.passwordValuePlace);
+    if (l.mobileAppsText) {
+        mobileAppsText = namedLabel(this, "mobileAppsText", bulleted(l.mobileAppsText), l.mobileAppsPlace);
+        mobileAppsText->setWordWrap(true);
+        mobileAppsText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    namedLabel(this, "nameCaption", bulleted(" Camera name:"), QRect(30, 325, 110, 30));
+    nameEdit = new QLineEdit(this);
+    nameEdit->setObjectName(QStringLiteral("join3_name_edit"));
+    nameEdit->setFixedSize(153, 27);
+    nameEdit->move(140, 330);
+    nameEdit->setEnabled(false);
+    detailsLink = namedLabel(this, "detailsLink",
+        bulleted(" <a href = http><font size=3 color=#638c0b>More details about your camera.</font></a>"),
+        QRect(30, 360, 230, 30), QStringLiteral("color:rgb(99,140,11);"));
+    shortcutCheck = new QCheckBox(pageTr(l.shortcutText), this);
+    shortcutCheck->setObjectName(QStringLiteral("shortcutCheck"));
+    shortcutCheck->setGeometry(30, 390, 520, 30);
+    shortcutCheck->setChecked(true);
+    snapshotLabel = new QLabel(this);
+    snapshotLabel->setObjectName(QStringLiteral("snapshotLabel"));
+    snapshotLabel->setFixedSize(200, 200);
+    snapshotLabel->move(l.snapshotX, 190);
+    snapshotLabel->setStyleSheet(QStringLiteral("background-image: url(:/images/localview.png);border:none"));
+    doneButton = createButton({pageTr("Done    "), buttonStyle(l.donePicture), QString::fromLatin1(l.doneName)},
+                              QPoint(560, 450));
+    // Above everything, Done included.
+    createVeil(QSize(720, 435))->setObjectName(QStringLiteral("waitPicLabel"));
+
+    connect(doneButton, &QPushButton::clicked, this, &finishPage::next);
+    connect(detailsLink, &QLabel::linkActivated, this, &finishPage::themeLabel4_click);
+    switch (l.infoRole) {
+    case infoLink::setupAgain:
+        connect(infoText, &QLabel::linkActivated, this, &finishPage::setup_again_Slot);
+        break;
+    case infoLink::portalHome:
+        connect(infoText, &QLabel::linkActivated, this, &finishPage::linktip1_click);
+        break;
+    case infoLink::none:
+        break;
+    }
+    if (mobileAppsText)
+        connect(mobileAppsText, &QLabel::linkActivated, this, &finishPage::linktip1_click);
+    if (ipLinkLabel)
+        connect(ipLinkLabel, &QLabel::linkActivated, this, &finishPage::linktip1_click);
+}
+
+// ------------------------------------------------------------------ entry
+
+void finishPage::initializePage()
+{
+    shortcutCheck->setChecked(true);
+    const IPCamera *camera = chosenCamera();
+    if (ipLinkLabel) {
+        const QString ip = camera ? camera->ip : QString();
+        if (cameraValues::isDottedIPv4(ip)) {
+            ipLinkLabel->setText(pageTr("<a href = temp><font size=3 color=#638c0b>") + ip
+                                 + pageTr("</font></a>"));
+        } else {
+            ipLinkLabel->clear();
+            qDebug().noquote() << "finishPage: the camera gave no IPv4 address; no address link.";
+        }
+    }
+    if (m_layout.accountIsEmail)
+        setElidedText(accountValue, emailStr);
+    nameEdit->setText(camera ? recordText(QByteArray::fromBase64(camera->nameB64)) : QString());
+    getImage();
+}
+
+// --------------------------------------------------------------- snapshot
+
+void finishPage::getImage()
+{
+    qDebug().noquote() << "getImage";
+    const IPCamera *camera = chosenCamera();
+    if (!camera)
+        return;
+    const QString path = models::snapshotPath(QString::fromUtf8(camera->model));
+    if (path.isEmpty()) {
+        qDebug().noquote() << "Unknown camera type";
+        return;
+    }
+    // The password goes only to the camera: to an address, never to a name
+    // or a URL the camera made up.
+    if (!cameraValues::isDottedIPv4(camera->ip)) {
+        qDebug().noquote() << "getImage: the camera gave no IPv4 address; nothing sent.";
+        return;
+    }
+    const QString url = QStringLiteral("http://") + camera->ip + path;
+    qDebug().noquote() << "url = " << quoted(url);
+    QNetworkRequest request{QUrl(url)};
+    request.setRawHeader("Authorization", "Basic " + ("admin:" + camera->password).toBase64());
+    // A redirect would carry the password to another host.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
+    request.setTransferTimeout(snapshotTimeoutMs);
+    QNetworkReply *reply = networkAccess()->get(request);
+    latestSnapshot = reply;
+    connect(reply, &QNetworkReply::finished, this, [this, reply] { getImagefinishedSlot(reply); });
+}
+
+void finishPage::getImagefinishedSlot(QNetworkReply *reply)
+{
+    reply->deleteLater();
+    qDebug().noquote() << "finished";
+    const QString status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
+    qDebug().noquote() << "http status code =" << quoted(status);
+    if (reply != latestSnapshot) {
+        qDebug().noquote() << "an earlier snapshot request; not shown";
+        return;
+    }
+    if (reply->error() != QNetworkReply::NoError) {
+        qDebug().noquote() << "http error";
+        return;
+    }
+    const QByteArray body = reply->readAll();
+    qDebug().noquote() << "http return value.size :" << body.size();
+    if (status != QLatin1String("200")) {
+        qDebug().noquote() << "error";
+        return;
+    }
+    qDebug().noquote() << "success";
+    QPixmap picture;
+    picture.loadFromData(body);
+    // A larger picture is scaled down to fit; a smaller one keeps its size.
+    if (picture.width() > snapshotLabel->width() || picture.height() > snapshotLabel->height())
+        picture = picture.scaled(snapshotLabel->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    snapshotLabel->setPixmap(picture);
+}
+
+// ------------------------------------------------------------------- Done
+
+void finishPage::next()
+{
+    const IPCamera *camera = chosenCamera();
+    if (camera && zvrTools)
+        zvrTools->ZVRSyncTime(configIPCameraIdx);
+    camera = chosenCamera();
+    if (shortcutCheck->isChecked()) {
+        if (camera)
+            makeShortcutFor(*camera);
+        else
+            qDebug().noquote() << "createShortcut: no camera chosen; no shortcut.";
+    }
+    if (m_layout.opensHomeOnDone)
+        QDesktopServices::openUrl(QUrl(QString::fromLatin1(portal::homePage)));
+    if (QWizard *w = wizard())
+        w->close();
+}
+
+void finishPage::makeShortcutFor(const IPCamera &camera)
+{
+    const QString desktop = platform::desktopFolder();
+    qDebug().noquote() << "desktop path =" << quoted(desktop);
+    const QString deviceNo = recordText(camera.deviceNo);
+    const QByteArray base = portalRequest::recordValue(camera.portalBaseUrl);
+    // The number becomes part of a file name, the address part of a link.
+    if (!cameraValues::isPlainName(deviceNo)) {
+        qDebug().noquote() << "createShortcut: the camera's number is no plain name; no shortcut.";
+        return;
+    }
+    if (!cameraValues::isPortalAddress(base)) {
+        qDebug().noquote() << "createShortcut: the camera gave no valid portal address; no shortcut.";
+        return;
+    }
+    const QString values[4] = {
+        pathObj,
+        desktop + QLatin1Char('\\') + QStringLiteral("MyCamera(") + deviceNo + QStringLiteral(").lnk"),
+        QLatin1Char('"') + QString::fromLatin1(base) + QStringLiteral("/?skyvue_no=") + deviceNo
+            + QStringLiteral("&lang=") + lang + QLatin1Char('"'),
+        platform::shortcutIconPath(),
+    };
+    qDebug().noquote() << "pathObj =" << quoted(values[0]);
+    qDebug().noquote() << "pathLink =" << quoted(values[1]);
+    qDebug().noquote() << "pathIcon =" << quoted(values[3]);
+    // Counted in UTF-16 units, so that both builds agree on what fits.
+    for (const QString &v : values) {
+        if (v.size() >= platform::shortcutBufferSize) {
+            qDebug().noquote() << "createShortcut: a value is longer than"
+                               << platform::shortcutBufferSize - 1 << "characters; no shortcut.";
+            return;
+        }
+    }
+    std::array<std::array<wchar_t, platform::shortcutBufferSize>, 4> buffers{};
+    for (int i = 0; i < 4; ++i)
+        values[i].toWCharArray(buffers[i].data());
+    createShortcut(buffers[0].data(), buffers[1].data(), buffers[2].data(), buffers[3].data());
+}
+
+void finishPage::createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
+                                wchar_t *lpszPathIcon)
+{
+    platform::createShortcut(lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon);
+}
+
+// ------------------------------------------------------------------ links
+
+void finishPage::linktip1_click(const QString &)
+{
+    if (m_layout.infoRole == infoLink::portalHome) {
+        QDesktopServices::openUrl(QUrl(QString::fromLatin1(portal::homePage)));
+        return;
+    }
+    const IPCamera *camera = chosenCamera();
+    if (camera && cameraValues::isDottedIPv4(camera->ip))
+        QDesktopServices::openUrl(QUrl(QStringLiteral("http://") + camera->ip));
+}
+
+void finishPage::setup_again_Slot(const QString &)
+{
+    jumpTo(failedPageId);
+}
+
+// ---------------------------------------------------------------- details
+
+void finishPage::themeLabel4_click()
+{
+    showVeil();
+    auto *dialog = new detailsPage;
+    detailsDialog = dialog;
+    connect(dialog->internetConnLink, &QLabel::linkActivated, this, &finishPage::changeInterConneShow);
+    connect(dialog->connTypeLink, &QLabel::linkActivated, this, &finishPage::changeConnTypeShow);
+    connect(dialog->closeButton, &QPushButton::clicked, this, &finishPage::closeViewShow);
+    QWidget *w = wizardWindow();
+    keepWizardOnScreen(w);
+    dialog->move(w->pos() + QPoint(100, 100));
+    runModal(dialog);
+    // Ended otherwise (Escape): the veil goes too, and the dialog, which
+    // deletes itself only when closed, once its own loop is over.
+    hideVeil();
+    if (detailsDialog && !detailsDialog->isVisible())
+        detailsDialog->deleteLater();
+}
+
+void finishPage::closeDetails()
+{
+    hideVeil();
+    if (detailsDialog)
+        detailsDialog->close();  // deletes itself after its loop
+}
+
+void finishPage::closeViewShow()
+{
+    closeDetails();
+}
+
+void finishPage::changeInterConneShow()
+{
+    closeDetails();
+    jumpTo(failedPageId);
+}
+
+void finishPage::changeConnTypeShow()
+{
+    closeDetails();
+    jumpTo(connectPageId);
+}

@@ -1,0 +1,35 @@
+#ifndef CAMGUIDE_SHORTCUT_H
+#define CAMGUIDE_SHORTCUT_H
+
+#include <QString>
+
+#include <functional>
+
+// The desktop shortcut to the camera's portal page, made by each build in
+// its own way. The finishing pages hand over four zero-terminated wide
+// strings in buffers of shortcutBufferSize characters that they own.
+namespace platform {
+
+inline constexpr int shortcutBufferSize = 2048;
+
+void createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
+                    wchar_t *lpszPathIcon);
+
+// The user's desktop folder; a test puts its own folder here (empty: the
+// system's again).
+QString desktopFolder();
+void setDesktopFolder(const QString &folder);
+
+// The icon the shortcut shows: "images/product.ico" in the data folder of
+// the build (the working directory on macOS, the program's folder on
+// Windows).
+QString shortcutIconPath();
+
+// Tests see the four arguments here instead of a shortcut being made
+// (an empty function: the build's own maker again).
+using shortcutMaker = std::function<void(wchar_t *, wchar_t *, wchar_t *, wchar_t *)>;
+void setShortcutMaker(shortcutMaker maker);
+
+}  // namespace platform
+
+#endif
