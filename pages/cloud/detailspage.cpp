@@ -115,7 +115,8 @@ detailsPage::detailsPage()
     titleFont.setFamily(QStringLiteral("Verdana"));
     titleLabel->setFont(titleFont);
     titleLabel->setStyleSheet(QStringLiteral("font: bold 24px;color:rgb(41,76,108);"));
-    titleLabel->setGeometry(20, 5, 150, 50);
+    // Wide enough for the heading in its bold 24 pixels.
+    titleLabel->setGeometry(20, 5, 300, 50);
 
     closeButton = pictureButton(closingButton(tr("Close    ")), this, QPoint(200, 350));
 

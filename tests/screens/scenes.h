@@ -9,8 +9,12 @@
 #include "core/camguide.h"
 #include "core/globals.h"
 #include "core/pageframe.h"
+#include "pages/cloud/detailspage.h"
+#include "pages/cloud/joinpage.h"
 #include "pages/cloud/joinpage1.h"
 #include "pages/cloud/joinpage2.h"
+#include "pages/cloud/joinpage3.h"
+#include "pages/cloud/joinpage4.h"
 #include "pages/setup/connectpage.h"
 #include "pages/setup/failedpage.h"
 #include "pages/setup/myipaddredit.h"
@@ -502,6 +506,49 @@ inline void registeredPage(const shotFn &shot)
     emit w.control<QLabel>("infoText")->linkActivated(QStringLiteral("hard"));
 }
 
+// The three final pages, and the details dialog of a wireless camera with
+// a long network name.
+template <class Page>
+void finalPage(const shotFn &shot, pageId id, const char *name, bool details)
+{
+    loopbackEngine engine;
+    camsim::SimCamera cam = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:01"), "Front door");
+    cam.model = supportType.toUtf8();
+    cam.ip = QStringLiteral("127.0.0.1");  // the snapshot request stays on this machine
+    cam.deviceNo = "10000001";
+    cam.network[0] = "1";
+    cam.network[9] = "1";
+    cam.network[11] = QByteArray("Garden house network, 2nd floor").toBase64();
+    cam.network[23] = "192.168.1.21";
+    cam.network[24] = "255.255.255.0";
+    cam.network[25] = "192.168.1.1";
+    cam.network[26] = "192.168.1.1";
+    simtest::listCamera(cam);
+    simtest::feed(cam, '3');
+    configIPCameraIdx = 0;
+    emailStr = QStringLiteral("anna.katharina.berg-lindqvist@example.com");
+
+    wizardAt<Page> w(id);
+    showWizard(w);
+    shot(QString::fromLatin1(name), nullptr);
+    if (!details)
+        return;
+    modalRecorder boxes;
+    boxes.answerWith([&](QDialog *d) {
+        d->show();
+        shot(QStringLiteral("details-dialog"), d);
+        static_cast<detailsPage *>(d)->closeButton->click();
+    });
+    emit w.template control<QLabel>("detailsLink")->linkActivated(QStringLiteral("http"));
+}
+
+inline void finalPages(const shotFn &shot)
+{
+    finalPage<joinPage3>(shot, joinPage3Id, "final-account", false);
+    finalPage<joinPage4>(shot, joinPage4Id, "final-no-account", false);
+    finalPage<joinPage>(shot, joinPageId, "final-local", true);
+}
+
 inline const QList<scene> &all()
 {
     static const QList<scene> list = {
@@ -513,6 +560,7 @@ inline const QList<scene> &all()
         {"Internet connection page", internetPage},
         {"cloud account page", cloudAccountPage},
         {"registered-camera page", registeredPage},
+        {"final pages", finalPages},
     };
     return list;
 }
