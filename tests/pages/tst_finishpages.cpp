@@ -1,0 +1,480 @@
+// The three final pages in a real wizard window: what they show of the
+// camera, Done with its time sync and shortcut arguments, the links, and
+// the details dialog.
+#include "core/camguide.h"
+#include "core/globals.h"
+#include "core/http.h"
+#include "pages/cloud/clickedlabel.h"
+#include "pages/cloud/detailspage.h"
+#include "pages/cloud/finishpage.h"
+#include "pages/cloud/joinpage.h"
+#include "pages/cloud/joinpage3.h"
+#include "pages/cloud/joinpage4.h"
+#include "platform/shortcut.h"
+#include "protocol/models.h"
+#include "protocol/portal.h"
+#include "tests/support/pagebench.h"
+#include "tests/support/urlcatcher.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+const QPoint wizardPos(100, 50);
+const QString camMac = QStringLiteral("02:00:00:00:1a:01");
+
+// Keeps every request the pages make; none leaves this machine.
+class keepingAccess : public QNetworkAccessManager
+{
+public:
+    QList<QNetworkRequest> requests;
+    int port = 9;  // where requests go instead: nothing listens on 127.0.0.1:9
+
+protected:
+    QNetworkReply *createRequest(Operation op, const QNetworkRequest &request,
+                                 QIODevice *data) override
+    {
+        requests << request;
+        QNetworkRequest local = request;
+        QUrl url = request.url();
+        url.setHost(QStringLiteral("127.0.0.1"));
+        url.setPort(port);
+        local.setUrl(url);
+        return QNetworkAccessManager::createRequest(op, local, data);
+    }
+};
+
+// The four arguments as the maker got them, and whether every buffer was
+// zero from the end of its value to its last character.
+struct shortcutCall {
+    QStringList values;
+    bool zeroFilled = true;
+};
+
+QString fromBuffer(const wchar_t *buffer, bool *zeroFilled)
+{
+    const QString value = QString::fromWCharArray(buffer);
+    for (int i = int(wcslen(buffer)); i < platform::shortcutBufferSize; ++i)
+        *zeroFilled = *zeroFilled && buffer[i] == 0;
+    return value;
+}
+
+int syncsOf(const QList<sentCommand> &sent)
+{
+    return commandCapture::count(sent, '2', "T");
+}
+
+}  // namespace
+
+class tst_finishpages : public pageBench
+{
+    Q_OBJECT
+
+private:
+    camsim::SimCamera cam;
+    QList<shortcutCall> shortcuts;
+    std::unique_ptr<keepingAccess> access;
+
+    template <class Page>
+    std::unique_ptr<wizardWithCamera<Page>> open(pageId id)
+    {
+        return std::make_unique<wizardWithCamera<Page>>(id, cam, 0, wizardPos);
+    }
+    void listWithNetwork()
+    {
+        simtest::listCamera(cam);
+        simtest::feed(cam, '3');
+    }
+
+private slots:
+    void initTestCase() { startEngine(); }
+    void cleanupTestCase() { stopEngine(); }
+    void init()
+    {
+        beforeTest();
+        cam = simtest::makeCamera(camMac, "Front door");
+        cam.model = "KSM-271E";
+        cam.ip = QStringLiteral("192.168.1.21");
+        cam.deviceNo = "10000001";
+        cam.portal = "http://10.77.0.2:8080/";
+        cam.password = "n3wPass!";
+        shortcuts.clear();
+        platform::setShortcutMaker([this](wchar_t *obj, wchar_t *link, wchar_t *arg, wchar_t *icon) {
+            shortcutCall c;
+            for (wchar_t *b : {obj, link, arg, icon})
+                c.values << fromBuffer(b, &c.zeroFilled);
+            shortcuts << c;
+        });
+        platform::setDesktopFolder(QStringLiteral("/home/anna/Desktop"));
+        access = std::make_unique<keepingAccess>();
+        setNetworkAccess(access.get());
+    }
+    void cleanup()
+    {
+        setNetworkAccess(nullptr);
+        access.reset();
+        platform::setShortcutMaker({});
+        platform::setDesktopFolder(QString());
+        afterTest();
+    }
+
+    void entry();
+    void longEmailElided();
+    void done_data();
+    void done();
+    void hostileShortcutValues_data();
+    void hostileShortcutValues();
+    void snapshotRequest_data();
+    void snapshotRequest();
+    void links();
+    void detailsRows_data();
+    void detailsRows();
+    void detailsDialogRoads_data();
+    void detailsDialogRoads();
+    void detailsShowsCameraValuesAsText();
+    void clickedLabelSaysSo();
+};
+
+void tst_finishpages::entry()
+{
+    cam.name = QByteArray("Front\0door", 10);
+    {
+        auto w = open<joinPage4>(joinPage4Id);
+        QCOMPARE(w->template control<QLabel>("ipLinkLabel")->text(),
+                 QStringLiteral("<a href = temp><font size=3 color=#638c0b>192.168.1.21</font></a>"));
+        // Up to the first zero byte.
+        QCOMPARE(w->template control<QLineEdit>("join3_name_edit")->text(), QStringLiteral("Front"));
+        QVERIFY(!w->template control<QLineEdit>("join3_name_edit")->isEnabled());
+        auto *check = w->template control<QCheckBox>("shortcutCheck");
+        QVERIFY(check->isChecked());
+        check->setChecked(false);
+        w->open(joinPage4Id);
+        QVERIFY(check->isChecked());  // ticked again on every entry
+        QVERIFY(w->template control<QLabel>("waitPicLabel")->isHidden());
+    }
+    // A camera address that is no IPv4 address: no link, no request.
+    for (const QString &ip : {QStringLiteral("evil.example"), QStringLiteral("1.2.3.4/x?"),
+                              QStringLiteral("<b>1.2.3.4</b>")}) {
+        IPCameraList.clear();
+        access->requests.clear();
+        cam.ip = ip;
+        auto w = open<joinPage>(joinPageId);
+        QVERIFY2(w->template control<QLabel>("ipLinkLabel")->text().isEmpty(), qPrintable(ip));
+        QVERIFY(access->requests.isEmpty());
+    }
+}
+
+void tst_finishpages::longEmailElided()
+{
+    emailStr = QStringLiteral("anna.katharina.berg-lindqvist@example.com");
+    auto w = open<joinPage3>(joinPage3Id);
+    auto *label = w->template control<QLabel>("accountEmailLabel");
+    QVERIFY(label->text().endsWith(QChar(0x2026)));
+    QVERIFY(label->toolTip().contains(emailStr));
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    emailStr = QStringLiteral("a@b.c");
+    w->open(joinPage3Id);
+    QCOMPARE(label->text(), emailStr);
+    QVERIFY(label->toolTip().isEmpty());
+}
+
+void tst_finishpages::done_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("ticked");
+    QTest::addColumn<QString>("language");
+    for (int page : {int(joinPage3Id), int(joinPage4Id), int(joinPageId)}) {
+        for (bool ticked : {true, false}) {
+            QTest::addRow("page %d, box %s", page, ticked ? "ticked" : "not ticked")
+                << page << ticked << "English";
+        }
+    }
+    QTest::newRow("a language with a blank") << int(joinPage4Id) << true << "Simplified Chinese";
+}
+
+void tst_finishpages::done()
+{
+    QFETCH(int, page);
+    QFETCH(bool, ticked);
+    QFETCH(QString, language);
+    lang = language;
+    urlCatcher urls;
+    wizardWithCamera<finishPage> w(pageId(page), cam, 0, wizardPos);
+    w.wizard.show();
+    takeSent();
+    w.template control<QCheckBox>("shortcutCheck")->setChecked(ticked);
+    const char *doneName = page == joinPage3Id ? "j3_next_btu"
+                           : page == joinPage4Id ? "j4_done_btu" : "join_next_btu";
+    w.template control<QPushButton>(doneName)->click();
+
+    QCOMPARE(syncsOf(takeSent()), 1);
+    QVERIFY(!w.wizard.isVisible());
+    QCOMPARE(urls.opened.contains(QUrl(QString::fromLatin1(portal::homePage))), page == joinPage3Id);
+    QCOMPARE(shortcuts.size(), ticked ? 1 : 0);
+    if (!ticked)
+        return;
+    const shortcutCall &c = shortcuts.first();
+    QVERIFY(c.zeroFilled);
+    QCOMPARE(c.values.at(0), QStringLiteral("%windir%\\explorer.exe "));
+    QCOMPARE(c.values.at(1), QStringLiteral("/home/anna/Desktop\\MyCamera(10000001).lnk"));
+    QCOMPARE(c.values.at(2), QStringLiteral("\"http://10.77.0.2:8080//?skyvue_no=10000001&lang=")
+                                 + language + QStringLiteral("\""));
+    QCOMPARE(c.values.at(3), platform::shortcutIconPath());
+    QVERIFY(c.values.at(3).endsWith(QLatin1String("/images/product.ico")));
+}
+
+void tst_finishpages::hostileShortcutValues_data()
+{
+    QTest::addColumn<QByteArray>("deviceNo");
+    QTest::addColumn<QByteArray>("portal");
+    QTest::addColumn<bool>("made");
+    QTest::newRow("plain") << QByteArray("10000001") << QByteArray("http://10.77.0.2:8080/") << true;
+    QTest::newRow("number with a separator") << QByteArray("../../x") << QByteArray("http://p/") << false;
+    QTest::newRow("number with a backslash") << QByteArray("a\\b") << QByteArray("http://p/") << false;
+    QTest::newRow("no number") << QByteArray() << QByteArray("http://p/") << false;
+    QTest::newRow("portal with a quote") << QByteArray("1") << QByteArray("http://p/\" & calc") << false;
+    QTest::newRow("no portal") << QByteArray("1") << QByteArray() << false;
+    QTest::newRow("3000-character portal address")
+        << QByteArray("1") << QByteArray("http://p/" + QByteArray(3000, 'a') + "/") << false;
+}
+
+void tst_finishpages::hostileShortcutValues()
+{
+    QFETCH(QByteArray, deviceNo);
+    QFETCH(QByteArray, portal);
+    QFETCH(bool, made);
+    cam.deviceNo = deviceNo;
+    cam.portal = portal;
+    wizardWithCamera<joinPage4> w(joinPage4Id, cam, 0, wizardPos);
+    logCapture log;
+    w.control<QPushButton>("j4_done_btu")->click();
+    QCOMPARE(shortcuts.size(), made ? 1 : 0);
+    if (!made)
+        QVERIFY(log.lines.join(QLatin1Char('\n')).contains(QLatin1String("no shortcut")));
+}
+
+void tst_finishpages::snapshotRequest_data()
+{
+    QTest::addColumn<QByteArray>("model");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("271E") << QByteArray("KSM-271E") << "/image.jpg";
+    QTest::newRow("273E") << QByteArray("KSM-273E") << "/image.jpg";
+    QTest::newRow("3350") << QByteArray("KSM-3350") << "/image/jpeg.cgi";
+    QTest::newRow("6120E") << QByteArray("KSM-6120E") << "/image/jpeg.cgi";
+    QTest::newRow("281E") << QByteArray("KSM-281E") << "/GetImage.cgi";
+    QTest::newRow("other case") << QByteArray("ksm-271e") << "";
+    QTest::newRow("extra characters") << QByteArray("KSM-271E ") << "";
+}
+
+void tst_finishpages::snapshotRequest()
+{
+    QFETCH(QByteArray, model);
+    QFETCH(QString, path);
+    QCOMPARE(models::snapshotPath(QString::fromLatin1(model)), path);
+    supportType = QStringLiteral("ALL");
+    cam.model = model;
+    wizardWithCamera<joinPage> w(joinPageId, cam, 0, wizardPos);
+    if (path.isEmpty()) {
+        QVERIFY(access->requests.isEmpty());
+        return;
+    }
+    QCOMPARE(access->requests.size(), 1);
+    const QNetworkRequest &r = access->requests.first();
+    QCOMPARE(r.url(), QUrl(QStringLiteral("http://192.168.1.21") + path));
+    QCOMPARE(r.rawHeader("Authorization"), "Basic " + QByteArray("admin:n3wPass!").toBase64());
+    QCOMPARE(r.attribute(QNetworkRequest::RedirectPolicyAttribute).toInt(),
+             int(QNetworkRequest::ManualRedirectPolicy));
+    QCOMPARE(r.transferTimeout(), finishPage::snapshotTimeoutMs);
+}
+
+void tst_finishpages::links()
+{
+    urlCatcher urls;
+    {
+        wizardWithCamera<joinPage4> w(joinPage4Id, cam, 0, wizardPos);
+        emit w.control<QLabel>("ipLinkLabel")->linkActivated(QStringLiteral("temp"));
+        QCOMPARE(urls.opened, QList<QUrl>{QUrl(QStringLiteral("http://192.168.1.21"))});
+    }
+    urls.opened.clear();
+    {
+        wizardWithCamera<joinPage3> w(joinPage3Id, cam, 0, wizardPos);
+        emit w.control<QLabel>("infoText")->linkActivated(QStringLiteral("skyvue"));
+        emit w.control<QLabel>("mobileAppsText")->linkActivated(QStringLiteral("x"));
+        const QUrl home(QString::fromLatin1(portal::homePage));
+        QCOMPARE(urls.opened, (QList<QUrl>{home, home}));
+    }
+    urls.opened.clear();
+    {
+        wizardWithCamera<joinPage> w(joinPageId, cam, 0, wizardPos);
+        emit w.control<QLabel>("infoText")->linkActivated(QStringLiteral("Setup again"));
+        QVERIFY(urls.opened.isEmpty());
+        QCOMPARE(nextPage, int(failedPageId));
+        QCOMPARE(w.wizard.currentId(), int(failedPageId));
+        QCOMPARE(boxes->count(), 0);
+    }
+}
+
+void tst_finishpages::detailsRows_data()
+{
+    QTest::addColumn<QByteArray>("dhcp");
+    QTest::addColumn<QByteArray>("pppoe");
+    QTest::addColumn<QByteArray>("wireless");
+    QTest::addColumn<QStringList>("addresses");
+    QTest::addColumn<QStringList>("typeRows");  // status, SSID, mode, encryption
+    const QStringList current = {"10.0.0.23", "255.0.0.0", "10.0.0.25", "10.0.0.26", "10.0.0.27"};
+    const QStringList fixed = {"10.0.0.1", "255.255.0.0", "10.0.0.3", "10.0.0.4", "10.0.0.5"};
+    const QStringList none = {"", "", "", "", ""};
+    const QStringList wired = {"Wired", "n/a", "n/a", "n/a"};
+    const QStringList wifi = {"Wireless", "Home", "", ""};
+    QTest::newRow("DHCP, wired") << QByteArray("1") << QByteArray("0") << QByteArray("0") << current << wired;
+    QTest::newRow("DHCP with PPPoE on") << QByteArray("1") << QByteArray("1") << QByteArray("0") << current << wired;
+    QTest::newRow("PPPoE") << QByteArray("0") << QByteArray("1") << QByteArray("0") << none << wired;
+    QTest::newRow("static, wireless") << QByteArray("0") << QByteArray("0") << QByteArray("1") << fixed << wifi;
+    QTest::newRow("DHCP 01 counts as off") << QByteArray("01") << QByteArray("0") << QByteArray("0") << fixed << wired;
+    QTest::newRow("PPPoE '1 ' counts as off") << QByteArray("0") << QByteArray("1 ") << QByteArray("0") << fixed << wired;
+}
+
+void tst_finishpages::detailsRows()
+{
+    QFETCH(QByteArray, dhcp);
+    QFETCH(QByteArray, pppoe);
+    QFETCH(QByteArray, wireless);
+    QFETCH(QStringList, addresses);
+    QFETCH(QStringList, typeRows);
+    cam.network[0] = dhcp;
+    cam.network[6] = pppoe;
+    cam.network[9] = wireless;
+    cam.network[11] = QByteArray("Home").toBase64();
+    const QStringList keys = {"1", "2", "3", "4", "5"};
+    for (int i = 0; i < 5; ++i) {
+        cam.network[1 + i] = QStringLiteral("10.0.0.%1").arg(i + 1).toLatin1();
+        cam.network[23 + i] = QStringLiteral("10.0.0.%1").arg(23 + i).toLatin1();
+    }
+    cam.network[2] = "255.255.0.0";
+    cam.network[24] = "255.0.0.0";
+    cam.setupChangesLink = false;
+    listWithNetwork();
+    configIPCameraIdx = 0;
+    detailsPage d;
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(d.findChild<QLabel *>(QStringLiteral("addressValue%1").arg(i + 1))->text(),
+                 addresses.at(i));
+    }
+    QCOMPARE(d.findChild<QLabel *>(QStringLiteral("statusValue"))->text(), typeRows.at(0));
+    QCOMPARE(d.findChild<QLabel *>(QStringLiteral("ssidValue"))->text(), typeRows.at(1));
+    QCOMPARE(d.findChild<QLabel *>(QStringLiteral("modeValue"))->text(), typeRows.at(2));
+    QCOMPARE(d.findChild<QLabel *>(QStringLiteral("authValue"))->text(), QString());
+    QCOMPARE(d.findChild<QLabel *>(QStringLiteral("encryptionValue"))->text(), typeRows.at(3));
+    QCOMPARE(d.findChild<QLabel *>(QStringLiteral("keyValue"))->text(), QString());
+    QCOMPARE(d.findChild<QLabel *>(QStringLiteral("passwordValue"))->text(), QStringLiteral("xxxxxx"));
+    QCOMPARE(d.findChild<QLabel *>(QStringLiteral("numberValue"))->text(), QStringLiteral("10000001"));
+    QVERIFY(d.testAttribute(Qt::WA_DeleteOnClose));
+    QCOMPARE(d.size(), QSize(530, 387));
+}
+
+void tst_finishpages::detailsDialogRoads_data()
+{
+    QTest::addColumn<QString>("road");  // close, internet, type, escape
+    QTest::addColumn<int>("endsOn");
+    QTest::newRow("Close") << "close" << int(joinPageId);
+    QTest::newRow("Internet connection") << "internet" << int(failedPageId);
+    QTest::newRow("connection type") << "type" << int(connectPageId);
+    QTest::newRow("Escape") << "escape" << int(joinPageId);
+}
+
+void tst_finishpages::detailsDialogRoads()
+{
+    QFETCH(QString, road);
+    QFETCH(int, endsOn);
+    wizardWithCamera<joinPage> w(joinPageId, cam, 0, wizardPos);
+    auto *veil = w.control<QLabel>("waitPicLabel");
+    QList<QPointer<QDialog>> dialogs;
+    bool veiled = true;
+    const auto answer = [&](QDialog *d) {
+        dialogs << d;
+        veiled = veiled && !veil->isHidden();
+        QCOMPARE(d->pos(), wizardPos + QPoint(100, 100));
+        auto *details = static_cast<detailsPage *>(d);
+        if (road == QLatin1String("close"))
+            details->closeButton->click();
+        else if (road == QLatin1String("internet"))
+            emit details->internetConnLink->linkActivated(QStringLiteral("http"));
+        else if (road == QLatin1String("type"))
+            emit details->connTypeLink->linkActivated(QStringLiteral("http"));
+        else
+            d->reject();
+    };
+    boxes->answerWith(answer);
+    emit w.control<QLabel>("detailsLink")->linkActivated(QStringLiteral("http"));
+    QCOMPARE(boxes->count(), 1);
+    QVERIFY(veiled);
+    QVERIFY(veil->isHidden());
+    QCOMPARE(w.wizard.currentId(), endsOn);
+    QCOMPARE(nextPage, endsOn);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!dialogs.first());  // destroyed, and nothing points at it
+    QVERIFY(!w.page->detailsDialog);
+    if (endsOn != joinPageId)
+        return;
+    // A second click makes a new dialog.
+    boxes->answerWith(answer);
+    emit w.control<QLabel>("detailsLink")->linkActivated(QStringLiteral("http"));
+    QCOMPARE(boxes->count(), 2);
+    QCOMPARE(dialogs.size(), 2);
+    QVERIFY(veil->isHidden());
+}
+
+void tst_finishpages::detailsShowsCameraValuesAsText()
+{
+    const QByteArray ssid = "<img src=x><a href=\"http://evil.example/\">Free Wi-Fi for everybody</a>";
+    cam.network[0] = "1";
+    cam.network[9] = "1";
+    cam.network[11] = ssid.toBase64();
+    cam.network[23] = "<b>1.2.3.4</b>";
+    cam.deviceNo = "<i>1</i>";
+    cam.setupChangesLink = false;
+    listWithNetwork();
+    configIPCameraIdx = 0;
+    detailsPage d;
+    auto *ssidLabel = d.findChild<QLabel *>(QStringLiteral("ssidValue"));
+    QCOMPARE(ssidLabel->textFormat(), Qt::PlainText);
+    QVERIFY(ssidLabel->text().endsWith(QChar(0x2026)));  // wider than 100 pixels
+    QVERIFY(ssidLabel->toolTip().contains(QString::fromLatin1(ssid).toHtmlEscaped()));
+    QVERIFY(!ssidLabel->toolTip().contains(QLatin1String("<a href")));
+    QCOMPARE(d.findChild<QLabel *>(QStringLiteral("addressValue1"))->textFormat(), Qt::PlainText);
+    QCOMPARE(d.findChild<QLabel *>(QStringLiteral("numberValue"))->textFormat(), Qt::PlainText);
+
+    // A short name is shown whole, without a tooltip.
+    IPCameraList.clear();
+    cam.network[11] = QByteArray("Home").toBase64();
+    listWithNetwork();
+    detailsPage shortName;
+    QCOMPARE(shortName.findChild<QLabel *>(QStringLiteral("ssidValue"))->text(), QStringLiteral("Home"));
+    QVERIFY(shortName.findChild<QLabel *>(QStringLiteral("ssidValue"))->toolTip().isEmpty());
+}
+
+void tst_finishpages::clickedLabelSaysSo()
+{
+    wizardWithCamera<joinPage4> w(joinPage4Id, cam, 0, wizardPos);
+    auto *caption = qobject_cast<clickedLabel *>(w.control<QLabel>("ipCaption"));
+    QVERIFY(caption);
+    QSignalSpy spy(caption, &clickedLabel::Clicked);
+    QTest::mouseRelease(caption, Qt::RightButton, {}, QPoint(1, 1));
+    QTest::mouseRelease(caption, Qt::LeftButton, {}, QPoint(70, 25));
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.first().first().value<clickedLabel *>(), caption);
+    // Page 8 has a plain caption.
+    wizardWithCamera<joinPage> w8(joinPageId, cam, 0, wizardPos);
+    QVERIFY(!qobject_cast<clickedLabel *>(w8.control<QLabel>("ipCaption")));
+}
+
+QTEST_MAIN(tst_finishpages)
+#include "tst_finishpages.moc"
