@@ -241,6 +241,15 @@ private slots:
             "{'cameras': [{'mac': '02:00:00:00:00:01', 'model': 'M', 'unanswered': ['x']}]}")
                                                 << "unanswered";
         QTest::newRow("reply port 0") << json("{'replyPort': 0, 'cameras': []}") << "replyPort";
+        QTest::newRow("unknown web fault") << json(
+            "{'cameras': [{'mac': '02:00:00:00:00:01', 'model': 'M', 'web': {'fault': 'crash'}}]}")
+                                           << "web.fault";
+        QTest::newRow("negative web delay") << json(
+            "{'cameras': [{'mac': '02:00:00:00:00:01', 'model': 'M', 'web': {'delayMs': -1}}]}")
+                                            << "web.delayMs";
+        QTest::newRow("misspelt web key") << json(
+            "{'cameras': [{'mac': '02:00:00:00:00:01', 'model': 'M', 'web': {'enable': false}}]}")
+                                          << "enable";
     }
     void badConfig()
     {

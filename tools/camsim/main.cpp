@@ -1,14 +1,19 @@
 // camsim: simulated network cameras that answer the setup program's ZVR
-// commands, for tests on loopback and in network namespaces.
+// commands, for tests on loopback and in network namespaces; with --web
+// each camera also serves its start page and snapshot over HTTP.
 #include "tools/camsim/camerasimulator.h"
+#include "tools/camsim/camerawebserver.h"
 #include "tools/camsim/simconfig.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
 #include <QSocketNotifier>
 
 #include <csignal>
 #include <cstdio>
+#include <memory>
+#include <vector>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -43,7 +48,10 @@ int fail(const QString &message)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Snapshots draw text, which takes a GUI application; labs have no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("camsim"));
 
     QCommandLineParser cli;
@@ -73,8 +81,17 @@ int main(int argc, char *argv[])
         QStringLiteral("Replies sent per event-loop turn (0 = unpaced)."), QStringLiteral("n"));
     const QCommandLineOption quietOpt(QStringLiteral("quiet"),
                                       QStringLiteral("No line per command on stderr."));
-    cli.addOptions(
-        {configOpt, logOpt, bindOpt, portOpt, replyPortOpt, replyAddressOpt, paceOpt, quietOpt});
+    const QCommandLineOption webOpt(
+        QStringLiteral("web"),
+        QStringLiteral("Give every camera a web server on its IP address, port 80."));
+    const QCommandLineOption webPortOpt(QStringLiteral("web-port"),
+                                        QStringLiteral("Port of the web servers (80, 0 = any)."),
+                                        QStringLiteral("port"));
+    const QCommandLineOption webLogOpt(QStringLiteral("web-log"),
+                                       QStringLiteral("Append every web request as a JSON line."),
+                                       QStringLiteral("file"));
+    cli.addOptions({configOpt, logOpt, bindOpt, portOpt, replyPortOpt, replyAddressOpt, paceOpt,
+                    quietOpt, webOpt, webPortOpt, webLogOpt});
     cli.process(app);
 
     if (!cli.isSet(configOpt))
@@ -98,6 +115,11 @@ int main(int argc, char *argv[])
         if (!ok || config.paceChunk < 0)
             return fail(QStringLiteral("bad --pace-chunk: %1").arg(cli.value(paceOpt)));
     }
+    int webPort = 80;
+    if (cli.isSet(webPortOpt) && !parsePort(cli.value(webPortOpt), 0, &webPort))
+        return fail(QStringLiteral("bad --web-port: %1").arg(cli.value(webPortOpt)));
+    if (!cli.isSet(webOpt) && (cli.isSet(webPortOpt) || cli.isSet(webLogOpt)))
+        return fail(QStringLiteral("--web-port and --web-log need --web"));
     if (cli.isSet(quietOpt))
         QLoggingCategory::setFilterRules(QStringLiteral("camsim.debug=false"));
 
@@ -139,6 +161,39 @@ int main(int argc, char *argv[])
                         .arg(config.bind)
                         .arg(config.port)
                         .arg(sim.errorString()));
+
+    // Web servers before the listening line, which tells that all is ready.
+    QFile webLog;
+    if (cli.isSet(webLogOpt)) {
+        webLog.setFileName(cli.value(webLogOpt));
+        if (!webLog.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+            return fail(QStringLiteral("%1: %2").arg(webLog.fileName(), webLog.errorString()));
+    }
+    std::vector<std::unique_ptr<camsim::CameraWebServer>> webServers;
+    for (int i = 0; cli.isSet(webOpt) && i < sim.cameraCount(); ++i) {
+        const camsim::SimCamera &camera = sim.camera(i);
+        if (!camera.webEnabled)
+            continue;
+        // A camera without a server is a warning: the others go on.
+        const QHostAddress ip(camera.ip);
+        if (ip.isNull()) {
+            std::fprintf(stderr, "camsim: warning: %s has no IP address, no web server\n",
+                         qPrintable(camera.mac));
+            continue;
+        }
+        auto web = std::make_unique<camsim::CameraWebServer>(sim, camera.mac);
+        if (webLog.isOpen())
+            web->setLog(&webLog);
+        if (!web->listen(ip, quint16(webPort))) {
+            std::fprintf(stderr, "camsim: warning: no web server for %s on %s:%d: %s\n",
+                         qPrintable(camera.mac), qPrintable(camera.ip), webPort,
+                         qPrintable(web->errorString()));
+            continue;
+        }
+        std::printf("camsim: web server of %s on %s:%u\n", qPrintable(camera.mac),
+                    qPrintable(web->address().toString()), unsigned(web->port()));
+        webServers.push_back(std::move(web));
+    }
 
     const QString replyTarget
         = replyAddress.isNull() ? QStringLiteral("the sender") : replyAddress.toString();

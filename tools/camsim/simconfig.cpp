@@ -1,6 +1,7 @@
 #include "tools/camsim/simconfig.h"
 
 #include <QFile>
+#include <QHash>
 #include <QHostAddress>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -221,6 +222,7 @@ public:
                                             QStringLiteral("internetAfterSetup"),
                                             QStringLiteral("unanswered"),
                                             QStringLiteral("replyDelayMs"),
+                                            QStringLiteral("web"),
                                             QStringLiteral("count")};
         if (!checkKeys(o, allowed, where))
             return false;
@@ -366,7 +368,43 @@ public:
             && !integer(o.value(QStringLiteral("replyDelayMs")),
                         where + QStringLiteral(".replyDelayMs"), 0, 600000, &cam->replyDelayMs))
             return false;
+        if (o.contains(QStringLiteral("web"))
+            && !web(o.value(QStringLiteral("web")), where + QStringLiteral(".web"), cam))
+            return false;
         return true;
+    }
+
+    bool web(const QJsonValue &value, const QString &where, SimCamera *cam)
+    {
+        if (!value.isObject())
+            return fail(where, QStringLiteral("expected an object"));
+        const QJsonObject o = value.toObject();
+        if (!checkKeys(o,
+                       {QStringLiteral("enabled"), QStringLiteral("fault"),
+                        QStringLiteral("delayMs")},
+                       where))
+            return false;
+        if (o.contains(QStringLiteral("enabled"))
+            && !flag(o.value(QStringLiteral("enabled")), where + QStringLiteral(".enabled"),
+                     &cam->webEnabled))
+            return false;
+        if (o.contains(QStringLiteral("fault"))) {
+            static const QHash<QString, WebFault> faults{
+                {QStringLiteral("none"), WebFault::none},
+                {QStringLiteral("slow"), WebFault::slow},
+                {QStringLiteral("silent"), WebFault::silent},
+                {QStringLiteral("redirect"), WebFault::redirect},
+                {QStringLiteral("server-error"), WebFault::serverError}};
+            const QJsonValue f = o.value(QStringLiteral("fault"));
+            if (!f.isString() || !faults.contains(f.toString()))
+                return fail(where + QStringLiteral(".fault"),
+                            QStringLiteral("expected \"none\", \"slow\", \"silent\", "
+                                           "\"redirect\" or \"server-error\""));
+            cam->webFault = faults.value(f.toString());
+        }
+        return !o.contains(QStringLiteral("delayMs"))
+               || integer(o.value(QStringLiteral("delayMs")), where + QStringLiteral(".delayMs"),
+                          0, 600000, &cam->webDelayMs);
     }
 
     QString *error;

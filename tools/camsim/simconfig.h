@@ -21,6 +21,10 @@ struct WifiNetwork
     QByteArray record() const;
 };
 
+// What a camera's web server does instead of its normal answer, to every
+// request.
+enum class WebFault { none, slow, silent, redirect, serverError };
+
 // A simulated camera: what it reports and what it has been told since it
 // started. The simulator changes it in place as commands arrive.
 struct SimCamera
@@ -53,6 +57,9 @@ struct SimCamera
     std::optional<QByteArray> internetAfterSetup;
     QByteArray unanswered;  // class digits acted on but never answered
     int replyDelayMs = 0;
+    bool webEnabled = true;  // whether the console program gives it a web server
+    WebFault webFault = WebFault::none;
+    int webDelayMs = 3000;  // how late a slow web server answers
 
     int setupsApplied = 0;
     int webServerRestarts = 0;

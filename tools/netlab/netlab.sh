@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # A small network of its own for running the program against simulated
 # cameras: one network namespace for the computer, one for the cameras,
-# joined by a veth pair. Nothing here touches the default namespace's
-# network; everything made is removed on every exit path.
+# joined by a veth pair. Each camera's "ip" from the cameras file is an
+# address (/32) of the cameras' end, where camsim gives the camera a web
+# server on port 80. Nothing here touches the default namespace's network;
+# everything made is removed on every exit path.
 #
 #   netlab.sh [options] -- COMMAND [ARGS...]
 #     --cameras FILE     camera description for camsim (required)
 #     --camsim PATH      the camsim program (default: build/tools/camsim/camsim)
 #     --log FILE         where camsim writes the commands it received
+#                        (default: a temporary file, removed at the end)
+#     --web-log FILE     where camsim writes the web requests it received
 #                        (default: a temporary file, removed at the end)
 #     --timeout SECONDS  bound of the whole run (default 300)
 #     --portal PATH      also run this portalsim program in the cameras'
@@ -19,9 +23,10 @@
 #                        file itself is never written
 #
 # COMMAND runs in the computer's namespace, as the invoking user's root, with
-# NETLAB_PC_NS, NETLAB_CAM_NS, NETLAB_PC_MAC, NETLAB_PC_IP, NETLAB_CAM_IP and
-# NETLAB_CAM_LOG in its environment, and with --portal NETLAB_PORTAL_URL
-# ("http://10.77.0.2:8080/") and NETLAB_PORTAL_LOG (both empty without).
+# NETLAB_PC_NS, NETLAB_CAM_NS, NETLAB_PC_MAC, NETLAB_PC_IP, NETLAB_CAM_IP,
+# NETLAB_CAM_LOG and NETLAB_WEB_LOG in its environment, and with --portal
+# NETLAB_PORTAL_URL ("http://10.77.0.2:8080/") and NETLAB_PORTAL_LOG (both
+# empty without).
 # The exit status is COMMAND's; 77 means the lab could not be made here (not
 # root, no namespaces).
 set -uo pipefail
@@ -30,6 +35,7 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 cameras=""
 camsim="$top/build/tools/camsim/camsim"
 log=""
+web_log=""
 timeout_s=300
 portal=""
 portal_log=""
@@ -39,6 +45,7 @@ while [ $# -gt 0 ]; do
         --cameras) cameras=$2; shift 2 ;;
         --camsim) camsim=$2; shift 2 ;;
         --log) log=$2; shift 2 ;;
+        --web-log) web_log=$2; shift 2 ;;
         --timeout) timeout_s=$2; shift 2 ;;
         --portal) portal=$2; shift 2 ;;
         --portal-log) portal_log=$2; shift 2 ;;
@@ -58,6 +65,32 @@ elif [ -n "$portal_log$portal_accounts" ]; then
     echo "netlab: --portal-log and --portal-accounts need --portal" >&2; exit 2
 fi
 
+# The cameras' own addresses, one a line; a counted group counts up from its
+# first. Text that is no IPv4 address is left to camsim, which warns.
+cam_addresses=$(python3 - "$cameras" <<'EOF'
+import ipaddress, json, sys
+lab = ipaddress.ip_network("10.77.0.0/24")
+try:
+    with open(sys.argv[1], encoding="utf-8") as f:
+        cameras = json.load(f)["cameras"]
+    seen = set()
+    for camera in cameras:
+        try:
+            first = ipaddress.IPv4Address(camera.get("ip", ""))
+        except ValueError:
+            continue
+        for i in range(int(camera.get("count", 1))):
+            address = first + i
+            if address in lab:
+                sys.exit(f"netlab: camera address {address} is in the lab's own {lab}")
+            if address not in seen:
+                seen.add(address)
+                print(address)
+except (OSError, ValueError, KeyError, TypeError, AttributeError) as e:
+    sys.exit(f"netlab: cannot read the cameras' addresses from {sys.argv[1]}: {e}")
+EOF
+) || exit 2
+
 if [ "$(id -u)" -ne 0 ]; then
     echo "netlab: SKIP: network namespaces need root" >&2
     exit 77
@@ -75,6 +108,11 @@ made_log=""
 if [ -z "$log" ]; then
     log=$(mktemp /tmp/netlab-commands.XXXXXX.jsonl)
     made_log=$log
+fi
+made_web_log=""
+if [ -z "$web_log" ]; then
+    web_log=$(mktemp /tmp/netlab-web.XXXXXX.jsonl)
+    made_web_log=$web_log
 fi
 camsim_pid=""
 cmd_pid=""
@@ -111,7 +149,8 @@ cleanup() {
         [ -n "$pids" ] && kill -KILL $pids 2>/dev/null
         ip netns del "$ns" 2>/dev/null || echo "netlab: could not remove namespace $ns" >&2
     done
-    rm -f "$camsim_out" ${made_log:+"$made_log"} ${portal_out:+"$portal_out"} \
+    rm -f "$camsim_out" ${made_log:+"$made_log"} ${made_web_log:+"$made_web_log"} \
+        ${portal_out:+"$portal_out"} \
         ${portal_copy:+"$portal_copy"} ${made_portal_log:+"$made_portal_log"}
 }
 trap cleanup EXIT
@@ -158,10 +197,16 @@ ip -n "$cam_ns" link set "$cam_if" up
 # 255.255.255.255 is only routable with a default route.
 ip -n "$pc_ns" route add default dev "$pc_if"
 ip -n "$cam_ns" route add default dev "$cam_if"
+# The computer reaches them through its default route: on the link, by ARP.
+for a in $cam_addresses; do echo "address add $a/32 dev $cam_if"; done \
+    | ip -n "$cam_ns" -batch -
 set +e
 
-mkdir -p "$(dirname "$log")" && : > "$log" || { echo "netlab: cannot write $log" >&2; exit 1; }
-ip netns exec "$cam_ns" "$camsim" --config "$cameras" --log "$log" >"$camsim_out" 2>&1 &
+for f in "$log" "$web_log"; do
+    mkdir -p "$(dirname "$f")" && : > "$f" || { echo "netlab: cannot write $f" >&2; exit 1; }
+done
+ip netns exec "$cam_ns" "$camsim" --config "$cameras" --log "$log" --web --web-log "$web_log" \
+    >"$camsim_out" 2>&1 &
 camsim_pid=$!
 for _ in $(seq 100); do
     grep -q -i listening "$camsim_out" && break
@@ -198,7 +243,7 @@ fi
 # In the background with a wait: bash runs a signal's trap only after a
 # foreground child ends, and a wait returns at once.
 NETLAB_PC_NS=$pc_ns NETLAB_CAM_NS=$cam_ns NETLAB_PC_MAC=$pc_mac NETLAB_PC_IP=$pc_ip \
-NETLAB_CAM_IP=$cam_ip NETLAB_CAM_LOG=$log \
+NETLAB_CAM_IP=$cam_ip NETLAB_CAM_LOG=$log NETLAB_WEB_LOG=$web_log \
 NETLAB_PORTAL_URL=$portal_url NETLAB_PORTAL_LOG=$portal_log \
     timeout --kill-after=5 "$timeout_s" ip netns exec "$pc_ns" "$@" &
 cmd_pid=$!
