@@ -15,8 +15,13 @@
 #include "protocol/portal.h"
 #include "tests/support/pagebench.h"
 #include "tests/support/urlcatcher.h"
+#include "tools/camsim/camerasimulator.h"
+#include "tools/camsim/camerawebserver.h"
 
+#include <QBuffer>
 #include <QCheckBox>
+#include <QHttpServer>
+#include <QHttpServerResponse>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -37,6 +42,7 @@ class keepingAccess : public QNetworkAccessManager
 public:
     QList<QNetworkRequest> requests;
     int port = 9;  // where requests go instead: nothing listens on 127.0.0.1:9
+    QString path;  // and, when set, the path they ask for
 
 protected:
     QNetworkReply *createRequest(Operation op, const QNetworkRequest &request,
@@ -47,6 +53,8 @@ protected:
         QUrl url = request.url();
         url.setHost(QStringLiteral("127.0.0.1"));
         url.setPort(port);
+        if (!path.isEmpty())
+            url.setPath(path);
         local.setUrl(url);
         return QNetworkAccessManager::createRequest(op, local, data);
     }
@@ -134,6 +142,9 @@ private slots:
     void hostileShortcutValues();
     void snapshotRequest_data();
     void snapshotRequest();
+    void snapshotReplies_data();
+    void snapshotReplies();
+    void onlyTheLatestSnapshot();
     void links();
     void detailsRows_data();
     void detailsRows();
@@ -293,6 +304,98 @@ void tst_finishpages::snapshotRequest()
     QCOMPARE(r.attribute(QNetworkRequest::RedirectPolicyAttribute).toInt(),
              int(QNetworkRequest::ManualRedirectPolicy));
     QCOMPARE(r.transferTimeout(), finishPage::snapshotTimeoutMs);
+}
+
+Q_DECLARE_METATYPE(camsim::WebFault)
+
+void tst_finishpages::snapshotReplies_data()
+{
+    QTest::addColumn<QByteArray>("password");  // the camera's own, sent by the page
+    QTest::addColumn<QByteArray>("serverPassword");
+    QTest::addColumn<camsim::WebFault>("fault");
+    QTest::addColumn<QSize>("shown");  // null: nothing shown
+    using camsim::WebFault;
+    QTest::newRow("200, a larger picture, scaled keeping its shape")
+        << QByteArray("n3wPass!") << QByteArray("n3wPass!") << WebFault::none << QSize(200, 150);
+    QTest::newRow("empty password") << QByteArray() << QByteArray() << WebFault::none << QSize(200, 150);
+    QTest::newRow("401") << QByteArray("n3wPass!") << QByteArray("other") << WebFault::none << QSize();
+    QTest::newRow("500") << QByteArray("n3wPass!") << QByteArray("n3wPass!") << WebFault::serverError << QSize();
+    QTest::newRow("302, not followed") << QByteArray("n3wPass!") << QByteArray("n3wPass!")
+                                       << WebFault::redirect << QSize();
+}
+
+void tst_finishpages::snapshotReplies()
+{
+    QFETCH(QByteArray, password);
+    QFETCH(QByteArray, serverPassword);
+    QFETCH(camsim::WebFault, fault);
+    QFETCH(QSize, shown);
+    camsim::SimCamera served = cam;
+    served.password = serverPassword;
+    served.webFault = fault;
+    camsim::CameraSimulator sim;
+    QVERIFY(sim.addCamera(served));
+    camsim::CameraWebServer web(sim, served.mac);
+    QVERIFY(web.listen(QHostAddress::LocalHost));
+    access->port = web.port();
+    cam.password = password;
+
+    wizardWithCamera<joinPage3> w(joinPage3Id, cam, 0, wizardPos);
+    auto *label = w.control<QLabel>("snapshotLabel");
+    QVERIFY(QTest::qWaitFor([&] { return !w.page->latestSnapshot; }, 5000));
+    QCOMPARE(access->requests.size(), 1);  // a redirect is not followed
+    QCOMPARE(label->pixmap().isNull(), !shown.isValid());
+    if (shown.isValid())
+        QCOMPARE(label->pixmap().size(), shown);
+    QCOMPARE(label->size(), QSize(200, 200));
+}
+
+void tst_finishpages::onlyTheLatestSnapshot()
+{
+    // A small picture keeps its size; a text body shows no picture; and an
+    // answer to an earlier request is not shown.
+    QImage small(100, 80, QImage::Format_RGB32);
+    small.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    small.save(&buffer, "PNG");
+    QHttpServer server;
+    server.route(QStringLiteral("/small"), [png] { return QHttpServerResponse("image/png", png); });
+    server.route(QStringLiteral("/text"), [] { return QHttpServerResponse("text/plain", "hello"); });
+    const quint16 port = server.listen(QHostAddress::LocalHost);
+    QVERIFY(port);
+    access->port = port;
+
+    access->path = QStringLiteral("/small");
+    wizardWithCamera<joinPage4> w(joinPage4Id, cam, 0, wizardPos);
+    auto *label = w.control<QLabel>("snapshotLabel");
+    QVERIFY(QTest::qWaitFor([&] { return !w.page->latestSnapshot; }, 5000));
+    QCOMPARE(label->pixmap().size(), QSize(100, 80));
+
+    access->path = QStringLiteral("/text");
+    w.open(joinPage4Id);
+    QVERIFY(QTest::qWaitFor([&] { return !w.page->latestSnapshot; }, 5000));
+    QVERIFY(label->pixmap().isNull());
+
+    // The first request goes to a camera that answers late with its
+    // picture, the second to one that answers at once with text.
+    camsim::SimCamera served = cam;
+    served.webFault = camsim::WebFault::slow;
+    served.webDelayMs = 300;
+    camsim::CameraSimulator sim;
+    QVERIFY(sim.addCamera(served));
+    camsim::CameraWebServer slow(sim, served.mac);
+    QVERIFY(slow.listen(QHostAddress::LocalHost));
+    access->path.clear();
+    access->port = slow.port();
+    w.open(joinPage4Id);
+    QPointer<QNetworkReply> first = w.page->latestSnapshot;
+    access->path = QStringLiteral("/text");
+    access->port = port;
+    w.open(joinPage4Id);
+    QVERIFY(QTest::qWaitFor([&] { return !first && !w.page->latestSnapshot; }, 5000));
+    QVERIFY(label->pixmap().isNull());
 }
 
 void tst_finishpages::links()
