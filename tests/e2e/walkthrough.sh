@@ -30,10 +30,12 @@
 #     internet-pppoe    an account holding ";": the box, nothing sent; then a
 #                       plain account and a password: the exact setup, page
 #                       5, and the password nowhere in the program's log
-#     internet-intranet local view only: page 8, nothing sent
+#     internet-intranet local view only: page 8, nothing sent; the snapshot,
+#                       the details dialog, Done: the time, the program ends
 #   Roads on from the cloud pages, with the lab's portal (NETLAB_PORTAL_LOG)
 #   holding one account:
 #     cloud-sign-up     a new account: sign-up, sign-in, add, ;G=1, page 6
+#                       with the snapshot; Done: the time, the program ends
 #     cloud-sign-in     the existing account: sign-in, add, ;G=1, page 6
 #     cloud-wrong-password  the portal's refusal in a box, the form again
 #     cloud-skip        no account: page 7, nothing sent to the portal
@@ -241,7 +243,7 @@ window_origin() {
 # click_at X Y: at screen coordinates. A --sync move to where the pointer
 # already is waits for a motion that never comes: two buttons in the same
 # place one after the other (Next, Next) are clicked without a move.
-click_at() {
+press_at() {
     local X="" Y="" SCREEN WINDOW location
     location=$(xdo getmouselocation --shell) || return 1
     eval "$location"
@@ -249,6 +251,9 @@ click_at() {
         xdo mousemove --sync "$1" "$2" || return 1
     fi
     xdo click 1
+}
+click_at() {
+    press_at "$@" || return 1
     pause 0.3
 }
 # click X Y: at window coordinates of the last window_origin.
@@ -772,6 +777,9 @@ road_internet_intranet() {
         || fail "sent after Next: $(cmds_since "$next_mark" any | tr '\n' ' ')"
     [ "$(pages_since "$app_mark")" = "8" ] && ok "page 8 and no other after Next" \
         || fail "pages after Next: $(pages_since "$app_mark"), not 8"
+    snapshot_shown "page-8-snapshot"
+    details_dialog
+    done_ends_program "$mac"
 }
 
 # ------------------------------------------------------------ the cloud account page
@@ -860,6 +868,8 @@ road_cloud_sign_up() {
         || fail "the add request carried: $(portal_requests form.orbel_no | tail -n 1)"
     told_registered "$cloud_mark" "$mac"
     password_not_logged "$password"
+    snapshot_shown "page-6-snapshot"
+    done_ends_program "$mac"
 }
 
 # Road: sign in to an existing account.
@@ -932,6 +942,78 @@ road_registered_reset() {
     wait_until 10 got_since "$mark" 1 && ok "a new search" || fail "no new scan after the reset"
     pause 1
     shot "search-again"
+}
+
+# ------------------------------------------------------------ the final pages
+
+# web_requests FIELD: that field of every request the cameras' web servers
+# got, one a line ("path", "authorized", "status").
+web_requests() {
+    python3 - "$NETLAB_WEB_LOG" "$1" <<'EOF'
+import json, sys
+with open(sys.argv[1], encoding="utf-8", errors="replace") as f:
+    for line in f:
+        try:
+            r = json.loads(line)
+        except ValueError:
+            continue
+        v = r.get(sys.argv[2], "")
+        print(str(v).lower() if isinstance(v, bool) else v)
+EOF
+}
+snapshot_served() { web_requests status | grep -qx 200; }
+# The snapshot of the page: the camera's web server served it with the
+# camera's password, and the page shows it.
+snapshot_shown() {
+    if wait_until 10 snapshot_served; then
+        [ "$(web_requests authorized | head -n 1)" = true ] \
+            && ok "the camera served its snapshot ($(web_requests path | head -n 1)) with its password" \
+            || fail "the snapshot request did not carry the camera's password"
+    else
+        fail "no snapshot served: $(web_requests status | xargs)"
+    fi
+    pause 1
+    shot "$1"
+}
+# The program ends by itself within SECONDS; its status is in app_status.
+program_ends() {
+    local i limit
+    limit=$(tenths "$1")
+    for (( i = 0; i < limit; i++ )); do
+        alive "$app_pid" || break
+        sleep 0.1
+    done
+    alive "$app_pid" && return 1
+    wait "$app_pid"
+    app_status=$?
+    app_pid=""
+    return 0
+}
+# Done: the camera gets the time once, the wizard closes and the program
+# ends with status 0.
+done_ends_program() {
+    local mac=$1 mark
+    mark=$(log_mark)
+    # Not click: its pause would take the program's end for a failure.
+    press_at $((wx + 620)) $((wy + 467))
+    if program_ends 10; then
+        [ "$app_status" -eq 0 ] && ok "Done closed the program (status 0)" \
+            || fail "the program ended with status $app_status"
+    else
+        fail "the program still runs after Done"
+    fi
+    local n
+    n=$(cmds_since "$mark" 2 "$mac" | grep -c ';T=[0-9]*-[0-9]\{4\}\(-[0-9][0-9]\)\{5\}$')
+    [ "$n" -eq 1 ] && ok "the camera got the time once ($(cmds_since "$mark" 2 "$mac" | grep -o 'T=.*'))" \
+        || fail "the camera got $n time commands"
+}
+# The details dialog from the final page: it opens at +100,+100 and Close
+# takes it away.
+details_dialog() {
+    click 110 375                       # "More details about your camera."
+    expect_box 5 100 100 "details dialog" || return
+    shot "details-dialog"
+    answer_box 270 20 "the details dialog"                       # Close
 }
 
 # ------------------------------------------------------------ the walk
