@@ -5,8 +5,8 @@
 # simulated cloud portal (one account, anna@example.com with the password
 # "Anna-2026 pw"), and starts the program in it. On a desktop the window
 # opens on the current display; without one, a scripted walk takes the new
-# wired camera through the first pages and the connection page, signs up for
-# a new cloud account and adds the camera to it under Xvfb, and writes
+# wired camera through the whole wizard under Xvfb (the connection page, a
+# new cloud account, the snapshot on the last page, Done) and writes
 # screenshots to build/demo-screens/.
 # Needs root (network namespaces).
 set -euo pipefail
@@ -48,7 +48,7 @@ mkdir -p "$shots"
 # The walk starts its own Xvfb with a private socket folder. The camera list
 # puts unregistered cameras on top, the last one found first: the new camera
 # (wired, online) is the second row.
-echo "demo: no usable display; walking the new camera through the connection page and the cloud sign-up under Xvfb, screenshots in $shots"
+echo "demo: no usable display; walking the new camera through the whole wizard under Xvfb, screenshots in $shots"
 exec "$top/tools/netlab/netlab.sh" --cameras "$cameras" --camsim "$build/tools/camsim/camsim" \
     --log "$shots/commands.jsonl" "${portal[@]}" --portal-log "$shots/portal.jsonl" \
     --timeout 300 -- \

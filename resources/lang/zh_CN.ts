@@ -363,6 +363,117 @@
     </message>
 </context>
 <context>
+    <name>detailsPage</name>
+    <message>
+        <source>&lt;b&gt;More details&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera IP address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gateway IP address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Primary DNS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secondary DNS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wireless</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wired</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wireless SSID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authentication:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encryption:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key/password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt; Internet connection&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt; Connection type&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skyvue no.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Admin account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt; skyvue info&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt; Camera web page&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Change your Internet connection&lt;/font&gt;&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Change your connection type&lt;/font&gt;&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close    </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>failedPage</name>
     <message>
         <source>plug</source>
@@ -594,7 +705,28 @@ services.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Join skyvue service</source>
+        <source>&lt;a href = temp&gt;&lt;font size=3 color=#638c0b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;/font&gt;&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Due to the camera has no Internet connection,( &lt;a href = Setup again&gt;&lt;font size=3 color=#638c0b&gt;Setup again&lt;/font&gt;&lt;/a&gt; ) you cannot login skyvue website for remote view.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> You still can use the camera IP address below for local view.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -879,7 +1011,19 @@ services.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Join skyvue service</source>
+        <source> Now you can use the information below to login &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt; website.    click &lt;b&gt;Done&lt;/b&gt; to visit skyvue website to see camera live view.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> You can also learn more about mobile applications for your iPhone &amp; Android phone on &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt; website.&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Add the shortcut of skyvue to my desktop and browser bookmark.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -906,7 +1050,27 @@ services.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Join skyvue service</source>
+        <source>&lt;a href = temp&gt;&lt;font size=3 color=#638c0b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;/font&gt;&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> If you choose not to register this camera to skyvue, you won&apos;t be able to enjoy the benefits like remote view and mobile application from skyvue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> You still can use the camera IP address below for local view.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
