@@ -37,7 +37,7 @@ QString shortcutIconPath()
     return QDir::currentPath() + QStringLiteral("/images/product.ico");
 }
 
-void makeShortcut(wchar_t *, wchar_t *, wchar_t *, wchar_t *)
+void makeShortcut(wchar_t *, wchar_t *, wchar_t *, wchar_t *, const shortcutCamera &)
 {
     qDebug().noquote() << "createShortcut: no shortcut maker in this build yet.";
 }

@@ -6,7 +6,7 @@ namespace platform {
 
 // The build's own maker, in platform_<build>.cpp.
 void makeShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
-                  wchar_t *lpszPathIcon);
+                  wchar_t *lpszPathIcon, const shortcutCamera &camera);
 
 namespace {
 
@@ -16,12 +16,12 @@ shortcutMaker makerOverride;
 }  // namespace
 
 void createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
-                    wchar_t *lpszPathIcon)
+                    wchar_t *lpszPathIcon, const shortcutCamera &camera)
 {
     if (makerOverride)
-        makerOverride(lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon);
+        makerOverride(lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon, camera);
     else
-        makeShortcut(lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon);
+        makeShortcut(lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon, camera);
 }
 
 QString desktopFolder()

@@ -1,6 +1,7 @@
 #ifndef CAMGUIDE_SHORTCUT_H
 #define CAMGUIDE_SHORTCUT_H
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -12,8 +13,15 @@ namespace platform {
 
 inline constexpr int shortcutBufferSize = 2048;
 
+// What the makers read of the camera being set up: its cloud number and
+// its model, as the record holds them (up to the first NUL they count).
+struct shortcutCamera {
+    QByteArray deviceNo;
+    QByteArray model;
+};
+
 void createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
-                    wchar_t *lpszPathIcon);
+                    wchar_t *lpszPathIcon, const shortcutCamera &camera);
 
 // The user's desktop folder; a test puts its own folder here (empty: the
 // system's again).
@@ -27,7 +35,8 @@ QString shortcutIconPath();
 
 // Tests see the four arguments here instead of a shortcut being made
 // (an empty function: the build's own maker again).
-using shortcutMaker = std::function<void(wchar_t *, wchar_t *, wchar_t *, wchar_t *)>;
+using shortcutMaker =
+    std::function<void(wchar_t *, wchar_t *, wchar_t *, wchar_t *, const shortcutCamera &)>;
 void setShortcutMaker(shortcutMaker maker);
 
 }  // namespace platform

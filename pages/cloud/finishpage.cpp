@@ -296,7 +296,10 @@ void finishPage::makeShortcutFor(const IPCamera &camera)
 void finishPage::createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
                                 wchar_t *lpszPathIcon)
 {
-    platform::createShortcut(lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon);
+    const IPCamera *camera = chosenCamera();
+    platform::createShortcut(lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon,
+                             {camera ? camera->deviceNo : QByteArray(),
+                              camera ? camera->model : QByteArray()});
 }
 
 // ------------------------------------------------------------------ links

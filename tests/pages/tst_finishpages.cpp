@@ -64,6 +64,7 @@ protected:
 // zero from the end of its value to its last character.
 struct shortcutCall {
     QStringList values;
+    platform::shortcutCamera camera;
     bool zeroFilled = true;
 };
 
@@ -115,8 +116,10 @@ private slots:
         cam.portal = "http://10.77.0.2:8080/";
         cam.password = "n3wPass!";
         shortcuts.clear();
-        platform::setShortcutMaker([this](wchar_t *obj, wchar_t *link, wchar_t *arg, wchar_t *icon) {
+        platform::setShortcutMaker([this](wchar_t *obj, wchar_t *link, wchar_t *arg, wchar_t *icon,
+                                          const platform::shortcutCamera &camera) {
             shortcutCall c;
+            c.camera = camera;
             for (wchar_t *b : {obj, link, arg, icon})
                 c.values << fromBuffer(b, &c.zeroFilled);
             shortcuts << c;
@@ -239,6 +242,8 @@ void tst_finishpages::done()
     QCOMPARE(c.values.at(2), QStringLiteral("\"http://10.77.0.2:8080//?skyvue_no=10000001&lang=")
                                  + language + QStringLiteral("\""));
     QCOMPARE(c.values.at(3), platform::shortcutIconPath());
+    QCOMPARE(c.camera.deviceNo, QByteArray("10000001"));
+    QCOMPARE(c.camera.model, QByteArray("KSM-271E"));
     QVERIFY(c.values.at(3).endsWith(QLatin1String("/images/product.ico")));
 }
 
