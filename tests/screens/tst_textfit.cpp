@@ -48,12 +48,17 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("model");
         QTest::addColumn<int>("scene");
+        // CAMGUIDE_TEXTFIT_LANGUAGES="ja ko" checks other languages.
+        QStringList languages = qEnvironmentVariable("CAMGUIDE_TEXTFIT_LANGUAGES")
+                                    .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (languages.isEmpty())
+            languages = {QStringLiteral("fr"), QStringLiteral("de")};
         // The two models stand for the two wordings of the LED texts.
-        for (const char *language : {"fr", "de"}) {
+        for (const QString &language : languages) {
             for (const char *model : {"KSM-6120E", "KSM-271E"}) {
                 for (int i = 0; i < scenes::all().size(); ++i)
-                    QTest::addRow("%s, %s, %s", language, model, scenes::all().at(i).name)
-                        << QString::fromLatin1(language) << QString::fromLatin1(model) << i;
+                    QTest::addRow("%s, %s, %s", qPrintable(language), model, scenes::all().at(i).name)
+                        << language << QString::fromLatin1(model) << i;
             }
         }
     }
