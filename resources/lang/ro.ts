@@ -7,6 +7,10 @@
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Another Camguide is already running.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>MyCamera</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>camguide</name>
