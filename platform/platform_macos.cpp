@@ -1,5 +1,6 @@
 #include "platform/platform.h"
 #include "platform/shortcut.h"
+#include "platform/shortcut_macos.h"
 
 #include <QDebug>
 #include <QDir>
@@ -37,9 +38,12 @@ QString shortcutIconPath()
     return QDir::currentPath() + QStringLiteral("/images/product.ico");
 }
 
-void makeShortcut(wchar_t *, wchar_t *, wchar_t *, wchar_t *, const shortcutCamera &)
+// A bundle on the desktop; the browser program and the link path of the
+// Windows build mean nothing here.
+void makeShortcut(wchar_t *, wchar_t *, wchar_t *lpszPathArg, wchar_t *lpszPathIcon,
+                  const shortcutCamera &camera)
 {
-    qDebug().noquote() << "createShortcut: no shortcut maker in this build yet.";
+    makeBundleShortcut(lpszPathArg, lpszPathIcon, camera, desktopFolder());
 }
 
 }  // namespace platform

@@ -1,0 +1,361 @@
+#include "platform/shortcut_macos.h"
+
+#include "protocol/cameravalues.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+
+#include <algorithm>
+#include <optional>
+
+namespace platform {
+
+namespace {
+
+imageToolWatcher toolWatcher;
+
+// Logged as the browser, as the Windows build logs its link target; used
+// for nothing else.
+const char browserProgram[] = "/Applications/Safari.app/Contents/MacOS/Safari";
+
+QString quoted(const QString &s)
+{
+    return QLatin1Char('"') + s + QLatin1Char('"');
+}
+
+// A finishing page's argument: the characters before its zero, which has
+// to come within the buffer.
+std::optional<QString> bufferText(const wchar_t *buffer)
+{
+    if (!buffer)
+        return std::nullopt;
+    for (int i = 0; i < shortcutBufferSize; ++i) {
+        if (buffer[i] == 0)
+            return QString::fromWCharArray(buffer, i);
+    }
+    return std::nullopt;
+}
+
+QString recordText(const QByteArray &bytes)
+{
+    const qsizetype nul = bytes.indexOf('\0');
+    return QString::fromUtf8(nul < 0 ? bytes : bytes.left(nul));
+}
+
+// Fit for a file name on either system; a camera without a number still
+// gets its bundle.
+bool isShortcutName(const QString &name)
+{
+    if (name.isEmpty())
+        return true;
+    if (!cameraValues::isPlainName(name))
+        return false;
+    const QString reserved = QStringLiteral("<>:\"|?*");
+    return std::none_of(name.cbegin(), name.cend(), [&](QChar c) { return reserved.contains(c); });
+}
+
+// The launcher passes the URL to "open" inside double quotes, where the
+// shell still expands $, ` and \ and a quote ends the word. Returns the
+// URL without its quotes, or nothing.
+std::optional<QString> launcherUrl(const QString &argument)
+{
+    if (argument.size() < 2 || !argument.startsWith(QLatin1Char('"'))
+        || !argument.endsWith(QLatin1Char('"')))
+        return std::nullopt;
+    const QString url = argument.mid(1, argument.size() - 2);
+    for (const QChar c : url) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u > 0x7e || u == '"' || u == '`' || u == '$' || u == '\\')
+            return std::nullopt;
+    }
+    if (!cameraValues::isPortalAddress(url.toLatin1()))
+        return std::nullopt;
+    return url;
+}
+
+void refuse(const char *why)
+{
+    qDebug().noquote() << QStringLiteral("createShortcut: %1; no shortcut.").arg(QLatin1String(why));
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+// ------------------------------------------------------------ pictures
+
+// The picture with the most pixels of a file that may hold several (an
+// .ico holds one per size).
+QImage largestImage(const QString &path)
+{
+    QImageReader reader(path);
+    QImage best;
+    const int count = std::max(1, reader.imageCount());
+    for (int i = 0; i < count; ++i) {
+        if (i > 0 && !reader.jumpToImage(i))
+            break;
+        const QImage image = reader.read();
+        if (!image.isNull() && qint64(image.width()) * image.height()
+                                   > qint64(best.width()) * best.height())
+            best = image;
+    }
+    return best;
+}
+
+bool sips(const QStringList &args)
+{
+    // -s format tiff IN --out OUT --resampleWidth N
+    if (args.size() != 8 || args.at(0) != QLatin1String("-s") || args.at(1) != QLatin1String("format")
+        || args.at(2) != QLatin1String("tiff") || args.at(4) != QLatin1String("--out")
+        || args.at(6) != QLatin1String("--resampleWidth"))
+        return false;
+    bool number = false;
+    const int width = args.at(7).toInt(&number);
+    if (!number || width < 1 || width > 1024)
+        return false;
+    const QImage picture = largestImage(args.at(3));
+    if (picture.isNull()) {
+        qDebug().noquote() << "sips: cannot read" << quoted(args.at(3));
+        return false;
+    }
+    const QImage resampled =
+        picture.convertToFormat(QImage::Format_ARGB32).scaledToWidth(width, Qt::SmoothTransformation);
+    QImageWriter writer(args.at(5), "tiff");
+    if (!writer.write(resampled)) {
+        qDebug().noquote() << "sips: cannot write" << quoted(args.at(5)) << "-" << writer.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool tiff2icns(QStringList args)
+{
+    // [-noLarge] IN [OUT]; without OUT the input's name with ".icns". The
+    // flag changes nothing here: the icon holds its one 128-pixel entry.
+    if (!args.isEmpty() && args.first() == QLatin1String("-noLarge"))
+        args.removeFirst();
+    if (args.isEmpty() || args.size() > 2 || args.first().startsWith(QLatin1Char('-')))
+        return false;
+    const QString in = args.at(0);
+    QString out;
+    if (args.size() == 2) {
+        out = args.at(1);
+    } else {
+        out = in;
+        for (const char *suffix : {".tiff", ".tif"}) {
+            if (out.endsWith(QLatin1String(suffix), Qt::CaseInsensitive)) {
+                out.chop(int(qstrlen(suffix)));
+                break;
+            }
+        }
+        out += QStringLiteral(".icns");
+    }
+    const QImage picture = QImageReader(in).read();
+    if (picture.isNull()) {
+        qDebug().noquote() << "tiff2icns: cannot read" << quoted(in);
+        return false;
+    }
+    if (!writeFile(out, icnsFile(picture))) {
+        qDebug().noquote() << "tiff2icns: cannot write" << quoted(out);
+        return false;
+    }
+    return true;
+}
+
+void putBigEndian32(QByteArray &out, quint32 v)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.append(char((v >> shift) & 0xff));
+}
+
+void putEntry(QByteArray &out, const char type[5], const QByteArray &data)
+{
+    out.append(type, 4);
+    putBigEndian32(out, quint32(8 + data.size()));
+    out.append(data);
+}
+
+// The icon format's run-length scheme: a byte n below 0x80 is followed by
+// n + 1 bytes as they are; a byte n from 0x80 on repeats the next byte
+// n - 0x80 + 3 times.
+QByteArray packRuns(const QByteArray &plane)
+{
+    QByteArray out;
+    QByteArray literal;
+    const auto flush = [&] {
+        if (!literal.isEmpty()) {
+            out.append(char(literal.size() - 1));
+            out.append(literal);
+            literal.clear();
+        }
+    };
+    const qsizetype n = plane.size();
+    for (qsizetype i = 0; i < n;) {
+        qsizetype run = 1;
+        while (i + run < n && run < 130 && plane.at(i + run) == plane.at(i))
+            ++run;
+        if (run >= 3) {
+            flush();
+            out.append(char(0x80 + run - 3));
+            out.append(plane.at(i));
+            i += run;
+        } else {
+            literal.append(plane.at(i));
+            ++i;
+            if (literal.size() == 128)
+                flush();
+        }
+    }
+    flush();
+    return out;
+}
+
+}  // namespace
+
+QByteArray icnsFile(const QImage &picture)
+{
+    constexpr int edge = 128;
+    QImage canvas(edge, edge, QImage::Format_ARGB32);
+    canvas.fill(Qt::transparent);
+    QImage fitted = picture.convertToFormat(QImage::Format_ARGB32);
+    if (fitted.size() != canvas.size())
+        fitted = fitted.scaled(edge, edge, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const int left = (edge - fitted.width()) / 2;
+    const int top = (edge - fitted.height()) / 2;
+    for (int y = 0; y < fitted.height(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(fitted.constScanLine(y));
+        auto *to = reinterpret_cast<QRgb *>(canvas.scanLine(top + y)) + left;
+        std::copy(from, from + fitted.width(), to);
+    }
+
+    QByteArray red, green, blue, alpha;
+    for (QByteArray *plane : {&red, &green, &blue, &alpha})
+        plane->reserve(edge * edge);
+    for (int y = 0; y < edge; ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
+        for (int x = 0; x < edge; ++x) {
+            red.append(char(qRed(row[x])));
+            green.append(char(qGreen(row[x])));
+            blue.append(char(qBlue(row[x])));
+            alpha.append(char(qAlpha(row[x])));
+        }
+    }
+    // Each plane packed on its own, so that no run crosses into the next.
+    QByteArray image(4, '\0');
+    image += packRuns(red) + packRuns(green) + packRuns(blue);
+
+    QByteArray entries;
+    putEntry(entries, "it32", image);
+    putEntry(entries, "t8mk", alpha);
+    QByteArray file("icns");
+    putBigEndian32(file, quint32(8 + entries.size()));
+    return file + entries;
+}
+
+bool runImageTool(const QString &tool, const QStringList &arguments)
+{
+    if (toolWatcher)
+        toolWatcher(tool, arguments);
+    if (tool == QLatin1String("sips"))
+        return sips(arguments);
+    if (tool == QLatin1String("tiff2icns"))
+        return tiff2icns(arguments);
+    qDebug().noquote() << "runImageTool: no tool" << quoted(tool);
+    return false;
+}
+
+void setImageToolWatcher(imageToolWatcher watcher)
+{
+    toolWatcher = std::move(watcher);
+}
+
+void makeBundleShortcut(const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
+                        const shortcutCamera &camera, const QString &desktop)
+{
+    const std::optional<QString> argument = bufferText(lpszPathArg);
+    const std::optional<QString> iconPath = bufferText(lpszPathIcon);
+    if (!argument || !iconPath)
+        return refuse("an argument is not ended within its buffer");
+    // Without a desktop the bundle would land at the root; one that is
+    // missing is not ours to make.
+    if (desktop.isEmpty())
+        return refuse("no desktop folder");
+    if (!QFileInfo(desktop).isDir())
+        return refuse("the desktop folder does not exist");
+    const QString deviceNo = recordText(camera.deviceNo);
+    if (!isShortcutName(deviceNo))
+        return refuse("the camera's number is no plain name");
+    if (!isShortcutName(recordText(camera.model)))
+        return refuse("the camera's model is no plain name");
+    const std::optional<QString> url = launcherUrl(*argument);
+    if (!url)
+        return refuse("the portal URL cannot be handed to the launcher unchanged");
+    const QString bundleName =
+        QCoreApplication::translate("QObject", "MyCamera") + QLatin1Char('-') + deviceNo;
+    if (!cameraValues::isPlainName(bundleName))
+        return refuse("the bundle name is no plain name");
+
+    qDebug().noquote() << "lpszPathObj=" << quoted(QString::fromLatin1(browserProgram));
+    qDebug().noquote() << "lpszPathLink=" << quoted(desktop);
+    qDebug().noquote() << "lpszPathArg=" << *argument;
+    qDebug().noquote() << "lpszPathIcon=" << quoted(*iconPath);
+
+    const QString bundle = desktop + QLatin1Char('/') + bundleName + QStringLiteral(".app");
+    const QString resources = bundle + QStringLiteral("/Contents/Resources/");
+    const QString program = bundle + QStringLiteral("/Contents/MacOS/");
+    const QString profile = bundle + QStringLiteral("/Contents/Profile/");
+    const QString plist = bundle + QStringLiteral("/Contents/Info.plist");
+    const QString launcher = program + bundleName;
+
+    QDir dir;
+    for (const QString &folder : {resources, program, profile}) {
+        if (!dir.mkpath(folder)) {
+            qDebug().noquote() << QStringLiteral("createShortcut: cannot make the folder %1; no shortcut.")
+                                      .arg(quoted(folder));
+            return;
+        }
+    }
+
+    if (QFileInfo(*iconPath).isFile()) {
+        const QString tiff = resources + QStringLiteral("icon.tiff");
+        runImageTool(QStringLiteral("sips"),
+                     {QStringLiteral("-s"), QStringLiteral("format"), QStringLiteral("tiff"), *iconPath,
+                      QStringLiteral("--out"), tiff, QStringLiteral("--resampleWidth"),
+                      QStringLiteral("128")});
+        runImageTool(QStringLiteral("tiff2icns"), {QStringLiteral("-noLarge"), tiff});
+    }
+
+    // The argument keeps its two quotes: they are the launcher's.
+    const QByteArray script = "#!/bin/sh\nexec open " + argument->toLatin1() + "&\n";
+    if (!writeFile(launcher, script))
+        qDebug().noquote() << "failed to open this file.";
+    QFile launcherFile(launcher);
+    if (launcherFile.exists())
+        launcherFile.setPermissions(launcherFile.permissions() | QFile::ExeOwner | QFile::ExeUser
+                                    | QFile::ExeGroup | QFile::ExeOther);
+
+    const QByteArray name = bundleName.toHtmlEscaped().toUtf8();
+    writeFile(plist,
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+              "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+              "<plist version=\"1.0\">\n"
+              "<dict>\n"
+              "<key>CFBundleExecutable</key>\n"
+              "<string>" + name + "</string>\n"
+              "<key>CFBundleIconFile</key>\n"
+              "<string>icon</string>\n"
+              "</dict>\n"
+              "</plist>\n");
+}
+
+}  // namespace platform
