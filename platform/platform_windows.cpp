@@ -2,7 +2,6 @@
 #include "platform/shortcut.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 
 namespace platform {
 
@@ -32,11 +31,6 @@ void enterDataFolder() {}
 QString shortcutIconPath()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/images/product.ico");
-}
-
-void makeShortcut(wchar_t *, wchar_t *, wchar_t *, wchar_t *, const shortcutCamera &)
-{
-    qDebug().noquote() << "createShortcut: no shortcut maker in this build yet.";
 }
 
 }  // namespace platform

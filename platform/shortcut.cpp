@@ -10,7 +10,8 @@ void makeShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPath
 
 namespace {
 
-QString desktopOverride;
+std::optional<QString> desktopOverride;
+std::optional<QString> picturesOverride;
 shortcutMaker makerOverride;
 
 }  // namespace
@@ -26,14 +27,26 @@ void createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPa
 
 QString desktopFolder()
 {
-    if (!desktopOverride.isEmpty())
-        return desktopOverride;
+    if (desktopOverride)
+        return *desktopOverride;
     return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 }
 
-void setDesktopFolder(const QString &folder)
+void setDesktopFolder(const std::optional<QString> &folder)
 {
     desktopOverride = folder;
+}
+
+QString picturesFolder()
+{
+    if (picturesOverride)
+        return *picturesOverride;
+    return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+}
+
+void setPicturesFolder(const std::optional<QString> &folder)
+{
+    picturesOverride = folder;
 }
 
 void setShortcutMaker(shortcutMaker maker)

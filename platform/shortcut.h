@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 // The desktop shortcut to the camera's portal page, made by each build in
 // its own way. The finishing pages hand over four zero-terminated wide
@@ -23,10 +24,13 @@ struct shortcutCamera {
 void createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
                     wchar_t *lpszPathIcon, const shortcutCamera &camera);
 
-// The user's desktop folder; a test puts its own folder here (empty: the
-// system's again).
+// The user's desktop and pictures folders. A test puts its own folder here,
+// or an empty one for a system that names none; std::nullopt: the system's
+// again.
 QString desktopFolder();
-void setDesktopFolder(const QString &folder);
+void setDesktopFolder(const std::optional<QString> &folder);
+QString picturesFolder();
+void setPicturesFolder(const std::optional<QString> &folder);
 
 // The icon the shortcut shows: "images/product.ico" in the data folder of
 // the build (the working directory on macOS, the program's folder on

@@ -133,7 +133,7 @@ private slots:
         setNetworkAccess(nullptr);
         access.reset();
         platform::setShortcutMaker({});
-        platform::setDesktopFolder(QString());
+        platform::setDesktopFolder(std::nullopt);
         afterTest();
     }
 
