@@ -60,6 +60,8 @@ detailsPage::detailsPage()
         return l;
     };
     const QChar bullet(0x25CF);
+    // Headings are a pixel taller than their 20: a bold 14-pixel line of the
+    // CJK fonts needs 21, and the row below stays clear of its text.
     const auto heading = [&](const char *name, const QString &text, QRect place) {
         namedLabel(this, name, QStringLiteral("%1 %2").arg(bullet, text), place, headingStyle);
     };
@@ -86,8 +88,8 @@ detailsPage::detailsPage()
     row("encryptionValue", wireless ? QString() : tr("n/a"), QRect(180, 290, 150, 20), false);
     row("keyName", tr("Key/password:"), QRect(20, 310, 150, 20), false);
     row("keyValue", QString(), QRect(180, 310, 150, 20), false);
-    heading("internetHeading", tr("<b> Internet connection</b>"), QRect(15, 60, 180, 20));
-    heading("typeHeading", tr("<b> Connection type</b>"), QRect(15, 190, 150, 20));
+    heading("internetHeading", tr("<b> Internet connection</b>"), QRect(15, 60, 180, 21));
+    heading("typeHeading", tr("<b> Connection type</b>"), QRect(15, 190, 150, 21));
 
     // Right column.
     row("numberName", tr("skyvue no.:"), QRect(300, 80, 120, 20), false);
@@ -98,8 +100,8 @@ detailsPage::detailsPage()
     row("passwordName", tr("Password:"), QRect(300, 150, 120, 20), false);
     // A mask, never the password.
     row("passwordValue", tr("xxxxxx"), QRect(420, 150, 105, 20), false);
-    heading("infoHeading", tr("<b> skyvue info</b>"), QRect(295, 60, 150, 20));
-    heading("webHeading", tr("<b> Camera web page</b>"), QRect(295, 110, 150, 20));
+    heading("infoHeading", tr("<b> skyvue info</b>"), QRect(295, 60, 150, 21));
+    heading("webHeading", tr("<b> Camera web page</b>"), QRect(295, 110, 150, 21));
 
     const QString linkStyle =
         QStringLiteral("color:rgb(99,140,11);font:%1px;").arg(platform::textPixelSize());

@@ -30,24 +30,38 @@
 namespace {
 
 // The texts all three pages show, put into each page's context of the
-// translation files; the page looks them up in its own.
-#define CAMGUIDE_FINISH_TEXTS(context)                                                           \
-    QT_TRANSLATE_NOOP(context, "Join skyvue service"),                                          \
-        QT_TRANSLATE_NOOP(context, "IP address:"), QT_TRANSLATE_NOOP(context, "Password:"),    \
-        QT_TRANSLATE_NOOP(context, "xxxxxx"), QT_TRANSLATE_NOOP(context, "admin"),              \
-        QT_TRANSLATE_NOOP(context, " Camera name:"),                                            \
-        QT_TRANSLATE_NOOP(context, " <a href = http><font size=3 color=#638c0b>More details about your camera.</font></a>"), \
-        QT_TRANSLATE_NOOP(context, "Done    ")
+// translation files (written out: the scanner reads no macros); the page
+// looks them up in its own.
 [[maybe_unused]] const char *const finishTexts[] = {
-    CAMGUIDE_FINISH_TEXTS("joinPage3"),
-    CAMGUIDE_FINISH_TEXTS("joinPage4"),
-    CAMGUIDE_FINISH_TEXTS("joinPage"),
+    QT_TRANSLATE_NOOP("joinPage3", "Join skyvue service"),
+    QT_TRANSLATE_NOOP("joinPage3", "IP address:"),
+    QT_TRANSLATE_NOOP("joinPage3", "Password:"),
+    QT_TRANSLATE_NOOP("joinPage3", "xxxxxx"),
+    QT_TRANSLATE_NOOP("joinPage3", "admin"),
+    QT_TRANSLATE_NOOP("joinPage3", " Camera name:"),
+    QT_TRANSLATE_NOOP("joinPage3", " <a href = http><font size=3 color=#638c0b>More details about your camera.</font></a>"),
+    QT_TRANSLATE_NOOP("joinPage3", "Done    "),
+    QT_TRANSLATE_NOOP("joinPage4", "Join skyvue service"),
+    QT_TRANSLATE_NOOP("joinPage4", "IP address:"),
+    QT_TRANSLATE_NOOP("joinPage4", "Password:"),
+    QT_TRANSLATE_NOOP("joinPage4", "xxxxxx"),
+    QT_TRANSLATE_NOOP("joinPage4", "admin"),
+    QT_TRANSLATE_NOOP("joinPage4", " Camera name:"),
+    QT_TRANSLATE_NOOP("joinPage4", " <a href = http><font size=3 color=#638c0b>More details about your camera.</font></a>"),
+    QT_TRANSLATE_NOOP("joinPage4", "Done    "),
+    QT_TRANSLATE_NOOP("joinPage", "Join skyvue service"),
+    QT_TRANSLATE_NOOP("joinPage", "IP address:"),
+    QT_TRANSLATE_NOOP("joinPage", "Password:"),
+    QT_TRANSLATE_NOOP("joinPage", "xxxxxx"),
+    QT_TRANSLATE_NOOP("joinPage", "admin"),
+    QT_TRANSLATE_NOOP("joinPage", " Camera name:"),
+    QT_TRANSLATE_NOOP("joinPage", " <a href = http><font size=3 color=#638c0b>More details about your camera.</font></a>"),
+    QT_TRANSLATE_NOOP("joinPage", "Done    "),
     QT_TRANSLATE_NOOP("joinPage4", "<a href = temp><font size=3 color=#638c0b>"),
     QT_TRANSLATE_NOOP("joinPage4", "</font></a>"),
     QT_TRANSLATE_NOOP("joinPage", "<a href = temp><font size=3 color=#638c0b>"),
     QT_TRANSLATE_NOOP("joinPage", "</font></a>"),
 };
-#undef CAMGUIDE_FINISH_TEXTS
 
 // The shortcut's fixed parts; the words stay English in every language.
 const QString pathObj = QStringLiteral("%windir%\\explorer.exe ");
