@@ -35,7 +35,8 @@
 #   Roads on from the cloud pages, with the lab's portal (NETLAB_PORTAL_LOG)
 #   holding one account:
 #     cloud-sign-up     a new account: sign-up, sign-in, add, ;G=1, page 6
-#                       with the snapshot; Done: the time, the program ends
+#                       with the snapshot; Done: the time, the shortcut on
+#                       the program's desktop, the program ends
 #     cloud-sign-in     the existing account: sign-in, add, ;G=1, page 6
 #     cloud-wrong-password  the portal's refusal in a box, the form again
 #     cloud-skip        no account: page 7, nothing sent to the portal
@@ -870,6 +871,7 @@ road_cloud_sign_up() {
     password_not_logged "$password"
     snapshot_shown "page-6-snapshot"
     done_ends_program "$mac"
+    shortcut_left 10000001 KSM-271E "http://10.77.0.2:8080//?skyvue_no=10000001&lang=English"
 }
 
 # Road: sign in to an existing account.
@@ -1016,12 +1018,50 @@ details_dialog() {
     answer_box 270 20 "the details dialog"                       # Close
 }
 
+# ------------------------------------------------------------ the desktop shortcut
+
+# The shortcut Done left in the program's own home folder (HOME below the
+# shots): the macOS build's bundle, or the Windows build's link, bookmark
+# and icon copy.
+shortcut_left() {
+    local device=$1 model=$2 url=$3
+    if [ -d "$run_dir/CAMGUIDE.app" ]; then
+        local bundle="$program_home/Desktop/MyCamera-$device.app"
+        local launcher="$bundle/Contents/MacOS/MyCamera-$device"
+        if [ -x "$launcher" ] && [ "$(cat "$launcher")" = "$(printf '#!/bin/sh\nexec open "%s"&' "$url")" ]; then
+            ok "the bundle's launcher opens $url"
+        else
+            fail "no launcher for $url in $bundle"
+        fi
+        plistutil -i "$bundle/Contents/Info.plist" -f xml >/dev/null 2>&1 \
+            && grep -q "<string>MyCamera-$device</string>" "$bundle/Contents/Info.plist" \
+            && ok "its Info.plist reads back" || fail "no readable Info.plist in $bundle"
+        [ -s "$bundle/Contents/Resources/icon.icns" ] && ok "with its icon" || fail "no icon in $bundle"
+    else
+        local link="$program_home/Desktop/MyCamera($device).lnk"
+        local bookmark="$program_home/Favorites/My Camera ($device).url"
+        if lnkinfo "$link" 2>/dev/null | grep "Command line arguments" | grep -qF ": \"$url\""; then
+            ok "the desktop link opens $url"
+        else
+            fail "no desktop link to $url: $(lnkinfo "$link" 2>&1 | grep -i argument)"
+        fi
+        [ "$(cat "$bookmark" 2>/dev/null)" = "$(printf '[InternetShortcut]\nURL="%s"' "$url")" ] \
+            && ! grep -q $'\r' "$bookmark" && ok "the bookmark in Favorites" || fail "no bookmark $bookmark"
+        cmp -s "$program_home/Pictures/$model.ico" "$run_dir/images/product.ico" \
+            && ok "the icon copied for the link" || fail "no icon copy for $model"
+    fi
+}
+
 # ------------------------------------------------------------ the walk
 
 echo "starting $program in $run_dir on $DISPLAY (road $road${locale:+, locale $locale})"
 rm -f "$shots"/[0-9][0-9]-*.png
-program_env=()
-[ -n "$locale" ] && program_env=(LANG="$locale" LC_ALL="$locale")
+# A home of its own: the desktop shortcut lands there, not on this machine's.
+program_home="$shots/home"
+rm -rf "$program_home"
+mkdir -p "$program_home/Desktop" "$program_home/Favorites" "$program_home/Pictures"
+program_env=(HOME="$program_home")
+[ -n "$locale" ] && program_env+=(LANG="$locale" LC_ALL="$locale")
 (cd "$run_dir" && exec env "${program_env[@]}" "$program") >"$applog" 2>&1 &
 app_pid=$!
 
