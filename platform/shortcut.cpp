@@ -1,5 +1,6 @@
 #include "platform/shortcut.h"
 
+#include <QDebug>
 #include <QStandardPaths>
 
 namespace platform {
@@ -52,6 +53,27 @@ void setPicturesFolder(const std::optional<QString> &folder)
 void setShortcutMaker(shortcutMaker maker)
 {
     makerOverride = std::move(maker);
+}
+
+std::optional<QString> shortcutText(const wchar_t *buffer)
+{
+    if (!buffer)
+        return std::nullopt;
+    for (int i = 0; i < shortcutBufferSize; ++i) {
+        if (buffer[i] != 0)
+            continue;
+        // Counted in UTF-16 units, as the Windows build's buffers hold them.
+        QString text = QString::fromWCharArray(buffer, i);
+        if (text.size() >= shortcutBufferSize)
+            return std::nullopt;
+        return text;
+    }
+    return std::nullopt;
+}
+
+void refuseShortcut(const char *why)
+{
+    qDebug().noquote() << QStringLiteral("createShortcut: %1; no shortcut.").arg(QLatin1String(why));
 }
 
 }  // namespace platform

@@ -43,6 +43,12 @@ using shortcutMaker =
     std::function<void(wchar_t *, wchar_t *, wchar_t *, wchar_t *, const shortcutCamera &)>;
 void setShortcutMaker(shortcutMaker maker);
 
+// For the makers: a finishing page's argument, the characters before its
+// zero, which has to come within the buffer; otherwise nothing.
+std::optional<QString> shortcutText(const wchar_t *buffer);
+// For the makers: the log line of a shortcut not made, and why.
+void refuseShortcut(const char *why);
+
 }  // namespace platform
 
 #endif

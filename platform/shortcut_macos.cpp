@@ -28,61 +28,6 @@ QString quoted(const QString &s)
     return QLatin1Char('"') + s + QLatin1Char('"');
 }
 
-// A finishing page's argument: the characters before its zero, which has
-// to come within the buffer.
-std::optional<QString> bufferText(const wchar_t *buffer)
-{
-    if (!buffer)
-        return std::nullopt;
-    for (int i = 0; i < shortcutBufferSize; ++i) {
-        if (buffer[i] == 0)
-            return QString::fromWCharArray(buffer, i);
-    }
-    return std::nullopt;
-}
-
-QString recordText(const QByteArray &bytes)
-{
-    const qsizetype nul = bytes.indexOf('\0');
-    return QString::fromUtf8(nul < 0 ? bytes : bytes.left(nul));
-}
-
-// Fit for a file name on either system; a camera without a number still
-// gets its bundle.
-bool isShortcutName(const QString &name)
-{
-    if (name.isEmpty())
-        return true;
-    if (!cameraValues::isPlainName(name))
-        return false;
-    const QString reserved = QStringLiteral("<>:\"|?*");
-    return std::none_of(name.cbegin(), name.cend(), [&](QChar c) { return reserved.contains(c); });
-}
-
-// The launcher passes the URL to "open" inside double quotes, where the
-// shell still expands $, ` and \ and a quote ends the word. Returns the
-// URL without its quotes, or nothing.
-std::optional<QString> launcherUrl(const QString &argument)
-{
-    if (argument.size() < 2 || !argument.startsWith(QLatin1Char('"'))
-        || !argument.endsWith(QLatin1Char('"')))
-        return std::nullopt;
-    const QString url = argument.mid(1, argument.size() - 2);
-    for (const QChar c : url) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || u > 0x7e || u == '"' || u == '`' || u == '$' || u == '\\')
-            return std::nullopt;
-    }
-    if (!cameraValues::isPortalAddress(url.toLatin1()))
-        return std::nullopt;
-    return url;
-}
-
-void refuse(const char *why)
-{
-    qDebug().noquote() << QStringLiteral("createShortcut: %1; no shortcut.").arg(QLatin1String(why));
-}
-
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -281,28 +226,28 @@ void setImageToolWatcher(imageToolWatcher watcher)
 void makeBundleShortcut(const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
                         const shortcutCamera &camera, const QString &desktop)
 {
-    const std::optional<QString> argument = bufferText(lpszPathArg);
-    const std::optional<QString> iconPath = bufferText(lpszPathIcon);
+    const std::optional<QString> argument = shortcutText(lpszPathArg);
+    const std::optional<QString> iconPath = shortcutText(lpszPathIcon);
     if (!argument || !iconPath)
-        return refuse("an argument is not ended within its buffer");
+        return refuseShortcut("an argument is not ended within its buffer");
     // Without a desktop the bundle would land at the root; one that is
     // missing is not ours to make.
     if (desktop.isEmpty())
-        return refuse("no desktop folder");
+        return refuseShortcut("no desktop folder");
     if (!QFileInfo(desktop).isDir())
-        return refuse("the desktop folder does not exist");
-    const QString deviceNo = recordText(camera.deviceNo);
-    if (!isShortcutName(deviceNo))
-        return refuse("the camera's number is no plain name");
-    if (!isShortcutName(recordText(camera.model)))
-        return refuse("the camera's model is no plain name");
-    const std::optional<QString> url = launcherUrl(*argument);
+        return refuseShortcut("the desktop folder does not exist");
+    const QString deviceNo = cameraValues::recordText(camera.deviceNo);
+    if (!cameraValues::isFileNamePart(deviceNo))
+        return refuseShortcut("the camera's number is no plain name");
+    if (!cameraValues::isFileNamePart(cameraValues::recordText(camera.model)))
+        return refuseShortcut("the camera's model is no plain name");
+    const std::optional<QString> url = cameraValues::quotedPortalUrl(*argument);
     if (!url)
-        return refuse("the portal URL cannot be handed to the launcher unchanged");
+        return refuseShortcut("the portal URL cannot be handed to the launcher unchanged");
     const QString bundleName =
         QCoreApplication::translate("QObject", "MyCamera") + QLatin1Char('-') + deviceNo;
     if (!cameraValues::isPlainName(bundleName))
-        return refuse("the bundle name is no plain name");
+        return refuseShortcut("the bundle name is no plain name");
 
     qDebug().noquote() << "lpszPathObj=" << quoted(QString::fromLatin1(browserProgram));
     qDebug().noquote() << "lpszPathLink=" << quoted(desktop);

@@ -17,27 +17,6 @@ namespace platform {
 
 namespace {
 
-// A buffer's text up to its zero; nothing when no zero ends it within the
-// buffer or the text needs more UTF-16 units than a buffer holds.
-std::optional<QString> bufferText(const wchar_t *buffer)
-{
-    if (!buffer)
-        return std::nullopt;
-    const wchar_t *end = std::find(buffer, buffer + shortcutBufferSize, L'\0');
-    if (end == buffer + shortcutBufferSize)
-        return std::nullopt;
-    QString text = QString::fromWCharArray(buffer, static_cast<qsizetype>(end - buffer));
-    if (text.size() >= shortcutBufferSize)
-        return std::nullopt;
-    return text;
-}
-
-QString recordText(const QByteArray &bytes)
-{
-    const qsizetype nul = bytes.indexOf('\0');
-    return QString::fromUtf8(nul < 0 ? bytes : bytes.left(nul));
-}
-
 // Names Windows keeps for devices whatever the extension: "CON.ico" is the
 // console.
 bool isDeviceName(const QString &fileName)
@@ -51,35 +30,6 @@ bool isDeviceName(const QString &fileName)
            && stem.at(3) >= QLatin1Char('1') && stem.at(3) <= QLatin1Char('9');
 }
 
-// A camera value that goes into a file name: empty, or a name Windows
-// takes as one file in the folder it is put in.
-bool isFileNamePart(const QString &value)
-{
-    if (value.isEmpty())
-        return true;
-    if (!cameraValues::isPlainName(value))
-        return false;
-    return std::none_of(value.cbegin(), value.cend(), [](QChar c) {
-        return QStringLiteral("<>\"|?*").contains(c);
-    });
-}
-
-// The arguments: the portal URL between two double quotes. Inside them
-// nothing that ends the quoting, that a command line or the bookmark's one
-// line would read differently, or that is no portal address.
-bool isQuotedPortalUrl(const QString &argument)
-{
-    if (argument.size() < 2 || !argument.startsWith(QLatin1Char('"')) || !argument.endsWith(QLatin1Char('"')))
-        return false;
-    const QString url = argument.mid(1, argument.size() - 2);
-    for (const QChar c : url) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || u >= 0x7f || u == u'"' || u == u'`' || u == u'$' || u == u'\\')
-            return false;
-    }
-    return cameraValues::isPortalAddress(url.toLatin1());
-}
-
 // The link goes straight into the desktop folder as a ".lnk" file.
 bool isLinkOnDesktop(const QString &link, const QString &desktop)
 {
@@ -87,12 +37,7 @@ bool isLinkOnDesktop(const QString &link, const QString &desktop)
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     const QString name = path.mid(slash + 1);
     return slash >= 0 && path.left(slash) == localPath(desktop) && name.endsWith(QLatin1String(".lnk"))
-           && isFileNamePart(name);
-}
-
-void refuse(const char *why)
-{
-    qDebug().noquote() << QStringLiteral("createShortcut: %1; no shortcut.").arg(QLatin1String(why));
+           && cameraValues::isFileNamePart(name);
 }
 
 }  // namespace
@@ -104,12 +49,12 @@ void makeShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPath
 
     // Everything a file name or the link is made of is checked before
     // anything is written or removed.
-    const std::optional<QString> target = bufferText(lpszPathObj);
-    const std::optional<QString> link = bufferText(lpszPathLink);
-    const std::optional<QString> argument = bufferText(lpszPathArg);
-    const std::optional<QString> iconSource = bufferText(lpszPathIcon);
-    const QString deviceNo = recordText(camera.deviceNo);
-    const QString model = recordText(camera.model);
+    const std::optional<QString> target = shortcutText(lpszPathObj);
+    const std::optional<QString> link = shortcutText(lpszPathLink);
+    const std::optional<QString> argument = shortcutText(lpszPathArg);
+    const std::optional<QString> iconSource = shortcutText(lpszPathIcon);
+    const QString deviceNo = cameraValues::recordText(camera.deviceNo);
+    const QString model = cameraValues::recordText(camera.model);
     const QString desktop = desktopFolder();
     const QString pictures = picturesFolder();
     const QString bookmarkPath = desktop + QStringLiteral("/../Favorites/") + QStringLiteral("My Camera (")
@@ -117,19 +62,19 @@ void makeShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPath
     const QString iconPath = pictures + QLatin1Char('\\') + model + QStringLiteral(".ico");
     if (!target || !link || !argument || !iconSource || deviceNo.size() >= shortcutBufferSize
         || model.size() >= shortcutBufferSize || iconPath.size() >= shortcutBufferSize)
-        return refuse("a value is longer than 2047 characters");
-    if (!isFileNamePart(deviceNo))
-        return refuse("the camera's number cannot be part of a file name");
-    if (!isFileNamePart(model) || isDeviceName(model + QStringLiteral(".ico")))
-        return refuse("the camera's model cannot name a file");
+        return refuseShortcut("a value is longer than 2047 characters");
+    if (!cameraValues::isFileNamePart(deviceNo))
+        return refuseShortcut("the camera's number cannot be part of a file name");
+    if (!cameraValues::isFileNamePart(model) || isDeviceName(model + QStringLiteral(".ico")))
+        return refuseShortcut("the camera's model cannot name a file");
     if (desktop.isEmpty())
-        return refuse("the system names no desktop folder");
+        return refuseShortcut("the system names no desktop folder");
     if (pictures.isEmpty())
-        return refuse("the system names no pictures folder");
+        return refuseShortcut("the system names no pictures folder");
     if (!isLinkOnDesktop(*link, desktop))
-        return refuse("the link file is not a .lnk file in the desktop folder");
-    if (!isQuotedPortalUrl(*argument))
-        return refuse("the link's argument is no quoted portal address");
+        return refuseShortcut("the link file is not a .lnk file in the desktop folder");
+    if (!cameraValues::quotedPortalUrl(*argument))
+        return refuseShortcut("the link's argument is no quoted portal address");
 
     qDebug() << "create bookmark";
     qDebug() << "link file path:" << bookmarkPath;

@@ -25,6 +25,52 @@ bool isPlainName(const QString &text)
     return true;
 }
 
+bool isFileNamePart(const QString &text)
+{
+    if (text.isEmpty())
+        return true;
+    if (!isPlainName(text))
+        return false;
+    static const QString reserved = QStringLiteral("<>:\"|?*");
+    for (const QChar c : text) {
+        if (reserved.contains(c))
+            return false;
+    }
+    return true;
+}
+
+QString recordText(const QByteArray &bytes)
+{
+    const qsizetype nul = bytes.indexOf('\0');
+    return QString::fromUtf8(nul < 0 ? bytes : bytes.left(nul));
+}
+
+std::optional<QString> quotedPortalUrl(const QString &argument)
+{
+    if (argument.size() < 2 || !argument.startsWith(QLatin1Char('"'))
+        || !argument.endsWith(QLatin1Char('"')))
+        return std::nullopt;
+    const QString url = argument.mid(1, argument.size() - 2);
+    for (const QChar c : url) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7f && u <= 0x9f) || u == u'"' || u == u'`' || u == u'$'
+            || u == u'\\')
+            return std::nullopt;
+    }
+    // The language token is the language's own name: it may hold blanks
+    // and letters beyond ASCII, which are harmless inside the quotes.
+    QByteArray encoded;
+    for (const char c : url.toUtf8()) {
+        if (c == ' ' || static_cast<unsigned char>(c) >= 0x80)
+            encoded += '%' + QByteArray::number(static_cast<unsigned char>(c), 16).toUpper();
+        else
+            encoded += c;
+    }
+    if (!isPortalAddress(encoded))
+        return std::nullopt;
+    return url;
+}
+
 bool isPortalAddress(const QByteArray &base)
 {
     if (base.isEmpty())

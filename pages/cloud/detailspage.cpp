@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/widgets.h"
 #include "platform/platform.h"
+#include "protocol/cameravalues.h"
 #include "protocol/ipcamera.h"
 
 #include <QDebug>
@@ -13,13 +14,6 @@ namespace {
 
 const QString headingStyle = QStringLiteral("color:rgb(89,87,87);font:14px;");
 const QString rowStyle = QStringLiteral("color:rgb(89,87,87);font:12px;");
-
-// A record value as text: its bytes up to the first NUL.
-QString recordText(const QByteArray &bytes)
-{
-    const qsizetype nul = bytes.indexOf('\0');
-    return QString::fromUtf8(nul < 0 ? bytes : bytes.left(nul));
-}
 
 }  // namespace
 
@@ -36,18 +30,18 @@ detailsPage::detailsPage()
 
     const IPCamera *camera = chosenCamera();
     const networkConfig net = camera ? camera->net : networkConfig();
-    qDebug().noquote() << "DHCP_enable=" << ('"' + recordText(net.DHCP_enable) + '"');
-    qDebug().noquote() << "PPPoE_enable=" << ('"' + recordText(net.PPPoE_enable) + '"');
+    qDebug().noquote() << "DHCP_enable=" << ('"' + cameraValues::recordText(net.DHCP_enable) + '"');
+    qDebug().noquote() << "PPPoE_enable=" << ('"' + cameraValues::recordText(net.PPPoE_enable) + '"');
 
     QStringList addresses(5);
     if (net.DHCP_enable == "1") {
-        addresses = {recordText(net.Current_IP), recordText(net.Current_netmask),
-                     recordText(net.Current_gateway), recordText(net.Current_DNS1),
-                     recordText(net.Current_DNS2)};
+        addresses = {cameraValues::recordText(net.Current_IP), cameraValues::recordText(net.Current_netmask),
+                     cameraValues::recordText(net.Current_gateway), cameraValues::recordText(net.Current_DNS1),
+                     cameraValues::recordText(net.Current_DNS2)};
     } else if (net.PPPoE_enable != "1") {
-        addresses = {recordText(net.Static_IP), recordText(net.Static_netmask),
-                     recordText(net.Static_gateway), recordText(net.Static_DNS1),
-                     recordText(net.Static_DNS2)};
+        addresses = {cameraValues::recordText(net.Static_IP), cameraValues::recordText(net.Static_netmask),
+                     cameraValues::recordText(net.Static_gateway), cameraValues::recordText(net.Static_DNS1),
+                     cameraValues::recordText(net.Static_DNS2)};
     }
     const bool wireless = net.getNetworkType();
     qDebug().noquote() << "Wireless_enable=" << (wireless ? 1 : 0);
@@ -93,7 +87,7 @@ detailsPage::detailsPage()
 
     // Right column.
     row("numberName", tr("skyvue no.:"), QRect(300, 80, 120, 20), false);
-    row("numberValue", camera ? recordText(camera->deviceNo) : QString(), QRect(420, 80, 105, 20),
+    row("numberValue", camera ? cameraValues::recordText(camera->deviceNo) : QString(), QRect(420, 80, 105, 20),
         true);
     row("accountName", tr("Admin account:"), QRect(300, 130, 120, 20), false);
     row("accountValue", tr("admin"), QRect(420, 130, 105, 20), false);
@@ -123,7 +117,7 @@ detailsPage::detailsPage()
     closeButton = pictureButton(closingButton(tr("Close    ")), this, QPoint(200, 350));
 
     if (wireless && camera) {
-        setElidedText(ssid, recordText(QByteArray::fromBase64(net.Wireless_SSID)));
+        setElidedText(ssid, cameraValues::recordText(QByteArray::fromBase64(net.Wireless_SSID)));
     } else {
         ssid->setText(tr("n/a"));
     }

@@ -66,13 +66,6 @@ namespace {
 // The shortcut's fixed parts; the words stay English in every language.
 const QString pathObj = QStringLiteral("%windir%\\explorer.exe ");
 
-// A record value as text: its bytes up to the first NUL.
-QString recordText(const QByteArray &bytes)
-{
-    const qsizetype nul = bytes.indexOf('\0');
-    return QString::fromUtf8(nul < 0 ? bytes : bytes.left(nul));
-}
-
 QString quoted(const QString &s)
 {
     return QLatin1Char('"') + s + QLatin1Char('"');
@@ -183,7 +176,7 @@ void finishPage::initializePage()
     }
     if (m_layout.accountIsEmail)
         setElidedText(accountValue, emailStr);
-    nameEdit->setText(camera ? recordText(QByteArray::fromBase64(camera->nameB64)) : QString());
+    nameEdit->setText(camera ? cameraValues::recordText(QByteArray::fromBase64(camera->nameB64)) : QString());
     getImage();
 }
 
@@ -272,7 +265,7 @@ void finishPage::makeShortcutFor(const IPCamera &camera)
 {
     const QString desktop = platform::desktopFolder();
     qDebug().noquote() << "desktop path =" << quoted(desktop);
-    const QString deviceNo = recordText(camera.deviceNo);
+    const QString deviceNo = cameraValues::recordText(camera.deviceNo);
     const QByteArray base = portalRequest::recordValue(camera.portalBaseUrl);
     // The number becomes part of a file name, the address part of a link.
     if (!cameraValues::isPlainName(deviceNo)) {

@@ -17,6 +17,9 @@ private slots:
     void plainName();
     void portalAddress_data();
     void portalAddress();
+    void fileNamePart();
+    void quotedUrl_data();
+    void quotedUrl();
 };
 
 void tst_cameravalues::ipv4_data()
@@ -104,6 +107,46 @@ void tst_cameravalues::portalAddress()
     QFETCH(QByteArray, base);
     QFETCH(bool, acceptable);
     QCOMPARE(isPortalAddress(base), acceptable);
+}
+
+void tst_cameravalues::fileNamePart()
+{
+    QVERIFY(isFileNamePart(QString()));  // a camera without a number
+    QVERIFY(isFileNamePart(QStringLiteral("10000001")));
+    for (const char *bad : {"a<b", "a>b", "a:b", "a\"b", "a|b", "a?b", "a*b", "../x", "a/b", "a\\b"})
+        QVERIFY2(!isFileNamePart(QString::fromLatin1(bad)), bad);
+    QCOMPARE(recordText(QByteArray("Front\0door", 10)), QStringLiteral("Front"));
+}
+
+void tst_cameravalues::quotedUrl_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("url");  // empty: refused
+    const QString good = QStringLiteral("http://10.77.0.2:8080//?skyvue_no=1&lang=English");
+    QTest::newRow("good") << "\"" + good + "\"" << good;
+    QTest::newRow("a language with a blank") << "\"http://p/?lang=Simplified Chinese\""
+                                             << "http://p/?lang=Simplified Chinese";
+    QTest::newRow("a language in its own letters") << QString::fromUtf8("\"http://p/?lang=日本語\"")
+                                                   << QString::fromUtf8("http://p/?lang=日本語");
+    QTest::newRow("a C1 control") << QString::fromUtf8("\"http://p/\u0085\"") << "";
+    QTest::newRow("a blank in the host") << "\"http://p q/?lang=English\"" << "";
+    QTest::newRow("no quotes") << good << "";
+    QTest::newRow("one quote") << "\"" + good << "";
+    QTest::newRow("quote inside") << "\"http://p/\" x\"" << "";
+    QTest::newRow("dollar") << "\"http://p/$(touch x)\"" << "";
+    QTest::newRow("backquote") << "\"http://p/`id`\"" << "";
+    QTest::newRow("backslash") << "\"http://p/\\x\"" << "";
+    QTest::newRow("line break") << "\"http://p/\nx\"" << "";
+    QTest::newRow("not a portal address") << "\"file:///etc/passwd\"" << "";
+    QTest::newRow("empty") << "\"\"" << "";
+}
+
+void tst_cameravalues::quotedUrl()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, url);
+    const std::optional<QString> got = quotedPortalUrl(argument);
+    QCOMPARE(got.value_or(QString()), url);
 }
 
 QTEST_GUILESS_MAIN(tst_cameravalues)
