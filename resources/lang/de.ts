@@ -5,18 +5,18 @@
     <name>QObject</name>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Another Camguide is already running.</source>
-        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Ein anderer Camguide läuft bereits.</translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Camguide wird bereits ausgeführt.</translation>
     </message>
 </context>
 <context>
     <name>camguide</name>
     <message>
         <source>background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);</source>
-        <translation type="unfinished"></translation>
+        <translation>background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);</translation>
     </message>
     <message>
         <source>background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);</source>
-        <translation type="unfinished"></translation>
+        <translation>background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);</translation>
     </message>
     <message>
         <source>Troubleshooting</source>
@@ -115,67 +115,67 @@
     </message>
     <message>
         <source>1.Connect the Ethernet cable to the Ethernet port on the back of the camera.</source>
-        <translation type="unfinished">1. Stecken Sie das Ethernet-Kabel in den Ethernet-Anschluss auf der Rückseite der Kamera.</translation>
+        <translation>1. Stecken Sie das Ethernet-Kabel in den Ethernet-Anschluss auf der Rückseite der Kamera.</translation>
     </message>
     <message>
         <source>2.Connect the other end of the cable to an available LAN port on your router.</source>
-        <translation type="unfinished">2. Stecken Sie das andere Ende des Kabels in einen freien LAN-Anschluss Ihres Routers.</translation>
+        <translation>2. Stecken Sie das andere Ende des Kabels in einen freien LAN-Anschluss Ihres Routers.</translation>
     </message>
     <message>
         <source>3.The LED on the camera will turn solid green when the device is ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Die LED der Kamera leuchtet dauerhaft grün, sobald das Gerät bereit ist.</translation>
     </message>
     <message>
         <source>1.Unplug the Ethernet cable from the camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Ziehen Sie das Ethernet-Kabel von der Kamera ab.</translation>
     </message>
     <message>
         <source>2.Press the WPS button on the back of your camera and the WPS LED will start to flash blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Drücken Sie die WPS-Taste auf der Rückseite der Kamera. Die WPS-LED beginnt blau zu blinken.</translation>
     </message>
     <message>
         <source>3.You now  one minute to press the WPS button on your router.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Sie haben nun eine Minute Zeit, um die WPS-Taste an Ihrem Router zu drücken.</translation>
     </message>
     <message>
         <source>4.Once your camera has established a connection, the WPS LED will turn solid blue, the LED in front of the camera will turn to flash green.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Sobald die Kamera verbunden ist, leuchtet die WPS-LED dauerhaft blau und die LED vorne an der Kamera blinkt grün.</translation>
     </message>
     <message>
         <source>Current connection(*):</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Verbindung (*):</translation>
     </message>
     <message>
         <source>How would you connect your camera to the router?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie möchten Sie die Kamera mit dem Router verbinden?</translation>
     </message>
     <message>
         <source>&lt;b&gt;Wired connection&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Kabelverbindung&lt;/b&gt;</translation>
     </message>
     <message>
         <source>By Ethernet cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Per Ethernet-Kabel</translation>
     </message>
     <message>
         <source>&lt;b&gt;Wireless connection&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;WLAN-Verbindung&lt;/b&gt;</translation>
     </message>
     <message>
         <source>By Wi-Fi Protected Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Per Wi-Fi Protected Setup</translation>
     </message>
     <message>
         <source> ( &lt;a href = WPS&gt;&lt;font size=3 color=#638c0b&gt;WPS&lt;/font&gt;&lt;/a&gt; )</source>
-        <translation type="unfinished"></translation>
+        <translation> ( &lt;a href = WPS&gt;&lt;font size=3 color=#638c0b&gt;WPS&lt;/font&gt;&lt;/a&gt; )</translation>
     </message>
     <message>
         <source>By selecting wireless network</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch Auswahl eines WLANs</translation>
     </message>
     <message>
         <source>Available wireless network</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbare WLANs</translation>
     </message>
     <message>
         <source>Rescan    </source>
@@ -183,294 +183,294 @@
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished">Kennwort:</translation>
+        <translation>Kennwort:</translation>
     </message>
     <message>
         <source>1. On the camera side</source>
-        <translation type="unfinished">1. An der Kamera</translation>
+        <translation>1. An der Kamera</translation>
     </message>
     <message>
         <source>2. On the router side</source>
-        <translation type="unfinished">2. Am Router</translation>
+        <translation>2. Am Router</translation>
     </message>
     <message>
         <source>3. Check LED turns green</source>
-        <translation type="unfinished"></translation>
+        <translation>3. LED leuchtet grün</translation>
     </message>
     <message>
         <source>1. Unplug the Ethernet cable</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Ethernet-Kabel abziehen</translation>
     </message>
     <message>
         <source>2. On the camera side</source>
-        <translation type="unfinished">1. An der Kamera {2.?}</translation>
+        <translation>2. An der Kamera</translation>
     </message>
     <message>
         <source>3. On the router side</source>
-        <translation type="unfinished">2. Am Router {3.?}</translation>
+        <translation>3. Am Router</translation>
     </message>
     <message>
         <source>4. Check LED turns flash green</source>
-        <translation type="unfinished"></translation>
+        <translation>4. LED blinkt grün</translation>
     </message>
     <message>
         <source>    Back</source>
-        <translation type="unfinished"></translation>
+        <translation>    Zurück</translation>
     </message>
     <message>
         <source>Next    </source>
-        <translation type="unfinished">Weiter    </translation>
+        <translation>Weiter    </translation>
     </message>
     <message>
         <source>Checking Internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Internetverbindung wird geprüft</translation>
     </message>
     <message>
         <source>(Current connection(*): &lt;b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>(Aktuelle Verbindung (*): &lt;b&gt;</translation>
     </message>
     <message>
         <source>Wireless connection&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-Verbindung&lt;/b&gt;)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Wireless connection*&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;WLAN-Verbindung*&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Wired connection&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabelverbindung&lt;/b&gt;)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Wired connection*&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Kabelverbindung*&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*What do I do if the Link LED stays off?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Was tun, wenn die Link-LED aus bleibt?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*What do I do if the LED stays red?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Was tun, wenn die LED rot bleibt?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*where is my WPS button?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Wo ist meine WPS-Taste?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Having problems connecting?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Probleme beim Verbinden?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation type="unfinished">&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Die Link-LED bleibt aus?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera kurz vom Strom, damit sie neu startet.&lt;/li&gt;&lt;li&gt;Bleibt die Link-LED aus, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Arbeiten Modem bzw. Router, und leuchten ihre LEDs für die Kamera?&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die Link-LED aus bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera vom Strom und schließen Sie sie wieder an, damit sie neu startet.&lt;/li&gt;&lt;li&gt;Bleibt die Link-LED weiterhin aus, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Prüfen Sie, ob Modem bzw. Router richtig funktionieren und die LEDs für die Kameraverbindung leuchten.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation type="unfinished">&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die LED rot bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera kurz vom Strom, damit sie neu startet.&lt;/li&gt;&lt;li&gt;Bleibt die LED rot, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Arbeiten Modem bzw. Router, und leuchten ihre LEDs für die Kamera?&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die LED rot bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera vom Strom und schließen Sie sie wieder an, damit sie neu startet.&lt;/li&gt;&lt;li&gt;Leuchtet die LED weiterhin rot, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Prüfen Sie, ob Modem bzw. Router richtig funktionieren und die LEDs für die Kameraverbindung leuchten.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;What is WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. &lt;br&gt;&lt;br&gt;Your router&apos;s WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check your router&apos;s user manual for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Was ist WPS?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Mit Wi-Fi Protected Setup (WPS) richten Sie schnell, einfach und automatisch eine sichere WLAN-Verbindung ein. &lt;br&gt;&lt;br&gt;Die WPS-Taste befindet sich meist als kleine Taste an der Seite des Routers. Bei manchen Routern melden Sie sich an der Weboberfläche an und klicken dort auf eine Schaltfläche, um WPS zu aktivieren. Weitere Informationen finden Sie im Handbuch Ihres Routers.</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;What is WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. &lt;br&gt;&lt;br&gt;Your router&apos;s WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check the user manual for your router for details.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Was ist WPS?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Mit Wi-Fi Protected Setup (WPS) richten Sie schnell, einfach und automatisch eine sichere WLAN-Verbindung ein. &lt;br&gt;&lt;br&gt;Die WPS-Taste befindet sich meist als kleine Taste an der Seite des Routers. Bei manchen Routern melden Sie sich an der Weboberfläche an und klicken dort auf eine Schaltfläche, um WPS zu aktivieren. Details finden Sie im Benutzerhandbuch Ihres Routers.</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Having problems connecting your camera?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;If you are having problems connecting your camera using WPS, check the following:&lt;ul&gt;&lt;li&gt;Your camera may be out of range.Try connecting your camera from the same room as your router.&lt;/li&gt;&lt;li&gt;Make sure your router has a WPS button.Check your router&apos;s user manual for details. &lt;/li&gt;&lt;/ul&gt;If you are still having trouble connecting your camera using WPS, you can select wireless network manually or simply use a wired connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Probleme beim Verbinden der Kamera?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wenn die Verbindung der Kamera per WPS nicht klappt, prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Die Kamera ist möglicherweise außer Reichweite. Verbinden Sie die Kamera im selben Raum, in dem der Router steht.&lt;/li&gt;&lt;li&gt;Vergewissern Sie sich, dass Ihr Router eine WPS-Taste hat. Details finden Sie im Handbuch des Routers. &lt;/li&gt;&lt;/ul&gt;Klappt die Verbindung per WPS weiterhin nicht, können Sie das WLAN manuell auswählen oder einfach eine Kabelverbindung verwenden.</translation>
     </message>
     <message>
         <source>&lt;br&gt;Please plug in the cable. click &lt;b&gt;OK&lt;/b&gt; when you finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;Bitte schließen Sie das Kabel an. Klicken Sie danach auf &lt;b&gt;OK&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>&lt;br&gt;Now you can unplug the Ethernet cable from the camera and click &lt;b&gt;OK&lt;/b&gt; when you finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;Sie können das Ethernet-Kabel jetzt von der Kamera abziehen. Klicken Sie danach auf &lt;b&gt;OK&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>OK	</source>
-        <translation type="unfinished"></translation>
+        <translation>OK	</translation>
     </message>
     <message>
         <source>The camera has already registered, click &lt;b&gt;Reset&lt;/b&gt; to restart the application and reset the camera, click &lt;b&gt;Close&lt;/b&gt; just re-configure the camera!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kamera ist bereits registriert. Klicken Sie auf &lt;b&gt;Zurücksetzen&lt;/b&gt;, um das Programm neu zu starten und die Kamera zurückzusetzen, oder auf &lt;b&gt;Schließen&lt;/b&gt;, um nur die Kamera neu zu konfigurieren.</translation>
     </message>
     <message>
         <source>Reset    </source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen    </translation>
     </message>
     <message>
         <source>Yes    </source>
-        <translation type="unfinished"></translation>
+        <translation>Ja    </translation>
     </message>
     <message>
         <source>NO    </source>
-        <translation type="unfinished"></translation>
+        <translation>Nein    </translation>
     </message>
     <message>
         <source>The camera can not connect to skyvue server. click &lt;b&gt;Retry&lt;/b&gt; to check again, or click &lt;b&gt;Close&lt;/b&gt; without signing in skyvue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kamera kann keine Verbindung zum skyvue-Server herstellen. Klicken Sie auf &lt;b&gt;Wiederholen&lt;/b&gt;, um es erneut zu prüfen, oder auf &lt;b&gt;Schließen&lt;/b&gt;, um ohne Anmeldung bei skyvue fortzufahren.</translation>
     </message>
     <message>
         <source>Retry	 </source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen	 </translation>
     </message>
     <message>
         <source>Close	 </source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen	 </translation>
     </message>
     <message>
         <source>Check your cable connection please.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie die Kabelverbindung.&lt;br&gt;</translation>
     </message>
     <message>
         <source>The wireless connection failed. Please connect the Ethernet cable and select the wireless network again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Die WLAN-Verbindung ist fehlgeschlagen. Bitte schließen Sie das Ethernet-Kabel an und wählen Sie das WLAN erneut aus.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Saving network setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen werden gespeichert</translation>
     </message>
     <message>
         <source>Restarting network</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerk wird neu gestartet</translation>
     </message>
     <message>
         <source>Checking internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Internetverbindung wird geprüft</translation>
     </message>
     <message>
         <source>&lt;b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;</translation>
     </message>
     <message>
         <source>.&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>.&lt;/b&gt;</translation>
     </message>
     <message>
         <source>..&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>..&lt;/b&gt;</translation>
     </message>
     <message>
         <source>...&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>...&lt;/b&gt;</translation>
     </message>
     <message>
         <source>....&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>....&lt;/b&gt;</translation>
     </message>
 </context>
 <context>
     <name>detailsPage</name>
     <message>
         <source>&lt;b&gt;More details&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Weitere Details&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Camera IP address:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Adresse der Kamera:</translation>
     </message>
     <message>
         <source>Subnet Mask:</source>
-        <translation type="unfinished"></translation>
+        <translation>Subnetzmaske:</translation>
     </message>
     <message>
         <source>Gateway IP address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway-IP-Adresse:</translation>
     </message>
     <message>
         <source>Primary DNS:</source>
-        <translation type="unfinished"></translation>
+        <translation>Primärer DNS:</translation>
     </message>
     <message>
         <source>Secondary DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundärer DNS</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
     <message>
         <source>Wireless</source>
-        <translation type="unfinished">WLAN</translation>
+        <translation>WLAN</translation>
     </message>
     <message>
         <source>Wired</source>
-        <translation type="unfinished">Kabel</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>Wireless SSID:</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-SSID:</translation>
     </message>
     <message>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>k. A.</translation>
     </message>
     <message>
         <source>Connection mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungsmodus:</translation>
     </message>
     <message>
         <source>Authentication:</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentifizierung:</translation>
     </message>
     <message>
         <source>Encryption:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselung:</translation>
     </message>
     <message>
         <source>Key/password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüssel/Kennwort:</translation>
     </message>
     <message>
         <source>&lt;b&gt; Internet connection&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt; Internetverbindung&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt; Connection type&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt; Verbindungsart&lt;/b&gt;</translation>
     </message>
     <message>
         <source>skyvue no.:</source>
-        <translation type="unfinished"></translation>
+        <translation>skyvue-Nr.:</translation>
     </message>
     <message>
         <source>Admin account:</source>
-        <translation type="unfinished">Admin-Konto:</translation>
+        <translation>Admin-Konto:</translation>
     </message>
     <message>
         <source>admin</source>
-        <translation type="unfinished">admin</translation>
+        <translation>admin</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished">Kennwort:</translation>
+        <translation>Kennwort:</translation>
     </message>
     <message>
         <source>xxxxxx</source>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>&lt;b&gt; skyvue info&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt; skyvue-Info&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt; Camera web page&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt; Kamera-Webseite&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Change your Internet connection&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Internetverbindung ändern&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Change your connection type&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Verbindungsart ändern&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Close    </source>
-        <translation type="unfinished">Schließen    </translation>
+        <translation>Schließen    </translation>
     </message>
 </context>
 <context>
@@ -501,185 +501,187 @@
     </message>
     <message>
         <source>Saving network setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen werden gespeichert</translation>
     </message>
     <message>
         <source>Restarting network</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerk wird neu gestartet</translation>
     </message>
     <message>
         <source>Checking internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Internetverbindung wird geprüft</translation>
     </message>
     <message>
         <source>&lt;b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;</translation>
     </message>
     <message>
         <source>.&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>.&lt;/b&gt;</translation>
     </message>
     <message>
         <source>..&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>..&lt;/b&gt;</translation>
     </message>
     <message>
         <source>...&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>...&lt;/b&gt;</translation>
     </message>
     <message>
         <source>....&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>....&lt;/b&gt;</translation>
     </message>
     <message>
         <source>IP address</source>
-        <translation type="unfinished">IP-Adresse</translation>
+        <translation>IP-Adresse</translation>
     </message>
     <message>
         <source>Submask</source>
-        <translation type="unfinished"></translation>
+        <translation>Subnetzmaske</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>Primary DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>Primärer DNS</translation>
     </message>
     <message>
         <source>Secondary DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundärer DNS</translation>
     </message>
     <message>
         <source>IP address:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Adresse:</translation>
     </message>
     <message>
         <source>Submask:</source>
-        <translation type="unfinished"></translation>
+        <translation>Subnetzmaske:</translation>
     </message>
     <message>
         <source>Gateway:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway:</translation>
     </message>
     <message>
         <source>Primary DNS:</source>
-        <translation type="unfinished"></translation>
+        <translation>Primärer DNS:</translation>
     </message>
     <message>
         <source>Secondary DNS:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundärer DNS:</translation>
     </message>
     <message>
         <source>How would you connect your camera to the Internet?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie soll die Kamera mit dem Internet verbunden werden?</translation>
     </message>
     <message>
         <source>Enter account and password(PPPoE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername und Kennwort (PPPoE)</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished">Kennwort:</translation>
+        <translation>Kennwort:</translation>
     </message>
     <message>
         <source>Enter static IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Statische IP-Adresse eingeben</translation>
     </message>
     <message>
         <source>Dynamic IP address(DHCP)*</source>
-        <translation type="unfinished"></translation>
+        <translation>Dynamische IP-Adresse (DHCP)*</translation>
     </message>
     <message>
         <source>Use in the intranet for local view only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur für die lokale Ansicht im Intranet.</translation>
     </message>
     <message>
         <source>The PPPoE is a network 
 protocol mainly used with DSL 
 services.</source>
-        <translation type="unfinished"></translation>
+        <translation>PPPoE ist ein Netzwerk-
+protokoll, das vor allem bei
+DSL-Anschlüssen verwendet wird.</translation>
     </message>
     <message>
         <source>    Back</source>
-        <translation type="unfinished"></translation>
+        <translation>    Zurück</translation>
     </message>
     <message>
         <source>Next    </source>
-        <translation type="unfinished">Weiter    </translation>
+        <translation>Weiter    </translation>
     </message>
     <message>
         <source>Loading, please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen, bitte warten</translation>
     </message>
     <message>
         <source>PPPoE</source>
-        <translation type="unfinished"></translation>
+        <translation>PPPoE</translation>
     </message>
     <message>
         <source>Static IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Statische IP-Adresse</translation>
     </message>
     <message>
         <source>Dynamic IP address(DHCP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dynamische IP-Adresse (DHCP)</translation>
     </message>
     <message>
         <source>(Current Internet connection(*): &lt;b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>(Aktuelle Internetverbindung (*): &lt;b&gt;</translation>
     </message>
     <message>
         <source>&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/b&gt;)</translation>
     </message>
     <message>
         <source>Enter account and password(PPPoE)*</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername und Kennwort (PPPoE)*</translation>
     </message>
     <message>
         <source>Enter static IP address*</source>
-        <translation type="unfinished"></translation>
+        <translation>Statische IP-Adresse eingeben*</translation>
     </message>
     <message>
         <source>Close    </source>
-        <translation type="unfinished">Schließen    </translation>
+        <translation>Schließen    </translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Invalid username!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Ungültiger Benutzername!</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Invalid password.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Ungültiges Kennwort.</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Invalid<byte value="x16"/><byte value="x13"/><byte value="xb"/><byte value="x1d"/><byte value="x3"/> </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Ungültige Eingabe:<byte value="x16"/><byte value="x13"/><byte value="xb"/><byte value="x1d"/><byte value="x3"/> </translation>
     </message>
     <message>
         <source>!</source>
-        <translation type="unfinished"></translation>
+        <translation>!</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Connection is failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Die Verbindung ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;The camera have already registered, click &lt;b&gt;Reset&lt;/b&gt; to restart the application and reset the camera, click &lt;b&gt;OK&lt;/b&gt; just re-configure the camera!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Die Kamera ist bereits registriert. Klicken Sie auf &lt;b&gt;Zurücksetzen&lt;/b&gt;, um das Programm neu zu starten und die Kamera zurückzusetzen, oder auf &lt;b&gt;OK&lt;/b&gt;, um nur die Kamera neu zu konfigurieren.</translation>
     </message>
     <message>
         <source>Reset    </source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen    </translation>
     </message>
     <message>
         <source>OK    </source>
-        <translation type="unfinished"></translation>
+        <translation>OK    </translation>
     </message>
 </context>
 <context>
@@ -706,28 +708,29 @@ services.</source>
     </message>
     <message>
         <source>&lt;a href = temp&gt;&lt;font size=3 color=#638c0b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = temp&gt;&lt;font size=3 color=#638c0b&gt;</translation>
     </message>
     <message>
         <source>&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source> Due to the camera has no Internet connection,( &lt;a href = Setup again&gt;&lt;font size=3 color=#638c0b&gt;Setup again&lt;/font&gt;&lt;/a&gt; ) you cannot login skyvue website for remote view.
 </source>
-        <translation type="unfinished"></translation>
+        <translation> Da die Kamera keine Internetverbindung hat ( &lt;a href = Setup again&gt;&lt;font size=3 color=#638c0b&gt;Erneut einrichten&lt;/font&gt;&lt;/a&gt; ), können Sie sich nicht für die Fernansicht auf der skyvue-Website anmelden.
+</translation>
     </message>
     <message>
         <source> You still can use the camera IP address below for local view.</source>
-        <translation type="unfinished"></translation>
+        <translation> Die lokale Ansicht ist über die IP-Adresse unten möglich.</translation>
     </message>
     <message>
         <source>Account name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoname:</translation>
     </message>
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Desktop-Verknüpfung und Lesezeichen zur IP-Adresse der Kamera anlegen.</translation>
     </message>
 </context>
 <context>
@@ -786,35 +789,35 @@ services.</source>
     </message>
     <message>
         <source>The camera has previously registered with a skyvue account, you can login on &lt;a href =skyvue&gt;&lt;font size=3 color=#638c0b&gt;www.skyvue.com&lt;/font&gt;&lt;/a&gt; or mobile application to enjoy remote view. If you want to re-configure your account and device, you may &lt;a href = hard reset&gt;&lt;font size=3 color=#638c0b&gt;hard reset&lt;/font&gt;&lt;/a&gt; the camera and create or register with a new account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kamera wurde bereits mit einem skyvue-Konto registriert. Melden Sie sich auf &lt;a href =skyvue&gt;&lt;font size=3 color=#638c0b&gt;www.skyvue.com&lt;/font&gt;&lt;/a&gt; oder in der mobilen App an, um die Fernansicht zu nutzen. Wenn Sie Konto und Gerät neu konfigurieren möchten, können Sie die Kamera &lt;a href = hard reset&gt;&lt;font size=3 color=#638c0b&gt;vollständig zurücksetzen&lt;/font&gt;&lt;/a&gt; und ein neues Konto anlegen oder sich mit einem neuen Konto registrieren.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Why join skyvue ?&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Warum skyvue?&lt;/b&gt;</translation>
     </message>
     <message>
         <source> &lt;b&gt;Simple setting&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Einfache Einrichtung&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Not worrying about complicate dyanmic DNS setting, firewall roadblock, or all the trouble some configurations on cameras or viewing clients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Sorgen mehr um komplizierte Einstellungen für dynamisches DNS, Hürden durch die Firewall oder lästige Konfiguration von Kameras und Anzeigeprogrammen.</translation>
     </message>
     <message>
         <source> &lt;b&gt;Easy Access&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Einfacher Zugriff&lt;/b&gt;</translation>
     </message>
     <message>
         <source> &lt;b&gt;Remote viewing anywhere&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Fernansicht von überall&lt;/b&gt;</translation>
     </message>
     <message>
         <source>    Back</source>
-        <translation type="unfinished"></translation>
+        <translation>    Zurück</translation>
     </message>
     <message>
         <source>Next    </source>
-        <translation type="unfinished">Weiter    </translation>
+        <translation>Weiter    </translation>
     </message>
 </context>
 <context>
@@ -845,147 +848,147 @@ services.</source>
     </message>
     <message>
         <source>Do you have a skyvue account ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haben Sie ein skyvue-Konto?</translation>
     </message>
     <message>
         <source>&amp;Yes, I already have a skyvue account.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja, ich habe bereits ein skyvue-Konto.</translation>
     </message>
     <message>
         <source>&amp;No, I need to sign up for a new account.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein, ich möchte ein neues Konto erstellen.</translation>
     </message>
     <message>
         <source>I &amp;don&apos;t want to sign up right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ich möchte mich jetzt nicht registrieren.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Why join skyvue ?&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Warum skyvue?&lt;/b&gt;</translation>
     </message>
     <message>
         <source> &lt;b&gt;Simple setting&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Einfache Einrichtung&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Not worrying about complicate dyanmic DNS settings,firewall roadblock,or all the troublesome configurations on cameras or viewing clients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Sorgen mehr um komplizierte Einstellungen für dynamisches DNS, Hürden durch die Firewall oder lästige Konfiguration von Kameras und Anzeigeprogrammen.</translation>
     </message>
     <message>
         <source> &lt;b&gt;Easy Access&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Einfacher Zugriff&lt;/b&gt;</translation>
     </message>
     <message>
         <source>For using skyvue web service such as to manage all your cameras in one place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem skyvue-Webdienst verwalten Sie alle Ihre Kameras an einem Ort.</translation>
     </message>
     <message>
         <source> &lt;b&gt;Remote viewing anywhere&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Fernansicht von überall&lt;/b&gt;</translation>
     </message>
     <message>
         <source>For viewing your cameras from anywhere through a web browser or a mobile device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehen Sie Ihre Kameras von überall – im Webbrowser oder auf dem Mobilgerät.</translation>
     </message>
     <message>
         <source>Please enter your skyvue account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihr skyvue-Konto ein.</translation>
     </message>
     <message>
         <source>E-Mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished">Kennwort:</translation>
+        <translation>Kennwort:</translation>
     </message>
     <message>
         <source>&lt;a href=forgot&gt;&lt;font size=3 color=#638c0b&gt;Forgot password ?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=forgot&gt;&lt;font size=3 color=#638c0b&gt;Kennwort vergessen?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Confirm Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennwort (erneut):</translation>
     </message>
     <message>
         <source>First Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorname:</translation>
     </message>
     <message>
         <source>Last Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachname:</translation>
     </message>
     <message>
         <source>I would like to receive emails for latest services and products from skyvue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich möchte per E-Mail über neue Dienste und Produkte von skyvue informiert werden.</translation>
     </message>
     <message>
         <source>I accept skyvue &lt;a href=terms&gt;&lt;font size=3 color=#638c0b&gt;terms and conditions&lt;/font&gt;&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich akzeptiere die &lt;a href=terms&gt;&lt;font size=3 color=#638c0b&gt;Nutzungsbedingungen&lt;/font&gt;&lt;/a&gt; von skyvue.</translation>
     </message>
     <message>
         <source>    Back</source>
-        <translation type="unfinished"></translation>
+        <translation>    Zurück</translation>
     </message>
     <message>
         <source>Next    </source>
-        <translation type="unfinished">Weiter    </translation>
+        <translation>Weiter    </translation>
     </message>
     <message>
         <source>&lt;b&gt;Loading, please wait....&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Wird geladen, bitte warten....&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Close    </source>
-        <translation type="unfinished">Schließen    </translation>
+        <translation>Schließen    </translation>
     </message>
     <message>
         <source>Please select your camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie Ihre Kamera aus.</translation>
     </message>
     <message>
         <source>Invalid email!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige E-Mail-Adresse!</translation>
     </message>
     <message>
         <source>Invalid password!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Kennwort!</translation>
     </message>
     <message>
         <source>The passwords don&apos;t match, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kennwörter stimmen nicht überein. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>You must accept the terms and conditions to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen die Nutzungsbedingungen akzeptieren, um fortzufahren.</translation>
     </message>
     <message>
         <source>Please select an option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine Option aus.</translation>
     </message>
     <message>
         <source>Loading, please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen, bitte warten</translation>
     </message>
     <message>
         <source>Timeout, please retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung, bitte erneut versuchen.</translation>
     </message>
     <message>
         <source>The camera gave no valid portal address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kamera hat keine gültige Portaladresse geliefert.</translation>
     </message>
     <message>
         <source>Unknown error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler!</translation>
     </message>
     <message>
         <source>Since you forgot your skyvue account&apos;s password. click &lt;b&gt;OK&lt;/b&gt; button will direct you to skyvue portal to retrieve the password. Please follow the instructions on the web page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben das Kennwort Ihres skyvue-Kontos vergessen? Mit &lt;b&gt;OK&lt;/b&gt; gelangen Sie zum skyvue-Portal, wo Sie ein neues Kennwort anfordern können. Bitte folgen Sie den Anweisungen auf der Webseite.</translation>
     </message>
     <message>
         <source>OK    </source>
-        <translation type="unfinished"></translation>
+        <translation>OK    </translation>
     </message>
 </context>
 <context>
@@ -1012,19 +1015,19 @@ services.</source>
     </message>
     <message>
         <source> Now you can use the information below to login &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt; website.    click &lt;b&gt;Done&lt;/b&gt; to visit skyvue website to see camera live view.</source>
-        <translation type="unfinished"></translation>
+        <translation> Mit den folgenden Daten können Sie sich jetzt auf der &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt;-Website anmelden.    Klicken Sie auf &lt;b&gt;Fertig&lt;/b&gt;, um die skyvue-Website zu öffnen und das Livebild der Kamera zu sehen.</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source> You can also learn more about mobile applications for your iPhone &amp; Android phone on &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt; website.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> Auf der &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt;-Website erfahren Sie auch mehr über die Apps für iPhone und Android.&lt;br&gt;</translation>
     </message>
     <message>
         <source>  Add the shortcut of skyvue to my desktop and browser bookmark.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Verknüpfung zu skyvue auf dem Desktop und als Lesezeichen im Browser anlegen.</translation>
     </message>
 </context>
 <context>
@@ -1051,27 +1054,27 @@ services.</source>
     </message>
     <message>
         <source>&lt;a href = temp&gt;&lt;font size=3 color=#638c0b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = temp&gt;&lt;font size=3 color=#638c0b&gt;</translation>
     </message>
     <message>
         <source>&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source> If you choose not to register this camera to skyvue, you won&apos;t be able to enjoy the benefits like remote view and mobile application from skyvue.</source>
-        <translation type="unfinished"></translation>
+        <translation> Wenn Sie diese Kamera nicht bei skyvue registrieren, entgehen Ihnen Vorteile wie die Fernansicht und die mobile App von skyvue.</translation>
     </message>
     <message>
         <source> You still can use the camera IP address below for local view.</source>
-        <translation type="unfinished"></translation>
+        <translation> Die lokale Ansicht ist über die IP-Adresse unten möglich.</translation>
     </message>
     <message>
         <source>Account name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoname:</translation>
     </message>
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Desktop-Verknüpfung und Lesezeichen zur IP-Adresse der Kamera anlegen.</translation>
     </message>
 </context>
 <context>
@@ -1166,7 +1169,7 @@ services.</source>
     </message>
     <message>
         <source>4. Check LED turns solid green</source>
-        <translation>4. LED leuchtet grün</translation>
+        <translation>4. LED leuchtet dauerhaft grün</translation>
     </message>
     <message>
         <source>You can also use WPS button to&lt;br&gt;establish connection in this step&lt;br&gt;or follow the instruction in later step.</source>
@@ -1186,11 +1189,11 @@ services.</source>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Die Link-LED bleibt aus?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera kurz vom Strom, damit sie neu startet.&lt;/li&gt;&lt;li&gt;Bleibt die Link-LED aus, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Arbeiten Modem bzw. Router, und leuchten ihre LEDs für die Kamera?&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die Link-LED aus bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera vom Strom und schließen Sie sie wieder an, damit sie neu startet.&lt;/li&gt;&lt;li&gt;Bleibt die Link-LED weiterhin aus, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Prüfen Sie, ob Modem bzw. Router richtig funktionieren und die LEDs für die Kameraverbindung leuchten.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die LED rot bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera kurz vom Strom, damit sie neu startet.&lt;/li&gt;&lt;li&gt;Bleibt die LED rot, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Arbeiten Modem bzw. Router, und leuchten ihre LEDs für die Kamera?&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die LED rot bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera vom Strom und schließen Sie sie wieder an, damit sie neu startet.&lt;/li&gt;&lt;li&gt;Leuchtet die LED weiterhin rot, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Prüfen Sie, ob Modem bzw. Router richtig funktionieren und die LEDs für die Kameraverbindung leuchten.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -1249,7 +1252,7 @@ services.</source>
     </message>
     <message>
         <source>Select your camera from the list and click &lt;b&gt;Next&lt;/b&gt; when you complete.</source>
-        <translation>Wählen Sie Ihre Kamera in der Liste und klicken Sie dann auf &lt;b&gt;Weiter&lt;/b&gt;.</translation>
+        <translation>Wählen Sie Ihre Kamera in der Liste aus und klicken Sie dann auf &lt;b&gt;Weiter&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Camera</source>
@@ -1295,7 +1298,7 @@ kation im Netzwerk erhalten.</translation>
     </message>
     <message>
         <source>Check the &lt;b&gt;MAC ID&lt;/b&gt; on the back of your camera.</source>
-        <translation>Die &lt;b&gt;MAC-ID&lt;/b&gt; steht hinten auf der Kamera.</translation>
+        <translation>Die &lt;b&gt;MAC-ID&lt;/b&gt; steht auf der Rückseite der Kamera.</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Cannot find your camera from the list ?&lt;/font&gt;&lt;/a&gt;</source>
@@ -1339,7 +1342,7 @@ kation im Netzwerk erhalten.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Searching camera....&lt;/b&gt;</source>
-        <translation>&lt;b&gt;Suche Kamera....&lt;/b&gt;</translation>
+        <translation>&lt;b&gt;Kamera wird gesucht....&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Confirm your camera password</source>
@@ -1347,7 +1350,7 @@ kation im Netzwerk erhalten.</translation>
     </message>
     <message>
         <source>Searching camera</source>
-        <translation>Suche Kamera</translation>
+        <translation>Kamera wird gesucht</translation>
     </message>
     <message>
         <source>Saving camera&apos;s password</source>
@@ -1359,11 +1362,11 @@ kation im Netzwerk erhalten.</translation>
     </message>
     <message>
         <source>The camera you select has already been registered to skyvue. You have to enter the correct camera password and skyvue account later or &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt; to register another account.&lt;br&gt;</source>
-        <translation>Diese Kamera ist bereits bei skyvue registriert. Geben Sie später das richtige Kamerakennwort und skyvue-Konto an oder &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;setzen Sie die Kamera zurück&lt;/font&gt;&lt;/a&gt; für ein anderes Konto.&lt;br&gt;</translation>
+        <translation>Diese Kamera ist bereits bei skyvue registriert. Geben Sie später das richtige Kamerakennwort und Ihr skyvue-Konto an oder &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;setzen Sie die Kamera zurück&lt;/font&gt;&lt;/a&gt;, um ein anderes Konto zu registrieren.&lt;br&gt;</translation>
     </message>
     <message>
         <source>The passwords must be at least 6 characters long and must contain at least 2 letters, case-sensitive!</source>
-        <translation>Das Kennwort muss mindestens 6 Zeichen lang sein und mindestens 2 Buchstaben enthalten; Groß- und Kleinschreibung zählt!</translation>
+        <translation>Das Kennwort muss mindestens 6 Zeichen lang sein und mindestens 2 Buchstaben enthalten. Groß- und Kleinschreibung wird beachtet!</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;The passwords don&apos;t match! Please try again!</source>
@@ -1375,7 +1378,7 @@ kation im Netzwerk erhalten.</translation>
     </message>
     <message>
         <source>Two times input password are not the same!</source>
-        <translation>Die beiden Kennwörter sind nicht gleich!</translation>
+        <translation>Die beiden Kennwörter stimmen nicht überein!</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Cannot detect your wired connection?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Please close this lightbox and click &lt;b&gt;Back&lt;/b&gt; button to previous page. Follow the instruction to install the camera again.</source>
@@ -1522,7 +1525,7 @@ kation im Netzwerk erhalten.</translation>
     </message>
     <message>
         <source>Welcome to the IP camera Camguide. This wizard will help you easily setup the Internet camera, register skyvue web site for remote view and other interesting online services.</source>
-        <translation>Willkommen beim Camguide für IP-Kameras. Dieser Assistent hilft Ihnen, die Internetkamera einfach einzurichten und sich bei skyvue für die Fernansicht und weitere Online-Dienste zu registrieren.</translation>
+        <translation>Willkommen beim Camguide für IP-Kameras. Dieser Assistent hilft Ihnen, die Internetkamera einfach einzurichten und sich bei skyvue für die Fernansicht und weitere interessante Online-Dienste zu registrieren.</translation>
     </message>
     <message>
         <source>Close    </source>
