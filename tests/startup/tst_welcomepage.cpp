@@ -126,7 +126,7 @@ void tst_welcomePage::configuredLanguage_data()
     QTest::newRow("1 English locked") << 1 << 1 << false << "en.qm" << "English" << "Start    ";
     QTest::newRow("2 French locked") << 2 << 2 << false << "fr.qm" << "Français" << "Démarrer    ";
     QTest::newRow("13 German locked") << 13 << 13 << false << "de.qm" << "Deutsch" << "Starten    ";
-    QTest::newRow("24 Finnish locked") << 24 << 24 << false << "fi.qm" << "Finnish" << "Start    ";
+    QTest::newRow("24 Finnish locked") << 24 << 24 << false << "fi.qm" << "Suomi" << "Aloita    ";
     QTest::newRow("25 free") << 25 << 1 << true << "en.qm" << "English" << "Start    ";
     QTest::newRow("-1 free") << -1 << 1 << true << "en.qm" << "English" << "Start    ";
 }
@@ -191,7 +191,7 @@ void tst_welcomePage::startPassesTranslatedLanguage_data()
     QTest::newRow("English") << 1 << "English";
     QTest::newRow("French") << 2 << "Français";
     QTest::newRow("German") << 13 << "Deutsch";
-    QTest::newRow("Swedish untranslated") << 23 << "Swedish";
+    QTest::newRow("Swedish") << 23 << "Svenska";
 }
 
 void tst_welcomePage::startPassesTranslatedLanguage()
