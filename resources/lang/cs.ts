@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>3.The LED on the camera will turn solid green when the device is ready.</source>
-        <translation>3. Jakmile bude zařízení připraveno, kontrolka na kameře se trvale rozsvítí zeleně.</translation>
+        <translation>3. Jakmile bude zařízení připraveno, kontrolka bude svítit zeleně.</translation>
     </message>
     <message>
         <source>1.Unplug the Ethernet cable from the camera.</source>

@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Restart    </source>
-        <translation>Pokreni ponovo    </translation>
+        <translation>Pokreni    </translation>
     </message>
     <message>
         <source>Close    </source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reset your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
-        <translation>Pritisnite i držite tipku Reset najmanje 6 sekundi dok je kamera priključena. Nakon resetiranja kamere kliknite &lt;b&gt;Pokreni ponovo&lt;/b&gt; za nastavak.</translation>
+        <translation>Pritisnite i držite tipku Reset najmanje 6 sekundi dok je kamera priključena. Nakon resetiranja kamere kliknite &lt;b&gt;Pokreni&lt;/b&gt; za nastavak.</translation>
     </message>
     <message>
         <source>Connect to the network</source>
@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>3.The LED on the camera will turn solid green when the device is ready.</source>
-        <translation>3. Kada uređaj bude spreman, lampica na kameri trajno će svijetliti zeleno.</translation>
+        <translation>3. Kada uređaj bude spreman, lampica će trajno svijetliti zeleno.</translation>
     </message>
     <message>
         <source>1.Unplug the Ethernet cable from the camera.</source>
@@ -773,7 +773,7 @@ koristi za DSL usluge.</translation>
     </message>
     <message>
         <source>Restart    </source>
-        <translation>Pokreni ponovo    </translation>
+        <translation>Pokreni    </translation>
     </message>
     <message>
         <source>Close    </source>
@@ -781,7 +781,7 @@ koristi za DSL usluge.</translation>
     </message>
     <message>
         <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reseting your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
-        <translation>Pritisnite i držite tipku Reset najmanje 6 sekundi dok je kamera priključena. Nakon resetiranja kamere kliknite &lt;b&gt;Pokreni ponovo&lt;/b&gt; za nastavak.</translation>
+        <translation>Pritisnite i držite tipku Reset najmanje 6 sekundi dok je kamera priključena. Nakon resetiranja kamere kliknite &lt;b&gt;Pokreni&lt;/b&gt; za nastavak.</translation>
     </message>
     <message>
         <source>Join skyvue service</source>
@@ -1117,7 +1117,7 @@ koristi za DSL usluge.</translation>
     </message>
     <message>
         <source>Restart    </source>
-        <translation>Pokreni ponovo    </translation>
+        <translation>Pokreni    </translation>
     </message>
     <message>
         <source>Close    </source>
@@ -1125,7 +1125,7 @@ koristi za DSL usluge.</translation>
     </message>
     <message>
         <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reset your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
-        <translation>Pritisnite i držite tipku Reset najmanje 6 sekundi dok je kamera priključena. Nakon resetiranja kamere kliknite &lt;b&gt;Pokreni ponovo&lt;/b&gt; za nastavak.</translation>
+        <translation>Pritisnite i držite tipku Reset najmanje 6 sekundi dok je kamera priključena. Nakon resetiranja kamere kliknite &lt;b&gt;Pokreni&lt;/b&gt; za nastavak.</translation>
     </message>
     <message>
         <source>Plug your camera</source>
@@ -1236,7 +1236,7 @@ koristi za DSL usluge.</translation>
     </message>
     <message>
         <source>Restart    </source>
-        <translation>Pokreni ponovo    </translation>
+        <translation>Pokreni    </translation>
     </message>
     <message>
         <source>Close    </source>
@@ -1244,7 +1244,7 @@ koristi za DSL usluge.</translation>
     </message>
     <message>
         <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reseting your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
-        <translation>Pritisnite i držite tipku Reset najmanje 6 sekundi dok je kamera priključena. Nakon resetiranja kamere kliknite &lt;b&gt;Pokreni ponovo&lt;/b&gt; za nastavak.</translation>
+        <translation>Pritisnite i držite tipku Reset najmanje 6 sekundi dok je kamera priključena. Nakon resetiranja kamere kliknite &lt;b&gt;Pokreni&lt;/b&gt; za nastavak.</translation>
     </message>
     <message>
         <source>Select your camera</source>

@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>3.The LED on the camera will turn solid green when the device is ready.</source>
-        <translation>3. Gdy urządzenie będzie gotowe, dioda na kamerze zaświeci się na stałe na zielono.</translation>
+        <translation>3. Gdy urządzenie będzie gotowe, dioda zaświeci na stałe na zielono.</translation>
     </message>
     <message>
         <source>1.Unplug the Ethernet cable from the camera.</source>

@@ -589,7 +589,7 @@
     </message>
     <message>
         <source>Enter static IP address</source>
-        <translation>Ввести статический IP-адрес</translation>
+        <translation>Статический IP-адрес</translation>
     </message>
     <message>
         <source>Dynamic IP address(DHCP)*</source>
@@ -597,7 +597,7 @@
     </message>
     <message>
         <source>Use in the intranet for local view only.</source>
-        <translation>Только в интрасети, для локального просмотра.</translation>
+        <translation>Только локальный просмотр в интрасети.</translation>
     </message>
     <message>
         <source>The PPPoE is a network 
@@ -645,7 +645,7 @@ services.</source>
     </message>
     <message>
         <source>Enter static IP address*</source>
-        <translation>Ввести статический IP-адрес*</translation>
+        <translation>Статический IP-адрес*</translation>
     </message>
     <message>
         <source>Close    </source>

@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Restart    </source>
-        <translation>Znova zaženi    </translation>
+        <translation>Zaženi    </translation>
     </message>
     <message>
         <source>Close    </source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reset your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
-        <translation>Pritisnite in vsaj 6 sekund držite gumb Reset, medtem ko je kamera priključena. Ko kamero ponastavite, kliknite &lt;b&gt;Znova zaženi&lt;/b&gt; za nadaljevanje.</translation>
+        <translation>Pritisnite in vsaj 6 sekund držite gumb Reset, medtem ko je kamera priključena. Ko kamero ponastavite, kliknite &lt;b&gt;Zaženi&lt;/b&gt; za nadaljevanje.</translation>
     </message>
     <message>
         <source>Connect to the network</source>
@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>3.The LED on the camera will turn solid green when the device is ready.</source>
-        <translation>3. Ko bo naprava pripravljena, bo lučka na kameri neprekinjeno svetila zeleno.</translation>
+        <translation>3. Ko bo naprava pripravljena, bo lučka neprekinjeno svetila zeleno.</translation>
     </message>
     <message>
         <source>1.Unplug the Ethernet cable from the camera.</source>
@@ -773,7 +773,7 @@ predvsem pri storitvah DSL.</translation>
     </message>
     <message>
         <source>Restart    </source>
-        <translation>Znova zaženi    </translation>
+        <translation>Zaženi    </translation>
     </message>
     <message>
         <source>Close    </source>
@@ -781,7 +781,7 @@ predvsem pri storitvah DSL.</translation>
     </message>
     <message>
         <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reseting your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
-        <translation>Pritisnite in vsaj 6 sekund držite gumb Reset, medtem ko je kamera priključena. Ko kamero ponastavite, kliknite &lt;b&gt;Znova zaženi&lt;/b&gt; za nadaljevanje.</translation>
+        <translation>Pritisnite in vsaj 6 sekund držite gumb Reset, medtem ko je kamera priključena. Ko kamero ponastavite, kliknite &lt;b&gt;Zaženi&lt;/b&gt; za nadaljevanje.</translation>
     </message>
     <message>
         <source>Join skyvue service</source>
@@ -1117,7 +1117,7 @@ predvsem pri storitvah DSL.</translation>
     </message>
     <message>
         <source>Restart    </source>
-        <translation>Znova zaženi    </translation>
+        <translation>Zaženi    </translation>
     </message>
     <message>
         <source>Close    </source>
@@ -1125,7 +1125,7 @@ predvsem pri storitvah DSL.</translation>
     </message>
     <message>
         <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reset your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
-        <translation>Pritisnite in vsaj 6 sekund držite gumb Reset, medtem ko je kamera priključena. Ko kamero ponastavite, kliknite &lt;b&gt;Znova zaženi&lt;/b&gt; za nadaljevanje.</translation>
+        <translation>Pritisnite in vsaj 6 sekund držite gumb Reset, medtem ko je kamera priključena. Ko kamero ponastavite, kliknite &lt;b&gt;Zaženi&lt;/b&gt; za nadaljevanje.</translation>
     </message>
     <message>
         <source>Plug your camera</source>
@@ -1236,7 +1236,7 @@ predvsem pri storitvah DSL.</translation>
     </message>
     <message>
         <source>Restart    </source>
-        <translation>Znova zaženi    </translation>
+        <translation>Zaženi    </translation>
     </message>
     <message>
         <source>Close    </source>
@@ -1244,7 +1244,7 @@ predvsem pri storitvah DSL.</translation>
     </message>
     <message>
         <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reseting your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
-        <translation>Pritisnite in vsaj 6 sekund držite gumb Reset, medtem ko je kamera priključena. Ko kamero ponastavite, kliknite &lt;b&gt;Znova zaženi&lt;/b&gt; za nadaljevanje.</translation>
+        <translation>Pritisnite in vsaj 6 sekund držite gumb Reset, medtem ko je kamera priključena. Ko kamero ponastavite, kliknite &lt;b&gt;Zaženi&lt;/b&gt; za nadaljevanje.</translation>
     </message>
     <message>
         <source>Select your camera</source>
