@@ -5,1537 +5,1543 @@
     <name>QObject</name>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Another Camguide is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Upozorenje&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Camguide je već pokrenut.</translation>
     </message>
 </context>
 <context>
     <name>camguide</name>
     <message>
         <source>background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);</source>
-        <translation type="unfinished"></translation>
+        <translation>background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);</translation>
     </message>
     <message>
         <source>background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);</source>
-        <translation type="unfinished"></translation>
+        <translation>background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);</translation>
     </message>
     <message>
         <source>Troubleshooting</source>
-        <translation type="unfinished"></translation>
+        <translation>Rješavanje problema</translation>
     </message>
     <message>
         <source>Manuals and Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Priručnici i preuzimanja</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Izlaz</translation>
     </message>
     <message>
         <source>Copyright © Velmora. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Velmora. Sva prava pridržana.</translation>
     </message>
     <message>
         <source>skyvue Camguide</source>
-        <translation type="unfinished"></translation>
+        <translation>skyvue Camguide</translation>
     </message>
     <message>
         <source>Close    </source>
-        <translation type="unfinished"></translation>
+        <translation>Zatvori    </translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;About </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;O programu </translation>
     </message>
     <message>
         <source> Camguide&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;font size=3 color=#638c0b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> Camguide&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;font size=3 color=#638c0b&gt;</translation>
     </message>
     <message>
         <source>&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;b&gt;Warning:&lt;/b&gt; This program is protected by copyright law and international treaties. Unauthorized reproduction or distribution of this program, or any portion of it, may result in severe civil and criminal penalties.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;b&gt;Upozorenje:&lt;/b&gt; Ovaj je program zaštićen zakonom o autorskom pravu i međunarodnim ugovorima. Neovlašteno umnožavanje ili distribucija ovog programa ili bilo kojeg njegova dijela može dovesti do strogih građanskih i kaznenih sankcija.&lt;br&gt;</translation>
     </message>
 </context>
 <context>
     <name>connectPage</name>
     <message>
         <source>plug</source>
-        <translation type="unfinished"></translation>
+        <translation>Priključi</translation>
     </message>
     <message>
         <source>select</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberi</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Poveži</translation>
     </message>
     <message>
         <source>join</source>
-        <translation type="unfinished"></translation>
+        <translation>skyvue</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Upozorenje&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>Is the Link LED on the camera lit green ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Svijetli li lampica Link na kameri zeleno?</translation>
     </message>
     <message>
         <source>Is the Power/Link LED on the camera lit green ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Svijetli li lampica Power/Link na kameri zeleno?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Da</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>Restart    </source>
-        <translation type="unfinished"></translation>
+        <translation>Pokreni    </translation>
     </message>
     <message>
         <source>Close    </source>
-        <translation type="unfinished"></translation>
+        <translation>Zatvori    </translation>
     </message>
     <message>
         <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reset your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pritisnite i držite tipku Reset najmanje 6 sekundi dok je kamera priključena. Nakon resetiranja kamere kliknite &lt;b&gt;Pokreni&lt;/b&gt; za nastavak.</translation>
     </message>
     <message>
         <source>Connect to the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Povezivanje s mrežom</translation>
     </message>
     <message>
         <source>1.Connect the Ethernet cable to the Ethernet port on the back of the camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Priključite Ethernet kabel u Ethernet priključak na stražnjoj strani kamere.</translation>
     </message>
     <message>
         <source>2.Connect the other end of the cable to an available LAN port on your router.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Drugi kraj kabela priključite u slobodan LAN priključak na routeru.</translation>
     </message>
     <message>
         <source>3.The LED on the camera will turn solid green when the device is ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Kada uređaj bude spreman, lampica će trajno svijetliti zeleno.</translation>
     </message>
     <message>
         <source>1.Unplug the Ethernet cable from the camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Isključite Ethernet kabel iz kamere.</translation>
     </message>
     <message>
         <source>2.Press the WPS button on the back of your camera and the WPS LED will start to flash blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Pritisnite tipku WPS na stražnjoj strani kamere; lampica WPS počet će treperiti plavo.</translation>
     </message>
     <message>
         <source>3.You now  one minute to press the WPS button on your router.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Sada imate jednu minutu da pritisnete tipku WPS na routeru.</translation>
     </message>
     <message>
         <source>4.Once your camera has established a connection, the WPS LED will turn solid blue, the LED in front of the camera will turn to flash green.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Kada kamera uspostavi vezu, lampica WPS trajno će svijetliti plavo, a lampica na prednjoj strani kamere počet će treperiti zeleno.</translation>
     </message>
     <message>
         <source>Current connection(*):</source>
-        <translation type="unfinished"></translation>
+        <translation>Trenutačna veza (*):</translation>
     </message>
     <message>
         <source>How would you connect your camera to the router?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kako želite povezati kameru s routerom?</translation>
     </message>
     <message>
         <source>&lt;b&gt;Wired connection&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Žična veza&lt;/b&gt;</translation>
     </message>
     <message>
         <source>By Ethernet cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Ethernet kabelom</translation>
     </message>
     <message>
         <source>&lt;b&gt;Wireless connection&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Bežična veza&lt;/b&gt;</translation>
     </message>
     <message>
         <source>By Wi-Fi Protected Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi Protected Setup</translation>
     </message>
     <message>
         <source> ( &lt;a href = WPS&gt;&lt;font size=3 color=#638c0b&gt;WPS&lt;/font&gt;&lt;/a&gt; )</source>
-        <translation type="unfinished"></translation>
+        <translation> ( &lt;a href = WPS&gt;&lt;font size=3 color=#638c0b&gt;WPS&lt;/font&gt;&lt;/a&gt; )</translation>
     </message>
     <message>
         <source>By selecting wireless network</source>
-        <translation type="unfinished"></translation>
+        <translation>Odabirom bežične mreže</translation>
     </message>
     <message>
         <source>Available wireless network</source>
-        <translation type="unfinished"></translation>
+        <translation>Dostupne bežične mreže</translation>
     </message>
     <message>
         <source>Rescan    </source>
-        <translation type="unfinished"></translation>
+        <translation>Traži    </translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lozinka:</translation>
     </message>
     <message>
         <source>1. On the camera side</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Na kameri</translation>
     </message>
     <message>
         <source>2. On the router side</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Na routeru</translation>
     </message>
     <message>
         <source>3. Check LED turns green</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Lampica svijetli zeleno</translation>
     </message>
     <message>
         <source>1. Unplug the Ethernet cable</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Isključite Ethernet kabel</translation>
     </message>
     <message>
         <source>2. On the camera side</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Na kameri</translation>
     </message>
     <message>
         <source>3. On the router side</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Na routeru</translation>
     </message>
     <message>
         <source>4. Check LED turns flash green</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Lampica treperi zeleno</translation>
     </message>
     <message>
         <source>    Back</source>
-        <translation type="unfinished"></translation>
+        <translation>    Natrag</translation>
     </message>
     <message>
         <source>Next    </source>
-        <translation type="unfinished"></translation>
+        <translation>Dalje    </translation>
     </message>
     <message>
         <source>Checking Internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Provjera internetske veze</translation>
     </message>
     <message>
         <source>(Current connection(*): &lt;b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>(Trenutačna veza (*): &lt;b&gt;</translation>
     </message>
     <message>
         <source>Wireless connection&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bežična veza&lt;/b&gt;)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Wireless connection*&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Bežična veza*&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Wired connection&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Žična veza&lt;/b&gt;)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Wired connection*&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Žična veza*&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*What do I do if the Link LED stays off?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Što ako lampica Link ne svijetli?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*What do I do if the LED stays red?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Što ako lampica ostane crvena?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*where is my WPS button?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Gdje je tipka WPS?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Having problems connecting?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Problemi s povezivanjem?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Što ako lampica Link ne svijetli?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Provjerite sljedeće:&lt;ul&gt;&lt;li&gt;Provjerite jesu li kabeli čvrsto priključeni.&lt;/li&gt;&lt;li&gt;Isključite kameru i ponovno je uključite kako biste je ponovno pokrenuli.&lt;/li&gt;&lt;li&gt;Ako lampica Link i dalje ne svijetli, možete pokušati &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;resetirati kameru&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Provjerite radi li modem ili router ispravno i svijetle li lampice za vezu kamere.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Što ako lampica ostane crvena?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Provjerite sljedeće:&lt;ul&gt;&lt;li&gt;Provjerite jesu li kabeli čvrsto priključeni.&lt;/li&gt;&lt;li&gt;Isključite kameru i ponovno je uključite kako biste je ponovno pokrenuli.&lt;/li&gt;&lt;li&gt;Ako lampica kamere i dalje svijetli crveno, možete pokušati &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;resetirati kameru&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Provjerite radi li modem ili router ispravno i svijetle li lampice za vezu kamere.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;What is WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. &lt;br&gt;&lt;br&gt;Your router&apos;s WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check your router&apos;s user manual for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Što je WPS?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup (WPS) omogućuje brzo, jednostavno i automatsko postavljanje sigurne bežične veze. &lt;br&gt;&lt;br&gt;Tipka WPS obično je mala tipka na bočnoj strani routera. Na nekim routerima morate se prijaviti u web-sučelje i zatim kliknuti gumb na zaslonu kako biste uključili značajku WPS. Više pojedinosti potražite u korisničkom priručniku routera.</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;What is WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. &lt;br&gt;&lt;br&gt;Your router&apos;s WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check the user manual for your router for details.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Što je WPS?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup (WPS) omogućuje brzo, jednostavno i automatsko postavljanje sigurne bežične veze. &lt;br&gt;&lt;br&gt;Tipka WPS obično je mala tipka na bočnoj strani routera. Na nekim routerima morate se prijaviti u web-sučelje i zatim kliknuti gumb na zaslonu kako biste uključili značajku WPS. Pojedinosti potražite u priručniku za router.</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Having problems connecting your camera?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;If you are having problems connecting your camera using WPS, check the following:&lt;ul&gt;&lt;li&gt;Your camera may be out of range.Try connecting your camera from the same room as your router.&lt;/li&gt;&lt;li&gt;Make sure your router has a WPS button.Check your router&apos;s user manual for details. &lt;/li&gt;&lt;/ul&gt;If you are still having trouble connecting your camera using WPS, you can select wireless network manually or simply use a wired connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Problemi s povezivanjem kamere?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Ako imate problema s povezivanjem kamere putem WPS-a, provjerite sljedeće:&lt;ul&gt;&lt;li&gt;Kamera je možda izvan dometa. Pokušajte povezati kameru iz iste prostorije u kojoj je router.&lt;/li&gt;&lt;li&gt;Provjerite ima li router tipku WPS. Pojedinosti potražite u korisničkom priručniku routera. &lt;/li&gt;&lt;/ul&gt;Ako i dalje ne uspijevate povezati kameru putem WPS-a, možete ručno odabrati bežičnu mrežu ili jednostavno upotrijebiti žičnu vezu.</translation>
     </message>
     <message>
         <source>&lt;br&gt;Please plug in the cable. click &lt;b&gt;OK&lt;/b&gt; when you finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;Priključite kabel. Kada završite, kliknite &lt;b&gt;U redu&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>&lt;br&gt;Now you can unplug the Ethernet cable from the camera and click &lt;b&gt;OK&lt;/b&gt; when you finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;Sada možete isključiti Ethernet kabel iz kamere. Kada završite, kliknite &lt;b&gt;U redu&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>OK	</source>
-        <translation type="unfinished"></translation>
+        <translation>U redu	</translation>
     </message>
     <message>
         <source>The camera has already registered, click &lt;b&gt;Reset&lt;/b&gt; to restart the application and reset the camera, click &lt;b&gt;Close&lt;/b&gt; just re-configure the camera!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera je već registrirana. Kliknite &lt;b&gt;Resetiraj&lt;/b&gt; za ponovno pokretanje aplikacije i resetiranje kamere ili &lt;b&gt;Zatvori&lt;/b&gt; samo za ponovno postavljanje kamere.</translation>
     </message>
     <message>
         <source>Reset    </source>
-        <translation type="unfinished"></translation>
+        <translation>Resetiraj    </translation>
     </message>
     <message>
         <source>Yes    </source>
-        <translation type="unfinished"></translation>
+        <translation>Da    </translation>
     </message>
     <message>
         <source>NO    </source>
-        <translation type="unfinished"></translation>
+        <translation>Ne    </translation>
     </message>
     <message>
         <source>The camera can not connect to skyvue server. click &lt;b&gt;Retry&lt;/b&gt; to check again, or click &lt;b&gt;Close&lt;/b&gt; without signing in skyvue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera se ne može povezati s poslužiteljem skyvue. Kliknite &lt;b&gt;Ponovi&lt;/b&gt; za ponovnu provjeru ili &lt;b&gt;Zatvori&lt;/b&gt; za nastavak bez prijave u skyvue.</translation>
     </message>
     <message>
         <source>Retry	 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ponovi	 </translation>
     </message>
     <message>
         <source>Close	 </source>
-        <translation type="unfinished"></translation>
+        <translation>Zatvori	 </translation>
     </message>
     <message>
         <source>Check your cable connection please.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Provjerite kabelsku vezu.&lt;br&gt;</translation>
     </message>
     <message>
         <source>The wireless connection failed. Please connect the Ethernet cable and select the wireless network again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Bežično povezivanje nije uspjelo. Priključite Ethernet kabel i ponovno odaberite bežičnu mrežu.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Saving network setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Spremanje mrežnih postavki</translation>
     </message>
     <message>
         <source>Restarting network</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponovno pokretanje mreže</translation>
     </message>
     <message>
         <source>Checking internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Provjera internetske veze</translation>
     </message>
     <message>
         <source>&lt;b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;</translation>
     </message>
     <message>
         <source>.&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>.&lt;/b&gt;</translation>
     </message>
     <message>
         <source>..&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>..&lt;/b&gt;</translation>
     </message>
     <message>
         <source>...&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>...&lt;/b&gt;</translation>
     </message>
     <message>
         <source>....&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>....&lt;/b&gt;</translation>
     </message>
 </context>
 <context>
     <name>detailsPage</name>
     <message>
         <source>&lt;b&gt;More details&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Više pojedinosti&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Camera IP address:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP adresa kamere:</translation>
     </message>
     <message>
         <source>Subnet Mask:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maska podmreže:</translation>
     </message>
     <message>
         <source>Gateway IP address:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP adresa pristupnika:</translation>
     </message>
     <message>
         <source>Primary DNS:</source>
-        <translation type="unfinished"></translation>
+        <translation>Primarni DNS:</translation>
     </message>
     <message>
         <source>Secondary DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundarni DNS</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
     <message>
         <source>Wireless</source>
-        <translation type="unfinished"></translation>
+        <translation>Bežična</translation>
     </message>
     <message>
         <source>Wired</source>
-        <translation type="unfinished"></translation>
+        <translation>Žična</translation>
     </message>
     <message>
         <source>Wireless SSID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi SSID:</translation>
     </message>
     <message>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>n/d</translation>
     </message>
     <message>
         <source>Connection mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Način povezivanja:</translation>
     </message>
     <message>
         <source>Authentication:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autentifikacija:</translation>
     </message>
     <message>
         <source>Encryption:</source>
-        <translation type="unfinished"></translation>
+        <translation>Šifriranje:</translation>
     </message>
     <message>
         <source>Key/password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ključ/lozinka:</translation>
     </message>
     <message>
         <source>&lt;b&gt; Internet connection&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt; Internetska veza&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt; Connection type&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt; Vrsta veze&lt;/b&gt;</translation>
     </message>
     <message>
         <source>skyvue no.:</source>
-        <translation type="unfinished"></translation>
+        <translation>skyvue br.:</translation>
     </message>
     <message>
         <source>Admin account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Račun admina:</translation>
     </message>
     <message>
         <source>admin</source>
-        <translation type="unfinished"></translation>
+        <translation>admin</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lozinka:</translation>
     </message>
     <message>
         <source>xxxxxx</source>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>&lt;b&gt; skyvue info&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt; Podaci o skyvue&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt; Camera web page&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt; Web kamere&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Change your Internet connection&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Promijenite internetsku vezu&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Change your connection type&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Promijenite vrstu veze&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Close    </source>
-        <translation type="unfinished"></translation>
+        <translation>Zatvori    </translation>
     </message>
 </context>
 <context>
     <name>failedPage</name>
     <message>
         <source>plug</source>
-        <translation type="unfinished"></translation>
+        <translation>Priključi</translation>
     </message>
     <message>
         <source>select</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberi</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Poveži</translation>
     </message>
     <message>
         <source>join</source>
-        <translation type="unfinished"></translation>
+        <translation>skyvue</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Upozorenje&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>Connect your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Povezivanje kamere</translation>
     </message>
     <message>
         <source>Saving network setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Spremanje mrežnih postavki</translation>
     </message>
     <message>
         <source>Restarting network</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponovno pokretanje mreže</translation>
     </message>
     <message>
         <source>Checking internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Provjera internetske veze</translation>
     </message>
     <message>
         <source>&lt;b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;</translation>
     </message>
     <message>
         <source>.&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>.&lt;/b&gt;</translation>
     </message>
     <message>
         <source>..&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>..&lt;/b&gt;</translation>
     </message>
     <message>
         <source>...&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>...&lt;/b&gt;</translation>
     </message>
     <message>
         <source>....&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>....&lt;/b&gt;</translation>
     </message>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP adresa</translation>
     </message>
     <message>
         <source>Submask</source>
-        <translation type="unfinished"></translation>
+        <translation>Maska podmreže</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Pristupnik</translation>
     </message>
     <message>
         <source>Primary DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>Primarni DNS</translation>
     </message>
     <message>
         <source>Secondary DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundarni DNS</translation>
     </message>
     <message>
         <source>IP address:</source>
-        <translation type="unfinished"></translation>
+        <translation>IP adresa:</translation>
     </message>
     <message>
         <source>Submask:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maska podmreže:</translation>
     </message>
     <message>
         <source>Gateway:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pristupnik:</translation>
     </message>
     <message>
         <source>Primary DNS:</source>
-        <translation type="unfinished"></translation>
+        <translation>Primarni DNS:</translation>
     </message>
     <message>
         <source>Secondary DNS:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundarni DNS:</translation>
     </message>
     <message>
         <source>How would you connect your camera to the Internet?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kako želite povezati kameru s internetom?</translation>
     </message>
     <message>
         <source>Enter account and password(PPPoE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unos računa i lozinke (PPPoE)</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Račun:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lozinka:</translation>
     </message>
     <message>
         <source>Enter static IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Unos statičke IP adrese</translation>
     </message>
     <message>
         <source>Dynamic IP address(DHCP)*</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamička IP adresa (DHCP)*</translation>
     </message>
     <message>
         <source>Use in the intranet for local view only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Samo u intranetu, za lokalni pregled.</translation>
     </message>
     <message>
         <source>The PPPoE is a network 
 protocol mainly used with DSL 
 services.</source>
-        <translation type="unfinished"></translation>
+        <translation>PPPoE je mrežni 
+protokol koji se uglavnom 
+koristi za DSL usluge.</translation>
     </message>
     <message>
         <source>    Back</source>
-        <translation type="unfinished"></translation>
+        <translation>    Natrag</translation>
     </message>
     <message>
         <source>Next    </source>
-        <translation type="unfinished"></translation>
+        <translation>Dalje    </translation>
     </message>
     <message>
         <source>Loading, please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Učitavanje, pričekajte</translation>
     </message>
     <message>
         <source>PPPoE</source>
-        <translation type="unfinished"></translation>
+        <translation>PPPoE</translation>
     </message>
     <message>
         <source>Static IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Statička IP adresa</translation>
     </message>
     <message>
         <source>Dynamic IP address(DHCP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamička IP adresa (DHCP)</translation>
     </message>
     <message>
         <source>(Current Internet connection(*): &lt;b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>(Trenutačna internetska veza (*): &lt;b&gt;</translation>
     </message>
     <message>
         <source>&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/b&gt;)</translation>
     </message>
     <message>
         <source>Enter account and password(PPPoE)*</source>
-        <translation type="unfinished"></translation>
+        <translation>Unos računa i lozinke (PPPoE)*</translation>
     </message>
     <message>
         <source>Enter static IP address*</source>
-        <translation type="unfinished"></translation>
+        <translation>Unos statičke IP adrese*</translation>
     </message>
     <message>
         <source>Close    </source>
-        <translation type="unfinished"></translation>
+        <translation>Zatvori    </translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Invalid username!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Upozorenje&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Nevažeće korisničko ime!</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Invalid password.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Upozorenje&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Nevažeća lozinka.</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Invalid<byte value="x16"/><byte value="x13"/><byte value="xb"/><byte value="x1d"/><byte value="x3"/> </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Upozorenje&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Nevažeća vrijednost:<byte value="x16"/><byte value="x13"/><byte value="xb"/><byte value="x1d"/><byte value="x3"/> </translation>
     </message>
     <message>
         <source>!</source>
-        <translation type="unfinished"></translation>
+        <translation>!</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Connection is failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Upozorenje&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Povezivanje nije uspjelo.</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;The camera have already registered, click &lt;b&gt;Reset&lt;/b&gt; to restart the application and reset the camera, click &lt;b&gt;OK&lt;/b&gt; just re-configure the camera!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Upozorenje&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Kamera je već registrirana. Kliknite &lt;b&gt;Resetiraj&lt;/b&gt; za ponovno pokretanje aplikacije i resetiranje kamere ili &lt;b&gt;U redu&lt;/b&gt; samo za ponovno postavljanje kamere.</translation>
     </message>
     <message>
         <source>Reset    </source>
-        <translation type="unfinished"></translation>
+        <translation>Resetiraj    </translation>
     </message>
     <message>
         <source>OK    </source>
-        <translation type="unfinished"></translation>
+        <translation>U redu    </translation>
     </message>
 </context>
 <context>
     <name>joinPage</name>
     <message>
         <source>plug</source>
-        <translation type="unfinished"></translation>
+        <translation>Priključi</translation>
     </message>
     <message>
         <source>select</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberi</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Poveži</translation>
     </message>
     <message>
         <source>join</source>
-        <translation type="unfinished"></translation>
+        <translation>skyvue</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Upozorenje&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = temp&gt;&lt;font size=3 color=#638c0b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = temp&gt;&lt;font size=3 color=#638c0b&gt;</translation>
     </message>
     <message>
         <source>&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source> Due to the camera has no Internet connection,( &lt;a href = Setup again&gt;&lt;font size=3 color=#638c0b&gt;Setup again&lt;/font&gt;&lt;/a&gt; ) you cannot login skyvue website for remote view.
 </source>
-        <translation type="unfinished"></translation>
+        <translation> Budući da kamera nema internetsku vezu ( &lt;a href = Setup again&gt;&lt;font size=3 color=#638c0b&gt;postavi ponovno&lt;/font&gt;&lt;/a&gt; ), ne možete se prijaviti na web-mjesto skyvue za udaljeni pregled.
+</translation>
     </message>
     <message>
         <source> You still can use the camera IP address below for local view.</source>
-        <translation type="unfinished"></translation>
+        <translation> Za lokalni pregled i dalje možete koristiti IP adresu ispod.</translation>
     </message>
     <message>
         <source>Account name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naziv računa:</translation>
     </message>
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Dodaj prečac za IP adresu kamere na radnu površinu i u oznake preglednika.</translation>
     </message>
 </context>
 <context>
     <name>joinPage1</name>
     <message>
         <source>plug</source>
-        <translation type="unfinished"></translation>
+        <translation>Priključi</translation>
     </message>
     <message>
         <source>select</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberi</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Poveži</translation>
     </message>
     <message>
         <source>join</source>
-        <translation type="unfinished"></translation>
+        <translation>skyvue</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Upozorenje&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>Is the Link LED on the camera lit green ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Svijetli li lampica Link na kameri zeleno?</translation>
     </message>
     <message>
         <source>Is the Power/Link LED on the camera lit green ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Svijetli li lampica Power/Link na kameri zeleno?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Da</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>Restart    </source>
-        <translation type="unfinished"></translation>
+        <translation>Pokreni    </translation>
     </message>
     <message>
         <source>Close    </source>
-        <translation type="unfinished"></translation>
+        <translation>Zatvori    </translation>
     </message>
     <message>
         <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reseting your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pritisnite i držite tipku Reset najmanje 6 sekundi dok je kamera priključena. Nakon resetiranja kamere kliknite &lt;b&gt;Pokreni&lt;/b&gt; za nastavak.</translation>
     </message>
     <message>
         <source>Join skyvue service</source>
-        <translation type="unfinished"></translation>
+        <translation>Usluga skyvue</translation>
     </message>
     <message>
         <source>The camera has previously registered with a skyvue account, you can login on &lt;a href =skyvue&gt;&lt;font size=3 color=#638c0b&gt;www.skyvue.com&lt;/font&gt;&lt;/a&gt; or mobile application to enjoy remote view. If you want to re-configure your account and device, you may &lt;a href = hard reset&gt;&lt;font size=3 color=#638c0b&gt;hard reset&lt;/font&gt;&lt;/a&gt; the camera and create or register with a new account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera je već registrirana na račun skyvue. Za udaljeni pregled možete se prijaviti na &lt;a href =skyvue&gt;&lt;font size=3 color=#638c0b&gt;www.skyvue.com&lt;/font&gt;&lt;/a&gt; ili u mobilnu aplikaciju. Ako želite ponovno postaviti račun i uređaj, možete &lt;a href = hard reset&gt;&lt;font size=3 color=#638c0b&gt;vratiti tvorničke postavke&lt;/font&gt;&lt;/a&gt; kamere i stvoriti novi račun ili se registrirati s drugim.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Why join skyvue ?&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Zašto skyvue?&lt;/b&gt;</translation>
     </message>
     <message>
         <source> &lt;b&gt;Simple setting&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Jednostavno postavljanje&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Not worrying about complicate dyanmic DNS setting, firewall roadblock, or all the trouble some configurations on cameras or viewing clients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez brige o složenim postavkama dinamičkog DNS-a, preprekama vatrozida ili zamornom konfiguriranju kamera i klijenata za pregled.</translation>
     </message>
     <message>
         <source> &lt;b&gt;Easy Access&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Jednostavan pristup&lt;/b&gt;</translation>
     </message>
     <message>
         <source> &lt;b&gt;Remote viewing anywhere&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Udaljeni pregled bilo gdje&lt;/b&gt;</translation>
     </message>
     <message>
         <source>    Back</source>
-        <translation type="unfinished"></translation>
+        <translation>    Natrag</translation>
     </message>
     <message>
         <source>Next    </source>
-        <translation type="unfinished"></translation>
+        <translation>Dalje    </translation>
     </message>
 </context>
 <context>
     <name>joinPage2</name>
     <message>
         <source>plug</source>
-        <translation type="unfinished"></translation>
+        <translation>Priključi</translation>
     </message>
     <message>
         <source>select</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberi</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Poveži</translation>
     </message>
     <message>
         <source>join</source>
-        <translation type="unfinished"></translation>
+        <translation>skyvue</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Upozorenje&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>Join skyvue service</source>
-        <translation type="unfinished"></translation>
+        <translation>Usluga skyvue</translation>
     </message>
     <message>
         <source>Do you have a skyvue account ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Imate li račun skyvue?</translation>
     </message>
     <message>
         <source>&amp;Yes, I already have a skyvue account.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Da, već imam račun skyvue.</translation>
     </message>
     <message>
         <source>&amp;No, I need to sign up for a new account.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ne, želim otvoriti novi račun.</translation>
     </message>
     <message>
         <source>I &amp;don&apos;t want to sign up right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada se ne želim &amp;registrirati.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Why join skyvue ?&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Zašto skyvue?&lt;/b&gt;</translation>
     </message>
     <message>
         <source> &lt;b&gt;Simple setting&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Jednostavno postavljanje&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Not worrying about complicate dyanmic DNS settings,firewall roadblock,or all the troublesome configurations on cameras or viewing clients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez brige o složenim postavkama dinamičkog DNS-a, preprekama vatrozida ili zamornom konfiguriranju kamera i klijenata za pregled.</translation>
     </message>
     <message>
         <source> &lt;b&gt;Easy Access&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Jednostavan pristup&lt;/b&gt;</translation>
     </message>
     <message>
         <source>For using skyvue web service such as to manage all your cameras in one place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Upravljajte svim kamerama na jednom mjestu putem web-usluge skyvue.</translation>
     </message>
     <message>
         <source> &lt;b&gt;Remote viewing anywhere&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Udaljeni pregled bilo gdje&lt;/b&gt;</translation>
     </message>
     <message>
         <source>For viewing your cameras from anywhere through a web browser or a mobile device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gledajte svoje kamere s bilo kojeg mjesta putem web-preglednika ili mobilnog uređaja.</translation>
     </message>
     <message>
         <source>Please enter your skyvue account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unesite svoj račun skyvue.</translation>
     </message>
     <message>
         <source>E-Mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-pošta:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lozinka:</translation>
     </message>
     <message>
         <source>&lt;a href=forgot&gt;&lt;font size=3 color=#638c0b&gt;Forgot password ?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=forgot&gt;&lt;font size=3 color=#638c0b&gt;Zaboravili ste lozinku?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Confirm Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrda lozinke:</translation>
     </message>
     <message>
         <source>First Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ime:</translation>
     </message>
     <message>
         <source>Last Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezime:</translation>
     </message>
     <message>
         <source>I would like to receive emails for latest services and products from skyvue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Želim primati e-poštu o najnovijim uslugama i proizvodima skyvue.</translation>
     </message>
     <message>
         <source>I accept skyvue &lt;a href=terms&gt;&lt;font size=3 color=#638c0b&gt;terms and conditions&lt;/font&gt;&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prihvaćam &lt;a href=terms&gt;&lt;font size=3 color=#638c0b&gt;uvjete korištenja&lt;/font&gt;&lt;/a&gt; usluge skyvue.</translation>
     </message>
     <message>
         <source>    Back</source>
-        <translation type="unfinished"></translation>
+        <translation>    Natrag</translation>
     </message>
     <message>
         <source>Next    </source>
-        <translation type="unfinished"></translation>
+        <translation>Dalje    </translation>
     </message>
     <message>
         <source>&lt;b&gt;Loading, please wait....&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Učitavanje, pričekajte....&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Close    </source>
-        <translation type="unfinished"></translation>
+        <translation>Zatvori    </translation>
     </message>
     <message>
         <source>Please select your camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberite kameru.</translation>
     </message>
     <message>
         <source>Invalid email!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nevažeća adresa e-pošte!</translation>
     </message>
     <message>
         <source>Invalid password!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nevažeća lozinka!</translation>
     </message>
     <message>
         <source>The passwords don&apos;t match, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lozinke se ne podudaraju, pokušajte ponovno.</translation>
     </message>
     <message>
         <source>You must accept the terms and conditions to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Za nastavak morate prihvatiti uvjete korištenja.</translation>
     </message>
     <message>
         <source>Please select an option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberite jednu mogućnost.</translation>
     </message>
     <message>
         <source>Loading, please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Učitavanje, pričekajte</translation>
     </message>
     <message>
         <source>Timeout, please retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isteklo je vrijeme čekanja, pokušajte ponovno.</translation>
     </message>
     <message>
         <source>The camera gave no valid portal address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera nije dala valjanu adresu portala.</translation>
     </message>
     <message>
         <source>Unknown error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepoznata pogreška!</translation>
     </message>
     <message>
         <source>Since you forgot your skyvue account&apos;s password. click &lt;b&gt;OK&lt;/b&gt; button will direct you to skyvue portal to retrieve the password. Please follow the instructions on the web page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaboravili ste lozinku za račun skyvue. Klikom na &lt;b&gt;U redu&lt;/b&gt; otvorit će se portal skyvue na kojem možete vratiti lozinku. Slijedite upute na web-stranici.</translation>
     </message>
     <message>
         <source>OK    </source>
-        <translation type="unfinished"></translation>
+        <translation>U redu    </translation>
     </message>
 </context>
 <context>
     <name>joinPage3</name>
     <message>
         <source>plug</source>
-        <translation type="unfinished"></translation>
+        <translation>Priključi</translation>
     </message>
     <message>
         <source>select</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberi</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Poveži</translation>
     </message>
     <message>
         <source>join</source>
-        <translation type="unfinished"></translation>
+        <translation>skyvue</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Upozorenje&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source> Now you can use the information below to login &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt; website.    click &lt;b&gt;Done&lt;/b&gt; to visit skyvue website to see camera live view.</source>
-        <translation type="unfinished"></translation>
+        <translation> Sada se pomoću podataka u nastavku možete prijaviti na web-mjesto &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt;.    Kliknite &lt;b&gt;Gotovo&lt;/b&gt; za posjet web-mjestu skyvue i pregled slike s kamere uživo.</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Račun:</translation>
     </message>
     <message>
         <source> You can also learn more about mobile applications for your iPhone &amp; Android phone on &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt; website.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> Više o mobilnim aplikacijama za iPhone i Android saznajte na web-mjestu &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt;.&lt;br&gt;</translation>
     </message>
     <message>
         <source>  Add the shortcut of skyvue to my desktop and browser bookmark.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Dodaj prečac za skyvue na radnu površinu i u oznake preglednika.</translation>
     </message>
 </context>
 <context>
     <name>joinPage4</name>
     <message>
         <source>plug</source>
-        <translation type="unfinished"></translation>
+        <translation>Priključi</translation>
     </message>
     <message>
         <source>select</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberi</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Poveži</translation>
     </message>
     <message>
         <source>join</source>
-        <translation type="unfinished"></translation>
+        <translation>skyvue</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Upozorenje&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = temp&gt;&lt;font size=3 color=#638c0b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = temp&gt;&lt;font size=3 color=#638c0b&gt;</translation>
     </message>
     <message>
         <source>&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source> If you choose not to register this camera to skyvue, you won&apos;t be able to enjoy the benefits like remote view and mobile application from skyvue.</source>
-        <translation type="unfinished"></translation>
+        <translation> Ako ne registrirate ovu kameru u skyvue, nećete moći koristiti pogodnosti kao što su udaljeni pregled i mobilna aplikacija skyvue.</translation>
     </message>
     <message>
         <source> You still can use the camera IP address below for local view.</source>
-        <translation type="unfinished"></translation>
+        <translation> Za lokalni pregled i dalje možete koristiti IP adresu ispod.</translation>
     </message>
     <message>
         <source>Account name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naziv računa:</translation>
     </message>
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Dodaj prečac za IP adresu kamere na radnu površinu i u oznake preglednika.</translation>
     </message>
 </context>
 <context>
     <name>plugPage</name>
     <message>
         <source>plug</source>
-        <translation type="unfinished"></translation>
+        <translation>Priključi</translation>
     </message>
     <message>
         <source>select</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberi</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Poveži</translation>
     </message>
     <message>
         <source>join</source>
-        <translation type="unfinished"></translation>
+        <translation>skyvue</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Upozorenje&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>Is the Link LED on the camera lit green ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Svijetli li lampica Link na kameri zeleno?</translation>
     </message>
     <message>
         <source>Is the Power/Link LED on the camera lit green ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Svijetli li lampica Power/Link na kameri zeleno?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Da</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>Restart    </source>
-        <translation type="unfinished"></translation>
+        <translation>Pokreni    </translation>
     </message>
     <message>
         <source>Close    </source>
-        <translation type="unfinished"></translation>
+        <translation>Zatvori    </translation>
     </message>
     <message>
         <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reset your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pritisnite i držite tipku Reset najmanje 6 sekundi dok je kamera priključena. Nakon resetiranja kamere kliknite &lt;b&gt;Pokreni&lt;/b&gt; za nastavak.</translation>
     </message>
     <message>
         <source>Plug your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Priključivanje kamere</translation>
     </message>
     <message>
         <source>1.Connect the Ethernet cable to the Ethernet port on the back of the camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Priključite Ethernet kabel u Ethernet priključak na stražnjoj strani kamere.</translation>
     </message>
     <message>
         <source>2.Connect the other end of the cable to an available LAN port on your router.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Drugi kraj kabela priključite u slobodan LAN priključak na routeru.</translation>
     </message>
     <message>
         <source>3.Connect the power adapter to the power jack on the back of the camera and plug the other end into the power outlet.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Priključite adapter za napajanje u priključak za napajanje na stražnjoj strani kamere, a drugi kraj u zidnu utičnicu.</translation>
     </message>
     <message>
         <source>4.The LED on the camera will turn green when the device is ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Kada uređaj bude spreman, lampica na kameri svijetlit će zeleno.</translation>
     </message>
     <message>
         <source>*Could use Wi-Fi Protected Setup (WPS) instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>*Možete upotrijebiti i WPS.</translation>
     </message>
     <message>
         <source>Please confirm the following tasks are done before clicking &lt;b&gt;Next&lt;/b&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prije nego što kliknete &lt;b&gt;Dalje&lt;/b&gt;, provjerite jeste li obavili sljedeće korake.</translation>
     </message>
     <message>
         <source>1. On the camera side</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Na kameri</translation>
     </message>
     <message>
         <source>2. On the router side</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Na routeru</translation>
     </message>
     <message>
         <source>3. Plug power adapter</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Priključite napajanje</translation>
     </message>
     <message>
         <source>4. Check LED turns solid green</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Lampica trajno svijetli zeleno</translation>
     </message>
     <message>
         <source>You can also use WPS button to&lt;br&gt;establish connection in this step&lt;br&gt;or follow the instruction in later step.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vezu u ovom koraku možete uspostaviti&lt;br&gt;i tipkom WPS ili slijedite upute&lt;br&gt;u jednom od sljedećih koraka.</translation>
     </message>
     <message>
         <source>Next    </source>
-        <translation type="unfinished"></translation>
+        <translation>Dalje    </translation>
     </message>
     <message>
         <source>&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;What do I do if the Link LED stays off?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Što ako lampica Link ne svijetli?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;What do I do if the LED stays red?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Što ako lampica ostane crvena?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Što ako lampica Link ne svijetli?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Provjerite sljedeće:&lt;ul&gt;&lt;li&gt;Provjerite jesu li kabeli čvrsto priključeni.&lt;/li&gt;&lt;li&gt;Isključite kameru i ponovno je uključite kako biste je ponovno pokrenuli.&lt;/li&gt;&lt;li&gt;Ako lampica Link i dalje ne svijetli, možete pokušati &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;resetirati kameru&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Provjerite radi li modem ili router ispravno i svijetle li lampice za vezu kamere.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Što ako lampica ostane crvena?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Provjerite sljedeće:&lt;ul&gt;&lt;li&gt;Provjerite jesu li kabeli čvrsto priključeni.&lt;/li&gt;&lt;li&gt;Isključite kameru i ponovno je uključite kako biste je ponovno pokrenuli.&lt;/li&gt;&lt;li&gt;Ako lampica kamere i dalje svijetli crveno, možete pokušati &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;resetirati kameru&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Provjerite radi li modem ili router ispravno i svijetle li lampice za vezu kamere.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
 </context>
 <context>
     <name>selectPage</name>
     <message>
         <source>plug</source>
-        <translation type="unfinished"></translation>
+        <translation>Priključi</translation>
     </message>
     <message>
         <source>select</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberi</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Poveži</translation>
     </message>
     <message>
         <source>join</source>
-        <translation type="unfinished"></translation>
+        <translation>skyvue</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Upozorenje&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;</translation>
     </message>
     <message>
         <source>Is the Link LED on the camera lit green ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Svijetli li lampica Link na kameri zeleno?</translation>
     </message>
     <message>
         <source>Is the Power/Link LED on the camera lit green ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Svijetli li lampica Power/Link na kameri zeleno?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Da</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>Restart    </source>
-        <translation type="unfinished"></translation>
+        <translation>Pokreni    </translation>
     </message>
     <message>
         <source>Close    </source>
-        <translation type="unfinished"></translation>
+        <translation>Zatvori    </translation>
     </message>
     <message>
         <source>Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reseting your camera, click &lt;b&gt;Restart&lt;/b&gt; to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pritisnite i držite tipku Reset najmanje 6 sekundi dok je kamera priključena. Nakon resetiranja kamere kliknite &lt;b&gt;Pokreni&lt;/b&gt; za nastavak.</translation>
     </message>
     <message>
         <source>Select your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Odabir kamere</translation>
     </message>
     <message>
         <source>Select your camera from the list and click &lt;b&gt;Next&lt;/b&gt; when you complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberite kameru s popisa i kliknite &lt;b&gt;Dalje&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera</translation>
     </message>
     <message>
         <source>MAC ID</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC</translation>
     </message>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP adresa</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Veza</translation>
     </message>
     <message>
         <source>MAC ID is a unique identifier
 assigned to network interfaces
 for communications on the
 physical network.</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC adresa je jedinstveni
+identifikator dodijeljen
+mrežnim sučeljima za
+komunikaciju u fizičkoj mreži.</translation>
     </message>
     <message>
         <source>Registered to skyvue</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrirano u skyvue</translation>
     </message>
     <message>
         <source>Not registered</source>
-        <translation type="unfinished"></translation>
+        <translation>Nije registrirano</translation>
     </message>
     <message>
         <source>Wired</source>
-        <translation type="unfinished"></translation>
+        <translation>Žična</translation>
     </message>
     <message>
         <source>Wireless</source>
-        <translation type="unfinished"></translation>
+        <translation>Bežična</translation>
     </message>
     <message>
         <source>Check the &lt;b&gt;MAC ID&lt;/b&gt; on the back of your camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;MAC adresu&lt;/b&gt; potražite na stražnjoj strani kamere.</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Cannot find your camera from the list ?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Kamera nije na popisu?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Enter a password to secure your camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Unesite lozinku za zaštitu kamere</translation>
     </message>
     <message>
         <source>Admin account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Račun admina:</translation>
     </message>
     <message>
         <source>admin</source>
-        <translation type="unfinished"></translation>
+        <translation>admin</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lozinka:</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Forgot my camera password ?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Zaboravili ste lozinku kamere?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Confirm password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrda lozinke:</translation>
     </message>
     <message>
         <source>      Back</source>
-        <translation type="unfinished"></translation>
+        <translation>      Natrag</translation>
     </message>
     <message>
         <source>Rescan    </source>
-        <translation type="unfinished"></translation>
+        <translation>Traži    </translation>
     </message>
     <message>
         <source>Next      </source>
-        <translation type="unfinished"></translation>
+        <translation>Dalje      </translation>
     </message>
     <message>
         <source>&lt;b&gt;Searching camera....&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Traženje kamere....&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Confirm your camera password</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrdite lozinku kamere</translation>
     </message>
     <message>
         <source>Searching camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Traženje kamere</translation>
     </message>
     <message>
         <source>Saving camera&apos;s password</source>
-        <translation type="unfinished"></translation>
+        <translation>Spremanje lozinke kamere</translation>
     </message>
     <message>
         <source>Retrieving the camera&apos;s password</source>
-        <translation type="unfinished"></translation>
+        <translation>Dohvaćanje lozinke kamere</translation>
     </message>
     <message>
         <source>The camera you select has already been registered to skyvue. You have to enter the correct camera password and skyvue account later or &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt; to register another account.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Odabrana kamera već je registrirana u skyvue. Kasnije morate unijeti ispravnu lozinku kamere i račun skyvue ili &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;resetirati kameru&lt;/font&gt;&lt;/a&gt; kako biste registrirali drugi račun.&lt;br&gt;</translation>
     </message>
     <message>
         <source>The passwords must be at least 6 characters long and must contain at least 2 letters, case-sensitive!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lozinka mora imati najmanje 6 znakova i sadržavati najmanje 2 slova; razlikuju se velika i mala slova!</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;The passwords don&apos;t match! Please try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Upozorenje&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Lozinke se ne podudaraju! Pokušajte ponovno!</translation>
     </message>
     <message>
         <source>Input wrong password, please check!</source>
-        <translation type="unfinished"></translation>
+        <translation>Unesena je pogrešna lozinka, provjerite je!</translation>
     </message>
     <message>
         <source>Two times input password are not the same!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dvije unesene lozinke nisu iste!</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Cannot detect your wired connection?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Please close this lightbox and click &lt;b&gt;Back&lt;/b&gt; button to previous page. Follow the instruction to install the camera again.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Žična veza nije otkrivena?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Zatvorite ovaj okvir i kliknite &lt;b&gt;Natrag&lt;/b&gt; za povratak na prethodnu stranicu. Slijedite upute kako biste ponovno instalirali kameru.</translation>
     </message>
 </context>
 <context>
     <name>welcomePage</name>
     <message>
         <source>Please select:</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberite:</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Engleski</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francuski</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruski</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Španjolski</translation>
     </message>
     <message>
         <source>Portuguese(Portugal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugalski (PT)</translation>
     </message>
     <message>
         <source>Portuguese(Brazil)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugalski (BR)</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanski</translation>
     </message>
     <message>
         <source>Traditional Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Kineski (trad.)</translation>
     </message>
     <message>
         <source>Simplified Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Kineski (pojed.)</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Korejski</translation>
     </message>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Češki</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Danski</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Njemački</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Grčki</translation>
     </message>
     <message>
         <source>Croatian</source>
-        <translation type="unfinished"></translation>
+        <translation>Hrvatski</translation>
     </message>
     <message>
         <source>Hungarian</source>
-        <translation type="unfinished"></translation>
+        <translation>Mađarski</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Talijanski</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nizozemski</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Norveški</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Poljski</translation>
     </message>
     <message>
         <source>Romanian</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumunjski</translation>
     </message>
     <message>
         <source>Slovenian</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovenski</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Švedski</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finski</translation>
     </message>
     <message>
         <source>skyvue Camguide</source>
-        <translation type="unfinished"></translation>
+        <translation>skyvue Camguide</translation>
     </message>
     <message>
         <source>Troubleshooting</source>
-        <translation type="unfinished"></translation>
+        <translation>Rješavanje problema</translation>
     </message>
     <message>
         <source>Manuals and Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Priručnici i preuzimanja</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Izlaz</translation>
     </message>
     <message>
         <source>Start    </source>
-        <translation type="unfinished"></translation>
+        <translation>Počni    </translation>
     </message>
     <message>
         <source>Select your lauguage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Odaberite jezik:</translation>
     </message>
     <message>
         <source>Copyright © Velmora. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Velmora. Sva prava pridržana.</translation>
     </message>
     <message>
         <source>Welcome </source>
-        <translation type="unfinished"></translation>
+        <translation>Dobro došli </translation>
     </message>
     <message>
         <source>Welcome to the IP camera Camguide. This wizard will help you easily setup the Internet camera, register skyvue web site for remote view and other interesting online services.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobro došli u Camguide za IP kamere. Ovaj čarobnjak pomoći će vam da jednostavno postavite internetsku kameru, registrirate se na web-mjestu skyvue za udaljeni pregled i koristite druge zanimljive mrežne usluge.</translation>
     </message>
     <message>
         <source>Close    </source>
-        <translation type="unfinished"></translation>
+        <translation>Zatvori    </translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;About </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;O programu </translation>
     </message>
     <message>
         <source> Camguide&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;font size=3 color=#638c0b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> Camguide&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;font size=3 color=#638c0b&gt;</translation>
     </message>
     <message>
         <source>&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;b&gt;Warning:&lt;/b&gt; This program is protected by copyright law and international treaties. Unauthorized reproduction or distribution of this program, or any portion of it, may result in severe civil and criminal penalties.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/font&gt;&lt;br&gt;&lt;br&gt;&lt;b&gt;Upozorenje:&lt;/b&gt; Ovaj je program zaštićen zakonom o autorskom pravu i međunarodnim ugovorima. Neovlašteno umnožavanje ili distribucija ovog programa ili bilo kojeg njegova dijela može dovesti do strogih građanskih i kaznenih sankcija.&lt;br&gt;</translation>
     </message>
 </context>
 </TS>
