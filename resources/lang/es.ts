@@ -732,6 +732,38 @@ servicios DSL.</translation>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  Crear accesos directos a la IP de la cámara en el escritorio y el navegador.</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Unirse a skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Dirección IP:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Nombre:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Más detalles sobre la cámara.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Finalizar    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1029,6 +1061,38 @@ servicios DSL.</translation>
         <source>  Add the shortcut of skyvue to my desktop and browser bookmark.</source>
         <translation>  Crear accesos directos a skyvue en el escritorio y el navegador.</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Unirse a skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Dirección IP:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Clave:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Nombre:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Más detalles sobre la cámara.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Finalizar    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1075,6 +1139,38 @@ servicios DSL.</translation>
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  Crear accesos directos a la IP de la cámara en el escritorio y el navegador.</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Unirse a skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Dirección IP:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Nombre:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Más detalles sobre la cámara.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Finalizar    </translation>
     </message>
 </context>
 <context>

@@ -732,6 +732,38 @@ les services DSL.</translation>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  Ajouter un raccourci vers l&apos;adresse IP de la caméra au bureau et aux favoris.</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Rejoindre skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Adresse IP :</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Nom caméra :</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Plus de détails sur votre caméra.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Terminer    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1029,6 +1061,38 @@ les services DSL.</translation>
         <source>  Add the shortcut of skyvue to my desktop and browser bookmark.</source>
         <translation>  Ajouter un raccourci vers skyvue sur le bureau et dans les favoris du navigateur.</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Rejoindre skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Adresse IP :</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mdp :</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Nom caméra :</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Plus de détails sur votre caméra.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Terminer    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1075,6 +1139,38 @@ les services DSL.</translation>
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  Ajouter un raccourci vers l&apos;adresse IP de la caméra au bureau et aux favoris.</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Rejoindre skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Adresse IP :</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Nom caméra :</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Plus de détails sur votre caméra.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Terminer    </translation>
     </message>
 </context>
 <context>

@@ -732,6 +732,38 @@ serviciile DSL.</translation>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  Adăugați o comandă rapidă către IP-ul camerei pe desktop și în marcaje.</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Înscrierea în skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Adresă IP:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Parolă:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Nume:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Mai multe detalii despre cameră.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Terminat    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1029,6 +1061,38 @@ serviciile DSL.</translation>
         <source>  Add the shortcut of skyvue to my desktop and browser bookmark.</source>
         <translation>  Adăugați o comandă rapidă către skyvue pe desktop și în marcajele browserului.</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Înscrierea în skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Adresă IP:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Parolă:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Nume:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Mai multe detalii despre cameră.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Terminat    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1075,6 +1139,38 @@ serviciile DSL.</translation>
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  Adăugați o comandă rapidă către IP-ul camerei pe desktop și în marcaje.</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Înscrierea în skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Adresă IP:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Parolă:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Nume:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Mai multe detalii despre cameră.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Terminat    </translation>
     </message>
 </context>
 <context>
