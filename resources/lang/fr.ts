@@ -12,11 +12,11 @@
     <name>camguide</name>
     <message>
         <source>background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);</source>
-        <translation type="unfinished"></translation>
+        <translation>background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);</translation>
     </message>
     <message>
         <source>background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);</source>
-        <translation type="unfinished"></translation>
+        <translation>background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);</translation>
     </message>
     <message>
         <source>Troubleshooting</source>
@@ -115,362 +115,362 @@
     </message>
     <message>
         <source>1.Connect the Ethernet cable to the Ethernet port on the back of the camera.</source>
-        <translation type="unfinished">1. Branchez le câble Ethernet sur le port Ethernet à l&apos;arrière de la caméra.</translation>
+        <translation>1. Branchez le câble Ethernet sur le port Ethernet à l&apos;arrière de la caméra.</translation>
     </message>
     <message>
         <source>2.Connect the other end of the cable to an available LAN port on your router.</source>
-        <translation type="unfinished">2. Branchez l&apos;autre extrémité du câble sur un port LAN libre de votre routeur.</translation>
+        <translation>2. Branchez l&apos;autre extrémité du câble sur un port LAN libre de votre routeur.</translation>
     </message>
     <message>
         <source>3.The LED on the camera will turn solid green when the device is ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Le voyant de la caméra devient vert fixe lorsque l&apos;appareil est prêt.</translation>
     </message>
     <message>
         <source>1.Unplug the Ethernet cable from the camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Débranchez le câble Ethernet de la caméra.</translation>
     </message>
     <message>
         <source>2.Press the WPS button on the back of your camera and the WPS LED will start to flash blue.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Appuyez sur le bouton WPS à l&apos;arrière de la caméra : le voyant WPS se met à clignoter en bleu.</translation>
     </message>
     <message>
         <source>3.You now  one minute to press the WPS button on your router.</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Vous disposez alors d&apos;une minute pour appuyer sur le bouton WPS de votre routeur.</translation>
     </message>
     <message>
         <source>4.Once your camera has established a connection, the WPS LED will turn solid blue, the LED in front of the camera will turn to flash green.</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Une fois la connexion établie, le voyant WPS devient bleu fixe et le voyant à l&apos;avant de la caméra clignote en vert.</translation>
     </message>
     <message>
         <source>Current connection(*):</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion actuelle (*) :</translation>
     </message>
     <message>
         <source>How would you connect your camera to the router?</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment voulez-vous connecter la caméra au routeur ?</translation>
     </message>
     <message>
         <source>&lt;b&gt;Wired connection&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Connexion filaire&lt;/b&gt;</translation>
     </message>
     <message>
         <source>By Ethernet cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Par câble Ethernet</translation>
     </message>
     <message>
         <source>&lt;b&gt;Wireless connection&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Connexion sans fil&lt;/b&gt;</translation>
     </message>
     <message>
         <source>By Wi-Fi Protected Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Par Wi-Fi Protected Setup</translation>
     </message>
     <message>
         <source> ( &lt;a href = WPS&gt;&lt;font size=3 color=#638c0b&gt;WPS&lt;/font&gt;&lt;/a&gt; )</source>
-        <translation type="unfinished"></translation>
+        <translation> ( &lt;a href = WPS&gt;&lt;font size=3 color=#638c0b&gt;WPS&lt;/font&gt;&lt;/a&gt; )</translation>
     </message>
     <message>
         <source>By selecting wireless network</source>
-        <translation type="unfinished"></translation>
+        <translation>En choisissant un réseau sans fil</translation>
     </message>
     <message>
         <source>Available wireless network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseaux sans fil disponibles</translation>
     </message>
     <message>
         <source>Rescan    </source>
-        <translation type="unfinished">Relancer    </translation>
+        <translation>Lister    </translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished">Mot de passe:</translation>
+        <translation>Mot de passe :</translation>
     </message>
     <message>
         <source>1. On the camera side</source>
-        <translation type="unfinished">1. Côté caméra</translation>
+        <translation>1. Côté caméra</translation>
     </message>
     <message>
         <source>2. On the router side</source>
-        <translation type="unfinished">2. Côté routeur</translation>
+        <translation>2. Côté routeur</translation>
     </message>
     <message>
         <source>3. Check LED turns green</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Voyant vert allumé</translation>
     </message>
     <message>
         <source>1. Unplug the Ethernet cable</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Débrancher le câble</translation>
     </message>
     <message>
         <source>2. On the camera side</source>
-        <translation type="unfinished">1. Côté caméra {2.?}</translation>
+        <translation>2. Côté caméra</translation>
     </message>
     <message>
         <source>3. On the router side</source>
-        <translation type="unfinished">2. Côté routeur {3.?}</translation>
+        <translation>3. Côté routeur</translation>
     </message>
     <message>
         <source>4. Check LED turns flash green</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Voyant vert clignotant</translation>
     </message>
     <message>
         <source>    Back</source>
-        <translation type="unfinished"></translation>
+        <translation>    Retour</translation>
     </message>
     <message>
         <source>Next    </source>
-        <translation type="unfinished">Suivant    </translation>
+        <translation>Suivant    </translation>
     </message>
     <message>
         <source>Checking Internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification de la connexion Internet</translation>
     </message>
     <message>
         <source>(Current connection(*): &lt;b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>(Connexion actuelle (*) : &lt;b&gt;</translation>
     </message>
     <message>
         <source>Wireless connection&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion sans fil&lt;/b&gt;)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Wireless connection*&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Connexion sans fil*&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Wired connection&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion filaire&lt;/b&gt;)</translation>
     </message>
     <message>
         <source>&lt;b&gt;Wired connection*&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Connexion filaire*&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*What do I do if the Link LED stays off?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Que faire si le voyant Link reste éteint ?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*What do I do if the LED stays red?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Que faire si le voyant reste rouge ?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*where is my WPS button?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Où se trouve le bouton WPS ?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Having problems connecting?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Problèmes de connexion ?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation type="unfinished">&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Que faire si le voyant Link reste éteint ?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Vérifiez les points suivants :&lt;ul&gt;&lt;li&gt;Les câbles sont-ils bien branchés ?&lt;/li&gt;&lt;li&gt;Débranchez puis rebranchez la caméra.&lt;/li&gt;&lt;li&gt;Si le voyant Link reste éteint, vous pouvez &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;réinitialiser la caméra&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Le modem ou routeur fonctionne-t-il, ses voyants pour la caméra sont-ils allumés ?&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Que faire si le voyant Link reste éteint ?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Vérifiez les points suivants :&lt;ul&gt;&lt;li&gt;Les câbles sont-ils bien branchés ?&lt;/li&gt;&lt;li&gt;Débranchez puis rebranchez la caméra.&lt;/li&gt;&lt;li&gt;Si le voyant Link reste éteint, vous pouvez &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;réinitialiser la caméra&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Le modem ou routeur fonctionne-t-il, ses voyants pour la caméra sont-ils allumés ?&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation type="unfinished">&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Que faire si le voyant reste rouge ?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Vérifiez les points suivants :&lt;ul&gt;&lt;li&gt;Les câbles sont-ils bien branchés ?&lt;/li&gt;&lt;li&gt;Débranchez puis rebranchez la caméra.&lt;/li&gt;&lt;li&gt;Si le voyant reste rouge, vous pouvez &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;réinitialiser la caméra&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Le modem ou routeur fonctionne-t-il, ses voyants pour la caméra sont-ils allumés ?&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Que faire si le voyant reste rouge ?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Vérifiez les points suivants :&lt;ul&gt;&lt;li&gt;Les câbles sont-ils bien branchés ?&lt;/li&gt;&lt;li&gt;Débranchez puis rebranchez la caméra.&lt;/li&gt;&lt;li&gt;Si le voyant reste rouge, vous pouvez &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;réinitialiser la caméra&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Le modem ou routeur fonctionne-t-il, ses voyants pour la caméra sont-ils allumés ?&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;What is WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. &lt;br&gt;&lt;br&gt;Your router&apos;s WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check your router&apos;s user manual for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Qu&apos;est-ce que le WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Le WPS (Wi-Fi Protected Setup) permet d&apos;établir une connexion sans fil sécurisée rapidement, facilement et automatiquement. &lt;br&gt;&lt;br&gt;Le bouton WPS se trouve généralement sur le côté du routeur. Sur certains routeurs, il faut se connecter à l&apos;interface web et cliquer sur un bouton à l&apos;écran pour activer le WPS. Pour plus de détails, consultez le manuel de votre routeur.</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;What is WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. &lt;br&gt;&lt;br&gt;Your router&apos;s WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check the user manual for your router for details.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Qu&apos;est-ce que le WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Le WPS (Wi-Fi Protected Setup) permet d&apos;établir une connexion sans fil sécurisée rapidement, facilement et automatiquement. &lt;br&gt;&lt;br&gt;Le bouton WPS se trouve généralement sur le côté du routeur. Sur certains routeurs, il faut se connecter à l&apos;interface web et cliquer sur un bouton à l&apos;écran pour activer le WPS. Pour en savoir plus, consultez le manuel du routeur.</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Having problems connecting your camera?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;If you are having problems connecting your camera using WPS, check the following:&lt;ul&gt;&lt;li&gt;Your camera may be out of range.Try connecting your camera from the same room as your router.&lt;/li&gt;&lt;li&gt;Make sure your router has a WPS button.Check your router&apos;s user manual for details. &lt;/li&gt;&lt;/ul&gt;If you are still having trouble connecting your camera using WPS, you can select wireless network manually or simply use a wired connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Problèmes de connexion de la caméra ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Si vous n&apos;arrivez pas à connecter la caméra avec le WPS, vérifiez les points suivants :&lt;ul&gt;&lt;li&gt;La caméra est peut-être hors de portée. Essayez de la connecter depuis la pièce où se trouve le routeur.&lt;/li&gt;&lt;li&gt;Vérifiez que le routeur dispose d&apos;un bouton WPS. Consultez son manuel d&apos;utilisation pour en savoir plus. &lt;/li&gt;&lt;/ul&gt;Si le problème persiste, vous pouvez choisir le réseau sans fil manuellement ou simplement utiliser une connexion filaire.</translation>
     </message>
     <message>
         <source>&lt;br&gt;Please plug in the cable. click &lt;b&gt;OK&lt;/b&gt; when you finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;Branchez le câble, puis cliquez sur &lt;b&gt;OK&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>&lt;br&gt;Now you can unplug the Ethernet cable from the camera and click &lt;b&gt;OK&lt;/b&gt; when you finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;Vous pouvez maintenant débrancher le câble Ethernet de la caméra, puis cliquer sur &lt;b&gt;OK&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>OK	</source>
-        <translation type="unfinished"></translation>
+        <translation>OK	</translation>
     </message>
     <message>
         <source>The camera has already registered, click &lt;b&gt;Reset&lt;/b&gt; to restart the application and reset the camera, click &lt;b&gt;Close&lt;/b&gt; just re-configure the camera!</source>
-        <translation type="unfinished"></translation>
+        <translation>La caméra est déjà inscrite. Cliquez sur &lt;b&gt;Réinitialiser&lt;/b&gt; pour redémarrer l&apos;application et réinitialiser la caméra, ou sur &lt;b&gt;Fermer&lt;/b&gt; pour simplement reconfigurer la caméra.</translation>
     </message>
     <message>
         <source>Reset    </source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser    </translation>
     </message>
     <message>
         <source>Yes    </source>
-        <translation type="unfinished"></translation>
+        <translation>Oui    </translation>
     </message>
     <message>
         <source>NO    </source>
-        <translation type="unfinished"></translation>
+        <translation>Non    </translation>
     </message>
     <message>
         <source>The camera can not connect to skyvue server. click &lt;b&gt;Retry&lt;/b&gt; to check again, or click &lt;b&gt;Close&lt;/b&gt; without signing in skyvue.</source>
-        <translation type="unfinished"></translation>
+        <translation>La caméra ne parvient pas à joindre le serveur skyvue. Cliquez sur &lt;b&gt;Réessayer&lt;/b&gt; pour vérifier à nouveau, ou sur &lt;b&gt;Fermer&lt;/b&gt; pour continuer sans vous connecter à skyvue.</translation>
     </message>
     <message>
         <source>Retry	 </source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayer	 </translation>
     </message>
     <message>
         <source>Close	 </source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer	 </translation>
     </message>
     <message>
         <source>Check your cable connection please.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez le branchement du câble.&lt;br&gt;</translation>
     </message>
     <message>
         <source>The wireless connection failed. Please connect the Ethernet cable and select the wireless network again.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion sans fil a échoué. Branchez le câble Ethernet et choisissez à nouveau le réseau sans fil.&lt;br&gt;</translation>
     </message>
     <message>
         <source>Saving network setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement des paramètres réseau</translation>
     </message>
     <message>
         <source>Restarting network</source>
-        <translation type="unfinished"></translation>
+        <translation>Redémarrage du réseau</translation>
     </message>
     <message>
         <source>Checking internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification de la connexion Internet</translation>
     </message>
     <message>
         <source>&lt;b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;</translation>
     </message>
     <message>
         <source>.&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>.&lt;/b&gt;</translation>
     </message>
     <message>
         <source>..&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>..&lt;/b&gt;</translation>
     </message>
     <message>
         <source>...&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>...&lt;/b&gt;</translation>
     </message>
     <message>
         <source>....&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>....&lt;/b&gt;</translation>
     </message>
 </context>
 <context>
     <name>detailsPage</name>
     <message>
         <source>&lt;b&gt;More details&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Plus de détails&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Camera IP address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP caméra :</translation>
     </message>
     <message>
         <source>Subnet Mask:</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque de sous-réseau :</translation>
     </message>
     <message>
         <source>Gateway IP address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passerelle :</translation>
     </message>
     <message>
         <source>Primary DNS:</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS primaire :</translation>
     </message>
     <message>
         <source>Secondary DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS secondaire :</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>État :</translation>
     </message>
     <message>
         <source>Wireless</source>
-        <translation type="unfinished">Sans fil</translation>
+        <translation>Sans fil</translation>
     </message>
     <message>
         <source>Wired</source>
-        <translation type="unfinished">Filaire</translation>
+        <translation>Filaire</translation>
     </message>
     <message>
         <source>Wireless SSID:</source>
-        <translation type="unfinished"></translation>
+        <translation>SSID sans fil :</translation>
     </message>
     <message>
         <source>n/a</source>
-        <translation type="unfinished"></translation>
+        <translation>n/d</translation>
     </message>
     <message>
         <source>Connection mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de connexion :</translation>
     </message>
     <message>
         <source>Authentication:</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentification :</translation>
     </message>
     <message>
         <source>Encryption:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffrement :</translation>
     </message>
     <message>
         <source>Key/password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé/mot de passe :</translation>
     </message>
     <message>
         <source>&lt;b&gt; Internet connection&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt; Connexion Internet&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt; Connection type&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt; Type de connexion&lt;/b&gt;</translation>
     </message>
     <message>
         <source>skyvue no.:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° skyvue :</translation>
     </message>
     <message>
         <source>Admin account:</source>
-        <translation type="unfinished">Compte admin :</translation>
+        <translation>Compte admin :</translation>
     </message>
     <message>
         <source>admin</source>
-        <translation type="unfinished">admin</translation>
+        <translation>admin</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe :</translation>
     </message>
     <message>
         <source>xxxxxx</source>
-        <translation type="unfinished"></translation>
+        <translation>xxxxxx</translation>
     </message>
     <message>
         <source>&lt;b&gt; skyvue info&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt; Infos skyvue&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;b&gt; Camera web page&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt; Interface web&lt;/b&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Change your Internet connection&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Modifier la connexion Internet&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Change your connection type&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Modifier le type de connexion&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Close    </source>
-        <translation type="unfinished">Fermer    </translation>
+        <translation>Fermer    </translation>
     </message>
 </context>
 <context>
@@ -501,87 +501,87 @@
     </message>
     <message>
         <source>Saving network setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement des paramètres réseau</translation>
     </message>
     <message>
         <source>Restarting network</source>
-        <translation type="unfinished"></translation>
+        <translation>Redémarrage du réseau</translation>
     </message>
     <message>
         <source>Checking internet connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification de la connexion Internet</translation>
     </message>
     <message>
         <source>&lt;b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;</translation>
     </message>
     <message>
         <source>.&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>.&lt;/b&gt;</translation>
     </message>
     <message>
         <source>..&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>..&lt;/b&gt;</translation>
     </message>
     <message>
         <source>...&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>...&lt;/b&gt;</translation>
     </message>
     <message>
         <source>....&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>....&lt;/b&gt;</translation>
     </message>
     <message>
         <source>IP address</source>
-        <translation type="unfinished">Adresse IP</translation>
+        <translation>Adresse IP</translation>
     </message>
     <message>
         <source>Submask</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque de sous-réseau</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="unfinished"></translation>
+        <translation>Passerelle</translation>
     </message>
     <message>
         <source>Primary DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS primaire</translation>
     </message>
     <message>
         <source>Secondary DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS secondaire :</translation>
     </message>
     <message>
         <source>IP address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP :</translation>
     </message>
     <message>
         <source>Submask:</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque réseau :</translation>
     </message>
     <message>
         <source>Gateway:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passerelle :</translation>
     </message>
     <message>
         <source>Primary DNS:</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS primaire :</translation>
     </message>
     <message>
         <source>Secondary DNS:</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS secondaire :</translation>
     </message>
     <message>
         <source>How would you connect your camera to the Internet?</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment voulez-vous connecter la caméra à Internet ?</translation>
     </message>
     <message>
         <source>Enter account and password(PPPoE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte et mot de passe (PPPoE)</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <source>Password:</source>
@@ -589,97 +589,99 @@
     </message>
     <message>
         <source>Enter static IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP fixe</translation>
     </message>
     <message>
         <source>Dynamic IP address(DHCP)*</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP dynamique (DHCP)*</translation>
     </message>
     <message>
         <source>Use in the intranet for local view only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser uniquement en réseau local.</translation>
     </message>
     <message>
         <source>The PPPoE is a network 
 protocol mainly used with DSL 
 services.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PPPoE est un protocole 
+réseau utilisé surtout avec 
+les services DSL.</translation>
     </message>
     <message>
         <source>    Back</source>
-        <translation type="unfinished"></translation>
+        <translation>    Retour</translation>
     </message>
     <message>
         <source>Next    </source>
-        <translation type="unfinished">Suivant    </translation>
+        <translation>Suivant    </translation>
     </message>
     <message>
         <source>Loading, please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement, veuillez patienter</translation>
     </message>
     <message>
         <source>PPPoE</source>
-        <translation type="unfinished"></translation>
+        <translation>PPPoE</translation>
     </message>
     <message>
         <source>Static IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP fixe</translation>
     </message>
     <message>
         <source>Dynamic IP address(DHCP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP dynamique (DHCP)</translation>
     </message>
     <message>
         <source>(Current Internet connection(*): &lt;b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>(Connexion Internet actuelle (*) : &lt;b&gt;</translation>
     </message>
     <message>
         <source>&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/b&gt;)</translation>
     </message>
     <message>
         <source>Enter account and password(PPPoE)*</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte et mot de passe (PPPoE)*</translation>
     </message>
     <message>
         <source>Enter static IP address*</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP fixe*</translation>
     </message>
     <message>
         <source>Close    </source>
-        <translation type="unfinished">Fermer    </translation>
+        <translation>Fermer    </translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Invalid username!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Avertissement&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Nom d&apos;utilisateur non valide !</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Invalid password.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Avertissement&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Mot de passe non valide.</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Invalid<byte value="x16"/><byte value="x13"/><byte value="xb"/><byte value="x1d"/><byte value="x3"/> </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Avertissement&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Valeur non valide :<byte value="x16"/><byte value="x13"/><byte value="xb"/><byte value="x1d"/><byte value="x3"/> </translation>
     </message>
     <message>
         <source>!</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Connection is failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Avertissement&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Échec de la connexion.</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;The camera have already registered, click &lt;b&gt;Reset&lt;/b&gt; to restart the application and reset the camera, click &lt;b&gt;OK&lt;/b&gt; just re-configure the camera!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Avertissement&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;La caméra est déjà inscrite. Cliquez sur &lt;b&gt;Réinitialiser&lt;/b&gt; pour redémarrer l&apos;application et réinitialiser la caméra, ou sur &lt;b&gt;OK&lt;/b&gt; pour simplement reconfigurer la caméra.</translation>
     </message>
     <message>
         <source>Reset    </source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser    </translation>
     </message>
     <message>
         <source>OK    </source>
-        <translation type="unfinished"></translation>
+        <translation>OK    </translation>
     </message>
 </context>
 <context>
@@ -706,28 +708,61 @@ services.</source>
     </message>
     <message>
         <source>&lt;a href = temp&gt;&lt;font size=3 color=#638c0b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = temp&gt;&lt;font size=3 color=#638c0b&gt;</translation>
     </message>
     <message>
         <source>&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source> Due to the camera has no Internet connection,( &lt;a href = Setup again&gt;&lt;font size=3 color=#638c0b&gt;Setup again&lt;/font&gt;&lt;/a&gt; ) you cannot login skyvue website for remote view.
 </source>
-        <translation type="unfinished"></translation>
+        <translation> Sans connexion Internet sur la caméra ( &lt;a href = Setup again&gt;&lt;font size=3 color=#638c0b&gt;reconfigurer&lt;/font&gt;&lt;/a&gt; ), la vue à distance via le site skyvue est impossible.
+</translation>
     </message>
     <message>
         <source> You still can use the camera IP address below for local view.</source>
-        <translation type="unfinished"></translation>
+        <translation> L&apos;adresse IP ci-dessous reste utilisable pour la vue locale.</translation>
     </message>
     <message>
         <source>Account name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Ajouter un raccourci vers l&apos;adresse IP de la caméra au bureau et aux favoris.</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Rejoindre skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Adresse IP :</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Nom caméra :</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Plus de détails sur votre caméra.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Terminer    </translation>
     </message>
 </context>
 <context>
@@ -786,35 +821,35 @@ services.</source>
     </message>
     <message>
         <source>The camera has previously registered with a skyvue account, you can login on &lt;a href =skyvue&gt;&lt;font size=3 color=#638c0b&gt;www.skyvue.com&lt;/font&gt;&lt;/a&gt; or mobile application to enjoy remote view. If you want to re-configure your account and device, you may &lt;a href = hard reset&gt;&lt;font size=3 color=#638c0b&gt;hard reset&lt;/font&gt;&lt;/a&gt; the camera and create or register with a new account.</source>
-        <translation type="unfinished"></translation>
+        <translation>La caméra est déjà inscrite sur un compte skyvue : vous pouvez vous connecter sur &lt;a href =skyvue&gt;&lt;font size=3 color=#638c0b&gt;www.skyvue.com&lt;/font&gt;&lt;/a&gt; ou dans l&apos;application mobile pour la vue à distance. Pour reconfigurer votre compte et l&apos;appareil, vous pouvez &lt;a href = hard reset&gt;&lt;font size=3 color=#638c0b&gt;réinitialiser complètement&lt;/font&gt;&lt;/a&gt; la caméra, puis créer un compte ou l&apos;inscrire sur un autre compte.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Why join skyvue ?&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Pourquoi rejoindre skyvue ?&lt;/b&gt;</translation>
     </message>
     <message>
         <source> &lt;b&gt;Simple setting&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Configuration simple&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Not worrying about complicate dyanmic DNS setting, firewall roadblock, or all the trouble some configurations on cameras or viewing clients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fini les réglages compliqués de DNS dynamique, les blocages du pare-feu et les configurations fastidieuses des caméras ou des logiciels de visualisation.</translation>
     </message>
     <message>
         <source> &lt;b&gt;Easy Access&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Accès facile&lt;/b&gt;</translation>
     </message>
     <message>
         <source> &lt;b&gt;Remote viewing anywhere&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Vue à distance partout&lt;/b&gt;</translation>
     </message>
     <message>
         <source>    Back</source>
-        <translation type="unfinished"></translation>
+        <translation>    Retour</translation>
     </message>
     <message>
         <source>Next    </source>
-        <translation type="unfinished">Suivant    </translation>
+        <translation>Suivant    </translation>
     </message>
 </context>
 <context>
@@ -845,147 +880,147 @@ services.</source>
     </message>
     <message>
         <source>Do you have a skyvue account ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avez-vous un compte skyvue ?</translation>
     </message>
     <message>
         <source>&amp;Yes, I already have a skyvue account.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oui, j&apos;ai déjà un compte skyvue.</translation>
     </message>
     <message>
         <source>&amp;No, I need to sign up for a new account.</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non, je dois créer un nouveau compte.</translation>
     </message>
     <message>
         <source>I &amp;don&apos;t want to sign up right now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je ne veux pas m&apos;inscrire &amp;maintenant.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Why join skyvue ?&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Pourquoi rejoindre skyvue ?&lt;/b&gt;</translation>
     </message>
     <message>
         <source> &lt;b&gt;Simple setting&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Configuration simple&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Not worrying about complicate dyanmic DNS settings,firewall roadblock,or all the troublesome configurations on cameras or viewing clients.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fini les réglages compliqués de DNS dynamique, les blocages du pare-feu et les configurations fastidieuses des caméras ou des logiciels de visualisation.</translation>
     </message>
     <message>
         <source> &lt;b&gt;Easy Access&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Accès facile&lt;/b&gt;</translation>
     </message>
     <message>
         <source>For using skyvue web service such as to manage all your cameras in one place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gérez toutes vos caméras au même endroit avec le service web skyvue.</translation>
     </message>
     <message>
         <source> &lt;b&gt;Remote viewing anywhere&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> &lt;b&gt;Vue à distance partout&lt;/b&gt;</translation>
     </message>
     <message>
         <source>For viewing your cameras from anywhere through a web browser or a mobile device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regardez vos caméras de partout, dans un navigateur web ou sur un mobile.</translation>
     </message>
     <message>
         <source>Please enter your skyvue account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez votre compte skyvue.</translation>
     </message>
     <message>
         <source>E-Mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail :</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mdp :</translation>
     </message>
     <message>
         <source>&lt;a href=forgot&gt;&lt;font size=3 color=#638c0b&gt;Forgot password ?&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=forgot&gt;&lt;font size=3 color=#638c0b&gt;Mot de passe oublié ?&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Confirm Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation :</translation>
     </message>
     <message>
         <source>First Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom :</translation>
     </message>
     <message>
         <source>Last Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>I would like to receive emails for latest services and products from skyvue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je souhaite recevoir des e-mails sur les nouveaux services et produits skyvue.</translation>
     </message>
     <message>
         <source>I accept skyvue &lt;a href=terms&gt;&lt;font size=3 color=#638c0b&gt;terms and conditions&lt;/font&gt;&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>J&apos;accepte les &lt;a href=terms&gt;&lt;font size=3 color=#638c0b&gt;conditions générales&lt;/font&gt;&lt;/a&gt; de skyvue.</translation>
     </message>
     <message>
         <source>    Back</source>
-        <translation type="unfinished"></translation>
+        <translation>    Retour</translation>
     </message>
     <message>
         <source>Next    </source>
-        <translation type="unfinished">Suivant    </translation>
+        <translation>Suivant    </translation>
     </message>
     <message>
         <source>&lt;b&gt;Loading, please wait....&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Chargement, veuillez patienter....&lt;/b&gt;</translation>
     </message>
     <message>
         <source>Close    </source>
-        <translation type="unfinished">Fermer    </translation>
+        <translation>Fermer    </translation>
     </message>
     <message>
         <source>Please select your camera.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir votre caméra.</translation>
     </message>
     <message>
         <source>Invalid email!</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail non valide !</translation>
     </message>
     <message>
         <source>Invalid password!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe non valide !</translation>
     </message>
     <message>
         <source>The passwords don&apos;t match, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les mots de passe ne correspondent pas, veuillez réessayer.</translation>
     </message>
     <message>
         <source>You must accept the terms and conditions to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez accepter les conditions générales pour continuer.</translation>
     </message>
     <message>
         <source>Please select an option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir une option.</translation>
     </message>
     <message>
         <source>Loading, please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement, veuillez patienter</translation>
     </message>
     <message>
         <source>Timeout, please retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé, veuillez réessayer.</translation>
     </message>
     <message>
         <source>The camera gave no valid portal address.</source>
-        <translation type="unfinished"></translation>
+        <translation>La caméra n&apos;a pas fourni d&apos;adresse de portail valide.</translation>
     </message>
     <message>
         <source>Unknown error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue !</translation>
     </message>
     <message>
         <source>Since you forgot your skyvue account&apos;s password. click &lt;b&gt;OK&lt;/b&gt; button will direct you to skyvue portal to retrieve the password. Please follow the instructions on the web page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez oublié le mot de passe de votre compte skyvue : cliquez sur &lt;b&gt;OK&lt;/b&gt; pour accéder au portail skyvue et récupérer le mot de passe. Suivez ensuite les instructions de la page web.</translation>
     </message>
     <message>
         <source>OK    </source>
-        <translation type="unfinished"></translation>
+        <translation>OK    </translation>
     </message>
 </context>
 <context>
@@ -1012,19 +1047,51 @@ services.</source>
     </message>
     <message>
         <source> Now you can use the information below to login &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt; website.    click &lt;b&gt;Done&lt;/b&gt; to visit skyvue website to see camera live view.</source>
-        <translation type="unfinished"></translation>
+        <translation> Connectez-vous au site &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt; avec les informations ci-dessous. Cliquez sur &lt;b&gt;Terminer&lt;/b&gt; pour ouvrir le site et voir l&apos;image en direct.</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <source> You can also learn more about mobile applications for your iPhone &amp; Android phone on &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt; website.&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> Découvrez aussi les applications mobiles pour iPhone et Android sur le site &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt;.&lt;br&gt;</translation>
     </message>
     <message>
         <source>  Add the shortcut of skyvue to my desktop and browser bookmark.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Ajouter un raccourci vers skyvue sur le bureau et dans les favoris du navigateur.</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Rejoindre skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Adresse IP :</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mdp :</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Nom caméra :</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Plus de détails sur votre caméra.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Terminer    </translation>
     </message>
 </context>
 <context>
@@ -1051,27 +1118,59 @@ services.</source>
     </message>
     <message>
         <source>&lt;a href = temp&gt;&lt;font size=3 color=#638c0b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href = temp&gt;&lt;font size=3 color=#638c0b&gt;</translation>
     </message>
     <message>
         <source>&lt;/font&gt;&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source> If you choose not to register this camera to skyvue, you won&apos;t be able to enjoy the benefits like remote view and mobile application from skyvue.</source>
-        <translation type="unfinished"></translation>
+        <translation> Si vous n&apos;inscrivez pas cette caméra sur skyvue, vous ne pourrez pas profiter de ses avantages, comme la vue à distance et l&apos;application mobile skyvue.</translation>
     </message>
     <message>
         <source> You still can use the camera IP address below for local view.</source>
-        <translation type="unfinished"></translation>
+        <translation> L&apos;adresse IP ci-dessous reste utilisable pour la vue locale.</translation>
     </message>
     <message>
         <source>Account name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Ajouter un raccourci vers l&apos;adresse IP de la caméra au bureau et aux favoris.</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Rejoindre skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Adresse IP :</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Nom caméra :</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Plus de détails sur votre caméra.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Terminer    </translation>
     </message>
 </context>
 <context>
@@ -1146,7 +1245,7 @@ services.</source>
     </message>
     <message>
         <source>*Could use Wi-Fi Protected Setup (WPS) instead.</source>
-        <translation>*Vous pouvez aussi utiliser le WPS (Wi-Fi Protected Setup).</translation>
+        <translation>*Ou bien utilisez le WPS.</translation>
     </message>
     <message>
         <source>Please confirm the following tasks are done before clicking &lt;b&gt;Next&lt;/b&gt;.</source>
@@ -1257,7 +1356,7 @@ services.</source>
     </message>
     <message>
         <source>MAC ID</source>
-        <translation>Adresse MAC</translation>
+        <translation>MAC</translation>
     </message>
     <message>
         <source>IP address</source>
@@ -1390,7 +1489,7 @@ le réseau physique.</translation>
     </message>
     <message>
         <source>English</source>
-        <translation>Anglais</translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>French</source>
