@@ -49,10 +49,10 @@ QTableWidgetItem *cell(const QString &text, const QString &picture = QString())
 QString connectionText(const QByteArray &ipMode)
 {
     if (ipMode == "1")
-        return QStringLiteral("PPPoE");
+        return QCoreApplication::translate("selectPage", "PPPoE");
     if (ipMode == "2")
-        return QStringLiteral("Static IP");
-    return QStringLiteral("DHCP");
+        return QCoreApplication::translate("selectPage", "Static IP");
+    return QCoreApplication::translate("selectPage", "DHCP");
 }
 
 bool isAsciiLetter(QChar c)

@@ -1,11 +1,15 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" sourcelanguage="en">
+<TS version="2.1" language="cs" sourcelanguage="en">
 <context>
     <name>QObject</name>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Another Camguide is already running.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Upozornění&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Program Camguide je již spuštěn.</translation>
+    </message>
+    <message>
+        <source>MyCamera</source>
+        <translation>MojeKamera</translation>
     </message>
 </context>
 <context>
@@ -732,6 +736,38 @@ hlavně u služeb DSL.</translation>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  Přidat zástupce IP adresy kamery na plochu a do záložek prohlížeče.</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Připojení ke skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP adresa:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Heslo:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Název kamery:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Další podrobnosti o kameře.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Hotovo    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1029,6 +1065,38 @@ hlavně u služeb DSL.</translation>
         <source>  Add the shortcut of skyvue to my desktop and browser bookmark.</source>
         <translation>  Přidat zástupce skyvue na plochu a do záložek prohlížeče.</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Připojení ke skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP adresa:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Heslo:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Název kamery:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Další podrobnosti o kameře.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Hotovo    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1075,6 +1143,38 @@ hlavně u služeb DSL.</translation>
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  Přidat zástupce IP adresy kamery na plochu a do záložek prohlížeče.</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Připojení ke skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP adresa:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Heslo:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Název kamery:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Další podrobnosti o kameře.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Hotovo    </translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1483,18 @@ komunikaci ve fyzické síti.</translation>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Cannot detect your wired connection?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Please close this lightbox and click &lt;b&gt;Back&lt;/b&gt; button to previous page. Follow the instruction to install the camera again.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Nelze rozpoznat kabelové připojení?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Zavřete toto okno a tlačítkem &lt;b&gt;Zpět&lt;/b&gt; se vraťte na předchozí stránku. Podle pokynů kameru nainstalujte znovu.</translation>
+    </message>
+    <message>
+        <source>PPPoE</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>Static IP</source>
+        <translation>Statická IP</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Another Camguide is already running.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warnung&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Camguide wird bereits ausgeführt.</translation>
     </message>
+    <message>
+        <source>MyCamera</source>
+        <translation>MeineKamera</translation>
+    </message>
 </context>
 <context>
     <name>camguide</name>
@@ -732,6 +736,38 @@ DSL-Anschlüssen verwendet wird.</translation>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  Desktop-Verknüpfung und Lesezeichen zur IP-Adresse der Kamera anlegen.</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>skyvue beitreten</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP-Adresse:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Kennwort:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Kameraname:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Weitere Details zu Ihrer Kamera.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Fertig    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1029,6 +1065,38 @@ DSL-Anschlüssen verwendet wird.</translation>
         <source>  Add the shortcut of skyvue to my desktop and browser bookmark.</source>
         <translation>  Verknüpfung zu skyvue auf dem Desktop und als Lesezeichen im Browser anlegen.</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>skyvue beitreten</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP-Adresse:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Kennwort:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Kameraname:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Weitere Details zu Ihrer Kamera.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Fertig    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1075,6 +1143,38 @@ DSL-Anschlüssen verwendet wird.</translation>
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  Desktop-Verknüpfung und Lesezeichen zur IP-Adresse der Kamera anlegen.</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>skyvue beitreten</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP-Adresse:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Kennwort:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Kameraname:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Weitere Details zu Ihrer Kamera.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Fertig    </translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1483,18 @@ kation im Netzwerk erhalten.</translation>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Cannot detect your wired connection?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Please close this lightbox and click &lt;b&gt;Back&lt;/b&gt; button to previous page. Follow the instruction to install the camera again.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Kabelverbindung nicht erkannt?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Bitte schließen Sie dieses Fenster und kehren Sie mit &lt;b&gt;Zurück&lt;/b&gt; zur vorigen Seite zurück. Folgen Sie der Anleitung, um die Kamera erneut anzuschließen.</translation>
+    </message>
+    <message>
+        <source>PPPoE</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>Static IP</source>
+        <translation>Statische IP</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
     </message>
 </context>
 <context>

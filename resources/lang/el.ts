@@ -1,11 +1,15 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" sourcelanguage="en">
+<TS version="2.1" language="el" sourcelanguage="en">
 <context>
     <name>QObject</name>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Another Camguide is already running.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Προειδοποίηση&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Το Camguide εκτελείται ήδη.</translation>
+    </message>
+    <message>
+        <source>MyCamera</source>
+        <translation>ΗΚάμεραΜου</translation>
     </message>
 </context>
 <context>
@@ -732,6 +736,38 @@ services.</source>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  Συντόμευση IP κάμερας στην επιφάνεια εργασίας και στους σελιδοδείκτες.</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Υπηρεσία skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Διεύθυνση IP:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Κωδικός:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Όνομα κάμερας:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Λεπτομέρειες για την κάμερα.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Ολοκλήρωση    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1029,6 +1065,38 @@ services.</source>
         <source>  Add the shortcut of skyvue to my desktop and browser bookmark.</source>
         <translation>  Συντόμευση του skyvue στην επιφάνεια εργασίας και στους σελιδοδείκτες.</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Υπηρεσία skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Διεύθυνση IP:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Κωδικός:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Όνομα κάμερας:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Λεπτομέρειες για την κάμερα.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Ολοκλήρωση    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1075,6 +1143,38 @@ services.</source>
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  Συντόμευση IP κάμερας στην επιφάνεια εργασίας και στους σελιδοδείκτες.</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Υπηρεσία skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Διεύθυνση IP:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Κωδικός:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Όνομα κάμερας:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Λεπτομέρειες για την κάμερα.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Ολοκλήρωση    </translation>
     </message>
 </context>
 <context>
@@ -1384,6 +1484,18 @@ physical network.</source>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Cannot detect your wired connection?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Please close this lightbox and click &lt;b&gt;Back&lt;/b&gt; button to previous page. Follow the instruction to install the camera again.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Δεν εντοπίστηκε ενσύρματη σύνδεση;&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Κλείστε αυτό το παράθυρο και κάντε κλικ στο &lt;b&gt;Πίσω&lt;/b&gt; για να επιστρέψετε στην προηγούμενη σελίδα. Ακολουθήστε τις οδηγίες για να εγκαταστήσετε ξανά την κάμερα.</translation>
+    </message>
+    <message>
+        <source>PPPoE</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>Static IP</source>
+        <translation>Στατική IP</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
     </message>
 </context>
 <context>

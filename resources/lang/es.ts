@@ -1,11 +1,15 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" sourcelanguage="en">
+<TS version="2.1" language="es" sourcelanguage="en">
 <context>
     <name>QObject</name>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Another Camguide is already running.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Advertencia&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Ya hay otro Camguide en ejecución.</translation>
+    </message>
+    <message>
+        <source>MyCamera</source>
+        <translation>MiCamara</translation>
     </message>
 </context>
 <context>
@@ -1479,6 +1483,18 @@ la red física.</translation>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Cannot detect your wired connection?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Please close this lightbox and click &lt;b&gt;Back&lt;/b&gt; button to previous page. Follow the instruction to install the camera again.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;¿No se detecta la conexión por cable?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Cierre esta ventana y haga clic en &lt;b&gt;Atrás&lt;/b&gt; para volver a la página anterior. Siga las instrucciones para volver a instalar la cámara.</translation>
+    </message>
+    <message>
+        <source>PPPoE</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>Static IP</source>
+        <translation>IP estática</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
     </message>
 </context>
 <context>

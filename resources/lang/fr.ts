@@ -7,6 +7,10 @@
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Another Camguide is already running.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Avertissement&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Un autre Camguide est déjà en cours d&apos;exécution.</translation>
     </message>
+    <message>
+        <source>MyCamera</source>
+        <translation>MaCamera</translation>
+    </message>
 </context>
 <context>
     <name>camguide</name>
@@ -1479,6 +1483,18 @@ le réseau physique.</translation>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Cannot detect your wired connection?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Please close this lightbox and click &lt;b&gt;Back&lt;/b&gt; button to previous page. Follow the instruction to install the camera again.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Connexion filaire non détectée ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Fermez cette fenêtre et cliquez sur &lt;b&gt;Retour&lt;/b&gt; pour revenir à la page précédente. Suivez les instructions pour installer à nouveau la caméra.</translation>
+    </message>
+    <message>
+        <source>PPPoE</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>Static IP</source>
+        <translation>IP statique</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,15 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" sourcelanguage="en">
+<TS version="2.1" language="it" sourcelanguage="en">
 <context>
     <name>QObject</name>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Another Camguide is already running.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Attenzione&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;È già in esecuzione un&apos;altra istanza di Camguide.</translation>
+    </message>
+    <message>
+        <source>MyCamera</source>
+        <translation>MiaTelecamera</translation>
     </message>
 </context>
 <context>
@@ -1479,6 +1483,18 @@ rete fisica.</translation>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Cannot detect your wired connection?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Please close this lightbox and click &lt;b&gt;Back&lt;/b&gt; button to previous page. Follow the instruction to install the camera again.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Connessione via cavo non rilevata?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Chiudere questa finestra e fare clic su &lt;b&gt;Indietro&lt;/b&gt; per tornare alla pagina precedente. Seguire le istruzioni per installare di nuovo la telecamera.</translation>
+    </message>
+    <message>
+        <source>PPPoE</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>Static IP</source>
+        <translation>IP statico</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
     </message>
 </context>
 <context>

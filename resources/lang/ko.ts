@@ -7,6 +7,10 @@
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Another Camguide is already running.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;경고&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;다른 Camguide가 이미 실행 중입니다.</translation>
     </message>
+    <message>
+        <source>MyCamera</source>
+        <translation>내카메라</translation>
+    </message>
 </context>
 <context>
     <name>camguide</name>
@@ -732,6 +736,38 @@ services.</source>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  카메라 IP 주소 바로 가기를 바탕 화면과 브라우저 즐겨찾기에 추가</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>skyvue 서비스 가입</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP 주소:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>비밀번호:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> 카메라 이름:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;카메라 상세 정보&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>완료    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1029,6 +1065,38 @@ services.</source>
         <source>  Add the shortcut of skyvue to my desktop and browser bookmark.</source>
         <translation>  skyvue 바로 가기를 바탕 화면과 브라우저 즐겨찾기에 추가</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>skyvue 서비스 가입</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP 주소:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>비밀번호:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> 카메라 이름:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;카메라 상세 정보&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>완료    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1075,6 +1143,38 @@ services.</source>
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  카메라 IP 주소 바로 가기를 바탕 화면과 브라우저 즐겨찾기에 추가</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>skyvue 서비스 가입</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP 주소:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>비밀번호:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> 카메라 이름:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;카메라 상세 정보&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>완료    </translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1483,18 @@ physical network.</source>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Cannot detect your wired connection?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Please close this lightbox and click &lt;b&gt;Back&lt;/b&gt; button to previous page. Follow the instruction to install the camera again.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;유선 연결이 감지되지 않나요?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;이 창을 닫고 &lt;b&gt;이전&lt;/b&gt; 버튼을 클릭하여 이전 페이지로 돌아가세요. 안내에 따라 카메라를 다시 설치하세요.</translation>
+    </message>
+    <message>
+        <source>PPPoE</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>Static IP</source>
+        <translation>고정 IP</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,15 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" sourcelanguage="en">
+<TS version="2.1" language="ro" sourcelanguage="en">
 <context>
     <name>QObject</name>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Another Camguide is already running.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Avertisment&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;O altă instanță Camguide rulează deja.</translation>
+    </message>
+    <message>
+        <source>MyCamera</source>
+        <translation>CameraMea</translation>
     </message>
 </context>
 <context>
@@ -1479,6 +1483,18 @@ rețeaua fizică.</translation>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Cannot detect your wired connection?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Please close this lightbox and click &lt;b&gt;Back&lt;/b&gt; button to previous page. Follow the instruction to install the camera again.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Conexiunea prin cablu nu este detectată?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Închideți această fereastră și faceți clic pe &lt;b&gt;Înapoi&lt;/b&gt; pentru a reveni la pagina anterioară. Urmați instrucțiunile pentru a instala din nou camera.</translation>
+    </message>
+    <message>
+        <source>PPPoE</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>Static IP</source>
+        <translation>IP static</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
     </message>
 </context>
 <context>

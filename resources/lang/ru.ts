@@ -1,11 +1,15 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" sourcelanguage="en">
+<TS version="2.1" language="ru" sourcelanguage="en">
 <context>
     <name>QObject</name>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Another Camguide is already running.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Внимание&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Camguide уже запущен.</translation>
+    </message>
+    <message>
+        <source>MyCamera</source>
+        <translation>МояКамера</translation>
     </message>
 </context>
 <context>
@@ -732,6 +736,38 @@ services.</source>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  Добавить ярлык IP-адреса камеры на рабочий стол и в закладки браузера.</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Сервис skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP-адрес:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Пароль:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Имя камеры:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Подробнее о камере.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Готово    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1029,6 +1065,38 @@ services.</source>
         <source>  Add the shortcut of skyvue to my desktop and browser bookmark.</source>
         <translation>  Добавить ярлык skyvue на рабочий стол и в закладки браузера.</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Сервис skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP-адрес:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Пароль:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Имя камеры:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Подробнее о камере.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Готово    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1075,6 +1143,38 @@ services.</source>
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  Добавить ярлык IP-адреса камеры на рабочий стол и в закладки браузера.</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Сервис skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP-адрес:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Пароль:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Имя камеры:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Подробнее о камере.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Готово    </translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1483,18 @@ physical network.</source>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Cannot detect your wired connection?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Please close this lightbox and click &lt;b&gt;Back&lt;/b&gt; button to previous page. Follow the instruction to install the camera again.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Проводное подключение не обнаружено?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Закройте это окно и нажмите &lt;b&gt;Назад&lt;/b&gt;, чтобы вернуться на предыдущую страницу. Установите камеру заново, следуя инструкциям.</translation>
+    </message>
+    <message>
+        <source>PPPoE</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>Static IP</source>
+        <translation>Статический IP</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,15 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" sourcelanguage="en">
+<TS version="2.1" language="sl" sourcelanguage="en">
 <context>
     <name>QObject</name>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Another Camguide is already running.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Opozorilo&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Camguide se že izvaja.</translation>
+    </message>
+    <message>
+        <source>MyCamera</source>
+        <translation>MojaKamera</translation>
     </message>
 </context>
 <context>
@@ -732,6 +736,38 @@ predvsem pri storitvah DSL.</translation>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  Dodaj bližnjico do naslova IP kamere na namizje in med zaznamke brskalnika.</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Storitev skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Naslov IP:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Geslo:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Ime kamere:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Več podrobnosti o kameri.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Končaj    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1029,6 +1065,38 @@ predvsem pri storitvah DSL.</translation>
         <source>  Add the shortcut of skyvue to my desktop and browser bookmark.</source>
         <translation>  Dodaj bližnjico do skyvue na namizje in med zaznamke brskalnika.</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Storitev skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Naslov IP:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Geslo:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Ime kamere:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Več podrobnosti o kameri.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Končaj    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1075,6 +1143,38 @@ predvsem pri storitvah DSL.</translation>
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  Dodaj bližnjico do naslova IP kamere na namizje in med zaznamke brskalnika.</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>Storitev skyvue</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Naslov IP:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Geslo:</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> Ime kamere:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;Več podrobnosti o kameri.&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>Končaj    </translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1483,18 @@ komunikacijo v fizičnem omrežju.</translation>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Cannot detect your wired connection?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Please close this lightbox and click &lt;b&gt;Back&lt;/b&gt; button to previous page. Follow the instruction to install the camera again.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Žične povezave ni mogoče zaznati?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Zaprite to okno in kliknite &lt;b&gt;Nazaj&lt;/b&gt;, da se vrnete na prejšnjo stran. Po navodilih znova namestite kamero.</translation>
+    </message>
+    <message>
+        <source>PPPoE</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>Static IP</source>
+        <translation>Statični IP</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Another Camguide is already running.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;警告&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;另一个Camguide已在运行。</translation>
     </message>
+    <message>
+        <source>MyCamera</source>
+        <translation>我的摄像机</translation>
+    </message>
 </context>
 <context>
     <name>camguide</name>
@@ -732,6 +736,38 @@ DSL服务的网络
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  将摄像机IP地址的快捷方式添加到桌面和浏览器书签</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>加入skyvue服务</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP地址：</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密码：</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> 摄像机名称:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;摄像机详细信息&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>完成    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1029,6 +1065,38 @@ DSL服务的网络
         <source>  Add the shortcut of skyvue to my desktop and browser bookmark.</source>
         <translation>  将skyvue的快捷方式添加到桌面和浏览器书签</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>加入skyvue服务</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP地址：</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密码：</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> 摄像机名称:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;摄像机详细信息&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>完成    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1075,6 +1143,38 @@ DSL服务的网络
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  将摄像机IP地址的快捷方式添加到桌面和浏览器书签</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>加入skyvue服务</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP地址：</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密码：</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> 摄像机名称:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;摄像机详细信息&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>完成    </translation>
     </message>
 </context>
 <context>
@@ -1382,6 +1482,18 @@ physical network.</source>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Cannot detect your wired connection?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Please close this lightbox and click &lt;b&gt;Back&lt;/b&gt; button to previous page. Follow the instruction to install the camera again.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;无法检测到有线连接？&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;请关闭此窗口，然后单击&lt;b&gt;上一步&lt;/b&gt;按钮返回上一页。按照说明重新安装摄像机。</translation>
+    </message>
+    <message>
+        <source>PPPoE</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>Static IP</source>
+        <translation>静态IP</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Warning&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Another Camguide is already running.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;警告&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;另一個Camguide已在執行中。</translation>
     </message>
+    <message>
+        <source>MyCamera</source>
+        <translation>我的攝影機</translation>
+    </message>
 </context>
 <context>
     <name>camguide</name>
@@ -732,6 +736,38 @@ DSL服務的網路
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  將攝影機IP位址的捷徑新增到桌面和瀏覽器書籤</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>加入skyvue服務</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP位址：</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密碼：</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> 攝影機名稱:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;攝影機詳細資訊&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>完成    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1029,6 +1065,38 @@ DSL服務的網路
         <source>  Add the shortcut of skyvue to my desktop and browser bookmark.</source>
         <translation>  將skyvue的捷徑新增到桌面和瀏覽器書籤</translation>
     </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>加入skyvue服務</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP位址：</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密碼：</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> 攝影機名稱:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;攝影機詳細資訊&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>完成    </translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1075,6 +1143,38 @@ DSL服務的網路
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
         <translation>  將攝影機IP位址的捷徑新增到桌面和瀏覽器書籤</translation>
+    </message>
+    <message>
+        <source>Join skyvue service</source>
+        <translation>加入skyvue服務</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP位址：</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密碼：</translation>
+    </message>
+    <message>
+        <source>xxxxxx</source>
+        <translation>xxxxxx</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>admin</translation>
+    </message>
+    <message>
+        <source> Camera name:</source>
+        <translation> 攝影機名稱:</translation>
+    </message>
+    <message>
+        <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
+        <translation> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;攝影機詳細資訊&lt;/font&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Done    </source>
+        <translation>完成    </translation>
     </message>
 </context>
 <context>
@@ -1382,6 +1482,18 @@ physical network.</source>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Cannot detect your wired connection?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Please close this lightbox and click &lt;b&gt;Back&lt;/b&gt; button to previous page. Follow the instruction to install the camera again.</source>
         <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;偵測不到有線連線？&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;請關閉此視窗，然後按一下&lt;b&gt;上一步&lt;/b&gt;按鈕返回上一頁。請依照說明重新安裝攝影機。</translation>
+    </message>
+    <message>
+        <source>PPPoE</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>Static IP</source>
+        <translation>固定IP</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
     </message>
 </context>
 <context>
