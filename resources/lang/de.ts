@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>How would you connect your camera to the router?</source>
-        <translation>Wie möchten Sie die Kamera mit dem Router verbinden?</translation>
+        <translation>Wie verbinden Sie die Kamera mit dem Router?</translation>
     </message>
     <message>
         <source>&lt;b&gt;Wired connection&lt;/b&gt;</source>
@@ -267,11 +267,11 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die Link-LED aus bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera vom Strom und schließen Sie sie wieder an, damit sie neu startet.&lt;/li&gt;&lt;li&gt;Bleibt die Link-LED weiterhin aus, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Prüfen Sie, ob Modem bzw. Router richtig funktionieren und die LEDs für die Kameraverbindung leuchten.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die Link-LED aus bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Starten Sie die Kamera neu, indem Sie sie kurz vom Strom trennen.&lt;/li&gt;&lt;li&gt;Bleibt die Link-LED weiterhin aus, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Funktionieren Modem und Router?&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die LED rot bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera vom Strom und schließen Sie sie wieder an, damit sie neu startet.&lt;/li&gt;&lt;li&gt;Leuchtet die LED weiterhin rot, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Prüfen Sie, ob Modem bzw. Router richtig funktionieren und die LEDs für die Kameraverbindung leuchten.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die LED rot bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Starten Sie die Kamera neu, indem Sie sie kurz vom Strom trennen.&lt;/li&gt;&lt;li&gt;Leuchtet die LED weiterhin rot, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Funktionieren Modem und Router?&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;What is WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. &lt;br&gt;&lt;br&gt;Your router&apos;s WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check your router&apos;s user manual for more details.</source>
@@ -825,7 +825,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     </message>
     <message>
         <source>The camera has previously registered with a skyvue account, you can login on &lt;a href =skyvue&gt;&lt;font size=3 color=#638c0b&gt;www.skyvue.com&lt;/font&gt;&lt;/a&gt; or mobile application to enjoy remote view. If you want to re-configure your account and device, you may &lt;a href = hard reset&gt;&lt;font size=3 color=#638c0b&gt;hard reset&lt;/font&gt;&lt;/a&gt; the camera and create or register with a new account.</source>
-        <translation>Die Kamera wurde bereits mit einem skyvue-Konto registriert. Melden Sie sich auf &lt;a href =skyvue&gt;&lt;font size=3 color=#638c0b&gt;www.skyvue.com&lt;/font&gt;&lt;/a&gt; oder in der mobilen App an, um die Fernansicht zu nutzen. Wenn Sie Konto und Gerät neu konfigurieren möchten, können Sie die Kamera &lt;a href = hard reset&gt;&lt;font size=3 color=#638c0b&gt;vollständig zurücksetzen&lt;/font&gt;&lt;/a&gt; und ein neues Konto anlegen oder sich mit einem neuen Konto registrieren.</translation>
+        <translation>Die Kamera wurde bereits mit einem skyvue-Konto registriert. Melden Sie sich auf &lt;a href =skyvue&gt;&lt;font size=3 color=#638c0b&gt;www.skyvue.com&lt;/font&gt;&lt;/a&gt; oder in der mobilen App an, um die Fernansicht zu nutzen. Wenn Sie Konto und Gerät neu konfigurieren möchten, können Sie die Kamera &lt;a href = hard reset&gt;&lt;font size=3 color=#638c0b&gt;zurücksetzen&lt;/font&gt;&lt;/a&gt; und ein neues Konto anlegen.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Why join skyvue ?&lt;/b&gt;</source>
@@ -1289,11 +1289,11 @@ DSL-Anschlüssen verwendet wird.</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die Link-LED aus bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera vom Strom und schließen Sie sie wieder an, damit sie neu startet.&lt;/li&gt;&lt;li&gt;Bleibt die Link-LED weiterhin aus, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Prüfen Sie, ob Modem bzw. Router richtig funktionieren und die LEDs für die Kameraverbindung leuchten.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die Link-LED aus bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Starten Sie die Kamera neu, indem Sie sie kurz vom Strom trennen.&lt;/li&gt;&lt;li&gt;Bleibt die Link-LED weiterhin aus, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Funktionieren Modem und Router?&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die LED rot bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Trennen Sie die Kamera vom Strom und schließen Sie sie wieder an, damit sie neu startet.&lt;/li&gt;&lt;li&gt;Leuchtet die LED weiterhin rot, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Prüfen Sie, ob Modem bzw. Router richtig funktionieren und die LEDs für die Kameraverbindung leuchten.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Was tun, wenn die LED rot bleibt?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Bitte prüfen Sie Folgendes:&lt;ul&gt;&lt;li&gt;Sind alle Kabel fest eingesteckt?&lt;/li&gt;&lt;li&gt;Starten Sie die Kamera neu, indem Sie sie kurz vom Strom trennen.&lt;/li&gt;&lt;li&gt;Leuchtet die LED weiterhin rot, können Sie die &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;Kamera zurücksetzen&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Funktionieren Modem und Router?&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -1352,7 +1352,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     </message>
     <message>
         <source>Select your camera from the list and click &lt;b&gt;Next&lt;/b&gt; when you complete.</source>
-        <translation>Wählen Sie Ihre Kamera in der Liste aus und klicken Sie dann auf &lt;b&gt;Weiter&lt;/b&gt;.</translation>
+        <translation>Wählen Sie Ihre Kamera in der Liste und klicken Sie auf &lt;b&gt;Weiter&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>Camera</source>
@@ -1398,7 +1398,7 @@ kation im Netzwerk erhalten.</translation>
     </message>
     <message>
         <source>Check the &lt;b&gt;MAC ID&lt;/b&gt; on the back of your camera.</source>
-        <translation>Die &lt;b&gt;MAC-ID&lt;/b&gt; steht auf der Rückseite der Kamera.</translation>
+        <translation>Die &lt;b&gt;MAC-ID&lt;/b&gt; steht hinten auf der Kamera.</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Cannot find your camera from the list ?&lt;/font&gt;&lt;/a&gt;</source>
@@ -1462,7 +1462,7 @@ kation im Netzwerk erhalten.</translation>
     </message>
     <message>
         <source>The camera you select has already been registered to skyvue. You have to enter the correct camera password and skyvue account later or &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt; to register another account.&lt;br&gt;</source>
-        <translation>Diese Kamera ist bereits bei skyvue registriert. Geben Sie später das richtige Kamerakennwort und Ihr skyvue-Konto an oder &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;setzen Sie die Kamera zurück&lt;/font&gt;&lt;/a&gt;, um ein anderes Konto zu registrieren.&lt;br&gt;</translation>
+        <translation>Diese Kamera ist bereits bei skyvue registriert. Geben Sie später Kamerakennwort und skyvue-Konto an oder &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;setzen Sie die Kamera zurück&lt;/font&gt;&lt;/a&gt; für ein anderes Konto.&lt;br&gt;</translation>
     </message>
     <message>
         <source>The passwords must be at least 6 characters long and must contain at least 2 letters, case-sensitive!</source>

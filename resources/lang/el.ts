@@ -267,19 +267,19 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Τι κάνω αν η λυχνία Link δεν ανάβει;&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Ελέγξτε τα εξής:&lt;ul&gt;&lt;li&gt;Βεβαιωθείτε ότι τα καλώδια είναι καλά συνδεδεμένα.&lt;/li&gt;&lt;li&gt;Αποσυνδέστε την κάμερα από το ρεύμα και συνδέστε την ξανά για να γίνει επανεκκίνηση.&lt;/li&gt;&lt;li&gt;Αν η λυχνία Link εξακολουθεί να μην ανάβει, μπορείτε να δοκιμάσετε &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;επαναφορά της κάμερας&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Βεβαιωθείτε ότι το modem ή το router λειτουργεί σωστά και ότι ανάβουν οι λυχνίες σύνδεσης της κάμερας.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Τι κάνω αν η λυχνία Link δεν ανάβει;&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Ελέγξτε τα εξής:&lt;ul&gt;&lt;li&gt;Βεβαιωθείτε ότι τα καλώδια είναι καλά συνδεδεμένα.&lt;/li&gt;&lt;li&gt;Βγάλτε την κάμερα από το ρεύμα και συνδέστε την ξανά.&lt;/li&gt;&lt;li&gt;Αν η λυχνία Link εξακολουθεί να μην ανάβει, μπορείτε να δοκιμάσετε &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;επαναφορά της κάμερας&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Ελέγξτε ότι το modem ή το router λειτουργεί και ότι ανάβουν οι λυχνίες της κάμερας.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Τι κάνω αν η λυχνία μένει κόκκινη;&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Ελέγξτε τα εξής:&lt;ul&gt;&lt;li&gt;Βεβαιωθείτε ότι τα καλώδια είναι καλά συνδεδεμένα.&lt;/li&gt;&lt;li&gt;Αποσυνδέστε την κάμερα από το ρεύμα και συνδέστε την ξανά για να γίνει επανεκκίνηση.&lt;/li&gt;&lt;li&gt;Αν η λυχνία της κάμερας εξακολουθεί να είναι κόκκινη, μπορείτε να δοκιμάσετε &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;επαναφορά της κάμερας&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Βεβαιωθείτε ότι το modem ή το router λειτουργεί σωστά και ότι ανάβουν οι λυχνίες σύνδεσης της κάμερας.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Τι κάνω αν η λυχνία μένει κόκκινη;&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Ελέγξτε τα εξής:&lt;ul&gt;&lt;li&gt;Βεβαιωθείτε ότι τα καλώδια είναι καλά συνδεδεμένα.&lt;/li&gt;&lt;li&gt;Βγάλτε την κάμερα από το ρεύμα και συνδέστε την ξανά.&lt;/li&gt;&lt;li&gt;Αν η λυχνία της κάμερας εξακολουθεί να είναι κόκκινη, μπορείτε να δοκιμάσετε &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;επαναφορά της κάμερας&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Ελέγξτε ότι το modem ή το router λειτουργεί και ότι ανάβουν οι λυχνίες της κάμερας.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;What is WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. &lt;br&gt;&lt;br&gt;Your router&apos;s WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check your router&apos;s user manual for more details.</source>
-        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Τι είναι το WPS;&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Το Wi-Fi Protected Setup (WPS) σάς επιτρέπει να δημιουργήσετε μια ασφαλή ασύρματη σύνδεση γρήγορα, εύκολα και αυτόματα. &lt;br&gt;&lt;br&gt;Το κουμπί WPS είναι συνήθως ένα μικρό κουμπί στο πλάι του router. Σε ορισμένα router πρέπει να συνδεθείτε στη διαδικτυακή διεπαφή και να ενεργοποιήσετε τη λειτουργία WPS με ένα κουμπί στην οθόνη. Για περισσότερες λεπτομέρειες, ανατρέξτε στο εγχειρίδιο χρήσης του router.</translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Τι είναι το WPS;&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Το Wi-Fi Protected Setup (WPS) σάς επιτρέπει να δημιουργήσετε μια ασφαλή ασύρματη σύνδεση γρήγορα, εύκολα και αυτόματα. &lt;br&gt;&lt;br&gt;Το κουμπί WPS είναι συνήθως ένα μικρό κουμπί στο πλάι του router. Σε ορισμένα router το WPS ενεργοποιείται από κουμπί στη διαδικτυακή διεπαφή. Για περισσότερες λεπτομέρειες, ανατρέξτε στο εγχειρίδιο χρήσης του router.</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;What is WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. &lt;br&gt;&lt;br&gt;Your router&apos;s WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check the user manual for your router for details.</source>
-        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Τι είναι το WPS;&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Το Wi-Fi Protected Setup (WPS) σάς επιτρέπει να δημιουργήσετε μια ασφαλή ασύρματη σύνδεση γρήγορα, εύκολα και αυτόματα. &lt;br&gt;&lt;br&gt;Το κουμπί WPS είναι συνήθως ένα μικρό κουμπί στο πλάι του router. Σε ορισμένα router πρέπει να συνδεθείτε στη διαδικτυακή διεπαφή και να ενεργοποιήσετε τη λειτουργία WPS με ένα κουμπί στην οθόνη. Για λεπτομέρειες, ανατρέξτε στο εγχειρίδιο του router.</translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Τι είναι το WPS;&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Το Wi-Fi Protected Setup (WPS) σάς επιτρέπει να δημιουργήσετε μια ασφαλή ασύρματη σύνδεση γρήγορα, εύκολα και αυτόματα. &lt;br&gt;&lt;br&gt;Το κουμπί WPS είναι συνήθως ένα μικρό κουμπί στο πλάι του router. Σε ορισμένα router το WPS ενεργοποιείται από κουμπί στη διαδικτυακή διεπαφή. Για λεπτομέρειες, ανατρέξτε στο εγχειρίδιο του router.</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Having problems connecting your camera?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;If you are having problems connecting your camera using WPS, check the following:&lt;ul&gt;&lt;li&gt;Your camera may be out of range.Try connecting your camera from the same room as your router.&lt;/li&gt;&lt;li&gt;Make sure your router has a WPS button.Check your router&apos;s user manual for details. &lt;/li&gt;&lt;/ul&gt;If you are still having trouble connecting your camera using WPS, you can select wireless network manually or simply use a wired connection.</source>
@@ -378,7 +378,7 @@
     </message>
     <message>
         <source>Subnet Mask:</source>
-        <translation>Μάσκα υποδικτύου:</translation>
+        <translation>Μάσκα δικτύου:</translation>
     </message>
     <message>
         <source>Gateway IP address:</source>
@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>Submask:</source>
-        <translation>Μάσκα υποδικτύου:</translation>
+        <translation>Μάσκα δικτύου:</translation>
     </message>
     <message>
         <source>Gateway:</source>
@@ -726,7 +726,7 @@ services.</source>
     </message>
     <message>
         <source> You still can use the camera IP address below for local view.</source>
-        <translation> Για τοπική προβολή χρησιμοποιήστε τη διεύθυνση IP παρακάτω.</translation>
+        <translation> Για τοπική προβολή: η διεύθυνση IP παρακάτω.</translation>
     </message>
     <message>
         <source>Account name:</source>
@@ -758,7 +758,7 @@ services.</source>
     </message>
     <message>
         <source> Camera name:</source>
-        <translation> Όνομα κάμερας:</translation>
+        <translation> Όνομα:</translation>
     </message>
     <message>
         <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
@@ -825,7 +825,7 @@ services.</source>
     </message>
     <message>
         <source>The camera has previously registered with a skyvue account, you can login on &lt;a href =skyvue&gt;&lt;font size=3 color=#638c0b&gt;www.skyvue.com&lt;/font&gt;&lt;/a&gt; or mobile application to enjoy remote view. If you want to re-configure your account and device, you may &lt;a href = hard reset&gt;&lt;font size=3 color=#638c0b&gt;hard reset&lt;/font&gt;&lt;/a&gt; the camera and create or register with a new account.</source>
-        <translation>Η κάμερα έχει ήδη καταχωρηθεί σε λογαριασμό skyvue. Για απομακρυσμένη προβολή, συνδεθείτε στο &lt;a href =skyvue&gt;&lt;font size=3 color=#638c0b&gt;www.skyvue.com&lt;/font&gt;&lt;/a&gt; ή στην εφαρμογή για κινητά. Αν θέλετε να ρυθμίσετε ξανά τον λογαριασμό και τη συσκευή, μπορείτε να κάνετε &lt;a href = hard reset&gt;&lt;font size=3 color=#638c0b&gt;επαναφορά εργοστασιακών ρυθμίσεων&lt;/font&gt;&lt;/a&gt; στην κάμερα και να δημιουργήσετε νέο λογαριασμό ή να την καταχωρήσετε σε άλλον.</translation>
+        <translation>Η κάμερα έχει ήδη καταχωρηθεί σε λογαριασμό skyvue. Για απομακρυσμένη προβολή, συνδεθείτε στο &lt;a href =skyvue&gt;&lt;font size=3 color=#638c0b&gt;www.skyvue.com&lt;/font&gt;&lt;/a&gt; ή στην εφαρμογή για κινητά. Αν θέλετε να ρυθμίσετε ξανά τον λογαριασμό και τη συσκευή, κάντε &lt;a href = hard reset&gt;&lt;font size=3 color=#638c0b&gt;επαναφορά&lt;/font&gt;&lt;/a&gt; της κάμερας και δημιουργήστε νέο λογαριασμό.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Why join skyvue ?&lt;/b&gt;</source>
@@ -1087,7 +1087,7 @@ services.</source>
     </message>
     <message>
         <source> Camera name:</source>
-        <translation> Όνομα κάμερας:</translation>
+        <translation> Όνομα:</translation>
     </message>
     <message>
         <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
@@ -1134,7 +1134,7 @@ services.</source>
     </message>
     <message>
         <source> You still can use the camera IP address below for local view.</source>
-        <translation> Για τοπική προβολή χρησιμοποιήστε τη διεύθυνση IP παρακάτω.</translation>
+        <translation> Για τοπική προβολή: η διεύθυνση IP παρακάτω.</translation>
     </message>
     <message>
         <source>Account name:</source>
@@ -1150,7 +1150,7 @@ services.</source>
     </message>
     <message>
         <source>IP address:</source>
-        <translation>Διεύθυνση IP:</translation>
+        <translation>Δ/νση IP:</translation>
     </message>
     <message>
         <source>Password:</source>
@@ -1166,7 +1166,7 @@ services.</source>
     </message>
     <message>
         <source> Camera name:</source>
-        <translation> Όνομα κάμερας:</translation>
+        <translation> Όνομα:</translation>
     </message>
     <message>
         <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
@@ -1269,7 +1269,7 @@ services.</source>
     </message>
     <message>
         <source>4. Check LED turns solid green</source>
-        <translation>4. Η λυχνία ανάβει σταθερά πράσινη</translation>
+        <translation>4. Η λυχνία γίνεται πράσινη</translation>
     </message>
     <message>
         <source>You can also use WPS button to&lt;br&gt;establish connection in this step&lt;br&gt;or follow the instruction in later step.</source>
@@ -1289,11 +1289,11 @@ services.</source>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Τι κάνω αν η λυχνία Link δεν ανάβει;&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Ελέγξτε τα εξής:&lt;ul&gt;&lt;li&gt;Βεβαιωθείτε ότι τα καλώδια είναι καλά συνδεδεμένα.&lt;/li&gt;&lt;li&gt;Αποσυνδέστε την κάμερα από το ρεύμα και συνδέστε την ξανά για να γίνει επανεκκίνηση.&lt;/li&gt;&lt;li&gt;Αν η λυχνία Link εξακολουθεί να μην ανάβει, μπορείτε να δοκιμάσετε &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;επαναφορά της κάμερας&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Βεβαιωθείτε ότι το modem ή το router λειτουργεί σωστά και ότι ανάβουν οι λυχνίες σύνδεσης της κάμερας.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Τι κάνω αν η λυχνία Link δεν ανάβει;&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Ελέγξτε τα εξής:&lt;ul&gt;&lt;li&gt;Βεβαιωθείτε ότι τα καλώδια είναι καλά συνδεδεμένα.&lt;/li&gt;&lt;li&gt;Βγάλτε την κάμερα από το ρεύμα και συνδέστε την ξανά.&lt;/li&gt;&lt;li&gt;Αν η λυχνία Link εξακολουθεί να μην ανάβει, μπορείτε να δοκιμάσετε &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;επαναφορά της κάμερας&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Ελέγξτε ότι το modem ή το router λειτουργεί και ότι ανάβουν οι λυχνίες της κάμερας.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Τι κάνω αν η λυχνία μένει κόκκινη;&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Ελέγξτε τα εξής:&lt;ul&gt;&lt;li&gt;Βεβαιωθείτε ότι τα καλώδια είναι καλά συνδεδεμένα.&lt;/li&gt;&lt;li&gt;Αποσυνδέστε την κάμερα από το ρεύμα και συνδέστε την ξανά για να γίνει επανεκκίνηση.&lt;/li&gt;&lt;li&gt;Αν η λυχνία της κάμερας εξακολουθεί να είναι κόκκινη, μπορείτε να δοκιμάσετε &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;επαναφορά της κάμερας&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Βεβαιωθείτε ότι το modem ή το router λειτουργεί σωστά και ότι ανάβουν οι λυχνίες σύνδεσης της κάμερας.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Τι κάνω αν η λυχνία μένει κόκκινη;&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Ελέγξτε τα εξής:&lt;ul&gt;&lt;li&gt;Βεβαιωθείτε ότι τα καλώδια είναι καλά συνδεδεμένα.&lt;/li&gt;&lt;li&gt;Βγάλτε την κάμερα από το ρεύμα και συνδέστε την ξανά.&lt;/li&gt;&lt;li&gt;Αν η λυχνία της κάμερας εξακολουθεί να είναι κόκκινη, μπορείτε να δοκιμάσετε &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;επαναφορά της κάμερας&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Ελέγξτε ότι το modem ή το router λειτουργεί και ότι ανάβουν οι λυχνίες της κάμερας.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -1463,7 +1463,7 @@ physical network.</source>
     </message>
     <message>
         <source>The camera you select has already been registered to skyvue. You have to enter the correct camera password and skyvue account later or &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt; to register another account.&lt;br&gt;</source>
-        <translation>Η κάμερα που επιλέξατε είναι ήδη καταχωρημένη στο skyvue. Αργότερα πρέπει να εισαγάγετε τον σωστό κωδικό της κάμερας και τον λογαριασμό skyvue ή να κάνετε &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;επαναφορά της κάμερας&lt;/font&gt;&lt;/a&gt; για να καταχωρήσετε άλλον λογαριασμό.&lt;br&gt;</translation>
+        <translation>Η κάμερα είναι ήδη καταχωρημένη στο skyvue. Αργότερα δώστε τον κωδικό της και τον λογαριασμό skyvue ή κάντε &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;επαναφορά της κάμερας&lt;/font&gt;&lt;/a&gt; για άλλον λογαριασμό.&lt;br&gt;</translation>
     </message>
     <message>
         <source>The passwords must be at least 6 characters long and must contain at least 2 letters, case-sensitive!</source>

@@ -267,11 +267,11 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Mitä teen, jos Link-merkkivalo ei pala?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Tarkista seuraavat asiat:&lt;ul&gt;&lt;li&gt;Varmista, että kaapelit on kytketty tiukasti.&lt;/li&gt;&lt;li&gt;Irrota kamera virtalähteestä ja kytke se uudelleen, jolloin kamera käynnistyy uudelleen.&lt;/li&gt;&lt;li&gt;Jos Link-merkkivalo ei vieläkään pala, voit yrittää &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;palauttaa kameran&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Varmista, että modeemi tai reititin toimii oikein ja että kameran yhteyden merkkivalot palavat.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Mitä teen, jos Link-merkkivalo ei pala?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Tarkista seuraavat asiat:&lt;ul&gt;&lt;li&gt;Varmista, että kaapelit on kytketty tiukasti.&lt;/li&gt;&lt;li&gt;Käynnistä kamera uudelleen irrottamalla virta hetkeksi.&lt;/li&gt;&lt;li&gt;Jos Link-merkkivalo ei vieläkään pala, voit yrittää &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;palauttaa kameran&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Varmista, että modeemi tai reititin toimii ja kameran yhteysvalot palavat.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Mitä teen, jos merkkivalo palaa punaisena?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Tarkista seuraavat asiat:&lt;ul&gt;&lt;li&gt;Varmista, että kaapelit on kytketty tiukasti.&lt;/li&gt;&lt;li&gt;Irrota kamera virtalähteestä ja kytke se uudelleen, jolloin kamera käynnistyy uudelleen.&lt;/li&gt;&lt;li&gt;Jos kameran merkkivalo palaa yhä punaisena, voit yrittää &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;palauttaa kameran&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Varmista, että modeemi tai reititin toimii oikein ja että kameran yhteyden merkkivalot palavat.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Mitä teen, jos merkkivalo palaa punaisena?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Tarkista seuraavat asiat:&lt;ul&gt;&lt;li&gt;Varmista, että kaapelit on kytketty tiukasti.&lt;/li&gt;&lt;li&gt;Käynnistä kamera uudelleen irrottamalla virta hetkeksi.&lt;/li&gt;&lt;li&gt;Jos kameran merkkivalo palaa yhä punaisena, voit yrittää &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;palauttaa kameran&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Varmista, että modeemi tai reititin toimii ja kameran yhteysvalot palavat.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;What is WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. &lt;br&gt;&lt;br&gt;Your router&apos;s WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check your router&apos;s user manual for more details.</source>
@@ -932,7 +932,7 @@ DSL-liittymissä.</translation>
     </message>
     <message>
         <source>E-Mail:</source>
-        <translation>Sähköposti:</translation>
+        <translation>S-posti:</translation>
     </message>
     <message>
         <source>Password:</source>
@@ -1253,7 +1253,7 @@ DSL-liittymissä.</translation>
     </message>
     <message>
         <source>Please confirm the following tasks are done before clicking &lt;b&gt;Next&lt;/b&gt;.</source>
-        <translation>Varmista, että seuraavat vaiheet on tehty, ennen kuin napsautat &lt;b&gt;Seuraava&lt;/b&gt;.</translation>
+        <translation>Tee seuraavat vaiheet ennen kuin napsautat &lt;b&gt;Seuraava&lt;/b&gt;.</translation>
     </message>
     <message>
         <source>1. On the camera side</source>
@@ -1269,7 +1269,7 @@ DSL-liittymissä.</translation>
     </message>
     <message>
         <source>4. Check LED turns solid green</source>
-        <translation>4. Merkkivalo palaa tasaisen vihreänä</translation>
+        <translation>4. Merkkivalo palaa vihreänä</translation>
     </message>
     <message>
         <source>You can also use WPS button to&lt;br&gt;establish connection in this step&lt;br&gt;or follow the instruction in later step.</source>
@@ -1289,11 +1289,11 @@ DSL-liittymissä.</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Mitä teen, jos Link-merkkivalo ei pala?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Tarkista seuraavat asiat:&lt;ul&gt;&lt;li&gt;Varmista, että kaapelit on kytketty tiukasti.&lt;/li&gt;&lt;li&gt;Irrota kamera virtalähteestä ja kytke se uudelleen, jolloin kamera käynnistyy uudelleen.&lt;/li&gt;&lt;li&gt;Jos Link-merkkivalo ei vieläkään pala, voit yrittää &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;palauttaa kameran&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Varmista, että modeemi tai reititin toimii oikein ja että kameran yhteyden merkkivalot palavat.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Mitä teen, jos Link-merkkivalo ei pala?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Tarkista seuraavat asiat:&lt;ul&gt;&lt;li&gt;Varmista, että kaapelit on kytketty tiukasti.&lt;/li&gt;&lt;li&gt;Käynnistä kamera uudelleen irrottamalla virta hetkeksi.&lt;/li&gt;&lt;li&gt;Jos Link-merkkivalo ei vieläkään pala, voit yrittää &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;palauttaa kameran&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Varmista, että modeemi tai reititin toimii ja kameran yhteysvalot palavat.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Mitä teen, jos merkkivalo palaa punaisena?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Tarkista seuraavat asiat:&lt;ul&gt;&lt;li&gt;Varmista, että kaapelit on kytketty tiukasti.&lt;/li&gt;&lt;li&gt;Irrota kamera virtalähteestä ja kytke se uudelleen, jolloin kamera käynnistyy uudelleen.&lt;/li&gt;&lt;li&gt;Jos kameran merkkivalo palaa yhä punaisena, voit yrittää &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;palauttaa kameran&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Varmista, että modeemi tai reititin toimii oikein ja että kameran yhteyden merkkivalot palavat.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Mitä teen, jos merkkivalo palaa punaisena?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Tarkista seuraavat asiat:&lt;ul&gt;&lt;li&gt;Varmista, että kaapelit on kytketty tiukasti.&lt;/li&gt;&lt;li&gt;Käynnistä kamera uudelleen irrottamalla virta hetkeksi.&lt;/li&gt;&lt;li&gt;Jos kameran merkkivalo palaa yhä punaisena, voit yrittää &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;palauttaa kameran&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Varmista, että modeemi tai reititin toimii ja kameran yhteysvalot palavat.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
 </context>
 <context>

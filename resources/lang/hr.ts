@@ -1398,7 +1398,7 @@ komunikaciju u fizičkoj mreži.</translation>
     </message>
     <message>
         <source>Check the &lt;b&gt;MAC ID&lt;/b&gt; on the back of your camera.</source>
-        <translation>&lt;b&gt;MAC adresu&lt;/b&gt; potražite na stražnjoj strani kamere.</translation>
+        <translation>&lt;b&gt;MAC adresa&lt;/b&gt; je na stražnjoj strani kamere.</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Cannot find your camera from the list ?&lt;/font&gt;&lt;/a&gt;</source>

@@ -726,7 +726,7 @@ hálózati protokoll.</translation>
     </message>
     <message>
         <source> You still can use the camera IP address below for local view.</source>
-        <translation> Helyi megtekintéshez továbbra is használhatja az alábbi IP-címet.</translation>
+        <translation> Helyi megtekintéshez használja az alábbi IP-címet.</translation>
     </message>
     <message>
         <source>Account name:</source>
@@ -1059,7 +1059,7 @@ hálózati protokoll.</translation>
     </message>
     <message>
         <source> You can also learn more about mobile applications for your iPhone &amp; Android phone on &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt; website.&lt;br&gt;</source>
-        <translation> Az iPhone-ra és Androidra készült mobilalkalmazásokról a &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt; webhelyen tudhat meg többet.&lt;br&gt;</translation>
+        <translation> Mobilalkalmazások iPhone-ra és Androidra: &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt;.&lt;br&gt;</translation>
     </message>
     <message>
         <source>  Add the shortcut of skyvue to my desktop and browser bookmark.</source>
@@ -1134,7 +1134,7 @@ hálózati protokoll.</translation>
     </message>
     <message>
         <source> You still can use the camera IP address below for local view.</source>
-        <translation> Helyi megtekintéshez továbbra is használhatja az alábbi IP-címet.</translation>
+        <translation> Helyi megtekintéshez használja az alábbi IP-címet.</translation>
     </message>
     <message>
         <source>Account name:</source>
@@ -1265,11 +1265,11 @@ hálózati protokoll.</translation>
     </message>
     <message>
         <source>3. Plug power adapter</source>
-        <translation>3. Hálózati adapter bedugása</translation>
+        <translation>3. Adapter bedugása</translation>
     </message>
     <message>
         <source>4. Check LED turns solid green</source>
-        <translation>4. A LED folyamatosan zölden világít</translation>
+        <translation>4. A LED zölden világít</translation>
     </message>
     <message>
         <source>You can also use WPS button to&lt;br&gt;establish connection in this step&lt;br&gt;or follow the instruction in later step.</source>

@@ -267,23 +267,23 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Link LEDが点灯しない場合は？&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  次の点を確認してください:&lt;ul&gt;&lt;li&gt;ケーブルがしっかり接続されているか確認します。&lt;/li&gt;&lt;li&gt;カメラの電源を抜き差しして再起動します。&lt;/li&gt;&lt;li&gt;それでもLink LEDが点灯しない場合は、&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;カメラをリセット&lt;/font&gt;&lt;/a&gt;してみてください。&lt;/li&gt;&lt;li&gt;モデムやルーターが正常に動作し、カメラ接続用のLEDが点灯しているか確認します。&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Link LEDが点灯しない場合は？&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  次の点を確認してください:&lt;ul&gt;&lt;li&gt;ケーブルがしっかり接続されているか確認します。&lt;/li&gt;&lt;li&gt;カメラの電源を抜き差しして再起動します。&lt;/li&gt;&lt;li&gt;それでもLink LEDが点灯しない場合は、&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;カメラをリセット&lt;/font&gt;&lt;/a&gt;してみてください。&lt;/li&gt;&lt;li&gt;モデムやルーターが正常に動作しているか確認します。&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  LEDが赤色のままの場合は？&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  次の点を確認してください:&lt;ul&gt;&lt;li&gt;ケーブルがしっかり接続されているか確認します。&lt;/li&gt;&lt;li&gt;カメラの電源を抜き差しして再起動します。&lt;/li&gt;&lt;li&gt;それでもLEDが赤色のままの場合は、&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;カメラをリセット&lt;/font&gt;&lt;/a&gt;してみてください。&lt;/li&gt;&lt;li&gt;モデムやルーターが正常に動作し、カメラ接続用のLEDが点灯しているか確認します。&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  LEDが赤色のままの場合は？&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  次の点を確認してください:&lt;ul&gt;&lt;li&gt;ケーブルがしっかり接続されているか確認します。&lt;/li&gt;&lt;li&gt;カメラの電源を抜き差しして再起動します。&lt;/li&gt;&lt;li&gt;それでもLEDが赤色のままの場合は、&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;カメラをリセット&lt;/font&gt;&lt;/a&gt;してみてください。&lt;/li&gt;&lt;li&gt;モデムやルーターが正常に動作しているか確認します。&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;What is WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. &lt;br&gt;&lt;br&gt;Your router&apos;s WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check your router&apos;s user manual for more details.</source>
-        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;WPSとは？&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS)を使うと、安全な無線接続をすばやく簡単に自動で設定できます。 &lt;br&gt;&lt;br&gt;ルーターのWPSボタンは通常、ルーターの側面にある小さなボタンです。ルーターによっては、Web設定画面にログインし、画面上のボタンをクリックしてWPS機能を有効にする必要があります。詳しくはルーターの取扱説明書をご覧ください。</translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;WPSとは？&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS)を使うと、安全な無線接続をすばやく簡単に自動で設定できます。 &lt;br&gt;&lt;br&gt;ルーターのWPSボタンは通常、ルーターの側面にある小さなボタンです。ルーターによっては、Web設定画面のボタンでWPSを有効にします。詳しくは取扱説明書をご覧ください。</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;What is WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. &lt;br&gt;&lt;br&gt;Your router&apos;s WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check the user manual for your router for details.</source>
-        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;WPSとは？&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS)を使うと、安全な無線接続をすばやく簡単に自動で設定できます。 &lt;br&gt;&lt;br&gt;ルーターのWPSボタンは通常、ルーターの側面にある小さなボタンです。ルーターによっては、Web設定画面にログインし、画面上のボタンをクリックしてWPS機能を有効にする必要があります。詳細はルーターの取扱説明書でご確認ください。</translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;WPSとは？&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS)を使うと、安全な無線接続をすばやく簡単に自動で設定できます。 &lt;br&gt;&lt;br&gt;ルーターのWPSボタンは通常、ルーターの側面にある小さなボタンです。ルーターによっては、Web設定画面のボタンでWPSを有効にします。詳しくは取扱説明書をご覧ください。</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Having problems connecting your camera?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;If you are having problems connecting your camera using WPS, check the following:&lt;ul&gt;&lt;li&gt;Your camera may be out of range.Try connecting your camera from the same room as your router.&lt;/li&gt;&lt;li&gt;Make sure your router has a WPS button.Check your router&apos;s user manual for details. &lt;/li&gt;&lt;/ul&gt;If you are still having trouble connecting your camera using WPS, you can select wireless network manually or simply use a wired connection.</source>
-        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;カメラを接続できない場合&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;WPSでカメラを接続できない場合は、次の点を確認してください:&lt;ul&gt;&lt;li&gt;カメラが電波の届く範囲外にある可能性があります。ルーターと同じ部屋でカメラを接続してみてください。&lt;/li&gt;&lt;li&gt;ルーターにWPSボタンがあることを確認してください。詳しくはルーターの取扱説明書をご覧ください。 &lt;/li&gt;&lt;/ul&gt;それでもWPSで接続できない場合は、無線ネットワークを手動で選択するか、有線接続をご利用ください。</translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;カメラを接続できない場合&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;WPSでカメラを接続できない場合は、次の点を確認してください:&lt;ul&gt;&lt;li&gt;カメラが電波の届く範囲外にある可能性があります。ルーターと同じ部屋でカメラを接続してみてください。&lt;/li&gt;&lt;li&gt;ルーターにWPSボタンがあることを確認してください。詳しくは取扱説明書をご覧ください。 &lt;/li&gt;&lt;/ul&gt;それでもWPSで接続できない場合は、無線ネットワークを手動で選択するか、有線接続をご利用ください。</translation>
     </message>
     <message>
         <source>&lt;br&gt;Please plug in the cable. click &lt;b&gt;OK&lt;/b&gt; when you finish.</source>
@@ -721,7 +721,7 @@ services.</source>
     <message>
         <source> Due to the camera has no Internet connection,( &lt;a href = Setup again&gt;&lt;font size=3 color=#638c0b&gt;Setup again&lt;/font&gt;&lt;/a&gt; ) you cannot login skyvue website for remote view.
 </source>
-        <translation> カメラがインターネットに接続されていないため(&lt;a href = Setup again&gt;&lt;font size=3 color=#638c0b&gt;再設定&lt;/font&gt;&lt;/a&gt;)、skyvueのWebサイトにログインしてリモート視聴することはできません。
+        <translation> カメラがインターネットに接続されていないため(&lt;a href = Setup again&gt;&lt;font size=3 color=#638c0b&gt;再設定&lt;/font&gt;&lt;/a&gt;)、skyvueでリモート視聴できません。
 </translation>
     </message>
     <message>
@@ -928,7 +928,7 @@ services.</source>
     </message>
     <message>
         <source>Please enter your skyvue account.</source>
-        <translation>skyvueアカウントを入力してください。</translation>
+        <translation>skyvueアカウントを入力してください</translation>
     </message>
     <message>
         <source>E-Mail:</source>
@@ -936,7 +936,7 @@ services.</source>
     </message>
     <message>
         <source>Password:</source>
-        <translation>パスワード:</translation>
+        <translation>パスワード</translation>
     </message>
     <message>
         <source>&lt;a href=forgot&gt;&lt;font size=3 color=#638c0b&gt;Forgot password ?&lt;/font&gt;&lt;/a&gt;</source>
@@ -1051,7 +1051,7 @@ services.</source>
     </message>
     <message>
         <source> Now you can use the information below to login &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt; website.    click &lt;b&gt;Done&lt;/b&gt; to visit skyvue website to see camera live view.</source>
-        <translation> 下記の情報で&lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt;のWebサイトにログインできます。&lt;b&gt;完了&lt;/b&gt;をクリックすると、skyvueのWebサイトでカメラのライブ映像をご覧いただけます。</translation>
+        <translation> 下記の情報で&lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt;にログインできます。&lt;b&gt;完了&lt;/b&gt;でskyvueのライブ映像を表示します。</translation>
     </message>
     <message>
         <source>Account:</source>
@@ -1253,7 +1253,7 @@ services.</source>
     </message>
     <message>
         <source>Please confirm the following tasks are done before clicking &lt;b&gt;Next&lt;/b&gt;.</source>
-        <translation>&lt;b&gt;次へ&lt;/b&gt;をクリックする前に、次の作業が完了したことを確認してください。</translation>
+        <translation>&lt;b&gt;次へ&lt;/b&gt;をクリックする前に、次の作業の完了を確認してください。</translation>
     </message>
     <message>
         <source>1. On the camera side</source>
@@ -1289,11 +1289,11 @@ services.</source>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Link LEDが点灯しない場合は？&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  次の点を確認してください:&lt;ul&gt;&lt;li&gt;ケーブルがしっかり接続されているか確認します。&lt;/li&gt;&lt;li&gt;カメラの電源を抜き差しして再起動します。&lt;/li&gt;&lt;li&gt;それでもLink LEDが点灯しない場合は、&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;カメラをリセット&lt;/font&gt;&lt;/a&gt;してみてください。&lt;/li&gt;&lt;li&gt;モデムやルーターが正常に動作し、カメラ接続用のLEDが点灯しているか確認します。&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Link LEDが点灯しない場合は？&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  次の点を確認してください:&lt;ul&gt;&lt;li&gt;ケーブルがしっかり接続されているか確認します。&lt;/li&gt;&lt;li&gt;カメラの電源を抜き差しして再起動します。&lt;/li&gt;&lt;li&gt;それでもLink LEDが点灯しない場合は、&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;カメラをリセット&lt;/font&gt;&lt;/a&gt;してみてください。&lt;/li&gt;&lt;li&gt;モデムやルーターが正常に動作しているか確認します。&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  LEDが赤色のままの場合は？&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  次の点を確認してください:&lt;ul&gt;&lt;li&gt;ケーブルがしっかり接続されているか確認します。&lt;/li&gt;&lt;li&gt;カメラの電源を抜き差しして再起動します。&lt;/li&gt;&lt;li&gt;それでもLEDが赤色のままの場合は、&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;カメラをリセット&lt;/font&gt;&lt;/a&gt;してみてください。&lt;/li&gt;&lt;li&gt;モデムやルーターが正常に動作し、カメラ接続用のLEDが点灯しているか確認します。&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  LEDが赤色のままの場合は？&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  次の点を確認してください:&lt;ul&gt;&lt;li&gt;ケーブルがしっかり接続されているか確認します。&lt;/li&gt;&lt;li&gt;カメラの電源を抜き差しして再起動します。&lt;/li&gt;&lt;li&gt;それでもLEDが赤色のままの場合は、&lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;カメラをリセット&lt;/font&gt;&lt;/a&gt;してみてください。&lt;/li&gt;&lt;li&gt;モデムやルーターが正常に動作しているか確認します。&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
 </context>
 <context>

@@ -275,11 +275,11 @@
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;What is WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. &lt;br&gt;&lt;br&gt;Your router&apos;s WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check your router&apos;s user manual for more details.</source>
-        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Wat is WPS?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Met Wi-Fi Protected Setup (WPS) maakt u snel, eenvoudig en automatisch een beveiligde draadloze verbinding. &lt;br&gt;&lt;br&gt;De WPS-knop van uw router is meestal een kleine knop aan de zijkant van de router. Bij sommige routers moet u inloggen op de webinterface en daar op een knop op het scherm klikken om WPS in te schakelen. Raadpleeg de handleiding van uw router voor meer informatie.</translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Wat is WPS?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Met Wi-Fi Protected Setup (WPS) maakt u snel, eenvoudig en automatisch een beveiligde draadloze verbinding. &lt;br&gt;&lt;br&gt;De WPS-knop van uw router is meestal een kleine knop aan de zijkant van de router. Bij sommige routers schakelt u WPS in via een knop in de webinterface. Raadpleeg de handleiding van uw router voor meer informatie.</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;What is WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. &lt;br&gt;&lt;br&gt;Your router&apos;s WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check the user manual for your router for details.</source>
-        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Wat is WPS?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Met Wi-Fi Protected Setup (WPS) maakt u snel, eenvoudig en automatisch een beveiligde draadloze verbinding. &lt;br&gt;&lt;br&gt;De WPS-knop van uw router is meestal een kleine knop aan de zijkant van de router. Bij sommige routers moet u inloggen op de webinterface en daar op een knop op het scherm klikken om WPS in te schakelen. Raadpleeg de handleiding van uw router voor details.</translation>
+        <translation>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;Wat is WPS?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Met Wi-Fi Protected Setup (WPS) maakt u snel, eenvoudig en automatisch een beveiligde draadloze verbinding. &lt;br&gt;&lt;br&gt;De WPS-knop van uw router is meestal een kleine knop aan de zijkant van de router. Bij sommige routers schakelt u WPS in via een knop in de webinterface. Raadpleeg de handleiding van uw router voor details.</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6   &gt;&lt;b&gt;Having problems connecting your camera?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;If you are having problems connecting your camera using WPS, check the following:&lt;ul&gt;&lt;li&gt;Your camera may be out of range.Try connecting your camera from the same room as your router.&lt;/li&gt;&lt;li&gt;Make sure your router has a WPS button.Check your router&apos;s user manual for details. &lt;/li&gt;&lt;/ul&gt;If you are still having trouble connecting your camera using WPS, you can select wireless network manually or simply use a wired connection.</source>
@@ -589,7 +589,7 @@
     </message>
     <message>
         <source>Password:</source>
-        <translation>Wachtwoord:</translation>
+        <translation>Wachtw.:</translation>
     </message>
     <message>
         <source>Enter static IP address</source>
@@ -726,7 +726,7 @@ diensten wordt gebruikt.</translation>
     </message>
     <message>
         <source> You still can use the camera IP address below for local view.</source>
-        <translation> U kunt de camera wel lokaal bekijken via het IP-adres hieronder.</translation>
+        <translation> Lokaal bekijken kan via het IP-adres hieronder.</translation>
     </message>
     <message>
         <source>Account name:</source>
@@ -1134,7 +1134,7 @@ diensten wordt gebruikt.</translation>
     </message>
     <message>
         <source> You still can use the camera IP address below for local view.</source>
-        <translation> U kunt de camera wel lokaal bekijken via het IP-adres hieronder.</translation>
+        <translation> Lokaal bekijken kan via het IP-adres hieronder.</translation>
     </message>
     <message>
         <source>Account name:</source>
@@ -1398,7 +1398,7 @@ fysieke netwerk.</translation>
     </message>
     <message>
         <source>Check the &lt;b&gt;MAC ID&lt;/b&gt; on the back of your camera.</source>
-        <translation>De &lt;b&gt;MAC-ID&lt;/b&gt; staat op de achterkant van de camera.</translation>
+        <translation>De &lt;b&gt;MAC-ID&lt;/b&gt; staat achter op de camera.</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;*Cannot find your camera from the list ?&lt;/font&gt;&lt;/a&gt;</source>
@@ -1426,7 +1426,7 @@ fysieke netwerk.</translation>
     </message>
     <message>
         <source>Confirm password:</source>
-        <translation>Wachtwoord bevestigen:</translation>
+        <translation>Bevestigen:</translation>
     </message>
     <message>
         <source>      Back</source>

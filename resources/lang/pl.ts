@@ -726,7 +726,7 @@ w usługach DSL.</translation>
     </message>
     <message>
         <source> You still can use the camera IP address below for local view.</source>
-        <translation> Lokalnie możesz nadal oglądać kamerę pod adresem IP poniżej.</translation>
+        <translation> Podgląd lokalny: pod adresem IP poniżej.</translation>
     </message>
     <message>
         <source>Account name:</source>
@@ -758,7 +758,7 @@ w usługach DSL.</translation>
     </message>
     <message>
         <source> Camera name:</source>
-        <translation> Nazwa kamery:</translation>
+        <translation> Nazwa:</translation>
     </message>
     <message>
         <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
@@ -1087,7 +1087,7 @@ w usługach DSL.</translation>
     </message>
     <message>
         <source> Camera name:</source>
-        <translation> Nazwa kamery:</translation>
+        <translation> Nazwa:</translation>
     </message>
     <message>
         <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
@@ -1134,7 +1134,7 @@ w usługach DSL.</translation>
     </message>
     <message>
         <source> You still can use the camera IP address below for local view.</source>
-        <translation> Lokalnie możesz nadal oglądać kamerę pod adresem IP poniżej.</translation>
+        <translation> Podgląd lokalny: pod adresem IP poniżej.</translation>
     </message>
     <message>
         <source>Account name:</source>
@@ -1166,7 +1166,7 @@ w usługach DSL.</translation>
     </message>
     <message>
         <source> Camera name:</source>
-        <translation> Nazwa kamery:</translation>
+        <translation> Nazwa:</translation>
     </message>
     <message>
         <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>

@@ -267,11 +267,11 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Что делать, если индикатор Link не горит?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Проверьте следующее:&lt;ul&gt;&lt;li&gt;Убедитесь, что кабели надёжно подключены.&lt;/li&gt;&lt;li&gt;Отключите камеру от питания и снова подключите её, чтобы перезапустить.&lt;/li&gt;&lt;li&gt;Если индикатор Link по-прежнему не горит, попробуйте &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;сбросить настройки камеры&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Убедитесь, что модем или роутер работает нормально и индикаторы подключения камеры горят.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Что делать, если индикатор Link не горит?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Проверьте следующее:&lt;ul&gt;&lt;li&gt;Убедитесь, что кабели надёжно подключены.&lt;/li&gt;&lt;li&gt;Перезапустите камеру: отключите и снова включите питание.&lt;/li&gt;&lt;li&gt;Если индикатор Link по-прежнему не горит, &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;сбросьте камеру&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Проверьте работу модема или роутера.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Что делать, если индикатор горит красным?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Проверьте следующее:&lt;ul&gt;&lt;li&gt;Убедитесь, что кабели надёжно подключены.&lt;/li&gt;&lt;li&gt;Отключите камеру от питания и снова подключите её, чтобы перезапустить.&lt;/li&gt;&lt;li&gt;Если индикатор камеры по-прежнему горит красным, попробуйте &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;сбросить настройки камеры&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Убедитесь, что модем или роутер работает нормально и индикаторы подключения камеры горят.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Что делать, если индикатор горит красным?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Проверьте следующее:&lt;ul&gt;&lt;li&gt;Убедитесь, что кабели надёжно подключены.&lt;/li&gt;&lt;li&gt;Перезапустите камеру: отключите и снова включите питание.&lt;/li&gt;&lt;li&gt;Если индикатор камеры по-прежнему горит красным, &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;сбросьте камеру&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Проверьте работу модема или роутера.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;What is WPS ?&lt;/b&gt;&lt;/font&gt;&lt;br&gt;&lt;br&gt;Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. &lt;br&gt;&lt;br&gt;Your router&apos;s WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check your router&apos;s user manual for more details.</source>
@@ -466,7 +466,7 @@
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Change your Internet connection&lt;/font&gt;&lt;/a&gt;</source>
-        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Изменить подключение к интернету&lt;/font&gt;&lt;/a&gt;</translation>
+        <translation>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Изменить подключение к сети&lt;/font&gt;&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt; Change your connection type&lt;/font&gt;&lt;/a&gt;</source>
@@ -726,7 +726,7 @@ services.</source>
     </message>
     <message>
         <source> You still can use the camera IP address below for local view.</source>
-        <translation> Для локального просмотра используйте IP-адрес камеры ниже.</translation>
+        <translation> Для локального просмотра: IP-адрес ниже.</translation>
     </message>
     <message>
         <source>Account name:</source>
@@ -825,7 +825,7 @@ services.</source>
     </message>
     <message>
         <source>The camera has previously registered with a skyvue account, you can login on &lt;a href =skyvue&gt;&lt;font size=3 color=#638c0b&gt;www.skyvue.com&lt;/font&gt;&lt;/a&gt; or mobile application to enjoy remote view. If you want to re-configure your account and device, you may &lt;a href = hard reset&gt;&lt;font size=3 color=#638c0b&gt;hard reset&lt;/font&gt;&lt;/a&gt; the camera and create or register with a new account.</source>
-        <translation>Камера уже зарегистрирована в аккаунте skyvue. Для удалённого просмотра войдите на &lt;a href =skyvue&gt;&lt;font size=3 color=#638c0b&gt;www.skyvue.com&lt;/font&gt;&lt;/a&gt; или в мобильное приложение. Если вы хотите заново настроить аккаунт и устройство, можно &lt;a href = hard reset&gt;&lt;font size=3 color=#638c0b&gt;сбросить камеру к заводским настройкам&lt;/font&gt;&lt;/a&gt; и создать новый аккаунт или зарегистрировать её в другом.</translation>
+        <translation>Камера уже зарегистрирована в аккаунте skyvue. Для удалённого просмотра войдите на &lt;a href =skyvue&gt;&lt;font size=3 color=#638c0b&gt;www.skyvue.com&lt;/font&gt;&lt;/a&gt; или в мобильное приложение. Если вы хотите заново настроить аккаунт и устройство, &lt;a href = hard reset&gt;&lt;font size=3 color=#638c0b&gt;сбросьте камеру&lt;/font&gt;&lt;/a&gt; и создайте новый аккаунт.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Why join skyvue ?&lt;/b&gt;</source>
@@ -1134,7 +1134,7 @@ services.</source>
     </message>
     <message>
         <source> You still can use the camera IP address below for local view.</source>
-        <translation> Для локального просмотра используйте IP-адрес камеры ниже.</translation>
+        <translation> Для локального просмотра: IP-адрес ниже.</translation>
     </message>
     <message>
         <source>Account name:</source>
@@ -1289,11 +1289,11 @@ services.</source>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the Link LED stays off?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If the link LED still stays off, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Что делать, если индикатор Link не горит?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Проверьте следующее:&lt;ul&gt;&lt;li&gt;Убедитесь, что кабели надёжно подключены.&lt;/li&gt;&lt;li&gt;Отключите камеру от питания и снова подключите её, чтобы перезапустить.&lt;/li&gt;&lt;li&gt;Если индикатор Link по-прежнему не горит, попробуйте &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;сбросить настройки камеры&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Убедитесь, что модем или роутер работает нормально и индикаторы подключения камеры горят.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Что делать, если индикатор Link не горит?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Проверьте следующее:&lt;ul&gt;&lt;li&gt;Убедитесь, что кабели надёжно подключены.&lt;/li&gt;&lt;li&gt;Перезапустите камеру: отключите и снова включите питание.&lt;/li&gt;&lt;li&gt;Если индикатор Link по-прежнему не горит, &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;сбросьте камеру&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Проверьте работу модема или роутера.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  What do I do if the LED stays red?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Please check the following:&lt;ul&gt;&lt;li&gt;Check to make sure your cables are connected securely.&lt;/li&gt;&lt;li&gt;Unplug your camera, then plug it back in to restart it.&lt;/li&gt;&lt;li&gt;If your camera still has a red LED, you can try to &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Check to make sure your modem or router is functioning properly, and the LEDs for your camera&apos;s connection are lit.&lt;/li&gt;&lt;ul&gt;</source>
-        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Что делать, если индикатор горит красным?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Проверьте следующее:&lt;ul&gt;&lt;li&gt;Убедитесь, что кабели надёжно подключены.&lt;/li&gt;&lt;li&gt;Отключите камеру от питания и снова подключите её, чтобы перезапустить.&lt;/li&gt;&lt;li&gt;Если индикатор камеры по-прежнему горит красным, попробуйте &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;сбросить настройки камеры&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Убедитесь, что модем или роутер работает нормально и индикаторы подключения камеры горят.&lt;/li&gt;&lt;ul&gt;</translation>
+        <translation>&lt;p&gt;&lt;font size=5 face=verdana color=#2a7ba6&gt;&lt;b&gt;  Что делать, если индикатор горит красным?&lt;br&gt;&lt;/b&gt;&lt;/font&gt;&lt;/p&gt;  Проверьте следующее:&lt;ul&gt;&lt;li&gt;Убедитесь, что кабели надёжно подключены.&lt;/li&gt;&lt;li&gt;Перезапустите камеру: отключите и снова включите питание.&lt;/li&gt;&lt;li&gt;Если индикатор камеры по-прежнему горит красным, &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;сбросьте камеру&lt;/font&gt;&lt;/a&gt;.&lt;/li&gt;&lt;li&gt;Проверьте работу модема или роутера.&lt;/li&gt;&lt;ul&gt;</translation>
     </message>
 </context>
 <context>
@@ -1410,7 +1410,7 @@ physical network.</source>
     </message>
     <message>
         <source>Admin account:</source>
-        <translation>Администратор:</translation>
+        <translation>Логин:</translation>
     </message>
     <message>
         <source>admin</source>
@@ -1462,7 +1462,7 @@ physical network.</source>
     </message>
     <message>
         <source>The camera you select has already been registered to skyvue. You have to enter the correct camera password and skyvue account later or &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;reset the camera&lt;/font&gt;&lt;/a&gt; to register another account.&lt;br&gt;</source>
-        <translation>Выбранная камера уже зарегистрирована в skyvue. Позже вам нужно будет ввести правильный пароль камеры и аккаунт skyvue или &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;сбросить настройки камеры&lt;/font&gt;&lt;/a&gt;, чтобы зарегистрировать другой аккаунт.&lt;br&gt;</translation>
+        <translation>Камера уже зарегистрирована в skyvue. Позже введите её пароль и аккаунт skyvue или &lt;a href = terms&gt;&lt;font size=3 color=#638c0b&gt;сбросьте камеру&lt;/font&gt;&lt;/a&gt; для другого аккаунта.&lt;br&gt;</translation>
     </message>
     <message>
         <source>The passwords must be at least 6 characters long and must contain at least 2 letters, case-sensitive!</source>

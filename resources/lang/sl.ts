@@ -378,7 +378,7 @@
     </message>
     <message>
         <source>Subnet Mask:</source>
-        <translation>Maska podomrežja:</translation>
+        <translation>Maska omrežja:</translation>
     </message>
     <message>
         <source>Gateway IP address:</source>
@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>Submask:</source>
-        <translation>Maska podomrežja:</translation>
+        <translation>Maska omrežja:</translation>
     </message>
     <message>
         <source>Gateway:</source>
