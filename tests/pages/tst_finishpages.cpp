@@ -174,9 +174,12 @@ void tst_finishpages::entry()
         QVERIFY(check->isChecked());  // ticked again on every entry
         QVERIFY(w->template control<QLabel>("waitPicLabel")->isHidden());
     }
-    // A camera address that is no IPv4 address: no link, no request.
+    // A camera address that is no IPv4 address: no link, no request. With a
+    // leading zero, Qt would send to another address (octal) or look the
+    // text up as a name.
     for (const QString &ip : {QStringLiteral("evil.example"), QStringLiteral("1.2.3.4/x?"),
-                              QStringLiteral("<b>1.2.3.4</b>")}) {
+                              QStringLiteral("<b>1.2.3.4</b>"), QStringLiteral("192.168.001.020"),
+                              QStringLiteral("192.168.0.09")}) {
         IPCameraList.clear();
         access->requests.clear();
         cam.ip = ip;
