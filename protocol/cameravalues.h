@@ -11,7 +11,8 @@
 // local network and may say anything.
 namespace cameraValues {
 
-// Four numbers of 0 to 255 with dots between, ASCII digits only.
+// Four numbers of 0 to 255 with dots between, ASCII digits only, without
+// leading zeros: the text Qt reads as this very address.
 bool isDottedIPv4(const QString &text);
 
 // A name that can be part of a file name: not empty, no separator ("/",

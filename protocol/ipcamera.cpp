@@ -1,5 +1,7 @@
 #include "protocol/ipcamera.h"
 
+#include "protocol/lazydebug.h"
+
 #include <QDebug>
 #include <QMutexLocker>
 
@@ -8,30 +10,38 @@ QMutex apLock;
 
 namespace {
 
-struct CameraItem
+// The parts of a reply between separators, in order, as views into it: the
+// reader takes every reply through here, and a list of copies would cost
+// more than the reply.
+template <class Visit>
+void forEachPart(QByteArrayView text, char separator, Visit visit)
 {
-    char key;  // 0 when the text before "=" is empty
-    QByteArray value;
-};
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype next = text.indexOf(separator, start);
+        const qsizetype stop = next < 0 ? text.size() : next;
+        visit(text.sliced(start, stop - start));
+        if (next < 0)
+            return;
+        start = next + 1;
+    }
+}
 
-// Items of a scan reply or info record: the key is the first character of
-// the text before the first "=", the value runs to the next "=" (which only
-// cuts off base64 pad symbols).
-QList<CameraItem> cameraItems(const QByteArray &payload)
+// Items of a scan reply or info record, handed to visit(key, value): the key
+// is the first character of the text before the first "=" (0 when that text
+// is empty), the value runs to the next "=" (which only cuts off base64 pad
+// symbols). A part without "=" is no item.
+template <class Visit>
+void forEachCameraItem(const QByteArray &payload, Visit visit)
 {
-    QList<CameraItem> items;
-    const QList<QByteArray> parts = payload.split(';');
-    for (const QByteArray &part : parts) {
+    forEachPart(payload, ';', [&visit](QByteArrayView part) {
         const qsizetype eq = part.indexOf('=');
         if (eq < 0)
-            continue;
+            return;
         const qsizetype end = part.indexOf('=', eq + 1);
-        CameraItem item;
-        item.key = eq == 0 ? 0 : part.at(0);
-        item.value = part.mid(eq + 1, end < 0 ? -1 : end - eq - 1);
-        items.append(item);
-    }
-    return items;
+        visit(eq == 0 ? char(0) : part.at(0),
+              end < 0 ? part.sliced(eq + 1) : part.sliced(eq + 1, end - eq - 1));
+    });
 }
 
 QByteArray keyText(char key)
@@ -98,31 +108,33 @@ const QByteArray *networkConfig::field(int key) const
 
 void networkConfig::setNetworkConfig(QByteArray payload)
 {
-    const QList<QByteArray> parts = payload.split(';');
-    for (const QByteArray &part : parts) {
-        const int eq = part.indexOf('=');
+    forEachPart(payload, ';', [this](QByteArrayView part) {
+        const qsizetype eq = part.indexOf('=');
         if (eq < 0)
-            continue;
-        const QByteArray key = part.left(eq);
-        const QByteArray value = part.mid(eq + 1);
+            return;
+        const QByteArrayView key = part.first(eq);
+        const QByteArrayView value = part.sliced(eq + 1);
         if (key == "M") {
-            Camera_MAC = value;
-            continue;
+            Camera_MAC = value.toByteArray();
+            return;
         }
         if (key == "D") {
-            Camera_model = value;
-            continue;
+            Camera_model = value.toByteArray();
+            return;
         }
         bool isNumber = !key.isEmpty() && key.size() <= 2;
-        for (char c : key)
-            isNumber = isNumber && c >= '0' && c <= '9';
-        QByteArray *target = isNumber ? field(key.toInt()) : nullptr;
+        int number = 0;
+        for (qsizetype i = 0; isNumber && i < key.size(); ++i) {
+            isNumber = key.at(i) >= '0' && key.at(i) <= '9';
+            number = number * 10 + (key.at(i) - '0');
+        }
+        QByteArray *target = isNumber ? field(number) : nullptr;
         if (target)
-            *target = value;
+            *target = value.toByteArray();
         else
-            qDebug().noquote() << "unknow parameter in network configuration:"
-                               << ('"' + key + '"');
-    }
+            lazyDebug().noquote() << "unknow parameter in network configuration:"
+                                  << ('"' + key.toByteArray() + '"');
+    });
 }
 
 bool networkConfig::getNetworkType() const
@@ -163,15 +175,28 @@ void APSearchResult::copyFrom(const APSearchResult &other)
 void APSearchResult::setAPConfig(QByteArray payload)
 {
     QMutexLocker locker(&apLock);
-    const QList<QByteArray> pieces = payload.split(',');
     count = 0;
     for (QList<QByteArray> *list :
          {&apField0, &apField1, &ssidList, &apField3, &apField4, &apField5, &apField6})
         list->clear();
 
-    for (int i = 1; i < pieces.size(); ++i) {
-        const QList<QByteArray> fields = pieces.at(i).split(';');
-        if (fields.size() < 7) {
+    // The text before the first "," is the reply's head; each "," begins a
+    // network of seven fields.
+    bool head = true;
+    forEachPart(payload, ',', [this, &head](QByteArrayView piece) {
+        if (head) {
+            head = false;
+            return;
+        }
+        ++count;
+        QByteArrayView fields[7];
+        int n = 0;
+        forEachPart(piece, ';', [&fields, &n](QByteArrayView f) {
+            if (n < 7)
+                fields[n] = f;
+            ++n;
+        });
+        if (n < 7) {
             apField0.append("Unknown");
             apField1.append("0");
             ssidList.append("XXXXXXX");
@@ -179,17 +204,16 @@ void APSearchResult::setAPConfig(QByteArray payload)
             apField4.append("Unknown");
             apField5.append("Unknown");
             apField6.append("Unknown");
-            continue;
+            return;
         }
-        apField0.append(fields.at(0));
-        apField1.append(fields.at(1));
-        ssidList.append(QByteArray::fromBase64(fields.at(2)));
-        apField3.append(fields.at(3));
-        apField4.append(fields.at(4));
-        apField5.append(fields.at(5));
-        apField6.append(fields.at(6));
-    }
-    count = int(pieces.size()) - 1;
+        apField0.append(fields[0].toByteArray());
+        apField1.append(fields[1].toByteArray());
+        ssidList.append(QByteArray::fromBase64(fields[2].toByteArray()));
+        apField3.append(fields[3].toByteArray());
+        apField4.append(fields[4].toByteArray());
+        apField5.append(fields[5].toByteArray());
+        apField6.append(fields[6].toByteArray());
+    });
 }
 
 QByteArray APSearchResult::getSSID(int i) const
@@ -205,20 +229,19 @@ IPCamera::IPCamera() : QObject(nullptr) {}
 
 IPCamera::IPCamera(QByteArray scanPayload, QString hostMacText) : QObject(nullptr)
 {
-    const QList<CameraItem> items = cameraItems(scanPayload);
-    for (const CameraItem &item : items) {
-        switch (item.key) {
-        case 'M': mac = QString::fromUtf8(item.value); break;
-        case 'D': model = item.value; break;
-        case 'N': nameB64 = item.value; break;
-        case 'I': ip = QString::fromUtf8(item.value); break;
-        case 'G': registered = item.value; break;
-        case 'C': ipMode = item.value; break;
-        case 'W': wireless = item.value; break;
-        case 'V': keyV = item.value; break;
-        default: qDebug().noquote() << "IPCamera::IPCamera, no such parameter."; break;
+    forEachCameraItem(scanPayload, [this](char key, QByteArrayView value) {
+        switch (key) {
+        case 'M': mac = QString::fromUtf8(value); break;
+        case 'D': model = value.toByteArray(); break;
+        case 'N': nameB64 = value.toByteArray(); break;
+        case 'I': ip = QString::fromUtf8(value); break;
+        case 'G': registered = value.toByteArray(); break;
+        case 'C': ipMode = value.toByteArray(); break;
+        case 'W': wireless = value.toByteArray(); break;
+        case 'V': keyV = value.toByteArray(); break;
+        default: lazyDebug().noquote() << "IPCamera::IPCamera, no such parameter."; break;
         }
-    }
+    });
     hostMac = hostMacText;
 }
 
@@ -276,42 +299,41 @@ void IPCamera::updateScanInfo(IPCamera fresh)
 
 void IPCamera::setPassword(QByteArray infoPayload)
 {
-    const QList<CameraItem> items = cameraItems(infoPayload);
-    for (const CameraItem &item : items) {
-        switch (item.key) {
-        case 'M': mac = QString::fromUtf8(item.value); break;
-        case 'D': model = item.value; break;
-        case 'N': nameB64 = item.value; break;
-        case 'G': registered = item.value; break;
-        case 'C': keyC = item.value; break;
-        case 'E': keyE = item.value; break;
-        case 'O': keyO = item.value; break;
-        case 'P': password = QByteArray::fromBase64(item.value); break;
-        case 'R': keyR = item.value; break;
+    forEachCameraItem(infoPayload, [this](char key, QByteArrayView value) {
+        switch (key) {
+        case 'M': mac = QString::fromUtf8(value); break;
+        case 'D': model = value.toByteArray(); break;
+        case 'N': nameB64 = value.toByteArray(); break;
+        case 'G': registered = value.toByteArray(); break;
+        case 'C': keyC = value.toByteArray(); break;
+        case 'E': keyE = value.toByteArray(); break;
+        case 'O': keyO = value.toByteArray(); break;
+        case 'P': password = QByteArray::fromBase64(value.toByteArray()); break;
+        case 'R': keyR = value.toByteArray(); break;
         case 'U': {
-            const int dot = item.value.indexOf('.');
-            deviceNo = dot < 0 ? QByteArray() : item.value.left(dot);
-            uTail = dot < 0 ? QByteArray() : item.value.mid(dot + 1);
+            const qsizetype dot = value.indexOf('.');
+            deviceNo = dot < 0 ? QByteArray() : value.first(dot).toByteArray();
+            uTail = dot < 0 ? QByteArray() : value.sliced(dot + 1).toByteArray();
             break;
         }
-        case 'W': portalBaseUrl = item.value; break;
-        case 'Y': dfp = item.value; break;
+        case 'W': portalBaseUrl = value.toByteArray(); break;
+        case 'Y': dfp = value.toByteArray(); break;
         default:
-            qDebug().noquote() << "IPCamera::getPassword, no such parameter:"
-                               << ('"' + keyText(item.key) + '"');
+            lazyDebug().noquote() << "IPCamera::getPassword, no such parameter:"
+                                  << ('"' + keyText(key) + '"');
             break;
         }
-    }
+    });
 }
 
 void IPCamera::getPingResult(QByteArray pingPayload)
 {
     const QList<QByteArray> items = pingPayload.split(';');
     if (items.size() < 4) {
-        qDebug().noquote() << "IPCamera::getPingResult, parse message error! not 9 parameter.";
+        lazyDebug().noquote() << "IPCamera::getPingResult, parse message error! not 9 parameter.";
         return;
     }
     const QByteArray value = items.at(3).mid(2);
     pingOk = value == "0" ? QByteArray("0") : QByteArray("1");
-    qDebug().noquote() << ('"' + pingOk + '"') << "<=>" << items.at(3) << ":" << items.at(2);
+    lazyDebug().noquote() << ('"' + pingOk + '"') << "<=>" << items.at(3) << ":" << items.at(2);
 }

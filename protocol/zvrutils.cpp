@@ -3,11 +3,14 @@
 #include "protocol/countrynumbers.h"
 
 #include "protocol/ipcamera.h"
+#include "protocol/lazydebug.h"
 #include "protocol/portal.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QNetworkDatagram>
+
+#include <utility>
 
 ZVRUtils *zvrTools = nullptr;
 QString supportType;
@@ -60,7 +63,7 @@ int hexDigit(QChar c)
     return -1;
 }
 
-bool isSecretKey(const QByteArray &key)
+bool isSecretKey(QByteArrayView key)
 {
     return key.startsWith('P') || key == "8" || key == "18" || key == "34";
 }
@@ -90,7 +93,7 @@ bool ZVRUtils::bindPort(int port)
 
 void ZVRUtils::handleSocketError(QAbstractSocket::SocketError socketError)
 {
-    qDebug().noquote() << "socket error happened. the code is" << int(socketError);
+    lazyDebug().noquote() << "socket error happened. the code is" << int(socketError);
 }
 
 // ---------------------------------------------------------------- writing
@@ -104,17 +107,34 @@ QByteArray ZVRUtils::encrypt(const QByteArray &plain)
     return out;
 }
 
-QByteArray ZVRUtils::decrypt(const QByteArray &scrambled)
+namespace {
+
+// The plain text of scrambled symbols, each taken through mask first;
+// symbols outside the substitution alphabet (bytes a datagram lacks read as
+// NUL) are dropped. One pass with plain pointers: the reader takes every byte
+// of every datagram through here.
+QByteArray descrambled(QByteArrayView scrambled, uchar mask)
 {
     const SymbolTables &t = tables();
-    QByteArray standard;
-    standard.reserve(scrambled.size());
-    for (char c : scrambled) {
-        const char s = t.toStandard[uchar(c)];
+    QByteArray standard(scrambled.size(), Qt::Uninitialized);
+    char *out = standard.data();
+    for (const char c : scrambled) {
+        const char s = t.toStandard[uchar(c) & mask];
         if (s)
-            standard.append(s);
+            *out++ = s;
     }
-    return QByteArray::fromBase64(standard);
+    standard.truncate(out - standard.constData());
+    // QByteArray::fromBase64, decoded in place.
+    if (auto decoded = QByteArray::fromBase64Encoding(std::move(standard)))
+        return std::move(decoded.decoded);
+    return QByteArray();
+}
+
+}  // namespace
+
+QByteArray ZVRUtils::decrypt(const QByteArray &scrambled)
+{
+    return descrambled(scrambled, 0xff);
 }
 
 QByteArray ZVRUtils::macBytes(const QString &text)
@@ -137,27 +157,38 @@ QByteArray ZVRUtils::macBytes(const QString &text)
 QString ZVRUtils::macText(const QByteArray &bytes)
 {
     static const char digits[] = "0123456789abcdef";
-    QString text;
-    text.reserve(17);
+    char text[17];
     for (int i = 0; i < 6; ++i) {
         const uchar b = byteAt(bytes, i);
         if (i)
-            text.append(QLatin1Char(':'));
-        text.append(QLatin1Char(digits[b >> 4]));
-        text.append(QLatin1Char(digits[b & 15]));
+            text[3 * i - 1] = ':';
+        text[3 * i] = digits[b >> 4];
+        text[3 * i + 1] = digits[b & 15];
     }
-    return text;
+    return QString::fromLatin1(text, 17);
 }
 
 QByteArray ZVRUtils::maskSecrets(const QByteArray &payload)
 {
-    QList<QByteArray> items = payload.split(';');
-    for (QByteArray &item : items) {
-        const int eq = item.indexOf('=');
-        if (eq > 0 && isSecretKey(item.left(eq)))
-            item = item.left(eq + 1) + "***";
+    // One pass over the items, into one buffer.
+    const QByteArrayView text(payload);
+    QByteArray out;
+    out.reserve(payload.size() + 3);
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype semicolon = text.indexOf(';', start);
+        const QByteArrayView item =
+            text.sliced(start, (semicolon < 0 ? text.size() : semicolon) - start);
+        const qsizetype eq = item.indexOf('=');
+        if (eq > 0 && isSecretKey(item.first(eq)))
+            out.append(item.first(eq + 1)).append("***");
+        else
+            out.append(item);
+        if (semicolon < 0)
+            return out;
+        out.append(';');
+        start = semicolon + 1;
     }
-    return items.join(';');
 }
 
 QByteArray ZVRUtils::composeDatagram(const QByteArray &zvrClass, const QString &srcMac,
@@ -166,13 +197,13 @@ QByteArray ZVRUtils::composeDatagram(const QByteArray &zvrClass, const QString &
 {
     const QByteArray body = zvrClass + ";M=" + dstMac.toUtf8() + ";D=" + d.toUtf8() + pading;
     const QByteArray plain = QByteArray::number(body.size()) + ',' + body;
-    qDebug().noquote() << "class content:" << maskSecrets(plain)
-                       << ", pading:" << maskSecrets(pading);
+    lazyDebug().noquote() << "class content:" << maskSecrets(plain)
+                          << ", pading:" << maskSecrets(pading);
 
     const QByteArray payload = encrypt(plain);
     if (payload.size() > maxPayload) {
-        qDebug().noquote() << "command too long, not sent: scrambled payload of"
-                           << payload.size() << "bytes";
+        lazyDebug().noquote() << "command too long, not sent: scrambled payload of"
+                              << payload.size() << "bytes";
         return QByteArray();
     }
     QByteArray datagram;
@@ -212,7 +243,7 @@ IPCamera *ZVRUtils::cameraAt(int idx, const char *command)
 {
     if (idx >= 0 && idx < IPCameraList.size())
         return &IPCameraList[idx];
-    qDebug().noquote() << command << "ignored: no camera at index" << idx;
+    lazyDebug().noquote() << command << "ignored: no camera at index" << idx;
     return nullptr;
 }
 
@@ -256,7 +287,7 @@ void ZVRUtils::ZVRSyncTime(int idx)
     if (!cameraAt(idx, "ZVRSyncTime"))
         return;
     const QByteArray item = timeItem(qt4CountryNumber(QLocale::system().territory()), QDateTime::currentDateTime());
-    qDebug().noquote() << "sync time:" << item.mid(3);
+    lazyDebug().noquote() << "sync time:" << item.mid(3);
     sendToCamera(idx, "ZVRSyncTime", "2", item, -1);
 }
 
@@ -267,7 +298,7 @@ void ZVRUtils::ZVRGetNetworkSetup(int idx)
 
 void ZVRUtils::ZVRSetNetworkSetup(int idx, QByteArray setup)
 {
-    qDebug().noquote() << "send network configure cmd.";
+    lazyDebug().noquote() << "send network configure cmd.";
     sendToCamera(idx, "ZVRSetNetworkSetup", "3", setup, cmdStateNetConfig);
 }
 
@@ -302,7 +333,7 @@ ZVRUtils::SplitPayload ZVRUtils::splitPlain(const QByteArray &plain)
     if (comma < 0) {
         comma = 0;
     } else {
-        const QByteArray digits = plain.left(comma);
+        const QByteArrayView digits = QByteArrayView(plain).first(comma);
         bool allDigits = !digits.isEmpty();
         for (char c : digits)
             allDigits = allDigits && c >= '0' && c <= '9';
@@ -320,10 +351,10 @@ ZVRUtils::SplitPayload ZVRUtils::splitPlain(const QByteArray &plain)
 
 void ZVRUtils::handleZVRresponse()
 {
-    qDebug().noquote() << "handleZVRresponse::Enter Handling recv Package.";
+    lazyDebug().noquote() << "handleZVRresponse::Enter Handling recv Package.";
     while (recvSocket.hasPendingDatagrams()) {
         const QByteArray datagram = recvSocket.receiveDatagram().data();
-        qDebug().noquote() << "fetch data from socket. and size=" << datagram.size();
+        lazyDebug().noquote() << "fetch data from socket. and size=" << datagram.size();
         handleDatagram(datagram);
     }
 }
@@ -332,24 +363,26 @@ void ZVRUtils::handleDatagram(const QByteArray &datagram)
 {
     const int payloadLength = (byteAt(datagram, 0) << 8) | byteAt(datagram, 1);
     const QString dst = macText(datagram.mid(2, 6));
-    qDebug().noquote() << QStringLiteral("Yes, got some package, the dst MAC = ") + dst;
+    lazyDebug().noquote() << QStringLiteral("Yes, got some package, the dst MAC = ") + dst;
 
     if (!host_mac_str.contains(dst.toUpper())) {
-        qDebug().noquote() << "This package is not belong to me.";
+        lazyDebug().noquote() << "This package is not belong to me.";
         return;
     }
     if (payloadLength > maxPayload) {
-        qDebug().noquote() << "dropped a reply with a payload of" << payloadLength << "bytes";
+        lazyDebug().noquote() << "dropped a reply with a payload of" << payloadLength << "bytes";
         return;
     }
 
-    QByteArray scrambled(payloadLength, '\0');
-    for (int i = 0; i < payloadLength; ++i)
-        scrambled[i] = char(byteAt(datagram, 14 + i) & 0x7f);
+    // Each byte without its top bit. Bytes the datagram lacks would read as
+    // NUL, which is no symbol: only the bytes present count.
+    const qsizetype present = qBound(qsizetype(0), datagram.size() - 14, qsizetype(payloadLength));
+    const QByteArrayView scrambled =
+        present > 0 ? QByteArrayView(datagram).sliced(14, present) : QByteArrayView();
 
-    const SplitPayload split = splitPlain(decrypt(scrambled));
+    const SplitPayload split = splitPlain(descrambled(scrambled, 0x7f));
     dispatch(split.zvrClass, split.payload, dst);
-    qDebug().noquote() << "handleZVRresponse::Left Handling recv Package.";
+    lazyDebug().noquote() << "handleZVRresponse::Left Handling recv Package.";
 }
 
 void ZVRUtils::dispatch(const QByteArray &zvrClass, const QByteArray &payload,
@@ -364,7 +397,7 @@ void ZVRUtils::dispatch(const QByteArray &zvrClass, const QByteArray &payload,
     case '1': {
         const int idx = handleScanResponse(payload, dstMac);
         if (idx != -1) {
-            qDebug().noquote() << "emit foundDevice()";
+            lazyDebug().noquote() << "emit foundDevice()";
             emit foundDevice(idx);
         }
         break;
@@ -372,26 +405,26 @@ void ZVRUtils::dispatch(const QByteArray &zvrClass, const QByteArray &payload,
     case '2': {
         const int idx = handlePasswordResponse(payload);
         if (idx != -1) {
-            qDebug().noquote() << "emit gotPassword()";
+            lazyDebug().noquote() << "emit gotPassword()";
             emit gotPassword(idx);
         }
         break;
     }
     case '3':
         if (handleNetConfigResponse(payload) == 0) {
-            qDebug().noquote() << "emit gotNetworkConfig()";
+            lazyDebug().noquote() << "emit gotNetworkConfig()";
             emit gotNetworkConfig();
         }
         break;
     case '4':
         if (handleAPsearchResponse(payload) == 0) {
-            qDebug().noquote() << "emit gotAPnetwork()";
+            lazyDebug().noquote() << "emit gotAPnetwork()";
             emit gotAPnetwork();
         }
         break;
     case '8':
         if (handlePingResponse(payload) == 0) {
-            qDebug().noquote() << "emit gotPingRsp()";
+            lazyDebug().noquote() << "emit gotPingRsp()";
             emit gotPingRsp();
         }
         break;
@@ -399,7 +432,7 @@ void ZVRUtils::dispatch(const QByteArray &zvrClass, const QByteArray &payload,
         handleRestartResponse(payload);
         break;
     default:
-        qDebug().noquote() << "Unknown ZVR class type:" << zvrClass;
+        lazyDebug().noquote() << "Unknown ZVR class type:" << zvrClass;
         break;
     }
 }
@@ -410,13 +443,14 @@ int ZVRUtils::findReplyCamera(const QByteArray &payload, const char *handler) co
 {
     const int m = payload.indexOf("M=");
     if (m < 0) {
-        qDebug().noquote() << QString::fromLatin1(handler) + QStringLiteral(", bad password msg.");
+        lazyDebug().noquote() << QString::fromLatin1(handler)
+                                     + QStringLiteral(", bad password msg.");
         return -1;
     }
     const QString replyMac = QString::fromUtf8(payload.mid(m + 2, 17));
-    qDebug().noquote() << QString::fromLatin1(handler) + QStringLiteral(", ")
-                              + QLatin1Char('"') + QString::fromUtf8(maskSecrets(payload))
-                              + QLatin1Char('"');
+    lazyDebug().noquote() << QString::fromLatin1(handler) + QStringLiteral(", ")
+                                 + QLatin1Char('"') + QString::fromUtf8(maskSecrets(payload))
+                                 + QLatin1Char('"');
     for (int i = 0; i < IPCameraList.size(); ++i)
         if (IPCameraList.at(i).mac == replyMac)
             return i;
@@ -426,14 +460,14 @@ int ZVRUtils::findReplyCamera(const QByteArray &payload, const char *handler) co
 int ZVRUtils::handleScanResponse(QByteArray payload, QString dstMac)
 {
     const IPCamera record(payload, dstMac);
-    qDebug().noquote() << ('"' + maskSecrets(payload) + '"');
+    lazyDebug().noquote() << ('"' + maskSecrets(payload) + '"');
 
     if (record.ip == QLatin1String("192.168.0.20"))
         defaultIpSeen = true;
 
     for (int i = 0; i < IPCameraList.size(); ++i) {
         if (IPCameraList.at(i).mac == record.mac) {
-            qDebug().noquote() << "duplicate Mac address, just update the information!";
+            lazyDebug().noquote() << "duplicate Mac address, just update the information!";
             IPCameraList[i].updateScanInfo(record);
             return i;
         }
@@ -441,11 +475,11 @@ int ZVRUtils::handleScanResponse(QByteArray payload, QString dstMac)
 
     bool refused = false;
     if (record.mac == broadcastMac || record.mac.isEmpty()) {
-        qDebug().noquote() << "handleScanResponse:: MAC_Addr =" << record.mac;
+        lazyDebug().noquote() << "handleScanResponse:: MAC_Addr =" << record.mac;
         refused = true;
     }
     if (supportType != QLatin1String("ALL") && supportType != QString::fromUtf8(record.model)) {
-        qDebug().noquote() << "unsupport device!";
+        lazyDebug().noquote() << "unsupport device!";
         refused = true;
     }
     if (!refused) {
@@ -455,7 +489,7 @@ int ZVRUtils::handleScanResponse(QByteArray payload, QString dstMac)
             ZVRGetPassword(idx);
         return idx;
     }
-    qDebug().noquote() << "not a new device!";
+    lazyDebug().noquote() << "not a new device!";
     return -1;
 }
 
@@ -478,7 +512,7 @@ int ZVRUtils::handleNetConfigResponse(QByteArray payload)
     IPCamera &camera = IPCameraList[idx];
     camera.cmdState = cmdStateIdle;
     camera.net.setNetworkConfig(payload);
-    qDebug().noquote() << "get network parameter:" << ('"' + camera.net.Static_IP + '"');
+    lazyDebug().noquote() << "get network parameter:" << ('"' + camera.net.Static_IP + '"');
     return 0;
 }
 
@@ -489,7 +523,7 @@ int ZVRUtils::handleAPsearchResponse(QByteArray payload)
         return -1;
     IPCamera &camera = IPCameraList[idx];
     if (camera.cmdState != cmdStateAPSearch) {
-        qDebug().noquote() << "I don't send AP search cmd:" << camera.cmdState;
+        lazyDebug().noquote() << "I don't send AP search cmd:" << camera.cmdState;
         return -1;
     }
     camera.cmdState = cmdStateIdle;

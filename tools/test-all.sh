@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the normal build,
-# the build with AddressSanitizer and UndefinedBehaviorSanitizer, and a
-# bounded run of the fuzz target. Options:
+# the build with AddressSanitizer and UndefinedBehaviorSanitizer, and bounded
+# runs of the fuzz targets. Options:
 #   --quick            only the normal build and its tests
-#   --fuzz-seconds N   length of the fuzz run (default 60)
+#   --fuzz-seconds N   time of all fuzz runs together (default 180): a third
+#                      for the reply reader, the rest shared by the others
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 quick=0
-fuzz_seconds=60
+fuzz_seconds=180
 while [ $# -gt 0 ]; do
     case "$1" in
         --quick) quick=1 ;;
@@ -46,11 +47,8 @@ cmake --build "$top/build-asan" -j "$jobs"
 (cd "$top/build-asan" && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j "$jobs")
 
-step "fuzz run (${fuzz_seconds}s)"
+step "fuzz runs (${fuzz_seconds}s in all)"
 cmake -S "$top" -B "$top/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCAMGUIDE_WERROR=$werror -DCMAKE_CXX_COMPILER=clang++-14 -DCAMGUIDE_FUZZ=ON
-cmake --build "$top/build-fuzz" -j "$jobs" --target fuzz_reader
-corpus="$top/build-fuzz/corpus"
-mkdir -p "$corpus"
-timeout $((fuzz_seconds + 60)) "$top/build-fuzz/tests/fuzz/fuzz_reader" \
-    -max_total_time="$fuzz_seconds" -max_len=1600 -print_final_stats=1 "$corpus"
+cmake --build "$top/build-fuzz" -j "$jobs" --target fuzz_targets
+"$top/tools/fuzz-campaign.sh" --build "$top/build-fuzz" --total "$fuzz_seconds"

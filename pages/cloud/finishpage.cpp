@@ -6,6 +6,7 @@
 #include "pages/cloud/clickedlabel.h"
 #include "pages/cloud/detailspage.h"
 #include "pages/cloud/portalrequest.h"
+#include "pages/cloud/snapshot.h"
 #include "platform/shortcut.h"
 #include "protocol/cameravalues.h"
 #include "protocol/ipcamera.h"
@@ -222,19 +223,13 @@ void finishPage::getImagefinishedSlot(QNetworkReply *reply)
         qDebug().noquote() << "an earlier snapshot request; not shown";
         return;
     }
-    if (reply->error() != QNetworkReply::NoError) {
-        qDebug().noquote() << "http error";
+    // The body is read only from an answer without an error.
+    const bool failed = reply->error() != QNetworkReply::NoError;
+    const std::optional<QImage> image =
+        snapshot::picture(failed, status, failed ? QByteArray() : reply->readAll());
+    if (!image)
         return;
-    }
-    const QByteArray body = reply->readAll();
-    qDebug().noquote() << "http return value.size :" << body.size();
-    if (status != QLatin1String("200")) {
-        qDebug().noquote() << "error";
-        return;
-    }
-    qDebug().noquote() << "success";
-    QPixmap picture;
-    picture.loadFromData(body);
+    QPixmap picture = QPixmap::fromImage(*image);
     // A larger picture is scaled down to fit; a smaller one keeps its size.
     if (picture.width() > snapshotLabel->width() || picture.height() > snapshotLabel->height())
         picture = picture.scaled(snapshotLabel->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);

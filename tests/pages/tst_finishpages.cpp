@@ -10,6 +10,7 @@
 #include "pages/cloud/joinpage.h"
 #include "pages/cloud/joinpage3.h"
 #include "pages/cloud/joinpage4.h"
+#include "pages/cloud/snapshot.h"
 #include "platform/shortcut.h"
 #include "protocol/models.h"
 #include "protocol/portal.h"
@@ -148,6 +149,7 @@ private slots:
     void snapshotReplies_data();
     void snapshotReplies();
     void onlyTheLatestSnapshot();
+    void snapshotDecision();
     void links();
     void detailsRows_data();
     void detailsRows();
@@ -174,9 +176,12 @@ void tst_finishpages::entry()
         QVERIFY(check->isChecked());  // ticked again on every entry
         QVERIFY(w->template control<QLabel>("waitPicLabel")->isHidden());
     }
-    // A camera address that is no IPv4 address: no link, no request.
+    // A camera address that is no IPv4 address: no link, no request. With a
+    // leading zero, Qt would send to another address (octal) or look the
+    // text up as a name.
     for (const QString &ip : {QStringLiteral("evil.example"), QStringLiteral("1.2.3.4/x?"),
-                              QStringLiteral("<b>1.2.3.4</b>")}) {
+                              QStringLiteral("<b>1.2.3.4</b>"), QStringLiteral("192.168.001.020"),
+                              QStringLiteral("192.168.0.09")}) {
         IPCameraList.clear();
         access->requests.clear();
         cam.ip = ip;
@@ -401,6 +406,41 @@ void tst_finishpages::onlyTheLatestSnapshot()
     w.open(joinPage4Id);
     QVERIFY(QTest::qWaitFor([&] { return !first && !w.page->latestSnapshot; }, 5000));
     QVERIFY(label->pixmap().isNull());
+}
+
+void tst_finishpages::snapshotDecision()
+{
+    // The answer alone: a picture only for status "200" without an error,
+    // with the page's log lines.
+    QImage small(4, 3, QImage::Format_RGB32);
+    small.fill(Qt::blue);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    small.save(&buffer, "PNG");
+    const QString size = QString::number(png.size());
+    {
+        logCapture log;
+        QVERIFY(!snapshot::picture(true, QStringLiteral("200"), png));
+        QCOMPARE(log.lines, QStringList{QStringLiteral("http error")});
+    }
+    for (const QString &status : {QStringLiteral("302"), QString(), QStringLiteral(" 200")}) {
+        logCapture log;
+        QVERIFY(!snapshot::picture(false, status, png));
+        QCOMPARE(log.lines, (QStringList{QStringLiteral("http return value.size : ") + size,
+                                         QStringLiteral("error")}));
+    }
+    {
+        logCapture log;
+        const std::optional<QImage> shown = snapshot::picture(false, QStringLiteral("200"), png);
+        QVERIFY(shown);
+        QCOMPARE(shown->size(), QSize(4, 3));
+        QCOMPARE(log.lines, (QStringList{QStringLiteral("http return value.size : ") + size,
+                                         QStringLiteral("success")}));
+    }
+    // A body that does not decode: an empty picture, which clears the label.
+    const std::optional<QImage> text = snapshot::picture(false, QStringLiteral("200"), "hello");
+    QVERIFY(text && text->isNull());
 }
 
 void tst_finishpages::links()

@@ -2,6 +2,8 @@
 // or a request.
 #include "protocol/cameravalues.h"
 
+#include <QHostAddress>
+#include <QUrl>
 #include <QtTest>
 
 using namespace cameraValues;
@@ -28,7 +30,14 @@ void tst_cameravalues::ipv4_data()
     QTest::addColumn<bool>("accepted");
     QTest::newRow("address") << "192.168.1.21" << true;
     QTest::newRow("zeros and top") << "0.0.0.255" << true;
-    QTest::newRow("leading zero") << "010.1.1.1" << true;
+    QTest::newRow("single zero parts") << "0.10.100.200" << true;
+    // Qt reads a leading zero in a host as octal: the snapshot (with the
+    // password) would go to 192.168.1.16; "09" is no octal number, so the
+    // host would be looked up as a name.
+    QTest::newRow("leading zero, octal") << "192.168.001.020" << false;
+    QTest::newRow("leading zero") << "010.1.1.1" << false;
+    QTest::newRow("leading zero, no octal number") << "192.168.0.09" << false;
+    QTest::newRow("double zero") << "00.1.1.1" << false;
     QTest::newRow("256") << "256.1.1.1" << false;
     QTest::newRow("999") << "999.1.1.1" << false;
     QTest::newRow("five parts") << "1.2.3.4.5" << false;
@@ -49,6 +58,14 @@ void tst_cameravalues::ipv4()
     QFETCH(QString, text);
     QFETCH(bool, accepted);
     QCOMPARE(isDottedIPv4(text), accepted);
+    if (accepted) {
+        // The address Qt reads is the one the text says.
+        QHostAddress address;
+        QVERIFY(address.setAddress(text));
+        QCOMPARE(address.toString(), text);
+        const QUrl url(QStringLiteral("http://") + text + QStringLiteral("/image.jpg"));
+        QCOMPARE(url.host(), text);
+    }
 }
 
 void tst_cameravalues::plainName_data()
