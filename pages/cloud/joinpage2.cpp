@@ -318,15 +318,24 @@ void joinPage2::closeBox(const QString &message, QPoint offset)
 
 void joinPage2::answerBox(const QString &answer)
 {
-    // Placed by the answer's width in the box's font, at most 450.
+    // A few lines of at most 450 pixels in the box's font, the box placed
+    // by the widest.
     QLabel probe;
     probe.setFont(QFont(QStringLiteral("Arial")));
     probe.setStyleSheet(boxStyle);
     probe.ensurePolished();
-    const int w = qMin(probe.fontMetrics().horizontalAdvance(answer), 450);
+    const QFontMetrics metrics = probe.fontMetrics();
+    const int widest = 450;
+    int w = 0;
+    QStringList shown;
+    for (const QString &line : portalRequest::shownAnswer(answer)) {
+        w = qMax(w, qMin(metrics.horizontalAdvance(line), widest));
+        const QString fitted = metrics.elidedText(line, Qt::ElideRight, widest);
+        // The portal's words are text: a link in them must not be live.
+        shown << fitted.toHtmlEscaped();
+    }
     const int x = (wizardWindow()->width() - w - 70) / 2;
-    // The portal's words are text: a link in them must not be live.
-    formBox(warningText(answer.toHtmlEscaped()), QMessageBox::Warning,
+    formBox(warningText(shown.join(QStringLiteral("<br>"))), QMessageBox::Warning,
             {closingButton(tr("Close    "))}, QPoint(x, 240));
 }
 
@@ -441,6 +450,21 @@ bool joinPage2::post(int kind, const char *path, const QByteArray &body)
             break;
         }
     });
+    // A longer answer is judged on its start, at once: reading it all could
+    // take minutes and all the memory.
+    limitBody(reply, portalRequest::answerLimit, this, [this, reply, kind] {
+        if (!takeReply(reply, kind))
+            return;
+        const QString status = httpStatus(reply);
+        const QByteArray start = reply->read(portalRequest::answerLimit);
+        abandonReply(reply, this);
+        qDebug().noquote() << "joinPage2:" << pathOf(kind) << "answered" << status << "with more than"
+                           << portalRequest::answerLimit << "bytes; the rest is not read.";
+        // An HTTP error status counts as the failed transfer it would end in.
+        const bool failed = status.isEmpty() || status.toInt() >= 400;
+        answered(kind, portalRequest::cutShort(judge(kind, failed, status, start), start),
+                 QStringLiteral("answer too long"));
+    });
     return true;
 }
 
@@ -463,10 +487,7 @@ void joinPage2::abandonRequest()
         return;
     QNetworkReply *reply = outstanding;
     outstanding = nullptr;
-    // Disconnected first: abort() finishes the reply at once.
-    disconnect(reply, nullptr, this, nullptr);
-    reply->abort();
-    reply->deleteLater();
+    abandonReply(reply, this);
 }
 
 void joinPage2::registerUser()
@@ -512,78 +533,73 @@ void joinPage2::addDevice()
 
 void joinPage2::registerUserFinishedSlot(QNetworkReply *reply)
 {
-    if (!takeReply(reply, signUpRequest))
-        return;
-    const QString status = httpStatus(reply);
-    qDebug().noquote() << "joinPage2:" << portalRequest::signUpPath << "answered" << status;
-    const portalRequest::verdict v = portalRequest::judgeAccountReply(
-        reply->error() != QNetworkReply::NoError, status, reply->readAll());
-    reply->deleteLater();
-    switch (v.result) {
-    case portalRequest::outcome::success:
-        logon(2);
-        break;
-    case portalRequest::outcome::networkError:
-        qDebug().noquote() << "joinPage2: sign-up failed:" << reply->errorString();
-        endChain();
-        showChosenForm();
-        break;
-    default:
-        endChain();
-        answerBox(v.text);
-        break;
-    }
+    if (takeReply(reply, signUpRequest))
+        answered(signUpRequest, reply);
 }
 
 void joinPage2::logonFinishedSlot(QNetworkReply *reply)
 {
-    if (!takeReply(reply, signInRequest))
-        return;
-    const QString status = httpStatus(reply);
-    qDebug().noquote() << "joinPage2:" << portalRequest::signInPath << "answered" << status;
-    const portalRequest::verdict v = portalRequest::judgeAccountReply(
-        reply->error() != QNetworkReply::NoError, status, reply->readAll());
-    reply->deleteLater();
-    switch (v.result) {
-    case portalRequest::outcome::success:
-        addDevice();
-        break;
-    case portalRequest::outcome::networkError:
-        qDebug().noquote() << "joinPage2: sign-in failed:" << reply->errorString();
-        endChain();
-        showChosenForm();
-        break;
-    default:
-        endChain();
-        answerBox(v.text);
-        break;
-    }
+    if (takeReply(reply, signInRequest))
+        answered(signInRequest, reply);
 }
 
 void joinPage2::addDeviceFinishedSlot(QNetworkReply *reply)
 {
-    if (!takeReply(reply, addCameraRequest))
-        return;
-    endChain();
-    const QString status = httpStatus(reply);
-    qDebug().noquote() << "joinPage2:" << portalRequest::addCameraPath << "answered" << status;
+    if (takeReply(reply, addCameraRequest))
+        answered(addCameraRequest, reply);
+}
+
+portalRequest::verdict joinPage2::judge(int kind, bool failed, const QString &status,
+                                        const QByteArray &body) const
+{
+    if (kind != addCameraRequest)
+        return portalRequest::judgeAccountReply(failed, status, body);
     const IPCamera *camera = chosenCamera();
-    const portalRequest::verdict v = portalRequest::judgeAddReply(
-        reply->error() != QNetworkReply::NoError, status, reply->readAll(),
-        camera ? camera->deviceNo : QByteArray(), camera ? camera->model : QByteArray());
+    return portalRequest::judgeAddReply(failed, status, body,
+                                        camera ? camera->deviceNo : QByteArray(),
+                                        camera ? camera->model : QByteArray());
+}
+
+const char *joinPage2::pathOf(int kind)
+{
+    return kind == signUpRequest   ? portalRequest::signUpPath
+           : kind == signInRequest ? portalRequest::signInPath
+                                   : portalRequest::addCameraPath;
+}
+
+void joinPage2::answered(int kind, QNetworkReply *reply)
+{
     reply->deleteLater();
+    const QString status = httpStatus(reply);
+    qDebug().noquote() << "joinPage2:" << pathOf(kind) << "answered" << status;
+    const bool failed = reply->error() != QNetworkReply::NoError;
+    // Never more than the limit: the reply buffers no more.
+    const QByteArray body = failed ? QByteArray() : reply->read(portalRequest::answerLimit);
+    answered(kind, judge(kind, failed, status, body), reply->errorString());
+}
+
+void joinPage2::answered(int kind, const portalRequest::verdict &v, const QString &error)
+{
+    if (kind == addCameraRequest || v.result != portalRequest::outcome::success)
+        endChain();
     switch (v.result) {
     case portalRequest::outcome::success:
-        if (zvrTools)
-            zvrTools->ZVRSetPassword(configIPCameraIdx, QString(), QStringLiteral("1"));
-        if (yesRadioButton->isChecked())
-            emailStr = signInEmailEdit->text();
-        else if (noRadioButton->isChecked())
-            emailStr = signUpEmailEdit->text();
-        moveOn(joinPage3Id);
+        if (kind == signUpRequest) {
+            logon(2);
+        } else if (kind == signInRequest) {
+            addDevice();
+        } else {
+            if (zvrTools)
+                zvrTools->ZVRSetPassword(configIPCameraIdx, QString(), QStringLiteral("1"));
+            if (yesRadioButton->isChecked())
+                emailStr = signInEmailEdit->text();
+            else if (noRadioButton->isChecked())
+                emailStr = signUpEmailEdit->text();
+            moveOn(joinPage3Id);
+        }
         break;
     case portalRequest::outcome::networkError:
-        qDebug().noquote() << "joinPage2: adding the camera failed:" << reply->errorString();
+        qDebug().noquote() << "joinPage2:" << pathOf(kind) << "failed:" << error;
         showChosenForm();
         break;
     case portalRequest::outcome::unknownError:

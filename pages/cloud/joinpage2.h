@@ -2,6 +2,7 @@
 #define CAMGUIDE_JOINPAGE2_H
 
 #include "core/pageframe.h"
+#include "pages/cloud/portalrequest.h"
 
 #include <QList>
 #include <QPointer>
@@ -58,6 +59,13 @@ private:
     bool takeReply(QNetworkReply *reply, int kind);
     // The outstanding request is given up: its reply is never handled.
     void abandonRequest();
+    // A reply taken by its handler: read (at most the answer limit), judged
+    // by its kind's rule and acted on.
+    void answered(int kind, QNetworkReply *reply);
+    void answered(int kind, const portalRequest::verdict &v, const QString &error);
+    static const char *pathOf(int kind);
+    portalRequest::verdict judge(int kind, bool failed, const QString &status,
+                                 const QByteArray &body) const;
     // The chain is over: the timer stops and the page is usable again.
     void endChain();
     // The camera's portal address, or empty (after the box) when there is

@@ -119,4 +119,48 @@ QString addRefusalText(const QString &body)
     return bracket >= 0 ? body.mid(bracket + 1) : body.mid(1);
 }
 
+verdict cutShort(const verdict &onRead, const QByteArray &read)
+{
+    if (onRead.result == outcome::success)
+        return {outcome::refused, QString::fromUtf8(read)};
+    return onRead;
+}
+
+QStringList shownAnswer(const QString &answer)
+{
+    const QChar ellipsis(0x2026);
+    QStringList lines;
+    QString line;
+    bool more = false;  // text left out after the last line kept
+    const auto endLine = [&] {
+        if (line.size() > answerLineChars)
+            line = line.left(answerLineChars - 1) + ellipsis;
+        lines << line;
+        line.clear();
+    };
+    for (qsizetype i = 0; i < answer.size(); ++i) {
+        const QChar c = answer.at(i);
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            if (c == QLatin1Char('\r') && i + 1 < answer.size() && answer.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            endLine();
+            if (lines.size() == answerLines) {
+                more = !answer.mid(i + 1).trimmed().isEmpty();
+                break;
+            }
+            continue;
+        }
+        // Past the bound nothing more of the line is looked at.
+        if (line.size() <= answerLineChars)
+            line += c.unicode() < 0x20 || c.unicode() == 0x7f ? QChar(QLatin1Char(' ')) : c;
+    }
+    if (lines.size() < answerLines && (!line.isEmpty() || lines.isEmpty()))
+        endLine();
+    while (lines.size() > 1 && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    if (more && !lines.last().endsWith(ellipsis))
+        lines.last() += ellipsis;
+    return lines;
+}
+
 }  // namespace portalRequest

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class QNetworkRequest;
 class QUrl;
@@ -55,6 +56,20 @@ verdict judgeAddReply(bool failed, const QString &status, const QByteArray &body
 // A refusal of the add request: the text after its first "]"; without one,
 // from the second character on.
 QString addRefusalText(const QString &body);
+
+// The most of an answer that is read: a portal's answers are a few words,
+// and a longer one is cut here instead of filling the memory.
+inline constexpr qsizetype answerLimit = 64 * 1024;
+// The verdict on an answer cut at answerLimit, judged on the bytes read: it
+// is never a success, since the portal's whole answer was not seen.
+verdict cutShort(const verdict &onRead, const QByteArray &read);
+
+// What the answer box shows of an answer: at most answerLines lines, each
+// at most answerLineChars characters, control characters as blanks and
+// trailing empty lines dropped; an ellipsis marks what is left out.
+inline constexpr int answerLines = 4;
+inline constexpr int answerLineChars = 160;
+QStringList shownAnswer(const QString &answer);
 
 }  // namespace portalRequest
 

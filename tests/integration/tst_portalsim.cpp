@@ -378,7 +378,8 @@ private slots:
             int status;
         } plays[] = {{"refused", fault::refuse, 200},
                       {"server error", fault::serverError, 500},
-                      {"redirect", fault::redirect, 302}};
+                      {"redirect", fault::redirect, 302},
+                      {"oversized", fault::oversized, 200}};
         for (const auto &k : kinds)
             for (const auto &f : plays)
                 QTest::addRow("%s %s", k.name, f.name)
@@ -402,11 +403,19 @@ private slots:
         QCOMPARE(a.status, status);
         QVERIFY(!a.body.isEmpty());
         QVERIFY(a.setCookie.isEmpty());
-        if (f == fault::refuse)
-            QVERIFY2(a.body.startsWith("[E99] "), a.body.constData());
+        if (f == fault::refuse || f == fault::oversized)
+            QVERIFY2(a.body.startsWith("[E99] "), a.body.left(100).constData());
         QCOMPARE(a.location, f == fault::redirect ? sim->baseUrl() + path : QByteArray());
         QCOMPARE(sim->requests().last().status, status);
-        QCOMPARE(sim->requests().last().answer, a.body);
+        QCOMPARE(sim->requests().last().answerBytes, a.body.size());
+        if (f == fault::oversized) {
+            // 16 MiB of lines; the log keeps the first kilobyte.
+            QCOMPARE(a.body.size(), 16 * 1024 * 1024);
+            QVERIFY(a.body.count('\n') > 1000);
+            QCOMPARE(sim->requests().last().answer, a.body.left(1024));
+        } else {
+            QCOMPARE(sim->requests().last().answer, a.body);
+        }
         QCOMPARE(state(*sim), seededState);
 
         sim->setFault(kind, fault::none);
@@ -484,6 +493,7 @@ private slots:
         QCOMPARE(form.at(4).toArray(), (QJsonArray{"password", "Anna-2026 pw"}));
         QCOMPARE(in.value(QStringLiteral("status")).toInt(), 200);
         QCOMPARE(in.value(QStringLiteral("answer")).toString(), QStringLiteral("success"));
+        QCOMPARE(in.value(QStringLiteral("answerBytes")).toInt(), 7);
 
         const QJsonObject other = QJsonDocument::fromJson(lines.at(1)).object();
         QCOMPARE(other.value(QStringLiteral("kind")).toString(), QStringLiteral("other"));
@@ -618,6 +628,7 @@ private slots:
         QTest::newRow("unknown kind") << QStringList{"--fault", "sign-out=refuse"} << "--fault";
         QTest::newRow("unknown fault") << QStringList{"--fault", "add=crash"} << "--fault";
         QTest::newRow("fault without kind") << QStringList{"--fault", "silent"} << "--fault";
+        QTest::newRow("fault in other letters") << QStringList{"--fault", "add=Oversized"} << "--fault";
         QTest::newRow("accounts not JSON")
             << QStringList{"--accounts", "/dev/null"} << "/dev/null";
         QTest::newRow("stray argument") << QStringList{"extra"} << "extra";

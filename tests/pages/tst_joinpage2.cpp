@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <cstdio>
 #include <memory>
 
 using portalsim::fault;
@@ -55,6 +56,7 @@ class keepingAccess : public QNetworkAccessManager
 {
 public:
     QList<QPointer<QNetworkReply>> replies;
+    QList<QNetworkReply::NetworkError> ended;  // how each finished, in the order they did
 
 protected:
     QNetworkReply *createRequest(Operation op, const QNetworkRequest &request,
@@ -62,6 +64,7 @@ protected:
     {
         QNetworkReply *r = QNetworkAccessManager::createRequest(op, request, data);
         replies << r;
+        connect(r, &QNetworkReply::finished, this, [this, r] { ended << r->error(); });
         return r;
     }
 };
@@ -177,6 +180,10 @@ private slots:
     void links();
     void backThroughInternetPage();
     void noSecretInLog();
+    void wayOn_data();
+    void wayOn();
+    void oversizedAnswer_data();
+    void oversizedAnswer();
 };
 
 void tst_joinpage2::firstEntry()
@@ -663,6 +670,143 @@ void tst_joinpage2::noSecretInLog()
     QVERIFY(all.contains(QStringLiteral("account/?add")));
     for (const char *secret : {"Typed-Secret-1", "Typed-Secret", "cam pw+1", "cam%20pw", "password="})
         QVERIFY2(!all.contains(QLatin1String(secret)), secret);
+}
+
+Q_DECLARE_METATYPE(portalsim::fault)
+Q_DECLARE_METATYPE(portalsim::requestKind)
+
+void tst_joinpage2::wayOn_data()
+{
+    QTest::addColumn<bool>("signUp");  // the chain: sign-up, or sign-in
+    QTest::addColumn<requestKind>("kind");
+    QTest::addColumn<fault>("f");
+    QTest::addColumn<QString>("box");  // what the box says first; empty: none
+    const QString more(QChar(0x2026));
+    const QString long99 = QStringLiteral("[E99] The service is not available at the moment.<br>"
+                                          "[E98] The answer goes on and on.<br>"
+                                          "[E98] The answer goes on and on.<br>"
+                                          "[E98] The answer goes on and on.")
+                           + more;
+    const struct {
+        const char *name;
+        bool signUp;
+        requestKind kind;
+    } steps[] = {{"sign-up", true, requestKind::signUp},
+                 {"sign-in", false, requestKind::signIn},
+                 {"add", false, requestKind::addCamera}};
+    for (const auto &step : steps) {
+        QTest::addRow("%s hangs", step.name)
+            << step.signUp << step.kind << fault::silent << "Timeout, please retry.";
+        QTest::addRow("%s answers 500", step.name)
+            << step.signUp << step.kind << fault::serverError << "";
+        QTest::addRow("%s redirects", step.name)
+            << step.signUp << step.kind << fault::redirect << "Found";
+        // The add request shows a refusal after its first "]".
+        QTest::addRow("%s answers 16 MiB", step.name)
+            << step.signUp << step.kind << fault::oversized
+            << (step.kind == requestKind::addCamera ? long99.mid(5) : long99);
+    }
+}
+
+void tst_joinpage2::wayOn()
+{
+    // Whatever the portal does, the page comes back usable, and the same
+    // choice pressed again makes a new chain that goes through.
+    QFETCH(bool, signUp);
+    QFETCH(requestKind, kind);
+    QFETCH(fault, f);
+    QFETCH(QString, box);
+    atCloudPage w(cam);
+    takeSent();
+    portal->setFault(kind, f);
+    if (signUp)
+        w.signUp(QStringLiteral("new@example.com"), QStringLiteral("pw 1"), QStringLiteral("pw 1"));
+    else
+        w.signIn(QStringLiteral("anna@example.com"), QStringLiteral("Anna-2026 pw"));
+    const int upTo = signUp ? 1 : kind == requestKind::addCamera ? 2 : 1;
+    boxes->answer("Close");
+    w.pressNext();
+    QVERIFY(QTest::qWaitFor([&] { return portal->requests().size() == upTo; }, 5000));
+    if (f == fault::silent) {
+        QVERIFY(w.page->outstanding);
+        w.tick(joinPage2::tickLimit);
+    }
+    QVERIFY(QTest::qWaitFor([&] { return !w.page->outstanding; }, 5000));
+    QTest::qWait(20);
+    QCOMPARE(boxes->count(), box.isEmpty() ? 0 : 1);
+    if (!box.isEmpty())
+        QCOMPARE(boxes->last().text, heading + box);
+    QCOMPARE(w.wizard.currentId(), int(joinPage2Id));
+    QVERIFY(!w.run()->isRunning());
+    QVERIFY(w.veil()->isHidden());
+    QVERIFY(w.next()->isEnabled());
+    QCOMPARE(w.next()->styleSheet(), blueNext);
+    QVERIFY(w.back()->isEnabled());
+    const char *email = signUp ? "signUpEmailEdit" : "signInEmailEdit";
+    QVERIFY(!w.edit(email)->isHidden());
+    QVERIFY(w.edit(email)->isEnabled());
+    QCOMPARE(registeredTold(takeSent()), 0);
+    QCOMPARE(emailStr, QString());
+
+    portal->setFault(kind, fault::none);
+    const qsizetype before = portal->requests().size();
+    w.pressNext();
+    QVERIFY(QTest::qWaitFor([&] { return w.wizard.currentId() == joinPage3Id; }, 5000));
+    QCOMPARE(portal->requests().size(), before + (signUp ? 3 : 2));
+    QCOMPARE(portal->requests().at(before).kind, signUp ? requestKind::signUp : requestKind::signIn);
+    QCOMPARE(registeredTold(takeSent()), 1);
+    QCOMPARE(emailStr, signUp ? QStringLiteral("new@example.com") : QStringLiteral("anna@example.com"));
+    QCOMPARE(boxes->count(), box.isEmpty() ? 0 : 1);
+}
+
+void tst_joinpage2::oversizedAnswer_data()
+{
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("16 MiB") << qint64(16 * 1024 * 1024) << true;
+    QTest::newRow("one byte past the limit") << qint64(portalRequest::answerLimit + 1) << true;
+    QTest::newRow("exactly the limit") << qint64(portalRequest::answerLimit) << false;
+}
+
+void tst_joinpage2::oversizedAnswer()
+{
+    // A portal that refuses with megabytes: the box comes at once with a
+    // few lines of the start, and the rest is never read.
+    QFETCH(qint64, bytes);
+    QFETCH(bool, cut);
+    keepingAccess access;
+    setNetworkAccess(&access);
+    portal->setFault(requestKind::signIn, fault::oversized);
+    portal->setOversizedBytes(bytes);
+    atCloudPage w(cam);
+    w.signIn(QStringLiteral("anna@example.com"), QStringLiteral("Anna-2026 pw"));
+    logCapture log;
+    QElapsedTimer clock;
+    qint64 boxAfter = -1;
+    boxes->onOpen([&](QDialog *) { boxAfter = clock.elapsed(); });
+    boxes->answer("Close");
+    clock.start();
+    w.pressNext();
+    QVERIFY(QTest::qWaitFor([&] { return boxes->count() == 1; }, 10000));
+    std::fprintf(stderr, "the box after %lld ms\n", static_cast<long long>(boxAfter));
+    QVERIFY2(boxAfter >= 0 && boxAfter < 3000, qPrintable(QString::number(boxAfter)));
+    const QString text = boxes->last().text;
+    QVERIFY(text.startsWith(heading + QStringLiteral("[E99] The service is not available")));
+    QCOMPARE(text.count(QStringLiteral("<br>")), 2 + portalRequest::answerLines - 1);  // heading's two
+    QVERIFY(text.size() < 1000);
+    QCOMPARE(boxes->last().pos.y(), wizardPos.y() + 240);
+    // Cut: given up on the network, with a line that says so.
+    QCOMPARE(access.replies.size(), 1);
+    const QString all = log.lines.join(QLatin1Char('\n'));
+    QCOMPARE(all.contains(QLatin1String("the rest is not read")), cut);
+    QCOMPARE(access.ended, QList<QNetworkReply::NetworkError>{
+                               cut ? QNetworkReply::OperationCanceledError : QNetworkReply::NoError});
+    QVERIFY(!all.contains(QLatin1String("Anna-2026")));
+    QVERIFY(!w.page->outstanding);
+    QVERIFY(w.next()->isEnabled());
+    QVERIFY(w.back()->isEnabled());
+    QVERIFY(!w.edit("signInEmailEdit")->isHidden());
+    setNetworkAccess(nullptr);
 }
 
 QTEST_MAIN(tst_joinpage2)

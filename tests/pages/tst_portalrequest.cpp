@@ -23,6 +23,10 @@ private slots:
     void accountReplies();
     void addReplies_data();
     void addReplies();
+    void cutAnswers_data();
+    void cutAnswers();
+    void shownLines_data();
+    void shownLines();
 };
 
 void tst_portalrequest::encoding_data()
@@ -188,6 +192,77 @@ void tst_portalrequest::addReplies()
     const verdict v = judgeAddReply(failed, status, body, "10000001", "KSM-271E");
     QCOMPARE(v.result, expected);
     QCOMPARE(v.text, text);
+}
+
+void tst_portalrequest::cutAnswers_data()
+{
+    QTest::addColumn<bool>("add");  // the add request's rule, or the account one
+    QTest::addColumn<QByteArray>("read");
+    QTest::addColumn<outcome>("expected");
+    QTest::addColumn<QString>("text");
+    // What would pass as a success is a refusal once cut: the rest was
+    // never seen.
+    QTest::newRow("account, success") << false << QByteArray("success and more") << outcome::refused
+                                      << "success and more";
+    QTest::newRow("account, refusal") << false << QByteArray("[E99] no") << outcome::refused
+                                      << "[E99] no";
+    QTest::newRow("add, the ] rule on what was read")
+        << true << QByteArray("[E99] no\nmore") << outcome::refused << " no\nmore";
+    QTest::newRow("add, its own answer and more")
+        << true << QByteArray("10000001:KSM-271E......") << outcome::refused << "0000001:KSM-271E......";
+}
+
+void tst_portalrequest::cutAnswers()
+{
+    QFETCH(bool, add);
+    QFETCH(QByteArray, read);
+    QFETCH(outcome, expected);
+    QFETCH(QString, text);
+    const verdict onRead = add ? judgeAddReply(false, QStringLiteral("200"), read, "10000001", "KSM-271E")
+                               : judgeAccountReply(false, QStringLiteral("200"), read);
+    const verdict v = cutShort(onRead, read);
+    QCOMPARE(v.result, expected);
+    QCOMPARE(v.text, text);
+    // A failed transfer stays one.
+    QCOMPARE(cutShort(judgeAccountReply(true, QStringLiteral("500"), read), read).result,
+             outcome::networkError);
+}
+
+void tst_portalrequest::shownLines_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("lines");
+    const QString more(QChar(0x2026));
+    const QString longLine(answerLineChars, QLatin1Char('W'));
+    QTest::newRow("one line") << "[E03] Incorrect password." << QStringList{"[E03] Incorrect password."};
+    QTest::newRow("empty") << "" << QStringList{""};
+    QTest::newRow("trailing line breaks dropped") << "[E03] no\r\n\n" << QStringList{"[E03] no"};
+    QTest::newRow("every kind of line break")
+        << "a\r\nb\rc\nd" << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("empty line inside kept") << "a\n\nb" << QStringList{"a", "", "b"};
+    QTest::newRow("more lines than shown")
+        << "1\n2\n3\n4\n5\n6" << QStringList{"1", "2", "3", "4" + more};
+    QTest::newRow("only blank lines after the last shown")
+        << "1\n2\n3\n4\n \n\t\n" << QStringList{"1", "2", "3", "4"};
+    QTest::newRow("a line of exactly the bound") << longLine << QStringList{longLine};
+    QTest::newRow("a line one longer")
+        << longLine + "W" << QStringList{longLine.left(answerLineChars - 1) + more};
+    QTest::newRow("64 KiB in one line")
+        << QString(answerLimit, QLatin1Char('x'))
+        << QStringList{QString(answerLineChars - 1, QLatin1Char('x')) + more};
+    QTest::newRow("control characters as blanks")
+        << QString::fromUtf8("a\tb\x01" "c\x7f" "d") + QChar(0) + "e" << QStringList{"a b c d e"};
+    QTest::newRow("a long last line cut, and more")
+        << "1\n2\n3\n" + longLine + "WW\n5"
+        << QStringList{"1", "2", "3", longLine.left(answerLineChars - 1) + more};
+}
+
+void tst_portalrequest::shownLines()
+{
+    QFETCH(QString, answer);
+    QFETCH(QStringList, lines);
+    QCOMPARE(shownAnswer(answer), lines);
+    QVERIFY(shownAnswer(answer).size() <= answerLines);
 }
 
 QTEST_GUILESS_MAIN(tst_portalrequest)

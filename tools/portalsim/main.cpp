@@ -45,7 +45,8 @@ bool parseFault(const QString &text, portalsim::requestKind *kind, portalsim::fa
                                        {QStringLiteral("refuse"), fault::refuse},
                                        {QStringLiteral("server-error"), fault::serverError},
                                        {QStringLiteral("redirect"), fault::redirect},
-                                       {QStringLiteral("silent"), fault::silent}};
+                                       {QStringLiteral("silent"), fault::silent},
+                                       {QStringLiteral("oversized"), fault::oversized}};
     if (!kinds.contains(parts.at(0)) || !faults.contains(parts.at(1)))
         return false;
     *kind = kinds.value(parts.at(0));
@@ -80,7 +81,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption faultOpt(
         QStringLiteral("fault"),
         QStringLiteral("KIND=FAULT, KIND sign-up, sign-in or add, FAULT refuse, server-error, "
-                       "redirect, silent or none; may be repeated."),
+                       "redirect, silent, oversized or none; may be repeated."),
         QStringLiteral("kind=fault"));
     const QCommandLineOption quietOpt(QStringLiteral("quiet"),
                                       QStringLiteral("No line per request on stderr."));

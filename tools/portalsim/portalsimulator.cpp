@@ -181,6 +181,7 @@ QJsonObject request::toJson() const
     o.insert(QStringLiteral("form"), formPairs);
     o.insert(QStringLiteral("status"), status);
     o.insert(QStringLiteral("answer"), QString::fromUtf8(answer));
+    o.insert(QStringLiteral("answerBytes"), answerBytes);
     return o;
 }
 
@@ -390,6 +391,7 @@ void PortalSimulator::handle(const QHttpServerRequest &in, QTcpSocket *socket)
     r.peer = in.remoteAddress();
 
     QList<QPair<QByteArray, QByteArray>> extra;
+    QByteArray big;  // the body of an oversized answer, kept out of the log
     switch (faults.value(r.kind, fault::none)) {
     case fault::silent:
         // The connection stays open and unanswered until the client gives up.
@@ -399,6 +401,17 @@ void PortalSimulator::handle(const QHttpServerRequest &in, QTcpSocket *socket)
         r.status = 200;
         r.answer = refusalText;
         break;
+    case fault::oversized: {
+        r.status = 200;
+        const QByteArray filler = "[E98] The answer goes on and on.\n";
+        big = refusalText + '\n';
+        big.reserve(oversizedBytes);
+        while (big.size() + filler.size() <= oversizedBytes)
+            big += filler;
+        big += QByteArray(oversizedBytes - big.size(), '.');
+        r.answer = big.left(1024);
+        break;
+    }
     case fault::serverError:
         r.status = 500;
         r.answer = "Internal Server Error";
@@ -420,13 +433,15 @@ void PortalSimulator::handle(const QHttpServerRequest &in, QTcpSocket *socket)
     }
     }
 
+    const QByteArray &body = big.isEmpty() ? r.answer : big;
+    r.answerBytes = body.size();
     QHttpServerResponder responder = HttpFront::makeResponder(in, socket);
     responder.writeStatusLine(QHttpServerResponder::StatusCode(r.status));
     responder.writeHeader("Content-Type", "text/plain; charset=utf-8");
-    responder.writeHeader("Content-Length", QByteArray::number(r.answer.size()));
+    responder.writeHeader("Content-Length", QByteArray::number(body.size()));
     for (const auto &h : extra)
         responder.writeHeader(h.first, h.second);
-    responder.writeBody(r.answer);
+    responder.writeBody(body);
     record(r);
 }
 

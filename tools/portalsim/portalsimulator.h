@@ -27,7 +27,7 @@ namespace portalsim {
 
 enum class requestKind { signUp, signIn, addCamera, other };
 // What a kind of request gets instead of its normal answer.
-enum class fault { none, refuse, serverError, redirect, silent };
+enum class fault { none, refuse, serverError, redirect, silent, oversized };
 
 // One HTTP request as the portal took it, with its answer.
 struct request
@@ -41,7 +41,8 @@ struct request
     QList<QPair<QString, QString>> form;  // decoded form items, in order
     QHostAddress peer;
     int status = 0;     // answered status, 0 while none (silent)
-    QByteArray answer;  // answered body
+    QByteArray answer;  // answered body; of an oversized one its first kilobyte
+    qint64 answerBytes = 0;  // the size of the answered body
 
     // The last value given for a form item; empty when missing.
     QString item(const QString &key) const;
@@ -73,6 +74,9 @@ public:
     // The body of a refusal by the refuse fault (any bytes, as a portal
     // might write them).
     void setRefusalText(const QByteArray &text) { refusalText = text; }
+    // The size of the body the oversized fault sends: the refusal text, then
+    // lines of filler.
+    void setOversizedBytes(qint64 bytes) { oversizedBytes = bytes; }
 
     void addAccount(const QString &email, const QString &password);
     bool hasAccount(const QString &email) const;  // e-mails compare case-insensitively
@@ -120,6 +124,7 @@ private:
     QList<Account> accounts;
     QHash<requestKind, fault> faults;
     QByteArray refusalText = "[E99] The service is not available at the moment.";
+    qint64 oversizedBytes = 16 * 1024 * 1024;
     QHash<QByteArray, QString> sessions;  // cookie value to e-mail
     QHash<QString, QString> lastSignIn;   // peer address to e-mail
     QString accountsFile;
