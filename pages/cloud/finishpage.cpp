@@ -23,6 +23,7 @@
 #include <QNetworkReply>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 #include <QWizard>
 
@@ -136,6 +137,10 @@ void finishPage::build(const layout &l)
     snapshotLabel->setFixedSize(200, 200);
     snapshotLabel->move(l.snapshotX, 190);
     snapshotLabel->setStyleSheet(QStringLiteral("background-image: url(:/images/localview.png);border:none"));
+    snapshotDeadline = new QTimer(this);
+    snapshotDeadline->setObjectName(QStringLiteral("snapshotDeadline"));
+    snapshotDeadline->setSingleShot(true);
+    connect(snapshotDeadline, &QTimer::timeout, this, &finishPage::snapshotTooLate);
     doneButton = createButton({pageTr("Done    "), buttonStyle(l.donePicture), QString::fromLatin1(l.doneName)},
                               QPoint(560, 450));
     // Above everything, Done included.
@@ -186,6 +191,8 @@ void finishPage::initializePage()
 void finishPage::getImage()
 {
     qDebug().noquote() << "getImage";
+    // One request at a time: an earlier one would never be shown.
+    abandonSnapshot();
     const IPCamera *camera = chosenCamera();
     if (!camera)
         return;
@@ -211,6 +218,32 @@ void finishPage::getImage()
     QNetworkReply *reply = networkAccess()->get(request);
     latestSnapshot = reply;
     connect(reply, &QNetworkReply::finished, this, [this, reply] { getImagefinishedSlot(reply); });
+    limitBody(reply, snapshot::bodyLimit, this, [this] {
+        qDebug().noquote() << "getImage: the answer is longer than" << snapshot::bodyLimit
+                           << "bytes; given up.";
+        abandonSnapshot();
+    });
+    // The transfer timeout counts only a silence: a camera that trickles
+    // would never end.
+    snapshotDeadline->start(snapshotTotalMs);
+}
+
+void finishPage::snapshotTooLate()
+{
+    if (!latestSnapshot)
+        return;
+    qDebug().noquote() << "getImage: no whole answer within" << snapshotTotalMs / 1000
+                       << "seconds; given up.";
+    abandonSnapshot();
+}
+
+void finishPage::abandonSnapshot()
+{
+    snapshotDeadline->stop();
+    if (QNetworkReply *reply = latestSnapshot) {
+        latestSnapshot = nullptr;
+        abandonReply(reply, this);
+    }
 }
 
 void finishPage::getImagefinishedSlot(QNetworkReply *reply)
@@ -223,10 +256,13 @@ void finishPage::getImagefinishedSlot(QNetworkReply *reply)
         qDebug().noquote() << "an earlier snapshot request; not shown";
         return;
     }
-    // The body is read only from an answer without an error.
+    snapshotDeadline->stop();
+    latestSnapshot = nullptr;
+    // The body is read only from an answer without an error, and never
+    // more of it than the bound: the reply buffers no more.
     const bool failed = reply->error() != QNetworkReply::NoError;
-    const std::optional<QImage> image =
-        snapshot::picture(failed, status, failed ? QByteArray() : reply->readAll());
+    const std::optional<QImage> image = snapshot::picture(
+        failed, status, failed ? QByteArray() : reply->read(snapshot::bodyLimit));
     if (!image)
         return;
     QPixmap picture = QPixmap::fromImage(*image);

@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QNetworkReply;
 class QPushButton;
+class QTimer;
 class detailsPage;
 
 // The three pages the wizard ends on: what the user needs to reach the
@@ -24,8 +25,10 @@ class finishPage : public pageFrame
 public:
     void initializePage() override;
 
-    // Where a snapshot request gives up.
+    // Where a snapshot request gives up: after this long without a byte,
     static constexpr int snapshotTimeoutMs = 15000;
+    // and this long after it was sent, however the answer trickles in.
+    static constexpr int snapshotTotalMs = 30000;
 
 protected:
     // What a link in the page's texts does.
@@ -69,9 +72,13 @@ private slots:
     void setup_again_Slot(const QString &str);
     void linktip1_click(const QString &str);
     void getImagefinishedSlot(QNetworkReply *reply);
+    void snapshotTooLate();
 
 private:
     void getImage();
+    // The outstanding snapshot request is given up; the label keeps what it
+    // shows.
+    void abandonSnapshot();
     void createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
                         wchar_t *lpszPathIcon);
     void makeShortcutFor(const class IPCamera &camera);
@@ -92,6 +99,7 @@ private:
     QPushButton *doneButton = nullptr;
     QPointer<detailsPage> detailsDialog;
     QPointer<QNetworkReply> latestSnapshot;
+    QTimer *snapshotDeadline = nullptr;
 };
 
 #endif

@@ -1,6 +1,8 @@
 #include "pages/cloud/snapshot.h"
 
+#include <QBuffer>
 #include <QDebug>
+#include <QImageReader>
 
 namespace snapshot {
 
@@ -16,9 +18,17 @@ std::optional<QImage> picture(bool failed, const QString &status, const QByteArr
         return std::nullopt;
     }
     qDebug().noquote() << "success";
-    QImage image;
-    image.loadFromData(body);
-    return image;
+    QBuffer buffer;
+    buffer.setData(body);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > pixelLimit) {
+        qDebug().noquote() << "picture of" << size.width() << "x" << size.height()
+                           << "pixels; not decoded";
+        return std::nullopt;
+    }
+    return reader.read();
 }
 
 }  // namespace snapshot

@@ -364,6 +364,54 @@ private slots:
         QCOMPARE(get(client, url("/image.jpg"), basic("admin:pw1")).status, 200);
     }
 
+    void oversizedPicture()
+    {
+        SimCamera c = camera("KSM-271E");
+        c.webFault = WebFault::oversized;
+        QVERIFY(serve(c));
+        const Answer a = get(client, url("/image.jpg"), basic("admin:pw1"));
+        QVERIFY(a.finished);
+        QCOMPARE(a.status, 200);
+        QCOMPARE(a.contentType, QByteArray("image/jpeg"));
+        QCOMPARE(a.body.size(), CameraWebServer::oversizedBytes);
+        QVERIFY(a.body.startsWith("\xff\xd8"));  // the picture comes first
+        // Only the picture grows.
+        const Answer refused = get(client, url("/image.jpg"), basic("admin:wrong"));
+        QCOMPARE(refused.status, 401);
+        QCOMPARE(refused.body, QByteArray("Unauthorized"));
+        QCOMPARE(get(client, url("/")).status, 200);
+        QVERIFY(get(client, url("/")).body.size() < 1000);
+    }
+
+    void tricklingPicture()
+    {
+        SimCamera c = camera("KSM-271E");
+        c.webFault = WebFault::trickle;
+        c.webDelayMs = 20;
+        QVERIFY(serve(c));
+        QNetworkRequest request(QUrl::fromEncoded(url("/image.jpg")));
+        request.setRawHeader("Authorization", basic("admin:pw1"));
+        QNetworkReply *reply = client.get(request);
+        QVERIFY(QTest::qWaitFor([&] { return reply->bytesAvailable() > 0; }, 5000));
+        QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
+        QVERIFY(!reply->hasRawHeader("Content-Length"));  // it ends only with the connection
+        const QByteArray first = reply->readAll();
+        QVERIFY(first.startsWith("\xff\xd8"));
+        // Pieces keep coming, far more often than any transfer timeout, and
+        // the answer never ends.
+        QVERIFY(QTest::qWaitFor([&] { return reply->bytesAvailable() >= 4 * CameraWebServer::tricklePiece; },
+                                5000));
+        QVERIFY(!reply->isFinished());
+        reply->disconnect();
+        reply->abort();
+        reply->deleteLater();
+        QTest::qWait(100);  // the server sees the client go, and its timer with it
+
+        served().webFault = WebFault::none;
+        QCOMPARE(get(client, url("/image.jpg"), basic("admin:pw1")).status, 200);
+        QCOMPARE(get(client, url("/image.jpg"), basic("admin:wrong")).status, 401);
+    }
+
     void serverStopsOnASilentRequest()
     {
         SimCamera c = camera("KSM-271E");
@@ -415,16 +463,20 @@ private slots:
                 "{\"mac\": \"02:00:00:00:00:01\", \"model\": \"M\"},"
                 "{\"mac\": \"02:00:00:00:00:02\", \"model\": \"M\","
                 " \"web\": {\"fault\": \"server-error\", \"delayMs\": 10}},"
-                "{\"mac\": \"02:00:00:00:00:03\", \"model\": \"M\", \"web\": {\"enabled\": false}}"
+                "{\"mac\": \"02:00:00:00:00:03\", \"model\": \"M\", \"web\": {\"enabled\": false}},"
+                "{\"mac\": \"02:00:00:00:00:04\", \"model\": \"M\", \"web\": {\"fault\": \"trickle\"}},"
+                "{\"mac\": \"02:00:00:00:00:05\", \"model\": \"M\", \"web\": {\"fault\": \"oversized\"}}"
                 "]}",
                 &config, &error),
             qPrintable(error));
-        QCOMPARE(config.cameras.size(), 3);
+        QCOMPARE(config.cameras.size(), 5);
         QVERIFY(config.cameras.at(0).webEnabled);
         QCOMPARE(config.cameras.at(0).webFault, WebFault::none);
         QCOMPARE(config.cameras.at(1).webFault, WebFault::serverError);
         QCOMPARE(config.cameras.at(1).webDelayMs, 10);
         QVERIFY(!config.cameras.at(2).webEnabled);
+        QCOMPARE(config.cameras.at(3).webFault, WebFault::trickle);
+        QCOMPARE(config.cameras.at(4).webFault, WebFault::oversized);
     }
 
 #ifdef CAMSIM_PROGRAM

@@ -30,6 +30,7 @@
 #include <QNetworkReply>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -150,6 +151,9 @@ private slots:
     void snapshotReplies();
     void onlyTheLatestSnapshot();
     void snapshotDecision();
+    void snapshotWayOn_data();
+    void snapshotWayOn();
+    void snapshotPixelBound();
     void links();
     void detailsRows_data();
     void detailsRows();
@@ -441,6 +445,101 @@ void tst_finishpages::snapshotDecision()
     // A body that does not decode: an empty picture, which clears the label.
     const std::optional<QImage> text = snapshot::picture(false, QStringLiteral("200"), "hello");
     QVERIFY(text && text->isNull());
+}
+
+void tst_finishpages::snapshotWayOn_data()
+{
+    QTest::addColumn<camsim::WebFault>("fault");
+    QTest::addColumn<bool>("endsAlone");  // given up by the byte bound, without the deadline
+    QTest::newRow("hangs") << camsim::WebFault::silent << false;
+    QTest::newRow("trickles, never a pause long enough for the transfer timeout")
+        << camsim::WebFault::trickle << false;
+    QTest::newRow("16 MiB") << camsim::WebFault::oversized << true;
+}
+
+void tst_finishpages::snapshotWayOn()
+{
+    // A snapshot that never ends is given up: by its byte bound at once, or
+    // by its deadline; the label keeps its background picture, the page is
+    // usable, a new entry asks again and Done ends the wizard.
+    QFETCH(camsim::WebFault, fault);
+    QFETCH(bool, endsAlone);
+    camsim::SimCamera served = cam;
+    served.webFault = fault;
+    served.webDelayMs = 20;
+    camsim::CameraSimulator sim;
+    QVERIFY(sim.addCamera(served));
+    camsim::CameraWebServer web(sim, served.mac);
+    QVERIFY(web.listen(QHostAddress::LocalHost));
+    access->port = web.port();
+
+    logCapture log;
+    QElapsedTimer clock;
+    clock.start();
+    wizardWithCamera<joinPage4> w(joinPage4Id, cam, 0, wizardPos);
+    w.wizard.show();
+    auto *label = w.control<QLabel>("snapshotLabel");
+    auto *deadline = w.control<QTimer>("snapshotDeadline");
+    QVERIFY(deadline->isActive());
+    QCOMPARE(deadline->interval(), finishPage::snapshotTotalMs);
+    QVERIFY(finishPage::snapshotTotalMs > finishPage::snapshotTimeoutMs);
+    if (endsAlone) {
+        QVERIFY(QTest::qWaitFor([&] { return !w.page->latestSnapshot; }, 5000));
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(log.lines.join(QLatin1Char('\n')).contains(QLatin1String("longer than")));
+    } else {
+        QTest::qWait(300);
+        QPointer<QNetworkReply> reply = w.page->latestSnapshot;
+        QVERIFY(reply);
+        QVERIFY(!reply->isFinished());
+        if (fault == camsim::WebFault::trickle)
+            QVERIFY(reply->bytesAvailable() >= camsim::CameraWebServer::tricklePiece);
+        // The deadline's slot, as its timer would call it after 30 s.
+        QMetaObject::invokeMethod(w.page, "snapshotTooLate", Qt::DirectConnection);
+        QVERIFY(!w.page->latestSnapshot);
+        QVERIFY(log.lines.join(QLatin1Char('\n')).contains(QLatin1String("no whole answer within 30 seconds")));
+        QVERIFY(QTest::qWaitFor([&] { return !reply; }, 1000));
+    }
+    QVERIFY(!deadline->isActive());
+    QVERIFY(label->pixmap().isNull());
+    QVERIFY(!log.lines.join(QLatin1Char('\n')).contains(QLatin1String(cam.password)));
+    auto *done = w.control<QPushButton>("j4_done_btu");
+    QVERIFY(done->isEnabled());
+    QVERIFY(w.control<QLabel>("waitPicLabel")->isHidden());
+
+    // Entered again, the camera answering now: a new request, the picture.
+    sim.findCamera(served.mac)->webFault = camsim::WebFault::none;
+    w.open(joinPage4Id);
+    QCOMPARE(access->requests.size(), 2);
+    QVERIFY(QTest::qWaitFor([&] { return !w.page->latestSnapshot; }, 5000));
+    QCOMPARE(label->pixmap().size(), QSize(200, 150));
+    takeSent();
+    done->click();
+    QCOMPARE(syncsOf(takeSent()), 1);
+    QVERIFY(!w.wizard.isVisible());
+}
+
+void tst_finishpages::snapshotPixelBound()
+{
+    // A small body can hold a huge picture: past the bound it is not
+    // decoded, and nothing is shown.
+    const auto png = [](int width, int height) {
+        QImage image(width, height, QImage::Format_Mono);
+        image.fill(0);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        return bytes;
+    };
+    const std::optional<QImage> atBound = snapshot::picture(false, QStringLiteral("200"), png(4096, 4096));
+    QVERIFY(atBound);
+    QCOMPARE(atBound->size(), QSize(4096, 4096));
+    logCapture log;
+    const QByteArray past = png(4097, 4096);
+    QVERIFY(past.size() < 100 * 1024);
+    QVERIFY(!snapshot::picture(false, QStringLiteral("200"), past));
+    QVERIFY(log.lines.contains(QStringLiteral("picture of 4097 x 4096 pixels; not decoded")));
 }
 
 void tst_finishpages::links()

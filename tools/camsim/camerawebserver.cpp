@@ -210,6 +210,8 @@ void CameraWebServer::handle(const QHttpServerRequest &in, QTcpSocket *socket)
         break;
     case WebFault::none:
     case WebFault::slow:
+    case WebFault::trickle:
+    case WebFault::oversized:
         if (camera) {
             a = answer(*camera, in, authorized);
         } else {
@@ -219,16 +221,43 @@ void CameraWebServer::handle(const QHttpServerRequest &in, QTcpSocket *socket)
         }
         break;
     }
+    // Only the picture grows or trickles; an error answer stays as it is.
+    const bool picture = a.status == 200 && a.contentType == "image/jpeg";
+    if (picture && fault == WebFault::oversized && a.body.size() < oversizedBytes)
+        a.body += QByteArray(oversizedBytes - a.body.size(), '\0');
+    if (picture && fault == WebFault::trickle)
+        a.sized = false;
     writeLogLine(method, path, authorized, a.status);
     if (a.status == 0)
         return;
 
     QByteArray out = "HTTP/1.1 " + QByteArray::number(a.status) + ' ' + reason(a.status) + "\r\n";
     out += "Content-Type: " + a.contentType + "\r\n";
-    out += "Content-Length: " + QByteArray::number(a.body.size()) + "\r\n";
+    if (a.sized)
+        out += "Content-Length: " + QByteArray::number(a.body.size()) + "\r\n";
+    else
+        out += "Connection: close\r\n";
     for (const auto &h : a.headers)
         out += h.first + ": " + h.second + "\r\n";
-    out += "\r\n" + a.body;
+    out += "\r\n";
+
+    if (!a.sized) {
+        // The picture a piece at a time, then padding, never ending: the
+        // client has to give up. The timer goes with the socket.
+        socket->write(out);
+        auto *pieces = new QTimer(socket);
+        pieces->setInterval(camera->webDelayMs);
+        QObject::connect(pieces, &QTimer::timeout, socket,
+                         [socket, body = a.body, sent = qsizetype(0)]() mutable {
+                             QByteArray piece = body.mid(sent, tricklePiece);
+                             piece += QByteArray(tricklePiece - piece.size(), '\0');
+                             sent += tricklePiece;
+                             socket->write(piece);
+                         });
+        pieces->start();
+        return;
+    }
+    out += a.body;
 
     if (fault == WebFault::slow) {
         // The server deletes the socket when the client goes away first.

@@ -50,6 +50,10 @@ public:
     // Where a redirecting camera sends its clients: a host that is not the
     // camera.
     static constexpr const char *redirectTarget = "http://10.77.0.2:8080/stolen";
+    // What an oversized answer holds: the picture, then padding to this size.
+    static constexpr qint64 oversizedBytes = 16 * 1024 * 1024;
+    // A trickling camera's piece, sent after every pause.
+    static constexpr int tricklePiece = 64;
 
 private:
     struct Answer
@@ -58,6 +62,7 @@ private:
         QByteArray contentType;
         QByteArray body;
         QList<QPair<QByteArray, QByteArray>> headers;
+        bool sized = true;  // with a Content-Length; without, the body ends with the connection
     };
 
     void handle(const QHttpServerRequest &in, QTcpSocket *socket);

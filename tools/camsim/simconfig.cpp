@@ -394,12 +394,15 @@ public:
                 {QStringLiteral("slow"), WebFault::slow},
                 {QStringLiteral("silent"), WebFault::silent},
                 {QStringLiteral("redirect"), WebFault::redirect},
-                {QStringLiteral("server-error"), WebFault::serverError}};
+                {QStringLiteral("server-error"), WebFault::serverError},
+                {QStringLiteral("trickle"), WebFault::trickle},
+                {QStringLiteral("oversized"), WebFault::oversized}};
             const QJsonValue f = o.value(QStringLiteral("fault"));
             if (!f.isString() || !faults.contains(f.toString()))
                 return fail(where + QStringLiteral(".fault"),
                             QStringLiteral("expected \"none\", \"slow\", \"silent\", "
-                                           "\"redirect\" or \"server-error\""));
+                                           "\"redirect\", \"server-error\", \"trickle\" or "
+                                           "\"oversized\""));
             cam->webFault = faults.value(f.toString());
         }
         return !o.contains(QStringLiteral("delayMs"))

@@ -23,7 +23,7 @@ struct WifiNetwork
 
 // What a camera's web server does instead of its normal answer, to every
 // request.
-enum class WebFault { none, slow, silent, redirect, serverError };
+enum class WebFault { none, slow, silent, redirect, serverError, trickle, oversized };
 
 // A simulated camera: what it reports and what it has been told since it
 // started. The simulator changes it in place as commands arrive.
@@ -59,7 +59,7 @@ struct SimCamera
     int replyDelayMs = 0;
     bool webEnabled = true;  // whether the console program gives it a web server
     WebFault webFault = WebFault::none;
-    int webDelayMs = 3000;  // how late a slow web server answers
+    int webDelayMs = 3000;  // how late a slow web server answers; a trickling one's pause
 
     int setupsApplied = 0;
     int webServerRestarts = 0;
