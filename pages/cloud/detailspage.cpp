@@ -33,24 +33,25 @@ detailsPage::detailsPage()
     qDebug().noquote() << "DHCP_enable=" << ('"' + cameraValues::recordText(net.DHCP_enable) + '"');
     qDebug().noquote() << "PPPoE_enable=" << ('"' + cameraValues::recordText(net.PPPoE_enable) + '"');
 
-    QStringList addresses(5);
+    QList<QByteArray> addresses(5);
     if (net.DHCP_enable == "1") {
-        addresses = {cameraValues::recordText(net.Current_IP), cameraValues::recordText(net.Current_netmask),
-                     cameraValues::recordText(net.Current_gateway), cameraValues::recordText(net.Current_DNS1),
-                     cameraValues::recordText(net.Current_DNS2)};
+        addresses = {net.Current_IP, net.Current_netmask, net.Current_gateway, net.Current_DNS1,
+                     net.Current_DNS2};
     } else if (net.PPPoE_enable != "1") {
-        addresses = {cameraValues::recordText(net.Static_IP), cameraValues::recordText(net.Static_netmask),
-                     cameraValues::recordText(net.Static_gateway), cameraValues::recordText(net.Static_DNS1),
-                     cameraValues::recordText(net.Static_DNS2)};
+        addresses = {net.Static_IP, net.Static_netmask, net.Static_gateway, net.Static_DNS1,
+                     net.Static_DNS2};
     }
     const bool wireless = net.getNetworkType();
     qDebug().noquote() << "Wireless_enable=" << (wireless ? 1 : 0);
 
-    // Camera values are shown as they are, never as rich text.
-    const auto row = [this](const char *name, const QString &text, QRect place, bool plain) {
-        QLabel *l = namedLabel(this, name, text, place, rowStyle);
-        if (plain)
-            l->setTextFormat(Qt::PlainText);
+    const auto row = [this](const char *name, const QString &text, QRect place) {
+        return namedLabel(this, name, text, place, rowStyle);
+    };
+    // Camera values are plain text, cut with an ellipsis where they do not
+    // fit, the whole value in the tooltip.
+    const auto value = [&](const char *name, const QString &text, QRect place) {
+        QLabel *l = row(name, QString(), place);
+        setElidedText(l, text);
         return l;
     };
     const QChar bullet(0x25CF);
@@ -66,34 +67,41 @@ detailsPage::detailsPage()
         QT_TR_NOOP("Gateway IP address:"), QT_TR_NOOP("Primary DNS:"), QT_TR_NOOP("Secondary DNS")};
     for (int i = 0; i < 5; ++i) {
         row(QStringLiteral("addressName%1").arg(i + 1).toLatin1().constData(), tr(rowNames[i]),
-            QRect(20, 80 + 20 * i, 150, 20), false);
-        row(QStringLiteral("addressValue%1").arg(i + 1).toLatin1().constData(), addresses.at(i),
-            QRect(180, 80 + 20 * i, 150, 20), true);
+            QRect(20, 80 + 20 * i, 150, 20));
+        // An address only as the pages show one: anything else stays empty.
+        const QString address = cameraValues::recordText(addresses.at(i));
+        if (!address.isEmpty() && !cameraValues::isDottedIPv4(address))
+            qDebug().noquote() << "detailsPage: the camera gave no IPv4 address for row" << i + 1
+                               << "; left empty.";
+        value(QStringLiteral("addressValue%1").arg(i + 1).toLatin1().constData(),
+              cameraValues::isDottedIPv4(address) ? address : QString(),
+              QRect(180, 80 + 20 * i, 150, 20));
     }
-    row("statusName", tr("Status:"), QRect(20, 210, 150, 20), false);
-    row("statusValue", wireless ? tr("Wireless") : tr("Wired"), QRect(180, 210, 150, 20), false);
-    row("ssidName", tr("Wireless SSID:"), QRect(20, 230, 150, 20), false);
-    QLabel *ssid = row("ssidValue", tr("n/a"), QRect(180, 230, 100, 20), true);
-    row("modeName", tr("Connection mode:"), QRect(20, 250, 150, 20), false);
-    row("modeValue", wireless ? QString() : tr("n/a"), QRect(180, 250, 150, 20), false);
-    row("authName", tr("Authentication:"), QRect(20, 270, 150, 20), false);
-    row("authValue", QString(), QRect(180, 270, 150, 20), false);
-    row("encryptionName", tr("Encryption:"), QRect(20, 290, 150, 20), false);
-    row("encryptionValue", wireless ? QString() : tr("n/a"), QRect(180, 290, 150, 20), false);
-    row("keyName", tr("Key/password:"), QRect(20, 310, 150, 20), false);
-    row("keyValue", QString(), QRect(180, 310, 150, 20), false);
+    row("statusName", tr("Status:"), QRect(20, 210, 150, 20));
+    row("statusValue", wireless ? tr("Wireless") : tr("Wired"), QRect(180, 210, 150, 20));
+    row("ssidName", tr("Wireless SSID:"), QRect(20, 230, 150, 20));
+    QLabel *ssid = row("ssidValue", tr("n/a"), QRect(180, 230, 100, 20));
+    ssid->setTextFormat(Qt::PlainText);
+    row("modeName", tr("Connection mode:"), QRect(20, 250, 150, 20));
+    row("modeValue", wireless ? QString() : tr("n/a"), QRect(180, 250, 150, 20));
+    row("authName", tr("Authentication:"), QRect(20, 270, 150, 20));
+    row("authValue", QString(), QRect(180, 270, 150, 20));
+    row("encryptionName", tr("Encryption:"), QRect(20, 290, 150, 20));
+    row("encryptionValue", wireless ? QString() : tr("n/a"), QRect(180, 290, 150, 20));
+    row("keyName", tr("Key/password:"), QRect(20, 310, 150, 20));
+    row("keyValue", QString(), QRect(180, 310, 150, 20));
     heading("internetHeading", tr("<b> Internet connection</b>"), QRect(15, 60, 180, 21));
     heading("typeHeading", tr("<b> Connection type</b>"), QRect(15, 190, 150, 21));
 
     // Right column.
-    row("numberName", tr("skyvue no.:"), QRect(300, 80, 120, 20), false);
-    row("numberValue", camera ? cameraValues::recordText(camera->deviceNo) : QString(), QRect(420, 80, 105, 20),
-        true);
-    row("accountName", tr("Admin account:"), QRect(300, 130, 120, 20), false);
-    row("accountValue", tr("admin"), QRect(420, 130, 105, 20), false);
-    row("passwordName", tr("Password:"), QRect(300, 150, 120, 20), false);
+    row("numberName", tr("skyvue no.:"), QRect(300, 80, 120, 20));
+    value("numberValue", camera ? cameraValues::recordText(camera->deviceNo) : QString(),
+          QRect(420, 80, 105, 20));
+    row("accountName", tr("Admin account:"), QRect(300, 130, 120, 20));
+    row("accountValue", tr("admin"), QRect(420, 130, 105, 20));
+    row("passwordName", tr("Password:"), QRect(300, 150, 120, 20));
     // A mask, never the password.
-    row("passwordValue", tr("xxxxxx"), QRect(420, 150, 105, 20), false);
+    row("passwordValue", tr("xxxxxx"), QRect(420, 150, 105, 20));
     heading("infoHeading", tr("<b> skyvue info</b>"), QRect(295, 60, 150, 21));
     heading("webHeading", tr("<b> Camera web page</b>"), QRect(295, 110, 150, 21));
 

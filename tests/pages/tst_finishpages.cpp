@@ -12,6 +12,7 @@
 #include "pages/cloud/joinpage4.h"
 #include "pages/cloud/snapshot.h"
 #include "platform/shortcut.h"
+#include "protocol/cameravalues.h"
 #include "protocol/models.h"
 #include "protocol/portal.h"
 #include "tests/support/pagebench.h"
@@ -160,6 +161,9 @@ private slots:
     void detailsDialogRoads_data();
     void detailsDialogRoads();
     void detailsShowsCameraValuesAsText();
+    void detailsAddressesByThePagesRule_data();
+    void detailsAddressesByThePagesRule();
+    void detailsValuesFit();
     void clickedLabelSaysSo();
 };
 
@@ -706,6 +710,81 @@ void tst_finishpages::detailsShowsCameraValuesAsText()
     detailsPage shortName;
     QCOMPARE(shortName.findChild<QLabel *>(QStringLiteral("ssidValue"))->text(), QStringLiteral("Home"));
     QVERIFY(shortName.findChild<QLabel *>(QStringLiteral("ssidValue"))->toolTip().isEmpty());
+}
+
+void tst_finishpages::detailsAddressesByThePagesRule_data()
+{
+    QTest::addColumn<QByteArray>("address");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("an address") << QByteArray("10.77.0.21") << true;
+    QTest::newRow("the highest") << QByteArray("255.255.255.255") << true;
+    QTest::newRow("markup after it") << QByteArray("10.77.0.21<h1>x</h1>") << false;
+    QTest::newRow("leading zeros") << QByteArray("192.168.001.020") << false;
+    QTest::newRow("a name") << QByteArray("evil.example") << false;
+    QTest::newRow("a blank before") << QByteArray(" 10.77.0.21") << false;
+    QTest::newRow("256") << QByteArray("10.77.0.256") << false;
+    QTest::newRow("cut at NUL") << QByteArray("10.77.0.21\0<b>", 14) << true;
+}
+
+void tst_finishpages::detailsAddressesByThePagesRule()
+{
+    // Every address row of the dialog follows the rule page 7 shows the
+    // camera's address by.
+    QFETCH(QByteArray, address);
+    QFETCH(bool, shown);
+    const QString text = cameraValues::recordText(address);
+    cam.ip = text;
+    cam.network[0] = "0";
+    cam.network[6] = "0";
+    for (int key = 1; key <= 5; ++key)
+        cam.network[key] = address;
+    cam.setupChangesLink = false;
+    logCapture log;
+    listWithNetwork();
+    configIPCameraIdx = 0;
+    {
+        detailsPage d;
+        for (int i = 1; i <= 5; ++i) {
+            auto *value = d.findChild<QLabel *>(QStringLiteral("addressValue%1").arg(i));
+            QCOMPARE(value->text(), shown ? text : QString());
+            QCOMPARE(value->textFormat(), Qt::PlainText);
+        }
+    }
+    wizardWithCamera<joinPage4> w(joinPage4Id, cam, 0, wizardPos);
+    QCOMPARE(w.control<QLabel>("ipLinkLabel")->text().contains(text), shown);
+    // The refused value stays out of the dialog's log line, too.
+    const QStringList said = log.lines.filter(QStringLiteral("detailsPage:"));
+    QCOMPARE(said.size(), shown ? 0 : 5);
+    QVERIFY(!said.join(QLatin1Char('\n')).contains(text));
+}
+
+void tst_finishpages::detailsValuesFit()
+{
+    // Long values end in an ellipsis inside their own column, the whole
+    // value in the tooltip; short ones are shown whole.
+    cam.network[0] = "1";
+    cam.network[9] = "1";
+    cam.network[11] = QByteArray("Garden house network on the second floor").toBase64();
+    cam.network[23] = "192.168.100.200";
+    cam.network[24] = "255.255.255.255";
+    cam.deviceNo = "1000000100000001000000010000000100000001";
+    cam.setupChangesLink = false;
+    listWithNetwork();
+    configIPCameraIdx = 0;
+    detailsPage d;
+    d.show();
+    for (QLabel *value : d.findChildren<QLabel *>()) {
+        if (!value->objectName().endsWith(QLatin1String("Value")) && !value->objectName().contains(QLatin1String("addressValue")))
+            continue;
+        const int width = value->fontMetrics().horizontalAdvance(value->text());
+        QVERIFY2(width <= value->width(), qPrintable(value->objectName()));
+    }
+    auto *number = d.findChild<QLabel *>(QStringLiteral("numberValue"));
+    QVERIFY(number->text().endsWith(QChar(0x2026)));
+    QVERIFY(number->toolTip().contains(QString::fromLatin1(cam.deviceNo)));
+    auto *address = d.findChild<QLabel *>(QStringLiteral("addressValue1"));
+    QCOMPARE(address->text(), QStringLiteral("192.168.100.200"));
+    QVERIFY(address->toolTip().isEmpty());
 }
 
 void tst_finishpages::clickedLabelSaysSo()
