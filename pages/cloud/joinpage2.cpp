@@ -460,8 +460,7 @@ bool joinPage2::post(int kind, const char *path, const QByteArray &body)
         abandonReply(reply, this);
         qDebug().noquote() << "joinPage2:" << pathOf(kind) << "answered" << status << "with more than"
                            << portalRequest::answerLimit << "bytes; the rest is not read.";
-        // An HTTP error status counts as the failed transfer it would end in.
-        const bool failed = status.isEmpty() || status.toInt() >= 400;
+        const bool failed = portalRequest::failedStatus(status);
         answered(kind, portalRequest::cutShort(judge(kind, failed, status, start), start),
                  QStringLiteral("answer too long"));
     });

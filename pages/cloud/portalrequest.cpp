@@ -126,6 +126,13 @@ verdict cutShort(const verdict &onRead, const QByteArray &read)
     return onRead;
 }
 
+bool failedStatus(const QString &status)
+{
+    bool number = false;
+    const int code = status.toInt(&number);
+    return !number || code >= 400;
+}
+
 QStringList shownAnswer(const QString &answer)
 {
     const QChar ellipsis(0x2026);

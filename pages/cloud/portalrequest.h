@@ -63,6 +63,9 @@ inline constexpr qsizetype answerLimit = 64 * 1024;
 // The verdict on an answer cut at answerLimit, judged on the bytes read: it
 // is never a success, since the portal's whole answer was not seen.
 verdict cutShort(const verdict &onRead, const QByteArray &read);
+// Whether the status of an answer cut before its end is one the toolkit
+// would report as a failed transfer at the end: none, or 400 and above.
+bool failedStatus(const QString &status);
 
 // What the answer box shows of an answer: at most answerLines lines, each
 // at most answerLineChars characters, control characters as blanks and

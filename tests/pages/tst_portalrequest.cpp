@@ -25,6 +25,7 @@ private slots:
     void addReplies();
     void cutAnswers_data();
     void cutAnswers();
+    void failedStatuses();
     void shownLines_data();
     void shownLines();
 };
@@ -226,6 +227,15 @@ void tst_portalrequest::cutAnswers()
     // A failed transfer stays one.
     QCOMPARE(cutShort(judgeAccountReply(true, QStringLiteral("500"), read), read).result,
              outcome::networkError);
+}
+
+void tst_portalrequest::failedStatuses()
+{
+    // The statuses the toolkit ends in an error: a cut answer is judged so.
+    for (const char *status : {"", "400", "404", "500", "599", "x"})
+        QVERIFY2(failedStatus(QString::fromLatin1(status)), status);
+    for (const char *status : {"200", "204", "302", "399"})
+        QVERIFY2(!failedStatus(QString::fromLatin1(status)), status);
 }
 
 void tst_portalrequest::shownLines_data()
