@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QNetworkDatagram>
 
 #include <utility>
@@ -52,6 +53,19 @@ const SymbolTables &tables()
 uchar byteAt(const QByteArray &data, qsizetype i)
 {
     return i < data.size() ? uchar(data.at(i)) : 0;
+}
+
+bool isHex(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F');
+}
+
+bool isPowerOfTen(qint64 n)
+{
+    while (n >= 10 && n % 10 == 0)
+        n /= 10;
+    return n == 1;
 }
 
 int hexDigit(QChar c)
@@ -166,6 +180,17 @@ QString ZVRUtils::macText(const QByteArray &bytes)
         text[3 * i + 1] = digits[b & 15];
     }
     return QString::fromLatin1(text, 17);
+}
+
+bool ZVRUtils::isHardwareAddress(QStringView text)
+{
+    if (text.size() != 17)
+        return false;
+    for (int i = 0; i < 17; ++i) {
+        if (i % 3 == 2 ? text.at(i) != QLatin1Char(':') : !isHex(text.at(i)))
+            return false;
+    }
+    return true;
 }
 
 QByteArray ZVRUtils::maskSecrets(const QByteArray &payload)
@@ -352,10 +377,16 @@ ZVRUtils::SplitPayload ZVRUtils::splitPlain(const QByteArray &plain)
 void ZVRUtils::handleZVRresponse()
 {
     lazyDebug().noquote() << "handleZVRresponse::Enter Handling recv Package.";
+    // A flood must not hold the event loop (timers, input, painting): after
+    // a slice the rest waits, still in arrival order, for the next readyRead.
+    QElapsedTimer slice;
+    slice.start();
     while (recvSocket.hasPendingDatagrams()) {
         const QByteArray datagram = recvSocket.receiveDatagram().data();
         lazyDebug().noquote() << "fetch data from socket. and size=" << datagram.size();
         handleDatagram(datagram);
+        if (slice.elapsed() >= readSliceMs)
+            break;
     }
 }
 
@@ -439,7 +470,45 @@ void ZVRUtils::dispatch(const QByteArray &zvrClass, const QByteArray &payload,
 
 // ---------------------------------------------------------------- reply handlers
 
-int ZVRUtils::findReplyCamera(const QByteArray &payload, const char *handler) const
+void ZVRUtils::indexList()
+{
+    macIndex.clear();
+    indexedCount = IPCameraList.size();
+    // Backwards, so that of equal addresses the first wins, as a walk would.
+    for (int i = int(indexedCount) - 1; i >= 0; --i)
+        macIndex.insert(IPCameraList.at(i).mac, i);
+    if (indexedCount < maxCameras)
+        refusedFull = 0;
+}
+
+int ZVRUtils::listedIndex(const QString &mac)
+{
+    // Only the scan handler appends, and it keeps the index up to date; a
+    // list of another size was emptied (or cut) behind the engine's back.
+    if (indexedCount != IPCameraList.size()
+        || (indexedCount > 0 && macIndex.value(IPCameraList.last().mac, -1) < 0))
+        indexList();
+    const int idx = macIndex.value(mac, -1);
+    if (idx < 0 || IPCameraList.at(idx).mac == mac)
+        return idx;
+    // A record changed in place: look again from scratch.
+    indexList();
+    return macIndex.value(mac, -1);
+}
+
+void ZVRUtils::noteListFull()
+{
+    // One line when the list fills, then one at 10, 100, 1000... refusals:
+    // a flood costs a handful of lines, and the count still shows.
+    ++refusedFull;
+    if (refusedFull == 1)
+        lazyDebug().noquote() << "camera list full:" << int(maxCameras)
+                              << "cameras listed, further cameras are not listed.";
+    else if (isPowerOfTen(refusedFull))
+        lazyDebug().noquote() << "camera list full:" << refusedFull << "cameras not listed.";
+}
+
+int ZVRUtils::findReplyCamera(const QByteArray &payload, const char *handler)
 {
     const int m = payload.indexOf("M=");
     if (m < 0) {
@@ -451,10 +520,7 @@ int ZVRUtils::findReplyCamera(const QByteArray &payload, const char *handler) co
     lazyDebug().noquote() << QString::fromLatin1(handler) + QStringLiteral(", ")
                                  + QLatin1Char('"') + QString::fromUtf8(maskSecrets(payload))
                                  + QLatin1Char('"');
-    for (int i = 0; i < IPCameraList.size(); ++i)
-        if (IPCameraList.at(i).mac == replyMac)
-            return i;
-    return -1;
+    return listedIndex(replyMac);
 }
 
 int ZVRUtils::handleScanResponse(QByteArray payload, QString dstMac)
@@ -465,26 +531,35 @@ int ZVRUtils::handleScanResponse(QByteArray payload, QString dstMac)
     if (record.ip == QLatin1String("192.168.0.20"))
         defaultIpSeen = true;
 
-    for (int i = 0; i < IPCameraList.size(); ++i) {
-        if (IPCameraList.at(i).mac == record.mac) {
-            lazyDebug().noquote() << "duplicate Mac address, just update the information!";
-            IPCameraList[i].updateScanInfo(record);
-            return i;
-        }
+    const int known = listedIndex(record.mac);
+    if (known >= 0) {
+        lazyDebug().noquote() << "duplicate Mac address, just update the information!";
+        IPCameraList[known].updateScanInfo(record);
+        return known;
     }
 
     bool refused = false;
     if (record.mac == broadcastMac || record.mac.isEmpty()) {
         lazyDebug().noquote() << "handleScanResponse:: MAC_Addr =" << record.mac;
         refused = true;
+    } else if (!isHardwareAddress(record.mac)) {
+        // Not logged: the text is whatever the sender made up.
+        lazyDebug().noquote() << "handleScanResponse:: M item is no hardware address.";
+        refused = true;
     }
     if (supportType != QLatin1String("ALL") && supportType != QString::fromUtf8(record.model)) {
         lazyDebug().noquote() << "unsupport device!";
         refused = true;
     }
+    if (!refused && IPCameraList.size() >= maxCameras) {
+        noteListFull();
+        return -1;
+    }
     if (!refused) {
         IPCameraList.append(record);
         const int idx = int(IPCameraList.size()) - 1;
+        macIndex.insert(record.mac, idx);
+        indexedCount = IPCameraList.size();
         if (broadcastScan)
             ZVRGetPassword(idx);
         return idx;
