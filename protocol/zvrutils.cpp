@@ -168,17 +168,30 @@ QByteArray ZVRUtils::macBytes(const QString &text)
     return bytes;
 }
 
-QString ZVRUtils::macText(const QByteArray &bytes)
+namespace {
+
+// The 17 characters of the address text of the six bytes at data[from],
+// in the given digits; a byte beyond the end reads as 0.
+void writeMacText(const QByteArray &data, qsizetype from, const char *digits, char *text)
 {
-    static const char digits[] = "0123456789abcdef";
-    char text[17];
     for (int i = 0; i < 6; ++i) {
-        const uchar b = byteAt(bytes, i);
+        const uchar b = byteAt(data, from + i);
         if (i)
             text[3 * i - 1] = ':';
         text[3 * i] = digits[b >> 4];
         text[3 * i + 1] = digits[b & 15];
     }
+}
+
+const char lowerDigits[] = "0123456789abcdef";
+const char upperDigits[] = "0123456789ABCDEF";
+
+}  // namespace
+
+QString ZVRUtils::macText(const QByteArray &bytes)
+{
+    char text[17];
+    writeMacText(bytes, 0, lowerDigits, text);
     return QString::fromLatin1(text, 17);
 }
 
@@ -393,10 +406,19 @@ void ZVRUtils::handleZVRresponse()
 void ZVRUtils::handleDatagram(const QByteArray &datagram)
 {
     const int payloadLength = (byteAt(datagram, 0) << 8) | byteAt(datagram, 1);
-    const QString dst = macText(datagram.mid(2, 6));
-    lazyDebug().noquote() << QStringLiteral("Yes, got some package, the dst MAC = ") + dst;
+    // The filter compares on the stack: most datagrams of a busy network
+    // are for someone else.
+    char dst[17];
+    char dstUpper[17];
+    writeMacText(datagram, 2, lowerDigits, dst);
+    writeMacText(datagram, 2, upperDigits, dstUpper);
+    lazyDebug().noquote() << QStringLiteral("Yes, got some package, the dst MAC = ")
+                                 + QLatin1StringView(dst, 17);
 
-    if (!host_mac_str.contains(dst.toUpper())) {
+    bool mine = false;
+    for (const QString &host : std::as_const(host_mac_str))
+        mine = mine || host == QLatin1StringView(dstUpper, 17);
+    if (!mine) {
         lazyDebug().noquote() << "This package is not belong to me.";
         return;
     }
@@ -412,7 +434,7 @@ void ZVRUtils::handleDatagram(const QByteArray &datagram)
         present > 0 ? QByteArrayView(datagram).sliced(14, present) : QByteArrayView();
 
     const SplitPayload split = splitPlain(descrambled(scrambled, 0x7f));
-    dispatch(split.zvrClass, split.payload, dst);
+    dispatch(split.zvrClass, split.payload, QString::fromLatin1(dst, 17));
     lazyDebug().noquote() << "handleZVRresponse::Left Handling recv Package.";
 }
 
@@ -473,20 +495,28 @@ void ZVRUtils::dispatch(const QByteArray &zvrClass, const QByteArray &payload,
 void ZVRUtils::indexList()
 {
     macIndex.clear();
-    indexedCount = IPCameraList.size();
     // Backwards, so that of equal addresses the first wins, as a walk would.
-    for (int i = int(indexedCount) - 1; i >= 0; --i)
+    for (int i = int(IPCameraList.size()) - 1; i >= 0; --i)
         macIndex.insert(IPCameraList.at(i).mac, i);
-    if (indexedCount < maxCameras)
-        refusedFull = 0;
+    indexCurrent = true;
 }
 
 int ZVRUtils::listedIndex(const QString &mac)
 {
-    // Only the scan handler appends, and it keeps the index up to date; a
-    // list of another size was emptied (or cut) behind the engine's back.
-    if (indexedCount != IPCameraList.size()
-        || (indexedCount > 0 && macIndex.value(IPCameraList.last().mac, -1) < 0))
+    // Only the scan handler appends, and it notes the size: a list of
+    // another size was emptied (or cut) by a page since.
+    if (IPCameraList.size() != knownSize) {
+        knownSize = IPCameraList.size();
+        indexCurrent = false;
+    }
+    // A few cameras: a walk costs less than hashing.
+    if (knownSize <= walkLimit) {
+        for (int i = 0; i < knownSize; ++i)
+            if (IPCameraList.at(i).mac == mac)
+                return i;
+        return -1;
+    }
+    if (!indexCurrent)
         indexList();
     const int idx = macIndex.value(mac, -1);
     if (idx < 0 || IPCameraList.at(idx).mac == mac)
@@ -516,7 +546,8 @@ int ZVRUtils::findReplyCamera(const QByteArray &payload, const char *handler)
                                      + QStringLiteral(", bad password msg.");
         return -1;
     }
-    const QString replyMac = QString::fromUtf8(payload.mid(m + 2, 17));
+    const QString replyMac = QString::fromUtf8(QByteArrayView(payload).sliced(m + 2).first(
+        qMin(qsizetype(17), payload.size() - m - 2)));
     lazyDebug().noquote() << QString::fromLatin1(handler) + QStringLiteral(", ")
                                  + QLatin1Char('"') + QString::fromUtf8(maskSecrets(payload))
                                  + QLatin1Char('"');
@@ -556,10 +587,12 @@ int ZVRUtils::handleScanResponse(QByteArray payload, QString dstMac)
         return -1;
     }
     if (!refused) {
+        refusedFull = 0;
         IPCameraList.append(record);
         const int idx = int(IPCameraList.size()) - 1;
-        macIndex.insert(record.mac, idx);
-        indexedCount = IPCameraList.size();
+        knownSize = IPCameraList.size();
+        if (indexCurrent)
+            macIndex.insert(record.mac, idx);
         if (broadcastScan)
             ZVRGetPassword(idx);
         return idx;

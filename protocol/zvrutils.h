@@ -129,6 +129,7 @@ private:
     int findReplyCamera(const QByteArray &payload, const char *handler);
     // Index of the first listed camera with exactly this address, or -1.
     int listedIndex(const QString &mac);
+    enum { walkLimit = 16 };
     void indexList();
     void noteListFull();
     void dispatch(const QByteArray &zvrClass, const QByteArray &payload,
@@ -137,12 +138,14 @@ private:
     QHostAddress targetAddress;
     quint16 targetPort = zvrPort;
 
-    // Address -> index into IPCameraList, for the entries it had when
-    // indexed. Pages empty the list for a new search; the index notices that
-    // by the list's size and builds itself again.
+    // Address -> index into IPCameraList, built when the list first grows
+    // past walkLimit and kept up by the scan handler. Pages empty the list
+    // for a new search; the engine notices by the list's size (knownSize,
+    // the size it last saw) and builds the index again.
     QHash<QString, int> macIndex;
-    qsizetype indexedCount = 0;
-    // New cameras refused since the list filled up.
+    bool indexCurrent = false;
+    qsizetype knownSize = 0;
+    // New cameras refused since the list last took one.
     qint64 refusedFull = 0;
 };
 

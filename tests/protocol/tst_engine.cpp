@@ -247,6 +247,13 @@ private slots:
             listCamera(mac(1000 + i));
         QCOMPARE(IPCameraList.size(), int(ZVRUtils::maxCameras));
         QCOMPARE(fullLines, 4);
+        // Replies still find their camera by its place in the new list.
+        engine->handleDatagram(reply("2;M=" + mac(last) + ";D=KSM-271E"));
+        engine->handleDatagram(reply("2;M=" + mac(1000 + ZVRUtils::maxCameras - 1) + ";D=KSM-271E"));
+        engine->handleDatagram(reply("2;M=" + mac(7) + ";D=KSM-271E"));
+        QCOMPARE(info.size(), 4);
+        QCOMPARE(info.at(2).at(0).toInt(), 0);
+        QCOMPARE(info.at(3).at(0).toInt(), last);
         qInstallMessageHandler(previous);
     }
 
