@@ -288,9 +288,15 @@ private slots:
         QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStatePasswordSeen));
         QCOMPARE(IPCameraList.at(0).password, QByteArray("abc123"));
 
+        // Matched by the address's 17 characters; what follows them does
+        // not become the camera's address.
+        engine->handleDatagram(reply("2;M=00:aa:bb:cc:dd:ee<b>x</b>;D=KSM-271E"));
+        QCOMPARE(got.size(), 2);
+        QCOMPARE(IPCameraList.at(0).mac, QStringLiteral("00:aa:bb:cc:dd:ee"));
+
         QTest::ignoreMessage(QtDebugMsg, "ZVRUtils::handlePasswordResponse, bad password msg.");
         engine->handleDatagram(reply("2;D=KSM-271E"));
-        QCOMPARE(got.size(), 1);
+        QCOMPARE(got.size(), 2);
     }
 
     void repliesOfEachClass()
