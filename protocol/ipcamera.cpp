@@ -1,6 +1,7 @@
 #include "protocol/ipcamera.h"
 
 #include "protocol/lazydebug.h"
+#include "protocol/zvrutils.h"
 
 #include <QDebug>
 #include <QMutexLocker>
@@ -301,7 +302,14 @@ void IPCamera::setPassword(QByteArray infoPayload)
 {
     forEachCameraItem(infoPayload, [this](char key, QByteArrayView value) {
         switch (key) {
-        case 'M': mac = QString::fromUtf8(value); break;
+        case 'M': {
+            // The engine matched the reply by the address's first 17
+            // characters; whatever follows them is not the camera's address.
+            const QString text = QString::fromUtf8(value);
+            if (ZVRUtils::isHardwareAddress(text))
+                mac = text;
+            break;
+        }
         case 'D': model = value.toByteArray(); break;
         case 'N': nameB64 = value.toByteArray(); break;
         case 'G': registered = value.toByteArray(); break;

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QNetworkDatagram>
 
 #include <utility>
@@ -52,6 +53,19 @@ const SymbolTables &tables()
 uchar byteAt(const QByteArray &data, qsizetype i)
 {
     return i < data.size() ? uchar(data.at(i)) : 0;
+}
+
+bool isHex(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F');
+}
+
+bool isPowerOfTen(qint64 n)
+{
+    while (n >= 10 && n % 10 == 0)
+        n /= 10;
+    return n == 1;
 }
 
 int hexDigit(QChar c)
@@ -154,18 +168,42 @@ QByteArray ZVRUtils::macBytes(const QString &text)
     return bytes;
 }
 
-QString ZVRUtils::macText(const QByteArray &bytes)
+namespace {
+
+// The 17 characters of the address text of the six bytes at data[from],
+// in the given digits; a byte beyond the end reads as 0.
+void writeMacText(const QByteArray &data, qsizetype from, const char *digits, char *text)
 {
-    static const char digits[] = "0123456789abcdef";
-    char text[17];
     for (int i = 0; i < 6; ++i) {
-        const uchar b = byteAt(bytes, i);
+        const uchar b = byteAt(data, from + i);
         if (i)
             text[3 * i - 1] = ':';
         text[3 * i] = digits[b >> 4];
         text[3 * i + 1] = digits[b & 15];
     }
+}
+
+const char lowerDigits[] = "0123456789abcdef";
+const char upperDigits[] = "0123456789ABCDEF";
+
+}  // namespace
+
+QString ZVRUtils::macText(const QByteArray &bytes)
+{
+    char text[17];
+    writeMacText(bytes, 0, lowerDigits, text);
     return QString::fromLatin1(text, 17);
+}
+
+bool ZVRUtils::isHardwareAddress(QStringView text)
+{
+    if (text.size() != 17)
+        return false;
+    for (int i = 0; i < 17; ++i) {
+        if (i % 3 == 2 ? text.at(i) != QLatin1Char(':') : !isHex(text.at(i)))
+            return false;
+    }
+    return true;
 }
 
 QByteArray ZVRUtils::maskSecrets(const QByteArray &payload)
@@ -352,20 +390,35 @@ ZVRUtils::SplitPayload ZVRUtils::splitPlain(const QByteArray &plain)
 void ZVRUtils::handleZVRresponse()
 {
     lazyDebug().noquote() << "handleZVRresponse::Enter Handling recv Package.";
+    // A flood must not hold the event loop (timers, input, painting): after
+    // a slice the rest waits, still in arrival order, for the next readyRead.
+    QElapsedTimer slice;
+    slice.start();
     while (recvSocket.hasPendingDatagrams()) {
         const QByteArray datagram = recvSocket.receiveDatagram().data();
         lazyDebug().noquote() << "fetch data from socket. and size=" << datagram.size();
         handleDatagram(datagram);
+        if (slice.elapsed() >= readSliceMs)
+            break;
     }
 }
 
 void ZVRUtils::handleDatagram(const QByteArray &datagram)
 {
     const int payloadLength = (byteAt(datagram, 0) << 8) | byteAt(datagram, 1);
-    const QString dst = macText(datagram.mid(2, 6));
-    lazyDebug().noquote() << QStringLiteral("Yes, got some package, the dst MAC = ") + dst;
+    // The filter compares on the stack: most datagrams of a busy network
+    // are for someone else.
+    char dst[17];
+    char dstUpper[17];
+    writeMacText(datagram, 2, lowerDigits, dst);
+    writeMacText(datagram, 2, upperDigits, dstUpper);
+    lazyDebug().noquote() << QStringLiteral("Yes, got some package, the dst MAC = ")
+                                 + QLatin1StringView(dst, 17);
 
-    if (!host_mac_str.contains(dst.toUpper())) {
+    bool mine = false;
+    for (const QString &host : std::as_const(host_mac_str))
+        mine = mine || host == QLatin1StringView(dstUpper, 17);
+    if (!mine) {
         lazyDebug().noquote() << "This package is not belong to me.";
         return;
     }
@@ -381,7 +434,7 @@ void ZVRUtils::handleDatagram(const QByteArray &datagram)
         present > 0 ? QByteArrayView(datagram).sliced(14, present) : QByteArrayView();
 
     const SplitPayload split = splitPlain(descrambled(scrambled, 0x7f));
-    dispatch(split.zvrClass, split.payload, dst);
+    dispatch(split.zvrClass, split.payload, QString::fromLatin1(dst, 17));
     lazyDebug().noquote() << "handleZVRresponse::Left Handling recv Package.";
 }
 
@@ -439,7 +492,53 @@ void ZVRUtils::dispatch(const QByteArray &zvrClass, const QByteArray &payload,
 
 // ---------------------------------------------------------------- reply handlers
 
-int ZVRUtils::findReplyCamera(const QByteArray &payload, const char *handler) const
+void ZVRUtils::indexList()
+{
+    macIndex.clear();
+    // Backwards, so that of equal addresses the first wins, as a walk would.
+    for (int i = int(IPCameraList.size()) - 1; i >= 0; --i)
+        macIndex.insert(IPCameraList.at(i).mac, i);
+    indexCurrent = true;
+}
+
+int ZVRUtils::listedIndex(const QString &mac)
+{
+    // Only the scan handler appends, and it notes the size: a list of
+    // another size was emptied (or cut) by a page since.
+    if (IPCameraList.size() != knownSize) {
+        knownSize = IPCameraList.size();
+        indexCurrent = false;
+    }
+    // A few cameras: a walk costs less than hashing.
+    if (knownSize <= walkLimit) {
+        for (int i = 0; i < knownSize; ++i)
+            if (IPCameraList.at(i).mac == mac)
+                return i;
+        return -1;
+    }
+    if (!indexCurrent)
+        indexList();
+    const int idx = macIndex.value(mac, -1);
+    if (idx < 0 || IPCameraList.at(idx).mac == mac)
+        return idx;
+    // A record changed in place: look again from scratch.
+    indexList();
+    return macIndex.value(mac, -1);
+}
+
+void ZVRUtils::noteListFull()
+{
+    // One line when the list fills, then one at 10, 100, 1000... refusals:
+    // a flood costs a handful of lines, and the count still shows.
+    ++refusedFull;
+    if (refusedFull == 1)
+        lazyDebug().noquote() << "camera list full:" << int(maxCameras)
+                              << "cameras listed, further cameras are not listed.";
+    else if (isPowerOfTen(refusedFull))
+        lazyDebug().noquote() << "camera list full:" << refusedFull << "cameras not listed.";
+}
+
+int ZVRUtils::findReplyCamera(const QByteArray &payload, const char *handler)
 {
     const int m = payload.indexOf("M=");
     if (m < 0) {
@@ -447,14 +546,12 @@ int ZVRUtils::findReplyCamera(const QByteArray &payload, const char *handler) co
                                      + QStringLiteral(", bad password msg.");
         return -1;
     }
-    const QString replyMac = QString::fromUtf8(payload.mid(m + 2, 17));
+    const QString replyMac = QString::fromUtf8(QByteArrayView(payload).sliced(m + 2).first(
+        qMin(qsizetype(17), payload.size() - m - 2)));
     lazyDebug().noquote() << QString::fromLatin1(handler) + QStringLiteral(", ")
                                  + QLatin1Char('"') + QString::fromUtf8(maskSecrets(payload))
                                  + QLatin1Char('"');
-    for (int i = 0; i < IPCameraList.size(); ++i)
-        if (IPCameraList.at(i).mac == replyMac)
-            return i;
-    return -1;
+    return listedIndex(replyMac);
 }
 
 int ZVRUtils::handleScanResponse(QByteArray payload, QString dstMac)
@@ -465,26 +562,37 @@ int ZVRUtils::handleScanResponse(QByteArray payload, QString dstMac)
     if (record.ip == QLatin1String("192.168.0.20"))
         defaultIpSeen = true;
 
-    for (int i = 0; i < IPCameraList.size(); ++i) {
-        if (IPCameraList.at(i).mac == record.mac) {
-            lazyDebug().noquote() << "duplicate Mac address, just update the information!";
-            IPCameraList[i].updateScanInfo(record);
-            return i;
-        }
+    const int known = listedIndex(record.mac);
+    if (known >= 0) {
+        lazyDebug().noquote() << "duplicate Mac address, just update the information!";
+        IPCameraList[known].updateScanInfo(record);
+        return known;
     }
 
     bool refused = false;
     if (record.mac == broadcastMac || record.mac.isEmpty()) {
         lazyDebug().noquote() << "handleScanResponse:: MAC_Addr =" << record.mac;
         refused = true;
+    } else if (!isHardwareAddress(record.mac)) {
+        // Not logged: the text is whatever the sender made up.
+        lazyDebug().noquote() << "handleScanResponse:: M item is no hardware address.";
+        refused = true;
     }
     if (supportType != QLatin1String("ALL") && supportType != QString::fromUtf8(record.model)) {
         lazyDebug().noquote() << "unsupport device!";
         refused = true;
     }
+    if (!refused && IPCameraList.size() >= maxCameras) {
+        noteListFull();
+        return -1;
+    }
     if (!refused) {
+        refusedFull = 0;
         IPCameraList.append(record);
         const int idx = int(IPCameraList.size()) - 1;
+        knownSize = IPCameraList.size();
+        if (indexCurrent)
+            macIndex.insert(record.mac, idx);
         if (broadcastScan)
             ZVRGetPassword(idx);
         return idx;

@@ -4,6 +4,7 @@
 #include <QAbstractSocket>
 #include <QByteArray>
 #include <QDateTime>
+#include <QHash>
 #include <QHostAddress>
 #include <QLocale>
 #include <QObject>
@@ -23,6 +24,13 @@ public:
     enum : quint16 { zvrPort = 5978 };
     // The scrambled payload never exceeds this, in either direction.
     enum { maxPayload = 1500 };
+    // The most cameras one search lists: more than a /24 network can hold
+    // besides the computer. A host that makes up scan replies cannot grow
+    // the list (and the info requests each new camera costs) past it.
+    enum { maxCameras = 256 };
+    // How long one readyRead may keep reading before the event loop runs
+    // again; the socket signals again for what is still pending.
+    enum { readSliceMs = 20 };
 
     ZVRUtils();
     ~ZVRUtils() override;
@@ -63,6 +71,8 @@ public:
     static QByteArray macBytes(const QString &macText);
     // Lower-case "xx:xx:xx:xx:xx:xx" text of six address bytes.
     static QString macText(const QByteArray &bytes);
+    // Six hexadecimal pairs joined by ":", in either case.
+    static bool isHardwareAddress(QStringView text);
 
     struct SplitPayload
     {
@@ -116,12 +126,27 @@ private:
     // newState: the command state written before sending, -1 to keep it.
     void sendToCamera(int idx, const char *command, const QByteArray &zvrClass,
                       const QByteArray &pading, int newState);
-    int findReplyCamera(const QByteArray &payload, const char *handler) const;
+    int findReplyCamera(const QByteArray &payload, const char *handler);
+    // Index of the first listed camera with exactly this address, or -1.
+    int listedIndex(const QString &mac);
+    enum { walkLimit = 16 };
+    void indexList();
+    void noteListFull();
     void dispatch(const QByteArray &zvrClass, const QByteArray &payload,
                   const QString &dstMac);
 
     QHostAddress targetAddress;
     quint16 targetPort = zvrPort;
+
+    // Address -> index into IPCameraList, built when the list first grows
+    // past walkLimit and kept up by the scan handler. Pages empty the list
+    // for a new search; the engine notices by the list's size (knownSize,
+    // the size it last saw) and builds the index again.
+    QHash<QString, int> macIndex;
+    bool indexCurrent = false;
+    qsizetype knownSize = 0;
+    // New cameras refused since the list last took one.
+    qint64 refusedFull = 0;
 };
 
 // The one protocol engine, created by the start-up.

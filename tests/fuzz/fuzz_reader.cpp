@@ -101,6 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // A datagram lists at most one camera.
     FUZZ_CHECK(IPCameraList.size() <= 1 + datagrams);
     for (const IPCamera &camera : qAsConst(IPCameraList)) {
+        // Only a hardware address lists a camera.
+        FUZZ_CHECK(ZVRUtils::isHardwareAddress(camera.mac));
         // The seven lists of a wireless reply stay parallel.
         const APSearchResult &a = camera.aps;
         FUZZ_CHECK(a.count >= 0);

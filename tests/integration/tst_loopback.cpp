@@ -555,20 +555,35 @@ private slots:
         QCOMPARE(IPCameraList.at(idx).cmdState, int(cmdStatePassword));
     }
 
+    // One scan answered by many cameras at once: up to the list's cap no
+    // reply is lost, every camera is asked once for its info record and it
+    // arrives; cameras past the cap cost nothing.
+    void manyCamerasAllListed_data()
+    {
+        QTest::addColumn<int>("cameras");
+        QTest::newRow("as many as the list holds") << int(ZVRUtils::maxCameras);
+        QTest::newRow("more than it holds") << 300;
+    }
     void manyCamerasAllListed()
     {
+        QFETCH(int, cameras);
+        const int listed = qMin(cameras, int(ZVRUtils::maxCameras));
         camsim::SimConfig config;
         QString error;
         const QByteArray group
-            = "{\"cameras\": [{\"mac\": \"02:00:00:01:00:00\", \"count\": 300,"
-              " \"model\": \"KSM-271E\", \"name\": \"cam{n}\", \"ip\": \"10.1.0.1\","
-              " \"deviceNo\": \"2{i}\"}]}";
+            = "{\"cameras\": [{\"mac\": \"02:00:00:01:00:00\", \"count\": "
+              + QByteArray::number(cameras)
+              + ", \"model\": \"KSM-271E\", \"name\": \"cam{n}\", \"ip\": \"10.1.0.1\","
+                " \"deviceNo\": \"2{i}\"}]}";
         QVERIFY2(camsim::parseConfig(group, &config, &error), qPrintable(error));
         sim->configure(config);
         sim->setReplyPort(engine.recvSocket.localPort());
-        QVERIFY(scanAll(300));
-        for (int i = 0; i < 300; ++i)
+        QVERIFY(scanAll(listed));
+        for (int i = 0; i < listed; ++i)
             QCOMPARE(IPCameraList.at(i).cmdState, int(cmdStatePasswordSeen));
+        // The scan and one info request per listed camera.
+        QCOMPARE(int(sim->commands().size()), 1 + listed);
+        QCOMPARE(sim->commands().at(0).answers, cameras);
         QCOMPARE(sim->sendErrors(), 0);
     }
 };

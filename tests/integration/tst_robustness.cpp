@@ -1,11 +1,18 @@
 // The reply reader under a seeded stream of random, cut and mutated
 // datagrams: it must not crash, and only a datagram that could be a real
-// reply may change a camera record.
+// reply may change a camera record. And under a flood of made-up cameras:
+// the list stays bounded and the program keeps running.
 #include "tests/support/simtestutil.h"
 
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+
+#include <atomic>
+#include <thread>
+#include <vector>
 
 using simtest::hostMac;
 
@@ -43,6 +50,42 @@ QByteArray snapshot()
 }
 
 void dropMessages(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+int fullLines = 0;
+void countFullLines(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    fullLines += message.startsWith(QLatin1String("camera list full:"));
+}
+
+constexpr int floodSize = 100000;
+
+// Scan replies of floodSize cameras that do not exist, each with an
+// address of its own.
+QList<QByteArray> madeUpCameras()
+{
+    QList<QByteArray> flood;
+    flood.reserve(floodSize);
+    for (int i = 0; i < floodSize; ++i) {
+        const QString mac = QStringLiteral("02:%1:%2:%3:00:00")
+                                .arg((i >> 16) & 0xff, 2, 16, QLatin1Char('0'))
+                                .arg((i >> 8) & 0xff, 2, 16, QLatin1Char('0'))
+                                .arg(i & 0xff, 2, 16, QLatin1Char('0'));
+        flood.append(simtest::reply(mac, "1;M=" + mac.toLatin1()
+                                             + ";D=KSM-271E;N=Y2Ft;I=10.9.0.1;G=0;C=0;W=0;V=1"));
+    }
+    return flood;
+}
+
+// Info requests that reached the sink.
+int drainCount(QUdpSocket &sink)
+{
+    int n = 0;
+    while (sink.hasPendingDatagrams() || sink.waitForReadyRead(100)) {
+        sink.receiveDatagram();
+        ++n;
+    }
+    return n;
+}
 
 }  // namespace
 
@@ -217,6 +260,128 @@ private slots:
         QVERIFY(IPCameraList.at(0).aps.count > 0 || IPCameraList.at(3).aps.count > 0);
         QTest::qWait(50);
         QVERIFY(!sink.hasPendingDatagrams());
+        IPCameraList.clear();
+    }
+
+
+    // Each made-up camera is looked up, found new and refused at the cap:
+    // the cost per reply does not grow with the flood.
+    void floodOfMadeUpCameras()
+    {
+        const QList<QByteArray> flood = madeUpCameras();
+        ZVRUtils engine;
+        QUdpSocket sink;
+        QVERIFY(simtest::bindSink(sink));
+        engine.setCommandTarget(QHostAddress::LocalHost, sink.localPort());
+        host_mac_str = {hostMac.toUpper()};
+        supportType = QStringLiteral("ALL");
+        IPCameraList.clear();
+        engine.ZVRScanDevice(hostMac, supportType, ZVRUtils::broadcastMac);
+        QCOMPARE(drainCount(sink), 1);
+
+        fullLines = 0;
+        const QtMessageHandler previous = qInstallMessageHandler(countFullLines);
+        QElapsedTimer clock;
+        clock.start();
+        qint64 firstTenth = 0;
+        for (int i = 0; i < floodSize; ++i) {
+            engine.handleDatagram(flood.at(i));
+            if (i == floodSize / 10)
+                firstTenth = clock.elapsed();
+        }
+        const qint64 whole = clock.elapsed();
+        qInstallMessageHandler(previous);
+        qInfo("%d replies in %lld ms, the first tenth in %lld ms", floodSize, whole, firstTenth);
+
+        QCOMPARE(IPCameraList.size(), int(ZVRUtils::maxCameras));
+        QCOMPARE(drainCount(sink), int(ZVRUtils::maxCameras));
+        // The first refusal, then at 10, 100, 1000 and 10000 of them.
+        QCOMPARE(fullLines, 5);
+        // Linear: the whole flood costs about ten times its first tenth (a
+        // walk of the list per reply would cost no more at the cap, a walk
+        // of an unbounded list a hundred times).
+        QVERIFY2(whole < 25 * qMax<qint64>(firstTenth, 40),
+                 qPrintable(QStringLiteral("%1 ms, first tenth %2 ms").arg(whole).arg(firstTenth)));
+        QVERIFY2(whole < 60000, qPrintable(QString::number(whole)));
+        IPCameraList.clear();
+    }
+
+    // The same flood over the socket, from two other threads, faster than
+    // the engine can read, round after round for a second and a half: a
+    // 10 ms timer of the GUI thread keeps firing, what reached the socket
+    // is read, and the info requests stay at one per listed camera.
+    void floodLeavesTheProgramResponsive()
+    {
+        const QList<QByteArray> flood = madeUpCameras();
+        ZVRUtils engine;
+        QVERIFY(engine.bindPort(0));
+        QUdpSocket sink;
+        QVERIFY(simtest::bindSink(sink));
+        engine.setCommandTarget(QHostAddress::LocalHost, sink.localPort());
+        host_mac_str = {hostMac.toUpper()};
+        supportType = QStringLiteral("ALL");
+        IPCameraList.clear();
+        engine.ZVRScanDevice(hostMac, supportType, ZVRUtils::broadcastMac);
+        QCOMPARE(drainCount(sink), 1);
+
+        const QtMessageHandler previous = qInstallMessageHandler(dropMessages);
+        QElapsedTimer gap;
+        qint64 longestGap = 0;
+        int ticks = 0;
+        QTimer probe;
+        probe.setInterval(10);
+        connect(&probe, &QTimer::timeout, this, [&] {
+            ++ticks;
+            longestGap = qMax(longestGap, gap.elapsed());
+            gap.start();
+        });
+        probe.start();
+        gap.start();
+
+        constexpr int senders = 2;
+        constexpr qint64 floodMs = 1500;
+        std::atomic<int> running{senders};
+        std::atomic<qint64> sentCount{0};
+        const quint16 port = engine.recvSocket.localPort();
+        QElapsedTimer sendClock;
+        sendClock.start();
+        std::vector<std::thread> threads;
+        for (int t = 0; t < senders; ++t) {
+            threads.emplace_back([&, t] {
+                QUdpSocket out;
+                while (sendClock.elapsed() < floodMs) {
+                    for (int i = t; i < floodSize && sendClock.elapsed() < floodMs; i += senders) {
+                        if (out.writeDatagram(flood.at(i), QHostAddress::LocalHost, port) > 0)
+                            ++sentCount;
+                        else
+                            std::this_thread::yield();
+                    }
+                }
+                --running;
+            });
+        }
+        const auto sending = [&] { return running > 0; };
+
+        QElapsedTimer clock;
+        clock.start();
+        while ((sending() || engine.recvSocket.hasPendingDatagrams()) && clock.elapsed() < 60000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        for (std::thread &t : threads)
+            t.join();
+        const qint64 readMs = clock.elapsed();
+        // Whatever is still on its way.
+        QTest::qWait(100);
+        probe.stop();
+        qInstallMessageHandler(previous);
+        qInfo("%lld sent, read in %lld ms; %d ticks, longest gap %lld ms", qint64(sentCount),
+              readMs, ticks, longestGap);
+
+        QVERIFY(!engine.recvSocket.hasPendingDatagrams());
+        QCOMPARE(IPCameraList.size(), int(ZVRUtils::maxCameras));
+        QCOMPARE(drainCount(sink), int(ZVRUtils::maxCameras));
+        QVERIFY(sentCount > floodSize);
+        QVERIFY(ticks >= 20);
+        QVERIFY2(longestGap < 400, qPrintable(QString::number(longestGap)));
         IPCameraList.clear();
     }
 };

@@ -504,7 +504,12 @@ void tst_failedpage::addressCheck_data()
     QTest::newRow("two digits with a zero") << "01.2.3.4" << true;
     QTest::newRow("249 and 250") << "249.250.199.200" << true;
     QTest::newRow("999") << "999.1.1.1" << false;
+    QTest::newRow("256 first") << "256.1.1.1" << false;
+    QTest::newRow("256 second") << "1.256.1.1" << false;
+    QTest::newRow("256 third") << "1.1.256.1" << false;
     QTest::newRow("256") << "1.1.1.256" << false;
+    QTest::newRow("255 and 249 last") << "1.1.249.255" << true;
+    QTest::newRow("250 and 199 last") << "1.1.250.199" << true;
     QTest::newRow("260") << "260.1.1.1" << false;
     QTest::newRow("five parts") << "1.2.3.4.5" << false;
     QTest::newRow("three parts") << "1.2.3" << false;

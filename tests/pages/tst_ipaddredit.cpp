@@ -133,6 +133,25 @@ void tst_ipaddredit::keyboardMoves_data()
     QTest::newRow("26 jumps at once") << empty << 0 << -1 << "26" << 1 << "26..." << 0 << "";
     QTest::newRow("25 waits") << empty << 0 << -1 << "25" << 0 << "25..." << 2 << "";
     QTest::newRow("25 and a third digit") << empty << 0 << -1 << "250" << 1 << "250..." << 0 << "";
+    // The top of the range in every field: each has a validator of its own.
+    QTest::newRow("256 in the first field stops at 25")
+        << empty << 0 << -1 << "256" << 0 << "25..." << 2 << "";
+    QTest::newRow("256 in the second field stops at 25")
+        << empty << 1 << -1 << "256" << 1 << ".25.." << 2 << "";
+    QTest::newRow("256 in the third field stops at 25")
+        << empty << 2 << -1 << "256" << 2 << "..25." << 2 << "";
+    QTest::newRow("256 in the last field stops at 25")
+        << empty << 3 << -1 << "256" << 3 << "...25" << 2 << "";
+    QTest::newRow("255 in the first field jumps")
+        << empty << 0 << -1 << "255" << 1 << "255..." << 0 << "";
+    QTest::newRow("255 in the second field jumps")
+        << empty << 1 << -1 << "255" << 2 << ".255.." << 0 << "";
+    QTest::newRow("255 in the third field jumps")
+        << empty << 2 << -1 << "255" << 3 << "..255." << 0 << "";
+    QTest::newRow("255 in the last field stays")
+        << empty << 3 << -1 << "255" << 3 << "...255" << 3 << "";
+    QTest::newRow("256 typed across the fields")
+        << empty << 0 << -1 << "256\t256\t256\t256" << 3 << "25.25.25.25" << 2 << "";
     QTest::newRow("a digit after a jump replaces the selection")
         << next168 << 0 << -1 << "1921" << 1 << "192.1.." << 1 << "";
     QTest::newRow("period after 10 jumps, no period inserted")

@@ -39,6 +39,13 @@ void tst_cameravalues::ipv4_data()
     QTest::newRow("leading zero, no octal number") << "192.168.0.09" << false;
     QTest::newRow("double zero") << "00.1.1.1" << false;
     QTest::newRow("256") << "256.1.1.1" << false;
+    QTest::newRow("256 second") << "1.256.1.1" << false;
+    QTest::newRow("256 third") << "1.1.256.1" << false;
+    QTest::newRow("256 last") << "1.1.1.256" << false;
+    QTest::newRow("tops of the ranges")
+        << "255.249.199.255" << true;
+    QTest::newRow("249, 199 and 99 last") << "1.1.249.199" << true;
+    QTest::newRow("99 last") << "1.1.1.99" << true;
     QTest::newRow("999") << "999.1.1.1" << false;
     QTest::newRow("five parts") << "1.2.3.4.5" << false;
     QTest::newRow("three parts") << "1.2.3" << false;

@@ -156,6 +156,16 @@ private slots:
                                            << "handleScanResponse:: MAC_Addr = FF:FF:FF:FF:FF:FF";
         QTest::newRow("no address") << "ALL" << QByteArray("1;D=X;I=1.2.3.4") << "handleScanResponse:: MAC_Addr = ";
         QTest::newRow("empty address") << "ALL" << QByteArray("1;M=;D=X") << "handleScanResponse:: MAC_Addr = ";
+        // Only the shape of a hardware address lists a camera.
+        const QString shape = QStringLiteral("handleScanResponse:: M item is no hardware address.");
+        QTest::newRow("five pairs") << "ALL" << QByteArray("1;M=00:aa:bb:cc:dd;D=X") << shape;
+        QTest::newRow("seven pairs") << "ALL" << QByteArray("1;M=00:aa:bb:cc:dd:ee:ff;D=X") << shape;
+        QTest::newRow("dashes") << "ALL" << QByteArray("1;M=00-aa-bb-cc-dd-ee;D=X") << shape;
+        QTest::newRow("not hexadecimal") << "ALL" << QByteArray("1;M=00:aa:bb:cc:dd:eg;D=X") << shape;
+        QTest::newRow("blank in a pair") << "ALL" << QByteArray("1;M=00:aa:bb:cc:dd: e;D=X") << shape;
+        QTest::newRow("colons out of place") << "ALL" << QByteArray("1;M=0:0aa:bb:cc:dd:ee;D=X") << shape;
+        QTest::newRow("trailing blank") << "ALL" << QByteArray("1;M=00:aa:bb:cc:dd:ee ;D=X") << shape;
+        QTest::newRow("markup") << "ALL" << QByteArray("1;M=<b>camera</b>;D=X") << shape;
     }
     void refusedScanReplies()
     {
@@ -169,6 +179,82 @@ private slots:
         engine->handleDatagram(reply(body));
         QCOMPARE(found.size(), 0);
         QVERIFY(IPCameraList.isEmpty());
+    }
+
+    void addressInEitherCaseIsListed()
+    {
+        listCamera("00:aa:bb:cc:dd:ee");
+        listCamera("00:AA:BB:CC:DD:EF");
+        listCamera("0a:Bc:dE:F0:12:9f");
+        QCOMPARE(IPCameraList.size(), 3);
+        QCOMPARE(IPCameraList.at(2).mac, QStringLiteral("0a:Bc:dE:F0:12:9f"));
+    }
+
+    // A host that makes up cameras fills the list to its cap and no
+    // further; each listed camera costs one info request, the rest nothing,
+    // and the log says so in a few lines.
+    void listStopsAtTheCap()
+    {
+        static int fullLines = 0;
+        fullLines = 0;
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &m) {
+                fullLines += m.startsWith(QLatin1String("camera list full:"));
+            });
+        const auto mac = [](int i) {
+            return QStringLiteral("02:00:00:00:%1:%2")
+                .arg(i >> 8, 2, 16, QLatin1Char('0'))
+                .arg(i & 0xff, 2, 16, QLatin1Char('0'))
+                .toLatin1();
+        };
+        engine->ZVRScanDevice(hostMac, QStringLiteral("ALL"), ZVRUtils::broadcastMac);
+        sent();
+        QSignalSpy found(engine, &ZVRUtils::foundDevice);
+        for (int i = 0; i < ZVRUtils::maxCameras + 150; ++i)
+            listCamera(mac(i));
+        QCOMPARE(IPCameraList.size(), int(ZVRUtils::maxCameras));
+        QCOMPARE(found.size(), int(ZVRUtils::maxCameras));
+        // The first refusal, then the 10th and the 100th.
+        QCOMPARE(fullLines, 3);
+        QList<Sent> s = sent();
+        QCOMPARE(s.size(), int(ZVRUtils::maxCameras));
+        QCOMPARE(s.last().dst, ZVRUtils::macBytes(QString::fromLatin1(mac(ZVRUtils::maxCameras - 1))));
+
+        // Listed cameras still answer at the cap.
+        const int last = ZVRUtils::maxCameras - 1;
+        engine->handleDatagram(reply("1;M=" + mac(last) + ";D=KSM-271E;I=10.0.0.99"));
+        QCOMPARE(found.size(), int(ZVRUtils::maxCameras) + 1);
+        QCOMPARE(found.last().at(0).toInt(), last);
+        QCOMPARE(IPCameraList.at(last).ip, QStringLiteral("10.0.0.99"));
+        QSignalSpy info(engine, &ZVRUtils::gotPassword);
+        engine->handleDatagram(reply("2;M=" + mac(last) + ";D=KSM-271E;P=" + QByteArray("pw").toBase64()));
+        QCOMPARE(info.size(), 1);
+        QCOMPARE(info.at(0).at(0).toInt(), last);
+
+        // A new search empties the list: a camera listed before comes back
+        // at its new place, and the count of refusals starts again.
+        IPCameraList.clear();
+        listCamera(mac(last));
+        listCamera(mac(3));
+        QCOMPARE(IPCameraList.size(), 2);
+        QCOMPARE(IPCameraList.at(0).mac, QString::fromLatin1(mac(last)));
+        engine->handleDatagram(reply("2;M=" + mac(3) + ";D=KSM-271E"));
+        QCOMPARE(info.size(), 2);
+        QCOMPARE(info.last().at(0).toInt(), 1);
+        s = sent();
+        QCOMPARE(s.size(), 2);
+        for (int i = 2; i <= ZVRUtils::maxCameras; ++i)
+            listCamera(mac(1000 + i));
+        QCOMPARE(IPCameraList.size(), int(ZVRUtils::maxCameras));
+        QCOMPARE(fullLines, 4);
+        // Replies still find their camera by its place in the new list.
+        engine->handleDatagram(reply("2;M=" + mac(last) + ";D=KSM-271E"));
+        engine->handleDatagram(reply("2;M=" + mac(1000 + ZVRUtils::maxCameras - 1) + ";D=KSM-271E"));
+        engine->handleDatagram(reply("2;M=" + mac(7) + ";D=KSM-271E"));
+        QCOMPARE(info.size(), 4);
+        QCOMPARE(info.at(2).at(0).toInt(), 0);
+        QCOMPARE(info.at(3).at(0).toInt(), last);
+        qInstallMessageHandler(previous);
     }
 
     void modelFilterIsExact()
@@ -202,9 +288,15 @@ private slots:
         QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStatePasswordSeen));
         QCOMPARE(IPCameraList.at(0).password, QByteArray("abc123"));
 
+        // Matched by the address's 17 characters; what follows them does
+        // not become the camera's address.
+        engine->handleDatagram(reply("2;M=00:aa:bb:cc:dd:ee<b>x</b>;D=KSM-271E"));
+        QCOMPARE(got.size(), 2);
+        QCOMPARE(IPCameraList.at(0).mac, QStringLiteral("00:aa:bb:cc:dd:ee"));
+
         QTest::ignoreMessage(QtDebugMsg, "ZVRUtils::handlePasswordResponse, bad password msg.");
         engine->handleDatagram(reply("2;D=KSM-271E"));
-        QCOMPARE(got.size(), 1);
+        QCOMPARE(got.size(), 2);
     }
 
     void repliesOfEachClass()
