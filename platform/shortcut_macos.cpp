@@ -279,8 +279,9 @@ void makeBundleShortcut(const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
         runImageTool(QStringLiteral("tiff2icns"), {QStringLiteral("-noLarge"), tiff});
     }
 
-    // The argument keeps its two quotes: they are the launcher's.
-    const QByteArray script = "#!/bin/sh\nexec open " + argument->toLatin1() + "&\n";
+    // The argument keeps its two quotes: they are the launcher's. UTF-8, as
+    // the shell and "open" read it: the language token may be any script.
+    const QByteArray script = "#!/bin/sh\nexec open " + argument->toUtf8() + "&\n";
     if (!writeFile(launcher, script))
         qDebug().noquote() << "failed to open this file.";
     QFile launcherFile(launcher);

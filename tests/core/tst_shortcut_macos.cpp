@@ -3,6 +3,7 @@
 // against a stand-in "open", and camera values that must not get through.
 #include "platform/shortcut.h"
 #include "platform/shortcut_macos.h"
+#include "tests/support/languagetokens.h"
 
 #include <QDirIterator>
 #include <QImageWriter>
@@ -19,6 +20,11 @@
 namespace {
 
 const QString portalArg = QStringLiteral("\"http://10.77.0.2:8080//?skyvue_no=10000001&lang=en\"");
+
+QString quoted(const QString &s)
+{
+    return QLatin1Char('"') + s + QLatin1Char('"');
+}
 
 // Every log line while it lives.
 class logLines
@@ -228,6 +234,7 @@ private slots:
     void iconPacking();
     void withoutIcon();
     void secondRun();
+    void launcherOpensTheUrl_data();
     void launcherOpensTheUrl();
     void translatedName_data();
     void translatedName();
@@ -243,6 +250,7 @@ private:
               const QByteArray &model = QByteArray("KSM-271E"));
     QString bundleOf(const QString &name) const { return desktop + QLatin1Char('/') + name + QStringLiteral(".app"); }
     QString writeIco(const QImage &picture, const QString &name);
+    QStringList readBackPropertyList(const QString &plist);
 
     std::unique_ptr<QTemporaryDir> root;
     QString desktop;
@@ -320,6 +328,8 @@ void tst_shortcut_macos::bundle_data()
         << QByteArray("42\0junk", 7) << "MyCamera-42" << QByteArray("MyCamera-42");
     QTest::newRow("markup characters") << QByteArray("a&b'c") << "MyCamera-a&b'c"
                                        << QByteArray("MyCamera-a&amp;b'c");
+    QTest::newRow("number beyond ASCII") << QByteArray("Ωméga-7") << QString::fromUtf8("MyCamera-Ωméga-7")
+                                         << QByteArray("MyCamera-Ωméga-7");
 }
 
 void tst_shortcut_macos::bundle()
@@ -386,20 +396,27 @@ void tst_shortcut_macos::propertyListParses()
 {
     QFETCH(QByteArray, deviceNo);
     QFETCH(QString, name);
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("plistutil"));
-    if (tool.isEmpty())
+    if (QStandardPaths::findExecutable(QStringLiteral("plistutil")).isEmpty())
         QSKIP("plistutil is not installed (package libplist-utils)");
     make(portalArg, deviceNo);
-    const QString plist = bundleOf(name) + QStringLiteral("/Contents/Info.plist");
-    // Into the binary form and back: only a property list that parses gets there.
+    QCOMPARE(readBackPropertyList(bundleOf(name) + QStringLiteral("/Contents/Info.plist")),
+             QStringList({"CFBundleExecutable", name, "CFBundleIconFile", "icon"}));
+}
+
+// Into the binary form and back with plistutil: only a property list that
+// parses gets there. The dictionary's keys and strings, or the failure.
+QStringList tst_shortcut_macos::readBackPropertyList(const QString &plist)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("plistutil"));
     const QString binary = root->filePath(QStringLiteral("Info.bin"));
     const toolRun there = runReader(tool, {QStringLiteral("-i"), plist, QStringLiteral("-o"), binary});
-    QVERIFY2(there.ran && there.exitCode == 0, there.output.constData());
+    if (!there.ran || there.exitCode != 0)
+        return {QStringLiteral("plistutil: ") + QString::fromUtf8(there.output)};
     const QString back = root->filePath(QStringLiteral("Info.xml"));
     const toolRun again = runReader(tool, {QStringLiteral("-i"), binary, QStringLiteral("-o"), back});
-    QVERIFY2(again.ran && again.exitCode == 0, again.output.constData());
-    const QByteArray xml = readAll(back);
-    QCOMPARE(dictionary(xml), QStringList({"CFBundleExecutable", name, "CFBundleIconFile", "icon"}));
+    if (!again.ran || again.exitCode != 0)
+        return {QStringLiteral("plistutil: ") + QString::fromUtf8(again.output)};
+    return dictionary(readAll(back));
 }
 
 // ------------------------------------------------------------------- icon
@@ -513,10 +530,24 @@ void tst_shortcut_macos::secondRun()
 }
 
 // The launcher as the system would start it, with an "open" of ours first
-// on the path that writes down what it was given.
+// on the path that writes down what it was given. The language token is
+// the language's own name: the URL reaches "open" as UTF-8.
+void tst_shortcut_macos::launcherOpensTheUrl_data()
+{
+    QTest::addColumn<QString>("token");
+    QTest::newRow("code") << "en";
+    for (const languageTokens::token &t : languageTokens::all)
+        QTest::newRow(t.code) << languageTokens::text(t);
+}
+
 void tst_shortcut_macos::launcherOpensTheUrl()
 {
-    make(portalArg, "10000001");
+    QFETCH(QString, token);
+    const QString url = QStringLiteral("http://10.77.0.2:8080//?skyvue_no=10000001&lang=") + token;
+    make(quoted(url), "10000001");
+    const QString launcherPath = bundleOf(QStringLiteral("MyCamera-10000001"))
+                                 + QStringLiteral("/Contents/MacOS/MyCamera-10000001");
+    QCOMPARE(readAll(launcherPath), "#!/bin/sh\nexec open \"" + url.toUtf8() + "\"&\n");
     const QString bin = root->filePath(QStringLiteral("bin"));
     QVERIFY(QDir().mkpath(bin));
     const QString open = bin + QStringLiteral("/open");
@@ -535,15 +566,14 @@ void tst_shortcut_macos::launcherOpensTheUrl()
     QProcess launcher;
     launcher.setProcessEnvironment(env);
     launcher.setProcessChannelMode(QProcess::MergedChannels);
-    launcher.start(bundleOf(QStringLiteral("MyCamera-10000001"))
-                   + QStringLiteral("/Contents/MacOS/MyCamera-10000001"), QStringList());
+    launcher.start(launcherPath, QStringList());
     QVERIFY2(launcher.waitForStarted(5000), qPrintable(launcher.errorString()));
     QVERIFY(launcher.waitForFinished(10000));
     QCOMPARE(launcher.exitStatus(), QProcess::NormalExit);
     QCOMPARE(launcher.exitCode(), 0);
     // "open" runs in the background.
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
-    QCOMPARE(readAll(record), QByteArray("1\n[http://10.77.0.2:8080//?skyvue_no=10000001&lang=en]\n"));
+    QCOMPARE(readAll(record), "1\n[" + url.toUtf8() + "]\n");
 }
 
 void tst_shortcut_macos::translatedName_data()
@@ -551,6 +581,10 @@ void tst_shortcut_macos::translatedName_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<bool>("made");
     QTest::newRow("another word") << "Kamera" << true;
+    // As the Russian, Greek, Japanese, Korean and Chinese translations have it.
+    QTest::newRow("Cyrillic") << QString::fromUtf8("МояКамера") << true;
+    QTest::newRow("Greek") << QString::fromUtf8("ΗΚάμεραΜου") << true;
+    QTest::newRow("Japanese") << QString::fromUtf8("マイカメラ") << true;
     QTest::newRow("word with a separator") << "My/Camera" << false;
 }
 
@@ -571,7 +605,11 @@ void tst_shortcut_macos::translatedName()
     }
     const QString name = word + QStringLiteral("-7");
     QVERIFY(QFileInfo(bundleOf(name) + QStringLiteral("/Contents/MacOS/") + name).isExecutable());
-    QCOMPARE(readAll(bundleOf(name) + QStringLiteral("/Contents/Info.plist")), plistBytes(name.toUtf8()));
+    const QString plist = bundleOf(name) + QStringLiteral("/Contents/Info.plist");
+    QCOMPARE(readAll(plist), plistBytes(name.toUtf8()));
+    if (QStandardPaths::findExecutable(QStringLiteral("plistutil")).isEmpty())
+        QSKIP("plistutil is not installed (package libplist-utils)");
+    QCOMPARE(readBackPropertyList(plist), QStringList({"CFBundleExecutable", name, "CFBundleIconFile", "icon"}));
 }
 
 // ----------------------------------------------------------------- refused
