@@ -3,6 +3,7 @@
 // the three files it leaves, and the camera values it refuses.
 #include "platform/comshell.h"
 #include "platform/shortcut.h"
+#include "tests/support/languagetokens.h"
 
 #include <QDirIterator>
 #include <QMap>
@@ -142,6 +143,31 @@ class tst_shortcutwindows : public QObject
               const QString &argument = quoted(portalUrl()))
     {
         make({target, linkFor(number), argument, iconSource}, number, name);
+    }
+
+    // The fields lnkinfo shows of a link file, by name; "error" when it
+    // could not read it.
+    static QMap<QString, QString> readBackLink(const QString &path)
+    {
+        QProcess reader;
+        reader.start(QStandardPaths::findExecutable(QStringLiteral("lnkinfo")), {path});
+        QMap<QString, QString> fields;
+        if (!reader.waitForFinished(10000)) {
+            reader.kill();
+            reader.waitForFinished(2000);
+            fields.insert(QStringLiteral("error"), QStringLiteral("lnkinfo did not finish"));
+            return fields;
+        }
+        const QString out = QString::fromUtf8(reader.readAllStandardOutput());
+        if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0)
+            fields.insert(QStringLiteral("error"), out + QString::fromUtf8(reader.readAllStandardError()));
+        static const QRegularExpression line(QStringLiteral("^\\s*([^:\\n]*\\S)\\s*:\\s?(.*)$"),
+                                             QRegularExpression::MultilineOption);
+        for (auto it = line.globalMatch(out); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            fields.insert(m.captured(1), m.captured(2));
+        }
+        return fields;
     }
 
     // Every file and folder below the test's root with its bytes.
@@ -288,25 +314,37 @@ private slots:
     // A reader of the format finds the target, the arguments and the icon.
     void linkReadBack()
     {
-        const QString lnkinfo = QStandardPaths::findExecutable(QStringLiteral("lnkinfo"));
-        if (lnkinfo.isEmpty())
+        if (QStandardPaths::findExecutable(QStringLiteral("lnkinfo")).isEmpty())
             QSKIP("lnkinfo (liblnk-utils) is not installed");
         make();
-        QProcess reader;
-        reader.start(lnkinfo, {desktop + QStringLiteral("/MyCamera(10000001).lnk")});
-        QVERIFY(reader.waitForFinished(10000));
-        const QString out = QString::fromUtf8(reader.readAllStandardOutput());
-        QVERIFY2(reader.exitStatus() == QProcess::NormalExit && reader.exitCode() == 0,
-                 qPrintable(out + QString::fromUtf8(reader.readAllStandardError())));
+        const QMap<QString, QString> fields = readBackLink(desktop + QStringLiteral("/MyCamera(10000001).lnk"));
+        QCOMPARE(fields.value(QStringLiteral("Command line arguments")), quoted(portalUrl()));
+        QCOMPARE(fields.value(QStringLiteral("Icon location")), iconPathFor(model));
+        QCOMPARE(fields.value(QStringLiteral("Environment variables location")), target);
+    }
 
-        const auto field = [&out](const QString &name) {
-            const QRegularExpression line(QStringLiteral("^\\s*%1\\s*:\\s?(.*)$").arg(QRegularExpression::escape(name)),
-                                          QRegularExpression::MultilineOption);
-            return line.match(out).captured(1);
-        };
-        QCOMPARE(field(QStringLiteral("Command line arguments")), quoted(portalUrl()));
-        QCOMPARE(field(QStringLiteral("Icon location")), iconPathFor(model));
-        QCOMPARE(field(QStringLiteral("Environment variables location")), target);
+    // The language token is the language's own name. The bookmark holds the
+    // URL in UTF-8, the link in UTF-16, as a reader of the format sees it.
+    void everyLanguage_data()
+    {
+        QTest::addColumn<QString>("token");
+        for (const languageTokens::token &t : languageTokens::all)
+            QTest::newRow(t.code) << languageTokens::text(t);
+    }
+
+    void everyLanguage()
+    {
+        QFETCH(QString, token);
+        const QString url = portalUrl(deviceNo, token);
+        logCapture quiet;
+        make(deviceNo, model, quoted(url));
+        QCOMPARE(readAll(favorites + QStringLiteral("/My Camera (10000001).url")),
+                 "[InternetShortcut]\nURL=\"" + url.toUtf8() + '"');
+        const QString link = desktop + QStringLiteral("/MyCamera(10000001).lnk");
+        QVERIFY(readAll(link).contains(utf16le(quoted(url))));
+        if (QStandardPaths::findExecutable(QStringLiteral("lnkinfo")).isEmpty())
+            QSKIP("lnkinfo (liblnk-utils) is not installed");
+        QCOMPARE(readBackLink(link).value(QStringLiteral("Command line arguments")), quoted(url));
     }
 
     // A second Done with the same camera: the bookmark truncated and
