@@ -260,7 +260,13 @@ void tst_finishpages::hostileShortcutValues_data()
     QTest::newRow("plain") << QByteArray("10000001") << QByteArray("http://10.77.0.2:8080/") << true;
     QTest::newRow("number with a separator") << QByteArray("../../x") << QByteArray("http://p/") << false;
     QTest::newRow("number with a backslash") << QByteArray("a\\b") << QByteArray("http://p/") << false;
-    QTest::newRow("no number") << QByteArray() << QByteArray("http://p/") << false;
+    QTest::newRow("number of two dots") << QByteArray("..") << QByteArray("http://p/") << false;
+    QTest::newRow("number with a colon") << QByteArray("C:1") << QByteArray("http://p/") << false;
+    QTest::newRow("number with an escape") << QByteArray("1\x1b[2J") << QByteArray("http://p/") << false;
+    QTest::newRow("number with a line feed") << QByteArray("1\n2") << QByteArray("http://p/") << false;
+    // Both makers name it "MyCamera-" and "My Camera ()".
+    QTest::newRow("no number") << QByteArray() << QByteArray("http://p/") << true;
+    QTest::newRow("number ended by the record's NUL") << QByteArray("\0../x", 5) << QByteArray("http://p/") << true;
     QTest::newRow("portal with a quote") << QByteArray("1") << QByteArray("http://p/\" & calc") << false;
     QTest::newRow("no portal") << QByteArray("1") << QByteArray() << false;
     QTest::newRow("3000-character portal address")
@@ -272,14 +278,25 @@ void tst_finishpages::hostileShortcutValues()
     QFETCH(QByteArray, deviceNo);
     QFETCH(QByteArray, portal);
     QFETCH(bool, made);
-    cam.deviceNo = deviceNo;
     cam.portal = portal;
     wizardWithCamera<joinPage4> w(joinPage4Id, cam, 0, wizardPos);
+    // Into the record itself: the info record's item ends the number at its
+    // first dot, so no ".." comes by the wire.
+    IPCameraList[0].deviceNo = deviceNo;
     logCapture log;
     w.control<QPushButton>("j4_done_btu")->click();
     QCOMPARE(shortcuts.size(), made ? 1 : 0);
-    if (!made)
+    if (!made) {
         QVERIFY(log.lines.join(QLatin1Char('\n')).contains(QLatin1String("no shortcut")));
+        return;
+    }
+    const QString number = QString::fromUtf8(deviceNo.left(deviceNo.indexOf('\0') < 0 ? deviceNo.size()
+                                                                                     : deviceNo.indexOf('\0')));
+    const shortcutCall &c = shortcuts.first();
+    QCOMPARE(c.values.at(1), QStringLiteral("/home/anna/Desktop\\MyCamera(") + number + QStringLiteral(").lnk"));
+    QCOMPARE(c.values.at(2), QLatin1Char('"') + QString::fromLatin1(portal) + QStringLiteral("/?skyvue_no=")
+                                 + number + QStringLiteral("&lang=English\""));
+    QCOMPARE(c.camera.deviceNo, deviceNo);
 }
 
 void tst_finishpages::snapshotRequest_data()
