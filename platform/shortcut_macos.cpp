@@ -236,11 +236,11 @@ void makeBundleShortcut(const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
         return refuseShortcut("no desktop folder");
     if (!QFileInfo(desktop).isDir())
         return refuseShortcut("the desktop folder does not exist");
+    // The number names the bundle; the model names nothing here, so it is
+    // not asked about.
     const QString deviceNo = cameraValues::recordText(camera.deviceNo);
     if (!cameraValues::isFileNamePart(deviceNo))
         return refuseShortcut("the camera's number is no plain name");
-    if (!cameraValues::isFileNamePart(cameraValues::recordText(camera.model)))
-        return refuseShortcut("the camera's model is no plain name");
     const std::optional<QString> url = cameraValues::quotedPortalUrl(*argument);
     if (!url)
         return refuseShortcut("the portal URL cannot be handed to the launcher unchanged");

@@ -122,6 +122,28 @@ void fill(std::array<wchar_t, platform::shortcutBufferSize> &buffer, const QStri
     value.toWCharArray(buffer.data());
 }
 
+// The test's folder after one bundle was made with its icon.
+QStringList testTreeWithBundle(const QString &name)
+{
+    const QString app = QStringLiteral("Desktop/") + name + QStringLiteral(".app/");
+    return {
+        QStringLiteral("Desktop/"),
+        app,
+        app + QStringLiteral("Contents/"),
+        app + QStringLiteral("Contents/Info.plist"),
+        app + QStringLiteral("Contents/MacOS/"),
+        app + QStringLiteral("Contents/MacOS/") + name,
+        app + QStringLiteral("Contents/Profile/"),
+        app + QStringLiteral("Contents/Resources/"),
+        app + QStringLiteral("Contents/Resources/icon.icns"),
+        app + QStringLiteral("Contents/Resources/icon.tiff"),
+        QStringLiteral("program/"),
+        QStringLiteral("program/images/"),
+        QStringLiteral("program/images/product.ico"),
+        QStringLiteral("work/"),
+    };
+}
+
 // Runs a program that only reads and writes files, bounded in time.
 struct toolRun {
     bool ran = false;
@@ -240,6 +262,8 @@ private slots:
     void translatedName();
     void hostileValues_data();
     void hostileValues();
+    void modelNamesNothing_data();
+    void modelNamesNothing();
     void noDesktop_data();
     void noDesktop();
     void toolArguments_data();
@@ -340,24 +364,7 @@ void tst_shortcut_macos::bundle()
     logLines log;
     make(portalArg, deviceNo);
 
-    const QString app = name + QStringLiteral(".app/");
-    const QStringList want = {
-        QStringLiteral("Desktop/"),
-        QStringLiteral("Desktop/") + app,
-        QStringLiteral("Desktop/") + app + QStringLiteral("Contents/"),
-        QStringLiteral("Desktop/") + app + QStringLiteral("Contents/Info.plist"),
-        QStringLiteral("Desktop/") + app + QStringLiteral("Contents/MacOS/"),
-        QStringLiteral("Desktop/") + app + QStringLiteral("Contents/MacOS/") + name,
-        QStringLiteral("Desktop/") + app + QStringLiteral("Contents/Profile/"),
-        QStringLiteral("Desktop/") + app + QStringLiteral("Contents/Resources/"),
-        QStringLiteral("Desktop/") + app + QStringLiteral("Contents/Resources/icon.icns"),
-        QStringLiteral("Desktop/") + app + QStringLiteral("Contents/Resources/icon.tiff"),
-        QStringLiteral("program/"),
-        QStringLiteral("program/images/"),
-        QStringLiteral("program/images/product.ico"),
-        QStringLiteral("work/"),
-    };
-    QCOMPARE(tree(root->path()), want);
+    QCOMPARE(tree(root->path()), testTreeWithBundle(name));
 
     const QString contents = bundleOf(name) + QStringLiteral("/Contents/");
     const QString launcher = contents + QStringLiteral("MacOS/") + name;
@@ -622,7 +629,6 @@ void tst_shortcut_macos::hostileValues_data()
     QTest::addColumn<QString>("why");
     const QByteArray number("10000001"), model("KSM-271E");
     const QString numberWhy = QStringLiteral("the camera's number is no plain name");
-    const QString modelWhy = QStringLiteral("the camera's model is no plain name");
     const QString urlWhy = QStringLiteral("the portal URL cannot be handed to the launcher unchanged");
 
     QTest::newRow("number climbing up") << QByteArray("../x") << model << portalArg << numberWhy;
@@ -632,9 +638,6 @@ void tst_shortcut_macos::hostileValues_data()
     QTest::newRow("number with a line feed") << QByteArray("1\n2") << model << portalArg << numberWhy;
     QTest::newRow("number with a star") << QByteArray("1*2") << model << portalArg << numberWhy;
     QTest::newRow("number with a quote") << QByteArray("1\"2") << model << portalArg << numberWhy;
-    QTest::newRow("model climbing up") << number << QByteArray("../../m") << portalArg << modelWhy;
-    QTest::newRow("model with a colon") << number << QByteArray("KSM:1") << portalArg << modelWhy;
-    QTest::newRow("model with a pipe") << number << QByteArray("KSM|1") << portalArg << modelWhy;
     QTest::newRow("URL running a command")
         << number << model << QStringLiteral("\"http://p/$(touch x)\"") << urlWhy;
     QTest::newRow("URL with a variable") << number << model << QStringLiteral("\"http://p/$HOME\"") << urlWhy;
@@ -684,6 +687,30 @@ void tst_shortcut_macos::hostileValues()
     // A refused value is not repeated into the log.
     if (argument != portalArg)
         QVERIFY(!log.text().contains(argument));
+}
+
+// The bundle is named after the number alone: whatever the model says, the
+// same bundle is made, and the model is found in none of its files.
+void tst_shortcut_macos::modelNamesNothing_data()
+{
+    QTest::addColumn<QByteArray>("model");
+    QTest::newRow("none") << QByteArray();
+    QTest::newRow("climbing up") << QByteArray("../../m");
+    QTest::newRow("with a colon") << QByteArray("KSM:1");
+    QTest::newRow("with a pipe") << QByteArray("KSM|1");
+    QTest::newRow("with a line feed") << QByteArray("KSM\n1");
+    QTest::newRow("a Windows device") << QByteArray("CON");
+}
+
+void tst_shortcut_macos::modelNamesNothing()
+{
+    QFETCH(QByteArray, model);
+    make(portalArg, "10000001", model);
+    QCOMPARE(tree(root->path()), testTreeWithBundle(QStringLiteral("MyCamera-10000001")));
+    const QString contents = bundleOf(QStringLiteral("MyCamera-10000001")) + QStringLiteral("/Contents/");
+    QCOMPARE(readAll(contents + QStringLiteral("MacOS/MyCamera-10000001")),
+             "#!/bin/sh\nexec open " + portalArg.toUtf8() + "&\n");
+    QCOMPARE(readAll(contents + QStringLiteral("Info.plist")), plistBytes("MyCamera-10000001"));
 }
 
 void tst_shortcut_macos::noDesktop_data()
