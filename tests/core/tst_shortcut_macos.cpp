@@ -263,6 +263,8 @@ private slots:
     void hostileValues_data();
     void hostileValues();
     void modelNamesNothing_data();
+    void longestArgument_data();
+    void longestArgument();
     void modelNamesNothing();
     void noDesktop_data();
     void noDesktop();
@@ -659,6 +661,11 @@ void tst_shortcut_macos::hostileValues_data()
     QTest::newRow("3000-character URL")
         << number << model << QStringLiteral("\"http://p/") + QString(3000, QLatin1Char('a')) + QStringLiteral("\"")
         << QStringLiteral("an argument is not ended within its buffer");
+    // 2047 wide characters with their zero, but 2048 units on Windows.
+    QTest::newRow("URL of 2048 units, one character beyond the BMP")
+        << number << model
+        << QStringLiteral("\"http://p/?lang=\U0001F600") + QString(2048 - 19, QLatin1Char('a')) + QStringLiteral("\"")
+        << QStringLiteral("an argument is not ended within its buffer");
     QTest::newRow("3000-character number") << QByteArray(3000, '1') << model << portalArg
                                            << QStringLiteral("cannot make the folder");
 }
@@ -711,6 +718,26 @@ void tst_shortcut_macos::modelNamesNothing()
     QCOMPARE(readAll(contents + QStringLiteral("MacOS/MyCamera-10000001")),
              "#!/bin/sh\nexec open " + portalArg.toUtf8() + "&\n");
     QCOMPARE(readAll(contents + QStringLiteral("Info.plist")), plistBytes("MyCamera-10000001"));
+}
+
+// The longest argument a buffer holds with its zero, 2047 UTF-16 units,
+// reaches the launcher whole.
+void tst_shortcut_macos::longestArgument_data()
+{
+    QTest::addColumn<QString>("argument");
+    const QString start = QStringLiteral("\"http://p/?lang=");
+    QTest::newRow("2047 characters") << start + QString(2047 - 17, QLatin1Char('a')) + QLatin1Char('"');
+    QTest::newRow("2047 units, one character beyond the BMP")
+        << start + QStringLiteral("\U0001F600") + QString(2047 - 19, QLatin1Char('a')) + QLatin1Char('"');
+}
+
+void tst_shortcut_macos::longestArgument()
+{
+    QFETCH(QString, argument);
+    QCOMPARE(argument.size(), 2047);
+    make(argument, "10000001");
+    QCOMPARE(readAll(bundleOf(QStringLiteral("MyCamera-10000001")) + QStringLiteral("/Contents/MacOS/MyCamera-10000001")),
+             "#!/bin/sh\nexec open " + argument.toUtf8() + "&\n");
 }
 
 void tst_shortcut_macos::noDesktop_data()

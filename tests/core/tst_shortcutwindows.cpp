@@ -415,6 +415,9 @@ private slots:
         QTest::newRow("argument of 2047 characters")
             << deviceNo << model << base + QString(2047 - 2 - base.size(), QLatin1Char('x'))
             << "My Camera (10000001).url" << "KSM-3350.ico";
+        QTest::newRow("argument of 2047 UTF-16 units, one character beyond the BMP")
+            << deviceNo << model << base + QStringLiteral("\U0001F600") + QString(2047 - 4 - base.size(), QLatin1Char('x'))
+            << "My Camera (10000001).url" << "KSM-3350.ico";
     }
 
     void acceptedValues()
@@ -432,11 +435,45 @@ private slots:
         make({target, linkFor(cut), quoted(url), iconSource}, number, name);
 
         auto after = tree();
+        QVERIFY(quoted(url).size() < platform::shortcutBufferSize);
         QCOMPARE(after.take(QStringLiteral("home/Favorites/") + bookmark),
-                 "[InternetShortcut]\nURL=\"" + url.toLatin1() + '"');
+                 "[InternetShortcut]\nURL=\"" + url.toUtf8() + '"');
         QCOMPARE(after.take(QStringLiteral("home/Pictures/") + icon), iconA);
         QVERIFY(after.take(QStringLiteral("home/Desktop/") + linkName).contains(utf16le(quoted(url))));
         QCOMPARE(after, before);
+    }
+
+    // The icon path goes into a zero-filled buffer of 2048 wide characters
+    // of the maker's own: 2047 UTF-16 units are the most it holds with its
+    // zero, counted as on Windows, where a character beyond the BMP takes two.
+    void iconPathLength_data()
+    {
+        QTest::addColumn<int>("units");
+        QTest::addColumn<bool>("beyondBmp");
+        QTest::newRow("2047 units") << 2047 << false;
+        QTest::newRow("2048 units") << 2048 << false;
+        QTest::newRow("2047 units, one character beyond the BMP") << 2047 << true;
+        QTest::newRow("2048 units in 2047 wide characters, one beyond the BMP") << 2048 << true;
+    }
+
+    void iconPathLength()
+    {
+        QFETCH(int, units);
+        QFETCH(bool, beyondBmp);
+        const QString start = beyondBmp ? QStringLiteral("\U0001F600") : QString();
+        const qsizetype fixed = pictures.size() + 1 + start.size() + 4;  // "\", ".ico"
+        const QString name = start + QString(units - fixed, QLatin1Char('m'));
+        const QString iconPath = iconPathFor(name.toUtf8());
+        QCOMPARE(iconPath.size(), units);
+        logCapture log;
+        make(deviceNo, name.toUtf8());
+        if (units >= platform::shortcutBufferSize) {
+            QVERIFY(calls().isEmpty());
+            QCOMPARE(log.lines, QStringList{QStringLiteral("createShortcut: a value is longer than 2047 characters; no shortcut.")});
+            return;
+        }
+        QVERIFY(callLines().contains(QStringLiteral("SetIconLocation(%1, 0) -> 0").arg(iconPath)));
+        QVERIFY(readAll(desktop + QStringLiteral("/MyCamera(10000001).lnk")).contains(utf16le(iconPath)));
     }
 
     // Camera values that would lead a file out of its folder, a command

@@ -144,6 +144,8 @@ private slots:
     void done();
     void hostileShortcutValues_data();
     void hostileShortcutValues();
+    void shortcutValueLengths_data();
+    void shortcutValueLengths();
     void snapshotRequest_data();
     void snapshotRequest();
     void snapshotReplies_data();
@@ -281,8 +283,10 @@ void tst_finishpages::hostileShortcutValues()
     cam.portal = portal;
     wizardWithCamera<joinPage4> w(joinPage4Id, cam, 0, wizardPos);
     // Into the record itself: the info record's item ends the number at its
-    // first dot, so no ".." comes by the wire.
+    // first dot, so no ".." comes by the wire, and the reader drops an info
+    // record with a portal address that long.
     IPCameraList[0].deviceNo = deviceNo;
+    IPCameraList[0].portalBaseUrl = portal;
     logCapture log;
     w.control<QPushButton>("j4_done_btu")->click();
     QCOMPARE(shortcuts.size(), made ? 1 : 0);
@@ -297,6 +301,66 @@ void tst_finishpages::hostileShortcutValues()
     QCOMPARE(c.values.at(2), QLatin1Char('"') + QString::fromLatin1(portal) + QStringLiteral("/?skyvue_no=")
                                  + number + QStringLiteral("&lang=English\""));
     QCOMPARE(c.camera.deviceNo, deviceNo);
+}
+
+// Each value goes into a zero-filled buffer of 2048 wide characters: 2047
+// UTF-16 units are the most that fit with the zero, counted as on Windows,
+// where a character beyond the BMP takes two (one wide character here).
+void tst_finishpages::shortcutValueLengths_data()
+{
+    QTest::addColumn<int>("argument");  // 1: the link path, 2: the portal URL
+    QTest::addColumn<int>("units");
+    QTest::addColumn<bool>("beyondBmp");
+    for (int argument : {1, 2}) {
+        const char *name = argument == 1 ? "link" : "portal URL";
+        for (int units : {2047, 2048}) {
+            QTest::addRow("%s of %d units", name, units) << argument << units << false;
+            QTest::addRow("%s of %d units, one character beyond the BMP", name, units) << argument << units << true;
+        }
+    }
+}
+
+void tst_finishpages::shortcutValueLengths()
+{
+    QFETCH(int, argument);
+    QFETCH(int, units);
+    QFETCH(bool, beyondBmp);
+    const QString beyond = QStringLiteral("\U0001F600");
+    // The link: a desktop folder with a long name; the URL: a long portal
+    // address and, beyond the BMP, a camera number.
+    QString desktop = QStringLiteral("/home/");
+    QByteArray portal = "http://p/";
+    const QString number = argument == 2 && beyondBmp ? beyond + QStringLiteral("1") : QStringLiteral("10000001");
+    QString value;
+    if (argument == 1) {
+        if (beyondBmp)
+            desktop += beyond;
+        const QString link = QStringLiteral("\\MyCamera(") + number + QStringLiteral(").lnk");
+        desktop += QString(units - desktop.size() - link.size(), QLatin1Char('d'));
+        value = desktop + link;
+    } else {
+        const qsizetype fixed = 2 + portal.size() + 12 + number.size() + 6 + lang.size();
+        portal += QByteArray(units - fixed, 'a');
+        value = QLatin1Char('"') + QString::fromLatin1(portal) + QStringLiteral("/?skyvue_no=") + number
+                + QStringLiteral("&lang=") + lang + QLatin1Char('"');
+    }
+    QCOMPARE(value.size(), units);
+    platform::setDesktopFolder(desktop);
+    wizardWithCamera<joinPage4> w(joinPage4Id, cam, 0, wizardPos);
+    // Into the record: the reader drops an info record that long.
+    IPCameraList[0].portalBaseUrl = portal;
+    IPCameraList[0].deviceNo = number.toUtf8();
+    logCapture log;
+    w.control<QPushButton>("j4_done_btu")->click();
+    if (units >= platform::shortcutBufferSize) {
+        QVERIFY(shortcuts.isEmpty());
+        QVERIFY2(log.lines.contains(QStringLiteral("createShortcut: a value is longer than 2047 characters; no shortcut.")),
+                 qPrintable(log.lines.join(QLatin1Char('\n'))));
+        return;
+    }
+    QCOMPARE(shortcuts.size(), 1);
+    QVERIFY(shortcuts.first().zeroFilled);
+    QCOMPARE(shortcuts.first().values.at(argument), value);
 }
 
 void tst_finishpages::snapshotRequest_data()
