@@ -616,9 +616,13 @@ void tst_shortcut_macos::translatedName()
     QVERIFY(QFileInfo(bundleOf(name) + QStringLiteral("/Contents/MacOS/") + name).isExecutable());
     const QString plist = bundleOf(name) + QStringLiteral("/Contents/Info.plist");
     QCOMPARE(readAll(plist), plistBytes(name.toUtf8()));
-    if (QStandardPaths::findExecutable(QStringLiteral("plistutil")).isEmpty())
-        QSKIP("plistutil is not installed (package libplist-utils)");
+    const QString icns2png = QStandardPaths::findExecutable(QStringLiteral("icns2png"));
+    if (QStandardPaths::findExecutable(QStringLiteral("plistutil")).isEmpty() || icns2png.isEmpty())
+        QSKIP("plistutil or icns2png is not installed (packages libplist-utils, icnsutils)");
     QCOMPARE(readBackPropertyList(plist), QStringList({"CFBundleExecutable", name, "CFBundleIconFile", "icon"}));
+    // The icon inside a bundle of that name.
+    const toolRun list = runReader(icns2png, {QStringLiteral("-l"), bundleOf(name) + QStringLiteral("/Contents/Resources/icon.icns")});
+    QVERIFY2(list.ran && list.exitCode == 0 && list.output.contains("it32"), list.output.constData());
 }
 
 // ----------------------------------------------------------------- refused
