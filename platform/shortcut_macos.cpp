@@ -236,11 +236,11 @@ void makeBundleShortcut(const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
         return refuseShortcut("no desktop folder");
     if (!QFileInfo(desktop).isDir())
         return refuseShortcut("the desktop folder does not exist");
+    // The number names the bundle; the model names nothing here, so it is
+    // not asked about.
     const QString deviceNo = cameraValues::recordText(camera.deviceNo);
     if (!cameraValues::isFileNamePart(deviceNo))
         return refuseShortcut("the camera's number is no plain name");
-    if (!cameraValues::isFileNamePart(cameraValues::recordText(camera.model)))
-        return refuseShortcut("the camera's model is no plain name");
     const std::optional<QString> url = cameraValues::quotedPortalUrl(*argument);
     if (!url)
         return refuseShortcut("the portal URL cannot be handed to the launcher unchanged");
@@ -279,8 +279,9 @@ void makeBundleShortcut(const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
         runImageTool(QStringLiteral("tiff2icns"), {QStringLiteral("-noLarge"), tiff});
     }
 
-    // The argument keeps its two quotes: they are the launcher's.
-    const QByteArray script = "#!/bin/sh\nexec open " + argument->toLatin1() + "&\n";
+    // The argument keeps its two quotes: they are the launcher's. UTF-8, as
+    // the shell and "open" read it: the language token may be any script.
+    const QByteArray script = "#!/bin/sh\nexec open " + argument->toUtf8() + "&\n";
     if (!writeFile(launcher, script))
         qDebug().noquote() << "failed to open this file.";
     QFile launcherFile(launcher);

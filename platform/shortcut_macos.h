@@ -20,7 +20,7 @@ namespace platform {
 // pair of double quotes) and the icon path, each a zero-terminated buffer
 // of shortcutBufferSize characters. Refuses (a log line, nothing written)
 // an empty desktop, a URL the launcher could not hand over unchanged, and
-// a camera number or model that is no plain file name.
+// a camera number that is no plain file name. The model is not used.
 void makeBundleShortcut(const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
                         const shortcutCamera &camera, const QString &desktop);
 

@@ -299,7 +299,8 @@ void finishPage::makeShortcutFor(const IPCamera &camera)
     const QString deviceNo = cameraValues::recordText(camera.deviceNo);
     const QByteArray base = portalRequest::recordValue(camera.portalBaseUrl);
     // The number becomes part of a file name, the address part of a link.
-    if (!cameraValues::isPlainName(deviceNo)) {
+    // A camera without a number still gets its shortcut ("MyCamera-").
+    if (!cameraValues::isFileNamePart(deviceNo)) {
         qDebug().noquote() << "createShortcut: the camera's number is no plain name; no shortcut.";
         return;
     }

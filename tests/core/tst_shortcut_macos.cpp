@@ -3,6 +3,7 @@
 // against a stand-in "open", and camera values that must not get through.
 #include "platform/shortcut.h"
 #include "platform/shortcut_macos.h"
+#include "tests/support/languagetokens.h"
 
 #include <QDirIterator>
 #include <QImageWriter>
@@ -19,6 +20,11 @@
 namespace {
 
 const QString portalArg = QStringLiteral("\"http://10.77.0.2:8080//?skyvue_no=10000001&lang=en\"");
+
+QString quoted(const QString &s)
+{
+    return QLatin1Char('"') + s + QLatin1Char('"');
+}
 
 // Every log line while it lives.
 class logLines
@@ -114,6 +120,28 @@ void fill(std::array<wchar_t, platform::shortcutBufferSize> &buffer, const QStri
 {
     QVERIFY(value.size() < platform::shortcutBufferSize);
     value.toWCharArray(buffer.data());
+}
+
+// The test's folder after one bundle was made with its icon.
+QStringList testTreeWithBundle(const QString &name)
+{
+    const QString app = QStringLiteral("Desktop/") + name + QStringLiteral(".app/");
+    return {
+        QStringLiteral("Desktop/"),
+        app,
+        app + QStringLiteral("Contents/"),
+        app + QStringLiteral("Contents/Info.plist"),
+        app + QStringLiteral("Contents/MacOS/"),
+        app + QStringLiteral("Contents/MacOS/") + name,
+        app + QStringLiteral("Contents/Profile/"),
+        app + QStringLiteral("Contents/Resources/"),
+        app + QStringLiteral("Contents/Resources/icon.icns"),
+        app + QStringLiteral("Contents/Resources/icon.tiff"),
+        QStringLiteral("program/"),
+        QStringLiteral("program/images/"),
+        QStringLiteral("program/images/product.ico"),
+        QStringLiteral("work/"),
+    };
 }
 
 // Runs a program that only reads and writes files, bounded in time.
@@ -228,11 +256,16 @@ private slots:
     void iconPacking();
     void withoutIcon();
     void secondRun();
+    void launcherOpensTheUrl_data();
     void launcherOpensTheUrl();
     void translatedName_data();
     void translatedName();
     void hostileValues_data();
     void hostileValues();
+    void modelNamesNothing_data();
+    void longestArgument_data();
+    void longestArgument();
+    void modelNamesNothing();
     void noDesktop_data();
     void noDesktop();
     void toolArguments_data();
@@ -243,6 +276,7 @@ private:
               const QByteArray &model = QByteArray("KSM-271E"));
     QString bundleOf(const QString &name) const { return desktop + QLatin1Char('/') + name + QStringLiteral(".app"); }
     QString writeIco(const QImage &picture, const QString &name);
+    QStringList readBackPropertyList(const QString &plist);
 
     std::unique_ptr<QTemporaryDir> root;
     QString desktop;
@@ -320,6 +354,8 @@ void tst_shortcut_macos::bundle_data()
         << QByteArray("42\0junk", 7) << "MyCamera-42" << QByteArray("MyCamera-42");
     QTest::newRow("markup characters") << QByteArray("a&b'c") << "MyCamera-a&b'c"
                                        << QByteArray("MyCamera-a&amp;b'c");
+    QTest::newRow("number beyond ASCII") << QByteArray("Ωméga-7") << QString::fromUtf8("MyCamera-Ωméga-7")
+                                         << QByteArray("MyCamera-Ωméga-7");
 }
 
 void tst_shortcut_macos::bundle()
@@ -330,24 +366,7 @@ void tst_shortcut_macos::bundle()
     logLines log;
     make(portalArg, deviceNo);
 
-    const QString app = name + QStringLiteral(".app/");
-    const QStringList want = {
-        QStringLiteral("Desktop/"),
-        QStringLiteral("Desktop/") + app,
-        QStringLiteral("Desktop/") + app + QStringLiteral("Contents/"),
-        QStringLiteral("Desktop/") + app + QStringLiteral("Contents/Info.plist"),
-        QStringLiteral("Desktop/") + app + QStringLiteral("Contents/MacOS/"),
-        QStringLiteral("Desktop/") + app + QStringLiteral("Contents/MacOS/") + name,
-        QStringLiteral("Desktop/") + app + QStringLiteral("Contents/Profile/"),
-        QStringLiteral("Desktop/") + app + QStringLiteral("Contents/Resources/"),
-        QStringLiteral("Desktop/") + app + QStringLiteral("Contents/Resources/icon.icns"),
-        QStringLiteral("Desktop/") + app + QStringLiteral("Contents/Resources/icon.tiff"),
-        QStringLiteral("program/"),
-        QStringLiteral("program/images/"),
-        QStringLiteral("program/images/product.ico"),
-        QStringLiteral("work/"),
-    };
-    QCOMPARE(tree(root->path()), want);
+    QCOMPARE(tree(root->path()), testTreeWithBundle(name));
 
     const QString contents = bundleOf(name) + QStringLiteral("/Contents/");
     const QString launcher = contents + QStringLiteral("MacOS/") + name;
@@ -386,20 +405,27 @@ void tst_shortcut_macos::propertyListParses()
 {
     QFETCH(QByteArray, deviceNo);
     QFETCH(QString, name);
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("plistutil"));
-    if (tool.isEmpty())
+    if (QStandardPaths::findExecutable(QStringLiteral("plistutil")).isEmpty())
         QSKIP("plistutil is not installed (package libplist-utils)");
     make(portalArg, deviceNo);
-    const QString plist = bundleOf(name) + QStringLiteral("/Contents/Info.plist");
-    // Into the binary form and back: only a property list that parses gets there.
+    QCOMPARE(readBackPropertyList(bundleOf(name) + QStringLiteral("/Contents/Info.plist")),
+             QStringList({"CFBundleExecutable", name, "CFBundleIconFile", "icon"}));
+}
+
+// Into the binary form and back with plistutil: only a property list that
+// parses gets there. The dictionary's keys and strings, or the failure.
+QStringList tst_shortcut_macos::readBackPropertyList(const QString &plist)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("plistutil"));
     const QString binary = root->filePath(QStringLiteral("Info.bin"));
     const toolRun there = runReader(tool, {QStringLiteral("-i"), plist, QStringLiteral("-o"), binary});
-    QVERIFY2(there.ran && there.exitCode == 0, there.output.constData());
+    if (!there.ran || there.exitCode != 0)
+        return {QStringLiteral("plistutil: ") + QString::fromUtf8(there.output)};
     const QString back = root->filePath(QStringLiteral("Info.xml"));
     const toolRun again = runReader(tool, {QStringLiteral("-i"), binary, QStringLiteral("-o"), back});
-    QVERIFY2(again.ran && again.exitCode == 0, again.output.constData());
-    const QByteArray xml = readAll(back);
-    QCOMPARE(dictionary(xml), QStringList({"CFBundleExecutable", name, "CFBundleIconFile", "icon"}));
+    if (!again.ran || again.exitCode != 0)
+        return {QStringLiteral("plistutil: ") + QString::fromUtf8(again.output)};
+    return dictionary(readAll(back));
 }
 
 // ------------------------------------------------------------------- icon
@@ -513,10 +539,24 @@ void tst_shortcut_macos::secondRun()
 }
 
 // The launcher as the system would start it, with an "open" of ours first
-// on the path that writes down what it was given.
+// on the path that writes down what it was given. The language token is
+// the language's own name: the URL reaches "open" as UTF-8.
+void tst_shortcut_macos::launcherOpensTheUrl_data()
+{
+    QTest::addColumn<QString>("token");
+    QTest::newRow("code") << "en";
+    for (const languageTokens::token &t : languageTokens::all)
+        QTest::newRow(t.code) << languageTokens::text(t);
+}
+
 void tst_shortcut_macos::launcherOpensTheUrl()
 {
-    make(portalArg, "10000001");
+    QFETCH(QString, token);
+    const QString url = QStringLiteral("http://10.77.0.2:8080//?skyvue_no=10000001&lang=") + token;
+    make(quoted(url), "10000001");
+    const QString launcherPath = bundleOf(QStringLiteral("MyCamera-10000001"))
+                                 + QStringLiteral("/Contents/MacOS/MyCamera-10000001");
+    QCOMPARE(readAll(launcherPath), "#!/bin/sh\nexec open \"" + url.toUtf8() + "\"&\n");
     const QString bin = root->filePath(QStringLiteral("bin"));
     QVERIFY(QDir().mkpath(bin));
     const QString open = bin + QStringLiteral("/open");
@@ -535,15 +575,14 @@ void tst_shortcut_macos::launcherOpensTheUrl()
     QProcess launcher;
     launcher.setProcessEnvironment(env);
     launcher.setProcessChannelMode(QProcess::MergedChannels);
-    launcher.start(bundleOf(QStringLiteral("MyCamera-10000001"))
-                   + QStringLiteral("/Contents/MacOS/MyCamera-10000001"), QStringList());
+    launcher.start(launcherPath, QStringList());
     QVERIFY2(launcher.waitForStarted(5000), qPrintable(launcher.errorString()));
     QVERIFY(launcher.waitForFinished(10000));
     QCOMPARE(launcher.exitStatus(), QProcess::NormalExit);
     QCOMPARE(launcher.exitCode(), 0);
     // "open" runs in the background.
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
-    QCOMPARE(readAll(record), QByteArray("1\n[http://10.77.0.2:8080//?skyvue_no=10000001&lang=en]\n"));
+    QCOMPARE(readAll(record), "1\n[" + url.toUtf8() + "]\n");
 }
 
 void tst_shortcut_macos::translatedName_data()
@@ -551,6 +590,10 @@ void tst_shortcut_macos::translatedName_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<bool>("made");
     QTest::newRow("another word") << "Kamera" << true;
+    // As the Russian, Greek, Japanese, Korean and Chinese translations have it.
+    QTest::newRow("Cyrillic") << QString::fromUtf8("МояКамера") << true;
+    QTest::newRow("Greek") << QString::fromUtf8("ΗΚάμεραΜου") << true;
+    QTest::newRow("Japanese") << QString::fromUtf8("マイカメラ") << true;
     QTest::newRow("word with a separator") << "My/Camera" << false;
 }
 
@@ -571,7 +614,15 @@ void tst_shortcut_macos::translatedName()
     }
     const QString name = word + QStringLiteral("-7");
     QVERIFY(QFileInfo(bundleOf(name) + QStringLiteral("/Contents/MacOS/") + name).isExecutable());
-    QCOMPARE(readAll(bundleOf(name) + QStringLiteral("/Contents/Info.plist")), plistBytes(name.toUtf8()));
+    const QString plist = bundleOf(name) + QStringLiteral("/Contents/Info.plist");
+    QCOMPARE(readAll(plist), plistBytes(name.toUtf8()));
+    const QString icns2png = QStandardPaths::findExecutable(QStringLiteral("icns2png"));
+    if (QStandardPaths::findExecutable(QStringLiteral("plistutil")).isEmpty() || icns2png.isEmpty())
+        QSKIP("plistutil or icns2png is not installed (packages libplist-utils, icnsutils)");
+    QCOMPARE(readBackPropertyList(plist), QStringList({"CFBundleExecutable", name, "CFBundleIconFile", "icon"}));
+    // The icon inside a bundle of that name.
+    const toolRun list = runReader(icns2png, {QStringLiteral("-l"), bundleOf(name) + QStringLiteral("/Contents/Resources/icon.icns")});
+    QVERIFY2(list.ran && list.exitCode == 0 && list.output.contains("it32"), list.output.constData());
 }
 
 // ----------------------------------------------------------------- refused
@@ -584,7 +635,6 @@ void tst_shortcut_macos::hostileValues_data()
     QTest::addColumn<QString>("why");
     const QByteArray number("10000001"), model("KSM-271E");
     const QString numberWhy = QStringLiteral("the camera's number is no plain name");
-    const QString modelWhy = QStringLiteral("the camera's model is no plain name");
     const QString urlWhy = QStringLiteral("the portal URL cannot be handed to the launcher unchanged");
 
     QTest::newRow("number climbing up") << QByteArray("../x") << model << portalArg << numberWhy;
@@ -594,9 +644,6 @@ void tst_shortcut_macos::hostileValues_data()
     QTest::newRow("number with a line feed") << QByteArray("1\n2") << model << portalArg << numberWhy;
     QTest::newRow("number with a star") << QByteArray("1*2") << model << portalArg << numberWhy;
     QTest::newRow("number with a quote") << QByteArray("1\"2") << model << portalArg << numberWhy;
-    QTest::newRow("model climbing up") << number << QByteArray("../../m") << portalArg << modelWhy;
-    QTest::newRow("model with a colon") << number << QByteArray("KSM:1") << portalArg << modelWhy;
-    QTest::newRow("model with a pipe") << number << QByteArray("KSM|1") << portalArg << modelWhy;
     QTest::newRow("URL running a command")
         << number << model << QStringLiteral("\"http://p/$(touch x)\"") << urlWhy;
     QTest::newRow("URL with a variable") << number << model << QStringLiteral("\"http://p/$HOME\"") << urlWhy;
@@ -617,6 +664,11 @@ void tst_shortcut_macos::hostileValues_data()
     QTest::newRow("URL beyond ASCII in the host") << number << model << QStringLiteral("\"http://p\u00e9/\"") << urlWhy;
     QTest::newRow("3000-character URL")
         << number << model << QStringLiteral("\"http://p/") + QString(3000, QLatin1Char('a')) + QStringLiteral("\"")
+        << QStringLiteral("an argument is not ended within its buffer");
+    // 2047 wide characters with their zero, but 2048 units on Windows.
+    QTest::newRow("URL of 2048 units, one character beyond the BMP")
+        << number << model
+        << QStringLiteral("\"http://p/?lang=\U0001F600") + QString(2048 - 19, QLatin1Char('a')) + QStringLiteral("\"")
         << QStringLiteral("an argument is not ended within its buffer");
     QTest::newRow("3000-character number") << QByteArray(3000, '1') << model << portalArg
                                            << QStringLiteral("cannot make the folder");
@@ -646,6 +698,50 @@ void tst_shortcut_macos::hostileValues()
     // A refused value is not repeated into the log.
     if (argument != portalArg)
         QVERIFY(!log.text().contains(argument));
+}
+
+// The bundle is named after the number alone: whatever the model says, the
+// same bundle is made, and the model is found in none of its files.
+void tst_shortcut_macos::modelNamesNothing_data()
+{
+    QTest::addColumn<QByteArray>("model");
+    QTest::newRow("none") << QByteArray();
+    QTest::newRow("climbing up") << QByteArray("../../m");
+    QTest::newRow("with a colon") << QByteArray("KSM:1");
+    QTest::newRow("with a pipe") << QByteArray("KSM|1");
+    QTest::newRow("with a line feed") << QByteArray("KSM\n1");
+    QTest::newRow("a Windows device") << QByteArray("CON");
+}
+
+void tst_shortcut_macos::modelNamesNothing()
+{
+    QFETCH(QByteArray, model);
+    make(portalArg, "10000001", model);
+    QCOMPARE(tree(root->path()), testTreeWithBundle(QStringLiteral("MyCamera-10000001")));
+    const QString contents = bundleOf(QStringLiteral("MyCamera-10000001")) + QStringLiteral("/Contents/");
+    QCOMPARE(readAll(contents + QStringLiteral("MacOS/MyCamera-10000001")),
+             "#!/bin/sh\nexec open " + portalArg.toUtf8() + "&\n");
+    QCOMPARE(readAll(contents + QStringLiteral("Info.plist")), plistBytes("MyCamera-10000001"));
+}
+
+// The longest argument a buffer holds with its zero, 2047 UTF-16 units,
+// reaches the launcher whole.
+void tst_shortcut_macos::longestArgument_data()
+{
+    QTest::addColumn<QString>("argument");
+    const QString start = QStringLiteral("\"http://p/?lang=");
+    QTest::newRow("2047 characters") << start + QString(2047 - 17, QLatin1Char('a')) + QLatin1Char('"');
+    QTest::newRow("2047 units, one character beyond the BMP")
+        << start + QStringLiteral("\U0001F600") + QString(2047 - 19, QLatin1Char('a')) + QLatin1Char('"');
+}
+
+void tst_shortcut_macos::longestArgument()
+{
+    QFETCH(QString, argument);
+    QCOMPARE(argument.size(), 2047);
+    make(argument, "10000001");
+    QCOMPARE(readAll(bundleOf(QStringLiteral("MyCamera-10000001")) + QStringLiteral("/Contents/MacOS/MyCamera-10000001")),
+             "#!/bin/sh\nexec open " + argument.toUtf8() + "&\n");
 }
 
 void tst_shortcut_macos::noDesktop_data()

@@ -3,6 +3,7 @@
 // the three files it leaves, and the camera values it refuses.
 #include "platform/comshell.h"
 #include "platform/shortcut.h"
+#include "tests/support/languagetokens.h"
 
 #include <QDirIterator>
 #include <QMap>
@@ -142,6 +143,31 @@ class tst_shortcutwindows : public QObject
               const QString &argument = quoted(portalUrl()))
     {
         make({target, linkFor(number), argument, iconSource}, number, name);
+    }
+
+    // The fields lnkinfo shows of a link file, by name; "error" when it
+    // could not read it.
+    static QMap<QString, QString> readBackLink(const QString &path)
+    {
+        QProcess reader;
+        reader.start(QStandardPaths::findExecutable(QStringLiteral("lnkinfo")), {path});
+        QMap<QString, QString> fields;
+        if (!reader.waitForFinished(10000)) {
+            reader.kill();
+            reader.waitForFinished(2000);
+            fields.insert(QStringLiteral("error"), QStringLiteral("lnkinfo did not finish"));
+            return fields;
+        }
+        const QString out = QString::fromUtf8(reader.readAllStandardOutput());
+        if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0)
+            fields.insert(QStringLiteral("error"), out + QString::fromUtf8(reader.readAllStandardError()));
+        static const QRegularExpression line(QStringLiteral("^\\s*([^:\\n]*\\S)\\s*:\\s?(.*)$"),
+                                             QRegularExpression::MultilineOption);
+        for (auto it = line.globalMatch(out); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            fields.insert(m.captured(1), m.captured(2));
+        }
+        return fields;
     }
 
     // Every file and folder below the test's root with its bytes.
@@ -288,25 +314,37 @@ private slots:
     // A reader of the format finds the target, the arguments and the icon.
     void linkReadBack()
     {
-        const QString lnkinfo = QStandardPaths::findExecutable(QStringLiteral("lnkinfo"));
-        if (lnkinfo.isEmpty())
+        if (QStandardPaths::findExecutable(QStringLiteral("lnkinfo")).isEmpty())
             QSKIP("lnkinfo (liblnk-utils) is not installed");
         make();
-        QProcess reader;
-        reader.start(lnkinfo, {desktop + QStringLiteral("/MyCamera(10000001).lnk")});
-        QVERIFY(reader.waitForFinished(10000));
-        const QString out = QString::fromUtf8(reader.readAllStandardOutput());
-        QVERIFY2(reader.exitStatus() == QProcess::NormalExit && reader.exitCode() == 0,
-                 qPrintable(out + QString::fromUtf8(reader.readAllStandardError())));
+        const QMap<QString, QString> fields = readBackLink(desktop + QStringLiteral("/MyCamera(10000001).lnk"));
+        QCOMPARE(fields.value(QStringLiteral("Command line arguments")), quoted(portalUrl()));
+        QCOMPARE(fields.value(QStringLiteral("Icon location")), iconPathFor(model));
+        QCOMPARE(fields.value(QStringLiteral("Environment variables location")), target);
+    }
 
-        const auto field = [&out](const QString &name) {
-            const QRegularExpression line(QStringLiteral("^\\s*%1\\s*:\\s?(.*)$").arg(QRegularExpression::escape(name)),
-                                          QRegularExpression::MultilineOption);
-            return line.match(out).captured(1);
-        };
-        QCOMPARE(field(QStringLiteral("Command line arguments")), quoted(portalUrl()));
-        QCOMPARE(field(QStringLiteral("Icon location")), iconPathFor(model));
-        QCOMPARE(field(QStringLiteral("Environment variables location")), target);
+    // The language token is the language's own name. The bookmark holds the
+    // URL in UTF-8, the link in UTF-16, as a reader of the format sees it.
+    void everyLanguage_data()
+    {
+        QTest::addColumn<QString>("token");
+        for (const languageTokens::token &t : languageTokens::all)
+            QTest::newRow(t.code) << languageTokens::text(t);
+    }
+
+    void everyLanguage()
+    {
+        QFETCH(QString, token);
+        const QString url = portalUrl(deviceNo, token);
+        logCapture quiet;
+        make(deviceNo, model, quoted(url));
+        QCOMPARE(readAll(favorites + QStringLiteral("/My Camera (10000001).url")),
+                 "[InternetShortcut]\nURL=\"" + url.toUtf8() + '"');
+        const QString link = desktop + QStringLiteral("/MyCamera(10000001).lnk");
+        QVERIFY(readAll(link).contains(utf16le(quoted(url))));
+        if (QStandardPaths::findExecutable(QStringLiteral("lnkinfo")).isEmpty())
+            QSKIP("lnkinfo (liblnk-utils) is not installed");
+        QCOMPARE(readBackLink(link).value(QStringLiteral("Command line arguments")), quoted(url));
     }
 
     // A second Done with the same camera: the bookmark truncated and
@@ -377,6 +415,9 @@ private slots:
         QTest::newRow("argument of 2047 characters")
             << deviceNo << model << base + QString(2047 - 2 - base.size(), QLatin1Char('x'))
             << "My Camera (10000001).url" << "KSM-3350.ico";
+        QTest::newRow("argument of 2047 UTF-16 units, one character beyond the BMP")
+            << deviceNo << model << base + QStringLiteral("\U0001F600") + QString(2047 - 4 - base.size(), QLatin1Char('x'))
+            << "My Camera (10000001).url" << "KSM-3350.ico";
     }
 
     void acceptedValues()
@@ -394,11 +435,45 @@ private slots:
         make({target, linkFor(cut), quoted(url), iconSource}, number, name);
 
         auto after = tree();
+        QVERIFY(quoted(url).size() < platform::shortcutBufferSize);
         QCOMPARE(after.take(QStringLiteral("home/Favorites/") + bookmark),
-                 "[InternetShortcut]\nURL=\"" + url.toLatin1() + '"');
+                 "[InternetShortcut]\nURL=\"" + url.toUtf8() + '"');
         QCOMPARE(after.take(QStringLiteral("home/Pictures/") + icon), iconA);
         QVERIFY(after.take(QStringLiteral("home/Desktop/") + linkName).contains(utf16le(quoted(url))));
         QCOMPARE(after, before);
+    }
+
+    // The icon path goes into a zero-filled buffer of 2048 wide characters
+    // of the maker's own: 2047 UTF-16 units are the most it holds with its
+    // zero, counted as on Windows, where a character beyond the BMP takes two.
+    void iconPathLength_data()
+    {
+        QTest::addColumn<int>("units");
+        QTest::addColumn<bool>("beyondBmp");
+        QTest::newRow("2047 units") << 2047 << false;
+        QTest::newRow("2048 units") << 2048 << false;
+        QTest::newRow("2047 units, one character beyond the BMP") << 2047 << true;
+        QTest::newRow("2048 units in 2047 wide characters, one beyond the BMP") << 2048 << true;
+    }
+
+    void iconPathLength()
+    {
+        QFETCH(int, units);
+        QFETCH(bool, beyondBmp);
+        const QString start = beyondBmp ? QStringLiteral("\U0001F600") : QString();
+        const qsizetype fixed = pictures.size() + 1 + start.size() + 4;  // "\", ".ico"
+        const QString name = start + QString(units - fixed, QLatin1Char('m'));
+        const QString iconPath = iconPathFor(name.toUtf8());
+        QCOMPARE(iconPath.size(), units);
+        logCapture log;
+        make(deviceNo, name.toUtf8());
+        if (units >= platform::shortcutBufferSize) {
+            QVERIFY(calls().isEmpty());
+            QCOMPARE(log.lines, QStringList{QStringLiteral("createShortcut: a value is longer than 2047 characters; no shortcut.")});
+            return;
+        }
+        QVERIFY(callLines().contains(QStringLiteral("SetIconLocation(%1, 0) -> 0").arg(iconPath)));
+        QVERIFY(readAll(desktop + QStringLiteral("/MyCamera(10000001).lnk")).contains(utf16le(iconPath)));
     }
 
     // Camera values that would lead a file out of its folder, a command

@@ -146,6 +146,8 @@ private slots:
     void done();
     void hostileShortcutValues_data();
     void hostileShortcutValues();
+    void shortcutValueLengths_data();
+    void shortcutValueLengths();
     void snapshotRequest_data();
     void snapshotRequest();
     void snapshotReplies_data();
@@ -268,7 +270,13 @@ void tst_finishpages::hostileShortcutValues_data()
     QTest::newRow("plain") << QByteArray("10000001") << QByteArray("http://10.77.0.2:8080/") << true;
     QTest::newRow("number with a separator") << QByteArray("../../x") << QByteArray("http://p/") << false;
     QTest::newRow("number with a backslash") << QByteArray("a\\b") << QByteArray("http://p/") << false;
-    QTest::newRow("no number") << QByteArray() << QByteArray("http://p/") << false;
+    QTest::newRow("number of two dots") << QByteArray("..") << QByteArray("http://p/") << false;
+    QTest::newRow("number with a colon") << QByteArray("C:1") << QByteArray("http://p/") << false;
+    QTest::newRow("number with an escape") << QByteArray("1\x1b[2J") << QByteArray("http://p/") << false;
+    QTest::newRow("number with a line feed") << QByteArray("1\n2") << QByteArray("http://p/") << false;
+    // Both makers name it "MyCamera-" and "My Camera ()".
+    QTest::newRow("no number") << QByteArray() << QByteArray("http://p/") << true;
+    QTest::newRow("number ended by the record's NUL") << QByteArray("\0../x", 5) << QByteArray("http://p/") << true;
     QTest::newRow("portal with a quote") << QByteArray("1") << QByteArray("http://p/\" & calc") << false;
     QTest::newRow("no portal") << QByteArray("1") << QByteArray() << false;
     QTest::newRow("3000-character portal address")
@@ -280,14 +288,87 @@ void tst_finishpages::hostileShortcutValues()
     QFETCH(QByteArray, deviceNo);
     QFETCH(QByteArray, portal);
     QFETCH(bool, made);
-    cam.deviceNo = deviceNo;
     cam.portal = portal;
     wizardWithCamera<joinPage4> w(joinPage4Id, cam, 0, wizardPos);
+    // Into the record itself: the info record's item ends the number at its
+    // first dot, so no ".." comes by the wire, and the reader drops an info
+    // record with a portal address that long.
+    IPCameraList[0].deviceNo = deviceNo;
+    IPCameraList[0].portalBaseUrl = portal;
     logCapture log;
     w.control<QPushButton>("j4_done_btu")->click();
     QCOMPARE(shortcuts.size(), made ? 1 : 0);
-    if (!made)
+    if (!made) {
         QVERIFY(log.lines.join(QLatin1Char('\n')).contains(QLatin1String("no shortcut")));
+        return;
+    }
+    const QString number = QString::fromUtf8(deviceNo.left(deviceNo.indexOf('\0') < 0 ? deviceNo.size()
+                                                                                     : deviceNo.indexOf('\0')));
+    const shortcutCall &c = shortcuts.first();
+    QCOMPARE(c.values.at(1), QStringLiteral("/home/anna/Desktop\\MyCamera(") + number + QStringLiteral(").lnk"));
+    QCOMPARE(c.values.at(2), QLatin1Char('"') + QString::fromLatin1(portal) + QStringLiteral("/?skyvue_no=")
+                                 + number + QStringLiteral("&lang=English\""));
+    QCOMPARE(c.camera.deviceNo, deviceNo);
+}
+
+// Each value goes into a zero-filled buffer of 2048 wide characters: 2047
+// UTF-16 units are the most that fit with the zero, counted as on Windows,
+// where a character beyond the BMP takes two (one wide character here).
+void tst_finishpages::shortcutValueLengths_data()
+{
+    QTest::addColumn<int>("argument");  // 1: the link path, 2: the portal URL
+    QTest::addColumn<int>("units");
+    QTest::addColumn<bool>("beyondBmp");
+    for (int argument : {1, 2}) {
+        const char *name = argument == 1 ? "link" : "portal URL";
+        for (int units : {2047, 2048}) {
+            QTest::addRow("%s of %d units", name, units) << argument << units << false;
+            QTest::addRow("%s of %d units, one character beyond the BMP", name, units) << argument << units << true;
+        }
+    }
+}
+
+void tst_finishpages::shortcutValueLengths()
+{
+    QFETCH(int, argument);
+    QFETCH(int, units);
+    QFETCH(bool, beyondBmp);
+    const QString beyond = QStringLiteral("\U0001F600");
+    // The link: a desktop folder with a long name; the URL: a long portal
+    // address and, beyond the BMP, a camera number.
+    QString desktop = QStringLiteral("/home/");
+    QByteArray portal = "http://p/";
+    const QString number = argument == 2 && beyondBmp ? beyond + QStringLiteral("1") : QStringLiteral("10000001");
+    QString value;
+    if (argument == 1) {
+        if (beyondBmp)
+            desktop += beyond;
+        const QString link = QStringLiteral("\\MyCamera(") + number + QStringLiteral(").lnk");
+        desktop += QString(units - desktop.size() - link.size(), QLatin1Char('d'));
+        value = desktop + link;
+    } else {
+        const qsizetype fixed = 2 + portal.size() + 12 + number.size() + 6 + lang.size();
+        portal += QByteArray(units - fixed, 'a');
+        value = QLatin1Char('"') + QString::fromLatin1(portal) + QStringLiteral("/?skyvue_no=") + number
+                + QStringLiteral("&lang=") + lang + QLatin1Char('"');
+    }
+    QCOMPARE(value.size(), units);
+    platform::setDesktopFolder(desktop);
+    wizardWithCamera<joinPage4> w(joinPage4Id, cam, 0, wizardPos);
+    // Into the record: the reader drops an info record that long.
+    IPCameraList[0].portalBaseUrl = portal;
+    IPCameraList[0].deviceNo = number.toUtf8();
+    logCapture log;
+    w.control<QPushButton>("j4_done_btu")->click();
+    if (units >= platform::shortcutBufferSize) {
+        QVERIFY(shortcuts.isEmpty());
+        QVERIFY2(log.lines.contains(QStringLiteral("createShortcut: a value is longer than 2047 characters; no shortcut.")),
+                 qPrintable(log.lines.join(QLatin1Char('\n'))));
+        return;
+    }
+    QCOMPARE(shortcuts.size(), 1);
+    QVERIFY(shortcuts.first().zeroFilled);
+    QCOMPARE(shortcuts.first().values.at(argument), value);
 }
 
 void tst_finishpages::snapshotRequest_data()
