@@ -585,6 +585,8 @@ void tst_roads::resetRestarts()
     QCOMPARE(int(nextPage), int(plugPageId));
     QCOMPARE(wizard->startId(), int(plugPageId));
     QCOMPARE(wizard->visitedIds(), QList<int>{plugPageId});
+    QVERIFY(!veiled());
+    QVERIFY(usable(control<QPushButton>("plug_next_but")));
     // The page left behind is whole again for the next road into it.
     auto *left = wizard->page(from);
     for (QPushButton *b : left->findChildren<QPushButton *>()) {
