@@ -147,6 +147,12 @@ boxButton confirmingButton(const QString &caption, const QString &objectName, co
     return {caption, buttonStyle(buttonPicture::yes, font), objectName};
 }
 
+boxButton safeButton(boxButton button)
+{
+    button.safe = true;
+    return button;
+}
+
 QPushButton *pictureButton(const boxButton &spec, QWidget *parent)
 {
     auto *button = new QPushButton(spec.caption, parent);
@@ -180,6 +186,11 @@ void setElidedText(QLabel *label, const QString &text)
     }
 }
 
+void keyboardLinks(QLabel *label)
+{
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+}
+
 void setPlainToolTip(QWidget *widget, const QString &text)
 {
     // A tooltip guesses rich text from its content; escaped text inside a
@@ -211,6 +222,10 @@ QPushButton *pageBox::addPictureButton(const boxButton &button)
     QPushButton *b = pictureButton(button, nullptr);
     addButton(b, QMessageBox::ActionRole);
     m_buttons.append(b);
+    if (button.safe) {
+        setDefaultButton(b);  // and the focus
+        setEscapeButton(b);
+    }
     return b;
 }
 
@@ -227,6 +242,7 @@ QLabel *pageBox::addRichText(const QString &html, QSize size, int row,
     QBoxLayout *box = pictureFile.isEmpty() ? static_cast<QBoxLayout *>(new QVBoxLayout)
                                             : static_cast<QBoxLayout *>(new QHBoxLayout);
     auto *label = new QLabel(html, this);
+    keyboardLinks(label);
     label->setFixedSize(size);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -250,6 +266,10 @@ int pageBox::run(QWidget *wizardWindow, QPoint offset)
     if (wizardWindow)
         move(wizardWindow->pos() + offset);
     runModal(this);
+    // The box has no parent, so nothing hands the keyboard back to the
+    // wizard when it closes.
+    if (wizardWindow && wizardWindow->isVisible())
+        wizardWindow->activateWindow();
     return answerIndex();
 }
 

@@ -43,6 +43,10 @@ QLabel *namedLabel(QWidget *parent, const char *name, const QString &text, QRect
 // whole text as tooltip; the text is shown as it is, never as rich text.
 void setElidedText(QLabel *label, const QString &text);
 
+// The links of a rich-text label answer the keyboard too: Tab reaches
+// them, Enter follows the one with the focus.
+void keyboardLinks(QLabel *label);
+
 // A tooltip that shows text as it is, whatever it looks like.
 void setPlainToolTip(QWidget *widget, const QString &text);
 
@@ -75,7 +79,13 @@ struct boxButton {
     QString style;        // style sheet with the button picture
     QString objectName;   // selects the hover picture in the application sheet
     QSize size = QSize(119, 34);
+    // The button that leaves things as they are: it has the focus, and Enter
+    // and Escape press it. Without one, the first button has the focus.
+    bool safe = false;
 };
+
+// The same button as the one Enter and Escape press.
+boxButton safeButton(boxButton button);
 
 // The common box buttons: Close with the close picture, and the confirming
 // button (Restart, OK, Done) with the yes picture.

@@ -84,11 +84,13 @@ moveLabel *wrappedLabel(QWidget *parent, QRect place, const QString &style, cons
     return label;
 }
 
-// The ways take no keyboard focus.
+// A click on a way leaves the focus where it was; Tab reaches the ways, so
+// that a keyboard user can choose one (no way is chosen for a camera on
+// Wi-Fi, and Next waits for one).
 QRadioButton *wayRadio(QWidget *parent, const QString &text, QRect place, const char *name)
 {
     QRadioButton *radio = namedRadio(parent, name, text, place);
-    radio->setFocusPolicy(Qt::NoFocus);
+    radio->setFocusPolicy(Qt::TabFocus);
     return radio;
 }
 
@@ -189,6 +191,7 @@ connectPage::connectPage(QWidget *parent)
     apPasswordEdit->setMaxLength(64);
 
     noneRadioButton = wayRadio(this, QString(), QRect(30, 405, 280, 20), "noneRadioButton");
+    noneRadioButton->setFocusPolicy(Qt::NoFocus);
     noneRadioButton->hide();
 
     stepImage = pictureLabel<moveLabel>(this, QString(), QRect(284, 183, 235, 235));
@@ -204,6 +207,9 @@ connectPage::connectPage(QWidget *parent)
     ledHintLink = wrappedLabel(this, QRect(530, 325, 150, 40), linkStyle, "ledHintLink");
     wpsButtonLink = wrappedLabel(this, QRect(530, 325, 150, 40), linkStyle, "wpsButtonLink");
     problemsLink = wrappedLabel(this, QRect(530, 375, 150, 40), linkStyle, "problemsLink");
+    for (QLabel *l : {wpsLink, static_cast<QLabel *>(ledHintLink), static_cast<QLabel *>(wpsButtonLink),
+                      static_cast<QLabel *>(problemsLink)})
+        keyboardLinks(l);
     const char *const wpsNames[4] = {QT_TR_NOOP("1. Unplug the Ethernet cable"), QT_TR_NOOP("2. On the camera side"),
                                      QT_TR_NOOP("3. On the router side"),
                                      QT_TR_NOOP("4. Check LED turns flash green")};
@@ -332,10 +338,10 @@ void connectPage::setNextBlue()
 
 void connectPage::setChoiceEnabled(bool enabled)
 {
-    for (QWidget *w : {static_cast<QWidget *>(backButton), static_cast<QWidget *>(nextButton),
-                       static_cast<QWidget *>(ethernetRadio), static_cast<QWidget *>(wpsRadio),
-                       static_cast<QWidget *>(selectNetworkRadio)})
-        w->setEnabled(enabled);
+    if (enabled)
+        releaseControls();
+    else
+        holdControls({backButton, nextButton, ethernetRadio, wpsRadio, selectNetworkRadio});
 }
 
 QList<QWidget *> connectPage::listPanel() const
@@ -859,7 +865,7 @@ void connectPage::decideOnline(bool registered)
     {
         networkCheck::decisionBox hold(*check);
         answer = warningBox(tr("The camera has already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>Close</b> just re-configure the camera!"),
-                            {confirmingButton(tr("Reset    ")), closingButton(tr("Close    "))},
+                            {confirmingButton(tr("Reset    ")), safeButton(closingButton(tr("Close    ")))},
                             QPoint(115, 230), keepVeil, wait()->picture());
     }
     if (answer < 0)

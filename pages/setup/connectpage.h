@@ -39,6 +39,11 @@ public:
     // The instruction panels' steps: 0 to 2 the cable way, 3 to 6 WPS.
     enum { firstCableStep = 0, firstWpsStep = 3, listMode = 7 };
 
+protected:
+    // Back from the cloud account page: the camera may be on another link
+    // now, and the page offers the choice afresh, as on every entry.
+    bool entersAgainOnBack() const override { return true; }
+
 private slots:
     void iconControl(bool flag);
     void openMymsgBox(const QString &str);
@@ -80,7 +85,7 @@ private:
     void wirelessBlockHome();
     void hideInstructions();
     void setNextBlue();
-    // Back, Next and the three ways; off while a run is open.
+    // Back, Next and the three ways; held while a run is open.
     void setChoiceEnabled(bool enabled);
     void stopTimers();
     // The run's ending: count 0, timer stopped, status hidden, Next enabled.
