@@ -41,6 +41,9 @@ public slots:
     void updateDeviceList(int idx);
     void cameraRecovery(int idx);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 protected slots:
     void waitTimeout() override;
 
@@ -56,9 +59,14 @@ private:
     void endSearch();
     void endPasswordRun();
     void stopPasswordRun();
+    void passwordRunFailed();
+    void passwordNotConfirmed();
+    void lockControls();
+    void unlockControls();
     void showRegisteredNotice();
 
     bool bBusy = false;  // true while the password run goes
+    bool passwordConfirmed = false;  // this run's password came back from the camera
     int cameraCount = 0;
     int selectedRow = -1;
 
