@@ -41,6 +41,19 @@
 #     cloud-wrong-password  the portal's refusal in a box, the form again
 #     cloud-skip        no account: page 7, nothing sent to the portal
 #     registered-reset  page 4's hard reset: Restart, Yes, a new search
+#   Roads back to a page seen before, and a world that misbehaves:
+#     back-to-network   cable-online to page 5, Back: page 2 answers; a
+#                       wireless network from the camera's list, page 5
+#     setup-again-dhcp  internet-intranet to page 8, "Setup again": page 3,
+#                       DHCP, page 5
+#     details-connection-type  a wired camera offline to page 8, the
+#                       details dialog's link to page 2, a wireless network,
+#                       page 5
+#     cloud-portal-hang the sign-in against a portal that never answers
+#                       (NETLAB_PORTAL_PID, portalsim --fault sign-in=silent):
+#                       the timeout box, the form again; the portal answers
+#                       after SIGUSR1: page 6
+#     silent-camera     a new camera that falls silent on its password
 #     --row N           the camera list row to pick (default 0)
 #     --locale NAME     start the program with LANG and LC_ALL set to NAME
 #     --display :N      use this X display instead of starting Xvfb
@@ -76,13 +89,14 @@ case "$road" in
     new|stored|cable-online|cable-registered|cable-offline|select-network) ;;
     internet-dhcp|internet-static|internet-pppoe|internet-intranet) ;;
     cloud-sign-up|cloud-sign-in|cloud-wrong-password|cloud-skip|registered-reset) ;;
+    back-to-network|setup-again-dhcp|details-connection-type|cloud-portal-hang|silent-camera) ;;
     *) echo "walkthrough: unknown road $road" >&2; exit 2 ;;
 esac
 [[ "$row" =~ ^[0-2]$ ]] || { echo "walkthrough: --row must be 0, 1 or 2" >&2; exit 2; }
 : "${NETLAB_CAM_LOG:?run inside tools/netlab/netlab.sh}"
 : "${NETLAB_PC_MAC:?run inside tools/netlab/netlab.sh}"
 case "$road" in
-    cloud-*) : "${NETLAB_PORTAL_LOG:?the cloud roads need the portal of the lab}" ;;
+    cloud-*|back-to-network) : "${NETLAB_PORTAL_LOG:?the cloud roads need the portal of the lab}" ;;
 esac
 
 # Xvfb -displayfd takes the first display number whose sockets it can bind.
@@ -570,42 +584,52 @@ road_cable_offline() {
     only_page 3
 }
 
-# Road: a wired camera put on a network from the list it scanned itself.
-# The setup carries the network's own fields and the key; the camera model
-# takes the key in ;18= followed by ;35=1 for a network whose f4 is not 4.
-road_select_network() {
-    local mac=00:1a:2b:3c:4d:05 model=KSM-273E
-    local ssid='Café-Büro' key='Tr0ub4dor&3' expected
-    expected=$(plain 3 "$mac" "$model" \
-        ";9=1;10=11;11=$(b64 "$ssid");12=1;14=1;15=2;16=0;18=$(b64 "$key");35=1")
-    stored_password hall-9x
-    connection_page
-    local mark
+# choose_network MAC DOWNS KEY: on the connection page, the way "By
+# selecting wireless network": the camera is asked for its networks, the
+# list takes them, the network DOWNS places below the first is picked and
+# KEY typed.
+choose_network() {
+    local mac=$1 downs=$2 key=$3 mark app
     mark=$(log_mark)
+    app=$(wc -l < "$applog")
     click 60 315                        # "By selecting wireless network"
-    wait_until 5 got_since "$mark" 4 "$mac" && ok "the camera was asked for its networks" \
-        || fail "no network search (class 4) after choosing the network way"
-    wait_until 5 in_log "AP number: 2" || fail "the program did not take the camera's two networks"
+    if wait_until 5 got_since "$mark" 4 "$mac"; then
+        ok "the camera was asked for its networks"
+    else
+        fail "no network search (class 4) after choosing the network way"
+        return 1
+    fi
+    wait_until 5 in_log_since "$app" "AP number: " || fail "the program did not take the camera's networks"
     pause 0.5
     shot "network-list"
-    click 140 375                       # the list; the second network
+    click 140 375                       # the list
     pause 0.5
-    xdo key Down Return
+    local keys=()
+    for (( ; downs > 0; downs-- )); do keys+=(Down); done
+    xdo key "${keys[@]}" Return
     pause 0.5
     click 140 428; type_text "$key"
     shot "network-chosen"
+}
+
+# wireless_change_run MAC MODEL EXPECTED KEY: Next on the connection page
+# with a network chosen for a wired camera: the setup EXPECTED (the
+# network's own fields and the key), the network restart, the unplug box,
+# OK, pings, page 5; the key masked wherever the program writes it.
+wireless_change_run() {
+    local mac=$1 model=$2 expected=$3 key=$4
     connection_next
-    wait_until 5 got_since "$next_mark" 3 "$mac" || fail "no setup reached the camera"
+    wait_until 5 got_since "$next_mark" 3 "$mac" || { fail "no setup reached the camera"; return 1; }
     if [ "$(cmds_since "$next_mark" 3 "$mac")" = "$expected" ]; then
         ok "setup sent as $expected"
     else
         fail "setup sent as '$(cmds_since "$next_mark" 3 | tr '\n' ' ')', not '$expected'"
     fi
-    in_log "bChangeConnectionType: true" && ok "a change of the kind of link" \
+    in_log_since "$app_mark" "bChangeConnectionType: true" && ok "a change of the kind of link" \
         || fail "the run did not log bChangeConnectionType: true"
     # The setup answer moves the run to tick 245; at 250 the unplug box
     # holds it.
-    expect_box 10 130 250 "unplug box" || return
+    expect_box 10 130 250 "unplug box" || return 1
     shot "unplug-box"
     local restart
     restart=$(plain 9 "$mac" "$model" ";N=1")
@@ -621,20 +645,35 @@ road_select_network() {
     shot "restarting-network"
     # Pings from tick 450; the success moves the run to 895: the decision at
     # 920, about 47 s after OK; 92 s without a success.
-    reached_page 5 100 && ok "page 5 came $(seconds_since "$ok_ms") s after OK"
+    reached_page 5 100 && ok "page 5 came $(seconds_since "$ok_ms") s after OK" || return 1
     pause 0.5
     shot "page-5"
     got_since "$next_mark" 8 "$mac" && ok "pinged after OK" || fail "no ping after OK"
     [ "$(count_since "$next_mark" 3 "$mac")" -eq 1 ] || fail "the setup was sent more than once"
-    only_page 5
-    # The key is masked wherever the program writes a command or an answer.
+    [ "$(pages_since "$app_mark")" = "5" ] && ok "page 5 and no other after Next" \
+        || fail "pages after Next: $(pages_since "$app_mark"), not 5"
     if grep -qF -e "$key" -e "$(b64 "$key")" -e "$(b64 "$key" | tr -d =)" "$applog"; then
         fail "the network key is in the program's log: $(grep -nF -e "$key" -e "$(b64 "$key" | tr -d =)" "$applog" | head -n 3)"
     else
         ok "the network key is in the program's log neither as text nor as base64"
     fi
-    in_log ";18=***" && ok "the setup is logged with its key masked" \
+    in_log_since "$app_mark" ";18=***" && ok "the setup is logged with its key masked" \
         || fail "no masked setup (;18=***) in the program's log"
+}
+
+# Road: a wired camera put on a network from the list it scanned itself.
+# The setup carries the network's own fields and the key; the camera model
+# takes the key in ;18= followed by ;35=1 for a network whose f4 is not 4.
+road_select_network() {
+    local mac=00:1a:2b:3c:4d:05 model=KSM-273E
+    local ssid='Café-Büro' key='Tr0ub4dor&3' expected
+    expected=$(plain 3 "$mac" "$model" \
+        ";9=1;10=11;11=$(b64 "$ssid");12=1;14=1;15=2;16=0;18=$(b64 "$key");35=1")
+    stored_password hall-9x
+    connection_page
+    choose_network "$mac" 1 "$key" || return
+    wireless_change_run "$mac" "$model" "$expected" "$key" || return
+    only_page 5
 }
 
 # ------------------------------------------------------------ the Internet connection page
@@ -808,6 +847,7 @@ with open(path, encoding="utf-8", errors="replace") as f:
 EOF
 }
 portal_kinds() { portal_requests kind | xargs; }
+portal_got() { portal_requests kind | grep -qx -- "$1"; }
 # The typed password went to the portal only, never into the program's log.
 password_not_logged() {
     if grep -qF -- "$1" "$applog"; then
@@ -1052,6 +1092,167 @@ shortcut_left() {
     fi
 }
 
+# ------------------------------------------------------------ roads back and a world that misbehaves
+
+# wait_page_since LINE N WHAT: the wizard shows page N after line LINE of the
+# program's output, within 5 s, and no other page on the way.
+wait_page_since() {
+    if ! wait_until 5 in_log_since "$1" "wizard page: $2"; then
+        fail "$3 did not show page $2 (pages since: $(pages_since "$1"))"
+        return 1
+    fi
+    [ "$(pages_since "$1")" = "$2" ] && ok "$3 shows page $2" \
+        || fail "$3 showed the pages $(pages_since "$1"), not $2 alone"
+}
+# A page just shown ignores a click within the double-click interval; the
+# walk's clicks on a page come later than that.
+settle() { pause 1; }
+
+# Road: a new wired camera online reaches the cloud page; Back shows the
+# connection page again, whose ways answer: a wireless network from the
+# camera's list with its key, and the run to page 5 again.
+road_back_to_network() {
+    local mac=00:1a:2b:3c:4d:01 model=KSM-271E
+    local ssid='Café guest' key='gu3st-Pass' expected app
+    expected=$(plain 3 "$mac" "$model" \
+        ";9=1;10=11;11=$(b64 "$ssid");12=0;14=0;15=0;16=0;18=$(b64 "$key");35=1")
+    road_cable_online
+    settle
+    app=$(wc -l < "$applog")
+    click 80 467                        # Back
+    wait_page_since "$app" 2 "Back on page 5" || return
+    connection_page
+    choose_network "$mac" 1 "$key" || return
+    wireless_change_run "$mac" "$model" "$expected" "$key"
+}
+
+# The intranet road to page 8 for a wired camera offline on the cable.
+intranet_to_page_8() {
+    offline_to_internet_page "$1" "$2" "$3" || return 1
+    choose_way 277 intranet
+    connection_next "local-view"
+    reached_page 8 5 || return 1
+    settle
+    shot "page-8"
+}
+
+# Road: page 8's "Setup again" jumps to the Internet connection page, which
+# is as on entry: DHCP goes out and the camera comes online, page 5.
+road_setup_again_dhcp() {
+    local mac=00:1a:2b:3c:4d:09 model=KSM-273E app mark
+    intranet_to_page_8 "$mac" "$model" 'den&42' || return
+    app=$(wc -l < "$applog")
+    mark=$(log_mark)
+    click 365 148                       # "Setup again", in both builds' wrapping
+    wait_page_since "$app" 3 "\"Setup again\"" || return
+    pause 0.5
+    shot "page-3-again"
+    [ "$(count_since "$mark" any)" -eq 0 ] && ok "the link sent nothing" \
+        || fail "sent after the link: $(cmds_since "$mark" any | tr '\n' ' ')"
+    choose_way 247 dhcp
+    connection_next "saving-network-setting"
+    setup_sent "$mac" "$model" ";0=1;6=0" || return
+    online_after_setup "$mac" "$model"
+}
+
+# Road: page 8, the details dialog's " Change your connection type": the
+# connection page again, and another way than the cable taken before: a
+# wireless network from the camera's list, run to page 5.
+road_details_connection_type() {
+    local mac=00:1a:2b:3c:4d:05 model=KSM-273E
+    local ssid='Café-Büro' key='Tr0ub4dor&3' expected app
+    expected=$(plain 3 "$mac" "$model" \
+        ";9=1;10=11;11=$(b64 "$ssid");12=1;14=1;15=2;16=0;18=$(b64 "$key");35=1")
+    intranet_to_page_8 "$mac" "$model" hall-9x || return
+    click 110 375                       # "More details about your camera."
+    expect_box 5 100 100 "details dialog" || return
+    shot "details-dialog"
+    app=$(wc -l < "$applog")
+    click_at $((bx + 350)) $((by + 290))   # " Change your connection type"
+    wait_until 5 no_box || fail "the details dialog stayed open after its link"
+    wait_page_since "$app" 2 "The dialog's link" || return
+    connection_page
+    choose_network "$mac" 1 "$key" || return
+    wireless_change_run "$mac" "$model" "$expected" "$key"
+}
+
+# Road: a portal that never answers the sign-in. The wait run gives up on
+# its 601st tick with the timeout box; after it the choices and the form
+# answer, and once the portal answers again the same sign-in goes through.
+road_cloud_portal_hang() {
+    local mac=00:1a:2b:3c:4d:01 waited
+    : "${NETLAB_PORTAL_PID:?the road needs the process id of the portal of the lab}"
+    road_cable_online
+    cloud_sign_in anna@example.com 'Anna-2026 pw'
+    wait_until 10 portal_got sign-in
+    [ "$(portal_kinds)" = "sign-in" ] && [ "$(portal_requests status)" = 0 ] \
+        && ok "the portal took the sign-in and does not answer" \
+        || fail "the portal got: $(portal_kinds) (status $(portal_requests status | xargs))"
+    pause 5
+    shot "waiting-for-the-portal"
+    no_box || fail "a box came while the portal hangs"
+    # Ticks come late on a busy machine, never early.
+    expect_box 90 220 230 "timeout box" || return
+    waited=$(seconds_since "$next_ms")
+    shot "timeout-box"
+    awk -v s="$waited" 'BEGIN { exit !(s >= 59 && s <= 95) }' \
+        && ok "the timeout box came $waited s after Next" \
+        || fail "the timeout box came $waited s after Next, not about 60 s"
+    answer_box "${last_button[@]}" "the timeout box"
+    pause 0.5
+    shot "cloud-form-again"
+    in_log "wizard page: 6" && fail "moved on to page 6 without an answer"
+    # The choices answer: the sign-up form, then the sign-in form with what
+    # was typed.
+    click 60 340                        # No, I need to sign up (below the sign-in form)
+    pause 0.5
+    shot "sign-up-chosen"
+    click 60 192                        # Yes, I already have an account
+    pause 0.5
+    shot "sign-in-again"
+    kill -USR1 "$NETLAB_PORTAL_PID" || { fail "cannot reach the lab's portal"; return; }
+    pause 0.5
+    cloud_mark=$(log_mark)
+    next_ms=$(now_ms)
+    click 620 467                       # Next
+    reached_page 6 10 || return
+    pause 0.5
+    shot "page-6"
+    [ "$(portal_kinds)" = "sign-in sign-in add" ] && ok "the portal got sign-in, sign-in and add" \
+        || fail "the portal got: $(portal_kinds)"
+    [ "$(portal_requests form.email | sed -n 2p)" = anna@example.com ] \
+        && ok "the second sign-in carries the e-mail typed before the timeout" \
+        || fail "the second sign-in carried: $(portal_requests form.email | sed -n 2p)"
+    told_registered "$cloud_mark" "$mac"
+}
+
+# Road: a new camera that answers the scan and its info record, then falls
+# silent on its new password: the password goes out twice, no web server
+# restart, and the wizard does not move on as if the camera were protected.
+road_select_silent_camera() {
+    local mac=00:1a:2b:3c:4d:0b password='n3wPass!' mark n
+    pick_camera
+    click 540 370; type_text "$password"
+    click 540 400; type_text "$password"
+    shot "password-typed"
+    mark=$(log_mark)
+    next_ms=$(now_ms)
+    click 620 467                       # Next
+    wait_until 5 password_sent "$(b64 "$password")" && ok "the camera got ;P= with the typed password" \
+        || fail "no ;P= reached the camera"
+    wait_until 8 in_log "at 5 second, check set password failed, re-set it." \
+        && ok "no confirmation at tick 50: the password goes again" \
+        || fail "the program did not see the missing confirmation at tick 50"
+    n=$(cmds_since "$mark" 2 "$mac" | grep -c ';P=')
+    [ "$n" -eq 2 ] && ok "the password was sent twice" || fail "the password was sent $n times, not twice"
+    wait_until 8 box_window || { fail "no word to the user at tick 100 (pages: $(pages_since 0))"; return; }
+    shot "not-confirmed-box"
+    ok "a box after $(seconds_since "$next_ms") s"
+    in_log "wizard page: 2" && fail "moved on to page 2 with a camera that never confirmed its password"
+    got_since "$mark" 9 "$mac" && fail "a web server restart went to a camera that never confirmed"
+    return 0
+}
+
 # ------------------------------------------------------------ the walk
 
 echo "starting $program in $run_dir on $DISPLAY (road $road${locale:+, locale $locale})"
@@ -1110,6 +1311,11 @@ cloud-sign-in) road_cloud_sign_in ;;
 cloud-wrong-password) road_cloud_wrong_password ;;
 cloud-skip) road_cloud_skip ;;
 registered-reset) road_registered_reset ;;
+back-to-network) road_back_to_network ;;
+setup-again-dhcp) road_setup_again_dhcp ;;
+details-connection-type) road_details_connection_type ;;
+cloud-portal-hang) road_cloud_portal_hang ;;
+silent-camera) road_select_silent_camera ;;
 esac
 case "$road" in
 new|stored)
