@@ -7,9 +7,15 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QGuiApplication>
+#include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
+#include <QStyleHints>
 #include <QWizard>
+
+#include <utility>
 
 namespace {
 
@@ -180,7 +186,59 @@ void pageFrame::createStepButtons(step current, stepFont font)
 
 QPushButton *pageFrame::createButton(const boxButton &button, QPoint pos)
 {
-    return pictureButton(button, this, pos);
+    QPushButton *b = pictureButton(button, this, pos);
+    b->installEventFilter(this);
+    return b;
+}
+
+// ------------------------------------------------------- page reached
+
+void pageFrame::showEvent(QShowEvent *event)
+{
+    // Shown by the wizard (a page change or the window appearing), not as
+    // a window of its own.
+    if (!event->spontaneous() && !isWindow())
+        m_shownClock.start();
+    QWizardPage::showEvent(event);
+}
+
+void pageFrame::hideEvent(QHideEvent *event)
+{
+    // The page is left, whatever the road.
+    if (!event->spontaneous())
+        releaseControls();
+    QWizardPage::hideEvent(event);
+}
+
+bool pageFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+        && m_shownClock.isValid()
+        && m_shownClock.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval()) {
+        qDebug().noquote() << "A click that came with the page is ignored:" << watched->objectName();
+        return true;
+    }
+    return QWizardPage::eventFilter(watched, event);
+}
+
+void pageFrame::holdControls(const QList<QWidget *> &controls)
+{
+    for (QWidget *w : controls) {
+        if (w && w->isEnabled()) {
+            w->setEnabled(false);
+            m_held.append(w);
+        }
+    }
+}
+
+void pageFrame::releaseControls()
+{
+    const QList<QPointer<QWidget>> held = std::exchange(m_held, {});
+    for (const QPointer<QWidget> &w : held) {
+        if (w)
+            w->setEnabled(true);
+    }
 }
 
 // ------------------------------------------------------------------- veil
@@ -222,6 +280,7 @@ void pageFrame::hideVeil(QLabel *veil)
 
 void pageFrame::moveOn(pageId target)
 {
+    releaseControls();
     nextPage = target;
     if (QWizard *w = wizard())
         w->next();
@@ -229,6 +288,7 @@ void pageFrame::moveOn(pageId target)
 
 void pageFrame::jumpTo(pageId target)
 {
+    releaseControls();
     nextPage = target;
     if (QWizard *w = wizard()) {
         w->setStartId(target);
@@ -238,6 +298,7 @@ void pageFrame::jumpTo(pageId target)
 
 void pageFrame::restartAndStep()
 {
+    releaseControls();
     nextPage = selectPageId;
     if (QWizard *w = wizard()) {
         w->setStartId(plugPageId);
@@ -248,6 +309,7 @@ void pageFrame::restartAndStep()
 
 void pageFrame::backTo(pageId target)
 {
+    releaseControls();
     nextPage = target;
     QWizard *w = wizard();
     if (!w)
@@ -259,6 +321,10 @@ void pageFrame::backTo(pageId target)
     if (w->startId() == plugPageId && history.size() >= 2
         && history.at(history.size() - 2) == target) {
         w->back();
+        // The toolkit shows the page without its entry step.
+        auto *page = qobject_cast<pageFrame *>(w->currentPage());
+        if (page && page->entersAgainOnBack())
+            page->initializePage();
     } else {
         w->setStartId(target);
         w->restart();

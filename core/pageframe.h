@@ -5,6 +5,7 @@
 #include "core/waitrun.h"
 #include "core/widgets.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMessageBox>
 #include <QPoint>
@@ -60,6 +61,23 @@ protected slots:
     virtual void waitTimeout() {}
 
 protected:
+    // --- the page reached again
+    // Whether Back through the wizard's history (backTo) runs the page's
+    // entry step again, as every other road into a page does; by default
+    // the page keeps what the user left on it.
+    virtual bool entersAgainOnBack() const { return false; }
+
+    // --- controls held while a run is open
+    // Disables those of the controls that are enabled now (adding to what
+    // is held already); releaseControls() gives them back, and so does every
+    // road out of the page, so that a page reached again is never dead.
+    void holdControls(const QList<QWidget *> &controls);
+    void releaseControls();
+
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
     // --- engine-slot gate
     // True while nextPage holds this page's id; otherwise logs the slot's
     // "not active" line. Every slot fed by an engine signal starts with it.
@@ -75,6 +93,9 @@ protected:
     QLabel *createTitle(const QString &title, int width,
                         const QString &style = QStringLiteral("color:rgb(41,76,108);font: bold 24px;"));
     void createStepButtons(step current, stepFont font = stepFont15px);
+    // A page button. A press that lands on it within the double-click
+    // interval of the page being shown is the second half of a click on
+    // the page before, whose button stood in the same place: it is ignored.
     QPushButton *createButton(const boxButton &button, QPoint pos);
     QLabel *titleLabel() const { return m_title; }
     const QList<QPushButton *> &stepButtons() const { return m_stepButtons; }
@@ -166,6 +187,8 @@ private:
     QLabel *m_veil = nullptr;
     waitRun *m_wait = nullptr;
     QPointer<pageBox> m_helpBox;
+    QList<QPointer<QWidget>> m_held;
+    QElapsedTimer m_shownClock;
 };
 
 #endif

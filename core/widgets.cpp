@@ -147,6 +147,12 @@ boxButton confirmingButton(const QString &caption, const QString &objectName, co
     return {caption, buttonStyle(buttonPicture::yes, font), objectName};
 }
 
+boxButton safeButton(boxButton button)
+{
+    button.safe = true;
+    return button;
+}
+
 QPushButton *pictureButton(const boxButton &spec, QWidget *parent)
 {
     auto *button = new QPushButton(spec.caption, parent);
@@ -211,6 +217,10 @@ QPushButton *pageBox::addPictureButton(const boxButton &button)
     QPushButton *b = pictureButton(button, nullptr);
     addButton(b, QMessageBox::ActionRole);
     m_buttons.append(b);
+    if (button.safe) {
+        setDefaultButton(b);  // and the focus
+        setEscapeButton(b);
+    }
     return b;
 }
 

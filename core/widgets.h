@@ -75,7 +75,13 @@ struct boxButton {
     QString style;        // style sheet with the button picture
     QString objectName;   // selects the hover picture in the application sheet
     QSize size = QSize(119, 34);
+    // The button that leaves things as they are: it has the focus, and Enter
+    // and Escape press it. Without one, the first button has the focus.
+    bool safe = false;
 };
+
+// The same button as the one Enter and Escape press.
+boxButton safeButton(boxButton button);
 
 // The common box buttons: Close with the close picture, and the confirming
 // button (Restart, OK, Done) with the yes picture.

@@ -332,10 +332,10 @@ void connectPage::setNextBlue()
 
 void connectPage::setChoiceEnabled(bool enabled)
 {
-    for (QWidget *w : {static_cast<QWidget *>(backButton), static_cast<QWidget *>(nextButton),
-                       static_cast<QWidget *>(ethernetRadio), static_cast<QWidget *>(wpsRadio),
-                       static_cast<QWidget *>(selectNetworkRadio)})
-        w->setEnabled(enabled);
+    if (enabled)
+        releaseControls();
+    else
+        holdControls({backButton, nextButton, ethernetRadio, wpsRadio, selectNetworkRadio});
 }
 
 QList<QWidget *> connectPage::listPanel() const
@@ -859,7 +859,7 @@ void connectPage::decideOnline(bool registered)
     {
         networkCheck::decisionBox hold(*check);
         answer = warningBox(tr("The camera has already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>Close</b> just re-configure the camera!"),
-                            {confirmingButton(tr("Reset    ")), closingButton(tr("Close    "))},
+                            {confirmingButton(tr("Reset    ")), safeButton(closingButton(tr("Close    ")))},
                             QPoint(115, 230), keepVeil, wait()->picture());
     }
     if (answer < 0)

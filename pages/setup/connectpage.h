@@ -31,6 +31,10 @@ public:
 
     void initializePage() override;
 
+    // Back from the cloud account page: the camera may be on another link
+    // now, and the page offers the choice afresh, as on every entry.
+    bool entersAgainOnBack() const override { return true; }
+
     // The network setup items that put a camera of this model on network
     // idx of its list, with the typed key; empty when idx is no network.
     static QByteArray wirelessPayload(const QByteArray &model, const APSearchResult &aps, int idx,
@@ -80,7 +84,7 @@ private:
     void wirelessBlockHome();
     void hideInstructions();
     void setNextBlue();
-    // Back, Next and the three ways; off while a run is open.
+    // Back, Next and the three ways; held while a run is open.
     void setChoiceEnabled(bool enabled);
     void stopTimers();
     // The run's ending: count 0, timer stopped, status hidden, Next enabled.

@@ -334,13 +334,15 @@ void failedPage::showChosenForm()
 
 void failedPage::setChoiceEnabled(bool enabled)
 {
-    for (QWidget *w : {static_cast<QWidget *>(nextButton), static_cast<QWidget *>(pppoeRadio),
-                       static_cast<QWidget *>(staticRadio), static_cast<QWidget *>(dhcpRadio),
-                       static_cast<QWidget *>(intranetRadio), static_cast<QWidget *>(accountEdit),
-                       static_cast<QWidget *>(passwordEdit)})
-        w->setEnabled(enabled);
+    if (enabled) {
+        releaseControls();
+        return;
+    }
+    QList<QWidget *> controls{nextButton, pppoeRadio, staticRadio, dhcpRadio, intranetRadio,
+                              accountEdit, passwordEdit};
     for (MyIpAddrEdit *e : addressEdits)
-        e->setEnabled(enabled);
+        controls.append(e);
+    holdControls(controls);
 }
 
 // ----------------------------------------------------------------- Next
@@ -537,7 +539,7 @@ void failedPage::decidePageJump()
             networkCheck::decisionBox hold(*check);
             answer = messageBox(tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>The camera have already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>OK</b> just re-configure the camera!"),
                                 QMessageBox::Warning,
-                                {closingButton(tr("Reset    ")), closingButton(tr("OK    "))},
+                                {closingButton(tr("Reset    ")), safeButton(closingButton(tr("OK    ")))},
                                 QPoint(115, 220), keepVeil);
         }
         if (answer < 0)
