@@ -188,10 +188,15 @@ void setElidedText(QLabel *label, const QString &text)
 
 void setPlainToolTip(QWidget *widget, const QString &text)
 {
+    widget->setToolTip(plainToolTipText(text));
+}
+
+QString plainToolTipText(const QString &text)
+{
     // A tooltip guesses rich text from its content; escaped text inside a
     // rich-text paragraph shows every character as it is.
-    widget->setToolTip(QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped()
-                       + QStringLiteral("</p>"));
+    return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped()
+           + QStringLiteral("</p>");
 }
 
 // ---------------------------------------------------------------- pageBox

@@ -45,6 +45,8 @@ void setElidedText(QLabel *label, const QString &text);
 
 // A tooltip that shows text as it is, whatever it looks like.
 void setPlainToolTip(QWidget *widget, const QString &text);
+// The tooltip text that does so, for QToolTip::showText.
+QString plainToolTipText(const QString &text);
 
 // A radio button with its object name at place.
 QRadioButton *namedRadio(QWidget *parent, const char *name, const QString &text, QRect place);

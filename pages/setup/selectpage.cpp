@@ -244,10 +244,16 @@ void selectPage::showConfirmMode()
 
 // ------------------------------------------------------------- the search
 
+// Every road onto the page (Next on page 0, a jump back from page 2, the
+// reset road's restart) starts a search with nothing typed and, as on the
+// first visit, nothing to press until the search ends.
 void selectPage::initializePage()
 {
     passwdEdit->clear();
     confirmEdit->clear();
+    lockControls();
+    wait()->picture()->show();
+    wait()->text()->show();
     passwdEdit->setFocus();
     startSearch();
 }
@@ -260,12 +266,30 @@ void selectPage::rescan()
     macHint->show();
     wait()->picture()->show();
     wait()->text()->show();
-    backButton->setEnabled(false);
-    rescanButton->setEnabled(false);
-    nextButton->setEnabled(false);
-    cameraTable->setEnabled(false);
-    noCameraLink->setEnabled(false);
+    lockControls();
     startSearch();
+}
+
+// Under a veil the mouse reaches nothing; the keyboard reaches only what is
+// enabled and editable.
+void selectPage::lockControls()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{backButton, rescanButton, nextButton,
+                                                       cameraTable, noCameraLink})
+        w->setEnabled(false);
+    passwdEdit->setReadOnly(true);
+    confirmEdit->setReadOnly(true);
+}
+
+// The list as the user left it: Next only with a camera chosen.
+void selectPage::unlockControls()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{backButton, rescanButton, cameraTable,
+                                                       noCameraLink})
+        w->setEnabled(true);
+    nextButton->setEnabled(selectedRow >= 0);
+    passwdEdit->setReadOnly(false);
+    confirmEdit->setReadOnly(false);
 }
 
 // A new search from an empty list.
@@ -295,10 +319,7 @@ void selectPage::ScanPktGen()
 void selectPage::endSearch()
 {
     wait()->stop();
-    backButton->setEnabled(true);
-    rescanButton->setEnabled(true);
-    cameraTable->setEnabled(true);
-    noCameraLink->setEnabled(true);
+    unlockControls();
     if (zvrTools)
         zvrTools->broadcastScan = false;
 }
@@ -361,6 +382,7 @@ void selectPage::waitTimeout()
     if (t == 50) {
         if (chosenCameraConfirmed()) {
             qDebug().noquote() << "at 5 second, check set password success, restart http server.";
+            passwordConfirmed = true;
             if (zvrTools)
                 zvrTools->ZVRRestartHttpSrv(configIPCameraIdx, ZVRUtils::restartHttpServer);
         } else {
@@ -371,18 +393,42 @@ void selectPage::waitTimeout()
     } else if (t == 80) {
         if (chosenCameraConfirmed()) {
             qDebug().noquote() << "at 8 second, check set password success, restart http server.";
+            passwordConfirmed = true;
             if (zvrTools)
                 zvrTools->ZVRRestartHttpSrv(configIPCameraIdx, ZVRUtils::restartHttpServer);
         }
     } else if (t == 100) {
-        endPasswordRun();
+        if (passwordConfirmed || chosenCameraConfirmed())
+            endPasswordRun();
+        else
+            passwordNotConfirmed();
     }
 }
 
+// The camera confirms by an info record sent after the password that
+// carries that password; any other record leaves it unprotected.
 bool selectPage::chosenCameraConfirmed() const
 {
     const IPCamera *camera = chosenCamera();
-    return camera && camera->cmdState == cmdStatePasswordSeen;
+    return camera && camera->cmdState == cmdStatePasswordSeen && !camera->password.isEmpty()
+           && QString::fromUtf8(camera->password) == passwdEdit->text();
+}
+
+// Going on would tell the user the camera is protected. Retry sends the
+// same password again in a new run; Close leaves the choice to the user.
+void selectPage::passwordNotConfirmed()
+{
+    qDebug().noquote() << "at 10 second, the camera did not confirm the password.";
+    stopPasswordRun();
+    const int answer = warningBox(
+        tr("The camera did not confirm the new password, so it may still have none. Check that "
+           "the camera is on and connected, then try again."),
+        {confirmingButton(tr("Retry    ")), closingButton(tr("Close    "))}, QPoint(160, 230));
+    if (answer == 0) {
+        next();
+        return;
+    }
+    passwordRunFailed();
 }
 
 void selectPage::endPasswordRun()
@@ -456,7 +502,8 @@ void selectPage::showToolTip(const QModelIndex &index)
         return;
     const QWidget *w = wizardWindow();
     const QPoint at(w->x() + 185, w->y() + 200 + index.row() * cameraTable->rowHeight(0));
-    QToolTip::showText(at, item->text(), this);
+    // A camera's name is its own: shown as it is, never as markup.
+    QToolTip::showText(at, plainToolTipText(item->text()), this);
 }
 
 void selectPage::setRadio(int row, bool selected)
@@ -557,28 +604,34 @@ void selectPage::stopPasswordRun()
     wait()->text()->hide();
 }
 
+// A failed attempt: the list and the form are the user's again, empty.
+void selectPage::passwordRunFailed()
+{
+    bBusy = false;
+    unlockControls();
+    passwdEdit->clear();
+    confirmEdit->clear();
+    passwdEdit->setFocus();
+}
+
 void selectPage::next()
 {
     bBusy = true;
+    passwordConfirmed = false;
+    lockControls();
     wait()->picture()->show();
     wait()->text()->show();
     wait()->start();
 
     const QList<boxButton> closeOnly = {closingButton(tr("Close    "))};
-    auto failed = [this] {
-        bBusy = false;
-        passwdEdit->clear();
-        confirmEdit->clear();
-        passwdEdit->setFocus();
-    };
+    const QString ruleMessage = tr("The passwords must be at least 6 characters long and must "
+                                   "contain at least 2 letters, case-sensitive!");
 
     if (!confirmEdit->isHidden()) {
         if (!passwordRuleHolds(passwdEdit->text())) {
             stopPasswordRun();
-            warningBox(tr("The passwords must be at least 6 characters long and must contain at "
-                          "least 2 letters, case-sensitive!"),
-                       closeOnly, QPoint(120, 250));
-            failed();
+            warningBox(ruleMessage, closeOnly, QPoint(120, 250));
+            passwordRunFailed();
             return;
         }
         if (passwdEdit->text() != confirmEdit->text()) {
@@ -586,7 +639,7 @@ void selectPage::next()
             messageBox(tr("<font size=5 face=verdana color=#2a7ba6><b>Warning</b></font>"
                           "<br><br>The passwords don't match! Please try again!"),
                        QMessageBox::Warning, closeOnly, QPoint(180, 250));
-            failed();
+            passwordRunFailed();
             return;
         }
     }
@@ -594,20 +647,25 @@ void selectPage::next()
     const IPCamera *camera = chosenCamera();
     if (!camera) {
         wait()->stop();
-        failed();
+        passwordRunFailed();
         return;
     }
 
     const QString stored = QString::fromUtf8(camera->password);
     QString problem;
+    QPoint offset(200, 230);
     if (!stored.isEmpty()) {
         if (passwdEdit->text() != stored)
             problem = tr("Input wrong password, please check!");
-    } else if (confirmEdit->text() == passwdEdit->text()) {
-        if (zvrTools)
-            zvrTools->ZVRSetPassword(configIPCameraIdx, passwdEdit->text(), QString());
-    } else {
+    } else if (confirmEdit->text() != passwdEdit->text()) {
         problem = tr("Two times input password are not the same!");
+    } else if (!passwordRuleHolds(passwdEdit->text())) {
+        // Reached only in confirm mode, whose one field may be empty: a
+        // camera never gets a password that breaks the rule, none least of all.
+        problem = ruleMessage;
+        offset = QPoint(120, 250);
+    } else if (zvrTools) {
+        zvrTools->ZVRSetPassword(configIPCameraIdx, passwdEdit->text(), QString());
     }
 
     if (problem.isEmpty()) {
@@ -615,8 +673,12 @@ void selectPage::next()
         return;
     }
     stopPasswordRun();
-    warningBox(problem, closeOnly, QPoint(200, 230));
-    failed();
+    warningBox(problem, closeOnly, offset);
+    passwordRunFailed();
+    // The camera has lost its password since it was chosen: it needs a new
+    // one, typed twice.
+    if (stored.isEmpty() && confirmEdit->isHidden())
+        showNewPasswordMode();
 }
 
 // ------------------------------------------------------------- others

@@ -56,9 +56,14 @@ private:
     void endSearch();
     void endPasswordRun();
     void stopPasswordRun();
+    void passwordRunFailed();
+    void passwordNotConfirmed();
+    void lockControls();
+    void unlockControls();
     void showRegisteredNotice();
 
     bool bBusy = false;  // true while the password run goes
+    bool passwordConfirmed = false;  // this run's password came back from the camera
     int cameraCount = 0;
     int selectedRow = -1;
 

@@ -1496,6 +1496,14 @@ komunikaci ve fyzické síti.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>Kamera nepotvrdila nové heslo, takže možná stále žádné nemá. Zkontrolujte, zda je kamera zapnutá a připojená, a zkuste to znovu.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Opakovat    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

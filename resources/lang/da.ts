@@ -1496,6 +1496,14 @@ fysiske netværk.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>Kameraet bekræftede ikke den nye adgangskode, så det har måske stadig ingen. Kontrollér, at kameraet er tændt og tilsluttet, og prøv igen.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Prøv igen    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

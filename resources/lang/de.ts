@@ -1496,6 +1496,14 @@ kation im Netzwerk erhalten.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>Die Kamera hat das neue Kennwort nicht bestätigt und hat daher vielleicht noch keines. Prüfen Sie, ob die Kamera eingeschaltet und verbunden ist, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Wiederholen    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

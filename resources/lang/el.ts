@@ -1497,6 +1497,14 @@ physical network.</source>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>Η κάμερα δεν επιβεβαίωσε τον νέο κωδικό, οπότε ίσως εξακολουθεί να μην έχει κωδικό. Ελέγξτε ότι η κάμερα είναι αναμμένη και συνδεδεμένη και δοκιμάστε ξανά.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Ξανά    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

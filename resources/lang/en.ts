@@ -1496,6 +1496,14 @@ physical network.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Retry    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

@@ -1496,6 +1496,14 @@ la red física.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>La cámara no confirmó la nueva contraseña, así que puede que aún no tenga ninguna. Compruebe que la cámara esté encendida y conectada, y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Reintentar    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

@@ -1496,6 +1496,14 @@ verkon tiedonsiirtoa varten.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>Kamera ei vahvistanut uutta salasanaa, joten sillä ei ehkä vieläkään ole salasanaa. Tarkista, että kamera on päällä ja yhdistetty, ja yritä uudelleen.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Uudelleen    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

@@ -1496,6 +1496,14 @@ le réseau physique.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>La caméra n&apos;a pas confirmé le nouveau mot de passe : elle n&apos;en a peut-être toujours aucun. Vérifiez que la caméra est allumée et connectée, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Réessayer    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

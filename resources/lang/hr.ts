@@ -1496,6 +1496,14 @@ komunikaciju u fizičkoj mreži.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>Kamera nije potvrdila novu lozinku pa možda još uvijek nema nikakvu. Provjerite je li kamera uključena i povezana, a zatim pokušajte ponovno.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Ponovi    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

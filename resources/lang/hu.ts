@@ -1496,6 +1496,14 @@ való kommunikációhoz.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>A kamera nem erősítette meg az új jelszót, így lehet, hogy még mindig nincs jelszava. Ellenőrizze, hogy a kamera be van-e kapcsolva és csatlakoztatva, majd próbálja újra.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Újra    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

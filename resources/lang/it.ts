@@ -1496,6 +1496,14 @@ rete fisica.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>La telecamera non ha confermato la nuova password, quindi potrebbe non averne ancora nessuna. Verificare che la telecamera sia accesa e collegata, quindi riprovare.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Riprova    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

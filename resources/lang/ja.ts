@@ -1496,6 +1496,14 @@ physical network.</source>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>カメラが新しいパスワードを確認しませんでした。カメラにはまだパスワードが設定されていない可能性があります。カメラの電源と接続を確認してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>再試行    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

@@ -1496,6 +1496,14 @@ physical network.</source>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>카메라가 새 비밀번호를 확인하지 않았습니다. 아직 비밀번호가 없을 수 있습니다. 카메라의 전원과 연결을 확인한 후 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>다시 시도    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

@@ -1496,6 +1496,14 @@ fysieke netwerk.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>De camera heeft het nieuwe wachtwoord niet bevestigd en heeft dus misschien nog geen wachtwoord. Controleer of de camera aan staat en verbonden is en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Opnieuw    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

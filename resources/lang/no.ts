@@ -1496,6 +1496,14 @@ fysiske nettverket.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>Kameraet bekreftet ikke det nye passordet, så det har kanskje fortsatt ikke noe passord. Kontroller at kameraet er slått på og tilkoblet, og prøv igjen.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Prøv igjen    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

@@ -1496,6 +1496,14 @@ komunikacji w sieci fizycznej.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>Kamera nie potwierdziła nowego hasła, więc może nadal nie mieć żadnego. Sprawdź, czy kamera jest włączona i podłączona, a następnie spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Ponów    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

@@ -1496,6 +1496,14 @@ rede física.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>A câmara não confirmou a nova palavra-passe, pelo que pode ainda não ter nenhuma. Verifique se a câmara está ligada e conectada e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Repetir    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

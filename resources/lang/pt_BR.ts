@@ -1496,6 +1496,14 @@ rede física.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>A câmera não confirmou a nova senha, então ela talvez ainda não tenha nenhuma. Verifique se a câmera está ligada e conectada e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Repetir    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

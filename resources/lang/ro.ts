@@ -1496,6 +1496,14 @@ rețeaua fizică.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>Camera nu a confirmat noua parolă, așa că este posibil să nu aibă încă niciuna. Verificați dacă camera este pornită și conectată, apoi încercați din nou.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Reîncercare    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

@@ -1496,6 +1496,14 @@ physical network.</source>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>Камера не подтвердила новый пароль, поэтому, возможно, пароля у неё всё ещё нет. Убедитесь, что камера включена и подключена, и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Повтор    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

@@ -1496,6 +1496,14 @@ komunikacijo v fizičnem omrežju.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>Kamera ni potrdila novega gesla, zato morda še vedno nima nobenega. Preverite, ali je kamera vklopljena in povezana, nato poskusite znova.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Ponovi    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

@@ -1496,6 +1496,14 @@ nätverket.</translation>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>Kameran bekräftade inte det nya lösenordet, så den har kanske fortfarande inget. Kontrollera att kameran är på och ansluten och försök igen.</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>Försök igen    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

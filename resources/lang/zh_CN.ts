@@ -1495,6 +1495,14 @@ physical network.</source>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>摄像机未确认新密码，可能仍然没有密码。请检查摄像机是否已开启并已连接，然后重试。</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>重试    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

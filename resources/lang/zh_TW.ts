@@ -1495,6 +1495,14 @@ physical network.</source>
         <source>DHCP</source>
         <translation>DHCP</translation>
     </message>
+    <message>
+        <source>The camera did not confirm the new password, so it may still have none. Check that the camera is on and connected, then try again.</source>
+        <translation>攝影機未確認新密碼，可能仍然沒有密碼。請檢查攝影機是否已開啟並已連線，然後再試一次。</translation>
+    </message>
+    <message>
+        <source>Retry    </source>
+        <translation>重試    </translation>
+    </message>
 </context>
 <context>
     <name>welcomePage</name>

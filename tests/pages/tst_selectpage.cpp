@@ -22,6 +22,8 @@
 #include <QNetworkDatagram>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolTip>
 #include <QUdpSocket>
@@ -50,6 +52,9 @@ const QString registeredText = QStringLiteral(
     "The camera you select has already been registered to skyvue. You have to enter the correct "
     "camera password and skyvue account later or <a href = terms><font size=3 "
     "color=#638c0b>reset the camera</font></a> to register another account.<br>");
+const QString unconfirmedText = heading + QStringLiteral(
+    "The camera did not confirm the new password, so it may still have none. Check that the "
+    "camera is on and connected, then try again.");
 const QString blueNext = QStringLiteral(
     "background-image: url(:/images/btn_start-next_blue.png);font:14px;color:rgb(255,255,255);"
     "border: 0px");
@@ -59,6 +64,14 @@ const QString greyNext = QStringLiteral(
 
 // Where the wizard stands in every test: box places are offsets from it.
 const QPoint wizardPos(100, 50);
+
+// What a rich-text label or tooltip shows of its text.
+QString shownText(const QString &html)
+{
+    QTextDocument doc;
+    doc.setHtml(html);
+    return doc.toPlainText();
+}
 
 QByteArray itemOf(const QByteArray &body, const QByteArray &key)
 {
@@ -152,6 +165,8 @@ private slots:
     void wirelessLegend_data();
     void wirelessLegend();
     void toolTip();
+    void toolTipShowsNameAsItIs_data();
+    void toolTipShowsNameAsItIs();
 
 };
 
@@ -662,19 +677,28 @@ void tst_selectpage::ruleOrMismatchBox()
 void tst_selectpage::newPasswordRun_data()
 {
     QTest::addColumn<int>("replyTick");  // when the camera confirms, -1 never
+    QTest::addColumn<QByteArray>("replyPassword");  // what its info record carries
     QTest::addColumn<int>("setPasswords");
     QTest::addColumn<int>("restartTick");  // -1 none
+    QTest::addColumn<bool>("confirmed");   // on to page 2 at tick 100, else the box
 
-    QTest::newRow("confirms before 50") << 10 << 1 << 50;
-    QTest::newRow("confirms between 50 and 80") << 65 << 2 << 80;
-    QTest::newRow("never confirms") << -1 << 2 << -1;
+    QTest::newRow("confirms before 50") << 10 << QByteArray("river7stone") << 1 << 50 << true;
+    QTest::newRow("confirms between 50 and 80") << 65 << QByteArray("river7stone") << 2 << 80 << true;
+    QTest::newRow("confirms between 80 and 100") << 90 << QByteArray("river7stone") << 2 << -1 << true;
+    QTest::newRow("never confirms") << -1 << QByteArray() << 2 << -1 << false;
+    // A late answer to the search's info request, or a camera that kept
+    // no password: an info record, but no password in it.
+    QTest::newRow("record without the password") << 10 << QByteArray() << 2 << -1 << false;
 }
 
+// The timing of a camera that confirms is kept; one that does not is told.
 void tst_selectpage::newPasswordRun()
 {
     QFETCH(int, replyTick);
+    QFETCH(QByteArray, replyPassword);
     QFETCH(int, setPasswords);
     QFETCH(int, restartTick);
+    QFETCH(bool, confirmed);
     atSelectPage w;
     SimCamera cam = makeCamera(camA, "new");
     listCamera(cam);
@@ -691,9 +715,12 @@ void tst_selectpage::newPasswordRun()
     QList<sentCommand> sent;
     int restartSeenAt = -1;
     int setPasswordsBefore50 = -1;
-    while (w.wizard.currentId() == selectPageId && w.page->wait()->ticks() < 150) {
+    int boxAt = -1;
+    boxes->onOpen([&](QDialog *) { boxAt = w.page->wait()->ticks(); });
+    while (w.wizard.currentId() == selectPageId && w.page->wait()->ticks() < 150
+           && boxes->count() == 0) {
         if (w.page->wait()->ticks() == replyTick) {
-            cam.password = "river7stone";
+            cam.password = replyPassword;
             feed(cam, '2');
         }
         if (w.page->wait()->ticks() == 49)
@@ -724,11 +751,20 @@ void tst_selectpage::newPasswordRun()
             QVERIFY(c.body.endsWith(";L=1"));
     }
     QCOMPARE(w.page->wait()->ticks(), 100);
-    QCOMPARE(w.wizard.currentId(), connectPageId);
-    QCOMPARE(nextPage, connectPageId);
     QVERIFY(!w.page->wait()->timer()->isActive());
-    QVERIFY(w.page->wait()->picture()->isHidden());
-    QCOMPARE(boxes->count(), 0);
+    if (confirmed) {
+        QCOMPARE(w.wizard.currentId(), connectPageId);
+        QCOMPARE(nextPage, connectPageId);
+        QVERIFY(w.page->wait()->picture()->isHidden());
+        QCOMPARE(boxes->count(), 0);
+        return;
+    }
+    // Ten seconds after Next, as the move on would have come.
+    QCOMPARE(boxAt, 100);
+    QCOMPARE(w.wizard.currentId(), selectPageId);
+    QCOMPARE(nextPage, selectPageId);
+    QCOMPARE(boxes->count(), 1);
+    QCOMPARE(boxes->last().text, unconfirmedText);
 }
 
 void tst_selectpage::confirmMode_data()
@@ -1039,8 +1075,48 @@ void tst_selectpage::toolTip()
     w.page->showToolTip(t->model()->index(1, 2));
     QVERIFY(QToolTip::text().isEmpty());
     w.page->showToolTip(t->model()->index(1, 1));
-    QCOMPARE(QToolTip::text(), t->item(1, 1)->text());
+    QCOMPARE(shownText(QToolTip::text()), t->item(1, 1)->text());
     QToolTip::hideText();
+}
+
+// A camera names itself: its name is shown as it is, never as markup.
+void tst_selectpage::toolTipShowsNameAsItIs_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("picture") << QByteArray("<img src=\"images/MACID.PNG\">");
+    QTest::newRow("large font") << QByteArray("<font size=7>BIG</font>");
+    QTest::newRow("link") << QByteArray("<a href=\"http://x.example/\">click</a>");
+    QTest::newRow("entity and blanks") << QByteArray("a &amp;  b");
+    QTest::newRow("plain") << QByteArray("Garage");
+}
+
+void tst_selectpage::toolTipShowsNameAsItIs()
+{
+    QFETCH(QByteArray, name);
+    atSelectPage w;
+    w.wizard.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.wizard));
+    w.page->wait()->timer()->stop();
+    listCamera(makeCamera(camA, name));
+    auto *t = w.control<QTableWidget>("cameraTable");
+    QCOMPARE(t->item(0, 1)->text(), QString::fromUtf8(name));
+
+    emit t->entered(t->model()->index(0, 1));
+    const QString tip = QToolTip::text();
+    QToolTip::hideText();
+    QTextDocument shown;
+    shown.setHtml(tip);
+    QCOMPARE(shown.toPlainText(), QString::fromUtf8(name));
+    // Nothing but text: no picture, no link, one size.
+    QVERIFY(!shown.toPlainText().contains(QChar::ObjectReplacementCharacter));
+    for (QTextBlock b = shown.begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            QVERIFY(!f.isAnchor());
+            QVERIFY(!f.isImageFormat());
+            QVERIFY(!f.hasProperty(QTextFormat::FontSizeAdjustment));
+        }
+    }
 }
 
 // ------------------------------------------------------------ screens

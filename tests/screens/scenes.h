@@ -224,6 +224,18 @@ inline void selectSearchAndList(const shotFn &shot)
 
     shootAndClose("select-no-camera-box");
     w.page->hintMessage();
+
+    // A new camera that never confirms its password.
+    w.page->clickShow(rowOf(a.mac), 1);
+    passwd->setText(QStringLiteral("river7stone"));
+    confirm->setText(QStringLiteral("river7stone"));
+    boxes.answerWith([&](QDialog *d) {
+        shot(QStringLiteral("select-unconfirmed-box"), d);
+        press(d, 1);
+    });
+    next->click();
+    w.tickTo(100);
+    w.run()->stop();
 }
 
 // Calls a page slot by name, private ones included, as its signal would.
