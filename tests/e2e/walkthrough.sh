@@ -320,7 +320,7 @@ answer_box() {
 
 # ------------------------------------------------------------ the command log
 
-password_sent() { grep '"class":"2"' "$NETLAB_CAM_LOG" | grep -q "\"P\":\"$1\""; }
+password_sent() { grep '"class":"2"' "$NETLAB_CAM_LOG" | grep "\"P\":\"$1\"" >/dev/null; }
 b64() { printf '%s' "$1" | base64 -w 0; }
 # The length of the camera log now: the checks after a step look only at the
 # commands that came after it.
@@ -375,6 +375,7 @@ welcome_window() {
     click 110 347
     wait_until 10 in_log "this is plugPage!" || fail "the plug-in page did not open"
     wait_until 5 window_origin "skyvue Camguide"
+    settle
     shot "plug-in-steps"
 }
 
@@ -435,7 +436,7 @@ confirm_password() {
     click 620 467
     wait_until 8 in_log "wizard page: 2" && ok "the right password leads to page 2" \
         || fail "page 2 not reached with the right password"
-    grep '"class":"2"' "$NETLAB_CAM_LOG" | grep -q '"P":' \
+    grep '"class":"2"' "$NETLAB_CAM_LOG" | grep '"P":' >/dev/null \
         && fail "a password was sent to a camera that has one" || ok "no password sent"
 }
 
@@ -514,7 +515,7 @@ no_change_run() {
         || fail "class 3 sent: $(cmds_since "$next_mark" 3 | tr '\n' ' ')"
     got_since "$next_mark" 9 && fail "a restart was sent on the cable: $(cmds_since "$next_mark" 9 | tr '\n' ' ')"
     got_since "$next_mark" 4 && fail "a network search was sent on the cable"
-    cmds_since "$next_mark" 3 | grep -qv ";M=$mac;" && fail "a setup command went to another camera"
+    cmds_since "$next_mark" 3 | grep -v ";M=$mac;" >/dev/null && fail "a setup command went to another camera"
     return 0
 }
 
@@ -732,7 +733,7 @@ online_after_setup() {
     [ "$(count_since "$next_mark" 8 "$mac")" -eq 1 ] \
         && ok "one ping: its success skips the later ones" \
         || fail "$(count_since "$next_mark" 8 "$mac") pings sent, not 1"
-    replies_since "$next_mark" 8 "$mac" | grep -q ';R=1$' && ok "the camera answered the ping online" \
+    replies_since "$next_mark" 8 "$mac" | grep ';R=1$' >/dev/null && ok "the camera answered the ping online" \
         || fail "no online ping answer: '$(replies_since "$next_mark" 8 "$mac" | tr '\n' ' ')'"
     order=$(classes_since "$next_mark" "$mac")
     [[ "$order" =~ ^398 ]] && ok "setup, restart, then the pings ($order)" \
@@ -850,7 +851,7 @@ with open(path, encoding="utf-8", errors="replace") as f:
 EOF
 }
 portal_kinds() { portal_requests kind | xargs; }
-portal_got() { portal_requests kind | grep -qx -- "$1"; }
+portal_got() { portal_requests kind | grep -x -- "$1" >/dev/null; }
 # The typed password went to the portal only, never into the program's log.
 password_not_logged() {
     if grep -qF -- "$1" "$applog"; then
@@ -866,7 +867,9 @@ told_registered() {
     [ "$n" -eq 1 ] && ok "the camera got ;G=1 once" || fail "the camera got ;G=1 $n times"
 }
 box_at() { box_window && [ $((bx - wx)) -eq "$1" ] && [ $((by - wy)) -eq "$2" ]; }
-in_log_since() { tail -n +$(( $1 + 1 )) "$applog" | grep -qF -- "$2"; }
+# Not grep -q: with pipefail, a grep that quits at its first match fails the
+# pipe when tail is still writing.
+in_log_since() { tail -n +$(( $1 + 1 )) "$applog" | grep -F -- "$2" >/dev/null; }
 # Sign in on page 5 with the e-mail and the password typed.
 cloud_sign_in() {
     click 60 192                        # Yes, I already have an account
@@ -946,7 +949,7 @@ road_cloud_wrong_password() {
     shot "cloud-form-again"
     [ "$(portal_kinds)" = "sign-in" ] && ok "one sign-in, nothing added" \
         || fail "the portal got: $(portal_kinds)"
-    cmds_since "$cloud_mark" 2 "$mac" | grep -q ';G=' && fail "the camera was told it is registered"
+    cmds_since "$cloud_mark" 2 "$mac" | grep ';G=' >/dev/null && fail "the camera was told it is registered"
     in_log "wizard page: 6" && fail "moved on to page 6"
     password_not_logged 'not-her-password'
 }
@@ -1006,7 +1009,7 @@ with open(sys.argv[1], encoding="utf-8", errors="replace") as f:
         print(str(v).lower() if isinstance(v, bool) else v)
 EOF
 }
-snapshot_served() { web_requests status | grep -qx 200; }
+snapshot_served() { web_requests status | grep -x 200 >/dev/null; }
 # The snapshot of the page: the camera's web server served it with the
 # camera's password, and the page shows it.
 snapshot_shown() {
