@@ -186,6 +186,11 @@ void setElidedText(QLabel *label, const QString &text)
     }
 }
 
+void keyboardLinks(QLabel *label)
+{
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+}
+
 void setPlainToolTip(QWidget *widget, const QString &text)
 {
     widget->setToolTip(plainToolTipText(text));
@@ -242,6 +247,7 @@ QLabel *pageBox::addRichText(const QString &html, QSize size, int row,
     QBoxLayout *box = pictureFile.isEmpty() ? static_cast<QBoxLayout *>(new QVBoxLayout)
                                             : static_cast<QBoxLayout *>(new QHBoxLayout);
     auto *label = new QLabel(html, this);
+    keyboardLinks(label);
     label->setFixedSize(size);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -265,6 +271,10 @@ int pageBox::run(QWidget *wizardWindow, QPoint offset)
     if (wizardWindow)
         move(wizardWindow->pos() + offset);
     runModal(this);
+    // The box has no parent, so nothing hands the keyboard back to the
+    // wizard when it closes.
+    if (wizardWindow && wizardWindow->isVisible())
+        wizardWindow->activateWindow();
     return answerIndex();
 }
 

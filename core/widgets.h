@@ -43,6 +43,10 @@ QLabel *namedLabel(QWidget *parent, const char *name, const QString &text, QRect
 // whole text as tooltip; the text is shown as it is, never as rich text.
 void setElidedText(QLabel *label, const QString &text);
 
+// The links of a rich-text label answer the keyboard too: Tab reaches
+// them, Enter follows the one with the focus.
+void keyboardLinks(QLabel *label);
+
 // A tooltip that shows text as it is, whatever it looks like.
 void setPlainToolTip(QWidget *widget, const QString &text);
 // The tooltip text that does so, for QToolTip::showText.

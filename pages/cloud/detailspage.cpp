@@ -106,6 +106,9 @@ detailsPage::detailsPage()
         QStringLiteral("%1 %2").arg(bullet, tr("<a href = http><font size=3 color=#638c0b> Change your connection type</font></a>")),
         QRect(285, 280, 240, 20), linkStyle);
 
+    keyboardLinks(internetConnLink);
+    keyboardLinks(connTypeLink);
+
     titleLabel->setParent(this);
     QFont titleFont = titleLabel->font();
     titleFont.setFamily(QStringLiteral("Verdana"));

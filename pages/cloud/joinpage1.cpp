@@ -31,6 +31,7 @@ joinPage1::joinPage1(QWidget *parent)
            "the camera and create or register with a new account."),
         QRect(30, 140, 270, 150));
     infoText->setWordWrap(true);
+    keyboardLinks(infoText);
     infoText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     namedLabel(this, "panelTitle", tr("<b>Why join skyvue ?</b>"), QRect(370, 140, 200, 30),

@@ -84,11 +84,13 @@ moveLabel *wrappedLabel(QWidget *parent, QRect place, const QString &style, cons
     return label;
 }
 
-// The ways take no keyboard focus.
+// A click on a way leaves the focus where it was; Tab reaches the ways, so
+// that a keyboard user can choose one (no way is chosen for a camera on
+// Wi-Fi, and Next waits for one).
 QRadioButton *wayRadio(QWidget *parent, const QString &text, QRect place, const char *name)
 {
     QRadioButton *radio = namedRadio(parent, name, text, place);
-    radio->setFocusPolicy(Qt::NoFocus);
+    radio->setFocusPolicy(Qt::TabFocus);
     return radio;
 }
 
@@ -189,6 +191,7 @@ connectPage::connectPage(QWidget *parent)
     apPasswordEdit->setMaxLength(64);
 
     noneRadioButton = wayRadio(this, QString(), QRect(30, 405, 280, 20), "noneRadioButton");
+    noneRadioButton->setFocusPolicy(Qt::NoFocus);
     noneRadioButton->hide();
 
     stepImage = pictureLabel<moveLabel>(this, QString(), QRect(284, 183, 235, 235));
@@ -204,6 +207,9 @@ connectPage::connectPage(QWidget *parent)
     ledHintLink = wrappedLabel(this, QRect(530, 325, 150, 40), linkStyle, "ledHintLink");
     wpsButtonLink = wrappedLabel(this, QRect(530, 325, 150, 40), linkStyle, "wpsButtonLink");
     problemsLink = wrappedLabel(this, QRect(530, 375, 150, 40), linkStyle, "problemsLink");
+    for (QLabel *l : {wpsLink, static_cast<QLabel *>(ledHintLink), static_cast<QLabel *>(wpsButtonLink),
+                      static_cast<QLabel *>(problemsLink)})
+        keyboardLinks(l);
     const char *const wpsNames[4] = {QT_TR_NOOP("1. Unplug the Ethernet cable"), QT_TR_NOOP("2. On the camera side"),
                                      QT_TR_NOOP("3. On the router side"),
                                      QT_TR_NOOP("4. Check LED turns flash green")};

@@ -31,10 +31,6 @@ public:
 
     void initializePage() override;
 
-    // Back from the cloud account page: the camera may be on another link
-    // now, and the page offers the choice afresh, as on every entry.
-    bool entersAgainOnBack() const override { return true; }
-
     // The network setup items that put a camera of this model on network
     // idx of its list, with the typed key; empty when idx is no network.
     static QByteArray wirelessPayload(const QByteArray &model, const APSearchResult &aps, int idx,
@@ -42,6 +38,11 @@ public:
 
     // The instruction panels' steps: 0 to 2 the cable way, 3 to 6 WPS.
     enum { firstCableStep = 0, firstWpsStep = 3, listMode = 7 };
+
+protected:
+    // Back from the cloud account page: the camera may be on another link
+    // now, and the page offers the choice afresh, as on every entry.
+    bool entersAgainOnBack() const override { return true; }
 
 private slots:
     void iconControl(bool flag);

@@ -175,6 +175,19 @@ class tst_roads : public pageBench
         control<QPushButton>(nextName)->click();
         runCheck();
     }
+    // Tab until the target has the focus (bounded); false when it never does.
+    bool tabTo(QWidget *target)
+    {
+        for (int i = 0; i < 60 && QApplication::focusWidget() != target; ++i) {
+            QWidget *from = QApplication::focusWidget() ? QApplication::focusWidget() : wizard.get();
+            QTest::keyClick(from, Qt::Key_Tab);
+        }
+        return QApplication::focusWidget() == target;
+    }
+    void press(Qt::Key key)
+    {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : wizard.get(), key);
+    }
     void detailsLink(const char *link)
     {
         boxes->answerWith([link](QDialog *d) {
@@ -285,6 +298,8 @@ private slots:
     void doubleClickOnNext();
     void registeredBoxKeys_data();
     void registeredBoxKeys();
+    void keyboardOnly_data();
+    void keyboardOnly();
     void boxButtonsShowFocus();
 };
 
@@ -301,6 +316,8 @@ void tst_roads::connectPageAgain_data()
     QTest::newRow("Back from the cloud page reached through page 3")
         << "internet, cloud back" << QList<int>{2};
     QTest::newRow("Back from the registered-camera page") << "registered back" << QList<int>{2};
+    QTest::newRow("Back from the registered-camera page reached through page 3")
+        << "internet, registered back" << QList<int>{2};
     QTest::newRow("connection type link on page 6") << "details 6" << QList<int>{2};
     QTest::newRow("connection type link on page 7") << "details 7" << QList<int>{2};
     QTest::newRow("connection type link on page 8") << "details 8" << QList<int>{2};
@@ -329,11 +346,18 @@ void tst_roads::connectPageAgain()
             QCOMPARE(current(), int(failedPageId));
             control<QRadioButton>("dhcpRadio")->click();
             nextAndCheck("fail_next_btu");
-        } else if (road == QLatin1String("registered back")) {
+        } else if (road.endsWith(QLatin1String("registered back"))) {
             cam.registered = true;
-            walkToConnectPage();
-            boxes->answer("Close");
-            nextAndCheck("conn_next_btn");
+            if (road.startsWith(QLatin1String("internet"))) {
+                toInternetPage();
+                control<QRadioButton>("dhcpRadio")->click();
+                boxes->answer("OK");
+                nextAndCheck("fail_next_btu");
+            } else {
+                walkToConnectPage();
+                boxes->answer("Close");
+                nextAndCheck("conn_next_btn");
+            }
             QCOMPARE(current(), int(joinPage1Id));
             control<QPushButton>("conn_back_btn")->click();
         } else {
@@ -561,6 +585,8 @@ void tst_roads::resetRestarts()
     QCOMPARE(int(nextPage), int(plugPageId));
     QCOMPARE(wizard->startId(), int(plugPageId));
     QCOMPARE(wizard->visitedIds(), QList<int>{plugPageId});
+    QVERIFY(!veiled());
+    QVERIFY(usable(control<QPushButton>("plug_next_but")));
     // The page left behind is whole again for the next road into it.
     auto *left = wizard->page(from);
     for (QPushButton *b : left->findChildren<QPushButton *>()) {
@@ -643,6 +669,8 @@ void tst_roads::registeredBoxKeys()
     QFETCH(int, page);
     QFETCH(int, key);
     QFETCH(QString, safe);
+    // The program's own look, with the application sheet's focus mark.
+    const screenLook look(QStringLiteral(CAMGUIDE_PICTURES_DIR "/shipped"));
     cam.registered = true;
     if (page == failedPageId) {
         toInternetPage();
@@ -662,6 +690,8 @@ void tst_roads::registeredBoxKeys()
             focused = static_cast<QPushButton *>(f)->text().trimmed();
         if (QPushButton *b = static_cast<QMessageBox *>(d)->defaultButton())
             defaultButton = b->text().trimmed();
+        if (key == Qt::Key_Return)
+            d->grab().save(QStringLiteral(CAMGUIDE_SCREENS_DIR "/box-registered-focus-page%1.png").arg(page));
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : d,
                         Qt::Key(key));
     });
@@ -675,6 +705,91 @@ void tst_roads::registeredBoxKeys()
     // The re-configure road: the registered-camera page, no restart.
     QCOMPARE(current(), int(joinPage1Id));
     QVERIFY(!veiled());
+}
+
+// Pages 2, 4 and 8 by keyboard alone: Tab reaches the ways and the links,
+// Space and Enter press, Escape ends the details dialog.
+void tst_roads::keyboardOnly_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::newRow("page 2, a camera on Wi-Fi") << int(connectPageId);
+    QTest::newRow("page 4") << int(joinPage1Id);
+    QTest::newRow("page 8") << int(joinPageId);
+}
+
+void tst_roads::keyboardOnly()
+{
+    QFETCH(int, page);
+    if (page == connectPageId) {
+        cam.wireless = true;
+        walkToConnectPage();
+    } else if (page == joinPage1Id) {
+        cam.registered = true;
+        walkToConnectPage();
+        boxes->answer("Close");
+        nextAndCheck("conn_next_btn");
+    } else {
+        toFinalPage(joinPageId);
+    }
+    QCOMPARE(current(), page);
+    wizard->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(wizard.get()));
+    takeCameraLog();
+
+    if (page == connectPageId) {
+        auto *next = control<QPushButton>("conn_next_btn");
+        QVERIFY(!next->isEnabled());  // no way chosen yet
+        // Tab enters the ways at the first; the arrows move among them.
+        QVERIFY(tabTo(control<QRadioButton>("ethernetRadio")));
+        press(Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), control<QRadioButton>("wpsRadio"));
+        press(Qt::Key_Space);
+        QVERIFY(control<QRadioButton>("wpsRadio")->isChecked());
+        QVERIFY(control<moveLabel>("wpsStepLabel1")->isVisibleTo(wizard->currentPage()));
+        QVERIFY(tabTo(next));
+        press(Qt::Key_Return);
+        QCOMPARE(commandCapture::count(takeCameraLog(), '3'), 1);
+        QVERIFY(wizard->currentPage()->findChild<waitRun *>()->isRunning());
+        return;
+    }
+    if (page == joinPage1Id) {
+        // In the label Tab goes from link to link: the portal first, the
+        // hard reset second.
+        QVERIFY(tabTo(control<QLabel>("infoText")));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        boxes->answer("Close");
+        press(Qt::Key_Return);
+        QCOMPARE(boxes->last().buttons.at(0).caption, QStringLiteral("Restart    "));
+        QVERIFY(!veiled());
+        QVERIFY(tabTo(control<QPushButton>("nextButton")));
+        press(Qt::Key_Return);
+        QCOMPARE(current(), int(joinPage4Id));
+        return;
+    }
+    const int before = boxes->count();
+    bool escaped = false;
+    boxes->answerWith([&](QDialog *d) {
+        d->show();
+        d->activateWindow();
+        if (QTest::qWaitForWindowActive(d))
+            QTest::keyClick(d, Qt::Key_Escape);
+        escaped = !d->isVisible();
+    });
+    QVERIFY(tabTo(control<QLabel>("detailsLink")));
+    press(Qt::Key_Tab);  // to its link
+    press(Qt::Key_Return);
+    QCOMPARE(boxes->count(), before + 1);
+    QCOMPARE(boxes->last().className, QStringLiteral("detailsPage"));
+    QVERIFY(escaped);
+    QVERIFY(!veiled());
+    QCOMPARE(current(), int(joinPageId));
+    // The keyboard is the wizard's again.
+    QVERIFY(QTest::qWaitForWindowActive(wizard.get(), 2000));
+    QVERIFY(tabTo(control<QPushButton>("join_next_btu")));
+    press(Qt::Key_Space);
+    QCOMPARE(commandCapture::count(takeCameraLog(), '2', "T"), 1);
+    QVERIFY(!wizard->isVisible());
 }
 
 // The picture buttons of a box show which one has the focus.

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
+#include <QStyleHints>
 #include <QTimer>
 #include <QWizard>
 #include <QtTest>
@@ -47,6 +49,9 @@ public:
     using pageFrame::useWaitPictureAsVeil;
     using pageFrame::veil;
     using pageFrame::warningBox;
+    using pageFrame::holdControls;
+    using pageFrame::jumpTo;
+    using pageFrame::releaseControls;
 };
 
 // A page inside a wizard window of the real size, so that box places are
@@ -82,6 +87,9 @@ private slots:
     void stepButtons();
 
     void veilTakesClicks();
+    void heldControlsComeBack_data();
+    void heldControlsComeBack();
+    void clickWithThePageIgnored();
     void waitPictureAsVeil();
     void engineSlotGate();
 
@@ -199,6 +207,74 @@ void tst_pageframe::veilTakesClicks()
     QCOMPARE(clicks.count(), 1);
     veil->hide();
     QTest::mouseClick(page.windowHandle(), Qt::LeftButton, {}, QPoint(600, 460), 500);
+    QCOMPARE(clicks.count(), 2);
+}
+
+void tst_pageframe::heldControlsComeBack_data()
+{
+    QTest::addColumn<QString>("road");
+    QTest::newRow("released by the page") << "release";
+    QTest::newRow("a jump to another page") << "jump";
+    QTest::newRow("another page shown by the wizard") << "wizard";
+}
+
+// What a run disables comes back on every road out of the page, and only
+// what the run took: a control that was off before stays off.
+void tst_pageframe::heldControlsComeBack()
+{
+    QFETCH(QString, road);
+    QWizard wizard;
+    auto *page = new testPage(nullptr, connectPageId);
+    auto *other = new testPage(nullptr, failedPageId);
+    wizard.setPage(connectPageId, page);
+    wizard.setPage(failedPageId, other);
+    nextPage = connectPageId;
+    wizard.setStartId(connectPageId);
+    wizard.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+    auto *back = new QPushButton(page);
+    auto *next = new QPushButton(page);
+    auto *off = new QPushButton(page);
+    off->setEnabled(false);
+    page->holdControls({back, next, off});
+    page->holdControls({back});  // held twice, given back once
+    QVERIFY(!back->isEnabled() && !next->isEnabled());
+    if (road == QLatin1String("release")) {
+        page->releaseControls();
+    } else if (road == QLatin1String("jump")) {
+        page->jumpTo(failedPageId);
+        QCOMPARE(wizard.currentId(), int(failedPageId));
+    } else {
+        nextPage = failedPageId;
+        wizard.next();
+        QCOMPARE(wizard.currentId(), int(failedPageId));
+    }
+    QVERIFY(back->isEnabled());
+    QVERIFY(next->isEnabled());
+    QVERIFY(!off->isEnabled());
+}
+
+// A press on a page button within the double-click interval of the page
+// being shown by the wizard is the tail of a click on the page before.
+void tst_pageframe::clickWithThePageIgnored()
+{
+    QWizard wizard;
+    wizard.setFixedSize(pageWidth, pageHeight);
+    auto *page = new testPage;
+    wizard.addPage(page);
+    QPushButton *next = page->createButton(
+        {QStringLiteral("Next    "), QStringLiteral("border: 0px"), QStringLiteral("nextButton")},
+        QPoint(560, 450));
+    QSignalSpy clicks(next, &QPushButton::clicked);
+    wizard.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+    QTest::mouseClick(next, Qt::LeftButton);
+    QTest::mouseDClick(next, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 0);
+    next->click();  // not the mouse: no guard
+    QCOMPARE(clicks.count(), 1);
+    QTest::qWait(qBound(1, QGuiApplication::styleHints()->mouseDoubleClickInterval() + 100, 5000));
+    QTest::mouseClick(next, Qt::LeftButton);
     QCOMPARE(clicks.count(), 2);
 }
 
