@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QWizard>
 
 
 namespace {
@@ -141,8 +142,26 @@ QPoint plugPage::wpsIconPlace(int textWidth, int lineHeight)
 void plugPage::initializePage()
 {
     qDebug("this is plugPage!");
+    // The wizard's Back shows the page again without this call.
+    if (QWizard *w = wizard())
+        connect(w, &QWizard::currentIdChanged, this, &plugPage::currentPageChanged,
+                Qt::UniqueConnection);
     // curStep stays: a page entered again goes on with its cycle.
     stepTimer->start(cycleInterval);
+    nextButton->setFocus();
+}
+
+// The cycle runs while the page is shown, on whatever road it came back,
+// and stops behind the other pages.
+void plugPage::currentPageChanged(int id)
+{
+    if (id != plugPageId) {
+        stepTimer->stop();
+        return;
+    }
+    if (veilLabel->isHidden())
+        stepTimer->start(cycleInterval);
+    nextButton->setFocus();
 }
 
 QString plugPage::ledHintText() const

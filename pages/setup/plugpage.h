@@ -39,6 +39,9 @@ public slots:
     void hint_MessageBox();
     void openMymsgBox(const QString &link);
 
+private slots:
+    void currentPageChanged(int id);
+
 private:
     void showStep(int step);
     void hoverStep(int step, bool hovered);

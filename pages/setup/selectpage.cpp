@@ -9,6 +9,7 @@
 #include <QDebug>
 #include <QHeaderView>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -118,7 +119,10 @@ selectPage::selectPage(QWidget *parent)
     const int widths[] = {30, 150, 170, 170, 90};
     for (int i = 0; i < 5; ++i)
         cameraTable->setColumnWidth(i, widths[i]);
-    cameraTable->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab only, so a click leaves no focus frame; Space or Enter
+    // chooses the current row as a click does.
+    cameraTable->setFocusPolicy(Qt::TabFocus);
+    cameraTable->installEventFilter(this);
     cameraTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The choice shows only in the radio pictures of column 0.
     cameraTable->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -169,6 +173,8 @@ selectPage::selectPage(QWidget *parent)
                            QRect(447, 383, 175, 25), linkStyle);
     confirmLabel = namedLabel(this, "confirmLabel", tr("Confirm password:"), QRect(325, 390, 150, 25));
     confirmEdit = passwordEdit(this, QRect(447, 390, 199, 21), "confirmEdit");
+    passwdEdit->installEventFilter(this);
+    confirmEdit->installEventFilter(this);
 
     backButton = createButton(
         {tr("      Back"), buttonStyle(buttonPicture::back), QStringLiteral("sel_back_btn")},
@@ -210,6 +216,26 @@ selectPage::selectPage(QWidget *parent)
         wirelessLegendLabel->hide();
     }
     passwdEdit->setFocus();
+}
+
+bool selectPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return pageFrame::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (watched == cameraTable && (enter || key == Qt::Key_Space)) {
+        if (cameraTable->isEnabled() && cameraTable->currentRow() >= 0)
+            clickShow(cameraTable->currentRow(), cameraTable->currentColumn());
+        return true;
+    }
+    // Enter in the form is Next; it never reaches the wizard's own buttons.
+    if ((watched == passwdEdit || watched == confirmEdit) && enter) {
+        if (nextButton->isEnabled())
+            nextButton->click();
+        return true;
+    }
+    return pageFrame::eventFilter(watched, event);
 }
 
 QList<QWidget *> selectPage::passwordForm() const

@@ -41,6 +41,9 @@ public slots:
     void updateDeviceList(int idx);
     void cameraRecovery(int idx);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 protected slots:
     void waitTimeout() override;
 

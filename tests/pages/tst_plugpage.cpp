@@ -134,6 +134,9 @@ private slots:
 
     void stepPictureLoads();
     void stepTextSizeByBuild();
+
+    void reentryRoads_data();
+    void reentryRoads();
 };
 
 void tst_plugpage::moveLabelReportsPointer_data()
@@ -548,6 +551,82 @@ void tst_plugpage::stepTextSizeByBuild()
              platform::currentBuild() == platform::build::windows
                  ? QStringLiteral("font:13px;color:rgb(89,87,87);")
                  : QStringLiteral("font:12px;color:rgb(89,87,87);"));
+}
+
+
+
+// Every road back to the plug-in page leaves it as on entry: the steps
+// turn, Next has the keyboard focus and asks the question. A road that only
+// passes through it leaves no cycle running behind the camera list.
+void tst_plugpage::reentryRoads_data()
+{
+    QTest::addColumn<QString>("road");
+    QTest::addColumn<int>("shownPage");
+    QTest::newRow("Back on the camera list, history") << "history back" << int(plugPageId);
+    QTest::newRow("Back on the camera list after a jump to it") << "jump back" << int(plugPageId);
+    QTest::newRow("reset road's restart passes through") << "restart and step" << int(selectPageId);
+}
+
+void tst_plugpage::reentryRoads()
+{
+    QFETCH(QString, road);
+    QFETCH(int, shownPage);
+    wizardAtPlug w;
+    QVERIFY(QTest::qWaitForWindowExposed(&w.wizard));
+    auto *stepTimer = w.page->findChild<QTimer *>(QStringLiteral("stepTimer"));
+    auto *next = w.page->findChild<QPushButton *>(QStringLiteral("plug_next_but"));
+    auto *veil = w.page->findChild<QLabel *>(QStringLiteral("veilLabel"));
+    modalRecorder boxes;
+
+    if (road == QLatin1String("restart and step")) {
+        nextPage = selectPageId;
+        w.wizard.setStartId(plugPageId);
+        w.wizard.restart();
+        w.wizard.next();
+    } else {
+        if (road == QLatin1String("history back")) {
+            boxes.answer("Yes");
+            next->click();
+        } else {
+            nextPage = selectPageId;
+            w.wizard.setStartId(selectPageId);
+            w.wizard.restart();
+        }
+        QCOMPARE(w.wizard.currentId(), int(selectPageId));
+        QVERIFY(!stepTimer->isActive());
+        QWizardPage *list = w.wizard.currentPage();
+        for (int i = 0; i < 100; ++i)  // the search ends with no camera
+            QMetaObject::invokeMethod(list, "waitTimeout", Qt::DirectConnection);
+        auto *back = list->findChild<QPushButton *>(QStringLiteral("sel_back_btn"));
+        QVERIFY(back->isEnabled());
+        back->click();
+    }
+
+    QCOMPARE(w.wizard.currentId(), shownPage);
+    if (shownPage != plugPageId) {
+        QVERIFY(!stepTimer->isActive());
+        return;
+    }
+    QVERIFY(stepTimer->isActive());
+    QCOMPARE(stepTimer->interval(), 3000);
+    QVERIFY(veil->isHidden());
+    QVERIFY(next->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), next);
+
+    // Enter asks the question; No keeps the page turning.
+    const int before = boxes.count();
+    boxes.answer("No");
+    QTest::keyClick(next, Qt::Key_Return);
+    QCOMPARE(boxes.count(), before + 1);
+    QCOMPARE(boxes.last().text, QStringLiteral("Is the Power/Link LED on the camera lit green ?"));
+    QVERIFY(stepTimer->isActive());
+    QVERIFY(veil->isHidden());
+    // Space, then Yes: on to the camera list, which searches anew.
+    boxes.answer("Yes");
+    QTest::keyClick(next, Qt::Key_Space);
+    QCOMPARE(w.wizard.currentId(), int(selectPageId));
+    QVERIFY(!stepTimer->isActive());
+    QVERIFY(!w.wizard.currentPage()->findChild<QPushButton *>(QStringLiteral("sel_back_btn"))->isEnabled());
 }
 
 QTEST_MAIN(tst_plugpage)

@@ -15,6 +15,7 @@
 #include "tests/support/programstate.h"
 #include "tests/support/wizardfixture.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QHostAddress>
 #include <QLabel>
@@ -115,6 +116,51 @@ const QString camB = QStringLiteral("02:00:00:00:1a:02");
 const QString camC = QStringLiteral("02:00:00:00:1a:03");
 const QString camD = QStringLiteral("02:00:00:00:1a:04");
 
+
+// The controls of the page a user can reach, by object name.
+struct selectControls {
+    explicit selectControls(QWidget *page)
+        : back(page->findChild<QPushButton *>("sel_back_btn"))
+        , rescan(page->findChild<QPushButton *>("sel_resc_but"))
+        , next(page->findChild<QPushButton *>("sel_next_but"))
+        , table(page->findChild<QTableWidget *>("cameraTable"))
+        , noCamera(page->findChild<QLabel *>("noCameraLink"))
+        , forgot(page->findChild<QLabel *>("forgotLink"))
+        , passwd(page->findChild<QLineEdit *>("passwdEdit"))
+        , confirm(page->findChild<QLineEdit *>("confirmEdit"))
+        , veil(page->findChild<QLabel *>("waitPicLabel"))
+    {
+    }
+    QPushButton *back, *rescan, *next;
+    QTableWidget *table;
+    QLabel *noCamera, *forgot;
+    QLineEdit *passwd, *confirm;
+    QLabel *veil;
+
+    QList<QWidget *> listControls() const { return {back, rescan, next, table, noCamera}; }
+};
+
+// Where Tab takes the keyboard focus, a round of presses long.
+QList<QWidget *> tabRound(int presses = 20)
+{
+    QList<QWidget *> reached;
+    for (int i = 0; i < presses; ++i) {
+        QWidget *f = QApplication::focusWidget();
+        if (!f)
+            break;
+        QTest::keyClick(f, Qt::Key_Tab);
+        if (QApplication::focusWidget())
+            reached << QApplication::focusWidget();
+    }
+    return reached;
+}
+
+void typeInto(QLineEdit *edit, const QString &text)
+{
+    edit->setFocus();
+    QTest::keyClicks(edit, text);
+}
+
 }  // namespace
 
 class tst_selectpage : public pageBench
@@ -167,6 +213,15 @@ private slots:
     void toolTip();
     void toolTipShowsNameAsItIs_data();
     void toolTipShowsNameAsItIs();
+
+    void reentryRoads_data();
+    void reentryRoads();
+    void unconfirmedPasswordBox_data();
+    void unconfirmedPasswordBox();
+    void storedPasswordLostInConfirmMode_data();
+    void storedPasswordLostInConfirmMode();
+    void cameraSilentAfterScan();
+    void keyboardDuringPasswordRun();
 
 };
 
@@ -1117,6 +1172,336 @@ void tst_selectpage::toolTipShowsNameAsItIs()
             QVERIFY(!f.hasProperty(QTextFormat::FontSizeAdjustment));
         }
     }
+}
+
+
+// ------------------------------------------------------------ roads back
+
+// Every road onto the camera list after a first visit with a camera chosen
+// and a password typed: the page searches anew with nothing to press (the
+// keyboard included) until the search ends, and is then fully usable.
+void tst_selectpage::reentryRoads_data()
+{
+    QTest::addColumn<QString>("road");
+    QTest::addColumn<bool>("keepsTyped");
+    QTest::newRow("Back, then Next on the plug-in page") << "plug next" << false;
+    QTest::newRow("Back on the connection page") << "connect back" << false;
+    QTest::newRow("reset road's restart on the connection page") << "connect reset" << false;
+    QTest::newRow("hard reset on the registered-camera page") << "registered reset" << false;
+    QTest::newRow("Rescan") << "rescan" << true;
+    QTest::newRow("forgot password, Restart, Yes") << "forgot" << true;
+}
+
+void tst_selectpage::reentryRoads()
+{
+    QFETCH(QString, road);
+    QFETCH(bool, keepsTyped);
+    atSelectPage w;
+    w.wizard.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.wizard));
+    w.page->wait()->timer()->stop();  // ticked by hand
+    SimCamera fresh = makeCamera(camA, "new");
+    const SimCamera stored = makeCamera(camB, "stored", false, "garage42");
+    listCamera(fresh);
+    listCamera(stored);
+    w.tickTo(100);
+    selectControls c(w.page);
+    w.page->clickShow(w.rowOf(camB), 1);
+    c.passwd->setText(QStringLiteral("garage42"));
+
+    if (road.startsWith(QLatin1String("connect")) || road == QLatin1String("registered reset")) {
+        c.next->click();
+        w.tickTo(21);
+        QCOMPARE(w.wizard.currentId(), int(connectPageId));
+        QWidget *page2 = w.wizard.currentPage();
+        takeSent();
+        if (road == QLatin1String("connect back")) {
+            auto *back2 = page2->findChild<QPushButton *>("conn_back_btn");
+            QVERIFY(back2->isEnabled());
+            back2->click();
+        } else if (road == QLatin1String("connect reset")) {
+            boxes->answer("Restart");
+            boxes->answer("Yes");
+            QVERIFY(QMetaObject::invokeMethod(page2, "openMymsgBox", Qt::DirectConnection,
+                                              Q_ARG(QString, QStringLiteral("terms"))));
+        } else {
+            nextPage = joinPage1Id;
+            w.wizard.setStartId(joinPage1Id);
+            w.wizard.restart();
+            takeSent();
+            boxes->answer("Restart");
+            boxes->answer("Yes");
+            QVERIFY(QMetaObject::invokeMethod(w.wizard.currentPage(), "hard_reset_Slot",
+                                              Qt::DirectConnection,
+                                              Q_ARG(QString, QStringLiteral("terms"))));
+        }
+    } else {
+        c.confirm->setText(QStringLiteral("garage42"));
+        takeSent();
+        if (road == QLatin1String("plug next")) {
+            c.back->click();
+            QCOMPARE(w.wizard.currentId(), int(plugPageId));
+            boxes->answer("Yes");
+            w.wizard.currentPage()->findChild<QPushButton *>("plug_next_but")->click();
+        } else if (road == QLatin1String("rescan")) {
+            c.rescan->click();
+        } else {
+            boxes->answer("Restart");
+            boxes->answer("Yes");
+            emit c.forgot->linkActivated(QStringLiteral("http"));
+        }
+    }
+
+    // Searching: one scan, an empty list, the veil, nothing to press.
+    QCOMPARE(w.wizard.currentId(), int(selectPageId));
+    QCOMPARE(nextPage, selectPageId);
+    const QList<sentCommand> sent = takeSent();
+    QCOMPARE(countOf(sent, '1'), 1);
+    QCOMPARE(countOf(sent, '2', "P"), 0);
+    QCOMPARE(c.table->rowCount(), 0);
+    QCOMPARE(configIPCameraIdx, -1);
+    QVERIFY(w.page->wait()->ticks() == 0);
+    QVERIFY(c.veil->isVisible());
+    for (QWidget *x : c.listControls())
+        QVERIFY2(!x->isEnabled(), qPrintable(x->objectName()));
+    QCOMPARE(c.passwd->text().isEmpty(), !keepsTyped);
+    w.tick();
+    for (QWidget *x : tabRound())
+        QVERIFY2(!c.listControls().contains(x) && x != c.passwd && x != c.confirm,
+                 qPrintable(x->objectName()));
+    QTest::keyClick(&w.wizard, Qt::Key_Return);
+    QTest::keyClick(&w.wizard, Qt::Key_Space);
+    QCOMPARE(w.wizard.currentId(), int(selectPageId));
+    QVERIFY(takeSent().isEmpty());
+
+    // The search ends: the list is the user's, and the keyboard can choose.
+    fresh.model = "KSM-271E";
+    listCamera(fresh);
+    w.tickTo(80);
+    for (QWidget *x : {static_cast<QWidget *>(c.back), static_cast<QWidget *>(c.rescan),
+                       static_cast<QWidget *>(c.table), static_cast<QWidget *>(c.noCamera)})
+        QVERIFY2(x->isEnabled(), qPrintable(x->objectName()));
+    QVERIFY(!c.next->isEnabled());
+    QVERIFY(c.veil->isHidden());
+    QVERIFY(tabRound().contains(c.table));
+    c.table->setFocus();
+    QTest::keyClick(c.table, Qt::Key_Space);
+    QVERIFY(c.next->isEnabled());
+    QVERIFY(c.passwd->isVisible());
+    QCOMPARE(QApplication::focusWidget(), c.passwd);
+    QVERIFY(c.passwd->text().isEmpty());
+    typeInto(c.passwd, QStringLiteral("river7stone"));
+    QTest::keyClick(c.passwd, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), c.confirm);
+    QTest::keyClicks(c.confirm, QStringLiteral("river7stone"));
+    QTest::keyClick(c.confirm, Qt::Key_Return);
+    const QList<sentCommand> set = takeSent();
+    QCOMPARE(countOf(set, '2', "P"), 1);
+    QCOMPARE(set.last().dst, camA);
+    QCOMPARE(itemOf(set.last().body, "P"), QByteArray("river7stone").toBase64());
+    const int roadBoxes = road.contains(QLatin1String("reset")) || road == QLatin1String("forgot")
+                              ? 2
+                              : road == QLatin1String("plug next") ? 1 : 0;
+    QCOMPARE(boxes->count(), roadBoxes);
+}
+
+// A camera that never confirms: the user is told at tick 100 and chooses.
+void tst_selectpage::unconfirmedPasswordBox_data()
+{
+    QTest::addColumn<QString>("answer");  // "Enter": the key on the box
+    QTest::newRow("Retry") << "Retry";
+    QTest::newRow("Enter presses Retry") << "Enter";
+    QTest::newRow("Close") << "Close";
+}
+
+void tst_selectpage::unconfirmedPasswordBox()
+{
+    QFETCH(QString, answer);
+    atSelectPage w;
+    SimCamera cam = makeCamera(camA, "silent");
+    listCamera(cam);
+    w.finishSearch();
+    selectControls c(w.page);
+    w.page->clickShow(0, 1);
+    c.passwd->setText(QStringLiteral("river7stone"));
+    c.confirm->setText(QStringLiteral("river7stone"));
+    c.next->click();
+    bool veilShown = false;
+    if (answer == QLatin1String("Enter")) {
+        boxes->answerWith([&](QDialog *d) {
+            veilShown = !c.veil->isHidden();
+            d->show();
+            QTest::keyClick(d, Qt::Key_Return);
+        });
+    } else {
+        boxes->onOpen([&](QDialog *) { veilShown = !c.veil->isHidden(); });
+        boxes->answer(answer);
+    }
+    w.tickTo(99);
+    QVERIFY(boxes->count() == 0);
+    QCOMPARE(countOf(takeSent(), '2', "P"), 2);
+    w.tick();
+    QCOMPARE(boxes->count(), 1);
+    QVERIFY(veilShown);
+    const recordedBox &box = boxes->last();
+    QCOMPARE(box.text, unconfirmedText);
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(box.pos, wizardPos + QPoint(160, 230));
+    QCOMPARE(box.buttons.size(), 2);
+    QCOMPARE(box.buttons.at(0).caption, QStringLiteral("Retry    "));
+    QCOMPARE(box.buttons.at(0).objectName, QStringLiteral("j4_done_btu"));
+    QCOMPARE(box.buttons.at(1).caption, QStringLiteral("Close    "));
+    QCOMPARE(box.buttons.at(1).objectName, QStringLiteral("detail_close_btu"));
+    QCOMPARE(w.wizard.currentId(), int(selectPageId));
+    const QList<sentCommand> afterBox = takeSent();
+
+    if (answer == QLatin1String("Close")) {
+        // Back at the list with the camera still chosen.
+        QVERIFY(c.veil->isHidden());
+        QVERIFY(!w.page->wait()->timer()->isActive());
+        for (QWidget *x : c.listControls())
+            QVERIFY2(x->isEnabled(), qPrintable(x->objectName()));
+        QVERIFY(c.passwd->text().isEmpty());
+        QVERIFY(c.confirm->text().isEmpty());
+        QVERIFY(!c.passwd->isReadOnly());
+        QVERIFY(!c.confirm->isHidden());
+        QVERIFY(afterBox.isEmpty());
+        c.rescan->click();
+        QCOMPARE(countOf(takeSent(), '1'), 1);
+        return;
+    }
+    // Retry: the same password in a new run, which the camera now confirms.
+    QCOMPARE(w.page->wait()->ticks(), 0);
+    QVERIFY(w.page->wait()->timer()->isActive());
+    QCOMPARE(c.passwd->text(), QStringLiteral("river7stone"));
+    QCOMPARE(countOf(afterBox, '2', "P"), 1);
+    QCOMPARE(itemOf(afterBox.last().body, "P"), QByteArray("river7stone").toBase64());
+    w.tickTo(10);
+    cam.password = "river7stone";
+    feed(cam, '2');
+    w.tickTo(50);
+    QCOMPARE(countOf(takeSent(), '9', "L"), 1);
+    w.tickTo(99);
+    QCOMPARE(w.wizard.currentId(), int(selectPageId));
+    w.tick();
+    QCOMPARE(w.wizard.currentId(), int(connectPageId));
+    QCOMPARE(boxes->count(), 1);
+}
+
+// The camera's stored password is gone by the time Next is pressed in
+// confirm mode: no password that breaks the rule is sent, the empty one
+// least of all, and the form asks for a new one.
+void tst_selectpage::storedPasswordLostInConfirmMode_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("boxText");
+    QTest::addColumn<QPoint>("offset");
+    QTest::newRow("nothing typed") << "" << ruleText << QPoint(120, 250);
+    QTest::newRow("too short") << "ab1" << QString(heading + "Two times input password are not the same!") << QPoint(200, 230);
+    QTest::newRow("a valid one") << "river7stone" << QString(heading + "Two times input password are not the same!") << QPoint(200, 230);
+}
+
+void tst_selectpage::storedPasswordLostInConfirmMode()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, boxText);
+    QFETCH(QPoint, offset);
+    atSelectPage w;
+    SimCamera cam = makeCamera(camA, "reset meanwhile", false, "garage42");
+    listCamera(cam);
+    w.finishSearch();
+    selectControls c(w.page);
+    w.page->clickShow(0, 1);
+    QVERIFY(c.confirm->isHidden());
+    // Reset behind the user's back: its next info record has no password.
+    cam.password.clear();
+    feed(cam, '2');
+    QCoreApplication::sendPostedEvents();
+    QVERIFY(IPCameraList.at(configIPCameraIdx).password.isEmpty());
+    takeSent();
+
+    c.passwd->setText(typed);
+    boxes->answer("Close");
+    c.next->click();
+    QVERIFY(!w.page->wait()->timer()->isActive());
+    QCOMPARE(countOf(takeSent(), '2', "P"), 0);
+    QCOMPARE(w.wizard.currentId(), int(selectPageId));
+    QCOMPARE(boxes->count(), 1);
+    QCOMPARE(boxes->last().text, boxText);
+    QCOMPARE(boxes->last().pos, wizardPos + offset);
+    // The new-password form, to type the password twice.
+    QVERIFY(!c.confirm->isHidden());
+    QVERIFY(c.forgot->isHidden());
+    QVERIFY(c.next->isEnabled());
+    QVERIFY(c.passwd->text().isEmpty());
+
+    c.passwd->setText(QStringLiteral("river7stone"));
+    c.confirm->setText(QStringLiteral("river7stone"));
+    c.next->click();
+    const QList<sentCommand> sent = takeSent();
+    QCOMPARE(countOf(sent, '2', "P"), 1);
+    QCOMPARE(itemOf(sent.last().body, "P"), QByteArray("river7stone").toBase64());
+}
+
+// A camera that answers the scan and then nothing: the search still ends,
+// and the user can search again or go back.
+void tst_selectpage::cameraSilentAfterScan()
+{
+    atSelectPage w;
+    feed(makeCamera(camA, "mute"), '1');
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(IPCameraList.size(), 1);
+    takeSent();
+    QCOMPARE(w.finishSearch(), 100);
+    QCOMPARE(countOf(takeSent(), '2'), 2);  // asked again at 80 and 100
+    selectControls c(w.page);
+    QCOMPARE(c.table->rowCount(), 0);
+    QVERIFY(c.veil->isHidden());
+    for (QWidget *x : {static_cast<QWidget *>(c.back), static_cast<QWidget *>(c.rescan),
+                       static_cast<QWidget *>(c.noCamera)})
+        QVERIFY2(x->isEnabled(), qPrintable(x->objectName()));
+    c.rescan->click();
+    QCOMPARE(countOf(takeSent(), '1'), 1);
+    w.finishSearch();
+    c.back->click();
+    QCOMPARE(w.wizard.currentId(), int(plugPageId));
+}
+
+// While the password goes out, neither Tab nor Enter reaches anything that
+// would send it again, leave the page or change it.
+void tst_selectpage::keyboardDuringPasswordRun()
+{
+    atSelectPage w;
+    w.wizard.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.wizard));
+    listCamera(makeCamera(camA, "silent"));
+    w.tickTo(80);
+    selectControls c(w.page);
+    w.page->clickShow(0, 1);
+    typeInto(c.passwd, QStringLiteral("river7stone"));
+    typeInto(c.confirm, QStringLiteral("river7stone"));
+    QTest::keyClick(c.confirm, Qt::Key_Return);  // Enter in the form is Next
+    QCOMPARE(countOf(takeSent(), '2', "P"), 1);
+    QVERIFY(w.page->wait()->timer()->isActive());
+    w.page->wait()->timer()->stop();  // ticked by hand
+
+    w.tick(10);
+    for (QWidget *x : c.listControls())
+        QVERIFY2(!x->isEnabled(), qPrintable(x->objectName()));
+    QTest::keyClick(c.passwd, Qt::Key_Return);
+    QTest::keyClick(c.confirm, Qt::Key_Enter);
+    QTest::keyClicks(c.passwd, QStringLiteral("xyz"));
+    QCOMPARE(c.passwd->text(), QStringLiteral("river7stone"));
+    for (QWidget *x : tabRound()) {
+        QVERIFY2(!c.listControls().contains(x), qPrintable(x->objectName()));
+        if (auto *b = qobject_cast<QPushButton *>(x); b && b->window() == &w.wizard
+            && w.page->isAncestorOf(b))
+            QTest::keyClick(b, Qt::Key_Space);
+    }
+    QCOMPARE(w.page->wait()->ticks(), 10);
+    QCOMPARE(countOf(takeSent(), '2', "P"), 0);
+    QCOMPARE(w.wizard.currentId(), int(selectPageId));
+    QCOMPARE(boxes->count(), 0);
 }
 
 // ------------------------------------------------------------ screens
