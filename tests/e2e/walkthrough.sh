@@ -41,6 +41,21 @@
 #     cloud-wrong-password  the portal's refusal in a box, the form again
 #     cloud-skip        no account: page 7, nothing sent to the portal
 #     registered-reset  page 4's hard reset: Restart, Yes, a new search
+#   Roads back to a page seen before, and a world that misbehaves:
+#     back-to-network   cable-online to page 5, Back: page 2 answers; a
+#                       wireless network from the camera's list, page 5
+#     setup-again-dhcp  internet-intranet to page 8, "Setup again": page 3,
+#                       DHCP, page 5
+#     details-connection-type  a wired camera offline to page 8, the
+#                       details dialog's link to page 2, a wireless network,
+#                       page 5
+#     cloud-portal-hang the sign-in against a portal that never answers
+#                       (NETLAB_PORTAL_PID, portalsim --fault sign-in=silent):
+#                       the timeout box, the form again; the portal answers
+#                       after SIGUSR1: page 6
+#     silent-camera     a new camera that falls silent on its password:
+#                       the box instead of page 2, Retry, the box, Close,
+#                       Rescan
 #     --row N           the camera list row to pick (default 0)
 #     --locale NAME     start the program with LANG and LC_ALL set to NAME
 #     --display :N      use this X display instead of starting Xvfb
@@ -76,13 +91,14 @@ case "$road" in
     new|stored|cable-online|cable-registered|cable-offline|select-network) ;;
     internet-dhcp|internet-static|internet-pppoe|internet-intranet) ;;
     cloud-sign-up|cloud-sign-in|cloud-wrong-password|cloud-skip|registered-reset) ;;
+    back-to-network|setup-again-dhcp|details-connection-type|cloud-portal-hang|silent-camera) ;;
     *) echo "walkthrough: unknown road $road" >&2; exit 2 ;;
 esac
 [[ "$row" =~ ^[0-2]$ ]] || { echo "walkthrough: --row must be 0, 1 or 2" >&2; exit 2; }
 : "${NETLAB_CAM_LOG:?run inside tools/netlab/netlab.sh}"
 : "${NETLAB_PC_MAC:?run inside tools/netlab/netlab.sh}"
 case "$road" in
-    cloud-*) : "${NETLAB_PORTAL_LOG:?the cloud roads need the portal of the lab}" ;;
+    cloud-*|back-to-network) : "${NETLAB_PORTAL_LOG:?the cloud roads need the portal of the lab}" ;;
 esac
 
 # Xvfb -displayfd takes the first display number whose sockets it can bind.
@@ -304,7 +320,7 @@ answer_box() {
 
 # ------------------------------------------------------------ the command log
 
-password_sent() { grep '"class":"2"' "$NETLAB_CAM_LOG" | grep -q "\"P\":\"$1\""; }
+password_sent() { grep '"class":"2"' "$NETLAB_CAM_LOG" | grep "\"P\":\"$1\"" >/dev/null; }
 b64() { printf '%s' "$1" | base64 -w 0; }
 # The length of the camera log now: the checks after a step look only at the
 # commands that came after it.
@@ -359,6 +375,7 @@ welcome_window() {
     click 110 347
     wait_until 10 in_log "this is plugPage!" || fail "the plug-in page did not open"
     wait_until 5 window_origin "skyvue Camguide"
+    settle
     shot "plug-in-steps"
 }
 
@@ -419,7 +436,7 @@ confirm_password() {
     click 620 467
     wait_until 8 in_log "wizard page: 2" && ok "the right password leads to page 2" \
         || fail "page 2 not reached with the right password"
-    grep '"class":"2"' "$NETLAB_CAM_LOG" | grep -q '"P":' \
+    grep '"class":"2"' "$NETLAB_CAM_LOG" | grep '"P":' >/dev/null \
         && fail "a password was sent to a camera that has one" || ok "no password sent"
 }
 
@@ -465,9 +482,10 @@ connection_next() {
     next_ms=$(now_ms)
     shot "${1:-network-check}"
 }
-# reached_page N SECONDS: the wizard shows page N within SECONDS.
+# reached_page N SECONDS [LINE]: the wizard shows page N within SECONDS
+# (after line LINE of the program's output, for a page seen before).
 reached_page() {
-    if wait_until "$2" in_log "wizard page: $1"; then
+    if wait_until "$2" in_log_since "${3:-0}" "wizard page: $1"; then
         ok "the wizard shows page $1, $(seconds_since "$next_ms") s after Next"
     else
         fail "page $1 not reached within $2 s"
@@ -497,7 +515,7 @@ no_change_run() {
         || fail "class 3 sent: $(cmds_since "$next_mark" 3 | tr '\n' ' ')"
     got_since "$next_mark" 9 && fail "a restart was sent on the cable: $(cmds_since "$next_mark" 9 | tr '\n' ' ')"
     got_since "$next_mark" 4 && fail "a network search was sent on the cable"
-    cmds_since "$next_mark" 3 | grep -qv ";M=$mac;" && fail "a setup command went to another camera"
+    cmds_since "$next_mark" 3 | grep -v ";M=$mac;" >/dev/null && fail "a setup command went to another camera"
     return 0
 }
 
@@ -570,42 +588,52 @@ road_cable_offline() {
     only_page 3
 }
 
-# Road: a wired camera put on a network from the list it scanned itself.
-# The setup carries the network's own fields and the key; the camera model
-# takes the key in ;18= followed by ;35=1 for a network whose f4 is not 4.
-road_select_network() {
-    local mac=00:1a:2b:3c:4d:05 model=KSM-273E
-    local ssid='Café-Büro' key='Tr0ub4dor&3' expected
-    expected=$(plain 3 "$mac" "$model" \
-        ";9=1;10=11;11=$(b64 "$ssid");12=1;14=1;15=2;16=0;18=$(b64 "$key");35=1")
-    stored_password hall-9x
-    connection_page
-    local mark
+# choose_network MAC DOWNS KEY: on the connection page, the way "By
+# selecting wireless network": the camera is asked for its networks, the
+# list takes them, the network DOWNS places below the first is picked and
+# KEY typed.
+choose_network() {
+    local mac=$1 downs=$2 key=$3 mark app
     mark=$(log_mark)
+    app=$(wc -l < "$applog")
     click 60 315                        # "By selecting wireless network"
-    wait_until 5 got_since "$mark" 4 "$mac" && ok "the camera was asked for its networks" \
-        || fail "no network search (class 4) after choosing the network way"
-    wait_until 5 in_log "AP number: 2" || fail "the program did not take the camera's two networks"
+    if wait_until 5 got_since "$mark" 4 "$mac"; then
+        ok "the camera was asked for its networks"
+    else
+        fail "no network search (class 4) after choosing the network way"
+        return 1
+    fi
+    wait_until 5 in_log_since "$app" "AP number: " || fail "the program did not take the camera's networks"
     pause 0.5
     shot "network-list"
-    click 140 375                       # the list; the second network
+    click 140 375                       # the list
     pause 0.5
-    xdo key Down Return
+    local keys=()
+    for (( ; downs > 0; downs-- )); do keys+=(Down); done
+    xdo key "${keys[@]}" Return
     pause 0.5
     click 140 428; type_text "$key"
     shot "network-chosen"
+}
+
+# wireless_change_run MAC MODEL EXPECTED KEY: Next on the connection page
+# with a network chosen for a wired camera: the setup EXPECTED (the
+# network's own fields and the key), the network restart, the unplug box,
+# OK, pings, page 5; the key masked wherever the program writes it.
+wireless_change_run() {
+    local mac=$1 model=$2 expected=$3 key=$4
     connection_next
-    wait_until 5 got_since "$next_mark" 3 "$mac" || fail "no setup reached the camera"
+    wait_until 5 got_since "$next_mark" 3 "$mac" || { fail "no setup reached the camera"; return 1; }
     if [ "$(cmds_since "$next_mark" 3 "$mac")" = "$expected" ]; then
         ok "setup sent as $expected"
     else
         fail "setup sent as '$(cmds_since "$next_mark" 3 | tr '\n' ' ')', not '$expected'"
     fi
-    in_log "bChangeConnectionType: true" && ok "a change of the kind of link" \
+    in_log_since "$app_mark" "bChangeConnectionType: true" && ok "a change of the kind of link" \
         || fail "the run did not log bChangeConnectionType: true"
     # The setup answer moves the run to tick 245; at 250 the unplug box
     # holds it.
-    expect_box 10 130 250 "unplug box" || return
+    expect_box 10 130 250 "unplug box" || return 1
     shot "unplug-box"
     local restart
     restart=$(plain 9 "$mac" "$model" ";N=1")
@@ -620,21 +648,36 @@ road_select_network() {
     pause 3
     shot "restarting-network"
     # Pings from tick 450; the success moves the run to 895: the decision at
-    # 920, about 47 s after OK; 92 s without a success.
-    reached_page 5 100 && ok "page 5 came $(seconds_since "$ok_ms") s after OK"
+    # 920, about 23 s after OK; 67 s without a success.
+    reached_page 5 100 "$app_mark" && ok "page 5 came $(seconds_since "$ok_ms") s after OK" || return 1
     pause 0.5
     shot "page-5"
     got_since "$next_mark" 8 "$mac" && ok "pinged after OK" || fail "no ping after OK"
     [ "$(count_since "$next_mark" 3 "$mac")" -eq 1 ] || fail "the setup was sent more than once"
-    only_page 5
-    # The key is masked wherever the program writes a command or an answer.
+    [ "$(pages_since "$app_mark")" = "5" ] && ok "page 5 and no other after Next" \
+        || fail "pages after Next: $(pages_since "$app_mark"), not 5"
     if grep -qF -e "$key" -e "$(b64 "$key")" -e "$(b64 "$key" | tr -d =)" "$applog"; then
         fail "the network key is in the program's log: $(grep -nF -e "$key" -e "$(b64 "$key" | tr -d =)" "$applog" | head -n 3)"
     else
         ok "the network key is in the program's log neither as text nor as base64"
     fi
-    in_log ";18=***" && ok "the setup is logged with its key masked" \
+    in_log_since "$app_mark" ";18=***" && ok "the setup is logged with its key masked" \
         || fail "no masked setup (;18=***) in the program's log"
+}
+
+# Road: a wired camera put on a network from the list it scanned itself.
+# The setup carries the network's own fields and the key; the camera model
+# takes the key in ;18= followed by ;35=1 for a network whose f4 is not 4.
+road_select_network() {
+    local mac=00:1a:2b:3c:4d:05 model=KSM-273E
+    local ssid='Café-Büro' key='Tr0ub4dor&3' expected
+    expected=$(plain 3 "$mac" "$model" \
+        ";9=1;10=11;11=$(b64 "$ssid");12=1;14=1;15=2;16=0;18=$(b64 "$key");35=1")
+    stored_password hall-9x
+    connection_page
+    choose_network "$mac" 1 "$key" || return
+    wireless_change_run "$mac" "$model" "$expected" "$key" || return
+    only_page 5
 }
 
 # ------------------------------------------------------------ the Internet connection page
@@ -690,7 +733,7 @@ online_after_setup() {
     [ "$(count_since "$next_mark" 8 "$mac")" -eq 1 ] \
         && ok "one ping: its success skips the later ones" \
         || fail "$(count_since "$next_mark" 8 "$mac") pings sent, not 1"
-    replies_since "$next_mark" 8 "$mac" | grep -q ';R=1$' && ok "the camera answered the ping online" \
+    replies_since "$next_mark" 8 "$mac" | grep ';R=1$' >/dev/null && ok "the camera answered the ping online" \
         || fail "no online ping answer: '$(replies_since "$next_mark" 8 "$mac" | tr '\n' ' ')'"
     order=$(classes_since "$next_mark" "$mac")
     [[ "$order" =~ ^398 ]] && ok "setup, restart, then the pings ($order)" \
@@ -808,6 +851,7 @@ with open(path, encoding="utf-8", errors="replace") as f:
 EOF
 }
 portal_kinds() { portal_requests kind | xargs; }
+portal_got() { portal_requests kind | grep -x -- "$1" >/dev/null; }
 # The typed password went to the portal only, never into the program's log.
 password_not_logged() {
     if grep -qF -- "$1" "$applog"; then
@@ -823,7 +867,9 @@ told_registered() {
     [ "$n" -eq 1 ] && ok "the camera got ;G=1 once" || fail "the camera got ;G=1 $n times"
 }
 box_at() { box_window && [ $((bx - wx)) -eq "$1" ] && [ $((by - wy)) -eq "$2" ]; }
-in_log_since() { tail -n +$(( $1 + 1 )) "$applog" | grep -qF -- "$2"; }
+# Not grep -q: with pipefail, a grep that quits at its first match fails the
+# pipe when tail is still writing.
+in_log_since() { tail -n +$(( $1 + 1 )) "$applog" | grep -F -- "$2" >/dev/null; }
 # Sign in on page 5 with the e-mail and the password typed.
 cloud_sign_in() {
     click 60 192                        # Yes, I already have an account
@@ -903,7 +949,7 @@ road_cloud_wrong_password() {
     shot "cloud-form-again"
     [ "$(portal_kinds)" = "sign-in" ] && ok "one sign-in, nothing added" \
         || fail "the portal got: $(portal_kinds)"
-    cmds_since "$cloud_mark" 2 "$mac" | grep -q ';G=' && fail "the camera was told it is registered"
+    cmds_since "$cloud_mark" 2 "$mac" | grep ';G=' >/dev/null && fail "the camera was told it is registered"
     in_log "wizard page: 6" && fail "moved on to page 6"
     password_not_logged 'not-her-password'
 }
@@ -963,7 +1009,7 @@ with open(sys.argv[1], encoding="utf-8", errors="replace") as f:
         print(str(v).lower() if isinstance(v, bool) else v)
 EOF
 }
-snapshot_served() { web_requests status | grep -qx 200; }
+snapshot_served() { web_requests status | grep -x 200 >/dev/null; }
 # The snapshot of the page: the camera's web server served it with the
 # camera's password, and the page shows it.
 snapshot_shown() {
@@ -1052,6 +1098,197 @@ shortcut_left() {
     fi
 }
 
+# ------------------------------------------------------------ roads back and a world that misbehaves
+
+# wait_page_since LINE N WHAT: the wizard shows page N after line LINE of the
+# program's output, within 5 s, and no other page on the way.
+wait_page_since() {
+    if ! wait_until 5 in_log_since "$1" "wizard page: $2"; then
+        fail "$3 did not show page $2 (pages since: $(pages_since "$1"))"
+        return 1
+    fi
+    [ "$(pages_since "$1")" = "$2" ] && ok "$3 shows page $2" \
+        || fail "$3 showed the pages $(pages_since "$1"), not $2 alone"
+}
+# A page just shown ignores a click within the double-click interval; the
+# walk's clicks on a page come later than that.
+settle() { pause 1; }
+
+# Road: a new wired camera online reaches the cloud page; Back shows the
+# connection page again, whose ways answer: a wireless network from the
+# camera's list with its key, and the run to page 5 again.
+road_back_to_network() {
+    local mac=00:1a:2b:3c:4d:01 model=KSM-271E
+    local ssid='Café guest' key='gu3st-Pass' expected app
+    expected=$(plain 3 "$mac" "$model" \
+        ";9=1;10=11;11=$(b64 "$ssid");12=0;14=0;15=0;16=0;18=$(b64 "$key");35=1")
+    road_cable_online
+    settle
+    app=$(wc -l < "$applog")
+    click 80 467                        # Back
+    wait_page_since "$app" 2 "Back on page 5" || return
+    connection_page
+    choose_network "$mac" 1 "$key" || return
+    wireless_change_run "$mac" "$model" "$expected" "$key"
+}
+
+# The intranet road to page 8 for a wired camera offline on the cable.
+intranet_to_page_8() {
+    offline_to_internet_page "$1" "$2" "$3" || return 1
+    choose_way 277 intranet
+    connection_next "local-view"
+    reached_page 8 5 || return 1
+    settle
+    shot "page-8"
+}
+
+# Road: page 8's "Setup again" jumps to the Internet connection page, which
+# is as on entry: DHCP goes out and the camera comes online, page 5.
+road_setup_again_dhcp() {
+    local mac=00:1a:2b:3c:4d:09 model=KSM-273E app mark
+    intranet_to_page_8 "$mac" "$model" 'den&42' || return
+    app=$(wc -l < "$applog")
+    mark=$(log_mark)
+    click 365 148                       # "Setup again", in both builds' wrapping
+    wait_page_since "$app" 3 "\"Setup again\"" || return
+    pause 0.5
+    shot "page-3-again"
+    [ "$(count_since "$mark" any)" -eq 0 ] && ok "the link sent nothing" \
+        || fail "sent after the link: $(cmds_since "$mark" any | tr '\n' ' ')"
+    choose_way 247 dhcp
+    connection_next "saving-network-setting"
+    setup_sent "$mac" "$model" ";0=1;6=0" || return
+    online_after_setup "$mac" "$model"
+}
+
+# Road: page 8, the details dialog's " Change your connection type": the
+# connection page again, and another way than the cable taken before: a
+# wireless network from the camera's list, run to page 5.
+road_details_connection_type() {
+    local mac=00:1a:2b:3c:4d:05 model=KSM-273E
+    local ssid='Café-Büro' key='Tr0ub4dor&3' expected app
+    expected=$(plain 3 "$mac" "$model" \
+        ";9=1;10=11;11=$(b64 "$ssid");12=1;14=1;15=2;16=0;18=$(b64 "$key");35=1")
+    intranet_to_page_8 "$mac" "$model" hall-9x || return
+    click 110 375                       # "More details about your camera."
+    expect_box 5 100 100 "details dialog" || return
+    shot "details-dialog"
+    app=$(wc -l < "$applog")
+    click_at $((bx + 350)) $((by + 290))   # " Change your connection type"
+    wait_until 5 no_box || fail "the details dialog stayed open after its link"
+    wait_page_since "$app" 2 "The dialog's link" || return
+    connection_page
+    choose_network "$mac" 1 "$key" || return
+    wireless_change_run "$mac" "$model" "$expected" "$key"
+}
+
+# Road: a portal that never answers the sign-in. The wait run gives up on
+# its 601st tick with the timeout box; after it the choices and the form
+# answer, and once the portal answers again the same sign-in goes through.
+road_cloud_portal_hang() {
+    local mac=00:1a:2b:3c:4d:01 waited
+    : "${NETLAB_PORTAL_PID:?the road needs the process id of the portal of the lab}"
+    road_cable_online
+    cloud_sign_in anna@example.com 'Anna-2026 pw'
+    wait_until 10 portal_got sign-in
+    [ "$(portal_kinds)" = "sign-in" ] && [ "$(portal_requests status)" = 0 ] \
+        && ok "the portal took the sign-in and does not answer" \
+        || fail "the portal got: $(portal_kinds) (status $(portal_requests status | xargs))"
+    pause 5
+    shot "waiting-for-the-portal"
+    no_box || fail "a box came while the portal hangs"
+    # Ticks come late on a busy machine, never early.
+    expect_box 90 220 230 "timeout box" || return
+    waited=$(seconds_since "$next_ms")
+    shot "timeout-box"
+    awk -v s="$waited" 'BEGIN { exit !(s >= 59 && s <= 95) }' \
+        && ok "the timeout box came $waited s after Next" \
+        || fail "the timeout box came $waited s after Next, not about 60 s"
+    answer_box "${last_button[@]}" "the timeout box"
+    pause 0.5
+    shot "cloud-form-again"
+    in_log "wizard page: 6" && fail "moved on to page 6 without an answer"
+    # The choices answer: the sign-up form, then the sign-in form with what
+    # was typed.
+    click 60 340                        # No, I need to sign up (below the sign-in form)
+    pause 0.5
+    shot "sign-up-chosen"
+    click 60 192                        # Yes, I already have an account
+    pause 0.5
+    shot "sign-in-again"
+    kill -USR1 "$NETLAB_PORTAL_PID" || { fail "cannot reach the lab's portal"; return; }
+    pause 0.5
+    cloud_mark=$(log_mark)
+    next_ms=$(now_ms)
+    click 620 467                       # Next
+    reached_page 6 10 || return
+    pause 0.5
+    shot "page-6"
+    [ "$(portal_kinds)" = "sign-in sign-in add" ] && ok "the portal got sign-in, sign-in and add" \
+        || fail "the portal got: $(portal_kinds)"
+    [ "$(portal_requests form.email | sed -n 2p)" = anna@example.com ] \
+        && ok "the second sign-in carries the e-mail typed before the timeout" \
+        || fail "the second sign-in carried: $(portal_requests form.email | sed -n 2p)"
+    told_registered "$cloud_mark" "$mac"
+}
+
+# unconfirmed_run MARK SENT MAC: a password run for a camera that never
+# confirms: ;P= goes out at once and again at tick 50 (SENT counts the ;P=
+# commands after MARK), no web server restart, and at tick 100 the box that
+# says so instead of page 2.
+unconfirmed_run() {
+    local mark=$1 sent=$2 mac=$3 n
+    wait_until 8 in_log_since "$app_mark" "at 5 second, check set password failed, re-set it." \
+        && ok "no confirmation at tick 50: the password goes again" \
+        || fail "the program did not see the missing confirmation at tick 50"
+    n=$(cmds_since "$mark" 2 "$mac" | grep -c ';P=')
+    [ "$n" -eq "$sent" ] && ok "the password was sent $n times" || fail "the password was sent $n times, not $sent"
+    expect_box 8 160 230 "box: the camera did not confirm the password" \
+        || { fail "pages since Next: $(pages_since "$app_mark")"; return 1; }
+    ok "the box came $(seconds_since "$next_ms") s after Next"
+    in_log_since "$app_mark" "the camera did not confirm the password" \
+        || fail "no log line for the missing confirmation"
+    in_log "wizard page: 2" && fail "moved on to page 2 with a camera that never confirmed its password"
+    got_since "$mark" 9 "$mac" && fail "a web server restart went to a camera that never confirmed"
+    return 0
+}
+
+# Road: a new camera that answers the scan and its info record, then falls
+# silent on its new password. The user is told instead of being led on as
+# if the camera were protected; Retry sends the password once more, Close
+# gives the list back, where Rescan starts a new search.
+road_select_silent_camera() {
+    local mac=00:1a:2b:3c:4d:0b password='n3wPass!' mark
+    pick_camera
+    click 540 370; type_text "$password"
+    click 540 400; type_text "$password"
+    shot "password-typed"
+    mark=$(log_mark)
+    app_mark=$(wc -l < "$applog")
+    next_ms=$(now_ms)
+    click 620 467                       # Next
+    wait_until 5 password_sent "$(b64 "$password")" && ok "the camera got ;P= with the typed password" \
+        || fail "no ;P= reached the camera"
+    unconfirmed_run "$mark" 2 "$mac" || return
+    shot "not-confirmed-box"
+    app_mark=$(wc -l < "$applog")
+    next_ms=$(now_ms)
+    answer_box "${first_of_two[@]}" "the box, by Retry"
+    unconfirmed_run "$mark" 4 "$mac" || return
+    shot "not-confirmed-again"
+    answer_box "${last_button[@]}" "the box, by Close"
+    pause 0.5
+    shot "list-again"
+    mark=$(log_mark)
+    click 490 467                       # Rescan
+    wait_until 5 got_since "$mark" 1 && ok "Rescan answers after Close: a new search" \
+        || fail "no scan after Rescan"
+    pause 1
+    shot "searching-again"
+    in_log "wizard page: 2" && fail "moved on to page 2"
+    return 0
+}
+
 # ------------------------------------------------------------ the walk
 
 echo "starting $program in $run_dir on $DISPLAY (road $road${locale:+, locale $locale})"
@@ -1110,6 +1347,11 @@ cloud-sign-in) road_cloud_sign_in ;;
 cloud-wrong-password) road_cloud_wrong_password ;;
 cloud-skip) road_cloud_skip ;;
 registered-reset) road_registered_reset ;;
+back-to-network) road_back_to_network ;;
+setup-again-dhcp) road_setup_again_dhcp ;;
+details-connection-type) road_details_connection_type ;;
+cloud-portal-hang) road_cloud_portal_hang ;;
+silent-camera) road_select_silent_camera ;;
 esac
 case "$road" in
 new|stored)

@@ -240,6 +240,9 @@ private slots:
         QTest::newRow("unanswered not a class") << json(
             "{'cameras': [{'mac': '02:00:00:00:00:01', 'model': 'M', 'unanswered': ['x']}]}")
                                                 << "unanswered";
+        QTest::newRow("silent from the M item") << json(
+            "{'cameras': [{'mac': '02:00:00:00:00:01', 'model': 'M', 'silentFrom': 'M'}]}")
+                                                << "silentFrom";
         QTest::newRow("reply port 0") << json("{'replyPort': 0, 'cameras': []}") << "replyPort";
         QTest::newRow("unknown web fault") << json(
             "{'cameras': [{'mac': '02:00:00:00:00:01', 'model': 'M', 'web': {'fault': 'crash'}}]}")
@@ -484,6 +487,35 @@ private slots:
         QCOMPARE(sim.camera(0).password, QByteArray("later!"));
         QCOMPARE(sim.commands().at(0).answers, 0);
         QCOMPARE(collect(0, 100).size(), 0);
+    }
+
+    // A camera that hangs on its new password: it answers the scan and the
+    // info request, then nothing at all, scans included, and keeps its old
+    // password; the other camera is not touched.
+    void fallsSilentOnAnItem()
+    {
+        CameraSimulator sim;
+        QVERIFY(startSim(sim));
+        sim.camera(0).silentFrom = "P";
+        const QString mac = sim.camera(0).mac;
+        sendTo(sim, command("1", ZVRUtils::broadcastMac));
+        QCOMPARE(collect(2).size(), 2);
+        sendTo(sim, command("2", mac));
+        QCOMPARE(collect(1).size(), 1);
+        QTest::ignoreMessage(QtWarningMsg,
+                             qPrintable(mac + QStringLiteral(" falls silent on its item P")));
+        sendTo(sim, command("2", mac, ";P=" + QByteArray("n3wPass!").toBase64()));
+        sendTo(sim, command("2", mac));
+        sendTo(sim, command("9", mac, ";L=1"));
+        sendTo(sim, command("1", ZVRUtils::broadcastMac));
+        QTRY_COMPARE_WITH_TIMEOUT(int(sim.commands().size()), 6, 2000);
+        const QList<QByteArray> late = collect(1, 300);
+        QCOMPARE(late.size(), 1);  // the other camera's scan reply
+        QCOMPARE(sim.camera(0).password, QByteArray("hall1234"));
+        QCOMPARE(sim.camera(0).webServerRestarts, 0);
+        for (int i = 2; i < 5; ++i)
+            QCOMPARE(sim.commands().at(i).answers, 0);
+        QCOMPARE(sim.commands().at(5).answers, 1);
     }
 
     void replyAddressAndPacing()

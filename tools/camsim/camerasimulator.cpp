@@ -273,7 +273,7 @@ void CameraSimulator::handleDatagram(const QByteArray &datagram, const QHostAddr
         // Every camera answers a scan; the program sorts out the models.
         if (zvrClass == '1') {
             for (const SimCamera &c : qAsConst(cams)) {
-                if (c.unanswered.contains('1'))
+                if (c.silent || c.unanswered.contains('1'))
                     continue;
                 answer(c, cmd, srcBytes, to, replyPort);
                 ++cmd.answers;
@@ -293,7 +293,16 @@ void CameraSimulator::handleDatagram(const QByteArray &datagram, const QHostAddr
         return;
     }
     SimCamera &camera = cams[idx];
-    if (!apply(camera, cmd)) {
+    if (!camera.silent && !camera.silentFrom.isEmpty()) {
+        for (int i = 2; i < cmd.items.size() && !camera.silent; ++i)
+            camera.silent = cmd.items.at(i).first == camera.silentFrom;
+        if (camera.silent)
+            qCWarning(lcCamsim).noquote()
+                << camera.mac << "falls silent on its item" << camera.silentFrom;
+    }
+    if (camera.silent) {
+        // A hung camera: the command is logged, nothing is applied or sent.
+    } else if (!apply(camera, cmd)) {
         qCWarning(lcCamsim).noquote() << camera.mac << "has no class" << cmd.zvrClass;
     } else if (!camera.unanswered.contains(zvrClass)) {
         cmd.reply = replyBody(camera, zvrClass);

@@ -221,6 +221,7 @@ public:
                                             QStringLiteral("internet"),
                                             QStringLiteral("internetAfterSetup"),
                                             QStringLiteral("unanswered"),
+                                            QStringLiteral("silentFrom"),
                                             QStringLiteral("replyDelayMs"),
                                             QStringLiteral("web"),
                                             QStringLiteral("count")};
@@ -364,6 +365,14 @@ public:
             && !classes(o.value(QStringLiteral("unanswered")),
                         where + QStringLiteral(".unanswered"), &cam->unanswered))
             return false;
+        if (o.contains(QStringLiteral("silentFrom"))) {
+            const QString at = where + QStringLiteral(".silentFrom");
+            if (!text(o.value(QStringLiteral("silentFrom")), at, &cam->silentFrom))
+                return false;
+            if (cam->silentFrom.isEmpty() || cam->silentFrom.contains('=')
+                || cam->silentFrom == "M" || cam->silentFrom == "D")
+                return fail(at, QStringLiteral("expected an item key other than M and D"));
+        }
         if (o.contains(QStringLiteral("replyDelayMs"))
             && !integer(o.value(QStringLiteral("replyDelayMs")),
                         where + QStringLiteral(".replyDelayMs"), 0, 600000, &cam->replyDelayMs))

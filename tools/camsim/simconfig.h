@@ -56,6 +56,10 @@ struct SimCamera
     QByteArray internet = "1";  // result of the Internet check
     std::optional<QByteArray> internetAfterSetup;
     QByteArray unanswered;  // class digits acted on but never answered
+    // An item key: the first command to this camera that carries it makes
+    // the camera fall silent, acting on and answering nothing from then on.
+    QByteArray silentFrom;
+    bool silent = false;
     int replyDelayMs = 0;
     bool webEnabled = true;  // whether the console program gives it a web server
     WebFault webFault = WebFault::none;

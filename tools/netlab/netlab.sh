@@ -21,12 +21,16 @@
 #     --portal-accounts FILE
 #                        accounts portalsim starts with; a copy is used, the
 #                        file itself is never written
+#     --portal-fault KIND=FAULT
+#                        start portalsim with this fault (its --fault); may be
+#                        repeated
 #
 # COMMAND runs in the computer's namespace, as the invoking user's root, with
 # NETLAB_PC_NS, NETLAB_CAM_NS, NETLAB_PC_MAC, NETLAB_PC_IP, NETLAB_CAM_IP,
 # NETLAB_CAM_LOG and NETLAB_WEB_LOG in its environment, and with --portal
-# NETLAB_PORTAL_URL ("http://10.77.0.2:8080/") and NETLAB_PORTAL_LOG (both
-# empty without).
+# NETLAB_PORTAL_URL ("http://10.77.0.2:8080/"), NETLAB_PORTAL_LOG and
+# NETLAB_PORTAL_PID (all empty without); SIGUSR1 to that process drops the
+# portal's faults.
 # The exit status is COMMAND's; 77 means the lab could not be made here (not
 # root, no namespaces).
 set -uo pipefail
@@ -40,6 +44,7 @@ timeout_s=300
 portal=""
 portal_log=""
 portal_accounts=""
+portal_faults=()
 while [ $# -gt 0 ]; do
     case "$1" in
         --cameras) cameras=$2; shift 2 ;;
@@ -50,6 +55,7 @@ while [ $# -gt 0 ]; do
         --portal) portal=$2; shift 2 ;;
         --portal-log) portal_log=$2; shift 2 ;;
         --portal-accounts) portal_accounts=$2; shift 2 ;;
+        --portal-fault) portal_faults+=(--fault "$2"); shift 2 ;;
         --) shift; break ;;
         *) echo "netlab: unknown option $1" >&2; exit 2 ;;
     esac
@@ -61,8 +67,8 @@ if [ -n "$portal" ]; then
     [ -x "$portal" ] || { echo "netlab: portalsim not found at $portal (build first)" >&2; exit 2; }
     [ -z "$portal_accounts" ] || [ -r "$portal_accounts" ] \
         || { echo "netlab: cannot read $portal_accounts" >&2; exit 2; }
-elif [ -n "$portal_log$portal_accounts" ]; then
-    echo "netlab: --portal-log and --portal-accounts need --portal" >&2; exit 2
+elif [ -n "$portal_log$portal_accounts" ] || [ ${#portal_faults[@]} -gt 0 ]; then
+    echo "netlab: --portal-log, --portal-accounts and --portal-fault need --portal" >&2; exit 2
 fi
 
 # The cameras' own addresses, one a line; a counted group counts up from its
@@ -225,7 +231,8 @@ if [ -n "$portal" ]; then
     mkdir -p "$(dirname "$portal_log")" && : > "$portal_log" \
         || { echo "netlab: cannot write $portal_log" >&2; exit 1; }
     ip netns exec "$cam_ns" "$portal" --bind "$cam_ip" --port 8080 --log "$portal_log" \
-        ${portal_copy:+--accounts "$portal_copy"} >"$portal_out" 2>&1 &
+        ${portal_copy:+--accounts "$portal_copy"} ${portal_faults[@]+"${portal_faults[@]}"} \
+        >"$portal_out" 2>&1 &
     portal_pid=$!
     for _ in $(seq 100); do
         grep -q -i listening "$portal_out" && break
@@ -244,7 +251,7 @@ fi
 # foreground child ends, and a wait returns at once.
 NETLAB_PC_NS=$pc_ns NETLAB_CAM_NS=$cam_ns NETLAB_PC_MAC=$pc_mac NETLAB_PC_IP=$pc_ip \
 NETLAB_CAM_IP=$cam_ip NETLAB_CAM_LOG=$log NETLAB_WEB_LOG=$web_log \
-NETLAB_PORTAL_URL=$portal_url NETLAB_PORTAL_LOG=$portal_log \
+NETLAB_PORTAL_URL=$portal_url NETLAB_PORTAL_LOG=$portal_log NETLAB_PORTAL_PID=$portal_pid \
     timeout --kill-after=5 "$timeout_s" ip netns exec "$pc_ns" "$@" &
 cmd_pid=$!
 wait "$cmd_pid"

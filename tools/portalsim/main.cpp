@@ -17,9 +17,10 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
-void onSignal(int)
+// One byte per signal: 2 for SIGUSR1 (drop the faults), 1 for the others (stop).
+void onSignal(int sig)
 {
-    const char c = 1;
+    const char c = sig == SIGUSR1 ? 2 : 1;
     // Nothing to do about a full pipe: one byte already wakes the loop.
     [[maybe_unused]] const ssize_t n = ::write(signalPipe[0], &c, 1);
 }
@@ -127,9 +128,17 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("no signal pipe"));
     QSocketNotifier notifier(signalPipe[1], QSocketNotifier::Read);
     QObject::connect(&notifier, &QSocketNotifier::activated, &app, [&] {
-        char c;
+        char c = 1;
         [[maybe_unused]] const ssize_t n = ::read(signalPipe[1], &c, 1);
-        QCoreApplication::quit();
+        if (c != 2) {
+            QCoreApplication::quit();
+            return;
+        }
+        for (const auto kind : {portalsim::requestKind::signUp, portalsim::requestKind::signIn,
+                                portalsim::requestKind::addCamera})
+            sim.setFault(kind, portalsim::fault::none);
+        std::printf("portalsim: faults dropped\n");
+        std::fflush(stdout);
     });
     struct sigaction action = {};
     action.sa_handler = onSignal;
@@ -137,6 +146,7 @@ int main(int argc, char *argv[])
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGUSR1, &action, nullptr);
 
     if (!sim.listen(bindAddress, quint16(port)))
         return fail(QStringLiteral("cannot listen on %1:%2: %3")
