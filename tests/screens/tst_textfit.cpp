@@ -1,6 +1,7 @@
-// Every built page and box in French and German: no text may be cut off
-// by its fixed label or button. Where a translation does not fit, the
-// translation is shortened; the layout stays.
+// Every built page and box in the languages of CAMGUIDE_TEXTFIT_LANGUAGES:
+// no text may be cut off by its fixed label or button, come too near its
+// button's edges, or run into the control beside it. Where a translation
+// does not fit, the translation is shortened; the layout stays.
 #include "platform/platform.h"
 #include "tests/screens/scenes.h"
 #include "tests/support/screenlook.h"
