@@ -601,7 +601,7 @@
     </message>
     <message>
         <source>Use in the intranet for local view only.</source>
-        <translation>Použít jen v intranetu pro místní sledování.</translation>
+        <translation>Jen místní sledování v intranetu.</translation>
     </message>
     <message>
         <source>The PPPoE is a network 
@@ -758,7 +758,7 @@ hlavně u služeb DSL.</translation>
     </message>
     <message>
         <source> Camera name:</source>
-        <translation> Název kamery:</translation>
+        <translation> Kamera:</translation>
     </message>
     <message>
         <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
@@ -1087,7 +1087,7 @@ hlavně u služeb DSL.</translation>
     </message>
     <message>
         <source> Camera name:</source>
-        <translation> Název kamery:</translation>
+        <translation> Kamera:</translation>
     </message>
     <message>
         <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>
@@ -1166,7 +1166,7 @@ hlavně u služeb DSL.</translation>
     </message>
     <message>
         <source> Camera name:</source>
-        <translation> Název kamery:</translation>
+        <translation> Kamera:</translation>
     </message>
     <message>
         <source> &lt;a href = http&gt;&lt;font size=3 color=#638c0b&gt;More details about your camera.&lt;/font&gt;&lt;/a&gt;</source>

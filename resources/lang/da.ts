@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>By Wi-Fi Protected Setup</source>
-        <translation>Med Wi-Fi Protected Setup</translation>
+        <translation>Wi-Fi Protected Setup</translation>
     </message>
     <message>
         <source> ( &lt;a href = WPS&gt;&lt;font size=3 color=#638c0b&gt;WPS&lt;/font&gt;&lt;/a&gt; )</source>
@@ -585,7 +585,7 @@
     </message>
     <message>
         <source>Account:</source>
-        <translation>Brugernavn:</translation>
+        <translation>Bruger:</translation>
     </message>
     <message>
         <source>Password:</source>
@@ -1075,7 +1075,7 @@ til DSL-forbindelser.</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation>Adgangskode:</translation>
+        <translation>Kode:</translation>
     </message>
     <message>
         <source>xxxxxx</source>
@@ -1426,7 +1426,7 @@ fysiske netværk.</translation>
     </message>
     <message>
         <source>Confirm password:</source>
-        <translation>Bekræft adgangskode:</translation>
+        <translation>Gentag kode:</translation>
     </message>
     <message>
         <source>      Back</source>

@@ -67,7 +67,7 @@
     <name>connectPage</name>
     <message>
         <source>plug</source>
-        <translation>Anschluss</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>connect</source>
-        <translation>Netzwerk</translation>
+        <translation>Netz</translation>
     </message>
     <message>
         <source>join</source>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>By Wi-Fi Protected Setup</source>
-        <translation>Per Wi-Fi Protected Setup</translation>
+        <translation>Wi-Fi Protected Setup</translation>
     </message>
     <message>
         <source> ( &lt;a href = WPS&gt;&lt;font size=3 color=#638c0b&gt;WPS&lt;/font&gt;&lt;/a&gt; )</source>
@@ -481,7 +481,7 @@
     <name>failedPage</name>
     <message>
         <source>plug</source>
-        <translation>Anschluss</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>connect</source>
-        <translation>Netzwerk</translation>
+        <translation>Netz</translation>
     </message>
     <message>
         <source>join</source>
@@ -593,7 +593,7 @@
     </message>
     <message>
         <source>Enter static IP address</source>
-        <translation>Statische IP-Adresse eingeben</translation>
+        <translation>Feste IP-Adresse eingeben</translation>
     </message>
     <message>
         <source>Dynamic IP address(DHCP)*</source>
@@ -649,7 +649,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     </message>
     <message>
         <source>Enter static IP address*</source>
-        <translation>Statische IP-Adresse eingeben*</translation>
+        <translation>Feste IP-Adresse eingeben*</translation>
     </message>
     <message>
         <source>Close    </source>
@@ -692,7 +692,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     <name>joinPage</name>
     <message>
         <source>plug</source>
-        <translation>Anschluss</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -700,7 +700,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Netzwerk</translation>
+        <translation>Netz</translation>
     </message>
     <message>
         <source>join</source>
@@ -773,7 +773,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     <name>joinPage1</name>
     <message>
         <source>plug</source>
-        <translation>Anschluss</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -781,7 +781,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Netzwerk</translation>
+        <translation>Netz</translation>
     </message>
     <message>
         <source>join</source>
@@ -860,7 +860,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     <name>joinPage2</name>
     <message>
         <source>plug</source>
-        <translation>Anschluss</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -868,7 +868,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Netzwerk</translation>
+        <translation>Netz</translation>
     </message>
     <message>
         <source>join</source>
@@ -1031,7 +1031,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     <name>joinPage3</name>
     <message>
         <source>plug</source>
-        <translation>Anschluss</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -1039,7 +1039,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Netzwerk</translation>
+        <translation>Netz</translation>
     </message>
     <message>
         <source>join</source>
@@ -1063,7 +1063,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     </message>
     <message>
         <source>  Add the shortcut of skyvue to my desktop and browser bookmark.</source>
-        <translation>  Verknüpfung zu skyvue auf dem Desktop und als Lesezeichen im Browser anlegen.</translation>
+        <translation>  Desktop-Verknüpfung und Browser-Lesezeichen zu skyvue anlegen.</translation>
     </message>
     <message>
         <source>Join skyvue service</source>
@@ -1102,7 +1102,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     <name>joinPage4</name>
     <message>
         <source>plug</source>
-        <translation>Anschluss</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -1110,7 +1110,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Netzwerk</translation>
+        <translation>Netz</translation>
     </message>
     <message>
         <source>join</source>
@@ -1181,7 +1181,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     <name>plugPage</name>
     <message>
         <source>plug</source>
-        <translation>Anschluss</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -1189,7 +1189,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Netzwerk</translation>
+        <translation>Netz</translation>
     </message>
     <message>
         <source>join</source>
@@ -1300,7 +1300,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     <name>selectPage</name>
     <message>
         <source>plug</source>
-        <translation>Anschluss</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -1308,7 +1308,7 @@ DSL-Anschlüssen verwendet wird.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Netzwerk</translation>
+        <translation>Netz</translation>
     </message>
     <message>
         <source>join</source>
@@ -1426,7 +1426,7 @@ kation im Netzwerk erhalten.</translation>
     </message>
     <message>
         <source>Confirm password:</source>
-        <translation>Kennwort bestätigen:</translation>
+        <translation>Kennwort erneut:</translation>
     </message>
     <message>
         <source>      Back</source>

@@ -892,7 +892,7 @@ services.</source>
     </message>
     <message>
         <source>&amp;No, I need to sign up for a new account.</source>
-        <translation>Ό&amp;χι, θέλω να δημιουργήσω νέο λογαριασμό.</translation>
+        <translation>Ό&amp;χι, θέλω νέο λογαριασμό.</translation>
     </message>
     <message>
         <source>I &amp;don&apos;t want to sign up right now.</source>

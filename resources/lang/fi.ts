@@ -734,7 +734,7 @@ DSL-liittymissä.</translation>
     </message>
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
-        <translation>  Lisää pikakuvake kameran IP-osoitteeseen työpöydälle ja selaimen kirjanmerkkeihin.</translation>
+        <translation>  Pikakuvake kameran IP-osoitteeseen työpöydälle ja kirjanmerkkeihin.</translation>
     </message>
     <message>
         <source>Join skyvue service</source>
@@ -1142,7 +1142,7 @@ DSL-liittymissä.</translation>
     </message>
     <message>
         <source>  Add the shortcut of camera IP address to my desktop and browser bookmark.</source>
-        <translation>  Lisää pikakuvake kameran IP-osoitteeseen työpöydälle ja selaimen kirjanmerkkeihin.</translation>
+        <translation>  Pikakuvake kameran IP-osoitteeseen työpöydälle ja kirjanmerkkeihin.</translation>
     </message>
     <message>
         <source>Join skyvue service</source>

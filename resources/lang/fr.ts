@@ -67,7 +67,7 @@
     <name>connectPage</name>
     <message>
         <source>plug</source>
-        <translation>Brancher</translation>
+        <translation>Câble</translation>
     </message>
     <message>
         <source>select</source>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>By Wi-Fi Protected Setup</source>
-        <translation>Par Wi-Fi Protected Setup</translation>
+        <translation>Wi-Fi Protected Setup</translation>
     </message>
     <message>
         <source> ( &lt;a href = WPS&gt;&lt;font size=3 color=#638c0b&gt;WPS&lt;/font&gt;&lt;/a&gt; )</source>
@@ -481,7 +481,7 @@
     <name>failedPage</name>
     <message>
         <source>plug</source>
-        <translation>Brancher</translation>
+        <translation>Câble</translation>
     </message>
     <message>
         <source>select</source>
@@ -692,7 +692,7 @@ les services DSL.</translation>
     <name>joinPage</name>
     <message>
         <source>plug</source>
-        <translation>Brancher</translation>
+        <translation>Câble</translation>
     </message>
     <message>
         <source>select</source>
@@ -773,7 +773,7 @@ les services DSL.</translation>
     <name>joinPage1</name>
     <message>
         <source>plug</source>
-        <translation>Brancher</translation>
+        <translation>Câble</translation>
     </message>
     <message>
         <source>select</source>
@@ -860,7 +860,7 @@ les services DSL.</translation>
     <name>joinPage2</name>
     <message>
         <source>plug</source>
-        <translation>Brancher</translation>
+        <translation>Câble</translation>
     </message>
     <message>
         <source>select</source>
@@ -1031,7 +1031,7 @@ les services DSL.</translation>
     <name>joinPage3</name>
     <message>
         <source>plug</source>
-        <translation>Brancher</translation>
+        <translation>Câble</translation>
     </message>
     <message>
         <source>select</source>
@@ -1102,7 +1102,7 @@ les services DSL.</translation>
     <name>joinPage4</name>
     <message>
         <source>plug</source>
-        <translation>Brancher</translation>
+        <translation>Câble</translation>
     </message>
     <message>
         <source>select</source>
@@ -1181,7 +1181,7 @@ les services DSL.</translation>
     <name>plugPage</name>
     <message>
         <source>plug</source>
-        <translation>Brancher</translation>
+        <translation>Câble</translation>
     </message>
     <message>
         <source>select</source>
@@ -1300,7 +1300,7 @@ les services DSL.</translation>
     <name>selectPage</name>
     <message>
         <source>plug</source>
-        <translation>Brancher</translation>
+        <translation>Câble</translation>
     </message>
     <message>
         <source>select</source>

@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>select</source>
-        <translation>Választás</translation>
+        <translation>Kijelölés</translation>
     </message>
     <message>
         <source>connect</source>
@@ -485,7 +485,7 @@
     </message>
     <message>
         <source>select</source>
-        <translation>Választás</translation>
+        <translation>Kijelölés</translation>
     </message>
     <message>
         <source>connect</source>
@@ -696,7 +696,7 @@ hálózati protokoll.</translation>
     </message>
     <message>
         <source>select</source>
-        <translation>Választás</translation>
+        <translation>Kijelölés</translation>
     </message>
     <message>
         <source>connect</source>
@@ -777,7 +777,7 @@ hálózati protokoll.</translation>
     </message>
     <message>
         <source>select</source>
-        <translation>Választás</translation>
+        <translation>Kijelölés</translation>
     </message>
     <message>
         <source>connect</source>
@@ -864,7 +864,7 @@ hálózati protokoll.</translation>
     </message>
     <message>
         <source>select</source>
-        <translation>Választás</translation>
+        <translation>Kijelölés</translation>
     </message>
     <message>
         <source>connect</source>
@@ -1035,7 +1035,7 @@ hálózati protokoll.</translation>
     </message>
     <message>
         <source>select</source>
-        <translation>Választás</translation>
+        <translation>Kijelölés</translation>
     </message>
     <message>
         <source>connect</source>
@@ -1106,7 +1106,7 @@ hálózati protokoll.</translation>
     </message>
     <message>
         <source>select</source>
-        <translation>Választás</translation>
+        <translation>Kijelölés</translation>
     </message>
     <message>
         <source>connect</source>
@@ -1185,7 +1185,7 @@ hálózati protokoll.</translation>
     </message>
     <message>
         <source>select</source>
-        <translation>Választás</translation>
+        <translation>Kijelölés</translation>
     </message>
     <message>
         <source>connect</source>
@@ -1304,7 +1304,7 @@ hálózati protokoll.</translation>
     </message>
     <message>
         <source>select</source>
-        <translation>Választás</translation>
+        <translation>Kijelölés</translation>
     </message>
     <message>
         <source>connect</source>

@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>By Wi-Fi Protected Setup</source>
-        <translation>Con Wi-Fi Protected Setup</translation>
+        <translation>Wi-Fi Protected Setup</translation>
     </message>
     <message>
         <source> ( &lt;a href = WPS&gt;&lt;font size=3 color=#638c0b&gt;WPS&lt;/font&gt;&lt;/a&gt; )</source>

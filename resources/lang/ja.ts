@@ -581,15 +581,15 @@
     </message>
     <message>
         <source>Enter account and password(PPPoE)</source>
-        <translation>アカウントとパスワードを入力(PPPoE)</translation>
+        <translation>アカウントとパスワード(PPPoE)</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation>アカウント:</translation>
+        <translation>ID:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation>パスワード:</translation>
+        <translation>PW:</translation>
     </message>
     <message>
         <source>Enter static IP address</source>
@@ -601,7 +601,7 @@
     </message>
     <message>
         <source>Use in the intranet for local view only.</source>
-        <translation>イントラネット内のローカル視聴のみに使用</translation>
+        <translation>イントラネットでローカル視聴のみ</translation>
     </message>
     <message>
         <source>The PPPoE is a network 
@@ -645,7 +645,7 @@ services.</source>
     </message>
     <message>
         <source>Enter account and password(PPPoE)*</source>
-        <translation>アカウントとパスワードを入力(PPPoE)*</translation>
+        <translation>アカウントとパスワード(PPPoE)*</translation>
     </message>
     <message>
         <source>Enter static IP address*</source>
@@ -888,7 +888,7 @@ services.</source>
     </message>
     <message>
         <source>&amp;Yes, I already have a skyvue account.</source>
-        <translation>はい、skyvueアカウントを持っています(&amp;Y)</translation>
+        <translation>はい、skyvueアカウントがあります(&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No, I need to sign up for a new account.</source>
@@ -936,7 +936,7 @@ services.</source>
     </message>
     <message>
         <source>Password:</source>
-        <translation>パスワード</translation>
+        <translation>PW:</translation>
     </message>
     <message>
         <source>&lt;a href=forgot&gt;&lt;font size=3 color=#638c0b&gt;Forgot password ?&lt;/font&gt;&lt;/a&gt;</source>
@@ -1055,7 +1055,7 @@ services.</source>
     </message>
     <message>
         <source>Account:</source>
-        <translation>アカウント:</translation>
+        <translation>ID:</translation>
     </message>
     <message>
         <source> You can also learn more about mobile applications for your iPhone &amp; Android phone on &lt;a href = skyvue&gt;&lt;font size=3 color=#638c0b&gt;skyvue&lt;/font&gt;&lt;/a&gt; website.&lt;br&gt;</source>
@@ -1075,7 +1075,7 @@ services.</source>
     </message>
     <message>
         <source>Password:</source>
-        <translation>パスワード:</translation>
+        <translation>PW:</translation>
     </message>
     <message>
         <source>xxxxxx</source>

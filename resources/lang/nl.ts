@@ -67,7 +67,7 @@
     <name>connectPage</name>
     <message>
         <source>plug</source>
-        <translation>Aansluiten</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>connect</source>
-        <translation>Verbinden</translation>
+        <translation>Netwerk</translation>
     </message>
     <message>
         <source>join</source>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>By Wi-Fi Protected Setup</source>
-        <translation>Via Wi-Fi Protected Setup</translation>
+        <translation>Wi-Fi Protected Setup</translation>
     </message>
     <message>
         <source> ( &lt;a href = WPS&gt;&lt;font size=3 color=#638c0b&gt;WPS&lt;/font&gt;&lt;/a&gt; )</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>By selecting wireless network</source>
-        <translation>Door een draadloos netwerk te kiezen</translation>
+        <translation>Draadloos netwerk kiezen</translation>
     </message>
     <message>
         <source>Available wireless network</source>
@@ -481,7 +481,7 @@
     <name>failedPage</name>
     <message>
         <source>plug</source>
-        <translation>Aansluiten</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>connect</source>
-        <translation>Verbinden</translation>
+        <translation>Netwerk</translation>
     </message>
     <message>
         <source>join</source>
@@ -581,7 +581,7 @@
     </message>
     <message>
         <source>Enter account and password(PPPoE)</source>
-        <translation>Gebruikersnaam en wachtwoord (PPPoE)</translation>
+        <translation>Gebruiker en wachtwoord (PPPoE)</translation>
     </message>
     <message>
         <source>Account:</source>
@@ -601,7 +601,7 @@
     </message>
     <message>
         <source>Use in the intranet for local view only.</source>
-        <translation>Alleen voor lokaal bekijken op het intranet.</translation>
+        <translation>Alleen lokaal bekijken op het intranet.</translation>
     </message>
     <message>
         <source>The PPPoE is a network 
@@ -645,7 +645,7 @@ diensten wordt gebruikt.</translation>
     </message>
     <message>
         <source>Enter account and password(PPPoE)*</source>
-        <translation>Gebruikersnaam en wachtwoord (PPPoE)*</translation>
+        <translation>Gebruiker en wachtwoord (PPPoE)*</translation>
     </message>
     <message>
         <source>Enter static IP address*</source>
@@ -692,7 +692,7 @@ diensten wordt gebruikt.</translation>
     <name>joinPage</name>
     <message>
         <source>plug</source>
-        <translation>Aansluiten</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -700,7 +700,7 @@ diensten wordt gebruikt.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Verbinden</translation>
+        <translation>Netwerk</translation>
     </message>
     <message>
         <source>join</source>
@@ -773,7 +773,7 @@ diensten wordt gebruikt.</translation>
     <name>joinPage1</name>
     <message>
         <source>plug</source>
-        <translation>Aansluiten</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -781,7 +781,7 @@ diensten wordt gebruikt.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Verbinden</translation>
+        <translation>Netwerk</translation>
     </message>
     <message>
         <source>join</source>
@@ -860,7 +860,7 @@ diensten wordt gebruikt.</translation>
     <name>joinPage2</name>
     <message>
         <source>plug</source>
-        <translation>Aansluiten</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -868,7 +868,7 @@ diensten wordt gebruikt.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Verbinden</translation>
+        <translation>Netwerk</translation>
     </message>
     <message>
         <source>join</source>
@@ -1031,7 +1031,7 @@ diensten wordt gebruikt.</translation>
     <name>joinPage3</name>
     <message>
         <source>plug</source>
-        <translation>Aansluiten</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -1039,7 +1039,7 @@ diensten wordt gebruikt.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Verbinden</translation>
+        <translation>Netwerk</translation>
     </message>
     <message>
         <source>join</source>
@@ -1075,7 +1075,7 @@ diensten wordt gebruikt.</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation>Wachtwoord:</translation>
+        <translation>Wachtw.:</translation>
     </message>
     <message>
         <source>xxxxxx</source>
@@ -1102,7 +1102,7 @@ diensten wordt gebruikt.</translation>
     <name>joinPage4</name>
     <message>
         <source>plug</source>
-        <translation>Aansluiten</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -1110,7 +1110,7 @@ diensten wordt gebruikt.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Verbinden</translation>
+        <translation>Netwerk</translation>
     </message>
     <message>
         <source>join</source>
@@ -1181,7 +1181,7 @@ diensten wordt gebruikt.</translation>
     <name>plugPage</name>
     <message>
         <source>plug</source>
-        <translation>Aansluiten</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -1189,7 +1189,7 @@ diensten wordt gebruikt.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Verbinden</translation>
+        <translation>Netwerk</translation>
     </message>
     <message>
         <source>join</source>
@@ -1300,7 +1300,7 @@ diensten wordt gebruikt.</translation>
     <name>selectPage</name>
     <message>
         <source>plug</source>
-        <translation>Aansluiten</translation>
+        <translation>Kabel</translation>
     </message>
     <message>
         <source>select</source>
@@ -1308,7 +1308,7 @@ diensten wordt gebruikt.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Verbinden</translation>
+        <translation>Netwerk</translation>
     </message>
     <message>
         <source>join</source>

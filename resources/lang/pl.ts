@@ -601,7 +601,7 @@
     </message>
     <message>
         <source>Use in the intranet for local view only.</source>
-        <translation>Tylko w intranecie, do podglądu lokalnego.</translation>
+        <translation>Tylko podgląd lokalny w intranecie.</translation>
     </message>
     <message>
         <source>The PPPoE is a network 

@@ -67,11 +67,11 @@
     <name>connectPage</name>
     <message>
         <source>plug</source>
-        <translation>Conectare</translation>
+        <translation>Cablu</translation>
     </message>
     <message>
         <source>select</source>
-        <translation>Selectare</translation>
+        <translation>Alegere</translation>
     </message>
     <message>
         <source>connect</source>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>By Wi-Fi Protected Setup</source>
-        <translation>Prin Wi-Fi Protected Setup</translation>
+        <translation>Wi-Fi Protected Setup</translation>
     </message>
     <message>
         <source> ( &lt;a href = WPS&gt;&lt;font size=3 color=#638c0b&gt;WPS&lt;/font&gt;&lt;/a&gt; )</source>
@@ -481,11 +481,11 @@
     <name>failedPage</name>
     <message>
         <source>plug</source>
-        <translation>Conectare</translation>
+        <translation>Cablu</translation>
     </message>
     <message>
         <source>select</source>
-        <translation>Selectare</translation>
+        <translation>Alegere</translation>
     </message>
     <message>
         <source>connect</source>
@@ -692,11 +692,11 @@ serviciile DSL.</translation>
     <name>joinPage</name>
     <message>
         <source>plug</source>
-        <translation>Conectare</translation>
+        <translation>Cablu</translation>
     </message>
     <message>
         <source>select</source>
-        <translation>Selectare</translation>
+        <translation>Alegere</translation>
     </message>
     <message>
         <source>connect</source>
@@ -773,11 +773,11 @@ serviciile DSL.</translation>
     <name>joinPage1</name>
     <message>
         <source>plug</source>
-        <translation>Conectare</translation>
+        <translation>Cablu</translation>
     </message>
     <message>
         <source>select</source>
-        <translation>Selectare</translation>
+        <translation>Alegere</translation>
     </message>
     <message>
         <source>connect</source>
@@ -860,11 +860,11 @@ serviciile DSL.</translation>
     <name>joinPage2</name>
     <message>
         <source>plug</source>
-        <translation>Conectare</translation>
+        <translation>Cablu</translation>
     </message>
     <message>
         <source>select</source>
-        <translation>Selectare</translation>
+        <translation>Alegere</translation>
     </message>
     <message>
         <source>connect</source>
@@ -1031,11 +1031,11 @@ serviciile DSL.</translation>
     <name>joinPage3</name>
     <message>
         <source>plug</source>
-        <translation>Conectare</translation>
+        <translation>Cablu</translation>
     </message>
     <message>
         <source>select</source>
-        <translation>Selectare</translation>
+        <translation>Alegere</translation>
     </message>
     <message>
         <source>connect</source>
@@ -1102,11 +1102,11 @@ serviciile DSL.</translation>
     <name>joinPage4</name>
     <message>
         <source>plug</source>
-        <translation>Conectare</translation>
+        <translation>Cablu</translation>
     </message>
     <message>
         <source>select</source>
-        <translation>Selectare</translation>
+        <translation>Alegere</translation>
     </message>
     <message>
         <source>connect</source>
@@ -1181,11 +1181,11 @@ serviciile DSL.</translation>
     <name>plugPage</name>
     <message>
         <source>plug</source>
-        <translation>Conectare</translation>
+        <translation>Cablu</translation>
     </message>
     <message>
         <source>select</source>
-        <translation>Selectare</translation>
+        <translation>Alegere</translation>
     </message>
     <message>
         <source>connect</source>
@@ -1300,11 +1300,11 @@ serviciile DSL.</translation>
     <name>selectPage</name>
     <message>
         <source>plug</source>
-        <translation>Conectare</translation>
+        <translation>Cablu</translation>
     </message>
     <message>
         <source>select</source>
-        <translation>Selectare</translation>
+        <translation>Alegere</translation>
     </message>
     <message>
         <source>connect</source>

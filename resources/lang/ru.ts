@@ -601,7 +601,7 @@
     </message>
     <message>
         <source>Use in the intranet for local view only.</source>
-        <translation>Только локальный просмотр в интрасети.</translation>
+        <translation>Только просмотр в локальной сети.</translation>
     </message>
     <message>
         <source>The PPPoE is a network 
@@ -892,7 +892,7 @@ services.</source>
     </message>
     <message>
         <source>&amp;No, I need to sign up for a new account.</source>
-        <translation>&amp;Нет, я хочу зарегистрировать новый аккаунт.</translation>
+        <translation>&amp;Нет, зарегистрировать новый аккаунт.</translation>
     </message>
     <message>
         <source>I &amp;don&apos;t want to sign up right now.</source>

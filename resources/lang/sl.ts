@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>connect</source>
-        <translation>Povezava</translation>
+        <translation>Omrežje</translation>
     </message>
     <message>
         <source>join</source>
@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>connect</source>
-        <translation>Povezava</translation>
+        <translation>Omrežje</translation>
     </message>
     <message>
         <source>join</source>
@@ -700,7 +700,7 @@ predvsem pri storitvah DSL.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Povezava</translation>
+        <translation>Omrežje</translation>
     </message>
     <message>
         <source>join</source>
@@ -781,7 +781,7 @@ predvsem pri storitvah DSL.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Povezava</translation>
+        <translation>Omrežje</translation>
     </message>
     <message>
         <source>join</source>
@@ -868,7 +868,7 @@ predvsem pri storitvah DSL.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Povezava</translation>
+        <translation>Omrežje</translation>
     </message>
     <message>
         <source>join</source>
@@ -1039,7 +1039,7 @@ predvsem pri storitvah DSL.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Povezava</translation>
+        <translation>Omrežje</translation>
     </message>
     <message>
         <source>join</source>
@@ -1110,7 +1110,7 @@ predvsem pri storitvah DSL.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Povezava</translation>
+        <translation>Omrežje</translation>
     </message>
     <message>
         <source>join</source>
@@ -1189,7 +1189,7 @@ predvsem pri storitvah DSL.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Povezava</translation>
+        <translation>Omrežje</translation>
     </message>
     <message>
         <source>join</source>
@@ -1308,7 +1308,7 @@ predvsem pri storitvah DSL.</translation>
     </message>
     <message>
         <source>connect</source>
-        <translation>Povezava</translation>
+        <translation>Omrežje</translation>
     </message>
     <message>
         <source>join</source>

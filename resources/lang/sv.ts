@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>By Wi-Fi Protected Setup</source>
-        <translation>Med Wi-Fi Protected Setup</translation>
+        <translation>Wi-Fi Protected Setup</translation>
     </message>
     <message>
         <source> ( &lt;a href = WPS&gt;&lt;font size=3 color=#638c0b&gt;WPS&lt;/font&gt;&lt;/a&gt; )</source>
@@ -585,7 +585,7 @@
     </message>
     <message>
         <source>Account:</source>
-        <translation>Användare:</translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source>Password:</source>
@@ -1249,7 +1249,7 @@ för DSL-tjänster.</translation>
     </message>
     <message>
         <source>*Could use Wi-Fi Protected Setup (WPS) instead.</source>
-        <translation>*Du kan också använda Wi-Fi Protected Setup (WPS).</translation>
+        <translation>*Du kan också använda WPS (Wi-Fi Protected Setup).</translation>
     </message>
     <message>
         <source>Please confirm the following tasks are done before clicking &lt;b&gt;Next&lt;/b&gt;.</source>

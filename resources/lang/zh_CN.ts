@@ -932,7 +932,7 @@ DSL服务的网络
     </message>
     <message>
         <source>E-Mail:</source>
-        <translation>电子邮件：</translation>
+        <translation>邮箱：</translation>
     </message>
     <message>
         <source>Password:</source>

@@ -932,7 +932,7 @@ DSL服務的網路
     </message>
     <message>
         <source>E-Mail:</source>
-        <translation>電子郵件：</translation>
+        <translation>信箱：</translation>
     </message>
     <message>
         <source>Password:</source>
