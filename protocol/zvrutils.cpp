@@ -229,6 +229,23 @@ QByteArray ZVRUtils::maskSecrets(const QByteArray &payload)
     }
 }
 
+QByteArray ZVRUtils::logText(const QByteArray &payload)
+{
+    const QByteArray masked = maskSecrets(payload);
+    QByteArray out;
+    out.reserve(masked.size());
+    for (const char c : masked) {
+        const uchar u = uchar(c);
+        if (u < 0x20 || u == 0x7f || c == '\\') {
+            static const char hex[] = "0123456789abcdef";
+            out.append("\\x").append(hex[u >> 4]).append(hex[u & 15]);
+        } else {
+            out.append(c);
+        }
+    }
+    return out;
+}
+
 QByteArray ZVRUtils::composeDatagram(const QByteArray &zvrClass, const QString &srcMac,
                                      const QString &dstMac, const QString &d,
                                      const QByteArray &pading)
@@ -549,7 +566,7 @@ int ZVRUtils::findReplyCamera(const QByteArray &payload, const char *handler)
     const QString replyMac = QString::fromUtf8(QByteArrayView(payload).sliced(m + 2).first(
         qMin(qsizetype(17), payload.size() - m - 2)));
     lazyDebug().noquote() << QString::fromLatin1(handler) + QStringLiteral(", ")
-                                 + QLatin1Char('"') + QString::fromUtf8(maskSecrets(payload))
+                                 + QLatin1Char('"') + QString::fromUtf8(logText(payload))
                                  + QLatin1Char('"');
     return listedIndex(replyMac);
 }
@@ -557,7 +574,7 @@ int ZVRUtils::findReplyCamera(const QByteArray &payload, const char *handler)
 int ZVRUtils::handleScanResponse(QByteArray payload, QString dstMac)
 {
     const IPCamera record(payload, dstMac);
-    lazyDebug().noquote() << ('"' + maskSecrets(payload) + '"');
+    lazyDebug().noquote() << ('"' + logText(payload) + '"');
 
     if (record.ip == QLatin1String("192.168.0.20"))
         defaultIpSeen = true;

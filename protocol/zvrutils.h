@@ -83,6 +83,9 @@ public:
 
     // A payload as it may appear in the log: passwords and keys masked.
     static QByteArray maskSecrets(const QByteArray &payload);
+    // A received payload as a log line may hold it: secrets masked, and
+    // control bytes written as \xNN so a camera cannot forge or break lines.
+    static QByteArray logText(const QByteArray &payload);
 
     static QByteArray timeItem(int qt4Country, const QDateTime &localTime);
 

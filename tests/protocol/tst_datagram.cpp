@@ -395,6 +395,28 @@ private slots:
         QCOMPARE(ZVRUtils::maskSecrets(payload), masked);
     }
 
+    // What a camera sends reaches the log on one line, as visible text.
+    void receivedPayloadLogText_data()
+    {
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<QByteArray>("logged");
+        QTest::newRow("plain") << QByteArray("2;M=a;N=Garage") << QByteArray("2;M=a;N=Garage");
+        QTest::newRow("forged line")
+            << QByteArray("2;N=x\nhandleZVRresponse::Enter") << QByteArray("2;N=x\\x0ahandleZVRresponse::Enter");
+        QTest::newRow("escape, NUL, DEL")
+            << QByteArray("2;N=\x1b[2J") + QByteArray(1, '\0') + QByteArray("\x7f")
+            << QByteArray("2;N=\\x1b[2J\\x00\\x7f");
+        QTest::newRow("backslash stays unambiguous") << QByteArray("2;N=a\\x0a") << QByteArray("2;N=a\\x5cx0a");
+        QTest::newRow("secret masked first") << QByteArray("2;P=\x01\x02;N=\r") << QByteArray("2;P=***;N=\\x0d");
+        QTest::newRow("UTF-8 kept") << QByteArray("2;N=Caf\xc3\xa9") << QByteArray("2;N=Caf\xc3\xa9");
+    }
+    void receivedPayloadLogText()
+    {
+        QFETCH(QByteArray, payload);
+        QFETCH(QByteArray, logged);
+        QCOMPARE(ZVRUtils::logText(payload), logged);
+    }
+
     void classContentLogHidesPassword()
     {
         QTest::ignoreMessage(QtDebugMsg,
