@@ -153,6 +153,12 @@ boxButton safeButton(boxButton button)
     return button;
 }
 
+boxButton cancelButton(boxButton button)
+{
+    button.cancels = true;
+    return button;
+}
+
 QPushButton *pictureButton(const boxButton &spec, QWidget *parent)
 {
     auto *button = new QPushButton(spec.caption, parent);
@@ -229,6 +235,8 @@ QPushButton *pageBox::addPictureButton(const boxButton &button)
     m_buttons.append(b);
     if (button.safe) {
         setDefaultButton(b);  // and the focus
+        setEscapeButton(b);
+    } else if (button.cancels) {
         setEscapeButton(b);
     }
     return b;

@@ -84,10 +84,14 @@ struct boxButton {
     // The button that leaves things as they are: it has the focus, and Enter
     // and Escape press it. Without one, the first button has the focus.
     bool safe = false;
+    // Escape presses it; the focus stays on the first button.
+    bool cancels = false;
 };
 
 // The same button as the one Enter and Escape press.
 boxButton safeButton(boxButton button);
+// The same button as the one Escape presses.
+boxButton cancelButton(boxButton button);
 
 // The common box buttons: Close with the close picture, and the confirming
 // button (Restart, OK, Done) with the yes picture.

@@ -449,7 +449,8 @@ void selectPage::passwordNotConfirmed()
     const int answer = warningBox(
         tr("The camera did not confirm the new password, so it may still have none. Check that "
            "the camera is on and connected, then try again."),
-        {confirmingButton(tr("Retry    ")), closingButton(tr("Close    "))}, QPoint(160, 230));
+        {confirmingButton(tr("Retry    ")), cancelButton(closingButton(tr("Close    ")))},
+        QPoint(160, 230));
     if (answer == 0) {
         next();
         return;

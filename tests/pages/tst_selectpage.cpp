@@ -1308,10 +1308,11 @@ void tst_selectpage::reentryRoads()
 // A camera that never confirms: the user is told at tick 100 and chooses.
 void tst_selectpage::unconfirmedPasswordBox_data()
 {
-    QTest::addColumn<QString>("answer");  // "Enter": the key on the box
+    QTest::addColumn<QString>("answer");  // "Enter", "Escape": the key on the box
     QTest::newRow("Retry") << "Retry";
     QTest::newRow("Enter presses Retry") << "Enter";
     QTest::newRow("Close") << "Close";
+    QTest::newRow("Escape presses Close") << "Escape";
 }
 
 void tst_selectpage::unconfirmedPasswordBox()
@@ -1327,11 +1328,12 @@ void tst_selectpage::unconfirmedPasswordBox()
     c.confirm->setText(QStringLiteral("river7stone"));
     c.next->click();
     bool veilShown = false;
-    if (answer == QLatin1String("Enter")) {
-        boxes->answerWith([&](QDialog *d) {
+    if (answer == QLatin1String("Enter") || answer == QLatin1String("Escape")) {
+        const Qt::Key key = answer == QLatin1String("Enter") ? Qt::Key_Return : Qt::Key_Escape;
+        boxes->answerWith([&, key](QDialog *d) {
             veilShown = !c.veil->isHidden();
             d->show();
-            QTest::keyClick(d, Qt::Key_Return);
+            QTest::keyClick(d, key);
         });
     } else {
         boxes->onOpen([&](QDialog *) { veilShown = !c.veil->isHidden(); });
@@ -1355,7 +1357,7 @@ void tst_selectpage::unconfirmedPasswordBox()
     QCOMPARE(w.wizard.currentId(), int(selectPageId));
     const QList<sentCommand> afterBox = takeSent();
 
-    if (answer == QLatin1String("Close")) {
+    if (answer == QLatin1String("Close") || answer == QLatin1String("Escape")) {
         // Back at the list with the camera still chosen.
         QVERIFY(c.veil->isHidden());
         QVERIFY(!w.page->wait()->timer()->isActive());
