@@ -149,13 +149,13 @@ boxButton confirmingButton(const QString &caption, const QString &objectName, co
 
 boxButton safeButton(boxButton button)
 {
-    button.safe = true;
+    button.keyRole = boxButton::keys::safe;
     return button;
 }
 
 boxButton cancelButton(boxButton button)
 {
-    button.cancels = true;
+    button.keyRole = boxButton::keys::escape;
     return button;
 }
 
@@ -233,12 +233,10 @@ QPushButton *pageBox::addPictureButton(const boxButton &button)
     QPushButton *b = pictureButton(button, nullptr);
     addButton(b, QMessageBox::ActionRole);
     m_buttons.append(b);
-    if (button.safe) {
+    if (button.keyRole == boxButton::keys::safe)
         setDefaultButton(b);  // and the focus
+    if (button.keyRole != boxButton::keys::none)
         setEscapeButton(b);
-    } else if (button.cancels) {
-        setEscapeButton(b);
-    }
     return b;
 }
 

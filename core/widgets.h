@@ -81,11 +81,12 @@ struct boxButton {
     QString style;        // style sheet with the button picture
     QString objectName;   // selects the hover picture in the application sheet
     QSize size = QSize(119, 34);
-    // The button that leaves things as they are: it has the focus, and Enter
-    // and Escape press it. Without one, the first button has the focus.
-    bool safe = false;
-    // Escape presses it; the focus stays on the first button.
-    bool cancels = false;
+    // Which keys of the box press it besides its own click. safe: the button
+    // that leaves things as they are has the focus, and Enter and Escape
+    // press it; escape: only Escape. Without a safe one, the first button
+    // has the focus.
+    enum class keys { none, safe, escape };
+    keys keyRole = keys::none;
 };
 
 // The same button as the one Enter and Escape press.
