@@ -1,6 +1,8 @@
 #include "core/modal.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QPointer>
 
 namespace {
 ModalHandler &handlerSlot()
@@ -12,11 +14,19 @@ ModalHandler &handlerSlot()
 
 int runModal(QDialog *dialog)
 {
+    // The boxes and dialogs have no parent, so nothing hands the keyboard
+    // back to the window that was active when one closes.
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    int result = 0;
     if (handlerSlot()) {
         handlerSlot()(dialog);
-        return dialog->result();
+        result = dialog->result();
+    } else {
+        result = dialog->exec();
     }
-    return dialog->exec();
+    if (active && active->isVisible() && active != dialog)
+        active->activateWindow();
+    return result;
 }
 
 void setModalHandler(ModalHandler handler)

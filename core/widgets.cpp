@@ -277,10 +277,6 @@ int pageBox::run(QWidget *wizardWindow, QPoint offset)
     if (wizardWindow)
         move(wizardWindow->pos() + offset);
     runModal(this);
-    // The box has no parent, so nothing hands the keyboard back to the
-    // wizard when it closes.
-    if (wizardWindow && wizardWindow->isVisible())
-        wizardWindow->activateWindow();
     return answerIndex();
 }
 

@@ -146,9 +146,9 @@ void finishPage::build(const layout &l)
     // Above everything, Done included.
     createVeil(QSize(720, 435))->setObjectName(QStringLiteral("waitPicLabel"));
 
-    for (QLabel *l : {infoText, mobileAppsText, ipLinkLabel, detailsLink}) {
-        if (l)
-            keyboardLinks(l);
+    for (QLabel *label : {infoText, mobileAppsText, ipLinkLabel, detailsLink}) {
+        if (label)
+            keyboardLinks(label);
     }
     connect(doneButton, &QPushButton::clicked, this, &finishPage::next);
     connect(detailsLink, &QLabel::linkActivated, this, &finishPage::themeLabel4_click);
@@ -377,9 +377,6 @@ void finishPage::themeLabel4_click()
     keepWizardOnScreen(w);
     dialog->move(w->pos() + QPoint(100, 100));
     runModal(dialog);
-    // The keyboard back to the wizard: the dialog has no parent.
-    if (w->isVisible())
-        w->activateWindow();
     // Ended otherwise (Escape): the veil goes too, and the dialog, which
     // deletes itself only when closed, once its own loop is over.
     hideVeil();

@@ -100,6 +100,7 @@ private slots:
 
     void warningBox();
     void warningBoxUnansweredLeavesVeil();
+    void keyboardBackToTheWindowAfterABox();
     void warningBoxRecentresWizardFirst();
     void ledQuestionBox_data();
     void ledQuestionBox();
@@ -373,6 +374,32 @@ void tst_pageframe::raiseWaitTicks()
     run->setTicks(ticks);
     run->raiseTo(target);
     QCOMPARE(run->ticks(), expected);
+}
+
+// A box has no parent: once it closes, the window that was active has the
+// keyboard again, so Tab and Enter reach the page without a click.
+void tst_pageframe::keyboardBackToTheWindowAfterABox()
+{
+    pageInWizard w;
+    w.wizard.show();
+    w.wizard.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.wizard));
+    w.page->createVeil();
+
+    modalRecorder boxes;
+    bool boxHadTheKeyboard = false;
+    boxes.answerWith([&](QDialog *d) {
+        d->show();
+        d->activateWindow();
+        boxHadTheKeyboard = QTest::qWaitForWindowActive(d);
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    QCOMPARE(w.page->warningBox(QStringLiteral("Input wrong password, please check!"),
+                                {closingButton(QStringLiteral("Close    "))}, QPoint(200, 230)),
+             0);
+    QVERIFY(boxHadTheKeyboard);
+    QVERIFY(QTest::qWaitForWindowActive(&w.wizard));
+    QCOMPARE(QApplication::activeWindow(), &w.wizard);
 }
 
 void tst_pageframe::warningBox()
