@@ -254,7 +254,7 @@ QLabel *pageFrame::createVeil(QSize size)
 void pageFrame::useWaitPictureAsVeil()
 {
     Q_ASSERT(m_wait);
-    m_veil = m_wait->picture();
+    m_veil = m_wait->cover();
 }
 
 void pageFrame::showVeil(QLabel *veil)

@@ -10,6 +10,7 @@ waitRun::waitRun(QWidget *page, QRect textPlace, const QString &text, const QStr
     : QObject(page)
 {
     m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("waitTimer"));
     m_timer->setInterval(interval);
     connect(m_timer, &QTimer::timeout, this, &waitRun::ticked);
 
@@ -63,10 +64,14 @@ void waitRun::resume()
 
 void waitRun::showFrame(const QString &phrase)
 {
-    m_picture->show();
-    m_text->show();
+    showCurrentPicture();
+    setStatus(QStringLiteral("<b>") + phrase + dots(m_ticks) + QStringLiteral("</b>"));
+}
+
+void waitRun::showCurrentPicture()
+{
+    show();
     setPicture(m_picture, framePicture(m_ticks));
-    m_text->setText(QStringLiteral("<b>") + phrase + dots(m_ticks) + QStringLiteral("</b>"));
 }
 
 int waitRun::tick(const QString &phrase)
@@ -80,4 +85,32 @@ void waitRun::stop()
     m_timer->stop();
     m_picture->hide();
     m_text->hide();
+}
+
+void waitRun::show()
+{
+    m_picture->show();
+    m_text->show();
+}
+
+void waitRun::hide()
+{
+    m_picture->hide();
+    m_text->hide();
+}
+
+void waitRun::freeze()
+{
+    m_timer->stop();
+    m_text->hide();
+}
+
+void waitRun::setStatusPlace(QRect place)
+{
+    m_text->setGeometry(place);
+}
+
+void waitRun::setStatus(const QString &html)
+{
+    m_text->setText(html);
 }

@@ -29,9 +29,8 @@ public:
     static QString framePicture(int ticks);  // ":/images/loading0N.png"
     static QString dots(int ticks);          // 1, 1, 2, 2, 3, 3, 4 dots
 
-    QTimer *timer() const { return m_timer; }
-    QLabel *picture() const { return m_picture; }
-    QLabel *text() const { return m_text; }
+    // The picture, for a box that keeps it as its veil.
+    QLabel *cover() const { return m_picture; }
 
     int ticks() const { return m_ticks; }
     void setTicks(int ticks) { m_ticks = ticks; }
@@ -46,6 +45,15 @@ public:
     // showFrame, then counts the tick; returns the new count.
     int tick(const QString &phrase);
     void stop();  // the timer stops, the picture and the status line hide
+
+    // Named looks, so that a page never reaches into the labels.
+    void show();    // the picture and the status line, as they stand
+    void hide();    // neither; the timer as it is
+    void freeze();  // the timer stops and the status line hides; the picture stays as a veil
+    void setStatusPlace(QRect place);
+    void setStatus(const QString &html);
+    // Shows both labels, the picture of the current count and the status as it stands.
+    void showCurrentPicture();
 
 signals:
     void ticked();

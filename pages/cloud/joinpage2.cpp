@@ -178,8 +178,7 @@ void joinPage2::initializePage()
     noRadioButton->setGeometry(30, 210, 300, 25);
     no2RadioButton->setGeometry(30, 240, 300, 25);
     noneRadioButton->setGeometry(30, 405, 280, 20);
-    wait()->picture()->hide();
-    wait()->text()->hide();
+    wait()->hide();
     noneRadioButton->hide();
     hideFormWidgets();
     for (QLineEdit *e : {signInEmailEdit, signInPasswordEdit, signUpEmailEdit, signUpPasswordEdit,
@@ -387,8 +386,7 @@ void joinPage2::waitLoading()
     backButton->setEnabled(false);
     nextButton->setEnabled(false);
     nextButton->setStyleSheet(waitNextStyle);
-    wait()->picture()->show();
-    wait()->text()->show();
+    wait()->show();
 }
 
 void joinPage2::waitTimeout()

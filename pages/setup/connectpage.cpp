@@ -589,8 +589,7 @@ void connectPage::openMymsgBox(const QString &)
     case resetOutcome::restartYes:
         stopTimers();
         ledVeilLabel->hide();
-        wait()->picture()->hide();
-        wait()->text()->hide();
+        wait()->hide();
         restartAndStep();
         break;
     case resetOutcome::none:
@@ -768,15 +767,14 @@ void connectPage::confirmNetworkSetup()
 {
     if (!bChangeConnectionType)
         return;
-    wait()->pause();
-    wait()->text()->hide();
+    wait()->freeze();
     const bool cable = ethernetRadio->isChecked();
     {
         networkCheck::decisionBox hold(*check);
         messageBox(cable ? tr("<br>Please plug in the cable. click <b>OK</b> when you finish.")
                          : tr("<br>Now you can unplug the Ethernet cable from the camera and click <b>OK</b> when you finish."),
                    QMessageBox::Warning, {confirmingButton(tr("OK\t"))},
-                   cable ? QPoint(170, 250) : QPoint(130, 250), keepVeil, wait()->picture());
+                   cable ? QPoint(170, 250) : QPoint(130, 250), keepVeil, wait()->cover());
     }
     wait()->resume();
 }
@@ -828,8 +826,7 @@ void connectPage::networkRecovery(int)
 void connectPage::endRun()
 {
     wait()->setTicks(0);
-    wait()->pause();
-    wait()->text()->hide();
+    wait()->freeze();
     nextButton->setEnabled(true);
 }
 
@@ -854,9 +851,8 @@ void connectPage::decidePageJump()
 void connectPage::decideOnline(bool registered)
 {
     if (!registered) {
-        wait()->picture()->hide();
+        wait()->hide();
         stopTimers();
-        wait()->text()->hide();
         moveOn(joinPage2Id);
         endRun();
         return;
@@ -866,12 +862,11 @@ void connectPage::decideOnline(bool registered)
         networkCheck::decisionBox hold(*check);
         answer = warningBox(tr("The camera has already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>Close</b> just re-configure the camera!"),
                             {confirmingButton(tr("Reset    ")), safeButton(closingButton(tr("Close    ")))},
-                            QPoint(115, 230), keepVeil, wait()->picture());
+                            QPoint(115, 230), keepVeil, wait()->cover());
     }
     if (answer < 0)
         return;  // taken away without an answer
-    wait()->picture()->hide();
-    wait()->text()->hide();
+    wait()->hide();
     stopTimers();
     if (answer == 0)
         jumpTo(plugPageId);
@@ -888,14 +883,13 @@ void connectPage::decideOffline()
         networkCheck::decisionBox hold(*check);
         answer = messageBox(ledQuestionText(), QMessageBox::Warning,
                             {confirmingButton(tr("Yes    ")), closingButton(tr("NO    "))},
-                            QPoint(width() / 2 - 200, height() / 2 - 10), keepVeil, wait()->picture());
+                            QPoint(width() / 2 - 200, height() / 2 - 10), keepVeil, wait()->cover());
     }
     if (answer < 0)
         return;
-    QLabel *veil = wait()->picture();
+    QLabel *veil = wait()->cover();
     if (answer == 0) {
-        veil->hide();
-        wait()->text()->hide();
+        wait()->hide();
         stopTimers();
         if (ethernetRadio->isChecked()) {
             moveOn(failedPageId);
@@ -933,11 +927,8 @@ void connectPage::decideOffline()
         return;
     }
 
-    wait()->pause();
-    veil->hide();
-    wait()->text()->hide();
+    wait()->freeze();
     nextButton->setEnabled(true);
-    veil->show();
     const bool cable = ethernetRadio->isChecked();
     pageBox box(cable ? tr("Check your cable connection please.<br>")
                       : tr("The wireless connection failed. Please connect the Ethernet cable and select the wireless network again.<br>"));

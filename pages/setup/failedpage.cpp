@@ -206,8 +206,7 @@ void failedPage::initializePage()
     check->close();
     runWay = way::none;
     radiosClosed();
-    wait()->picture()->hide();
-    wait()->text()->hide();
+    wait()->hide();
     showPppoeForm(false);
     showStaticForm(false);
     accountEdit->clear();
@@ -497,8 +496,7 @@ void failedPage::endRun()
 {
     check->flowDone = 1;
     decideTimer->stop();
-    wait()->pause();
-    wait()->text()->hide();
+    wait()->freeze();
     setChoiceEnabled(true);
 }
 
@@ -526,7 +524,7 @@ void failedPage::decidePageJump()
     const IPCamera *camera = chosenCamera();
     if (check->networkOK && camera && camera->registered == "0") {
         moveOn(joinPage2Id);
-        wait()->picture()->hide();
+        wait()->hide();
         endRun();
         return;
     }

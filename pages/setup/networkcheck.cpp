@@ -52,7 +52,7 @@ void networkCheck::setStatusLine(const QString &phrase)
 {
     statusText = phrase;
     statusHtml = QStringLiteral("<b>") + phrase + QStringLiteral("....</b>");
-    m_run->text()->setText(statusHtml);
+    m_run->setStatus(statusHtml);
 }
 
 void networkCheck::open()
@@ -60,8 +60,7 @@ void networkCheck::open()
     flowDone = 0;
     statusText = translated("Saving network setting");
     m_run->start();
-    m_run->picture()->show();
-    m_run->text()->show();
+    m_run->show();
 }
 
 // A page entered anew has no run: a late reply must neither restart the
@@ -76,13 +75,11 @@ void networkCheck::close()
 void networkCheck::showFrame()
 {
     const int frame = m_run->ticks() % 7;
-    m_run->picture()->show();
-    m_run->text()->show();
-    setPicture(m_run->picture(), waitRun::framePicture(m_run->ticks()));
+    m_run->showCurrentPicture();
     // The text changes every other frame, so the dots run 1, 1, 2, 2, 3, 3, 4.
     if (frame % 2 == 0) {
         statusHtml = translated("<b>") + statusText + translated(dotEnds[frame / 2]);
-        m_run->text()->setText(statusHtml);
+        m_run->setStatus(statusHtml);
     }
 }
 

@@ -278,8 +278,7 @@ void selectPage::initializePage()
     passwdEdit->clear();
     confirmEdit->clear();
     lockControls();
-    wait()->picture()->show();
-    wait()->text()->show();
+    wait()->show();
     passwdEdit->setFocus();
     startSearch();
 }
@@ -290,8 +289,7 @@ void selectPage::rescan()
     hidePasswordForm();
     macImage->show();
     macHint->show();
-    wait()->picture()->show();
-    wait()->text()->show();
+    wait()->show();
     lockControls();
     startSearch();
 }
@@ -355,11 +353,10 @@ void selectPage::waitTimeout()
     const int frame = wait()->ticks() % 7;
     // The form under the veil tells which password run this is.
     const bool newPasswordMode = !confirmEdit->isHidden();
-    QLabel *status = wait()->text();
     if (!bBusy) {
         wait()->showFrame(tr("Searching camera"));
         if (frame == 0) {
-            status->setGeometry(310, 330, 250, 20);
+            wait()->setStatusPlace(QRect(310, 330, 250, 20));
             hidePasswordForm();
             macImage->show();
             macHint->show();
@@ -367,11 +364,11 @@ void selectPage::waitTimeout()
     } else if (newPasswordMode) {
         wait()->showFrame(tr("Saving camera's password"));
         if (frame == 0)
-            status->setGeometry(285, 330, 250, 20);
+            wait()->setStatusPlace(QRect(285, 330, 250, 20));
     } else {
         wait()->showFrame(tr("Retrieving the camera's password"));
         if (frame == 0)
-            status->setGeometry(265, 330, 250, 20);
+            wait()->setStatusPlace(QRect(265, 330, 250, 20));
     }
     wait()->setTicks(wait()->ticks() + 1);
     // Rows and command states of the replies since the last tick count for
@@ -625,10 +622,9 @@ void selectPage::showRegisteredNotice()
 
 void selectPage::stopPasswordRun()
 {
-    wait()->pause();
+    wait()->freeze();
     bBusy = false;
     showVeil();
-    wait()->text()->hide();
 }
 
 // A failed attempt: the list and the form are the user's again, empty.
@@ -646,8 +642,7 @@ void selectPage::next()
     bBusy = true;
     passwordConfirmed = false;
     lockControls();
-    wait()->picture()->show();
-    wait()->text()->show();
+    wait()->show();
     wait()->start();
 
     const QList<boxButton> closeOnly = {closingButton(tr("Close    "))};

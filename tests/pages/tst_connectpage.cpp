@@ -17,6 +17,7 @@
 #include "tests/support/programstate.h"
 #include "tests/support/simtestutil.h"
 #include "tests/support/wizardfixture.h"
+#include "tests/support/waitlabels.h"
 
 #include <QComboBox>
 #include <QEnterEvent>
@@ -335,7 +336,7 @@ void tst_connectpage::entering()
         QCOMPARE(p->apListCombo->count(), 0);
         QVERIFY(p->apPasswordEdit->text().isEmpty());
         QVERIFY(!w.run()->isRunning());
-        QVERIFY(!shown(p, w.run()->picture()));
+        QVERIFY(!shown(p, waitPicture(w.run())));
 
         if (visit == 0) {
             if (wifiModel) {
@@ -444,11 +445,11 @@ void tst_connectpage::nextPayload()
     QCOMPARE(check->flowDone, 0);
     // The run is open over the page.
     QVERIFY(w.run()->isRunning());
-    QCOMPARE(w.run()->timer()->interval(), 100);
+    QCOMPARE(waitTimer(w.run())->interval(), 100);
     QCOMPARE(w.ticks(), 0);
     QCOMPARE(check->statusText, QStringLiteral("Saving network setting"));
-    QVERIFY(shown(p, w.run()->picture()));
-    QVERIFY(shown(p, w.run()->text()));
+    QVERIFY(shown(p, waitPicture(w.run())));
+    QVERIFY(shown(p, waitText(w.run())));
     QVERIFY(!p->stepTimer->isActive());
     QCOMPARE(choices(p), 0);
 }
@@ -499,7 +500,7 @@ void tst_connectpage::nextSendsNothing()
     invoke(p, "next");
     QVERIFY(takeSent().isEmpty());
     QVERIFY(!w.run()->isRunning());
-    QVERIFY(!shown(p, w.run()->picture()));
+    QVERIFY(!shown(p, waitPicture(w.run())));
     QCOMPARE(choices(p), way.isEmpty() ? -1 : 1);
     QCOMPARE(boxes->count(), 0);
 }
@@ -814,7 +815,7 @@ void tst_connectpage::ledHelpRoads()
     QVERIFY(!p->stepTimer->isActive());
     QVERIFY(!p->apSearchTimer->isActive());
     QVERIFY(!w.run()->isRunning());
-    QVERIFY(!shown(p, w.run()->picture()));
+    QVERIFY(!shown(p, waitPicture(w.run())));
     QCOMPARE(w.wizard.visitedIds(), (QList<int>{plugPageId, selectPageId}));
 }
 
@@ -901,9 +902,9 @@ void tst_connectpage::checkRun()
         auto *box = static_cast<pageBox *>(d);
         if (box->pictureButtons().at(0)->text() == QStringLiteral("OK\t")) {
             confirmAt = w.ticks();
-            confirmVeiled = !w.run()->isRunning() && !shown(p, w.run()->text())
-                            && shown(p, w.run()->picture())
-                            && w.run()->picture()->property("picture").toString() == veilPic;
+            confirmVeiled = !w.run()->isRunning() && !shown(p, waitText(w.run()))
+                            && shown(p, waitPicture(w.run()))
+                            && waitPicture(w.run())->property("picture").toString() == veilPic;
             box->pictureButtons().at(0)->click();
         } else {
             decidedAt = w.ticks();  // left unanswered
@@ -954,7 +955,7 @@ void tst_connectpage::checkRun()
         QCOMPARE(w.wizard.currentId(), int(joinPage2Id));
         QVERIFY(!w.run()->isRunning());
         QCOMPARE(w.ticks(), 0);
-        QVERIFY(!shown(p, w.run()->picture()));
+        QVERIFY(!shown(p, waitPicture(w.run())));
         return;
     }
     QCOMPARE(boxes->last().text, boxLooks()["led"].text);
@@ -1030,8 +1031,8 @@ void tst_connectpage::decisionRoads()
     bool veiled = false;
     boxes->onOpen([&](QDialog *) {
         if (boxes->count() == 1)
-            veiled = shown(p, w.run()->picture())
-                     && w.run()->picture()->property("picture").toString() == veilPic;
+            veiled = shown(p, waitPicture(w.run()))
+                     && waitPicture(w.run())->property("picture").toString() == veilPic;
     });
     w.tick(3);
     decideWith(w, online);
@@ -1060,14 +1061,14 @@ void tst_connectpage::decisionRoads()
         QCOMPARE(w.ticks(), 0);
         QCOMPARE(p->check->flowDone, 0);
         QCOMPARE(p->check->statusText, QStringLiteral("Saving network setting"));
-        QVERIFY(shown(p, w.run()->picture()));
+        QVERIFY(shown(p, waitPicture(w.run())));
         QCOMPARE(choices(p), 0);
         return;
     }
     QCOMPARE(countOf(after, '3'), 0);
     QVERIFY(!w.run()->isRunning());
-    QVERIFY(!shown(p, w.run()->picture()));
-    QVERIFY(!shown(p, w.run()->text()));
+    QVERIFY(!shown(p, waitPicture(w.run())));
+    QVERIFY(!shown(p, waitText(w.run())));
     QVERIFY(!p->apSearchTimer->isActive());
     if (then.isEmpty()) {
         QVERIFY(!p->stepTimer->isActive());
@@ -1203,8 +1204,8 @@ void tst_connectpage::noSecondRunFromKeyboard()
     QVERIFY(p->ethernetRadio->isChecked());
     QCOMPARE(w.wizard.currentId(), int(connectPageId));
     // The wait picture lies over the page's controls.
-    QCOMPARE(p->childAt(p->nextButton->geometry().center()), w.run()->picture());
-    QCOMPARE(p->childAt(p->backButton->geometry().center()), w.run()->picture());
+    QCOMPARE(p->childAt(p->nextButton->geometry().center()), waitPicture(w.run()));
+    QCOMPARE(p->childAt(p->backButton->geometry().center()), waitPicture(w.run()));
 }
 
 void tst_connectpage::noChosenCamera_data()
@@ -1254,7 +1255,7 @@ void tst_connectpage::noChosenCamera()
     QVERIFY(takeSent().isEmpty());
     QCOMPARE(boxes->count(), 0);
     QVERIFY(!w.run()->isRunning());
-    QVERIFY(!shown(p, w.run()->picture()));
+    QVERIFY(!shown(p, waitPicture(w.run())));
     QCOMPARE(choices(p), 1);
     QCOMPARE(w.wizard.currentId(), int(connectPageId));
 }

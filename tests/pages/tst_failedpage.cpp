@@ -17,6 +17,7 @@
 #include "tests/support/programstate.h"
 #include "tests/support/simtestutil.h"
 #include "tests/support/wizardfixture.h"
+#include "tests/support/waitlabels.h"
 
 #include <QApplication>
 #include <QHostAddress>
@@ -290,8 +291,8 @@ void tst_failedpage::entering()
         QCOMPARE(formShown(p), QString());
         QCOMPARE(radioYs(p), closedYs());
         QVERIFY(!w.run()->isRunning());
-        QVERIFY(!shown(p, w.run()->picture()));
-        QVERIFY(!shown(p, w.run()->text()));
+        QVERIFY(!shown(p, waitPicture(w.run())));
+        QVERIFY(!shown(p, waitText(w.run())));
         QCOMPARE(choices(p), 1);
         QVERIFY(!shown(p, p->backButton));
         QVERIFY(p->accountEdit->text().isEmpty());
@@ -466,8 +467,8 @@ void tst_failedpage::inputBoxes()
     bool veiled = false;
     QString formDuring = QStringLiteral("?");
     boxes->onOpen([&](QDialog *) {
-        veiled = shown(p, w.run()->picture())
-                 && w.run()->picture()->property("picture").toString() == veilPic;
+        veiled = shown(p, waitPicture(w.run()))
+                 && waitPicture(w.run())->property("picture").toString() == veilPic;
         formDuring = formShown(p);
     });
     boxes->answer("Close");
@@ -482,7 +483,7 @@ void tst_failedpage::inputBoxes()
     QVERIFY(veiled);
     QCOMPARE(formDuring, QString());
     // Closed: the veil goes, the form comes back, ready for a correction.
-    QVERIFY(!shown(p, w.run()->picture()));
+    QVERIFY(!shown(p, waitPicture(w.run())));
     QCOMPARE(formShown(p), way);
     QVERIFY(!w.run()->isRunning());
     QCOMPARE(choices(p), 1);
@@ -607,19 +608,19 @@ void tst_failedpage::payloads()
     // The run is open over the page; nothing can be chosen meanwhile.
     networkCheck *check = p->check;
     QVERIFY(w.run()->isRunning());
-    QCOMPARE(w.run()->timer()->interval(), 100);
+    QCOMPARE(waitTimer(w.run())->interval(), 100);
     QCOMPARE(w.ticks(), 0);
     QCOMPARE(check->flowDone, 0);
     QVERIFY(!check->networkCfgOK);
     QVERIFY(!check->networkOK);
     QCOMPARE(check->statusText, QStringLiteral("Saving network setting"));
-    QVERIFY(shown(p, w.run()->picture()));
-    QVERIFY(shown(p, w.run()->text()));
+    QVERIFY(shown(p, waitPicture(w.run())));
+    QVERIFY(shown(p, waitText(w.run())));
     QCOMPARE(choices(p), 0);
     w.tick();
     QCOMPARE(formShown(p), QString());
     QCOMPARE(radioYs(p), closedYs());
-    QCOMPARE(w.run()->text()->text(), QStringLiteral("<b>Saving network setting.</b>"));
+    QCOMPARE(waitText(w.run())->text(), QStringLiteral("<b>Saving network setting.</b>"));
     p->nextButton->click();
     QVERIFY(takeSent().isEmpty());
 }
@@ -797,8 +798,8 @@ void tst_failedpage::internetRun()
     QCOMPARE(check->networkOK, online);
     QCOMPARE(check->flowDone, 1);
     QVERIFY(!w.run()->isRunning());
-    QVERIFY(!shown(p, w.run()->picture()));
-    QVERIFY(!shown(p, w.run()->text()));
+    QVERIFY(!shown(p, waitPicture(w.run())));
+    QVERIFY(!shown(p, waitText(w.run())));
     QCOMPARE(choices(p), 1);
     if (online) {
         QCOMPARE(boxes->count(), 0);
@@ -868,8 +869,8 @@ void tst_failedpage::decisionRoads()
     bool veiled = false;
     QString formDuring = QStringLiteral("?");
     boxes->onOpen([&](QDialog *) {
-        veiled = shown(p, w.run()->picture())
-                 && w.run()->picture()->property("picture").toString() == veilPic;
+        veiled = shown(p, waitPicture(w.run()))
+                 && waitPicture(w.run())->property("picture").toString() == veilPic;
         formDuring = formShown(p);
     });
     decideWith(w, online);
@@ -892,8 +893,8 @@ void tst_failedpage::decisionRoads()
     QCOMPARE(p->check->flowDone, 1);
     QVERIFY(!w.run()->isRunning());
     QVERIFY(!p->decideTimer->isActive());
-    QVERIFY(!shown(p, w.run()->picture()));
-    QVERIFY(!shown(p, w.run()->text()));
+    QVERIFY(!shown(p, waitPicture(w.run())));
+    QVERIFY(!shown(p, waitText(w.run())));
     QCOMPARE(choices(p), 1);
     const QList<sentCommand> sent = takeSent();
     QCOMPARE(countOf(sent, '1'), online ? 1 : 0);  // the rescan at the decision tick
@@ -1026,8 +1027,8 @@ void tst_failedpage::tickLimit()
     expectFailureBox(boxes->last());
     QVERIFY(!w.run()->isRunning());
     QCOMPARE(p->check->flowDone, 1);
-    QVERIFY(!shown(p, w.run()->picture()));
-    QVERIFY(!shown(p, w.run()->text()));
+    QVERIFY(!shown(p, waitPicture(w.run())));
+    QVERIFY(!shown(p, waitText(w.run())));
     QCOMPARE(formShown(p), way == "dhcp" ? QString() : way);
     QCOMPARE(choices(p), 1);
     QVERIFY(takeSent().isEmpty());
@@ -1100,8 +1101,8 @@ void tst_failedpage::noTickUnderDecisionBox()
     QVERIFY(!w.run()->isRunning());
     QCOMPARE(p->check->flowDone, 1);
     QCOMPARE(choices(p), 1);
-    QVERIFY(!shown(p, w.run()->picture()));
-    QVERIFY(!shown(p, w.run()->text()));
+    QVERIFY(!shown(p, waitPicture(w.run())));
+    QVERIFY(!shown(p, waitText(w.run())));
     if (endPage == failedPageId)
         QCOMPARE(formShown(p), way == "dhcp" ? QString() : way);
 }
@@ -1148,7 +1149,7 @@ void tst_failedpage::noReplyWithoutRun()
     QCOMPARE(countOf(sent, '9'), 0);
     QCOMPARE(sent.size(), countOf(sent, '9'));  // nothing else either
     QVERIFY(!w.run()->isRunning());
-    QVERIFY(!shown(p, w.run()->picture()));
+    QVERIFY(!shown(p, waitPicture(w.run())));
     QCOMPARE(choices(p), 1);
     QCOMPARE(boxes->count(), before.isEmpty() ? 0 : 1);
 

@@ -9,6 +9,7 @@
 #include "tests/support/commandcapture.h"
 #include "tests/support/programstate.h"
 #include "tests/support/simtestutil.h"
+#include "tests/support/waitlabels.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -131,8 +132,8 @@ void tst_networkcheck::statusLine()
         f.check.tick();
         if ((i % 7) % 2 == 0)
             shown = QStringLiteral("<b>Saving network setting%1</b>").arg(dots.at(i % 7));
-        QCOMPARE(f.run->text()->text(), shown);
-        QCOMPARE(f.run->picture()->property("picture").toString(),
+        QCOMPARE(waitText(f.run)->text(), shown);
+        QCOMPARE(waitPicture(f.run)->property("picture").toString(),
                  QStringLiteral(":/images/loading0%1.png").arg(i % 7 + 1));
     }
 }
@@ -227,7 +228,7 @@ void tst_networkcheck::noTickActsUnderDecisionBox()
         QCOMPARE(f.run->ticks(), 1790);
         QCOMPARE(f.check.limitReached, 0);
         QVERIFY(f.check.decidedAt.isEmpty());
-        QVERIFY(!f.run->picture()->isHidden());
+        QVERIFY(!waitPicture(f.run)->isHidden());
     }
     QVERIFY(sent->take().isEmpty());
     f.tickTo(1801);
@@ -245,8 +246,8 @@ void tst_networkcheck::tickLimit()
     QVERIFY(f.check.decidedAt.isEmpty());
     QCOMPARE(f.check.limitReached, 1);
     QVERIFY(!f.run->isRunning());
-    QVERIFY(f.run->picture()->isHidden());
-    QVERIFY(f.run->text()->isHidden());
+    QVERIFY(waitPicture(f.run)->isHidden());
+    QVERIFY(waitText(f.run)->isHidden());
 }
 
 // Without a chosen camera the run sends nothing and reads no record.

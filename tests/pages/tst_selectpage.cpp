@@ -14,6 +14,7 @@
 #include "tests/support/modalrecorder.h"
 #include "tests/support/programstate.h"
 #include "tests/support/wizardfixture.h"
+#include "tests/support/waitlabels.h"
 
 #include <QApplication>
 #include <QDir>
@@ -292,8 +293,8 @@ void tst_selectpage::scanFromEveryInterface()
         QCOMPARE(itemOf(c.body, "D"), QByteArray("KSM-271E"));
     }
     QVERIFY(zvrTools->broadcastScan);
-    QVERIFY(w.page->wait()->timer()->isActive());
-    QCOMPARE(w.page->wait()->timer()->interval(), 100);
+    QVERIFY(waitTimer(w.page->wait())->isActive());
+    QCOMPARE(waitTimer(w.page->wait())->interval(), 100);
 }
 
 void tst_selectpage::firstTickHidesForm()
@@ -311,15 +312,15 @@ void tst_selectpage::firstTickHidesForm()
         QVERIFY(f->isHidden());
     QVERIFY(!w.page->macImage->isHidden());
     QVERIFY(!w.page->macHint->isHidden());
-    QVERIFY(!w.page->wait()->picture()->isHidden());
-    QCOMPARE(w.page->wait()->picture()->property("picture").toString(),
+    QVERIFY(!waitPicture(w.page->wait())->isHidden());
+    QCOMPARE(waitPicture(w.page->wait())->property("picture").toString(),
              QStringLiteral(":/images/loading01.png"));
-    QCOMPARE(w.page->wait()->text()->text(), QStringLiteral("<b>Searching camera.</b>"));
-    QCOMPARE(w.page->wait()->text()->geometry(), QRect(310, 330, 250, 20));
+    QCOMPARE(waitText(w.page->wait())->text(), QStringLiteral("<b>Searching camera.</b>"));
+    QCOMPARE(waitText(w.page->wait())->geometry(), QRect(310, 330, 250, 20));
     w.tick(6);
-    QCOMPARE(w.page->wait()->text()->text(), QStringLiteral("<b>Searching camera....</b>"));
+    QCOMPARE(waitText(w.page->wait())->text(), QStringLiteral("<b>Searching camera....</b>"));
     // The veil lies above the page's buttons.
-    QCOMPARE(w.page->childAt(600, 460), w.page->wait()->picture());
+    QCOMPARE(w.page->childAt(600, 460), waitPicture(w.page->wait()));
 }
 
 // Rescan, clicked after a search: the list starts empty, every control but
@@ -352,7 +353,7 @@ void tst_selectpage::rescanClick()
     };
     QVERIFY(disabled());
     // A click on Back during the search lands on the veil.
-    QCOMPARE(w.page->childAt(60, 460), w.page->wait()->picture());
+    QCOMPARE(w.page->childAt(60, 460), waitPicture(w.page->wait()));
     w.tick(40);
     QVERIFY(disabled());
 
@@ -412,7 +413,7 @@ void tst_selectpage::searchEnd()
     takeSent();
 
     w.tickTo(79);
-    QVERIFY(w.page->wait()->timer()->isActive());
+    QVERIFY(waitTimer(w.page->wait())->isActive());
     QVERIFY(takeSent().isEmpty());
     w.tick();
     // At 80 the missing info records are asked for once more.
@@ -420,15 +421,15 @@ void tst_selectpage::searchEnd()
     QCOMPARE(countOf(sent, '2'), withoutInfo);
     if (withoutInfo)
         QCOMPARE(sent.at(0).dst, macs[withInfo]);
-    QCOMPARE(w.page->wait()->timer()->isActive(), endTick > 80);
+    QCOMPARE(waitTimer(w.page->wait())->isActive(), endTick > 80);
     if (endTick > 80) {
         w.tickTo(100);
         QCOMPARE(countOf(takeSent(), '2'), withoutInfo);
     }
     QCOMPARE(w.page->wait()->ticks(), endTick);
-    QVERIFY(!w.page->wait()->timer()->isActive());
-    QVERIFY(w.page->wait()->picture()->isHidden());
-    QVERIFY(w.page->wait()->text()->isHidden());
+    QVERIFY(!waitTimer(w.page->wait())->isActive());
+    QVERIFY(waitPicture(w.page->wait())->isHidden());
+    QVERIFY(waitText(w.page->wait())->isHidden());
     QVERIFY(w.page->backButton->isEnabled());
     QVERIFY(w.page->rescanButton->isEnabled());
     QVERIFY(w.page->cameraTable->isEnabled());
@@ -691,10 +692,10 @@ void tst_selectpage::ruleOrMismatchBox()
     w.page->confirmEdit->setText(confirm);
     bool veilShown = false;
     boxes->onOpen([&](QDialog *) {
-        veilShown = !w.page->wait()->picture()->isHidden()
-                    && w.page->wait()->picture()->property("picture").toString()
+        veilShown = !waitPicture(w.page->wait())->isHidden()
+                    && waitPicture(w.page->wait())->property("picture").toString()
                            == QStringLiteral(":/images/loading00.png")
-                    && w.page->wait()->text()->isHidden() && !w.page->wait()->timer()->isActive();
+                    && waitText(w.page->wait())->isHidden() && !waitTimer(w.page->wait())->isActive();
     });
     boxes->answer("Close");
     w.page->next();
@@ -706,7 +707,7 @@ void tst_selectpage::ruleOrMismatchBox()
         QCOMPARE(itemOf(sent.at(0).body, "P"), password.toUtf8().toBase64());
         QCOMPARE(countOf(sent, '2', "G"), 0);
         QVERIFY(w.page->bBusy);
-        QVERIFY(w.page->wait()->timer()->isActive());
+        QVERIFY(waitTimer(w.page->wait())->isActive());
         return;
     }
     QCOMPARE(boxes->count(), 1);
@@ -719,8 +720,8 @@ void tst_selectpage::ruleOrMismatchBox()
     QCOMPARE(box.buttons.at(0).caption, QStringLiteral("Close    "));
     QCOMPARE(box.buttons.at(0).objectName, QStringLiteral("detail_close_btu"));
     QVERIFY(sent.isEmpty());
-    QVERIFY(w.page->wait()->picture()->isHidden());
-    QVERIFY(!w.page->wait()->timer()->isActive());
+    QVERIFY(waitPicture(w.page->wait())->isHidden());
+    QVERIFY(!waitTimer(w.page->wait())->isActive());
     QVERIFY(!w.page->bBusy);
     QVERIFY(w.page->passwdEdit->text().isEmpty());
     QVERIFY(w.page->confirmEdit->text().isEmpty());
@@ -786,8 +787,8 @@ void tst_selectpage::newPasswordRun()
             restartSeenAt = w.page->wait()->ticks();
         sent += now;
         if (w.page->wait()->ticks() == 1) {
-            QCOMPARE(w.page->wait()->text()->text(), QStringLiteral("<b>Saving camera's password.</b>"));
-            QCOMPARE(w.page->wait()->text()->geometry(), QRect(285, 330, 250, 20));
+            QCOMPARE(waitText(w.page->wait())->text(), QStringLiteral("<b>Saving camera's password.</b>"));
+            QCOMPARE(waitText(w.page->wait())->geometry(), QRect(285, 330, 250, 20));
             // The form stays under the veil.
             QVERIFY(!w.page->confirmEdit->isHidden());
         }
@@ -806,11 +807,11 @@ void tst_selectpage::newPasswordRun()
             QVERIFY(c.body.endsWith(";L=1"));
     }
     QCOMPARE(w.page->wait()->ticks(), 100);
-    QVERIFY(!w.page->wait()->timer()->isActive());
+    QVERIFY(!waitTimer(w.page->wait())->isActive());
     if (confirmed) {
         QCOMPARE(w.wizard.currentId(), connectPageId);
         QCOMPARE(nextPage, connectPageId);
-        QVERIFY(w.page->wait()->picture()->isHidden());
+        QVERIFY(waitPicture(w.page->wait())->isHidden());
         QCOMPARE(boxes->count(), 0);
         return;
     }
@@ -849,17 +850,17 @@ void tst_selectpage::confirmMode()
     if (right) {
         QCOMPARE(boxes->count(), 0);
         w.tick(20);
-        QCOMPARE(w.page->wait()->text()->text(),
+        QCOMPARE(waitText(w.page->wait())->text(),
                  QStringLiteral("<b>Retrieving the camera's password...</b>"));
-        QCOMPARE(w.page->wait()->text()->geometry(), QRect(265, 330, 250, 20));
+        QCOMPARE(waitText(w.page->wait())->geometry(), QRect(265, 330, 250, 20));
         QCOMPARE(w.wizard.currentId(), selectPageId);
         QVERIFY(takeSent().isEmpty());
         w.tick();
         QCOMPARE(w.wizard.currentId(), connectPageId);
         QCOMPARE(nextPage, connectPageId);
         QCOMPARE(configIPCameraIdx, 0);
-        QVERIFY(!w.page->wait()->timer()->isActive());
-        QVERIFY(w.page->wait()->picture()->isHidden());
+        QVERIFY(!waitTimer(w.page->wait())->isActive());
+        QVERIFY(waitPicture(w.page->wait())->isHidden());
         QCOMPARE(countOf(takeSent(), '2', "P"), 0);
         return;
     }
@@ -868,8 +869,8 @@ void tst_selectpage::confirmMode()
     QCOMPARE(boxes->last().pos, wizardPos + QPoint(200, 230));
     QVERIFY(takeSent().isEmpty());
     QVERIFY(w.page->passwdEdit->text().isEmpty());
-    QVERIFY(w.page->wait()->picture()->isHidden());
-    QVERIFY(!w.page->wait()->timer()->isActive());
+    QVERIFY(waitPicture(w.page->wait())->isHidden());
+    QVERIFY(!waitTimer(w.page->wait())->isActive());
     QVERIFY(!w.page->bBusy);
     QCOMPARE(w.wizard.currentId(), selectPageId);
 }
@@ -884,9 +885,9 @@ void tst_selectpage::nextWithoutCameraStopsSilently()
     takeSent();
     w.page->next();
     QCOMPARE(boxes->count(), 0);
-    QVERIFY(!w.page->wait()->timer()->isActive());
-    QVERIFY(w.page->wait()->picture()->isHidden());
-    QVERIFY(w.page->wait()->text()->isHidden());
+    QVERIFY(!waitTimer(w.page->wait())->isActive());
+    QVERIFY(waitPicture(w.page->wait())->isHidden());
+    QVERIFY(waitText(w.page->wait())->isHidden());
     QVERIFY(!w.page->bBusy);
     QVERIFY(w.page->passwdEdit->text().isEmpty());
     QVERIFY(takeSent().isEmpty());
@@ -955,7 +956,7 @@ void tst_selectpage::registeredNotice()
     boxes->onOpen([&](QDialog *d) {
         if (!notice)
             notice = qobject_cast<pageBox *>(d);
-        veilShown = !w.page->wait()->picture()->isHidden();
+        veilShown = !waitPicture(w.page->wait())->isHidden();
     });
     w.page->clickShow(0, 1);
     QCOMPARE(boxes->pendingAnswers(), 0);
@@ -996,17 +997,17 @@ void tst_selectpage::registeredNotice()
         QVERIFY(IPCameraList.isEmpty());
         QCOMPARE(configIPCameraIdx, -1);
         QCOMPARE(w.page->selectedRow, -1);
-        QVERIFY(w.page->wait()->timer()->isActive());
+        QVERIFY(waitTimer(w.page->wait())->isActive());
         // The notice did not take its Close road: the search keeps its veil.
-        QVERIFY(!w.page->wait()->picture()->isHidden());
-        QVERIFY(!w.page->wait()->text()->isHidden());
+        QVERIFY(!waitPicture(w.page->wait())->isHidden());
+        QVERIFY(!waitText(w.page->wait())->isHidden());
         QVERIFY(!w.page->nextButton->isEnabled());
         for (QWidget *f : w.page->passwordForm())
             QVERIFY(f->isHidden());
         QVERIFY(!w.page->macImage->isHidden());
         return;
     }
-    QVERIFY(w.page->wait()->picture()->isHidden());
+    QVERIFY(waitPicture(w.page->wait())->isHidden());
     QCOMPARE(w.page->selectedRow, 0);
     QVERIFY(w.page->nextButton->isEnabled());
     QCOMPARE(w.page->passwdTitle->text(), QStringLiteral("Confirm your camera password"));
@@ -1028,7 +1029,7 @@ void tst_selectpage::rowArrivingBehindNotice()
     QCOMPARE(w.rowOf(camA), 1);
     QCOMPARE(w.page->selectedRow, 1);
     QCOMPARE(configIPCameraIdx, simtest::indexOfCamera(camA));
-    QVERIFY(w.page->wait()->picture()->isHidden());
+    QVERIFY(waitPicture(w.page->wait())->isHidden());
     QCOMPARE(w.page->passwdTitle->text(), QStringLiteral("Confirm your camera password"));
     QVERIFY(!w.page->passwdEdit->isHidden());
     QVERIFY(w.page->confirmEdit->isHidden());
@@ -1076,11 +1077,11 @@ void tst_selectpage::noCameraHelp()
     atSelectPage w;
     w.finishSearch();
     bool veilShown = false;
-    boxes->onOpen([&](QDialog *) { veilShown = !w.page->wait()->picture()->isHidden(); });
+    boxes->onOpen([&](QDialog *) { veilShown = !waitPicture(w.page->wait())->isHidden(); });
     boxes->answer("Close");
     emit w.page->noCameraLink->linkActivated(QStringLiteral("http"));
     QVERIFY(veilShown);
-    QVERIFY(w.page->wait()->picture()->isHidden());
+    QVERIFY(waitPicture(w.page->wait())->isHidden());
     QCOMPARE(boxes->count(), 1);
     const recordedBox &box = boxes->last();
     QCOMPARE(box.text, QStringLiteral(
@@ -1122,7 +1123,7 @@ void tst_selectpage::toolTip()
     atSelectPage w;
     w.wizard.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.wizard));
-    w.page->wait()->timer()->stop();
+    waitTimer(w.page->wait())->stop();
     listCamera(makeCamera(camA, "First"));
     listCamera(makeCamera(camB, "Second"));
     QTableWidget *t = w.page->cameraTable;
@@ -1151,7 +1152,7 @@ void tst_selectpage::toolTipShowsNameAsItIs()
     atSelectPage w;
     w.wizard.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.wizard));
-    w.page->wait()->timer()->stop();
+    waitTimer(w.page->wait())->stop();
     listCamera(makeCamera(camA, name));
     auto *t = w.control<QTableWidget>("cameraTable");
     QCOMPARE(t->item(0, 1)->text(), QString::fromUtf8(name));
@@ -1199,7 +1200,7 @@ void tst_selectpage::reentryRoads()
     atSelectPage w;
     w.wizard.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.wizard));
-    w.page->wait()->timer()->stop();  // ticked by hand
+    waitTimer(w.page->wait())->stop();  // ticked by hand
     SimCamera fresh = makeCamera(camA, "new");
     const SimCamera stored = makeCamera(camB, "stored", false, "garage42");
     listCamera(fresh);
@@ -1360,7 +1361,7 @@ void tst_selectpage::unconfirmedPasswordBox()
     if (answer == QLatin1String("Close") || answer == QLatin1String("Escape")) {
         // Back at the list with the camera still chosen.
         QVERIFY(c.veil->isHidden());
-        QVERIFY(!w.page->wait()->timer()->isActive());
+        QVERIFY(!waitTimer(w.page->wait())->isActive());
         for (QWidget *x : c.listControls())
             QVERIFY2(x->isEnabled(), qPrintable(x->objectName()));
         QVERIFY(c.passwd->text().isEmpty());
@@ -1374,7 +1375,7 @@ void tst_selectpage::unconfirmedPasswordBox()
     }
     // Retry: the same password in a new run, which the camera now confirms.
     QCOMPARE(w.page->wait()->ticks(), 0);
-    QVERIFY(w.page->wait()->timer()->isActive());
+    QVERIFY(waitTimer(w.page->wait())->isActive());
     QCOMPARE(c.passwd->text(), QStringLiteral("river7stone"));
     QCOMPARE(countOf(afterBox, '2', "P"), 1);
     QCOMPARE(itemOf(afterBox.last().body, "P"), QByteArray("river7stone").toBase64());
@@ -1425,7 +1426,7 @@ void tst_selectpage::storedPasswordLostInConfirmMode()
     c.passwd->setText(typed);
     boxes->answer("Close");
     c.next->click();
-    QVERIFY(!w.page->wait()->timer()->isActive());
+    QVERIFY(!waitTimer(w.page->wait())->isActive());
     QCOMPARE(countOf(takeSent(), '2', "P"), 0);
     QCOMPARE(w.wizard.currentId(), int(selectPageId));
     QCOMPARE(boxes->count(), 1);
@@ -1484,8 +1485,8 @@ void tst_selectpage::keyboardDuringPasswordRun()
     typeInto(c.confirm, QStringLiteral("river7stone"));
     QTest::keyClick(c.confirm, Qt::Key_Return);  // Enter in the form is Next
     QCOMPARE(countOf(takeSent(), '2', "P"), 1);
-    QVERIFY(w.page->wait()->timer()->isActive());
-    w.page->wait()->timer()->stop();  // ticked by hand
+    QVERIFY(waitTimer(w.page->wait())->isActive());
+    waitTimer(w.page->wait())->stop();  // ticked by hand
 
     w.tick(10);
     for (QWidget *x : c.listControls())

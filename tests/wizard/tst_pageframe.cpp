@@ -4,6 +4,7 @@
 #include "protocol/zvrutils.h"
 #include "tests/support/modalrecorder.h"
 #include "tests/support/programstate.h"
+#include "tests/support/waitlabels.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -284,16 +285,16 @@ void tst_pageframe::waitPictureAsVeil()
     testPage page;
     waitRun *run = page.createWaitRun(QRect(310, 330, 250, 20), QString());
     page.useWaitPictureAsVeil();
-    QCOMPARE(page.veil(), run->picture());
+    QCOMPARE(page.veil(), waitPicture(run));
     run->start();
     run->tick(QStringLiteral("Saving"));
-    QCOMPARE(run->picture()->property("picture").toString(), QStringLiteral(":/images/loading01.png"));
+    QCOMPARE(waitPicture(run)->property("picture").toString(), QStringLiteral(":/images/loading01.png"));
     // As a veil it shows the veil picture, not a wait frame.
     page.showVeil();
-    QCOMPARE(run->picture()->property("picture").toString(), QStringLiteral(":/images/loading00.png"));
-    QVERIFY(!run->picture()->isHidden());
+    QCOMPARE(waitPicture(run)->property("picture").toString(), QStringLiteral(":/images/loading00.png"));
+    QVERIFY(!waitPicture(run)->isHidden());
     page.hideVeil();
-    QVERIFY(run->picture()->isHidden());
+    QVERIFY(waitPicture(run)->isHidden());
 }
 
 void tst_pageframe::engineSlotGate()
@@ -310,18 +311,18 @@ void tst_pageframe::waitRunSequence()
 {
     testPage page;
     waitRun *run = page.createWaitRun(QRect(310, 330, 250, 20), QStringLiteral("<b>Searching camera....</b>"));
-    QCOMPARE(run->picture()->geometry(), QRect(0, 70, 721, 435));
-    QCOMPARE(run->text()->geometry(), QRect(310, 330, 250, 20));
+    QCOMPARE(waitPicture(run)->geometry(), QRect(0, 70, 721, 435));
+    QCOMPARE(waitText(run)->geometry(), QRect(310, 330, 250, 20));
 
     const QStringList dots = {".", ".", "..", "..", "...", "...", "...."};
     for (int tick = 0; tick < 16; ++tick) {
         const int counted = run->tick(QStringLiteral("Searching camera"));
         QCOMPARE(counted, tick + 1);
-        QCOMPARE(run->picture()->property("picture").toString(),
+        QCOMPARE(waitPicture(run)->property("picture").toString(),
                  QStringLiteral(":/images/loading0%1.png").arg(tick % 7 + 1));
-        QCOMPARE(run->text()->text(), QStringLiteral("<b>Searching camera%1</b>").arg(dots.at(tick % 7)));
-        QVERIFY(!run->picture()->isHidden());
-        QVERIFY(!run->text()->isHidden());
+        QCOMPARE(waitText(run)->text(), QStringLiteral("<b>Searching camera%1</b>").arg(dots.at(tick % 7)));
+        QVERIFY(!waitPicture(run)->isHidden());
+        QVERIFY(!waitText(run)->isHidden());
     }
 }
 
@@ -331,27 +332,27 @@ void tst_pageframe::waitRunStartAndEnd()
     int ticked = 0;
     waitRun *run = page.createWaitRun(QRect(295, 330, 250, 20), QString());
     connect(run, &waitRun::ticked, this, [&] { ++ticked; });
-    QVERIFY(run->picture()->isHidden());
+    QVERIFY(waitPicture(run)->isHidden());
     QVERIFY(!run->isRunning());
 
     run->setTicks(42);
     run->start();
     QCOMPARE(run->ticks(), 0);
     QVERIFY(run->isRunning());
-    QCOMPARE(run->timer()->interval(), 100);
+    QCOMPARE(waitTimer(run)->interval(), 100);
     QTRY_VERIFY_WITH_TIMEOUT(ticked > 0, 2000);
 
     run->tick(QStringLiteral("Saving"));
     const int count = run->ticks();
     run->pause();
     QVERIFY(!run->isRunning());
-    QVERIFY(!run->picture()->isHidden());  // a box over a paused run keeps it
+    QVERIFY(!waitPicture(run)->isHidden());  // a box over a paused run keeps it
     run->resume();
     QCOMPARE(run->ticks(), count);
     run->stop();
     QVERIFY(!run->isRunning());
-    QVERIFY(run->picture()->isHidden());
-    QVERIFY(run->text()->isHidden());
+    QVERIFY(waitPicture(run)->isHidden());
+    QVERIFY(waitText(run)->isHidden());
 }
 
 void tst_pageframe::raiseWaitTicks_data()
