@@ -68,6 +68,13 @@ void waitRun::showFrame(const QString &phrase)
     setStatus(QStringLiteral("<b>") + phrase + dots(m_ticks) + QStringLiteral("</b>"));
 }
 
+void waitRun::showPacedFrame(const QString &line)
+{
+    showCurrentPicture();
+    if (m_ticks % 7 % 2 == 0)
+        setStatus(line);
+}
+
 void waitRun::showCurrentPicture()
 {
     show();
@@ -102,6 +109,12 @@ void waitRun::hide()
 void waitRun::freeze()
 {
     m_timer->stop();
+    m_text->hide();
+}
+
+void waitRun::coverOnly()
+{
+    m_picture->show();
     m_text->hide();
 }
 

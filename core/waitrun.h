@@ -42,6 +42,9 @@ public:
     void resume(); // the timer again, from the count where it stood
     // Shows the picture and the status line for the current count.
     void showFrame(const QString &phrase);
+    // The picture of the current count; the status line takes line only on
+    // even frames, so that a new phrase waits for the next one.
+    void showPacedFrame(const QString &line);
     // showFrame, then counts the tick; returns the new count.
     int tick(const QString &phrase);
     void stop();  // the timer stops, the picture and the status line hide
@@ -50,6 +53,7 @@ public:
     void show();    // the picture and the status line, as they stand
     void hide();    // neither; the timer as it is
     void freeze();  // the timer stops and the status line hides; the picture stays as a veil
+    void coverOnly();  // the picture alone, with the frame it holds, as a veil
     void setStatusPlace(QRect place);
     void setStatus(const QString &html);
     // Shows both labels, the picture of the current count and the status as it stands.

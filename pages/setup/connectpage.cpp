@@ -101,40 +101,6 @@ bool isSetupKeyModel(const QByteArray &model)
 
 }  // namespace
 
-// ------------------------------------------------------------ check run
-
-// The connection page's check: the no-change table for a wired camera that
-// stays on the cable, the change table for every other way.
-class connectCheck : public networkCheck
-{
-public:
-    connectCheck(connectPage *page, waitRun *run) : networkCheck(page, run), m_page(page) {}
-
-protected:
-    table currentTable() const override
-    {
-        return !m_page->bChangeConnectionType && m_page->ethernetRadio->isChecked() ? table::noChange
-                                                                                     : table::change;
-    }
-    void onFirstFrame() override { m_page->closePanels(); }
-    void reachedTickLimit() override { m_page->decidePageJump(); }
-    void decide() override { m_page->decidePageJump(); }
-    void confirmSetup() override { m_page->confirmNetworkSetup(); }
-    void applySetupReply(IPCamera &camera) override
-    {
-        networkCfgOK = true;
-        if (m_page->bChangeConnectionType && isSetupKeyModel(camera.model)) {
-            qDebug().noquote() << "For 273E restart network after change network cfg.";
-            restartNetwork();
-        }
-        run()->raiseTo(m_page->bChangeConnectionType ? 245 : 95);
-    }
-    int pingTarget() const override { return m_page->bChangeConnectionType ? 895 : 245; }
-
-private:
-    connectPage *m_page;
-};
-
 // ------------------------------------------------------------ the page
 
 connectPage::connectPage(QWidget *parent)
@@ -232,8 +198,13 @@ connectPage::connectPage(QWidget *parent)
     ledVeilLabel->setObjectName(QStringLiteral("ledVeilLabel"));
     ledVeilLabel->hide();
     waitRun *run = createWaitRun(QRect(295, 330, 250, 20), QString());
-    check = new connectCheck(this, run);
+    check = new networkCheck(this, run);
     check->setStatusLine(tr("Checking Internet connection"));
+    // The run's first frame of every seven closes the panels under the picture.
+    connect(check, &networkCheck::firstFrame, this, &connectPage::closePanels);
+    connect(check, &networkCheck::setupConfirmationDue, this, &connectPage::confirmNetworkSetup);
+    connect(check, &networkCheck::decisionDue, this, &connectPage::decidePageJump);
+    connect(check, &networkCheck::tickLimitReached, this, &connectPage::decidePageJump);
 
     stepTimer = new QTimer(this);
     stepTimer->setObjectName(QStringLiteral("stepTimer"));
@@ -706,8 +677,7 @@ QByteArray connectPage::wirelessPayload(const QByteArray &model, const APSearchR
 
 void connectPage::next()
 {
-    check->networkCfgOK = false;
-    check->networkOK = false;
+    check->close();
     stepTimer->stop();
 
     const IPCamera *camera = chosenCamera();
@@ -727,7 +697,6 @@ void connectPage::next()
     } else if (wpsRadio->isChecked()) {
         bChangeConnectionType = false;
         zvrTools->ZVRGetNetworkSetup(idx);
-        check->networkCfgOK = true;
     } else if (selectNetworkRadio->isChecked()) {
         bChangeConnectionType = camera->wireless != "1";
         if (apListCombo->count() == 0)
@@ -760,7 +729,21 @@ void connectPage::next()
     qDebug().noquote() << "bChangeConnectionType:" << (bChangeConnectionType ? "true" : "false");
     // Enter on the focused Next must not push the choice a second time.
     setChoiceEnabled(false);
-    check->open();
+    check->open(checkPlan(*camera));
+}
+
+networkCheck::plan connectPage::checkPlan(const IPCamera &camera) const
+{
+    networkCheck::plan p;
+    p.rows = !bChangeConnectionType && ethernetRadio->isChecked() ? networkCheck::table::noChange
+                                                                   : networkCheck::table::change;
+    p.setupKnown = wpsRadio->isChecked();
+    p.restarts = bChangeConnectionType && isSetupKeyModel(camera.model)
+        ? networkCheck::restartRule::keyModelOnLinkChange
+        : networkCheck::restartRule::never;
+    p.setupTarget = bChangeConnectionType ? 245 : 95;
+    p.pingTarget = bChangeConnectionType ? 895 : 245;
+    return p;
 }
 
 void connectPage::confirmNetworkSetup()
@@ -769,13 +752,12 @@ void connectPage::confirmNetworkSetup()
         return;
     wait()->freeze();
     const bool cable = ethernetRadio->isChecked();
-    {
-        networkCheck::decisionBox hold(*check);
-        messageBox(cable ? tr("<br>Please plug in the cable. click <b>OK</b> when you finish.")
-                         : tr("<br>Now you can unplug the Ethernet cable from the camera and click <b>OK</b> when you finish."),
-                   QMessageBox::Warning, {confirmingButton(tr("OK\t"))},
-                   cable ? QPoint(170, 250) : QPoint(130, 250), keepVeil, wait()->cover());
-    }
+    check->whileHeld([&] {
+        return messageBox(cable ? tr("<br>Please plug in the cable. click <b>OK</b> when you finish.")
+                                : tr("<br>Now you can unplug the Ethernet cable from the camera and click <b>OK</b> when you finish."),
+                          QMessageBox::Warning, {confirmingButton(tr("OK\t"))},
+                          cable ? QPoint(170, 250) : QPoint(130, 250), keepVeil, wait()->cover());
+    });
     wait()->resume();
 }
 
@@ -832,7 +814,7 @@ void connectPage::endRun()
 
 void connectPage::decidePageJump()
 {
-    check->flowDone = 1;
+    check->end();
     const IPCamera *camera = chosenCamera();
     if (!camera) {
         qDebug().noquote() << "decidePageJump: no camera chosen, back to the choice.";
@@ -842,7 +824,7 @@ void connectPage::decidePageJump()
         endRun();
         return;
     }
-    if (check->networkOK)
+    if (check->online())
         decideOnline(camera->registered != "0");
     else
         decideOffline();
@@ -857,13 +839,11 @@ void connectPage::decideOnline(bool registered)
         endRun();
         return;
     }
-    int answer = -1;
-    {
-        networkCheck::decisionBox hold(*check);
-        answer = warningBox(tr("The camera has already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>Close</b> just re-configure the camera!"),
-                            {confirmingButton(tr("Reset    ")), safeButton(closingButton(tr("Close    ")))},
-                            QPoint(115, 230), keepVeil, wait()->cover());
-    }
+    const int answer = check->whileHeld([&] {
+        return warningBox(tr("The camera has already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>Close</b> just re-configure the camera!"),
+                          {confirmingButton(tr("Reset    ")), safeButton(closingButton(tr("Close    ")))},
+                          QPoint(115, 230), keepVeil, wait()->cover());
+    });
     if (answer < 0)
         return;  // taken away without an answer
     wait()->hide();
@@ -878,16 +858,13 @@ void connectPage::decideOnline(bool registered)
 
 void connectPage::decideOffline()
 {
-    int answer = -1;
-    {
-        networkCheck::decisionBox hold(*check);
-        answer = messageBox(ledQuestionText(), QMessageBox::Warning,
-                            {confirmingButton(tr("Yes    ")), closingButton(tr("NO    "))},
-                            QPoint(width() / 2 - 200, height() / 2 - 10), keepVeil, wait()->cover());
-    }
+    const int answer = check->whileHeld([&] {
+        return messageBox(ledQuestionText(), QMessageBox::Warning,
+                          {confirmingButton(tr("Yes    ")), closingButton(tr("NO    "))},
+                          QPoint(width() / 2 - 200, height() / 2 - 10), keepVeil, wait()->cover());
+    });
     if (answer < 0)
         return;
-    QLabel *veil = wait()->cover();
     if (answer == 0) {
         wait()->hide();
         stopTimers();
@@ -897,7 +874,7 @@ void connectPage::decideOffline()
             return;
         }
         // The veil as it stands: the run's last frame.
-        veil->show();
+        wait()->coverOnly();
         const int retry = [&] {
             pageBox box(tr("The camera can not connect to skyvue server. click <b>Retry</b> to check again, or click <b>Close</b> without signing in skyvue."));
             box.addPictureButtons(
@@ -912,7 +889,7 @@ void connectPage::decideOffline()
         }();
         if (retry < 0)
             return;
-        veil->hide();
+        wait()->hide();
         if (retry == 0) {
             next();
             if (wait()->isRunning())
@@ -936,7 +913,7 @@ void connectPage::decideOffline()
     const int closed = box.run(wizardWindow(), cable ? QPoint(230, 230) : QPoint(120, 250));
     if (closed >= 0) {
         box.close();
-        veil->hide();
+        wait()->hide();
         setChoiceEnabled(true);
         if (cable)
             ethernet_show(true);

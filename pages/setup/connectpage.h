@@ -13,7 +13,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
-class connectCheck;
+class IPCamera;
 class moveLabel;
 
 // Page 2: how the camera goes on the network (cable, WPS, or a wireless
@@ -23,7 +23,6 @@ class connectPage : public pageFrame
 {
     Q_OBJECT
     friend class tst_connectpage;
-    friend class connectCheck;
 
 public:
     explicit connectPage(QWidget *parent = nullptr);
@@ -93,6 +92,8 @@ private:
     void decideOnline(bool registered);
     void decideOffline();
     QList<boxButton> closeBoxButton() const;
+    // What the check needs of the choice Next pushed.
+    networkCheck::plan checkPlan(const IPCamera &camera) const;
 
     QPushButton *backButton = nullptr;
     QPushButton *nextButton = nullptr;
@@ -124,7 +125,7 @@ private:
     QRadioButton *selectNetworkRadio = nullptr;
     QRadioButton *noneRadioButton = nullptr;
 
-    networkCheck *check = nullptr;  // a connectCheck
+    networkCheck *check = nullptr;
     int curStep = 0;
     int stepMode = 0;
     int apIndex = 0;

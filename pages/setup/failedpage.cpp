@@ -37,62 +37,6 @@ QString editorStyle(int n)
 
 }  // namespace
 
-// ------------------------------------------------------------ check run
-
-// The Internet connection page's check: the Internet table, with the way
-// Next sent deciding between the PPPoE and the other roads.
-class failedCheck : public networkCheck
-{
-public:
-    failedCheck(failedPage *page, waitRun *run) : networkCheck(page, run), m_page(page) {}
-
-protected:
-    table currentTable() const override { return table::internet; }
-    void beforeFrame() override
-    {
-        m_page->radiobutton1_show(false);
-        m_page->radiobutton2_show(false);
-    }
-    bool deliversQueuedReplies() const override { return true; }
-    // The run did not come to a decision: the user gets the failure and the
-    // form back instead of a page with nothing left to press.
-    void reachedTickLimit() override
-    {
-        m_page->failureRoad();
-        m_page->endRun();
-    }
-    void decide() override { m_page->decidePageJump(); }
-    bool pppoeChosen() const override { return m_page->runWay == failedPage::way::pppoe; }
-    void applySetupReply(IPCamera &camera) override
-    {
-        const networkConfig &net = camera.net;
-        switch (m_page->runWay) {
-        case failedPage::way::pppoe:
-            networkCfgOK = networkCfgOK || net.PPPoE_enable == "1";
-            break;
-        case failedPage::way::staticIp:
-            networkCfgOK = networkCfgOK || net.PPPoE_enable == "0";
-            break;
-        case failedPage::way::dhcp:
-            networkCfgOK = networkCfgOK || net.DHCP_enable == "1";
-            break;
-        default:
-            break;
-        }
-        qDebug().noquote() << "network setup respond:checkNetworkCfg";
-        qDebug().noquote() << "networkCfgOK:" << (networkCfgOK ? "true" : "false");
-        qDebug().noquote() << " networkType:" << ('"' + QString::fromLatin1(net.PPPoE_enable) + '"');
-        if (networkCfgOK) {
-            restartNetwork();
-            run()->raiseTo(245);
-        }
-    }
-    int pingTarget() const override { return pppoeChosen() ? 1745 : 895; }
-
-private:
-    failedPage *m_page;
-};
-
 // ------------------------------------------------------------ the page
 
 failedPage::failedPage(QWidget *parent)
@@ -171,8 +115,12 @@ failedPage::failedPage(QWidget *parent)
     waitRun *run = createWaitRun(QRect(305, 330, 250, 20), QString(),
                                  QStringLiteral("font:12px;color:rgb(0,0,0);"));
     useWaitPictureAsVeil();
-    check = new failedCheck(this, run);
+    check = new networkCheck(this, run);
     check->setStatusLine(tr("Loading, please wait"));
+    // Every tick hides the forms under the picture.
+    connect(check, &networkCheck::frameDue, this, &failedPage::closeForms);
+    connect(check, &networkCheck::decisionDue, this, &failedPage::decidePageJump);
+    connect(check, &networkCheck::tickLimitReached, this, &failedPage::runOutOfTime);
 
     decideTimer = new QTimer(this);
 
@@ -365,6 +313,13 @@ bool failedPage::addressAcceptable(const QString &address)
     return pattern.match(address).hasMatch();
 }
 
+// Both forms hidden and the ways at their closed places.
+void failedPage::closeForms()
+{
+    radiobutton1_show(false);
+    radiobutton2_show(false);
+}
+
 void failedPage::hideForms()
 {
     showPppoeForm(false);
@@ -384,8 +339,7 @@ void failedPage::next()
     for (MyIpAddrEdit *e : addressEdits)
         texts << e->text();
     qDebug().noquote() << "static addresses:" << texts.join(QLatin1Char(' '));
-    check->networkCfgOK = false;
-    check->networkOK = false;
+    check->close();
 
     const way chosen = chosenWay();
     QByteArray payload;
@@ -450,7 +404,22 @@ void failedPage::next()
     // The way stays as sent until the run has decided.
     runWay = chosen;
     setChoiceEnabled(false);
-    check->open();
+    check->open(checkPlan(chosen));
+}
+
+networkCheck::plan failedPage::checkPlan(way chosen)
+{
+    networkCheck::plan p;
+    p.rows = networkCheck::table::internet;
+    p.confirms = chosen == way::pppoe ? networkCheck::setupRule::pppoeOn
+        : chosen == way::staticIp     ? networkCheck::setupRule::pppoeOff
+                                      : networkCheck::setupRule::dhcpOn;
+    p.restarts = networkCheck::restartRule::always;
+    p.setupTarget = 245;
+    p.pppoe = chosen == way::pppoe;
+    p.pingTarget = p.pppoe ? 1745 : 895;
+    p.deliversQueuedReplies = true;
+    return p;
 }
 
 void failedPage::back()
@@ -492,9 +461,17 @@ void failedPage::networkRecovery(int)
     isActivePage("failedPage::networkRecovery slot[foundDevice] is not active if left this page[failedPage]");
 }
 
+// The run did not come to a decision: the user gets the failure and the
+// form back instead of a page with nothing left to press.
+void failedPage::runOutOfTime()
+{
+    failureRoad();
+    endRun();
+}
+
 void failedPage::endRun()
 {
-    check->flowDone = 1;
+    check->end();
     decideTimer->stop();
     wait()->freeze();
     setChoiceEnabled(true);
@@ -503,16 +480,13 @@ void failedPage::endRun()
 void failedPage::failureRoad()
 {
     showVeil();
-    radiobutton1_show(false);
-    radiobutton2_show(false);
-    int answer = -1;
-    {
-        networkCheck::decisionBox hold(*check);
-        answer = messageBox(tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Connection is failed."),
-                            QMessageBox::Warning,
-                            {closingButton(tr("Close    "), QStringLiteral("detail_close_btu"), QStringLiteral("12pt"))},
-                            QPoint(250, 230), keepVeil);
-    }
+    closeForms();
+    const int answer = check->whileHeld([&] {
+        return messageBox(tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Connection is failed."),
+                          QMessageBox::Warning,
+                          {closingButton(tr("Close    "), QStringLiteral("detail_close_btu"), QStringLiteral("12pt"))},
+                          QPoint(250, 230), keepVeil);
+    });
     if (answer >= 0) {
         hideVeil();
         showChosenForm();
@@ -522,24 +496,21 @@ void failedPage::failureRoad()
 void failedPage::decidePageJump()
 {
     const IPCamera *camera = chosenCamera();
-    if (check->networkOK && camera && camera->registered == "0") {
+    if (check->online() && camera && camera->registered == "0") {
         moveOn(joinPage2Id);
         wait()->hide();
         endRun();
         return;
     }
-    if (check->networkOK && camera) {
+    if (check->online() && camera) {
         showVeil();
-        radiobutton1_show(false);
-        radiobutton2_show(false);
-        int answer = -1;
-        {
-            networkCheck::decisionBox hold(*check);
-            answer = messageBox(tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>The camera have already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>OK</b> just re-configure the camera!"),
-                                QMessageBox::Warning,
-                                {closingButton(tr("Reset    ")), safeButton(closingButton(tr("OK    ")))},
-                                QPoint(115, 220), keepVeil);
-        }
+        closeForms();
+        const int answer = check->whileHeld([&] {
+            return messageBox(tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>The camera have already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>OK</b> just re-configure the camera!"),
+                              QMessageBox::Warning,
+                              {closingButton(tr("Reset    ")), safeButton(closingButton(tr("OK    ")))},
+                              QPoint(115, 220), keepVeil);
+        });
         if (answer < 0)
             return;  // taken away without an answer
         hideVeil();

@@ -20,7 +20,6 @@ class failedPage : public pageFrame
 {
     Q_OBJECT
     friend class tst_failedpage;
-    friend class failedCheck;
 
 public:
     explicit failedPage(QWidget *parent = nullptr);
@@ -56,6 +55,7 @@ private:
     void radiosClosed();
     void showPppoeForm(bool shown);
     void showStaticForm(bool shown);
+    void closeForms();
     // The chosen way's form again, after a box.
     void hideForms() override;
     void showChosenForm() override;
@@ -64,6 +64,9 @@ private:
     // An input box: veil, forms hidden, the box, then the form again.
     void inputBox(const QString &text, const QString &buttonFont);
     void failureRoad();
+    void runOutOfTime();
+    // What the check needs of the way Next pushed.
+    static networkCheck::plan checkPlan(way chosen);
     // The run's ending: no more replies, timers stopped, Next enabled.
     void endRun();
 
@@ -90,7 +93,7 @@ private:
     QRadioButton *noneRadioButton = nullptr;
     QPushButton *helpButton = nullptr;
 
-    networkCheck *check = nullptr;  // a failedCheck
+    networkCheck *check = nullptr;
     way runWay = way::none;        // the way of the open run
 };
 

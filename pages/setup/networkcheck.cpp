@@ -8,8 +8,6 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QLabel>
-#include <QTimer>
 
 namespace {
 
@@ -32,15 +30,64 @@ namespace {
     QT_TRANSLATE_NOOP("failedPage", "...</b>"),
     QT_TRANSLATE_NOOP("failedPage", "....</b>"),
 };
-const char *const dotEnds[] = {".</b>", "..</b>", "...</b>", "....</b>"};
 
 }  // namespace
+
+using step = networkCheck::step;
+
+const QList<networkCheck::row> &networkCheck::rows(table t)
+{
+    // A wired camera that stays on the cable.
+    static const QList<row> noChange = {
+        {50, step::setupAgain},
+        {100, step::firstPing},
+        {150, step::pingUnlessOnline},
+        {250, step::decide},
+    };
+    // A change of the kind of link, WPS, or one wireless network for another.
+    static const QList<row> change = {
+        {250, step::confirmOrSkip},
+        {450, step::checkStep},
+        {550, step::checkStep},
+        {650, step::checkStep},
+        {700, step::checkStep},
+        {900, step::infoOrRescan},
+        {920, step::rescanDecide},
+    };
+    // The Internet connection page.
+    static const QList<row> internet = {
+        {250, step::restartingOrSkip},
+        {400, step::checkStep},
+        {450, step::checkStep},
+        {550, step::checkStep},
+        {600, step::checkStep},
+        {650, step::checkStep},
+        {700, step::checkStep},
+        {900, step::infoOrRescan},
+        {920, step::rescanDecideUnlessPppoe},
+        {1200, step::checkStep},
+        {1400, step::checkStep},
+        {1700, step::checkStep},
+        {1750, step::infoOrRescan},
+        {1770, step::rescanDecideIfPppoe},
+    };
+    switch (t) {
+    case table::noChange:
+        return noChange;
+    case table::change:
+        return change;
+    case table::internet:
+        break;
+    }
+    return internet;
+}
 
 networkCheck::networkCheck(QObject *page, waitRun *run)
     : QObject(page)
     , m_page(page)
     , m_run(run)
 {
+    setObjectName(QStringLiteral("networkCheck"));
 }
 
 QString networkCheck::translated(const char *source) const
@@ -50,15 +97,17 @@ QString networkCheck::translated(const char *source) const
 
 void networkCheck::setStatusLine(const QString &phrase)
 {
-    statusText = phrase;
-    statusHtml = QStringLiteral("<b>") + phrase + QStringLiteral("....</b>");
-    m_run->setStatus(statusHtml);
+    m_phrase = phrase;
+    m_run->setStatus(QStringLiteral("<b>") + phrase + QStringLiteral("....</b>"));
 }
 
-void networkCheck::open()
+void networkCheck::open(const plan &p)
 {
-    flowDone = 0;
-    statusText = translated("Saving network setting");
+    m_plan = p;
+    m_open = true;
+    m_setupConfirmed = p.setupKnown;
+    m_online = false;
+    m_phrase = translated("Saving network setting");
     m_run->start();
     m_run->show();
 }
@@ -67,36 +116,31 @@ void networkCheck::open()
 // camera's network nor count for the next run.
 void networkCheck::close()
 {
-    flowDone = 1;
-    networkCfgOK = false;
-    networkOK = false;
+    m_open = false;
+    m_setupConfirmed = false;
+    m_online = false;
 }
 
 void networkCheck::showFrame()
 {
-    const int frame = m_run->ticks() % 7;
-    m_run->showCurrentPicture();
-    // The text changes every other frame, so the dots run 1, 1, 2, 2, 3, 3, 4.
-    if (frame % 2 == 0) {
-        statusHtml = translated("<b>") + statusText + translated(dotEnds[frame / 2]);
-        m_run->setStatus(statusHtml);
-    }
+    const QByteArray end = (waitRun::dots(m_run->ticks()) + QStringLiteral("</b>")).toLatin1();
+    m_run->showPacedFrame(translated("<b>") + m_phrase + translated(end.constData()));
 }
 
 void networkCheck::tick()
 {
-    beforeFrame();
+    emit frameDue();
     showFrame();
     if (decisionBoxOpen())
         return;
     if (m_run->ticks() % 7 == 0)
-        onFirstFrame();
+        emit firstFrame();
     m_run->setTicks(m_run->ticks() + 1);
     if (m_run->ticks() > tickLimit) {
         m_run->stop();
-        reachedTickLimit();
+        emit tickLimitReached();
     }
-    if (deliversQueuedReplies())
+    if (m_plan.deliversQueuedReplies)
         QCoreApplication::sendPostedEvents(nullptr, 0);
     processFlow();
 }
@@ -104,111 +148,98 @@ void networkCheck::tick()
 void networkCheck::processFlow()
 {
     const int t = m_run->ticks();
-    switch (currentTable()) {
-    case table::noChange:
-        switch (t) {
-        case 50:
-            askSetup();  // no answer yet: an answer moves the run to 95 first
+    for (const row &r : rows(m_plan.rows)) {
+        if (r.tick != t)
+            continue;
+        switch (r.action) {
+        case step::setupAgain:
+            askSetup();  // an answer moves the run past this row first
             break;
-        case 100:
-            if (!networkOK)
+        case step::firstPing:
+            if (!m_online)
                 ping();
-            statusText = translated("Checking internet connection");
+            m_phrase = translated("Checking internet connection");
             break;
-        case 150:
-            if (!networkOK)
+        case step::pingUnlessOnline:
+            if (!m_online)
                 ping();
             break;
-        case 250:
-            decide();
+        case step::decide:
+            emit decisionDue();
             break;
-        default:
-            break;
-        }
-        break;
-    case table::change:
-        switch (t) {
-        case 250:
-            if (networkCfgOK) {
-                confirmSetup();
-                statusText = translated("Restarting network");
-            } else {
+        case step::confirmOrSkip:
+        case step::restartingOrSkip:
+            if (!m_setupConfirmed) {
                 m_run->setTicks(901);
+                break;
             }
+            if (r.action == step::confirmOrSkip)
+                emit setupConfirmationDue();
+            m_phrase = translated("Restarting network");
             break;
-        case 450:
-        case 550:
-        case 650:
-        case 700:
+        case step::checkStep:
             checkStep();
             break;
-        case 900:
+        case step::infoOrRescan:
             infoOrRescan();
             break;
-        case 920:
-            if (networkOK)
-                rescan();
-            decide();
+        case step::rescanDecide:
+            rescanDecide(true);
             break;
-        default:
+        case step::rescanDecideUnlessPppoe:
+            rescanDecide(!m_plan.pppoe);
             break;
-        }
-        break;
-    case table::internet:
-        switch (t) {
-        case 250:
-            if (networkCfgOK)
-                statusText = translated("Restarting network");
-            else
-                m_run->setTicks(901);
-            break;
-        case 400:
-        case 450:
-        case 550:
-        case 600:
-        case 650:
-        case 700:
-        case 1200:
-        case 1400:
-        case 1700:
-            checkStep();
-            break;
-        case 900:
-        case 1750:
-            infoOrRescan();
-            break;
-        case 920:
-            if (networkOK)
-                rescan();
-            if (!pppoeChosen())
-                decide();
-            break;
-        case 1770:
-            if (networkOK)
-                rescan();
-            if (pppoeChosen())
-                decide();
-            break;
-        default:
+        case step::rescanDecideIfPppoe:
+            rescanDecide(m_plan.pppoe);
             break;
         }
-        break;
+        return;
     }
+}
+
+bool networkCheck::setupMatches(const IPCamera &camera) const
+{
+    switch (m_plan.confirms) {
+    case setupRule::anyAnswer:
+        return true;
+    case setupRule::pppoeOn:
+        return camera.net.PPPoE_enable == "1";
+    case setupRule::pppoeOff:
+        return camera.net.PPPoE_enable == "0";
+    case setupRule::dhcpOn:
+        return camera.net.DHCP_enable == "1";
+    }
+    return false;
 }
 
 void networkCheck::setupReplied()
 {
-    if (flowDone != 0)
+    if (!m_open)
         return;
-    IPCamera *camera = chosenCamera();
+    const IPCamera *camera = chosenCamera();
     if (!camera)
         return;
-    applySetupReply(*camera);
+    // A match counts for the rest of the run; a later answer never takes it back.
+    m_setupConfirmed = m_setupConfirmed || setupMatches(*camera);
+    if (m_plan.confirms != setupRule::anyAnswer) {
+        qDebug().noquote() << "network setup respond:checkNetworkCfg";
+        qDebug().noquote() << "networkCfgOK:" << (m_setupConfirmed ? "true" : "false");
+        qDebug().noquote() << " networkType:" << ('"' + QString::fromLatin1(camera->net.PPPoE_enable) + '"');
+    }
+    if (!m_setupConfirmed)
+        return;
+    if (m_plan.restarts == restartRule::keyModelOnLinkChange) {
+        qDebug().noquote() << "For 273E restart network after change network cfg.";
+        restartNetwork();
+    } else if (m_plan.restarts == restartRule::always) {
+        restartNetwork();
+    }
+    m_run->raiseTo(m_plan.setupTarget);
 }
 
 void networkCheck::pingReplied()
 {
-    if (flowDone != 0)
+    if (!m_open)
         return;
     const IPCamera *camera = chosenCamera();
     if (!camera) {
@@ -216,35 +247,35 @@ void networkCheck::pingReplied()
         return;
     }
     if (camera->pingOk == "1")
-        networkOK = true;
+        m_online = true;
     qDebug().noquote() << "Ping respond:" << ('"' + QString::fromLatin1(camera->pingOk) + '"');
-    if (networkOK)
-        m_run->raiseTo(pingTarget());
+    if (m_online)
+        m_run->raiseTo(m_plan.pingTarget);
 }
 
 // ---------------------------------------------------------------- commands
 
 void networkCheck::askSetup()
 {
-    if (zvrTools && chosenCamera())
+    if (chosenCamera())
         zvrTools->ZVRGetNetworkSetup(configIPCameraIdx);
 }
 
 void networkCheck::askInfoRecord()
 {
-    if (zvrTools && chosenCamera())
+    if (chosenCamera())
         zvrTools->ZVRGetPassword(configIPCameraIdx);
 }
 
 void networkCheck::ping()
 {
-    if (zvrTools && chosenCamera())
+    if (chosenCamera())
         zvrTools->ZVRPingDevice(configIPCameraIdx);
 }
 
 void networkCheck::restartNetwork()
 {
-    if (zvrTools && chosenCamera())
+    if (chosenCamera())
         zvrTools->ZVRRestartHttpSrv(configIPCameraIdx, ZVRUtils::restartNetwork);
 }
 
@@ -253,14 +284,22 @@ void networkCheck::restartNetwork()
 void networkCheck::rescan()
 {
     const IPCamera *camera = chosenCamera();
-    if (zvrTools && camera)
+    if (camera)
         zvrTools->ZVRScanDevice(camera->hostMac, supportType, camera->mac);
+}
+
+void networkCheck::rescanDecide(bool decides)
+{
+    if (m_online)
+        rescan();
+    if (decides)
+        emit decisionDue();
 }
 
 void networkCheck::checkStep()
 {
-    statusText = translated("Checking internet connection");
-    if (networkOK)
+    m_phrase = translated("Checking internet connection");
+    if (m_online)
         askInfoRecord();
     else
         ping();

@@ -1,6 +1,7 @@
 #ifndef CAMGUIDE_NETWORKCHECK_H
 #define CAMGUIDE_NETWORKCHECK_H
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -13,9 +14,8 @@ class waitRun;
 // page decide where the wizard goes. Camera replies set the flags and move
 // the count on, so a good answer shortens the wait.
 //
-// The connection page and the Internet connection page run the same
-// machine; each derives its own check with its table, its reply rules, its
-// ending and its decision.
+// The check knows no page: the page hands it a plan at Next and answers its
+// signals; the page reads the outcome through the getters.
 class networkCheck : public QObject
 {
     Q_OBJECT
@@ -23,22 +23,62 @@ public:
     enum class table { noChange, change, internet };
     static constexpr int tickLimit = 1800;
 
-    // The run's labels and timer are those of the page's wait run.
+    // What the run does at a tick of its table.
+    enum class step {
+        setupAgain,        // the setup once more (the camera has not answered yet)
+        firstPing,         // ping unless online; "Checking internet connection"
+        pingUnlessOnline,  // ping unless online
+        decide,            // the page decides
+        confirmOrSkip,     // set up: the page confirms, "Restarting network"; else on to 901
+        restartingOrSkip,  // set up: "Restarting network"; else on to 901
+        checkStep,         // "Checking internet connection"; info record when online, else ping
+        infoOrRescan,      // rescan when the info record is there, else the info record
+        rescanDecide,      // rescan when online; the page decides
+        rescanDecideUnlessPppoe,
+        rescanDecideIfPppoe,
+    };
+    struct row {
+        int tick;
+        step action;
+    };
+    // The rows of a table, by rising tick.
+    static const QList<row> &rows(table t);
+
+    // Which setup answers confirm the choice.
+    enum class setupRule { anyAnswer, pppoeOn, pppoeOff, dhcpOn };
+    // Whether a confirmed setup has the camera restart its network.
+    enum class restartRule { never, keyModelOnLinkChange, always };
+
+    // What a page fixes at Next for the whole run.
+    struct plan {
+        table rows = table::internet;
+        bool setupKnown = false;  // the choice counts as set up without an answer (WPS)
+        setupRule confirms = setupRule::anyAnswer;
+        restartRule restarts = restartRule::never;
+        int setupTarget = 245;    // where a confirmed setup moves the count
+        int pingTarget = 895;     // where a successful Internet check moves it
+        bool pppoe = false;       // the Internet table decides at 1770, not at 920
+        bool deliversQueuedReplies = false;  // queued replies count for the tick they wait for
+    };
+
+    // The run's labels and timer are those of the page's wait run; its texts
+    // are translated in the context of the page.
     networkCheck(QObject *page, waitRun *run);
 
     waitRun *run() const { return m_run; }
-
-    int flowDone = 1;            // 0 while a run is open, 1 before and after
-    bool networkCfgOK = false;   // the camera's setup is as chosen
-    bool networkOK = false;      // the camera's Internet check succeeded
-    QString statusText;          // the phrase of the status line
-    QString statusHtml;          // the status line as shown
+    const plan &currentPlan() const { return m_plan; }
+    bool isOpen() const { return m_open; }
+    bool setupConfirmed() const { return m_setupConfirmed; }  // the camera's setup is as chosen
+    bool online() const { return m_online; }                  // the camera's Internet check succeeded
+    QString phrase() const { return m_phrase; }               // the phrase of the status line
 
     // The status line shown before any run: the phrase with four dots.
     void setStatusLine(const QString &phrase);
 
     // Opens a run from tick 0 with "Saving network setting".
-    void open();
+    void open(const plan &p);
+    // The run has decided: replies are ignored, the flags stay for the decision.
+    void end() { m_open = false; }
     // No run open: the flags cleared, replies ignored until the next open().
     void close();
 
@@ -47,46 +87,43 @@ public:
     // The table's action at the current count.
     void processFlow();
 
-    // The camera's replies; both are ignored once the decision has started.
+    // The camera's replies; both are ignored while no run is open.
     void setupReplied();
     void pingReplied();
 
     // While a decision box is open no tick acts, the tick limit included;
-    // the frames go on.
+    // the frames go on. Runs the box and returns its answer.
+    template <typename Box>
+    auto whileHeld(Box &&box)
+    {
+        const hold h(*this);
+        return box();
+    }
     bool decisionBoxOpen() const { return m_boxDepth > 0; }
-    class decisionBox
+
+signals:
+    void frameDue();              // before every frame
+    void firstFrame();            // the first of every seven frames, unless a box holds the run
+    void setupConfirmationDue();  // the change table's step at 250, once set up
+    void decisionDue();
+    void tickLimitReached();      // the run has stopped
+
+private:
+    class hold
     {
     public:
-        explicit decisionBox(networkCheck &check) : m_check(check) { ++m_check.m_boxDepth; }
-        ~decisionBox() { --m_check.m_boxDepth; }
-        decisionBox(const decisionBox &) = delete;
-        decisionBox &operator=(const decisionBox &) = delete;
+        explicit hold(networkCheck &check) : m_check(check) { ++m_check.m_boxDepth; }
+        ~hold() { --m_check.m_boxDepth; }
+        hold(const hold &) = delete;
+        hold &operator=(const hold &) = delete;
 
     private:
         networkCheck &m_check;
     };
 
-protected:
-    virtual table currentTable() const = 0;
-    // Before a tick's frame (the Internet page hides its forms).
-    virtual void beforeFrame() {}
-    // On the first of every seven frames (the connection page closes its panels).
-    virtual void onFirstFrame() {}
-    // Whether queued replies are delivered before each tick's action.
-    virtual bool deliversQueuedReplies() const { return false; }
-    // The count went past the limit; the run has stopped.
-    virtual void reachedTickLimit() = 0;
-    virtual void decide() = 0;
-    // The change table's step at 250 once the setup was answered.
-    virtual void confirmSetup() {}
-    // The Internet page's PPPoE choice, read anew on every tick and reply.
-    virtual bool pppoeChosen() const { return false; }
-    // The page's reading of a setup reply; the camera is the chosen one.
-    virtual void applySetupReply(IPCamera &camera) = 0;
-    // Where a successful Internet check moves the count.
-    virtual int pingTarget() const = 0;
-
     QString translated(const char *source) const;
+    void showFrame();
+    bool setupMatches(const IPCamera &camera) const;
 
     // Commands to the chosen camera; nothing is sent without one.
     void askSetup();
@@ -94,16 +131,17 @@ protected:
     void ping();
     void restartNetwork();
     void rescan();
-    // The Internet check, or the info record once it succeeded.
     void checkStep();
-    // The targeted rescan when the info record is there, else the info record.
     void infoOrRescan();
-
-private:
-    void showFrame();
+    void rescanDecide(bool decides);
 
     QObject *m_page;
     waitRun *m_run;
+    plan m_plan;
+    bool m_open = false;
+    bool m_setupConfirmed = false;
+    bool m_online = false;
+    QString m_phrase;
     int m_boxDepth = 0;
 };
 

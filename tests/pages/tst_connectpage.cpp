@@ -11,6 +11,7 @@
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
+#include "tests/support/checkdecision.h"
 #include "tests/support/commandcapture.h"
 #include "tests/support/pagebench.h"
 #include "tests/support/modalrecorder.h"
@@ -232,16 +233,6 @@ class tst_connectpage : public pageBench
         return on == 5 ? 1 : on == 0 ? 0 : -1;
     }
 
-    // Runs the check to its decision tick with the Internet check's result
-    // set; the tick tables are tested on their own.
-    static void decideWith(wizardAt<connectPage> &w, bool online)
-    {
-        const bool noChange = w.page->ethernetRadio->isChecked() && !w.page->bChangeConnectionType;
-        w.page->check->networkOK = online;
-        w.run()->setTicks(noChange ? 249 : 919);
-        w.tick();
-    }
-
 private slots:
     void initTestCase() { startEngine(); }
     void cleanupTestCase() { stopEngine(); }
@@ -440,14 +431,14 @@ void tst_connectpage::nextPayload()
     QCOMPARE(sent.at(0).body, "3;M=" + camMac.toLatin1() + ";D=" + model + payload);
     QCOMPARE(p->bChangeConnectionType, change);
     networkCheck *check = p->check;
-    QCOMPARE(check->networkCfgOK, cfgAtOnce);
-    QVERIFY(!check->networkOK);
-    QCOMPARE(check->flowDone, 0);
+    QCOMPARE(check->setupConfirmed(), cfgAtOnce);
+    QVERIFY(!check->online());
+    QVERIFY(check->isOpen());
     // The run is open over the page.
     QVERIFY(w.run()->isRunning());
     QCOMPARE(waitTimer(w.run())->interval(), 100);
     QCOMPARE(w.ticks(), 0);
-    QCOMPARE(check->statusText, QStringLiteral("Saving network setting"));
+    QCOMPARE(check->phrase(), QStringLiteral("Saving network setting"));
     QVERIFY(shown(p, waitPicture(w.run())));
     QVERIFY(shown(p, waitText(w.run())));
     QVERIFY(!p->stepTimer->isActive());
@@ -915,7 +906,7 @@ void tst_connectpage::checkRun()
 
     // The camera answers right after each command as the row says.
     QStringList said;
-    QString phrase = p->check->statusText;
+    QString phrase = p->check->phrase();
     scriptedCamera camera(cam, *capture, pings);
     const auto answer = [&](int at) {
         camera.answer(at);
@@ -931,8 +922,8 @@ void tst_connectpage::checkRun()
         w.tick();
         if (nextPage != connectPageId)
             decidedAt = t + 1;
-        if (p->check->statusText != phrase) {
-            phrase = p->check->statusText;
+        if (p->check->phrase() != phrase) {
+            phrase = p->check->phrase();
             said << QStringLiteral("%1@%2").arg(phrase.at(0)).arg(t + 1);
         }
         answer(t + 1);
@@ -947,8 +938,8 @@ void tst_connectpage::checkRun()
         expectBox(boxes->at(0), confirmBox);
     }
     networkCheck *check = p->check;
-    QCOMPARE(check->networkOK, online);
-    QCOMPARE(check->flowDone, 1);
+    QCOMPARE(check->online(), online);
+    QVERIFY(!check->isOpen());
     if (online) {
         QCOMPARE(boxes->count(), confirmBox.isEmpty() ? 0 : 1);
         QCOMPARE(nextPage, joinPage2Id);
@@ -965,7 +956,7 @@ void tst_connectpage::checkRun()
     feed(cam, '8');
     feed(cam, '3');
     w.deliverQueued();
-    QVERIFY(!check->networkOK);
+    QVERIFY(!check->online());
     QCOMPARE(w.ticks(), decisionAt);
 }
 
@@ -1059,8 +1050,8 @@ void tst_connectpage::decisionRoads()
                 QCOMPARE(c.body, pushed.at(0).body);
         QVERIFY(w.run()->isRunning());
         QCOMPARE(w.ticks(), 0);
-        QCOMPARE(p->check->flowDone, 0);
-        QCOMPARE(p->check->statusText, QStringLiteral("Saving network setting"));
+        QVERIFY(p->check->isOpen());
+        QCOMPARE(p->check->phrase(), QStringLiteral("Saving network setting"));
         QVERIFY(shown(p, waitPicture(w.run())));
         QCOMPARE(choices(p), 0);
         return;
@@ -1145,14 +1136,14 @@ void tst_connectpage::noTickUnderDecisionBox()
     if (kind == "plug in") {
         QVERIFY(w.run()->isRunning());
         QCOMPARE(w.ticks(), 250);
-        QCOMPARE(p->check->statusText, QStringLiteral("Restarting network"));
+        QCOMPARE(p->check->phrase(), QStringLiteral("Restarting network"));
         w.tickTo(450);
         QCOMPARE(countOf(takeSent(), '8'), 1);
         QCOMPARE(boxes->count(), 1);
         return;
     }
     QVERIFY(!w.run()->isRunning());
-    QCOMPARE(p->check->flowDone, 1);
+    QVERIFY(!p->check->isOpen());
 }
 
 // Retry when the camera's list changed under the run: nothing can be sent
@@ -1248,8 +1239,8 @@ void tst_connectpage::noChosenCamera()
     feed(cam, '3');
     feed(cam, '8');
     w.deliverQueued();
-    QCOMPARE(p->check->networkCfgOK, false);
-    QCOMPARE(p->check->networkOK, false);
+    QCOMPARE(p->check->setupConfirmed(), false);
+    QCOMPARE(p->check->online(), false);
     QTest::ignoreMessage(QtDebugMsg, "decidePageJump: no camera chosen, back to the choice.");
     w.tickTo(250);
     QVERIFY(takeSent().isEmpty());

@@ -11,6 +11,7 @@
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
+#include "tests/support/checkdecision.h"
 #include "tests/support/commandcapture.h"
 #include "tests/support/pagebench.h"
 #include "tests/support/modalrecorder.h"
@@ -201,14 +202,7 @@ class tst_failedpage : public pageBench
         return on == all.size() ? 1 : on == 0 ? 0 : -1;
     }
 
-    // Runs the check to its decision tick with the Internet check's result
-    // set; the tick table is tested on its own.
-    static void decideWith(wizardAt<failedPage> &w, bool online)
-    {
-        w.page->check->networkOK = online;
-        w.run()->setTicks(w.page->runWay == failedPage::way::pppoe ? 1769 : 919);
-        w.tick();
-    }
+
 
 private slots:
     void initTestCase() { startEngine(); }
@@ -610,10 +604,10 @@ void tst_failedpage::payloads()
     QVERIFY(w.run()->isRunning());
     QCOMPARE(waitTimer(w.run())->interval(), 100);
     QCOMPARE(w.ticks(), 0);
-    QCOMPARE(check->flowDone, 0);
-    QVERIFY(!check->networkCfgOK);
-    QVERIFY(!check->networkOK);
-    QCOMPARE(check->statusText, QStringLiteral("Saving network setting"));
+    QVERIFY(check->isOpen());
+    QVERIFY(!check->setupConfirmed());
+    QVERIFY(!check->online());
+    QCOMPARE(check->phrase(), QStringLiteral("Saving network setting"));
     QVERIFY(shown(p, waitPicture(w.run())));
     QVERIFY(shown(p, waitText(w.run())));
     QCOMPARE(choices(p), 0);
@@ -767,7 +761,7 @@ void tst_failedpage::internetRun()
     boxes->answer("Close");
 
     QStringList said;
-    QString phrase = p->check->statusText;
+    QString phrase = p->check->phrase();
     scriptedCamera camera(cam, *capture, pings);
     const auto answer = [&](int at) {
         camera.answer(at);
@@ -782,8 +776,8 @@ void tst_failedpage::internetRun()
             after250 = w.ticks();
         if (nextPage != failedPageId)
             decidedAt = w.ticks();
-        if (p->check->statusText != phrase) {
-            phrase = p->check->statusText;
+        if (p->check->phrase() != phrase) {
+            phrase = p->check->phrase();
             said << QStringLiteral("%1@%2").arg(phrase.at(0)).arg(w.ticks());
         }
         answer(w.ticks());
@@ -795,8 +789,8 @@ void tst_failedpage::internetRun()
     // Without a confirmed setup the count jumps on at 250.
     QCOMPARE(after250, sent.startsWith(QLatin1String("9@")) ? 250 : 901);
     networkCheck *check = p->check;
-    QCOMPARE(check->networkOK, online);
-    QCOMPARE(check->flowDone, 1);
+    QCOMPARE(check->online(), online);
+    QVERIFY(!check->isOpen());
     QVERIFY(!w.run()->isRunning());
     QVERIFY(!shown(p, waitPicture(w.run())));
     QVERIFY(!shown(p, waitText(w.run())));
@@ -818,7 +812,7 @@ void tst_failedpage::internetRun()
     feed(cam, '8');
     feed(cam, '3');
     w.deliverQueued();
-    QVERIFY(!check->networkOK);
+    QVERIFY(!check->online());
     QVERIFY(takeSent().isEmpty());
 }
 
@@ -890,7 +884,7 @@ void tst_failedpage::decisionRoads()
     if (endPage == plugPageId)
         QCOMPARE(w.wizard.startId(), int(plugPageId));
     // Every road ends the run with the page ready for another Next.
-    QCOMPARE(p->check->flowDone, 1);
+    QVERIFY(!p->check->isOpen());
     QVERIFY(!w.run()->isRunning());
     QVERIFY(!p->decideTimer->isActive());
     QVERIFY(!shown(p, waitPicture(w.run())));
@@ -970,14 +964,14 @@ void tst_failedpage::wayFixedForRun()
     // A setup that fits only the new choice confirms nothing.
     feed(cam, '3');
     w.tick();
-    QVERIFY(!p->check->networkCfgOK);
+    QVERIFY(!p->check->setupConfirmed());
     QCOMPARE(countOf(takeSent(), '9'), 0);
     QCOMPARE(w.ticks(), 6);
     cam.network[0] = rightDhcp;
     cam.network[6] = rightPppoe;
     feed(cam, '3');
     w.tick();
-    QVERIFY(p->check->networkCfgOK);
+    QVERIFY(p->check->setupConfirmed());
     QCOMPARE(countOf(takeSent(), '9'), 1);
     QCOMPARE(w.ticks(), 245);
 
@@ -1026,7 +1020,7 @@ void tst_failedpage::tickLimit()
     QCOMPARE(boxes->count(), 1);
     expectFailureBox(boxes->last());
     QVERIFY(!w.run()->isRunning());
-    QCOMPARE(p->check->flowDone, 1);
+    QVERIFY(!p->check->isOpen());
     QVERIFY(!shown(p, waitPicture(w.run())));
     QVERIFY(!shown(p, waitText(w.run())));
     QCOMPARE(formShown(p), way == "dhcp" ? QString() : way);
@@ -1072,7 +1066,8 @@ void tst_failedpage::noTickUnderDecisionBox()
     fill(p, {way, "bob", "secret", goodAddresses});
     p->nextButton->click();
     takeSent();
-    p->check->networkOK = online;
+    if (online)
+        reportOnline(p);
     w.run()->setTicks(startAt);
 
     int moved = -1, sentInside = -1, boxesInside = -1;
@@ -1099,7 +1094,7 @@ void tst_failedpage::noTickUnderDecisionBox()
         expectFailureBox(boxes->last());
     QCOMPARE(w.wizard.currentId(), endPage);
     QVERIFY(!w.run()->isRunning());
-    QCOMPARE(p->check->flowDone, 1);
+    QVERIFY(!p->check->isOpen());
     QCOMPARE(choices(p), 1);
     QVERIFY(!shown(p, waitPicture(w.run())));
     QVERIFY(!shown(p, waitText(w.run())));
@@ -1158,8 +1153,8 @@ void tst_failedpage::noReplyWithoutRun()
     p->nextButton->click();
     QCOMPARE(countOf(takeSent(), '3'), 1);
     QCOMPARE(w.ticks(), 0);
-    QVERIFY(!p->check->networkCfgOK);
-    QVERIFY(!p->check->networkOK);
+    QVERIFY(!p->check->setupConfirmed());
+    QVERIFY(!p->check->online());
 }
 
 void tst_failedpage::noChosenCamera_data()
@@ -1199,8 +1194,8 @@ void tst_failedpage::noChosenCamera()
     cam.internet = "1";
     feed(cam, '8');
     w.deliverQueued();
-    QVERIFY(!p->check->networkCfgOK);
-    QVERIFY(!p->check->networkOK);
+    QVERIFY(!p->check->setupConfirmed());
+    QVERIFY(!p->check->online());
     boxes->answer("Close");
     for (int guard = 0; guard < 1000 && boxes->count() == 0; ++guard)
         w.tick();

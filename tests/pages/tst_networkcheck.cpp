@@ -17,43 +17,36 @@
 
 namespace {
 
-// A page for the run: its own table and PPPoE choice, the decisions counted.
-class standInCheck : public networkCheck
-{
-public:
-    standInCheck(QWidget *page, waitRun *run) : networkCheck(page, run) {}
-
-    table chosen = table::internet;
-    bool pppoe = false;
+// A page for the run: the plan it hands over at Next, its decisions counted.
+struct fixture {
+    QWidget page;
+    waitRun *run = new waitRun(&page, QRect(295, 330, 250, 20), QString());
+    networkCheck check{&page, run};
     QList<int> decidedAt;
     int limitReached = 0;
     int confirmations = 0;
 
-    using networkCheck::decisionBox;
-
-protected:
-    table currentTable() const override { return chosen; }
-    void reachedTickLimit() override { ++limitReached; }
-    void decide() override
+    fixture()
     {
-        flowDone = 1;
-        decidedAt << run()->ticks();
-        run()->stop();  // the page's ending
+        QObject::connect(&check, &networkCheck::decisionDue, &check, [this] {
+            check.end();
+            decidedAt << run->ticks();
+            run->stop();  // the page's ending
+        });
+        QObject::connect(&check, &networkCheck::tickLimitReached, &check, [this] { ++limitReached; });
+        QObject::connect(&check, &networkCheck::setupConfirmationDue, &check, [this] { ++confirmations; });
     }
-    void confirmSetup() override { ++confirmations; }
-    bool pppoeChosen() const override { return pppoe; }
-    void applySetupReply(IPCamera &) override
-    {
-        networkCfgOK = true;
-        run()->raiseTo(245);
-    }
-    int pingTarget() const override { return chosen == table::internet && pppoe ? 1745 : 895; }
-};
 
-struct fixture {
-    QWidget page;
-    waitRun *run = new waitRun(&page, QRect(295, 330, 250, 20), QString());
-    standInCheck check{&page, run};
+    // A plan as the pages make them: the Internet page's unless a table is named.
+    static networkCheck::plan planFor(networkCheck::table t, bool pppoe = false)
+    {
+        networkCheck::plan p;
+        p.rows = t;
+        p.pppoe = pppoe;
+        p.pingTarget = t == networkCheck::table::internet && pppoe ? 1745 : 895;
+        return p;
+    }
+    void open(networkCheck::table t, bool pppoe = false) { check.open(planFor(t, pppoe)); }
 
     // Ticks up to t while the run goes, feeding the camera's replies where
     // the script says.
@@ -124,8 +117,8 @@ private slots:
 void tst_networkcheck::statusLine()
 {
     fixture f;
-    f.check.open();
-    QCOMPARE(f.check.statusText, QStringLiteral("Saving network setting"));
+    f.open(networkCheck::table::internet);
+    QCOMPARE(f.check.phrase(), QStringLiteral("Saving network setting"));
     const QStringList dots = {".", ".", "..", "..", "...", "...", "...."};
     QString shown;
     for (int i = 0; i < 14; ++i) {
@@ -164,9 +157,7 @@ void tst_networkcheck::internetTable()
     QFETCH(int, pings);
     fixture f;
     current = &f;
-    f.check.chosen = networkCheck::table::internet;
-    f.check.pppoe = pppoe;
-    f.check.open();
+    f.open(networkCheck::table::internet, pppoe);
 
     QList<sentCommand> all;
     f.tickTo(1800, [&](int t) {
@@ -179,16 +170,16 @@ void tst_networkcheck::internetTable()
     all += sent->take();
     current = nullptr;
 
-    QCOMPARE(f.check.decidedAt, QList<int>{decision});
+    QCOMPARE(f.decidedAt, QList<int>{decision});
     QCOMPARE(commandCapture::count(all, '8'), pings);
     // After a success the check ticks ask for the info record instead.
     if (pingSuccessAt >= 0) {
         QVERIFY(commandCapture::count(all, '2') >= 1);
-        QVERIFY(f.check.networkOK);
+        QVERIFY(f.check.online());
     } else {
-        QVERIFY(!f.check.networkOK);
+        QVERIFY(!f.check.online());
     }
-    QCOMPARE(f.check.confirmations, 0);  // the Internet table confirms nothing
+    QCOMPARE(f.confirmations, 0);  // the Internet table confirms nothing
 }
 
 // A reply the camera garbled must not count as the previous check's success.
@@ -196,9 +187,8 @@ void tst_networkcheck::malformedPingIsNoAnswer()
 {
     fixture f;
     current = &f;
-    f.check.chosen = networkCheck::table::internet;
     IPCameraList[0].pingOk = "1";  // an earlier check succeeded
-    f.check.open();
+    f.open(networkCheck::table::internet);
     f.check.setupReplied();
     f.tickTo(400);
     QCOMPARE(commandCapture::count(sent->take(), '8'), 1);
@@ -207,7 +197,7 @@ void tst_networkcheck::malformedPingIsNoAnswer()
     zvrTools->handleDatagram(simtest::reply(camMac, "8;M=" + camMac.toUtf8() + ";D=cam"));
     QCoreApplication::sendPostedEvents();
     f.check.pingReplied();
-    QVERIFY(!f.check.networkOK);
+    QVERIFY(!f.check.online());
     QCOMPARE(f.run->ticks(), 400);  // not moved on
     current = nullptr;
 }
@@ -217,34 +207,34 @@ void tst_networkcheck::malformedPingIsNoAnswer()
 void tst_networkcheck::noTickActsUnderDecisionBox()
 {
     fixture f;
-    f.check.chosen = networkCheck::table::change;
-    f.check.open();
+    f.open(networkCheck::table::change);
     f.run->setTicks(1790);
     sent->take();
-    {
-        standInCheck::decisionBox hold(f.check);
+    const int answer = f.check.whileHeld([&] {
         for (int i = 0; i < 100; ++i)
             f.check.tick();
-        QCOMPARE(f.run->ticks(), 1790);
-        QCOMPARE(f.check.limitReached, 0);
-        QVERIFY(f.check.decidedAt.isEmpty());
-        QVERIFY(!waitPicture(f.run)->isHidden());
-    }
+        return 7;
+    });
+    QCOMPARE(answer, 7);
+    QCOMPARE(f.run->ticks(), 1790);
+    QCOMPARE(f.limitReached, 0);
+    QVERIFY(f.decidedAt.isEmpty());
+    QVERIFY(!waitPicture(f.run)->isHidden());
+    QVERIFY(!f.check.decisionBoxOpen());
     QVERIFY(sent->take().isEmpty());
     f.tickTo(1801);
-    QCOMPARE(f.check.limitReached, 1);
+    QCOMPARE(f.limitReached, 1);
     QVERIFY(!f.run->isRunning());
 }
 
 void tst_networkcheck::tickLimit()
 {
     fixture f;
-    f.check.chosen = networkCheck::table::internet;
-    f.check.open();
+    f.open(networkCheck::table::internet);
     f.run->setTicks(1780);  // past both decision ticks, as when the choice changed in between
     f.tickTo(1801);
-    QVERIFY(f.check.decidedAt.isEmpty());
-    QCOMPARE(f.check.limitReached, 1);
+    QVERIFY(f.decidedAt.isEmpty());
+    QCOMPARE(f.limitReached, 1);
     QVERIFY(!f.run->isRunning());
     QVERIFY(waitPicture(f.run)->isHidden());
     QVERIFY(waitText(f.run)->isHidden());
@@ -254,15 +244,14 @@ void tst_networkcheck::tickLimit()
 void tst_networkcheck::nothingSentWithoutCamera()
 {
     fixture f;
-    f.check.chosen = networkCheck::table::change;
     configIPCameraIdx = 5;
-    f.check.open();
+    f.open(networkCheck::table::change);
     f.check.setupReplied();
     f.check.pingReplied();
-    QVERIFY(!f.check.networkCfgOK);
+    QVERIFY(!f.check.setupConfirmed());
     f.tickTo(921);
     QVERIFY(sent->take().isEmpty());
-    QCOMPARE(f.check.decidedAt, QList<int>{920});
+    QCOMPARE(f.decidedAt, QList<int>{920});
 }
 
 QTEST_MAIN(tst_networkcheck)
