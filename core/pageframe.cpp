@@ -24,6 +24,10 @@ const char *const headingSource =
     "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>";
 const char *const ledLinkSource = "Is the Link LED on the camera lit green ?";
 const char *const ledPowerSource = "Is the Power/Link LED on the camera lit green ?";
+const char *const ledHelpLinkSource =
+    "<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the Link LED stays off?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If the link LED still stays off, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>";
+const char *const ledHelpPowerSource =
+    "<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the LED stays red?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If your camera still has a red LED, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>";
 const char *const resetSource =
     "Press and hold the Reset button for at least 6 seconds while your camera is plugged. "
     "After reset your camera, click <b>Restart</b> to continue.";
@@ -84,6 +88,12 @@ const char *const resetingSource =
     QT_TRANSLATE_NOOP("joinPage1", "Yes"), QT_TRANSLATE_NOOP("joinPage1", "No"),
     QT_TRANSLATE_NOOP("joinPage1", "Restart    "), QT_TRANSLATE_NOOP("joinPage1", "Close    "),
     QT_TRANSLATE_NOOP("joinPage1", "Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reseting your camera, click <b>Restart</b> to continue."),
+
+    // The two pages with the LED help box.
+    QT_TRANSLATE_NOOP("plugPage", "<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the Link LED stays off?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If the link LED still stays off, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>"),
+    QT_TRANSLATE_NOOP("plugPage", "<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the LED stays red?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If your camera still has a red LED, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>"),
+    QT_TRANSLATE_NOOP("connectPage", "<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the Link LED stays off?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If the link LED still stays off, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>"),
+    QT_TRANSLATE_NOOP("connectPage", "<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the LED stays red?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If your camera still has a red LED, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>"),
 };
 
 const QString currentStepPicture = QStringLiteral("background-image: url(:/images/nav_blue.png);border:none;");
@@ -414,6 +424,30 @@ int pageFrame::helpBox(const helpText &text, const QList<boxButton> &buttons, QP
     if (answer >= 0)
         box.close();
     return answer;
+}
+
+int pageFrame::ledHelpBox(std::function<void(const QString &)> onLink, QLabel *veil)
+{
+    const QString html = pageTr(models::hasLinkLedOnly(supportType) ? ledHelpLinkSource : ledHelpPowerSource);
+    return helpBox({html, QSize(420, 210), 0}, {closingButton(pageTr("Close    "), QStringLiteral("wel_msg_close_btu"))},
+                   QPoint(135, 160), std::move(onLink), veil);
+}
+
+bool pageFrame::registeredRoad(const QString &text, const QList<boxButton> &buttons, QPoint offset,
+                               QLabel *veil, const boxHold &hold)
+{
+    const int answer
+        = hold([&] { return messageBox(text, QMessageBox::Warning, buttons, offset, keepVeil, veil); });
+    if (answer < 0)
+        return false;  // taken away without an answer
+    if (m_wait)
+        m_wait->hide();
+    hideVeil(veil);
+    if (answer == 0)
+        jumpTo(plugPageId);
+    else
+        moveOn(joinPage1Id);
+    return true;
 }
 
 void pageFrame::dismissHelpBox()

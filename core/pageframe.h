@@ -4,6 +4,7 @@
 #include "core/pageids.h"
 #include "core/waitrun.h"
 #include "core/widgets.h"
+#include "protocol/zvrutils.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -82,6 +83,15 @@ protected:
     // True while nextPage holds this page's id; otherwise logs the slot's
     // "not active" line. Every slot fed by an engine signal starts with it.
     bool isActivePage(const char *notActiveLine) const;
+    // The engine's signals the page answers, as (signal, slot) pairs. Queued:
+    // they come from the engine's socket reader.
+    template <class Page, typename Signal, typename Slot, typename... More>
+    void answerEngine(Page *page, Signal signal, Slot slot, More... more)
+    {
+        connect(zvrTools, signal, page, slot, Qt::QueuedConnection);
+        if constexpr (sizeof...(More) > 0)
+            answerEngine(page, more...);
+    }
 
     // --- frame
     // Background, title and step buttons in this stacking order.
@@ -161,6 +171,18 @@ protected:
                 std::function<void(const QString &)> onLink = {}, QLabel *veil = nullptr);
     void dismissHelpBox();
     bool helpBoxOpen() const { return !m_helpBox.isNull(); }
+
+    // The help box on the camera's LED (by the configured model); its "reset
+    // the camera" link calls onLink.
+    int ledHelpBox(std::function<void(const QString &)> onLink, QLabel *veil = nullptr);
+
+    // A decision's already-registered box over the veil, run by hold (a page
+    // holds its run under it): the first button starts the wizard again at
+    // page 0, the other goes on to the registered-camera page, and the wait
+    // run hides. False when the box was taken away without an answer.
+    using boxHold = std::function<int(const std::function<int()> &)>;
+    bool registeredRoad(const QString &text, const QList<boxButton> &buttons, QPoint offset,
+                        QLabel *veil, const boxHold &hold);
 
     // The reset road: the open help box goes, the reset instructions follow;
     // Restart asks the LED question. The veil goes on every answer; what the

@@ -301,6 +301,16 @@ void pageBox::dismiss()
     hide();
 }
 
+int plainBox(const QString &text, const QList<boxButton> &buttons, QWidget *wizardWindow, QPoint offset)
+{
+    pageBox box(text);
+    box.addPictureButtons(buttons);
+    const int answer = box.run(wizardWindow, offset);
+    if (answer >= 0)
+        box.close();
+    return answer;
+}
+
 // --------------------------------------------------------- link row, About
 
 linkRow createLinkRow(QWidget *window)

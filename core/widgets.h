@@ -147,6 +147,11 @@ private:
     bool m_dismissed = false;
 };
 
+// A box without icon at the wizard's position plus offset, over what the
+// window shows now (the caller's veil as it stands); closed once answered.
+// Returns the index of the button pressed, -1 for none.
+int plainBox(const QString &text, const QList<boxButton> &buttons, QWidget *wizardWindow, QPoint offset);
+
 // The row of four links at the foot of the welcome and the wizard window.
 // The caller sets the texts, translated in its own context.
 struct linkRow {

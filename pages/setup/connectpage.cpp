@@ -234,18 +234,10 @@ connectPage::connectPage(QWidget *parent)
     connect(stepText, &moveLabel::signal, this, &connectPage::iconControl);
     connect(stepTimer, &QTimer::timeout, this, &connectPage::timerDone);
     connect(apSearchTimer, &QTimer::timeout, this, &connectPage::decideAPSearch);
-    if (zvrTools) {
-        connect(zvrTools, &ZVRUtils::gotNetworkConfig, this, &connectPage::checkNetworkCfg,
-                Qt::QueuedConnection);
-        connect(zvrTools, &ZVRUtils::foundDevice, this, &connectPage::networkRecovery,
-                Qt::QueuedConnection);
-        connect(zvrTools, &ZVRUtils::gotPingRsp, this, &connectPage::checkNetworkConnection,
-                Qt::QueuedConnection);
-        connect(zvrTools, &ZVRUtils::gotAPnetwork, this, &connectPage::updateAPList,
-                Qt::QueuedConnection);
-    } else {
-        qDebug().noquote() << "connectPage: no protocol engine, nothing reaches the camera.";
-    }
+    answerEngine(this, &ZVRUtils::gotNetworkConfig, &connectPage::checkNetworkCfg,
+                 &ZVRUtils::foundDevice, &connectPage::networkRecovery,
+                 &ZVRUtils::gotPingRsp, &connectPage::checkNetworkConnection,
+                 &ZVRUtils::gotAPnetwork, &connectPage::updateAPList);
 
     const bool wireless = isWireless;
     for (QWidget *w : {static_cast<QWidget *>(wirelessHeading), static_cast<QWidget *>(wpsRadio),
@@ -539,13 +531,7 @@ QList<boxButton> connectPage::closeBoxButton() const
 void connectPage::showMessage()
 {
     stepTimer->stop();
-    const QString html = models::hasLinkLedOnly(supportType)
-        ? tr("<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the Link LED stays off?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If the link LED still stays off, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>")
-        : tr("<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the LED stays red?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If your camera still has a red LED, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>");
-    const int answer = helpBox({html, QSize(420, 210), 0},
-                               {closingButton(tr("Close    "), QStringLiteral("wel_msg_close_btu"))},
-                               QPoint(135, 160), [this](const QString &link) { openMymsgBox(link); },
-                               ledVeilLabel);
+    const int answer = ledHelpBox([this](const QString &link) { openMymsgBox(link); }, ledVeilLabel);
     if (answer == 0)
         stepTimer->start(stepInterval);
 }
@@ -839,19 +825,12 @@ void connectPage::decideOnline(bool registered)
         endRun();
         return;
     }
-    const int answer = check->whileHeld([&] {
-        return warningBox(tr("The camera has already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>Close</b> just re-configure the camera!"),
-                          {confirmingButton(tr("Reset    ")), safeButton(closingButton(tr("Close    ")))},
-                          QPoint(115, 230), keepVeil, wait()->cover());
-    });
-    if (answer < 0)
-        return;  // taken away without an answer
-    wait()->hide();
-    stopTimers();
-    if (answer == 0)
-        jumpTo(plugPageId);
-    else
-        moveOn(joinPage1Id);
+    const bool answered = registeredRoad(
+        warningText(tr("The camera has already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>Close</b> just re-configure the camera!")),
+        {confirmingButton(tr("Reset    ")), safeButton(closingButton(tr("Close    ")))}, QPoint(115, 230),
+        wait()->cover(), [this](const std::function<int()> &box) { return check->whileHeld(box); });
+    if (!answered)
+        return;
     stopTimers();
     endRun();
 }
@@ -875,18 +854,13 @@ void connectPage::decideOffline()
         }
         // The veil as it stands: the run's last frame.
         wait()->coverOnly();
-        const int retry = [&] {
-            pageBox box(tr("The camera can not connect to skyvue server. click <b>Retry</b> to check again, or click <b>Close</b> without signing in skyvue."));
-            box.addPictureButtons(
-                {{tr("Retry\t "), buttonStyle(buttonPicture::yes, QStringLiteral("14px"), QStringLiteral("3px")),
-                  QStringLiteral("j4_done_btu")},
-                 {tr("Close\t "), buttonStyle(buttonPicture::close, QStringLiteral("14px"), QStringLiteral("3px")),
-                  QStringLiteral("detail_close_btu")}});
-            const int a = box.run(wizardWindow(), QPoint(130, 250));
-            if (a >= 0)
-                box.close();
-            return a;
-        }();
+        const int retry = plainBox(
+            tr("The camera can not connect to skyvue server. click <b>Retry</b> to check again, or click <b>Close</b> without signing in skyvue."),
+            {{tr("Retry\t "), buttonStyle(buttonPicture::yes, QStringLiteral("14px"), QStringLiteral("3px")),
+              QStringLiteral("j4_done_btu")},
+             {tr("Close\t "), buttonStyle(buttonPicture::close, QStringLiteral("14px"), QStringLiteral("3px")),
+              QStringLiteral("detail_close_btu")}},
+            wizardWindow(), QPoint(130, 250));
         if (retry < 0)
             return;
         wait()->hide();
@@ -907,12 +881,12 @@ void connectPage::decideOffline()
     wait()->freeze();
     nextButton->setEnabled(true);
     const bool cable = ethernetRadio->isChecked();
-    pageBox box(cable ? tr("Check your cable connection please.<br>")
-                      : tr("The wireless connection failed. Please connect the Ethernet cable and select the wireless network again.<br>"));
-    box.addPictureButton(closingButton(tr("Close    "), QStringLiteral("wel_msg_close_btu"), QStringLiteral("12pt")));
-    const int closed = box.run(wizardWindow(), cable ? QPoint(230, 230) : QPoint(120, 250));
+    const int closed = plainBox(
+        cable ? tr("Check your cable connection please.<br>")
+              : tr("The wireless connection failed. Please connect the Ethernet cable and select the wireless network again.<br>"),
+        {closingButton(tr("Close    "), QStringLiteral("wel_msg_close_btu"), QStringLiteral("12pt"))}, wizardWindow(),
+        cable ? QPoint(230, 230) : QPoint(120, 250));
     if (closed >= 0) {
-        box.close();
         wait()->hide();
         setChoiceEnabled(true);
         if (cable)

@@ -131,16 +131,9 @@ failedPage::failedPage(QWidget *parent)
     connect(dhcpRadio, &QRadioButton::toggled, this, &failedPage::radiobutton3_show);
     connect(intranetRadio, &QRadioButton::toggled, this, &failedPage::radiobutton4_show);
     connect(decideTimer, &QTimer::timeout, this, &failedPage::decidePageJump);
-    if (zvrTools) {
-        connect(zvrTools, &ZVRUtils::gotNetworkConfig, this, &failedPage::checkNetworkCfg,
-                Qt::QueuedConnection);
-        connect(zvrTools, &ZVRUtils::foundDevice, this, &failedPage::networkRecovery,
-                Qt::QueuedConnection);
-        connect(zvrTools, &ZVRUtils::gotPingRsp, this, &failedPage::checkNetworkConnection,
-                Qt::QueuedConnection);
-    } else {
-        qDebug().noquote() << "failedPage: no protocol engine, nothing reaches the camera.";
-    }
+    answerEngine(this, &ZVRUtils::gotNetworkConfig, &failedPage::checkNetworkCfg,
+                 &ZVRUtils::foundDevice, &failedPage::networkRecovery,
+                 &ZVRUtils::gotPingRsp, &failedPage::checkNetworkConnection);
 }
 
 failedPage::~failedPage()
@@ -503,22 +496,13 @@ void failedPage::decidePageJump()
         return;
     }
     if (check->online() && camera) {
-        showVeil();
         closeForms();
-        const int answer = check->whileHeld([&] {
-            return messageBox(tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>The camera have already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>OK</b> just re-configure the camera!"),
-                              QMessageBox::Warning,
-                              {closingButton(tr("Reset    ")), safeButton(closingButton(tr("OK    ")))},
-                              QPoint(115, 220), keepVeil);
-        });
-        if (answer < 0)
-            return;  // taken away without an answer
-        hideVeil();
-        if (answer == 0)
-            jumpTo(plugPageId);
-        else
-            moveOn(joinPage1Id);
-        endRun();
+        const bool answered = registeredRoad(
+            tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>The camera have already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>OK</b> just re-configure the camera!"),
+            {closingButton(tr("Reset    ")), safeButton(closingButton(tr("OK    ")))}, QPoint(115, 220), nullptr,
+            [this](const std::function<int()> &box) { return check->whileHeld(box); });
+        if (answered)
+            endRun();
         return;
     }
     failureRoad();

@@ -282,13 +282,7 @@ void plugPage::next()
 void plugPage::hint_MessageBox()
 {
     stepTimer->stop();
-    const QString html = hasLinkLedOnly()
-        ? tr("<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the Link LED stays off?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If the link LED still stays off, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>")
-        : tr("<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the LED stays red?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If your camera still has a red LED, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>");
-    const int answer = helpBox({html, QSize(420, 210), 0},
-                               {closingButton(tr("Close    "), QStringLiteral("wel_msg_close_btu"))},
-                               QPoint(135, 160),
-                               [this](const QString &link) { openMymsgBox(link); });
+    const int answer = ledHelpBox([this](const QString &link) { openMymsgBox(link); });
     if (answer == 0)
         stepTimer->start(cycleInterval);
 }

@@ -197,14 +197,8 @@ selectPage::selectPage(QWidget *parent)
     connect(noCameraLink, &QLabel::linkActivated, this, &selectPage::hintMessage);
     connect(forgotLink, &QLabel::linkActivated, this, &selectPage::forgetPassword);
     connect(rescanButton, &QPushButton::clicked, this, &selectPage::rescan);
-    if (zvrTools) {
-        connect(zvrTools, &ZVRUtils::gotPassword, this, &selectPage::updateDeviceList,
-                Qt::QueuedConnection);
-        connect(zvrTools, &ZVRUtils::foundDevice, this, &selectPage::cameraRecovery,
-                Qt::QueuedConnection);
-    } else {
-        qDebug().noquote() << "selectPage: no protocol engine, the camera list stays empty.";
-    }
+    answerEngine(this, &ZVRUtils::gotPassword, &selectPage::updateDeviceList,
+                 &ZVRUtils::foundDevice, &selectPage::cameraRecovery);
 
     backButton->setEnabled(false);
     rescanButton->setEnabled(false);
