@@ -12,6 +12,11 @@ bool isWiredOnly(const QString &model)
     return model == QLatin1String("KSM-6120E") || model == QLatin1String("KSM-3300E");
 }
 
+bool isSetupKeyModel(const QString &model)
+{
+    return model == QLatin1String("KSM-271E") || model == QLatin1String("KSM-273E");
+}
+
 QString snapshotPath(const QString &model)
 {
     static const QLatin1String cgiModels[] = {

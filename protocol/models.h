@@ -13,6 +13,10 @@ bool hasLinkLedOnly(const QString &model);
 // Models without Wi-Fi, whatever the configuration file says.
 bool isWiredOnly(const QString &model);
 
+// Models that take a wireless key in items of their own and restart their
+// network only when told to after a change of the kind of link.
+bool isSetupKeyModel(const QString &model);
+
 // The path of the model's snapshot picture on its web server; empty for a
 // model without one.
 QString snapshotPath(const QString &model);

@@ -4,6 +4,7 @@
 #include "core/waitrun.h"
 #include "pages/setup/movelabel.h"
 #include "pages/setup/networkcheck.h"
+#include "pages/setup/networkrules.h"
 #include "protocol/ipcamera.h"
 #include "protocol/models.h"
 #include "protocol/zvrutils.h"
@@ -94,11 +95,6 @@ QRadioButton *wayRadio(QWidget *parent, const QString &text, QRect place, const 
     return radio;
 }
 
-bool isSetupKeyModel(const QByteArray &model)
-{
-    return model == "KSM-271E" || model == "KSM-273E";
-}
-
 }  // namespace
 
 // ------------------------------------------------------------ the page
@@ -108,6 +104,25 @@ connectPage::connectPage(QWidget *parent)
 {
     setupFrame(tr("Connect to the network"), 330, connectStep);
 
+    buildChoice();
+    buildNetworkList();
+    buildInstructions();
+    buildButtons();
+    buildRun();
+    connectControls();
+
+    const bool wireless = isWireless;
+    for (QWidget *w : {static_cast<QWidget *>(wirelessHeading), static_cast<QWidget *>(wpsRadio),
+                       static_cast<QWidget *>(selectNetworkRadio), static_cast<QWidget *>(wpsLink)})
+        w->setVisible(wireless);
+    hideInstructions();
+    for (QWidget *w : listPanel())
+        w->hide();
+}
+
+// The question, the current link and the three ways, on the step marker and the picture frame.
+void connectPage::buildChoice()
+{
     stepMarker = pictureLabel(this, QStringLiteral(":/images/bg_left.png"), QRect(30, 240, 254, 30));
     stepMarker->setObjectName(QStringLiteral("stepMarker"));
     pictureFrame = pictureLabel<moveLabel>(
@@ -130,7 +145,11 @@ connectPage::connectPage(QWidget *parent)
         QRect(210, 275, 250, 20));
     selectNetworkRadio = wayRadio(
         this, tr("By selecting wireless network"), QRect(30, 305, 280, 20), "selectNetworkRadio");
+}
 
+// The chosen wireless network: the list, Rescan and the key.
+void connectPage::buildNetworkList()
+{
     const QString captionStyle = QStringLiteral("font:13px;color:rgb(89,87,87);");
     apListCombo = new QComboBox(this);
     apListCombo->setObjectName(QStringLiteral("apListCombo"));
@@ -159,7 +178,11 @@ connectPage::connectPage(QWidget *parent)
     noneRadioButton = wayRadio(this, QString(), QRect(30, 405, 280, 20), "noneRadioButton");
     noneRadioButton->setFocusPolicy(Qt::NoFocus);
     noneRadioButton->hide();
+}
 
+// The instruction panels: the step picture and text, the cable and WPS steps, the help links.
+void connectPage::buildInstructions()
+{
     stepImage = pictureLabel<moveLabel>(this, QString(), QRect(284, 183, 235, 235));
     stepImage->setObjectName(QStringLiteral("stepImage"));
     stepText = wrappedLabel(this, QRect(530, 270, 150, 110), QStringLiteral("font:12px;color:rgb(89,87,87);"),
@@ -182,7 +205,11 @@ connectPage::connectPage(QWidget *parent)
     for (int i = 0; i < 4; ++i)
         wpsStepLabels.append(entryLabel(this, tr(wpsNames[i]), QRect(40, 305 + 30 * i, i == 0 ? 170 : 250, 20),
                                         QStringLiteral("wpsStepLabel%1").arg(i + 1)));
+}
 
+// Back and Next.
+void connectPage::buildButtons()
+{
     backButton = createButton({tr("    Back"), buttonStyle(buttonPicture::back), QStringLiteral("conn_back_btn")},
                               QPoint(20, 450));
     nextButton = createButton({tr("Next    "),
@@ -191,7 +218,11 @@ connectPage::connectPage(QWidget *parent)
                                QStringLiteral("conn_next_btn")},
                               QPoint(560, 450));
     nextButton->setEnabled(false);
+}
 
+// The veils, the check run and the timers, above everything else.
+void connectPage::buildRun()
+{
     // Veils and the wait picture lie above everything, the status line on top.
     veilLabel = createVeil();
     ledVeilLabel = pictureLabel(this, QString::fromLatin1(veilPicture), QRect(0, 70, 721, 435));
@@ -212,7 +243,11 @@ connectPage::connectPage(QWidget *parent)
     apSearchTimer = new QTimer(this);
     apSearchTimer->setObjectName(QStringLiteral("apSearchTimer"));
     apSearchTimer->setInterval(apSearchInterval);
+}
 
+// The controls', the timers' and the engine's signals.
+void connectPage::connectControls()
+{
     connect(backButton, &QPushButton::clicked, this, &connectPage::back);
     connect(nextButton, &QPushButton::clicked, this, &connectPage::next);
     connect(ethernetRadio, &QRadioButton::toggled, this, &connectPage::ethernet_show);
@@ -238,14 +273,6 @@ connectPage::connectPage(QWidget *parent)
                  &ZVRUtils::foundDevice, &connectPage::networkRecovery,
                  &ZVRUtils::gotPingRsp, &connectPage::checkNetworkConnection,
                  &ZVRUtils::gotAPnetwork, &connectPage::updateAPList);
-
-    const bool wireless = isWireless;
-    for (QWidget *w : {static_cast<QWidget *>(wirelessHeading), static_cast<QWidget *>(wpsRadio),
-                       static_cast<QWidget *>(selectNetworkRadio), static_cast<QWidget *>(wpsLink)})
-        w->setVisible(wireless);
-    hideInstructions();
-    for (QWidget *w : listPanel())
-        w->hide();
 }
 
 connectPage::~connectPage()
@@ -431,7 +458,7 @@ void connectPage::usr_passwd_show(bool shown)
     apPasswordEdit->setGeometry(40, 418, 199, 21);
     for (QWidget *w : panel)
         w->show();
-    if (zvrTools && chosenCamera())
+    if (chosenCamera())
         zvrTools->ZVRGetAPSearch(configIPCameraIdx);
     else
         qDebug().noquote() << "connectPage: no camera chosen, no wireless search sent.";
@@ -590,7 +617,7 @@ void connectPage::rescanAP()
 {
     rescanButton->setFixedSize(79, 27);
     rescanButton->setStyleSheet(rescanBusy);
-    if (!zvrTools || !chosenCamera()) {
+    if (!chosenCamera()) {
         qDebug().noquote() << "rescanAP: no camera chosen, nothing sent.";
         return;
     }
@@ -603,7 +630,7 @@ void connectPage::decideAPSearch()
 {
     ++apSearchTicks;
     const IPCamera *camera = chosenCamera();
-    if (apSearchTicks == 3 && camera && zvrTools) {
+    if (apSearchTicks == 3 && camera) {
         int count = 0;
         {
             QMutexLocker lock(&apLock);
@@ -640,34 +667,13 @@ void connectPage::updateAPList()
 
 // ------------------------------------------------------------- Next
 
-QByteArray connectPage::wirelessPayload(const QByteArray &model, const APSearchResult &aps, int idx,
-                                        const QString &key)
-{
-    if (idx < 0 || idx >= aps.count || idx >= aps.ssidList.size() || idx >= aps.apField0.size()
-        || idx >= aps.apField4.size() || idx >= aps.apField5.size() || idx >= aps.apField6.size())
-        return QByteArray();
-    const QByteArray k = key.toUtf8().toBase64();
-    QByteArray payload = ";9=1;10=" + aps.apField6.at(idx) + ";11=" + aps.ssidList.at(idx).toBase64()
-                         + ";12=" + aps.apField0.at(idx) + ";14=" + aps.apField5.at(idx)
-                         + ";15=" + aps.apField4.at(idx);
-    if (isSetupKeyModel(model)) {
-        if (aps.apField4.at(idx) == "4")
-            payload += ";16=0;34=" + k;
-        else
-            payload += ";16=0;18=" + k + ";35=1";
-    } else {
-        payload += ";18=" + k;
-    }
-    return payload;
-}
-
 void connectPage::next()
 {
     check->close();
     stepTimer->stop();
 
     const IPCamera *camera = chosenCamera();
-    if (!camera || !zvrTools) {
+    if (!camera) {
         qDebug().noquote() << "next: no camera chosen, nothing sent.";
         return;
     }
@@ -697,7 +703,7 @@ void connectPage::next()
                 qDebug().noquote() << "Bad ap idx";
                 return;
             }
-            payload = wirelessPayload(camera->model, camera->aps, apIndex, apPasswordEdit->text());
+            payload = wirelessSetup::payload(camera->model, camera->aps, apIndex, apPasswordEdit->text());
         }
         if (payload.isEmpty()) {
             qDebug().noquote() << "Bad ap idx";
@@ -724,7 +730,7 @@ networkCheck::plan connectPage::checkPlan(const IPCamera &camera) const
     p.rows = !bChangeConnectionType && ethernetRadio->isChecked() ? networkCheck::table::noChange
                                                                    : networkCheck::table::change;
     p.setupKnown = wpsRadio->isChecked();
-    p.restarts = bChangeConnectionType && isSetupKeyModel(camera.model)
+    p.restarts = bChangeConnectionType && models::isSetupKeyModel(QString::fromUtf8(camera.model))
         ? networkCheck::restartRule::keyModelOnLinkChange
         : networkCheck::restartRule::never;
     p.setupTarget = bChangeConnectionType ? 245 : 95;

@@ -6,7 +6,6 @@
 
 #include <QList>
 
-class APSearchResult;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -29,11 +28,6 @@ public:
     ~connectPage() override;
 
     void initializePage() override;
-
-    // The network setup items that put a camera of this model on network
-    // idx of its list, with the typed key; empty when idx is no network.
-    static QByteArray wirelessPayload(const QByteArray &model, const APSearchResult &aps, int idx,
-                                      const QString &key);
 
     // The instruction panels' steps: 0 to 2 the cable way, 3 to 6 WPS.
     enum { firstCableStep = 0, firstWpsStep = 3, listMode = 7 };
@@ -75,6 +69,14 @@ private slots:
     void confirmNetworkSetup();
 
 private:
+    // The constructor's builders, one per region of the page, in stacking order.
+    void buildChoice();
+    void buildNetworkList();
+    void buildInstructions();
+    void buildButtons();
+    void buildRun();
+    void connectControls();
+
     void showStep(int step, bool byHover);
     void holdStep(int step, bool flag);
     void closePanels();

@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/waitrun.h"
 #include "pages/setup/myipaddredit.h"
+#include "pages/setup/networkrules.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 
@@ -44,10 +45,27 @@ failedPage::failedPage(QWidget *parent)
 {
     setupFrame(tr("Connect your camera"), 350, connectStep);
 
+    buildQuestion();
+    buildPppoeForm();
+    buildStaticForm();
+    buildOtherWays();
+    buildHelpButton();
+    buildButtons();
+    buildRun();
+    connectControls();
+}
+
+// The question and the current Internet connection.
+void failedPage::buildQuestion()
+{
     questionLabel = namedLabel(this, "questionLabel",
         tr("How would you connect your camera to the Internet?"), QRect(30, 120, 400, 20));
     currentConnLabel = namedLabel(this, "currentConnLabel", QString(), QRect(30, 140, 500, 20));
+}
 
+// The PPPoE way and its form.
+void failedPage::buildPppoeForm()
+{
     pppoeRadio = namedRadio(
         this, "pppoeRadio", tr("Enter account and password(PPPoE)"), QRect(30, 187, 260, 20));
     accountLabel = namedLabel(this, "accountLabel", tr("Account:"), QRect(40, 217, 80, 20));
@@ -63,7 +81,11 @@ failedPage::failedPage(QWidget *parent)
     // Both go whole into one command.
     accountEdit->setMaxLength(255);
     passwordEdit->setMaxLength(255);
+}
 
+// The static address way and its five address editors.
+void failedPage::buildStaticForm()
+{
     staticRadio
         = namedRadio(this, "staticRadio", tr("Enter static IP address"), QRect(30, 217, 200, 20));
     for (int i = 0; i < 5; ++i) {
@@ -85,7 +107,11 @@ failedPage::failedPage(QWidget *parent)
     gatewayEdit = addressEdits[2];
     dns1Edit = addressEdits[3];
     dns2Edit = addressEdits[4];
+}
 
+// DHCP, the intranet, and the hidden way that stands for none.
+void failedPage::buildOtherWays()
+{
     dhcpRadio
         = namedRadio(this, "dhcpRadio", tr("Dynamic IP address(DHCP)*"), QRect(30, 247, 250, 20));
     intranetRadio = namedRadio(this, "intranetRadio",
@@ -93,7 +119,11 @@ failedPage::failedPage(QWidget *parent)
     noneRadioButton = namedRadio(this, "noneRadioButton", QString(), QRect(30, 405, 280, 20));
     noneRadioButton->setFocusPolicy(Qt::NoFocus);
     noneRadioButton->hide();
+}
 
+// The PPPoE help button, just after the way's text.
+void failedPage::buildHelpButton()
+{
     helpButton = new QPushButton(this);
     helpButton->setObjectName(QStringLiteral("helpButton"));
     helpButton->setFlat(true);
@@ -103,7 +133,11 @@ failedPage::failedPage(QWidget *parent)
     pppoeRadio->ensurePolished();
     const int textWidth = QFontMetrics(pppoeRadio->font()).horizontalAdvance(pppoeRadio->text());
     helpButton->setGeometry(68 + textWidth, 184, 25, 25);
+}
 
+// Back (never shown) and Next.
+void failedPage::buildButtons()
+{
     backButton = createButton({tr("    Back"), buttonStyle(buttonPicture::back, QStringLiteral("12pt")),
                                QStringLiteral("fail_back_btu")},
                               QPoint(20, 450));
@@ -111,7 +145,11 @@ failedPage::failedPage(QWidget *parent)
     nextButton = createButton({tr("Next    "), buttonStyle(buttonPicture::next, QStringLiteral("12pt")),
                                QStringLiteral("fail_next_btu")},
                               QPoint(560, 450));
+}
 
+// The check run over the page; its picture is the page's veil.
+void failedPage::buildRun()
+{
     waitRun *run = createWaitRun(QRect(305, 330, 250, 20), QString(),
                                  QStringLiteral("font:12px;color:rgb(0,0,0);"));
     useWaitPictureAsVeil();
@@ -123,7 +161,11 @@ failedPage::failedPage(QWidget *parent)
     connect(check, &networkCheck::tickLimitReached, this, &failedPage::runOutOfTime);
 
     decideTimer = new QTimer(this);
+}
 
+// The controls' and the engine's signals.
+void failedPage::connectControls()
+{
     connect(backButton, &QPushButton::clicked, this, &failedPage::back);
     connect(nextButton, &QPushButton::clicked, this, &failedPage::next);
     connect(pppoeRadio, &QRadioButton::toggled, this, &failedPage::radiobutton1_show);
@@ -287,25 +329,6 @@ void failedPage::setChoiceEnabled(bool enabled)
 
 // ----------------------------------------------------------------- Next
 
-bool failedPage::accountAcceptable(const QString &account)
-{
-    if (account.isEmpty())
-        return false;
-    for (QChar c : account) {
-        if (c.unicode() < 0x20 || c.unicode() > 0x7e || c == QLatin1Char(';'))
-            return false;
-    }
-    return true;
-}
-
-bool failedPage::addressAcceptable(const QString &address)
-{
-    // As typed, leading zeros included: the camera gets the text as it stands.
-    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral(
-        "((2[0-4][0-9]|25[0-5]|[01]?[0-9][0-9]?)\\.){3}(2[0-4][0-9]|25[0-5]|[01]?[0-9][0-9]?)")));
-    return pattern.match(address).hasMatch();
-}
-
 // Both forms hidden and the ways at their closed places.
 void failedPage::closeForms()
 {
@@ -338,7 +361,7 @@ void failedPage::next()
     QByteArray payload;
     switch (chosen) {
     case way::pppoe:
-        if (!accountAcceptable(accountEdit->text())) {
+        if (!internetSetup::accountAcceptable(accountEdit->text())) {
             inputBox(tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Invalid username!"),
                      QStringLiteral("14px"));
             return;
@@ -356,7 +379,7 @@ void failedPage::next()
             const QString address = addressEdits[i]->text();
             if (i == 4 && address == QLatin1String("..."))
                 continue;  // the second DNS server may stay empty
-            if (!addressAcceptable(address)) {
+            if (!internetSetup::addressAcceptable(address)) {
                 // The stored text carries control characters after "Invalid";
                 // they stay in the key and never reach the screen.
                 QString invalid = tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Invalid\x16\x13\x0b\x1d\x03 ");
@@ -381,7 +404,7 @@ void failedPage::next()
     }
 
     const IPCamera *camera = chosenCamera();
-    if (!camera || !zvrTools) {
+    if (!camera) {
         qDebug().noquote() << "next: no camera chosen, nothing sent.";
         return;
     }

@@ -30,12 +30,6 @@ public:
     // The ways of the page, fixed for a run by Next.
     enum class way { none, pppoe, staticIp, dhcp, intranet };
 
-    // An account the camera's item list can carry: printable ASCII without
-    // ";" (it separates the items).
-    static bool accountAcceptable(const QString &account);
-    // Four numbers of 0 to 255, dotted, nothing else.
-    static bool addressAcceptable(const QString &address);
-
 private slots:
     void back();
     void next();
@@ -51,6 +45,16 @@ private slots:
     void processFlow();
 
 private:
+    // The constructor's builders, one per region of the page, in stacking order.
+    void buildQuestion();
+    void buildPppoeForm();
+    void buildStaticForm();
+    void buildOtherWays();
+    void buildHelpButton();
+    void buildButtons();
+    void buildRun();
+    void connectControls();
+
     way chosenWay() const;
     void radiosClosed();
     void showPppoeForm(bool shown);

@@ -4,7 +4,7 @@
 // An input is a byte and five fields (tests/fuzz/fuzzinput.h): the byte says
 // how the fields become text, by its value modulo 3 (0 UTF-8, 1 UTF-16 code
 // units, 2 Latin-1); the fields are four octets as typed and a whole address.
-#include "pages/setup/failedpage.h"
+#include "pages/setup/networkrules.h"
 #include "pages/setup/myipaddredit.h"
 #include "tests/fuzz/fuzzinput.h"
 
@@ -73,10 +73,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     // What four accepted fields make, the page accepts.
     if (allAcceptable)
-        FUZZ_CHECK(failedPage::addressAcceptable(octets.join(QLatin1Char('.'))));
+        FUZZ_CHECK(internetSetup::addressAcceptable(octets.join(QLatin1Char('.'))));
 
     const QString address = textOf(mode, in.field());
-    if (failedPage::addressAcceptable(address)) {
+    if (internetSetup::addressAcceptable(address)) {
         const QStringList parts = address.split(QLatin1Char('.'));
         FUZZ_CHECK(parts.size() == 4);
         for (const QString &part : parts)

@@ -8,6 +8,7 @@
 #include "pages/setup/connectpage.h"
 #include "pages/setup/movelabel.h"
 #include "pages/setup/networkcheck.h"
+#include "pages/setup/networkrules.h"
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
@@ -420,7 +421,7 @@ void tst_connectpage::nextPayload()
     QCOMPARE(countOf(takeSent(), '4'), way == "network" ? 1 : 0);
     if (way == "network") {
         QCOMPARE(p->apListCombo->itemData(1).toInt(), 1);
-        QCOMPARE(connectPage::wirelessPayload(model, IPCameraList.at(0).aps, 1, key), payload);
+        QCOMPARE(wirelessSetup::payload(model, IPCameraList.at(0).aps, 1, key), payload);
     }
     QVERIFY(p->nextButton->isEnabled());
 
@@ -481,7 +482,7 @@ void tst_connectpage::nextSendsNothing()
             feed(cam, '4');
             QCOMPARE(IPCameraList.at(0).aps.count, later);
             QCOMPARE(p->apListCombo->count(), 2);
-            QVERIFY(connectPage::wirelessPayload(cam.model, IPCameraList.at(0).aps, 1, "k")
+            QVERIFY(wirelessSetup::payload(cam.model, IPCameraList.at(0).aps, 1, "k")
                         .isEmpty());
         }
     }

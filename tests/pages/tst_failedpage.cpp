@@ -8,6 +8,7 @@
 #include "pages/setup/failedpage.h"
 #include "pages/setup/myipaddredit.h"
 #include "pages/setup/networkcheck.h"
+#include "pages/setup/networkrules.h"
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
@@ -526,7 +527,7 @@ void tst_failedpage::addressCheck()
 {
     QFETCH(QString, address);
     QFETCH(bool, acceptable);
-    QCOMPARE(failedPage::addressAcceptable(address), acceptable);
+    QCOMPARE(internetSetup::addressAcceptable(address), acceptable);
 }
 
 // ------------------------------------------------------------ Next: the payloads
