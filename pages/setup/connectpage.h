@@ -21,7 +21,6 @@ class moveLabel;
 class connectPage : public pageFrame
 {
     Q_OBJECT
-    friend class tst_connectpage;
 
 public:
     explicit connectPage(QWidget *parent = nullptr);

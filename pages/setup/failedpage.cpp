@@ -161,6 +161,7 @@ void failedPage::buildRun()
     connect(check, &networkCheck::tickLimitReached, this, &failedPage::runOutOfTime);
 
     decideTimer = new QTimer(this);
+    decideTimer->setObjectName(QStringLiteral("decideTimer"));
 }
 
 // The controls' and the engine's signals.

@@ -19,7 +19,6 @@ class QTimer;
 class failedPage : public pageFrame
 {
     Q_OBJECT
-    friend class tst_failedpage;
 
 public:
     explicit failedPage(QWidget *parent = nullptr);

@@ -40,6 +40,16 @@ using simtest::hostMac;
 
 namespace {
 
+// Numbered controls of a page: prefix1, prefix2, ...
+template <class W>
+QList<W *> controlsOf(const QObject *page, const char *prefix, int count)
+{
+    QList<W *> list;
+    for (int i = 1; i <= count; ++i)
+        list << controlOf<W>(page, QString::fromLatin1(prefix) + QString::number(i));
+    return list;
+}
+
 const QPoint wizardPos(100, 50);
 const QString camMac = QStringLiteral("02:00:00:00:1a:01");
 const QString veilPic = QStringLiteral(":/images/loading00.png");
@@ -168,9 +178,9 @@ class tst_connectpage : public pageBench
 
     static QRadioButton *radioOf(const connectPage *page, const QString &way)
     {
-        return way == "cable" ? page->ethernetRadio
-               : way == "wps" ? page->wpsRadio
-                              : page->selectNetworkRadio;
+        return way == "cable" ? controlOf<QRadioButton>(page, QStringLiteral("ethernetRadio"))
+               : way == "wps" ? controlOf<QRadioButton>(page, QStringLiteral("wpsRadio"))
+                              : controlOf<QRadioButton>(page, QStringLiteral("selectNetworkRadio"));
     }
 
     // Takes a way as the user would; the network way waits for the
@@ -183,8 +193,8 @@ class tst_connectpage : public pageBench
             return;
         feed(cam, '4');
         QCoreApplication::sendPostedEvents();
-        page->apListCombo->setCurrentIndex(ap);
-        page->apPasswordEdit->setText(key);
+        controlOf<QComboBox>(page, QStringLiteral("apListCombo"))->setCurrentIndex(ap);
+        controlOf<QLineEdit>(page, QStringLiteral("apPasswordEdit"))->setText(key);
     }
 
     static bool shown(const connectPage *page, const QWidget *w) { return w->isVisibleTo(page); }
@@ -192,7 +202,7 @@ class tst_connectpage : public pageBench
     // The instruction step the panel shows, -1 when its parts disagree.
     static int shownStep(const connectPage *p)
     {
-        const QList<moveLabel *> entries = p->wiredStepLabels + p->wpsStepLabels;
+        const QList<moveLabel *> entries = controlsOf<moveLabel>(p, "wiredStepLabel", 3) + controlsOf<moveLabel>(p, "wpsStepLabel", 4);
         int step = -1;
         for (int i = 0; i < entries.size(); ++i) {
             if (shown(p, entries.at(i))
@@ -209,15 +219,15 @@ class tst_connectpage : public pageBench
         const QString picture = QStringLiteral("images/connect_step%1_pic%2.png")
                                     .arg(step < 3 ? 1 : 2)
                                     .arg(number);
-        const bool agree = shown(p, p->stepMarker)
-                           && p->stepMarker->geometry() == QRect(30, markerY[step], 254, 30)
-                           && shown(p, p->stepImage) && shown(p, p->pictureFrame)
-                           && p->stepImage->property("picture").toString() == picture
-                           && shown(p, p->stepText)
-                           && p->stepText->text().startsWith(QString::number(number) + '.')
-                           && shown(p, p->ledHintLink) == (step == 2)
-                           && shown(p, p->wpsButtonLink) == (step == 5)
-                           && shown(p, p->problemsLink) == (step == 6);
+        const bool agree = shown(p, controlOf<QLabel>(p, QStringLiteral("stepMarker")))
+                           && controlOf<QLabel>(p, QStringLiteral("stepMarker"))->geometry() == QRect(30, markerY[step], 254, 30)
+                           && shown(p, controlOf<moveLabel>(p, QStringLiteral("stepImage"))) && shown(p, controlOf<moveLabel>(p, QStringLiteral("pictureFrame")))
+                           && controlOf<moveLabel>(p, QStringLiteral("stepImage"))->property("picture").toString() == picture
+                           && shown(p, controlOf<moveLabel>(p, QStringLiteral("stepText")))
+                           && controlOf<moveLabel>(p, QStringLiteral("stepText"))->text().startsWith(QString::number(number) + '.')
+                           && shown(p, controlOf<moveLabel>(p, QStringLiteral("ledHintLink"))) == (step == 2)
+                           && shown(p, controlOf<moveLabel>(p, QStringLiteral("wpsButtonLink"))) == (step == 5)
+                           && shown(p, controlOf<moveLabel>(p, QStringLiteral("problemsLink"))) == (step == 6);
         return agree ? step : -1;
     }
 
@@ -225,11 +235,11 @@ class tst_connectpage : public pageBench
     static int choices(const connectPage *p)
     {
         int on = 0;
-        for (QWidget *w : {static_cast<QWidget *>(p->backButton),
-                           static_cast<QWidget *>(p->nextButton),
-                           static_cast<QWidget *>(p->ethernetRadio),
-                           static_cast<QWidget *>(p->wpsRadio),
-                           static_cast<QWidget *>(p->selectNetworkRadio)})
+        for (QWidget *w : {static_cast<QWidget *>(controlOf<QPushButton>(p, QStringLiteral("conn_back_btn"))),
+                           static_cast<QWidget *>(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))),
+                           static_cast<QWidget *>(controlOf<QRadioButton>(p, QStringLiteral("ethernetRadio"))),
+                           static_cast<QWidget *>(controlOf<QRadioButton>(p, QStringLiteral("wpsRadio"))),
+                           static_cast<QWidget *>(controlOf<QRadioButton>(p, QStringLiteral("selectNetworkRadio")))})
             on += w->isEnabled();
         return on == 5 ? 1 : on == 0 ? 0 : -1;
     }
@@ -303,39 +313,39 @@ void tst_connectpage::entering()
 
     // Entering again after a way was taken and a key typed starts afresh.
     for (int visit = 0; visit < 2; ++visit) {
-        QCOMPARE(p->ethernetRadio->isChecked(), cableChosen);
-        QVERIFY(!p->wpsRadio->isChecked());
-        QVERIFY(!p->selectNetworkRadio->isChecked());
-        QCOMPARE(p->nextButton->isEnabled(), cableChosen);
+        QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("ethernetRadio"))->isChecked(), cableChosen);
+        QVERIFY(!controlOf<QRadioButton>(p, QStringLiteral("wpsRadio"))->isChecked());
+        QVERIFY(!controlOf<QRadioButton>(p, QStringLiteral("selectNetworkRadio"))->isChecked());
+        QCOMPARE(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->isEnabled(), cableChosen);
         if (cableChosen)
-            QCOMPARE(p->nextButton->styleSheet(), blueNext);
-        QVERIFY(p->backButton->isEnabled());
-        QCOMPARE(p->currentConnLabel->text(),
+            QCOMPARE(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->styleSheet(), blueNext);
+        QVERIFY(controlOf<QPushButton>(p, QStringLiteral("conn_back_btn"))->isEnabled());
+        QCOMPARE(controlOf<QLabel>(p, QStringLiteral("currentConnLabel"))->text(),
                  "(Current connection(*): <b>" + current + " connection</b>)");
-        QCOMPARE(p->wiredHeading->text(),
+        QCOMPARE(controlOf<QLabel>(p, QStringLiteral("wiredHeading"))->text(),
                  wiredStar ? "<b>Wired connection*</b>" : "<b>Wired connection</b>");
-        QCOMPARE(p->wirelessHeading->text(),
+        QCOMPARE(controlOf<QLabel>(p, QStringLiteral("wirelessHeading"))->text(),
                  wiredStar ? "<b>Wireless connection</b>" : "<b>Wireless connection*</b>");
-        for (QWidget *wl : {static_cast<QWidget *>(p->wirelessHeading),
-                            static_cast<QWidget *>(p->wpsRadio),
-                            static_cast<QWidget *>(p->selectNetworkRadio),
-                            static_cast<QWidget *>(p->wpsLink)})
+        for (QWidget *wl : {static_cast<QWidget *>(controlOf<QLabel>(p, QStringLiteral("wirelessHeading"))),
+                            static_cast<QWidget *>(controlOf<QRadioButton>(p, QStringLiteral("wpsRadio"))),
+                            static_cast<QWidget *>(controlOf<QRadioButton>(p, QStringLiteral("selectNetworkRadio"))),
+                            static_cast<QWidget *>(controlOf<QLabel>(p, QStringLiteral("wpsLink")))})
             QCOMPARE(shown(p, wl), wifiModel);
-        QVERIFY(shown(p, p->ethernetRadio));
-        QCOMPARE(p->stepTimer->isActive(), cableRunning);
+        QVERIFY(shown(p, controlOf<QRadioButton>(p, QStringLiteral("ethernetRadio"))));
+        QCOMPARE(controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive(), cableRunning);
         QCOMPARE(shownStep(p), cableRunning ? 0 : -1);
-        QVERIFY(!shown(p, p->apListCombo));
-        QCOMPARE(p->apListCombo->count(), 0);
-        QVERIFY(p->apPasswordEdit->text().isEmpty());
+        QVERIFY(!shown(p, controlOf<QComboBox>(p, QStringLiteral("apListCombo"))));
+        QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->count(), 0);
+        QVERIFY(controlOf<QLineEdit>(p, QStringLiteral("apPasswordEdit"))->text().isEmpty());
         QVERIFY(!w.run()->isRunning());
         QVERIFY(!shown(p, waitPicture(w.run())));
 
         if (visit == 0) {
             if (wifiModel) {
                 choose(p, cam, "network");
-                QCOMPARE(p->apListCombo->count(), camera < 0 ? 0 : 2);
+                QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->count(), camera < 0 ? 0 : 2);
             }
-            p->apPasswordEdit->setText("typed");
+            controlOf<QLineEdit>(p, QStringLiteral("apPasswordEdit"))->setText("typed");
             w.open(connectPageId);
             QCOMPARE(w.page, p);
         }
@@ -420,18 +430,19 @@ void tst_connectpage::nextPayload()
     choose(p, cam, way, 1, key);
     QCOMPARE(countOf(takeSent(), '4'), way == "network" ? 1 : 0);
     if (way == "network") {
-        QCOMPARE(p->apListCombo->itemData(1).toInt(), 1);
+        QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->itemData(1).toInt(), 1);
         QCOMPARE(wirelessSetup::payload(model, IPCameraList.at(0).aps, 1, key), payload);
     }
-    QVERIFY(p->nextButton->isEnabled());
+    QVERIFY(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->isEnabled());
 
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->click();
     const QList<sentCommand> sent = takeSent();
     QCOMPARE(sent.size(), 1);
     QCOMPARE(sent.at(0).dst, camMac);
     QCOMPARE(sent.at(0).body, "3;M=" + camMac.toLatin1() + ";D=" + model + payload);
-    QCOMPARE(p->bChangeConnectionType, change);
-    networkCheck *check = p->check;
+    // A change of the kind of link moves a successful check further on.
+    QCOMPARE(controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->currentPlan().pingTarget, change ? 895 : 245);
+    networkCheck *check = controlOf<networkCheck>(p, QStringLiteral("networkCheck"));
     QCOMPARE(check->setupConfirmed(), cfgAtOnce);
     QVERIFY(!check->online());
     QVERIFY(check->isOpen());
@@ -442,7 +453,7 @@ void tst_connectpage::nextPayload()
     QCOMPARE(check->phrase(), QStringLiteral("Saving network setting"));
     QVERIFY(shown(p, waitPicture(w.run())));
     QVERIFY(shown(p, waitText(w.run())));
-    QVERIFY(!p->stepTimer->isActive());
+    QVERIFY(!controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive());
     QCOMPARE(choices(p), 0);
 }
 
@@ -469,11 +480,11 @@ void tst_connectpage::nextSendsNothing()
     atConnectPage w(cam);
     connectPage *p = w.page;
     if (!way.isEmpty()) {
-        p->selectNetworkRadio->click();
+        controlOf<QRadioButton>(p, QStringLiteral("selectNetworkRadio"))->click();
         if (listed >= 0) {
             feed(cam, '4');
             w.deliverQueued();
-            p->apListCombo->setCurrentIndex(1);
+            controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->setCurrentIndex(1);
         }
         if (later >= 0) {
             // The rescan's answer has reached the record, not yet the list.
@@ -481,7 +492,7 @@ void tst_connectpage::nextSendsNothing()
             cam.wifi = cam.wifi.mid(0, later);
             feed(cam, '4');
             QCOMPARE(IPCameraList.at(0).aps.count, later);
-            QCOMPARE(p->apListCombo->count(), 2);
+            QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->count(), 2);
             QVERIFY(wirelessSetup::payload(cam.model, IPCameraList.at(0).aps, 1, "k")
                         .isEmpty());
         }
@@ -508,41 +519,41 @@ void tst_connectpage::networkList()
     connectPage *p = w.page;
     takeSent();
 
-    p->selectNetworkRadio->click();
+    controlOf<QRadioButton>(p, QStringLiteral("selectNetworkRadio"))->click();
     const QList<sentCommand> sent = takeSent();
     QCOMPARE(sent.size(), 1);
     QCOMPARE(sent.at(0).zvrClass, '4');
     QCOMPARE(sent.at(0).dst, camMac);
-    QVERIFY(!p->apSearchTimer->isActive());
-    QCOMPARE(p->curStep, int(connectPage::listMode));
-    for (QWidget *wl : {static_cast<QWidget *>(p->apListCombo),
-                        static_cast<QWidget *>(p->apListLabel),
-                        static_cast<QWidget *>(p->rescanButton),
-                        static_cast<QWidget *>(p->apPasswordEdit)})
+    QVERIFY(!controlOf<QTimer>(p, QStringLiteral("apSearchTimer"))->isActive());
+    QVERIFY(!controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive());
+    for (QWidget *wl : {static_cast<QWidget *>(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))),
+                        static_cast<QWidget *>(controlOf<QLabel>(p, QStringLiteral("apListLabel"))),
+                        static_cast<QWidget *>(controlOf<QPushButton>(p, QStringLiteral("rescanButton"))),
+                        static_cast<QWidget *>(controlOf<QLineEdit>(p, QStringLiteral("apPasswordEdit")))})
         QVERIFY(shown(p, wl));
-    QVERIFY(!shown(p, p->stepImage));
+    QVERIFY(!shown(p, controlOf<moveLabel>(p, QStringLiteral("stepImage"))));
     // A WPA passphrase holds at most 64 characters; the key is shown as stars.
-    QCOMPARE(p->apPasswordEdit->maxLength(), 64);
-    QCOMPARE(p->apPasswordEdit->echoMode(), QLineEdit::Password);
+    QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("apPasswordEdit"))->maxLength(), 64);
+    QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("apPasswordEdit"))->echoMode(), QLineEdit::Password);
 
     // The reply's order kept, duplicates kept, item data its index.
     feed(cam, '4');
     w.deliverQueued();
     const QStringList names = {"Home", QString::fromUtf8("Caf\xc3\xa9"), "Home"};
-    QCOMPARE(p->apListCombo->count(), names.size());
+    QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->count(), names.size());
     for (int i = 0; i < names.size(); ++i) {
-        QCOMPARE(p->apListCombo->itemText(i), names.at(i));
-        QCOMPARE(p->apListCombo->itemData(i).toInt(), i);
+        QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->itemText(i), names.at(i));
+        QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->itemData(i).toInt(), i);
     }
 
     // A rescan's list replaces the list whole.
     cam.wifi = {simtest::wifiNetwork("Office")};
-    p->rescanButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("rescanButton"))->click();
     QCOMPARE(countOf(takeSent(), '4'), 1);
     feed(cam, '4');
     w.deliverQueued();
-    QCOMPARE(p->apListCombo->count(), 1);
-    QCOMPARE(p->apListCombo->itemText(0), QStringLiteral("Office"));
+    QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->count(), 1);
+    QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->itemText(0), QStringLiteral("Office"));
 }
 
 void tst_connectpage::rescanSearch_data()
@@ -568,21 +579,22 @@ void tst_connectpage::rescanSearch()
     SimCamera cam = cameraOf(true, "KSM-6120E");
     atConnectPage w(cam);
     connectPage *p = w.page;
-    (listPanel ? p->selectNetworkRadio : p->ethernetRadio)->click();
-    QCOMPARE(p->curStep, listPanel ? int(connectPage::listMode) : 0);
+    (listPanel ? controlOf<QRadioButton>(p, QStringLiteral("selectNetworkRadio")) : controlOf<QRadioButton>(p, QStringLiteral("ethernetRadio")))->click();
+    QCOMPARE(shown(p, controlOf<QComboBox>(p, QStringLiteral("apListCombo"))), listPanel);
+    QCOMPARE(controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive(), !listPanel);
     takeSent();
-    p->rescanButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("rescanButton"))->click();
     QCOMPARE(countOf(takeSent(), '4'), 1);
-    QCOMPARE(p->rescanButton->size(), QSize(79, 27));
-    QCOMPARE(p->apSearchTimer->interval(), 1000);
+    QCOMPARE(controlOf<QPushButton>(p, QStringLiteral("rescanButton"))->size(), QSize(79, 27));
+    QCOMPARE(controlOf<QTimer>(p, QStringLiteral("apSearchTimer"))->interval(), 1000);
     if (networks >= 0) {
         cam.wifi = cam.wifi.mid(0, networks);
         feed(cam, '4');
         w.deliverQueued();
-        QCOMPARE(p->apListCombo->count(), networks);
+        QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->count(), networks);
     }
-    QCOMPARE(p->rescanButton->styleSheet(), replyEnds ? rescanIdle : rescanBusy);
-    QCOMPARE(p->apSearchTimer->isActive(), !replyEnds);
+    QCOMPARE(controlOf<QPushButton>(p, QStringLiteral("rescanButton"))->styleSheet(), replyEnds ? rescanIdle : rescanBusy);
+    QCOMPARE(controlOf<QTimer>(p, QStringLiteral("apSearchTimer"))->isActive(), !replyEnds);
     if (replyEnds)
         return;
 
@@ -591,9 +603,9 @@ void tst_connectpage::rescanSearch()
     for (int tick = 1; tick <= 5; ++tick) {
         invoke(p, "decideAPSearch");
         QCOMPARE(countOf(takeSent(), '4'), tick == 3 ? repeatAt3 : 0);
-        QCOMPARE(p->apSearchTimer->isActive(), tick < 5);
+        QCOMPARE(controlOf<QTimer>(p, QStringLiteral("apSearchTimer"))->isActive(), tick < 5);
     }
-    QCOMPARE(p->rescanButton->styleSheet(), rescanBusy);
+    QCOMPARE(controlOf<QPushButton>(p, QStringLiteral("rescanButton"))->styleSheet(), rescanBusy);
 }
 
 // ------------------------------------------------------------ instructions
@@ -621,20 +633,20 @@ void tst_connectpage::instructionCycle()
     QFETCH(int, networkY);
     atConnectPage w(cameraOf(true, "KSM-6120E"));
     connectPage *p = w.page;
-    QVERIFY(!p->nextButton->isEnabled());
+    QVERIFY(!controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->isEnabled());
     if (afterCable) {
-        p->ethernetRadio->click();
+        controlOf<QRadioButton>(p, QStringLiteral("ethernetRadio"))->click();
         invoke(p, "timerDone");
         invoke(p, "timerDone");
     }
     radioOf(p, way)->click();
-    QVERIFY(p->stepTimer->isActive());
-    QCOMPARE(p->stepTimer->interval(), 2000);
-    QVERIFY(p->nextButton->isEnabled());
-    QCOMPARE(p->nextButton->styleSheet(), blueNext);
-    QCOMPARE(p->wirelessHeading->y(), wirelessY);
-    QCOMPARE(p->selectNetworkRadio->y(), networkY);
-    for (moveLabel *e : way == "cable" ? p->wpsStepLabels : p->wiredStepLabels)
+    QVERIFY(controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive());
+    QCOMPARE(controlOf<QTimer>(p, QStringLiteral("stepTimer"))->interval(), 2000);
+    QVERIFY(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->isEnabled());
+    QCOMPARE(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->styleSheet(), blueNext);
+    QCOMPARE(controlOf<QLabel>(p, QStringLiteral("wirelessHeading"))->y(), wirelessY);
+    QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("selectNetworkRadio"))->y(), networkY);
+    for (moveLabel *e : way == "cable" ? controlsOf<moveLabel>(p, "wpsStepLabel", 4) : controlsOf<moveLabel>(p, "wiredStepLabel", 3))
         QVERIFY(!shown(p, e));
 
     QCOMPARE(shownStep(p), steps.at(0));
@@ -643,24 +655,24 @@ void tst_connectpage::instructionCycle()
         QCOMPARE(shownStep(p), steps.at(i));
     }
     if (way == "wps") {
-        QCOMPARE(p->wpsButtonLink->font().family(), QStringLiteral("Timer"));
-        QCOMPARE(p->wpsButtonLink->text(),
+        QCOMPARE(controlOf<moveLabel>(p, QStringLiteral("wpsButtonLink"))->font().family(), QStringLiteral("Timer"));
+        QCOMPARE(controlOf<moveLabel>(p, QStringLiteral("wpsButtonLink"))->text(),
                  QStringLiteral("<a href = http><font size=3 color=#638c0b>*where is my WPS "
                                 "button?</font></a>"));
     } else {
         // Shown by the cycle, the LED link keeps the page's font.
-        QVERIFY(p->ledHintLink->font().family() != QStringLiteral("Timer"));
-        QCOMPARE(p->ledHintLink->text(),
+        QVERIFY(controlOf<moveLabel>(p, QStringLiteral("ledHintLink"))->font().family() != QStringLiteral("Timer"));
+        QCOMPARE(controlOf<moveLabel>(p, QStringLiteral("ledHintLink"))->text(),
                  QStringLiteral("<a href = http><font size=3 color=#638c0b>*What do I do if the "
                                 "LED stays red?</font></a>"));
     }
 
     // The list panel stops the cycle; a tick there shows nothing.
-    p->selectNetworkRadio->click();
-    QVERIFY(!p->stepTimer->isActive());
+    controlOf<QRadioButton>(p, QStringLiteral("selectNetworkRadio"))->click();
+    QVERIFY(!controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive());
     invoke(p, "timerDone");
-    QCOMPARE(p->curStep, int(connectPage::listMode));
-    QVERIFY(!shown(p, p->stepImage));
+    invoke(p, "timerDone");
+    QVERIFY(!shown(p, controlOf<moveLabel>(p, QStringLiteral("stepImage"))));
 }
 
 void tst_connectpage::holdingSteps_data()
@@ -692,24 +704,22 @@ void tst_connectpage::holdingSteps()
     invoke(p, "timerDone");
     const int before = shownStep(p);
     QCOMPARE(before, way == "wps" ? 4 : 1);
-    const int curBefore = p->curStep;
 
     QWidget *t = p->findChild<QWidget *>(target);
     QVERIFY(t);
     pointerEnters(t);
-    QVERIFY(!p->stepTimer->isActive());
+    QVERIFY(!controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive());
     QCOMPARE(shownStep(p), held < 0 ? before : held);
-    QCOMPARE(p->curStep, curBefore);
     if (held == 2) {
         // Held by the pointer, the LED link takes the help-link font.
-        QCOMPARE(p->ledHintLink->font().family(), QStringLiteral("Timer"));
-        QCOMPARE(p->ledHintLink->text(),
+        QCOMPARE(controlOf<moveLabel>(p, QStringLiteral("ledHintLink"))->font().family(), QStringLiteral("Timer"));
+        QCOMPARE(controlOf<moveLabel>(p, QStringLiteral("ledHintLink"))->text(),
                  QStringLiteral("<a href = http><font size=3 color=#638c0b>*What do I do if the "
                                 "Link LED stays off?</font></a>"));
     }
     pointerLeaves(t);
-    QVERIFY(p->stepTimer->isActive());
-    QCOMPARE(p->stepTimer->interval(), 2000);
+    QVERIFY(controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive());
+    QCOMPARE(controlOf<QTimer>(p, QStringLiteral("stepTimer"))->interval(), 2000);
     for (int step : after) {
         invoke(p, "timerDone");
         QCOMPARE(shownStep(p), step);
@@ -748,7 +758,7 @@ void tst_connectpage::ledHelpRoads()
     // All three timers run, so that a road that must stop them shows it.
     invoke(p, "rescanAP");
     w.run()->resume();
-    QVERIFY(p->apSearchTimer->isActive());
+    QVERIFY(controlOf<QTimer>(p, QStringLiteral("apSearchTimer"))->isActive());
 
     QPointer<QDialog> helpBox;
     bool veilDuring = false, helpGone = false;
@@ -767,11 +777,11 @@ void tst_connectpage::ledHelpRoads()
     }
     boxes->onOpen([&](QDialog *) {
         if (boxes->count() == 1)
-            veilDuring = shown(p, p->ledVeilLabel) && !p->stepTimer->isActive();
+            veilDuring = shown(p, controlOf<QLabel>(p, QStringLiteral("ledVeilLabel"))) && !controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive();
         else if (boxes->count() == 2)
             helpGone = helpBox && helpBox->isHidden();  // the reset box takes its place
     });
-    emit p->ledHintLink->linkActivated(QStringLiteral("http"));
+    emit controlOf<moveLabel>(p, QStringLiteral("ledHintLink"))->linkActivated(QStringLiteral("http"));
 
     QCOMPARE(boxes->count(), answers.size());
     QCOMPARE(boxes->pendingAnswers(), 0);
@@ -796,16 +806,16 @@ void tst_connectpage::ledHelpRoads()
 
     QCOMPARE(w.wizard.currentId(), endPage);
     QCOMPARE(int(nextPage), endPage);
-    QVERIFY(!shown(p, p->ledVeilLabel));
+    QVERIFY(!shown(p, controlOf<QLabel>(p, QStringLiteral("ledVeilLabel"))));
     if (endPage == connectPageId) {
         // Back on the cable panel, the cycle running, no veil.
-        QVERIFY(p->stepTimer->isActive());
-        QVERIFY(p->apSearchTimer->isActive());
+        QVERIFY(controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive());
+        QVERIFY(controlOf<QTimer>(p, QStringLiteral("apSearchTimer"))->isActive());
         QCOMPARE(shownStep(p), 2);
         return;
     }
-    QVERIFY(!p->stepTimer->isActive());
-    QVERIFY(!p->apSearchTimer->isActive());
+    QVERIFY(!controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive());
+    QVERIFY(!controlOf<QTimer>(p, QStringLiteral("apSearchTimer"))->isActive());
     QVERIFY(!w.run()->isRunning());
     QVERIFY(!shown(p, waitPicture(w.run())));
     QCOMPARE(w.wizard.visitedIds(), (QList<int>{plugPageId, selectPageId}));
@@ -902,12 +912,12 @@ void tst_connectpage::checkRun()
             decidedAt = w.ticks();  // left unanswered
         }
     });
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->click();
     takeSent();
 
     // The camera answers right after each command as the row says.
     QStringList said;
-    QString phrase = p->check->phrase();
+    QString phrase = controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->phrase();
     scriptedCamera camera(cam, *capture, pings);
     const auto answer = [&](int at) {
         camera.answer(at);
@@ -923,8 +933,8 @@ void tst_connectpage::checkRun()
         w.tick();
         if (nextPage != connectPageId)
             decidedAt = t + 1;
-        if (p->check->phrase() != phrase) {
-            phrase = p->check->phrase();
+        if (controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->phrase() != phrase) {
+            phrase = controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->phrase();
             said << QStringLiteral("%1@%2").arg(phrase.at(0)).arg(t + 1);
         }
         answer(t + 1);
@@ -938,7 +948,7 @@ void tst_connectpage::checkRun()
         QVERIFY(confirmVeiled);
         expectBox(boxes->at(0), confirmBox);
     }
-    networkCheck *check = p->check;
+    networkCheck *check = controlOf<networkCheck>(p, QStringLiteral("networkCheck"));
     QCOMPARE(check->online(), online);
     QVERIFY(!check->isOpen());
     if (online) {
@@ -1014,7 +1024,7 @@ void tst_connectpage::decisionRoads()
     connectPage *p = w.page;
     choose(p, cam, way);
     takeSent();
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->click();
     const QList<sentCommand> pushed = takeSent();
     QCOMPARE(pushed.size(), 1);
 
@@ -1051,8 +1061,8 @@ void tst_connectpage::decisionRoads()
                 QCOMPARE(c.body, pushed.at(0).body);
         QVERIFY(w.run()->isRunning());
         QCOMPARE(w.ticks(), 0);
-        QVERIFY(p->check->isOpen());
-        QCOMPARE(p->check->phrase(), QStringLiteral("Saving network setting"));
+        QVERIFY(controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->isOpen());
+        QCOMPARE(controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->phrase(), QStringLiteral("Saving network setting"));
         QVERIFY(shown(p, waitPicture(w.run())));
         QCOMPARE(choices(p), 0);
         return;
@@ -1061,22 +1071,22 @@ void tst_connectpage::decisionRoads()
     QVERIFY(!w.run()->isRunning());
     QVERIFY(!shown(p, waitPicture(w.run())));
     QVERIFY(!shown(p, waitText(w.run())));
-    QVERIFY(!p->apSearchTimer->isActive());
+    QVERIFY(!controlOf<QTimer>(p, QStringLiteral("apSearchTimer"))->isActive());
     if (then.isEmpty()) {
-        QVERIFY(!p->stepTimer->isActive());
+        QVERIFY(!controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive());
         return;
     }
     // Back at the choice with its panel open, ready for another Next.
     QCOMPARE(choices(p), 1);
-    QCOMPARE(p->nextButton->styleSheet(), blueNext);
+    QCOMPARE(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->styleSheet(), blueNext);
     if (kindList.last() != "retry")
         QCOMPARE(w.ticks(), 0);
     if (way == "network") {
         QCOMPARE(countOf(after, '4'), 1);
-        QVERIFY(shown(p, p->apListCombo));
-        QVERIFY(!p->stepTimer->isActive());
+        QVERIFY(shown(p, controlOf<QComboBox>(p, QStringLiteral("apListCombo"))));
+        QVERIFY(!controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive());
     } else {
-        QVERIFY(p->stepTimer->isActive());
+        QVERIFY(controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive());
         QCOMPARE(shownStep(p), way == "cable" ? 0 : 3);
     }
 }
@@ -1103,7 +1113,7 @@ void tst_connectpage::noTickUnderDecisionBox()
     atConnectPage w(cam);
     connectPage *p = w.page;
     choose(p, cam, "cable");
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->click();
     takeSent();
 
     int moved = -1, sentInside = -1, boxesInside = -1;
@@ -1137,14 +1147,14 @@ void tst_connectpage::noTickUnderDecisionBox()
     if (kind == "plug in") {
         QVERIFY(w.run()->isRunning());
         QCOMPARE(w.ticks(), 250);
-        QCOMPARE(p->check->phrase(), QStringLiteral("Restarting network"));
+        QCOMPARE(controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->phrase(), QStringLiteral("Restarting network"));
         w.tickTo(450);
         QCOMPARE(countOf(takeSent(), '8'), 1);
         QCOMPARE(boxes->count(), 1);
         return;
     }
     QVERIFY(!w.run()->isRunning());
-    QVERIFY(!p->check->isOpen());
+    QVERIFY(!controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->isOpen());
 }
 
 // Retry when the camera's list changed under the run: nothing can be sent
@@ -1155,10 +1165,10 @@ void tst_connectpage::retryWithNothingToSend()
     atConnectPage w(cam);
     connectPage *p = w.page;
     choose(p, cam, QStringLiteral("network"));
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->click();
     QCOMPARE(countOf(takeSent(), '3'), 1);
     QCOMPARE(choices(p), 0);
-    p->apListCombo->clear();
+    controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->clear();
 
     boxes->answer("Yes");
     boxes->answer("Retry");
@@ -1167,7 +1177,7 @@ void tst_connectpage::retryWithNothingToSend()
     QCOMPARE(countOf(takeSent(), '3'), 0);
     QVERIFY(!w.run()->isRunning());
     QCOMPARE(choices(p), 1);
-    QVERIFY(shown(p, p->apListCombo));
+    QVERIFY(shown(p, controlOf<QComboBox>(p, QStringLiteral("apListCombo"))));
     QCOMPARE(w.wizard.currentId(), int(connectPageId));
 }
 
@@ -1176,28 +1186,28 @@ void tst_connectpage::noSecondRunFromKeyboard()
     atConnectPage w(cameraOf(false, "KSM-6120E"));
     connectPage *p = w.page;
     QMetaObject::invokeMethod(p, "ethernet_show", Qt::DirectConnection, Q_ARG(bool, true));
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->click();
     QCOMPARE(countOf(takeSent(), '3'), 1);
     QCOMPARE(choices(p), 0);
     // The first frame closes the panels under the wait picture.
     w.tick(10);
-    QVERIFY(!shown(p, p->stepImage));
-    QVERIFY(!shown(p, p->wiredStepLabels.at(0)));
-    QCOMPARE(p->wirelessHeading->y(), 245);
+    QVERIFY(!shown(p, controlOf<moveLabel>(p, QStringLiteral("stepImage"))));
+    QVERIFY(!shown(p, controlsOf<moveLabel>(p, "wiredStepLabel", 3).at(0)));
+    QCOMPARE(controlOf<QLabel>(p, QStringLiteral("wirelessHeading"))->y(), 245);
 
-    p->nextButton->click();
-    QTest::keyClick(p->nextButton, Qt::Key_Return);
-    QTest::keyClick(p->nextButton, Qt::Key_Space);
-    p->wpsRadio->click();
-    p->backButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->click();
+    QTest::keyClick(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn")), Qt::Key_Return);
+    QTest::keyClick(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn")), Qt::Key_Space);
+    controlOf<QRadioButton>(p, QStringLiteral("wpsRadio"))->click();
+    controlOf<QPushButton>(p, QStringLiteral("conn_back_btn"))->click();
     QVERIFY(takeSent().isEmpty());
     QCOMPARE(w.ticks(), 10);
     QVERIFY(w.run()->isRunning());
-    QVERIFY(p->ethernetRadio->isChecked());
+    QVERIFY(controlOf<QRadioButton>(p, QStringLiteral("ethernetRadio"))->isChecked());
     QCOMPARE(w.wizard.currentId(), int(connectPageId));
     // The wait picture lies over the page's controls.
-    QCOMPARE(p->childAt(p->nextButton->geometry().center()), waitPicture(w.run()));
-    QCOMPARE(p->childAt(p->backButton->geometry().center()), waitPicture(w.run()));
+    QCOMPARE(p->childAt(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->geometry().center()), waitPicture(w.run()));
+    QCOMPARE(p->childAt(controlOf<QPushButton>(p, QStringLiteral("conn_back_btn"))->geometry().center()), waitPicture(w.run()));
 }
 
 void tst_connectpage::noChosenCamera_data()
@@ -1216,32 +1226,32 @@ void tst_connectpage::noChosenCamera()
     takeSent();
 
     QTest::ignoreMessage(QtDebugMsg, "next: no camera chosen, nothing sent.");
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->click();
     QVERIFY(!w.run()->isRunning());
     QTest::ignoreMessage(QtDebugMsg, "connectPage: no camera chosen, no wireless search sent.");
-    p->selectNetworkRadio->click();
+    controlOf<QRadioButton>(p, QStringLiteral("selectNetworkRadio"))->click();
     QTest::ignoreMessage(QtDebugMsg, "rescanAP: no camera chosen, nothing sent.");
-    p->rescanButton->click();
-    QVERIFY(!p->apSearchTimer->isActive());
+    controlOf<QPushButton>(p, QStringLiteral("rescanButton"))->click();
+    QVERIFY(!controlOf<QTimer>(p, QStringLiteral("apSearchTimer"))->isActive());
     for (int i = 0; i < 5; ++i)
         invoke(p, "decideAPSearch");
     QTest::ignoreMessage(QtDebugMsg, "next: no camera chosen, nothing sent.");
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->click();
     QVERIFY(takeSent().isEmpty());
     QVERIFY(!w.run()->isRunning());
 
     // A run whose camera goes away meanwhile sends nothing more and ends
     // back at the choice.
     configIPCameraIdx = 0;
-    p->ethernetRadio->click();
-    p->nextButton->click();
+    controlOf<QRadioButton>(p, QStringLiteral("ethernetRadio"))->click();
+    controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->click();
     QCOMPARE(countOf(takeSent(), '3'), 1);
     configIPCameraIdx = index;
     feed(cam, '3');
     feed(cam, '8');
     w.deliverQueued();
-    QCOMPARE(p->check->setupConfirmed(), false);
-    QCOMPARE(p->check->online(), false);
+    QCOMPARE(controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->setupConfirmed(), false);
+    QCOMPARE(controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->online(), false);
     QTest::ignoreMessage(QtDebugMsg, "decidePageJump: no camera chosen, back to the choice.");
     w.tickTo(250);
     QVERIFY(takeSent().isEmpty());
@@ -1265,7 +1275,7 @@ void tst_connectpage::noSecretInLog()
     QStringList lines;
     {
         logCapture log;
-        p->nextButton->click();
+        controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->click();
         w.tick(5);
         // The camera's answer carries the key back.
         cam.network[18] = encoded;
@@ -1289,15 +1299,15 @@ void tst_connectpage::back()
 {
     atConnectPage w(cameraOf(true, "KSM-6120E"));
     connectPage *p = w.page;
-    p->ethernetRadio->click();
+    controlOf<QRadioButton>(p, QStringLiteral("ethernetRadio"))->click();
     invoke(p, "rescanAP");
     w.run()->resume();
-    QVERIFY(p->stepTimer->isActive());
-    QVERIFY(p->apSearchTimer->isActive());
+    QVERIFY(controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive());
+    QVERIFY(controlOf<QTimer>(p, QStringLiteral("apSearchTimer"))->isActive());
 
-    p->backButton->click();
-    QVERIFY(!p->stepTimer->isActive());
-    QVERIFY(!p->apSearchTimer->isActive());
+    controlOf<QPushButton>(p, QStringLiteral("conn_back_btn"))->click();
+    QVERIFY(!controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive());
+    QVERIFY(!controlOf<QTimer>(p, QStringLiteral("apSearchTimer"))->isActive());
     QVERIFY(!w.run()->isRunning());
     QCOMPARE(nextPage, selectPageId);
     QCOMPARE(w.wizard.currentId(), int(selectPageId));

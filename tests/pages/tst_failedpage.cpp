@@ -38,6 +38,25 @@ using simtest::hostMac;
 
 namespace {
 
+// Numbered controls of a page: prefix1, prefix2, ...
+template <class W>
+QList<W *> controlsOf(const QObject *page, const char *prefix, int count)
+{
+    QList<W *> list;
+    for (int i = 1; i <= count; ++i)
+        list << controlOf<W>(page, QString::fromLatin1(prefix) + QString::number(i));
+    return list;
+}
+
+// The five address editors of the static form, in their order.
+QList<MyIpAddrEdit *> addressEditsOf(const QObject *page)
+{
+    QList<MyIpAddrEdit *> list;
+    for (const char *name : {"ipEdit", "maskEdit", "gatewayEdit", "dns1Edit", "dns2Edit"})
+        list << controlOf<MyIpAddrEdit>(page, QString::fromLatin1(name));
+    return list;
+}
+
 const QPoint wizardPos(100, 50);
 const QString camMac = QStringLiteral("02:00:00:00:1a:01");
 const QByteArray camModel = "KSM-271E";
@@ -143,10 +162,10 @@ class tst_failedpage : public pageBench
 
     static QRadioButton *radioOf(const failedPage *p, const QString &way)
     {
-        return way == "pppoe"    ? p->pppoeRadio
-               : way == "static" ? p->staticRadio
-               : way == "dhcp"   ? p->dhcpRadio
-                                 : p->intranetRadio;
+        return way == "pppoe"    ? controlOf<QRadioButton>(p, QStringLiteral("pppoeRadio"))
+               : way == "static" ? controlOf<QRadioButton>(p, QStringLiteral("staticRadio"))
+               : way == "dhcp"   ? controlOf<QRadioButton>(p, QStringLiteral("dhcpRadio"))
+                                 : controlOf<QRadioButton>(p, QStringLiteral("intranetRadio"));
     }
 
     static void fill(failedPage *p, const form &f)
@@ -154,23 +173,23 @@ class tst_failedpage : public pageBench
         if (f.way.isEmpty())
             return;
         radioOf(p, f.way)->click();
-        p->accountEdit->setText(f.account);
-        p->passwordEdit->setText(f.password);
+        controlOf<QLineEdit>(p, QStringLiteral("accountEdit"))->setText(f.account);
+        controlOf<QLineEdit>(p, QStringLiteral("passwordEdit"))->setText(f.password);
         for (int i = 0; i < 5; ++i)
-            setAddress(p->addressEdits.at(i), f.addresses.value(i));
+            setAddress(addressEditsOf(p).at(i), f.addresses.value(i));
     }
 
     // The form on show: "pppoe", "static", "" none, "both" when both are.
     static QString formShown(const failedPage *p)
     {
         int pppoe = 0, stat = 0;
-        for (const QWidget *w : {static_cast<const QWidget *>(p->accountLabel),
-                                 static_cast<const QWidget *>(p->passwordLabel),
-                                 static_cast<const QWidget *>(p->accountEdit),
-                                 static_cast<const QWidget *>(p->passwordEdit)})
+        for (const QWidget *w : {static_cast<const QWidget *>(controlOf<QLabel>(p, QStringLiteral("accountLabel"))),
+                                 static_cast<const QWidget *>(controlOf<QLabel>(p, QStringLiteral("passwordLabel"))),
+                                 static_cast<const QWidget *>(controlOf<QLineEdit>(p, QStringLiteral("accountEdit"))),
+                                 static_cast<const QWidget *>(controlOf<QLineEdit>(p, QStringLiteral("passwordEdit")))})
             pppoe += shown(p, w);
         for (int i = 0; i < 5; ++i)
-            stat += shown(p, p->staticLabels.at(i)) + shown(p, p->addressEdits.at(i));
+            stat += shown(p, controlsOf<QLabel>(p, "addressLabel", 5).at(i)) + shown(p, addressEditsOf(p).at(i));
         if ((pppoe != 0 && pppoe != 4) || (stat != 0 && stat != 10))
             return QStringLiteral("part");
         if (pppoe && stat)
@@ -181,7 +200,7 @@ class tst_failedpage : public pageBench
     // y of staticRadio, dhcpRadio, intranetRadio.
     static QList<int> radioYs(const failedPage *p)
     {
-        return {p->staticRadio->y(), p->dhcpRadio->y(), p->intranetRadio->y()};
+        return {controlOf<QRadioButton>(p, QStringLiteral("staticRadio"))->y(), controlOf<QRadioButton>(p, QStringLiteral("dhcpRadio"))->y(), controlOf<QRadioButton>(p, QStringLiteral("intranetRadio"))->y()};
     }
     static const QList<int> &closedYs()
     {
@@ -193,9 +212,9 @@ class tst_failedpage : public pageBench
     // 0 all disabled, -1 mixed.
     static int choices(const failedPage *p)
     {
-        QList<const QWidget *> all = {p->nextButton, p->pppoeRadio, p->staticRadio, p->dhcpRadio,
-                                      p->intranetRadio, p->accountEdit, p->passwordEdit};
-        for (const MyIpAddrEdit *e : p->addressEdits)
+        QList<const QWidget *> all = {controlOf<QPushButton>(p, QStringLiteral("fail_next_btu")), controlOf<QRadioButton>(p, QStringLiteral("pppoeRadio")), controlOf<QRadioButton>(p, QStringLiteral("staticRadio")), controlOf<QRadioButton>(p, QStringLiteral("dhcpRadio")),
+                                      controlOf<QRadioButton>(p, QStringLiteral("intranetRadio")), controlOf<QLineEdit>(p, QStringLiteral("accountEdit")), controlOf<QLineEdit>(p, QStringLiteral("passwordEdit"))};
+        for (const MyIpAddrEdit *e : addressEditsOf(p))
             all << e;
         int on = 0;
         for (const QWidget *w : all)
@@ -269,36 +288,36 @@ void tst_failedpage::entering()
 
     // Entering again, whatever state the last visit ended in, starts afresh.
     for (int visit = 0; visit < 2; ++visit) {
-        QCOMPARE(p->currentConnLabel->text(),
+        QCOMPARE(controlOf<QLabel>(p, QStringLiteral("currentConnLabel"))->text(),
                  "(Current Internet connection(*): <b>" + current + "</b>)");
         const auto starIf = [&](const char *way) { return starred == way ? star : QString(); };
-        QCOMPARE(p->pppoeRadio->text(), "Enter account and password(PPPoE)" + starIf("pppoe"));
-        QCOMPARE(p->staticRadio->text(), "Enter static IP address" + starIf("static"));
-        QCOMPARE(p->dhcpRadio->text(), "Dynamic IP address(DHCP)" + starIf("dhcp"));
-        QCOMPARE(p->intranetRadio->text(),
+        QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("pppoeRadio"))->text(), "Enter account and password(PPPoE)" + starIf("pppoe"));
+        QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("staticRadio"))->text(), "Enter static IP address" + starIf("static"));
+        QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("dhcpRadio"))->text(), "Dynamic IP address(DHCP)" + starIf("dhcp"));
+        QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("intranetRadio"))->text(),
                  QStringLiteral("Use in the intranet for local view only."));
         for (const char *way : {"pppoe", "static", "dhcp", "intranet"}) {
             QVERIFY(!radioOf(p, way)->isChecked());
             QVERIFY(shown(p, radioOf(p, way)));
         }
-        QVERIFY(p->noneRadioButton->isChecked());
-        QVERIFY(!shown(p, p->noneRadioButton));
+        QVERIFY(controlOf<QRadioButton>(p, QStringLiteral("noneRadioButton"))->isChecked());
+        QVERIFY(!shown(p, controlOf<QRadioButton>(p, QStringLiteral("noneRadioButton"))));
         QCOMPARE(formShown(p), QString());
         QCOMPARE(radioYs(p), closedYs());
         QVERIFY(!w.run()->isRunning());
         QVERIFY(!shown(p, waitPicture(w.run())));
         QVERIFY(!shown(p, waitText(w.run())));
         QCOMPARE(choices(p), 1);
-        QVERIFY(!shown(p, p->backButton));
-        QVERIFY(p->accountEdit->text().isEmpty());
-        QVERIFY(p->passwordEdit->text().isEmpty());
-        for (const MyIpAddrEdit *e : p->addressEdits)
+        QVERIFY(!shown(p, controlOf<QPushButton>(p, QStringLiteral("fail_back_btu"))));
+        QVERIFY(controlOf<QLineEdit>(p, QStringLiteral("accountEdit"))->text().isEmpty());
+        QVERIFY(controlOf<QLineEdit>(p, QStringLiteral("passwordEdit"))->text().isEmpty());
+        for (const MyIpAddrEdit *e : addressEditsOf(p))
             QCOMPARE(e->text(), QStringLiteral("..."));
 
         if (visit == 0) {
             fill(p, {"pppoe", "bob", "secret", {}});
             fill(p, {"static", "bob", "secret", goodAddresses});
-            p->nextButton->click();
+            controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
             QCOMPARE(countOf(takeSent(), '3'), 1);
             QCOMPARE(choices(p), 0);
             w.tick(3);
@@ -366,25 +385,25 @@ void tst_failedpage::choiceSlots()
     if (clicks.size() > 1 && clicks.first() != "dhcp")
         QCOMPARE(closedFirst, QStringList{clicks.first() + " closed home"});
     if (form == "pppoe") {
-        QCOMPARE(p->accountLabel->geometry(), QRect(40, 217, 80, 20));
-        QCOMPARE(p->passwordLabel->geometry(), QRect(40, 247, 80, 20));
-        QCOMPARE(p->accountEdit->geometry(), QRect(110, 217, 199, 21));
-        QCOMPARE(p->passwordEdit->geometry(), QRect(110, 247, 199, 21));
-        QCOMPARE(p->passwordEdit->echoMode(), QLineEdit::Password);
+        QCOMPARE(controlOf<QLabel>(p, QStringLiteral("accountLabel"))->geometry(), QRect(40, 217, 80, 20));
+        QCOMPARE(controlOf<QLabel>(p, QStringLiteral("passwordLabel"))->geometry(), QRect(40, 247, 80, 20));
+        QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("accountEdit"))->geometry(), QRect(110, 217, 199, 21));
+        QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("passwordEdit"))->geometry(), QRect(110, 247, 199, 21));
+        QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("passwordEdit"))->echoMode(), QLineEdit::Password);
     }
     if (form == "static") {
         for (int i = 0; i < 5; ++i) {
-            QCOMPARE(p->staticLabels.at(i)->geometry(), QRect(40, 247 + 30 * i, 120, 20));
-            QCOMPARE(p->addressEdits.at(i)->geometry(), QRect(160, 247 + 30 * i, 160, 21));
+            QCOMPARE(controlsOf<QLabel>(p, "addressLabel", 5).at(i)->geometry(), QRect(40, 247 + 30 * i, 120, 20));
+            QCOMPARE(addressEditsOf(p).at(i)->geometry(), QRect(160, 247 + 30 * i, 160, 21));
         }
     }
-    QCOMPARE(p->staticRadio->x(), 30);
-    QCOMPARE(p->dhcpRadio->size(), QSize(250, 20));
-    QCOMPARE(p->intranetRadio->size(), QSize(280, 20));
+    QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("staticRadio"))->x(), 30);
+    QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("dhcpRadio"))->size(), QSize(250, 20));
+    QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("intranetRadio"))->size(), QSize(280, 20));
     if (focus == "account")
-        QCOMPARE(QApplication::focusWidget(), p->accountEdit);
+        QCOMPARE(QApplication::focusWidget(), controlOf<QLineEdit>(p, QStringLiteral("accountEdit")));
     if (focus == "ip")
-        QCOMPARE(QApplication::focusWidget(), p->ipEdit->findChild<QLineEdit *>("part1"));
+        QCOMPARE(QApplication::focusWidget(), controlOf<MyIpAddrEdit>(p, QStringLiteral("ipEdit"))->findChild<QLineEdit *>("part1"));
     QVERIFY(takeSent().isEmpty());
 }
 
@@ -467,7 +486,7 @@ void tst_failedpage::inputBoxes()
         formDuring = formShown(p);
     });
     boxes->answer("Close");
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
 
     QCOMPARE(boxes->count(), 1);
     const recordedBox &box = boxes->last();
@@ -485,7 +504,7 @@ void tst_failedpage::inputBoxes()
     QCOMPARE(w.wizard.currentId(), int(failedPageId));
     const QList<sentCommand> sent = takeSent();
     QVERIFY(sent.isEmpty());
-    QCOMPARE(p->runWay, failedPage::way::none);
+    QVERIFY(!controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->isOpen());
 }
 
 void tst_failedpage::addressCheck_data()
@@ -583,8 +602,8 @@ void tst_failedpage::payloads()
     QFETCH(QByteArray, payload);
     atFailedPage w(cameraWith());
     failedPage *p = w.page;
-    QCOMPARE(p->accountEdit->maxLength(), 255);
-    QCOMPARE(p->passwordEdit->maxLength(), 255);
+    QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("accountEdit"))->maxLength(), 255);
+    QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("passwordEdit"))->maxLength(), 255);
     // The other forms filled first: only the chosen way's fields count.
     if (way != "pppoe")
         fill(p, {"pppoe", account, password, {}});
@@ -593,7 +612,7 @@ void tst_failedpage::payloads()
     fill(p, {way, account, password, addresses});
     takeSent();
 
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
     const QList<sentCommand> sent = takeSent();
     QCOMPARE(boxes->count(), 0);
     QCOMPARE(sent.size(), 1);
@@ -601,7 +620,7 @@ void tst_failedpage::payloads()
     QCOMPARE(sent.at(0).body, commandHead() + payload);
 
     // The run is open over the page; nothing can be chosen meanwhile.
-    networkCheck *check = p->check;
+    networkCheck *check = controlOf<networkCheck>(p, QStringLiteral("networkCheck"));
     QVERIFY(w.run()->isRunning());
     QCOMPARE(waitTimer(w.run())->interval(), 100);
     QCOMPARE(w.ticks(), 0);
@@ -616,7 +635,7 @@ void tst_failedpage::payloads()
     QCOMPARE(formShown(p), QString());
     QCOMPARE(radioYs(p), closedYs());
     QCOMPARE(waitText(w.run())->text(), QStringLiteral("<b>Saving network setting.</b>"));
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
     QVERIFY(takeSent().isEmpty());
 }
 
@@ -641,10 +660,10 @@ void tst_failedpage::widestPppoeForm()
     atFailedPage w(cameraWith());
     failedPage *p = w.page;
     fill(p, {"pppoe", account, password, {}});
-    QCOMPARE(p->accountEdit->text(), account);
-    QCOMPARE(p->passwordEdit->text(), password);
+    QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("accountEdit"))->text(), account);
+    QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("passwordEdit"))->text(), password);
     boxes->answer("Close");
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
     const int sent = countOf(takeSent(), '3');
     QVERIFY2(sent + boxes->count() == 1,
              qPrintable(QStringLiteral("%1 sent, %2 boxes").arg(sent).arg(boxes->count())));
@@ -658,7 +677,7 @@ void tst_failedpage::intranetAndNone()
     atFailedPage w(cameraWith());
     failedPage *p = w.page;
     // No way chosen: Next does nothing.
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
     QVERIFY(takeSent().isEmpty());
     QVERIFY(!w.run()->isRunning());
     QCOMPARE(w.wizard.currentId(), int(failedPageId));
@@ -666,13 +685,13 @@ void tst_failedpage::intranetAndNone()
     QCOMPARE(boxes->count(), 0);
 
     fill(p, {"intranet", "bob", "secret", goodAddresses});
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
     QVERIFY(takeSent().isEmpty());
     QCOMPARE(boxes->count(), 0);
     QCOMPARE(nextPage, joinPageId);
     QCOMPARE(w.wizard.currentId(), int(joinPageId));
     QVERIFY(!w.run()->isRunning());
-    QVERIFY(!p->decideTimer->isActive());
+    QVERIFY(!controlOf<QTimer>(p, QStringLiteral("decideTimer"))->isActive());
 }
 
 // ------------------------------------------------------------ the check run
@@ -754,7 +773,7 @@ void tst_failedpage::internetRun()
     fill(p, {way, "bob", "secret", goodAddresses});
     if (earlierSuccess)
         IPCameraList[0].pingOk = "1";
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
     QCOMPARE(countOf(takeSent(), '3'), 1);
 
     int decidedAt = -1;
@@ -762,7 +781,7 @@ void tst_failedpage::internetRun()
     boxes->answer("Close");
 
     QStringList said;
-    QString phrase = p->check->phrase();
+    QString phrase = controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->phrase();
     scriptedCamera camera(cam, *capture, pings);
     const auto answer = [&](int at) {
         camera.answer(at);
@@ -777,8 +796,8 @@ void tst_failedpage::internetRun()
             after250 = w.ticks();
         if (nextPage != failedPageId)
             decidedAt = w.ticks();
-        if (p->check->phrase() != phrase) {
-            phrase = p->check->phrase();
+        if (controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->phrase() != phrase) {
+            phrase = controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->phrase();
             said << QStringLiteral("%1@%2").arg(phrase.at(0)).arg(w.ticks());
         }
         answer(w.ticks());
@@ -789,7 +808,7 @@ void tst_failedpage::internetRun()
     QCOMPARE(decidedAt, decisionAt);
     // Without a confirmed setup the count jumps on at 250.
     QCOMPARE(after250, sent.startsWith(QLatin1String("9@")) ? 250 : 901);
-    networkCheck *check = p->check;
+    networkCheck *check = controlOf<networkCheck>(p, QStringLiteral("networkCheck"));
     QCOMPARE(check->online(), online);
     QVERIFY(!check->isOpen());
     QVERIFY(!w.run()->isRunning());
@@ -855,7 +874,7 @@ void tst_failedpage::decisionRoads()
     atFailedPage w(cam);
     failedPage *p = w.page;
     fill(p, {way, "bob", "secret", goodAddresses});
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
     QCOMPARE(countOf(takeSent(), '3'), 1);
     w.tick(3);
 
@@ -885,9 +904,9 @@ void tst_failedpage::decisionRoads()
     if (endPage == plugPageId)
         QCOMPARE(w.wizard.startId(), int(plugPageId));
     // Every road ends the run with the page ready for another Next.
-    QVERIFY(!p->check->isOpen());
+    QVERIFY(!controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->isOpen());
     QVERIFY(!w.run()->isRunning());
-    QVERIFY(!p->decideTimer->isActive());
+    QVERIFY(!controlOf<QTimer>(p, QStringLiteral("decideTimer"))->isActive());
     QVERIFY(!shown(p, waitPicture(w.run())));
     QVERIFY(!shown(p, waitText(w.run())));
     QCOMPARE(choices(p), 1);
@@ -952,7 +971,7 @@ void tst_failedpage::wayFixedForRun()
     atFailedPage w(cam);
     failedPage *p = w.page;
     fill(p, {way, "bob", "secret", goodAddresses});
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
     QCOMPARE(countOf(takeSent(), '3'), 1);
     QCOMPARE(choices(p), 0);
     w.tick(5);
@@ -965,14 +984,14 @@ void tst_failedpage::wayFixedForRun()
     // A setup that fits only the new choice confirms nothing.
     feed(cam, '3');
     w.tick();
-    QVERIFY(!p->check->setupConfirmed());
+    QVERIFY(!controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->setupConfirmed());
     QCOMPARE(countOf(takeSent(), '9'), 0);
     QCOMPARE(w.ticks(), 6);
     cam.network[0] = rightDhcp;
     cam.network[6] = rightPppoe;
     feed(cam, '3');
     w.tick();
-    QVERIFY(p->check->setupConfirmed());
+    QVERIFY(controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->setupConfirmed());
     QCOMPARE(countOf(takeSent(), '9'), 1);
     QCOMPARE(w.ticks(), 245);
 
@@ -1008,7 +1027,7 @@ void tst_failedpage::tickLimit()
     atFailedPage w(cameraWith());
     failedPage *p = w.page;
     fill(p, {way, "bob", "secret", goodAddresses});
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
     QCOMPARE(countOf(takeSent(), '3'), 1);
     w.run()->setTicks(1790);
 
@@ -1021,7 +1040,7 @@ void tst_failedpage::tickLimit()
     QCOMPARE(boxes->count(), 1);
     expectFailureBox(boxes->last());
     QVERIFY(!w.run()->isRunning());
-    QVERIFY(!p->check->isOpen());
+    QVERIFY(!controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->isOpen());
     QVERIFY(!shown(p, waitPicture(w.run())));
     QVERIFY(!shown(p, waitText(w.run())));
     QCOMPARE(formShown(p), way == "dhcp" ? QString() : way);
@@ -1029,7 +1048,7 @@ void tst_failedpage::tickLimit()
     QVERIFY(takeSent().isEmpty());
 
     // Next works again.
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
     QCOMPARE(countOf(takeSent(), '3'), 1);
     QVERIFY(w.run()->isRunning());
     QCOMPARE(w.ticks(), 0);
@@ -1065,7 +1084,7 @@ void tst_failedpage::noTickUnderDecisionBox()
     atFailedPage w(cam);
     failedPage *p = w.page;
     fill(p, {way, "bob", "secret", goodAddresses});
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
     takeSent();
     if (online)
         reportOnline(p);
@@ -1095,7 +1114,7 @@ void tst_failedpage::noTickUnderDecisionBox()
         expectFailureBox(boxes->last());
     QCOMPARE(w.wizard.currentId(), endPage);
     QVERIFY(!w.run()->isRunning());
-    QVERIFY(!p->check->isOpen());
+    QVERIFY(!controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->isOpen());
     QCOMPARE(choices(p), 1);
     QVERIFY(!shown(p, waitPicture(w.run())));
     QVERIFY(!shown(p, waitText(w.run())));
@@ -1122,7 +1141,7 @@ void tst_failedpage::noReplyWithoutRun()
     failedPage *p = w.page;
     if (!before.isEmpty()) {
         fill(p, {"dhcp", "", "", {}});
-        p->nextButton->click();
+        controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
         feed(cam, '3');
         w.tick();
         QCOMPARE(countOf(takeSent(), '9'), 1);
@@ -1151,11 +1170,11 @@ void tst_failedpage::noReplyWithoutRun()
 
     // The next run starts clean all the same.
     fill(p, {"dhcp", "", "", {}});
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
     QCOMPARE(countOf(takeSent(), '3'), 1);
     QCOMPARE(w.ticks(), 0);
-    QVERIFY(!p->check->setupConfirmed());
-    QVERIFY(!p->check->online());
+    QVERIFY(!controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->setupConfirmed());
+    QVERIFY(!controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->online());
 }
 
 void tst_failedpage::noChosenCamera_data()
@@ -1173,13 +1192,13 @@ void tst_failedpage::noChosenCamera()
     SimCamera cam = cameraWith();
     atFailedPage w(cam, index);
     failedPage *p = w.page;
-    QCOMPARE(p->currentConnLabel->text(),
+    QCOMPARE(controlOf<QLabel>(p, QStringLiteral("currentConnLabel"))->text(),
              QStringLiteral("(Current Internet connection(*): <b>Dynamic IP address(DHCP)</b>)"));
     takeSent();
     for (const char *way : {"dhcp", "static", "pppoe"}) {
         fill(p, {way, "bob", "secret", goodAddresses});
         QTest::ignoreMessage(QtDebugMsg, "next: no camera chosen, nothing sent.");
-        p->nextButton->click();
+        controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
         QVERIFY(takeSent().isEmpty());
         QVERIFY(!w.run()->isRunning());
         QCOMPARE(choices(p), 1);
@@ -1188,15 +1207,15 @@ void tst_failedpage::noChosenCamera()
 
     configIPCameraIdx = 0;
     fill(p, {"dhcp", "", "", {}});
-    p->nextButton->click();
+    controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
     QCOMPARE(countOf(takeSent(), '3'), 1);
     configIPCameraIdx = index;
     feed(cam, '3');
     cam.internet = "1";
     feed(cam, '8');
     w.deliverQueued();
-    QVERIFY(!p->check->setupConfirmed());
-    QVERIFY(!p->check->online());
+    QVERIFY(!controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->setupConfirmed());
+    QVERIFY(!controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->online());
     boxes->answer("Close");
     for (int guard = 0; guard < 1000 && boxes->count() == 0; ++guard)
         w.tick();
@@ -1225,7 +1244,7 @@ void tst_failedpage::noSecretInLog()
     QStringList lines;
     {
         logCapture log;
-        p->nextButton->click();
+        controlOf<QPushButton>(p, QStringLiteral("fail_next_btu"))->click();
         w.tick(5);
         feed(cam, '3');
         w.tick(5);

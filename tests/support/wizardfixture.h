@@ -19,6 +19,16 @@
 #include <QPoint>
 #include <QTest>
 
+// A page's control by its object name; a missing one ends the test program.
+template <class W>
+W *controlOf(const QObject *page, const QString &name)
+{
+    W *w = page->findChild<W *>(name);
+    if (!w)
+        qFatal("no control %s on the page", qPrintable(name));
+    return w;
+}
+
 template <class Page>
 class wizardAt
 {
