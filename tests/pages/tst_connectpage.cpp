@@ -40,16 +40,6 @@ using simtest::hostMac;
 
 namespace {
 
-// Numbered controls of a page: prefix1, prefix2, ...
-template <class W>
-QList<W *> controlsOf(const QObject *page, const char *prefix, int count)
-{
-    QList<W *> list;
-    for (int i = 1; i <= count; ++i)
-        list << controlOf<W>(page, QString::fromLatin1(prefix) + QString::number(i));
-    return list;
-}
-
 const QPoint wizardPos(100, 50);
 const QString camMac = QStringLiteral("02:00:00:00:1a:01");
 const QString veilPic = QStringLiteral(":/images/loading00.png");

@@ -38,16 +38,6 @@ using simtest::hostMac;
 
 namespace {
 
-// Numbered controls of a page: prefix1, prefix2, ...
-template <class W>
-QList<W *> controlsOf(const QObject *page, const char *prefix, int count)
-{
-    QList<W *> list;
-    for (int i = 1; i <= count; ++i)
-        list << controlOf<W>(page, QString::fromLatin1(prefix) + QString::number(i));
-    return list;
-}
-
 // The five address editors of the static form, in their order.
 QList<MyIpAddrEdit *> addressEditsOf(const QObject *page)
 {

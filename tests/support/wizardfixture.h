@@ -15,6 +15,7 @@
 #include "core/waitrun.h"
 
 #include <QCoreApplication>
+#include <QList>
 #include <QMetaObject>
 #include <QPoint>
 #include <QTest>
@@ -27,6 +28,16 @@ W *controlOf(const QObject *page, const QString &name)
     if (!w)
         qFatal("no control %s on the page", qPrintable(name));
     return w;
+}
+
+// Numbered controls of a page: prefix1, prefix2, ...
+template <class W>
+QList<W *> controlsOf(const QObject *page, const char *prefix, int count)
+{
+    QList<W *> list;
+    for (int i = 1; i <= count; ++i)
+        list << controlOf<W>(page, QString::fromLatin1(prefix) + QString::number(i));
+    return list;
 }
 
 template <class Page>
@@ -63,10 +74,7 @@ public:
     template <class W>
     W *control(const char *objectName) const
     {
-        W *w = page->template findChild<W *>(QString::fromLatin1(objectName));
-        if (!w)
-            qFatal("no control %s on the page", objectName);
-        return w;
+        return controlOf<W>(page, QString::fromLatin1(objectName));
     }
 
     waitRun *run() const { return page->template findChild<waitRun *>(); }
