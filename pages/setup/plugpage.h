@@ -16,7 +16,6 @@ class moveLabel;
 class plugPage : public pageFrame
 {
     Q_OBJECT
-    friend class tst_plugpage;
 
 public:
     explicit plugPage(QWidget *parent = nullptr);

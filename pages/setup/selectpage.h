@@ -15,7 +15,6 @@ class QTableWidget;
 class selectPage : public pageFrame
 {
     Q_OBJECT
-    friend class tst_selectpage;
 
 public:
     explicit selectPage(QWidget *parent = nullptr);
