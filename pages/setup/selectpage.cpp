@@ -62,6 +62,20 @@ bool isAsciiLetter(QChar c)
     return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
 }
 
+// What a run's status says and where, by the run under the veil.
+struct runLook {
+    QString status;
+    QRect place;
+};
+
+// A row of a run's tick table: at tick `at`, or at every tick from it on
+// when `onwards`, the run does `action`. Ticks without a row do nothing.
+struct tickRow {
+    int at;
+    void (selectPage::*action)();
+    bool onwards = false;
+};
+
 }  // namespace
 
 bool selectPage::passwordRuleHolds(const QString &password)
@@ -350,25 +364,35 @@ void selectPage::endSearch()
 
 void selectPage::waitTimeout()
 {
+    static const QList<tickRow> searchRun = {
+        {60, &selectPage::scanAgainForFactoryAddress},
+        {80, &selectPage::askMissingRecordsOrEnd},
+        {100, &selectPage::askMissingRecordsAndEnd},
+    };
+    static const QList<tickRow> confirmRun = {
+        {21, &selectPage::endPasswordRun, true},
+    };
+    static const QList<tickRow> newPasswordRun = {
+        {50, &selectPage::checkPasswordAtFive},
+        {80, &selectPage::checkPasswordAtEight},
+        {100, &selectPage::endOrAskAfterPassword},
+    };
+
     const int frame = wait()->ticks() % 7;
     // The form under the veil tells which password run this is.
     const bool newPasswordMode = !confirmEdit->isHidden();
-    if (!bBusy) {
-        wait()->showFrame(tr("Searching camera"));
-        if (frame == 0) {
-            wait()->setStatusPlace(QRect(310, 330, 250, 20));
+    const runLook look = !bBusy          ? runLook{tr("Searching camera"), QRect(310, 330, 250, 20)}
+                         : newPasswordMode ? runLook{tr("Saving camera's password"), QRect(285, 330, 250, 20)}
+                                           : runLook{tr("Retrieving the camera's password"), QRect(265, 330, 250, 20)};
+    wait()->showFrame(look.status);
+    if (frame == 0) {
+        wait()->setStatusPlace(look.place);
+        // Only a search shows the list's hint; a password run keeps its form.
+        if (!bBusy) {
             hidePasswordForm();
             macImage->show();
             macHint->show();
         }
-    } else if (newPasswordMode) {
-        wait()->showFrame(tr("Saving camera's password"));
-        if (frame == 0)
-            wait()->setStatusPlace(QRect(285, 330, 250, 20));
-    } else {
-        wait()->showFrame(tr("Retrieving the camera's password"));
-        if (frame == 0)
-            wait()->setStatusPlace(QRect(265, 330, 250, 20));
     }
     wait()->setTicks(wait()->ticks() + 1);
     // Rows and command states of the replies since the last tick count for
@@ -376,56 +400,83 @@ void selectPage::waitTimeout()
     QCoreApplication::sendPostedEvents(nullptr, 0);
     const int t = wait()->ticks();
 
-    if (!bBusy) {
-        if (t == 60) {
-            if (zvrTools && zvrTools->defaultIpSeen) {
-                zvrTools->defaultIpSeen = false;
-                ScanPktGen();
-            }
-        } else if (t == 80 || t == 100) {
-            bool missing = false;
-            for (int i = 0; i < IPCameraList.size(); ++i) {
-                if (IPCameraList.at(i).cmdState != cmdStatePasswordSeen) {
-                    missing = true;
-                    if (zvrTools)
-                        zvrTools->ZVRGetPassword(i);
-                }
-            }
-            if (t == 100 || !missing)
-                endSearch();
+    const QList<tickRow> &rows = !bBusy ? searchRun : newPasswordMode ? newPasswordRun : confirmRun;
+    for (const tickRow &row : rows) {
+        if (t == row.at || (row.onwards && t > row.at)) {
+            (this->*row.action)();
+            return;
         }
-        return;
     }
+}
 
-    if (!newPasswordMode) {
-        if (t >= 21)
-            endPasswordRun();
-        return;
+// A scan reply from the factory address: cameras still on it may have
+// missed the first scan while they took it.
+void selectPage::scanAgainForFactoryAddress()
+{
+    if (zvrTools && zvrTools->defaultIpSeen) {
+        zvrTools->defaultIpSeen = false;
+        ScanPktGen();
     }
-    if (t == 50) {
-        if (chosenCameraConfirmed()) {
-            qDebug().noquote() << "at 5 second, check set password success, restart http server.";
-            passwordConfirmed = true;
+}
+
+bool selectPage::askMissingRecords()
+{
+    bool missing = false;
+    for (int i = 0; i < IPCameraList.size(); ++i) {
+        if (IPCameraList.at(i).cmdState != cmdStatePasswordSeen) {
+            missing = true;
             if (zvrTools)
-                zvrTools->ZVRRestartHttpSrv(configIPCameraIdx, ZVRUtils::restartHttpServer);
-        } else {
-            qDebug().noquote() << "at 5 second, check set password failed, re-set it.";
-            next();
-            wait()->setTicks(50);
+                zvrTools->ZVRGetPassword(i);
         }
-    } else if (t == 80) {
-        if (chosenCameraConfirmed()) {
-            qDebug().noquote() << "at 8 second, check set password success, restart http server.";
-            passwordConfirmed = true;
-            if (zvrTools)
-                zvrTools->ZVRRestartHttpSrv(configIPCameraIdx, ZVRUtils::restartHttpServer);
-        }
-    } else if (t == 100) {
-        if (passwordConfirmed || chosenCameraConfirmed())
-            endPasswordRun();
-        else
-            passwordNotConfirmed();
     }
+    return missing;
+}
+
+void selectPage::askMissingRecordsOrEnd()
+{
+    if (!askMissingRecords())
+        endSearch();
+}
+
+void selectPage::askMissingRecordsAndEnd()
+{
+    askMissingRecords();
+    endSearch();
+}
+
+void selectPage::restartCameraWebServer()
+{
+    passwordConfirmed = true;
+    if (zvrTools)
+        zvrTools->ZVRRestartHttpSrv(configIPCameraIdx, ZVRUtils::restartHttpServer);
+}
+
+void selectPage::checkPasswordAtFive()
+{
+    if (chosenCameraConfirmed()) {
+        qDebug().noquote() << "at 5 second, check set password success, restart http server.";
+        restartCameraWebServer();
+    } else {
+        qDebug().noquote() << "at 5 second, check set password failed, re-set it.";
+        next();
+        wait()->setTicks(50);
+    }
+}
+
+void selectPage::checkPasswordAtEight()
+{
+    if (chosenCameraConfirmed()) {
+        qDebug().noquote() << "at 8 second, check set password success, restart http server.";
+        restartCameraWebServer();
+    }
+}
+
+void selectPage::endOrAskAfterPassword()
+{
+    if (passwordConfirmed || chosenCameraConfirmed())
+        endPasswordRun();
+    else
+        passwordNotConfirmed();
 }
 
 // The camera confirms by an info record sent after the password that

@@ -47,6 +47,16 @@ protected slots:
     void waitTimeout() override;
 
 private:
+    // The rows of the tick tables.
+    void scanAgainForFactoryAddress();
+    bool askMissingRecords();
+    void askMissingRecordsOrEnd();
+    void askMissingRecordsAndEnd();
+    void checkPasswordAtFive();
+    void checkPasswordAtEight();
+    void endOrAskAfterPassword();
+    void restartCameraWebServer();
+
     QList<QWidget *> passwordForm() const;
     void hidePasswordForm();
     void showNewPasswordMode();

@@ -222,6 +222,8 @@ private slots:
     void searchEnd();
     void secondScanAt60_data();
     void secondScanAt60();
+    void tickTable_data();
+    void tickTable();
     void rescanClick();
     void reenteringClearsPasswords();
 
@@ -514,6 +516,94 @@ void tst_selectpage::secondScanAt60()
     feed(c, '1');
     w.finishSearch();
     QCOMPARE(countOf(takeSent(), '1'), 0);
+}
+
+// Every row of the three runs' tick tables, and a tick without one: what
+// goes out to the camera at that tick and where the page stands after it.
+void tst_selectpage::tickTable_data()
+{
+    QTest::addColumn<QString>("run");     // "search", "confirm", "new password"
+    QTest::addColumn<QString>("camera");  // what the one camera does
+    QTest::addColumn<int>("tick");
+    QTest::addColumn<QString>("sent");    // classes sent at the tick, "P" a password
+    QTest::addColumn<QString>("after");   // "runs", "list", "page 2", "box"
+
+    QTest::newRow("search 59: nothing") << "search" << "factory address" << 59 << "" << "runs";
+    QTest::newRow("search 60: factory address, scan again") << "search" << "factory address" << 60 << "1" << "runs";
+    QTest::newRow("search 60: other address") << "search" << "listed" << 60 << "" << "runs";
+    QTest::newRow("search 80: every record in, ends") << "search" << "listed" << 80 << "" << "list";
+    QTest::newRow("search 80: no camera, ends") << "search" << "none" << 80 << "" << "list";
+    QTest::newRow("search 80: record missing, asked") << "search" << "mute" << 80 << "2" << "runs";
+    QTest::newRow("search 99: nothing") << "search" << "mute" << 99 << "" << "runs";
+    QTest::newRow("search 100: asked, ends") << "search" << "mute" << 100 << "2" << "list";
+    QTest::newRow("confirm 20: nothing") << "confirm" << "stored" << 20 << "" << "runs";
+    QTest::newRow("confirm 21: goes on") << "confirm" << "stored" << 21 << "" << "page 2";
+    QTest::newRow("new 49: nothing") << "new password" << "confirms at 10" << 49 << "" << "runs";
+    QTest::newRow("new 50: confirmed, restart") << "new password" << "confirms at 10" << 50 << "9" << "runs";
+    QTest::newRow("new 50: silent, password again") << "new password" << "silent" << 50 << "P" << "runs";
+    QTest::newRow("new 80: confirmed late, restart") << "new password" << "confirms at 65" << 80 << "9" << "runs";
+    QTest::newRow("new 80: restarted at 50") << "new password" << "confirms at 10" << 80 << "" << "runs";
+    QTest::newRow("new 100: confirmed, goes on") << "new password" << "confirms at 10" << 100 << "" << "page 2";
+    QTest::newRow("new 100: never confirmed, box") << "new password" << "silent" << 100 << "" << "box";
+}
+
+void tst_selectpage::tickTable()
+{
+    QFETCH(QString, run);
+    QFETCH(QString, camera);
+    QFETCH(int, tick);
+    QFETCH(QString, sent);
+    QFETCH(QString, after);
+    atSelectPage w;
+    const bool stored = camera == QLatin1String("stored");
+    SimCamera cam = makeCamera(camA, "cam", false, stored ? "garage42" : "");
+    if (camera == QLatin1String("factory address"))
+        cam.ip = QStringLiteral("192.168.0.20");
+    if (camera == QLatin1String("mute"))
+        feed(cam, '1');
+    else if (camera != QLatin1String("none"))
+        listCamera(cam);
+    QCoreApplication::sendPostedEvents();
+
+    int confirmAt = -1;
+    if (run != QLatin1String("search")) {
+        w.finishSearch();
+        w.page->clickShow(0, 1);
+        w.passwdEdit()->setText(stored ? QStringLiteral("garage42") : QStringLiteral("river7stone"));
+        w.confirmEdit()->setText(QStringLiteral("river7stone"));
+        boxes->answer("Close");
+        w.page->next();
+        if (camera.startsWith(QLatin1String("confirms at ")))
+            confirmAt = camera.mid(12).toInt();
+    }
+    for (int guard = 0; w.ticks() < tick - 1 && guard < 200; ++guard) {
+        if (w.ticks() == confirmAt) {
+            cam.password = "river7stone";
+            feed(cam, '2');
+        }
+        w.tick();
+    }
+    QCOMPARE(w.ticks(), tick - 1);
+    QVERIFY(w.run()->isRunning());
+    takeSent();
+
+    w.tick();
+    QString classes;
+    for (const sentCommand &c : takeSent())
+        classes += c.zvrClass == '2' && c.body.contains(";P=") ? QLatin1Char('P') : QLatin1Char(c.zvrClass);
+    QCOMPARE(classes, sent);
+    // A password sent again counts the run from 50 once more.
+    QCOMPARE(w.ticks(), tick);
+    const bool onList = w.wizard.currentId() == selectPageId;
+    QString where = !onList ? QStringLiteral("page 2")
+                    : boxes->count() ? QStringLiteral("box")
+                    : w.run()->isRunning() ? QStringLiteral("runs")
+                                           : QStringLiteral("list");
+    QCOMPARE(where, after);
+    if (after == QLatin1String("list"))
+        QVERIFY(w.listIsUsers());
+    if (after == QLatin1String("page 2"))
+        QCOMPARE(w.wizard.currentId(), int(connectPageId));
 }
 
 // ------------------------------------------------------------ the table
