@@ -346,8 +346,6 @@ void selectPage::startSearch()
 
 void selectPage::ScanPktGen()
 {
-    if (!zvrTools)
-        return;
     for (const QString &address : hostHardwareAddresses()) {
         qDebug().noquote() << "the hardware address is got:" << address;
         zvrTools->ZVRScanDevice(address, supportType, ZVRUtils::broadcastMac);
@@ -358,8 +356,7 @@ void selectPage::endSearch()
 {
     wait()->stop();
     unlockControls();
-    if (zvrTools)
-        zvrTools->broadcastScan = false;
+    zvrTools->broadcastScan = false;
 }
 
 void selectPage::waitTimeout()
@@ -413,7 +410,7 @@ void selectPage::waitTimeout()
 // missed the first scan while they took it.
 void selectPage::scanAgainForFactoryAddress()
 {
-    if (zvrTools && zvrTools->defaultIpSeen) {
+    if (zvrTools->defaultIpSeen) {
         zvrTools->defaultIpSeen = false;
         ScanPktGen();
     }
@@ -425,8 +422,7 @@ bool selectPage::askMissingRecords()
     for (int i = 0; i < IPCameraList.size(); ++i) {
         if (IPCameraList.at(i).cmdState != cmdStatePasswordSeen) {
             missing = true;
-            if (zvrTools)
-                zvrTools->ZVRGetPassword(i);
+            zvrTools->ZVRGetPassword(i);
         }
     }
     return missing;
@@ -447,8 +443,7 @@ void selectPage::askMissingRecordsAndEnd()
 void selectPage::restartCameraWebServer()
 {
     passwordConfirmed = true;
-    if (zvrTools)
-        zvrTools->ZVRRestartHttpSrv(configIPCameraIdx, ZVRUtils::restartHttpServer);
+    zvrTools->ZVRRestartHttpSrv(configIPCameraIdx, ZVRUtils::restartHttpServer);
 }
 
 void selectPage::checkPasswordAtFive()
@@ -737,7 +732,7 @@ void selectPage::next()
         // camera never gets a password that breaks the rule, none least of all.
         problem = ruleMessage;
         offset = QPoint(120, 250);
-    } else if (zvrTools) {
+    } else {
         zvrTools->ZVRSetPassword(configIPCameraIdx, passwdEdit->text(), QString());
     }
 

@@ -6,6 +6,7 @@
 #include "protocol/zvrutils.h"
 #include "platform/platform.h"
 #include "tests/support/modalrecorder.h"
+#include "tests/support/pagebench.h"
 #include "tests/support/programstate.h"
 #include "tests/support/screenlook.h"
 
@@ -132,14 +133,19 @@ int stepAfterTick(plugPage *page)
 
 }  // namespace
 
-class tst_plugpage : public QObject
+// The engine is on the bench for the roads that reach the camera list.
+class tst_plugpage : public pageBench
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { startEngine(); }
+    void cleanupTestCase() { stopEngine(); }
     void init()
     {
         resetProgramState();
+        setInterfaceAddressSource([] { return QStringList{simtest::hostMac}; });
+        takeSent();
     }
 
     void moveLabelReportsPointer_data();
