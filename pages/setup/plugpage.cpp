@@ -1,6 +1,7 @@
 #include "pages/setup/plugpage.h"
 
 #include "core/globals.h"
+#include "pages/setup/camerarules.h"
 #include "pages/setup/movelabel.h"
 #include "platform/platform.h"
 #include "protocol/models.h"
@@ -107,7 +108,7 @@ plugPage::plugPage(QWidget *parent)
     // the label is polished.
     wpsNote->ensurePolished();
     const QFontMetrics metrics(wpsNote->font());
-    wpsHelpIcon->move(wpsIconPlace(metrics.horizontalAdvance(wpsNote->text()), metrics.height()));
+    wpsHelpIcon->move(plugRules::wpsIconPlace(metrics.horizontalAdvance(wpsNote->text()), metrics.height()));
 
     veilLabel = createVeil();
 
@@ -132,11 +133,6 @@ plugPage::plugPage(QWidget *parent)
 plugPage::~plugPage()
 {
     qDebug("Left Plug Page.");
-}
-
-QPoint plugPage::wpsIconPlace(int textWidth, int lineHeight)
-{
-    return QPoint(545 + textWidth % 150, 350 + lineHeight * (textWidth / 150));
 }
 
 void plugPage::initializePage()

@@ -23,10 +23,6 @@ public:
 
     void initializePage() override;
 
-    // Where the help icon stands after the WPS note's text, which wraps at
-    // 150 pixels: text width and line height in the note's font.
-    static QPoint wpsIconPlace(int textWidth, int lineHeight);
-
 public slots:
     void next();
     void timerDone();

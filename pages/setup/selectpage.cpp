@@ -1,6 +1,7 @@
 #include "pages/setup/selectpage.h"
 
 #include "core/globals.h"
+#include "pages/setup/camerarules.h"
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
@@ -56,12 +57,6 @@ QString connectionText(const QByteArray &ipMode)
     return QCoreApplication::translate("selectPage", "DHCP");
 }
 
-bool isAsciiLetter(QChar c)
-{
-    const ushort u = c.unicode();
-    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
-}
-
 // What a run's status says and where, by the run under the veil.
 struct runLook {
     QString status;
@@ -77,20 +72,6 @@ struct tickRow {
 };
 
 }  // namespace
-
-bool selectPage::passwordRuleHolds(const QString &password)
-{
-    if (password.size() < 6)
-        return false;
-    int letters = 0;
-    for (QChar c : password) {
-        if (c.unicode() < '!' || c.unicode() > '~')
-            return false;
-        if (isAsciiLetter(c))
-            ++letters;
-    }
-    return letters >= 2;
-}
 
 selectPage::selectPage(QWidget *parent)
     : pageFrame(selectPageId, parent)
@@ -696,7 +677,7 @@ void selectPage::next()
                                    "contain at least 2 letters, case-sensitive!");
 
     if (!confirmEdit->isHidden()) {
-        if (!passwordRuleHolds(passwdEdit->text())) {
+        if (!selectRules::passwordRuleHolds(passwdEdit->text())) {
             stopPasswordRun();
             warningBox(ruleMessage, closeOnly, QPoint(120, 250));
             passwordRunFailed();
@@ -727,7 +708,7 @@ void selectPage::next()
             problem = tr("Input wrong password, please check!");
     } else if (confirmEdit->text() != passwdEdit->text()) {
         problem = tr("Two times input password are not the same!");
-    } else if (!passwordRuleHolds(passwdEdit->text())) {
+    } else if (!selectRules::passwordRuleHolds(passwdEdit->text())) {
         // Reached only in confirm mode, whose one field may be empty: a
         // camera never gets a password that breaks the rule, none least of all.
         problem = ruleMessage;

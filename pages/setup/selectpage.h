@@ -21,10 +21,6 @@ public:
 
     void initializePage() override;
 
-    // At least 6 characters, all printable ASCII from '!' to '~', two of
-    // them ASCII letters.
-    static bool passwordRuleHolds(const QString &password);
-
     // Item data role under which the table keeps a cell's picture name.
     enum { pictureRole = Qt::UserRole + 1 };
 

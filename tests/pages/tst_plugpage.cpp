@@ -2,6 +2,7 @@
 #include "core/globals.h"
 #include "core/pageframe.h"
 #include "pages/setup/movelabel.h"
+#include "pages/setup/camerarules.h"
 #include "pages/setup/plugpage.h"
 #include "protocol/zvrutils.h"
 #include "platform/platform.h"
@@ -369,7 +370,7 @@ void tst_plugpage::wpsIconPlace()
     QFETCH(int, textWidth);
     QFETCH(int, lineHeight);
     QFETCH(QPoint, place);
-    QCOMPARE(plugPage::wpsIconPlace(textWidth, lineHeight), place);
+    QCOMPARE(plugRules::wpsIconPlace(textWidth, lineHeight), place);
 }
 
 // Measured in the note's own 9px font, not the label's font before its
@@ -381,7 +382,7 @@ void tst_plugpage::wpsIconFollowsMeasuredNote()
     QCOMPARE(nine.pixelSize(), 9);
     const QFontMetrics metrics(nine);
     QCOMPARE(child<moveLabel>(&page, QStringLiteral("wpsHelpIcon"))->pos(),
-             plugPage::wpsIconPlace(metrics.horizontalAdvance(child<moveLabel>(&page, QStringLiteral("wpsNote"))->text()),
+             plugRules::wpsIconPlace(metrics.horizontalAdvance(child<moveLabel>(&page, QStringLiteral("wpsNote"))->text()),
                                     metrics.height()));
     QCOMPARE(child<moveLabel>(&page, QStringLiteral("wpsHelpIcon"))->size(), QSize(14, 15));
     QCOMPARE(child<moveLabel>(&page, QStringLiteral("wpsHelpIcon"))->toolTip(),

@@ -4,6 +4,7 @@
 #include "core/camguide.h"
 #include "core/globals.h"
 #include "core/pageframe.h"
+#include "pages/setup/camerarules.h"
 #include "pages/setup/selectpage.h"
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
@@ -308,7 +309,7 @@ void tst_selectpage::passwordRule()
 {
     QFETCH(QString, password);
     QFETCH(bool, accepted);
-    QCOMPARE(selectPage::passwordRuleHolds(password), accepted);
+    QCOMPARE(selectRules::passwordRuleHolds(password), accepted);
 }
 
 // ------------------------------------------------------------ the search
