@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "pages/setup/camerarules.h"
+#include "protocol/cameravalues.h"
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
@@ -518,14 +519,9 @@ void selectPage::updateDeviceList(int idx)
     if (selectedRow >= row)
         ++selectedRow;
 
-    QByteArray name = QByteArray::fromBase64(camera.nameB64);
-    const qsizetype zero = name.indexOf('\0');
-    if (zero >= 0)
-        name.truncate(zero);
-
     cameraTable->setItem(row, 0, cell(QString(), radioUnselected));
     cameraTable->setItem(row, 1,
-                         cell(QString::fromUtf8(name),
+                         cell(cameraValues::recordText(QByteArray::fromBase64(camera.nameB64)),
                               camera.registered == "1" ? QStringLiteral(":/images/icon_reg.png")
                                                        : QStringLiteral(":/images/icon_noreg.png")));
     cameraTable->setItem(row, 2, cell(camera.mac.toUpper()));
@@ -567,12 +563,7 @@ int selectPage::cameraIndexOfRow(int row) const
     const QTableWidgetItem *macCell = cameraTable->item(row, 2);
     if (!macCell)
         return -1;
-    const QString mac = macCell->text().toLower();
-    for (int i = 0; i < IPCameraList.size(); ++i) {
-        if (IPCameraList.at(i).mac == mac)
-            return i;
-    }
-    return -1;
+    return listedCameraIndex(macCell->text().toLower());
 }
 
 void selectPage::clickShow(int row, int column)
