@@ -81,10 +81,44 @@ selectPage::selectPage(QWidget *parent)
     createBackground(QStringLiteral(":/images/select_bg_00.png"), QRect(-10, 55, 720, 436));
     createTitle(tr("Select your camera"), 300);
     createStepButtons(selectStep);
-
     introLabel = namedLabel(this, "introLabel", tr("Select your camera from the list and click <b>Next</b> when you complete."),
                            QRect(20, 125, 450, 25));
 
+    buildCameraTable();
+    buildLegend();
+    buildMacHint();
+    buildPasswordForm();
+    buildButtons();
+    // Created last: the wait picture is this page's veil and lies above all.
+    createWaitRun(QRect(310, 330, 250, 20), tr("<b>Searching camera....</b>"));
+    useWaitPictureAsVeil();
+
+    connect(cameraTable, &QTableWidget::entered, this, &selectPage::showToolTip);
+    connect(cameraTable, &QTableWidget::cellClicked, this, &selectPage::clickShow);
+    connect(backButton, &QPushButton::clicked, this, &selectPage::back);
+    connect(nextButton, &QPushButton::clicked, this, &selectPage::next);
+    connect(noCameraLink, &QLabel::linkActivated, this, &selectPage::hintMessage);
+    connect(forgotLink, &QLabel::linkActivated, this, &selectPage::forgetPassword);
+    connect(rescanButton, &QPushButton::clicked, this, &selectPage::rescan);
+    if (zvrTools) {
+        connect(zvrTools, &ZVRUtils::gotPassword, this, &selectPage::updateDeviceList,
+                Qt::QueuedConnection);
+        connect(zvrTools, &ZVRUtils::foundDevice, this, &selectPage::cameraRecovery,
+                Qt::QueuedConnection);
+    } else {
+        qDebug().noquote() << "selectPage: no protocol engine, the camera list stays empty.";
+    }
+
+    // Nothing to press before the first search ends.
+    for (QWidget *w : std::initializer_list<QWidget *>{backButton, rescanButton, nextButton,
+                                                       cameraTable, noCameraLink})
+        w->setEnabled(false);
+    passwdEdit->setFocus();
+}
+
+// The column titles, the MAC ID help and the list of cameras.
+void selectPage::buildCameraTable()
+{
     const QString titleStyle = QStringLiteral("font:12px;color:rgb(0,0,0);");
     const struct {
         QString text;
@@ -135,19 +169,40 @@ selectPage::selectPage(QWidget *parent)
     cameraTable->setPalette(palette);
     cameraTable->setStyleSheet(QStringLiteral("font:12px;color:rgb(89,87,87);"));
     cameraTable->setFont(QFont(QStringLiteral("Arial")));
+}
 
+// What the pictures of the list mean; a wired model has no wireless entry.
+void selectPage::buildLegend()
+{
     const QString legendStyle = QStringLiteral("font:9px;color:rgb(89,87,87);");
-    pictureLabel(this, QStringLiteral(":/images/icon_reg.png"), QRect(180, 292, 10, 10));
-    pictureLabel(this, QStringLiteral(":/images/icon_noreg.png"), QRect(350, 292, 10, 10));
-    pictureLabel(this, QStringLiteral(":/images/icon_wired.png"), QRect(490, 292, 10, 10));
-    wirelessLegendPicture =
-        pictureLabel(this, QStringLiteral(":/images/icon_wireless.png"), QRect(580, 292, 10, 10));
-    wirelessLegendPicture->setObjectName(QStringLiteral("wirelessLegendPicture"));
-    textLabel(this, tr("Registered to skyvue"), QRect(200, 286, 150, 25), legendStyle);
-    textLabel(this, tr("Not registered"), QRect(370, 286, 120, 25), legendStyle);
-    textLabel(this, tr("Wired"), QRect(510, 286, 70, 25), legendStyle);
-    wirelessLegendLabel = namedLabel(this, "wirelessLegendLabel", tr("Wireless"), QRect(600, 286, 80, 25), legendStyle);
+    const struct {
+        QString picture;
+        int pictureX;
+        QString text;
+        QRect textPlace;
+    } entries[] = {
+        {QStringLiteral(":/images/icon_reg.png"), 180, tr("Registered to skyvue"), QRect(200, 286, 150, 25)},
+        {QStringLiteral(":/images/icon_noreg.png"), 350, tr("Not registered"), QRect(370, 286, 120, 25)},
+        {QStringLiteral(":/images/icon_wired.png"), 490, tr("Wired"), QRect(510, 286, 70, 25)},
+        {QStringLiteral(":/images/icon_wireless.png"), 580, tr("Wireless"), QRect(600, 286, 80, 25)},
+    };
+    QList<QLabel *> pictures;
+    for (const auto &entry : entries)
+        pictures << pictureLabel(this, entry.picture, QRect(entry.pictureX, 292, 10, 10));
+    QList<QLabel *> texts;
+    for (const auto &entry : entries)
+        texts << textLabel(this, entry.text, entry.textPlace, legendStyle);
+    pictures.last()->setObjectName(QStringLiteral("wirelessLegendPicture"));
+    texts.last()->setObjectName(QStringLiteral("wirelessLegendLabel"));
+    if (!isWireless) {
+        pictures.last()->hide();
+        texts.last()->hide();
+    }
+}
 
+// Where the password form stands while no camera is chosen.
+void selectPage::buildMacHint()
+{
     macHint = namedLabel(this, "macHint", tr("Check the <b>MAC ID</b> on the back of your camera."),
                         QRect(13, 340, 300, 20));
     macImage = pictureLabel(this, QStringLiteral("images/MACID.PNG"), QRect(370, 340, 240, 76));
@@ -156,7 +211,10 @@ selectPage::selectPage(QWidget *parent)
                              tr("<a href = http><font size=3 color=#638c0b>*Cannot find your camera "
                                 "from the list ?</font></a>"),
                              QRect(13, 365, 250, 20), linkStyle);
+}
 
+void selectPage::buildPasswordForm()
+{
     passwdTitle = namedLabel(this, "passwdTitle", tr("Enter a password to secure your camera"),
                              QRect(13, 330, 260, 25));
     adminAccountLabel = namedLabel(this, "adminAccountLabel", tr("Admin account:"), QRect(325, 330, 100, 25));
@@ -171,7 +229,10 @@ selectPage::selectPage(QWidget *parent)
     confirmEdit = passwordEdit(this, QRect(447, 390, 199, 21), "confirmEdit");
     passwdEdit->installEventFilter(this);
     confirmEdit->installEventFilter(this);
+}
 
+void selectPage::buildButtons()
+{
     backButton = createButton(
         {tr("      Back"), buttonStyle(buttonPicture::back), QStringLiteral("sel_back_btn")},
         QPoint(20, 450));
@@ -181,37 +242,6 @@ selectPage::selectPage(QWidget *parent)
     nextButton = createButton({tr("Next      "), buttonStyle(buttonPicture::nextGrey),
                                QStringLiteral("sel_next_but")},
                               QPoint(560, 450));
-
-    // Created last: the wait picture is this page's veil and lies above all.
-    createWaitRun(QRect(310, 330, 250, 20), tr("<b>Searching camera....</b>"));
-    useWaitPictureAsVeil();
-
-    connect(cameraTable, &QTableWidget::entered, this, &selectPage::showToolTip);
-    connect(cameraTable, &QTableWidget::cellClicked, this, &selectPage::clickShow);
-    connect(backButton, &QPushButton::clicked, this, &selectPage::back);
-    connect(nextButton, &QPushButton::clicked, this, &selectPage::next);
-    connect(noCameraLink, &QLabel::linkActivated, this, &selectPage::hintMessage);
-    connect(forgotLink, &QLabel::linkActivated, this, &selectPage::forgetPassword);
-    connect(rescanButton, &QPushButton::clicked, this, &selectPage::rescan);
-    if (zvrTools) {
-        connect(zvrTools, &ZVRUtils::gotPassword, this, &selectPage::updateDeviceList,
-                Qt::QueuedConnection);
-        connect(zvrTools, &ZVRUtils::foundDevice, this, &selectPage::cameraRecovery,
-                Qt::QueuedConnection);
-    } else {
-        qDebug().noquote() << "selectPage: no protocol engine, the camera list stays empty.";
-    }
-
-    backButton->setEnabled(false);
-    rescanButton->setEnabled(false);
-    nextButton->setEnabled(false);
-    cameraTable->setEnabled(false);
-    noCameraLink->setEnabled(false);
-    if (!isWireless) {
-        wirelessLegendPicture->hide();
-        wirelessLegendLabel->hide();
-    }
-    passwdEdit->setFocus();
 }
 
 bool selectPage::eventFilter(QObject *watched, QEvent *event)

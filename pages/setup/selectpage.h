@@ -43,6 +43,13 @@ protected slots:
     void waitTimeout() override;
 
 private:
+    // The page's regions, top to bottom.
+    void buildCameraTable();
+    void buildLegend();
+    void buildMacHint();
+    void buildPasswordForm();
+    void buildButtons();
+
     // The rows of the tick tables.
     void scanAgainForFactoryAddress();
     bool askMissingRecords();
@@ -92,8 +99,6 @@ private:
     QPushButton *backButton = nullptr;
     QPushButton *rescanButton = nullptr;
     QPushButton *nextButton = nullptr;
-    QLabel *wirelessLegendPicture = nullptr;
-    QLabel *wirelessLegendLabel = nullptr;
 };
 
 #endif
