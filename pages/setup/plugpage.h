@@ -38,6 +38,9 @@ private slots:
     void currentPageChanged(int id);
 
 private:
+    void buildStepList();
+    void buildStepView();
+    void placeWpsHelpIcon();
     void showStep(int step);
     void hoverStep(int step, bool hovered);
     void resumeCycle();
