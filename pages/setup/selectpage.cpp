@@ -64,12 +64,13 @@ struct runLook {
     QRect place;
 };
 
-// A row of a run's tick table: at tick `at`, or at every tick from it on
-// when `onwards`, the run does `action`. Ticks without a row do nothing.
+// A row of a run's tick table: at tick `at` (or at every tick from it on)
+// the run does `action`. Ticks without a row do nothing.
+enum tickMatch { atTick, fromTickOn };
 struct tickRow {
     int at;
     void (selectPage::*action)();
-    bool onwards = false;
+    tickMatch match = atTick;
 };
 
 }  // namespace
@@ -379,7 +380,7 @@ void selectPage::waitTimeout()
         {100, &selectPage::askMissingRecordsAndEnd},
     };
     static const QList<tickRow> confirmRun = {
-        {21, &selectPage::endPasswordRun, true},
+        {21, &selectPage::endPasswordRun, fromTickOn},
     };
     static const QList<tickRow> newPasswordRun = {
         {50, &selectPage::checkPasswordAtFive},
@@ -411,7 +412,7 @@ void selectPage::waitTimeout()
 
     const QList<tickRow> &rows = !bBusy ? searchRun : newPasswordMode ? newPasswordRun : confirmRun;
     for (const tickRow &row : rows) {
-        if (t == row.at || (row.onwards && t > row.at)) {
+        if (t == row.at || (row.match == fromTickOn && t > row.at)) {
             (this->*row.action)();
             return;
         }
