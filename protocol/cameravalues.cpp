@@ -44,8 +44,13 @@ bool isFileNamePart(const QString &text)
 
 QString recordText(const QByteArray &bytes)
 {
+    return QString::fromUtf8(recordBytes(bytes));
+}
+
+QByteArray recordBytes(const QByteArray &bytes)
+{
     const qsizetype nul = bytes.indexOf('\0');
-    return QString::fromUtf8(nul < 0 ? bytes : bytes.left(nul));
+    return nul < 0 ? bytes : bytes.left(nul);
 }
 
 std::optional<QString> quotedPortalUrl(const QString &argument)

@@ -25,6 +25,9 @@ bool isFileNamePart(const QString &text);
 
 // A record value as text: its bytes up to the first NUL, as UTF-8.
 QString recordText(const QByteArray &bytes);
+// The bytes of a record value up to its first zero byte: a camera pads its
+// fixed fields with zeros, and what follows one is no part of the value.
+QByteArray recordBytes(const QByteArray &bytes);
 
 // The portal address between the two double quotes a shortcut's argument
 // carries, when nothing inside would end the quoting or be expanded on a

@@ -518,6 +518,15 @@ void ZVRUtils::indexList()
     indexCurrent = true;
 }
 
+int listedCameraIndex(const QString &mac)
+{
+    for (int i = 0; i < IPCameraList.size(); ++i) {
+        if (IPCameraList.at(i).mac == mac)
+            return i;
+    }
+    return -1;
+}
+
 int ZVRUtils::listedIndex(const QString &mac)
 {
     // Only the scan handler appends, and it notes the size: a list of

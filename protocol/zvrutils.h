@@ -159,4 +159,8 @@ extern QString supportType;
 // Hardware address texts of the computer's interfaces.
 extern QStringList host_mac_str;
 
+// Index of the first camera of IPCameraList with exactly this address
+// (case counts), or -1.
+int listedCameraIndex(const QString &mac);
+
 #endif

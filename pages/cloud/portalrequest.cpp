@@ -1,6 +1,7 @@
 #include "pages/cloud/portalrequest.h"
 
 #include "core/globals.h"
+#include "protocol/cameravalues.h"
 
 #include <QNetworkRequest>
 #include <QUrl>
@@ -28,8 +29,7 @@ QByteArray encoded(const QByteArray &bytes)
 
 QByteArray recordValue(const QByteArray &stored)
 {
-    const qsizetype nul = stored.indexOf('\0');
-    return nul < 0 ? stored : stored.left(nul);
+    return cameraValues::recordBytes(stored);
 }
 
 QByteArray wizardVersion(const QByteArray &model)

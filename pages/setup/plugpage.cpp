@@ -1,6 +1,7 @@
 #include "pages/setup/plugpage.h"
 
 #include "core/globals.h"
+#include "pages/setup/camerarules.h"
 #include "pages/setup/movelabel.h"
 #include "platform/platform.h"
 #include "protocol/models.h"
@@ -54,7 +55,38 @@ plugPage::plugPage(QWidget *parent)
     : pageFrame(plugPageId, parent)
 {
     setupFrame(tr("Plug your camera"), 300, plugStep, stepFontNone);
+    buildStepList();
+    buildStepView();
+    nextButton = createButton(
+        {tr("Next    "), buttonStyle(buttonPicture::next) + QLatin1Char(';'),
+         QStringLiteral("plug_next_but")},
+        QPoint(560, 450));
 
+    showStep(1);
+    placeWpsHelpIcon();
+    veilLabel = createVeil();
+
+    stepTimer = new QTimer(this);
+    stepTimer->setObjectName(QStringLiteral("stepTimer"));
+    stepTimer->setInterval(cycleInterval);
+
+    connect(nextButton, &QPushButton::clicked, this, &plugPage::next);
+    connect(stepTimer, &QTimer::timeout, this, &plugPage::timerDone);
+    connect(stepLabels[0], &moveLabel::signal, this, &plugPage::hintSlot1);
+    connect(stepLabels[1], &moveLabel::signal, this, &plugPage::hintSlot2);
+    connect(stepLabels[2], &moveLabel::signal, this, &plugPage::hintSlot3);
+    connect(stepLabels[3], &moveLabel::signal, this, &plugPage::hintSlot4);
+    // The link lies over the step text: a pointer on it holds the step, so
+    // the link does not vanish while it is being read.
+    for (moveLabel *label : {wpsHelpIcon, stepImage, wpsNote, stepText, ledHintLink})
+        connect(label, &moveLabel::signal, this, &plugPage::iconControl);
+    connect(ledHintLink, &QLabel::linkActivated, this, &plugPage::hint_MessageBox);
+    curStep = 0;
+}
+
+// The request, and the four steps with the marker behind the current one.
+void plugPage::buildStepList()
+{
     confirmLabel = new QLabel(
         tr("Please confirm the following tasks are done before clicking <b>Next</b>."), this);
     confirmLabel->setObjectName(QStringLiteral("confirmLabel"));
@@ -76,7 +108,11 @@ plugPage::plugPage(QWidget *parent)
         label->setGeometry(30, 185 + 30 * i, i == 3 ? 220 : 180, 20);
         stepLabels.append(label);
     }
+}
 
+// The current step's picture in its frame, its text, and the notes over it.
+void plugPage::buildStepView()
+{
     pictureFrame = pictureLabel<moveLabel>(this, QStringLiteral(":/images/connect_blue_pic.png"),
                                 QRect(274, 168, 411, 257));
     pictureFrame->setObjectName(QStringLiteral("pictureFrame"));
@@ -95,48 +131,20 @@ plugPage::plugPage(QWidget *parent)
     wpsHelpIcon->setToolTip(tr("You can also use WPS button to<br>establish connection in this "
                                "step<br>or follow the instruction in later step."));
     ledHintLink = noteLabel(this, noteStyle, QRect(530, 335, 150, 30), "ledHintLink");
+}
 
-    nextButton = createButton(
-        {tr("Next    "), buttonStyle(buttonPicture::next) + QLatin1Char(';'),
-         QStringLiteral("plug_next_but")},
-        QPoint(560, 450));
-
-    showStep(1);
-
+void plugPage::placeWpsHelpIcon()
+{
     // Measured in the note's own 9px font, which its style sheet sets when
     // the label is polished.
     wpsNote->ensurePolished();
     const QFontMetrics metrics(wpsNote->font());
-    wpsHelpIcon->move(wpsIconPlace(metrics.horizontalAdvance(wpsNote->text()), metrics.height()));
-
-    veilLabel = createVeil();
-
-    stepTimer = new QTimer(this);
-    stepTimer->setObjectName(QStringLiteral("stepTimer"));
-    stepTimer->setInterval(cycleInterval);
-
-    connect(nextButton, &QPushButton::clicked, this, &plugPage::next);
-    connect(stepTimer, &QTimer::timeout, this, &plugPage::timerDone);
-    connect(stepLabels[0], &moveLabel::signal, this, &plugPage::hintSlot1);
-    connect(stepLabels[1], &moveLabel::signal, this, &plugPage::hintSlot2);
-    connect(stepLabels[2], &moveLabel::signal, this, &plugPage::hintSlot3);
-    connect(stepLabels[3], &moveLabel::signal, this, &plugPage::hintSlot4);
-    // The link lies over the step text: a pointer on it holds the step, so
-    // the link does not vanish while it is being read.
-    for (moveLabel *label : {wpsHelpIcon, stepImage, wpsNote, stepText, ledHintLink})
-        connect(label, &moveLabel::signal, this, &plugPage::iconControl);
-    connect(ledHintLink, &QLabel::linkActivated, this, &plugPage::hint_MessageBox);
-    curStep = 0;
+    wpsHelpIcon->move(plugRules::wpsIconPlace(metrics.horizontalAdvance(wpsNote->text()), metrics.height()));
 }
 
 plugPage::~plugPage()
 {
     qDebug("Left Plug Page.");
-}
-
-QPoint plugPage::wpsIconPlace(int textWidth, int lineHeight)
-{
-    return QPoint(545 + textWidth % 150, 350 + lineHeight * (textWidth / 150));
 }
 
 void plugPage::initializePage()

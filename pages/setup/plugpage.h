@@ -16,17 +16,12 @@ class moveLabel;
 class plugPage : public pageFrame
 {
     Q_OBJECT
-    friend class tst_plugpage;
 
 public:
     explicit plugPage(QWidget *parent = nullptr);
     ~plugPage() override;
 
     void initializePage() override;
-
-    // Where the help icon stands after the WPS note's text, which wraps at
-    // 150 pixels: text width and line height in the note's font.
-    static QPoint wpsIconPlace(int textWidth, int lineHeight);
 
 public slots:
     void next();
@@ -43,6 +38,9 @@ private slots:
     void currentPageChanged(int id);
 
 private:
+    void buildStepList();
+    void buildStepView();
+    void placeWpsHelpIcon();
     void showStep(int step);
     void hoverStep(int step, bool hovered);
     void resumeCycle();

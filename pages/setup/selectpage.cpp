@@ -1,6 +1,8 @@
 #include "pages/setup/selectpage.h"
 
 #include "core/globals.h"
+#include "pages/setup/camerarules.h"
+#include "protocol/cameravalues.h"
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
@@ -56,27 +58,22 @@ QString connectionText(const QByteArray &ipMode)
     return QCoreApplication::translate("selectPage", "DHCP");
 }
 
-bool isAsciiLetter(QChar c)
-{
-    const ushort u = c.unicode();
-    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
-}
+// What a run's status says and where, by the run under the veil.
+struct runLook {
+    QString status;
+    QRect place;
+};
+
+// A row of a run's tick table: at tick `at` (or at every tick from it on)
+// the run does `action`. Ticks without a row do nothing.
+enum tickMatch { atTick, fromTickOn };
+struct tickRow {
+    int at;
+    void (selectPage::*action)();
+    tickMatch match = atTick;
+};
 
 }  // namespace
-
-bool selectPage::passwordRuleHolds(const QString &password)
-{
-    if (password.size() < 6)
-        return false;
-    int letters = 0;
-    for (QChar c : password) {
-        if (c.unicode() < '!' || c.unicode() > '~')
-            return false;
-        if (isAsciiLetter(c))
-            ++letters;
-    }
-    return letters >= 2;
-}
 
 selectPage::selectPage(QWidget *parent)
     : pageFrame(selectPageId, parent)
@@ -85,10 +82,38 @@ selectPage::selectPage(QWidget *parent)
     createBackground(QStringLiteral(":/images/select_bg_00.png"), QRect(-10, 55, 720, 436));
     createTitle(tr("Select your camera"), 300);
     createStepButtons(selectStep);
-
     introLabel = namedLabel(this, "introLabel", tr("Select your camera from the list and click <b>Next</b> when you complete."),
                            QRect(20, 125, 450, 25));
 
+    buildCameraTable();
+    buildLegend();
+    buildMacHint();
+    buildPasswordForm();
+    buildButtons();
+    // Created last: the wait picture is this page's veil and lies above all.
+    createWaitRun(QRect(310, 330, 250, 20), tr("<b>Searching camera....</b>"));
+    useWaitPictureAsVeil();
+
+    connect(cameraTable, &QTableWidget::entered, this, &selectPage::showToolTip);
+    connect(cameraTable, &QTableWidget::cellClicked, this, &selectPage::clickShow);
+    connect(backButton, &QPushButton::clicked, this, &selectPage::back);
+    connect(nextButton, &QPushButton::clicked, this, &selectPage::next);
+    connect(noCameraLink, &QLabel::linkActivated, this, &selectPage::hintMessage);
+    connect(forgotLink, &QLabel::linkActivated, this, &selectPage::forgetPassword);
+    connect(rescanButton, &QPushButton::clicked, this, &selectPage::rescan);
+    answerEngine(this, &ZVRUtils::gotPassword, &selectPage::updateDeviceList,
+                 &ZVRUtils::foundDevice, &selectPage::cameraRecovery);
+
+    // Nothing to press before the first search ends.
+    for (QWidget *w : std::initializer_list<QWidget *>{backButton, rescanButton, nextButton,
+                                                       cameraTable, noCameraLink})
+        w->setEnabled(false);
+    passwdEdit->setFocus();
+}
+
+// The column titles, the MAC ID help and the list of cameras.
+void selectPage::buildCameraTable()
+{
     const QString titleStyle = QStringLiteral("font:12px;color:rgb(0,0,0);");
     const struct {
         QString text;
@@ -139,19 +164,40 @@ selectPage::selectPage(QWidget *parent)
     cameraTable->setPalette(palette);
     cameraTable->setStyleSheet(QStringLiteral("font:12px;color:rgb(89,87,87);"));
     cameraTable->setFont(QFont(QStringLiteral("Arial")));
+}
 
+// What the pictures of the list mean; a wired model has no wireless entry.
+void selectPage::buildLegend()
+{
     const QString legendStyle = QStringLiteral("font:9px;color:rgb(89,87,87);");
-    pictureLabel(this, QStringLiteral(":/images/icon_reg.png"), QRect(180, 292, 10, 10));
-    pictureLabel(this, QStringLiteral(":/images/icon_noreg.png"), QRect(350, 292, 10, 10));
-    pictureLabel(this, QStringLiteral(":/images/icon_wired.png"), QRect(490, 292, 10, 10));
-    wirelessLegendPicture =
-        pictureLabel(this, QStringLiteral(":/images/icon_wireless.png"), QRect(580, 292, 10, 10));
-    wirelessLegendPicture->setObjectName(QStringLiteral("wirelessLegendPicture"));
-    textLabel(this, tr("Registered to skyvue"), QRect(200, 286, 150, 25), legendStyle);
-    textLabel(this, tr("Not registered"), QRect(370, 286, 120, 25), legendStyle);
-    textLabel(this, tr("Wired"), QRect(510, 286, 70, 25), legendStyle);
-    wirelessLegendLabel = namedLabel(this, "wirelessLegendLabel", tr("Wireless"), QRect(600, 286, 80, 25), legendStyle);
+    const struct {
+        QString picture;
+        int pictureX;
+        QString text;
+        QRect textPlace;
+    } entries[] = {
+        {QStringLiteral(":/images/icon_reg.png"), 180, tr("Registered to skyvue"), QRect(200, 286, 150, 25)},
+        {QStringLiteral(":/images/icon_noreg.png"), 350, tr("Not registered"), QRect(370, 286, 120, 25)},
+        {QStringLiteral(":/images/icon_wired.png"), 490, tr("Wired"), QRect(510, 286, 70, 25)},
+        {QStringLiteral(":/images/icon_wireless.png"), 580, tr("Wireless"), QRect(600, 286, 80, 25)},
+    };
+    QList<QLabel *> pictures;
+    for (const auto &entry : entries)
+        pictures << pictureLabel(this, entry.picture, QRect(entry.pictureX, 292, 10, 10));
+    QList<QLabel *> texts;
+    for (const auto &entry : entries)
+        texts << textLabel(this, entry.text, entry.textPlace, legendStyle);
+    pictures.last()->setObjectName(QStringLiteral("wirelessLegendPicture"));
+    texts.last()->setObjectName(QStringLiteral("wirelessLegendLabel"));
+    if (!isWireless) {
+        pictures.last()->hide();
+        texts.last()->hide();
+    }
+}
 
+// Where the password form stands while no camera is chosen.
+void selectPage::buildMacHint()
+{
     macHint = namedLabel(this, "macHint", tr("Check the <b>MAC ID</b> on the back of your camera."),
                         QRect(13, 340, 300, 20));
     macImage = pictureLabel(this, QStringLiteral("images/MACID.PNG"), QRect(370, 340, 240, 76));
@@ -160,7 +206,10 @@ selectPage::selectPage(QWidget *parent)
                              tr("<a href = http><font size=3 color=#638c0b>*Cannot find your camera "
                                 "from the list ?</font></a>"),
                              QRect(13, 365, 250, 20), linkStyle);
+}
 
+void selectPage::buildPasswordForm()
+{
     passwdTitle = namedLabel(this, "passwdTitle", tr("Enter a password to secure your camera"),
                              QRect(13, 330, 260, 25));
     adminAccountLabel = namedLabel(this, "adminAccountLabel", tr("Admin account:"), QRect(325, 330, 100, 25));
@@ -175,7 +224,10 @@ selectPage::selectPage(QWidget *parent)
     confirmEdit = passwordEdit(this, QRect(447, 390, 199, 21), "confirmEdit");
     passwdEdit->installEventFilter(this);
     confirmEdit->installEventFilter(this);
+}
 
+void selectPage::buildButtons()
+{
     backButton = createButton(
         {tr("      Back"), buttonStyle(buttonPicture::back), QStringLiteral("sel_back_btn")},
         QPoint(20, 450));
@@ -185,31 +237,6 @@ selectPage::selectPage(QWidget *parent)
     nextButton = createButton({tr("Next      "), buttonStyle(buttonPicture::nextGrey),
                                QStringLiteral("sel_next_but")},
                               QPoint(560, 450));
-
-    // Created last: the wait picture is this page's veil and lies above all.
-    createWaitRun(QRect(310, 330, 250, 20), tr("<b>Searching camera....</b>"));
-    useWaitPictureAsVeil();
-
-    connect(cameraTable, &QTableWidget::entered, this, &selectPage::showToolTip);
-    connect(cameraTable, &QTableWidget::cellClicked, this, &selectPage::clickShow);
-    connect(backButton, &QPushButton::clicked, this, &selectPage::back);
-    connect(nextButton, &QPushButton::clicked, this, &selectPage::next);
-    connect(noCameraLink, &QLabel::linkActivated, this, &selectPage::hintMessage);
-    connect(forgotLink, &QLabel::linkActivated, this, &selectPage::forgetPassword);
-    connect(rescanButton, &QPushButton::clicked, this, &selectPage::rescan);
-    answerEngine(this, &ZVRUtils::gotPassword, &selectPage::updateDeviceList,
-                 &ZVRUtils::foundDevice, &selectPage::cameraRecovery);
-
-    backButton->setEnabled(false);
-    rescanButton->setEnabled(false);
-    nextButton->setEnabled(false);
-    cameraTable->setEnabled(false);
-    noCameraLink->setEnabled(false);
-    if (!isWireless) {
-        wirelessLegendPicture->hide();
-        wirelessLegendLabel->hide();
-    }
-    passwdEdit->setFocus();
 }
 
 bool selectPage::eventFilter(QObject *watched, QEvent *event)
@@ -326,8 +353,6 @@ void selectPage::startSearch()
 
 void selectPage::ScanPktGen()
 {
-    if (!zvrTools)
-        return;
     for (const QString &address : hostHardwareAddresses()) {
         qDebug().noquote() << "the hardware address is got:" << address;
         zvrTools->ZVRScanDevice(address, supportType, ZVRUtils::broadcastMac);
@@ -338,31 +363,40 @@ void selectPage::endSearch()
 {
     wait()->stop();
     unlockControls();
-    if (zvrTools)
-        zvrTools->broadcastScan = false;
+    zvrTools->broadcastScan = false;
 }
 
 void selectPage::waitTimeout()
 {
+    static const QList<tickRow> searchRun = {
+        {60, &selectPage::scanAgainForFactoryAddress},
+        {80, &selectPage::askMissingRecordsOrEnd},
+        {100, &selectPage::askMissingRecordsAndEnd},
+    };
+    static const QList<tickRow> confirmRun = {
+        {21, &selectPage::endPasswordRun, fromTickOn},
+    };
+    static const QList<tickRow> newPasswordRun = {
+        {50, &selectPage::checkPasswordAtFive},
+        {80, &selectPage::checkPasswordAtEight},
+        {100, &selectPage::endOrAskAfterPassword},
+    };
+
     const int frame = wait()->ticks() % 7;
     // The form under the veil tells which password run this is.
     const bool newPasswordMode = !confirmEdit->isHidden();
-    if (!bBusy) {
-        wait()->showFrame(tr("Searching camera"));
-        if (frame == 0) {
-            wait()->setStatusPlace(QRect(310, 330, 250, 20));
+    const runLook look = !bBusy          ? runLook{tr("Searching camera"), QRect(310, 330, 250, 20)}
+                         : newPasswordMode ? runLook{tr("Saving camera's password"), QRect(285, 330, 250, 20)}
+                                           : runLook{tr("Retrieving the camera's password"), QRect(265, 330, 250, 20)};
+    wait()->showFrame(look.status);
+    if (frame == 0) {
+        wait()->setStatusPlace(look.place);
+        // Only a search shows the list's hint; a password run keeps its form.
+        if (!bBusy) {
             hidePasswordForm();
             macImage->show();
             macHint->show();
         }
-    } else if (newPasswordMode) {
-        wait()->showFrame(tr("Saving camera's password"));
-        if (frame == 0)
-            wait()->setStatusPlace(QRect(285, 330, 250, 20));
-    } else {
-        wait()->showFrame(tr("Retrieving the camera's password"));
-        if (frame == 0)
-            wait()->setStatusPlace(QRect(265, 330, 250, 20));
     }
     wait()->setTicks(wait()->ticks() + 1);
     // Rows and command states of the replies since the last tick count for
@@ -370,56 +404,81 @@ void selectPage::waitTimeout()
     QCoreApplication::sendPostedEvents(nullptr, 0);
     const int t = wait()->ticks();
 
-    if (!bBusy) {
-        if (t == 60) {
-            if (zvrTools && zvrTools->defaultIpSeen) {
-                zvrTools->defaultIpSeen = false;
-                ScanPktGen();
-            }
-        } else if (t == 80 || t == 100) {
-            bool missing = false;
-            for (int i = 0; i < IPCameraList.size(); ++i) {
-                if (IPCameraList.at(i).cmdState != cmdStatePasswordSeen) {
-                    missing = true;
-                    if (zvrTools)
-                        zvrTools->ZVRGetPassword(i);
-                }
-            }
-            if (t == 100 || !missing)
-                endSearch();
+    const QList<tickRow> &rows = !bBusy ? searchRun : newPasswordMode ? newPasswordRun : confirmRun;
+    for (const tickRow &row : rows) {
+        if (t == row.at || (row.match == fromTickOn && t > row.at)) {
+            (this->*row.action)();
+            return;
         }
-        return;
     }
+}
 
-    if (!newPasswordMode) {
-        if (t >= 21)
-            endPasswordRun();
-        return;
+// A scan reply from the factory address: cameras still on it may have
+// missed the first scan while they took it.
+void selectPage::scanAgainForFactoryAddress()
+{
+    if (zvrTools->defaultIpSeen) {
+        zvrTools->defaultIpSeen = false;
+        ScanPktGen();
     }
-    if (t == 50) {
-        if (chosenCameraConfirmed()) {
-            qDebug().noquote() << "at 5 second, check set password success, restart http server.";
-            passwordConfirmed = true;
-            if (zvrTools)
-                zvrTools->ZVRRestartHttpSrv(configIPCameraIdx, ZVRUtils::restartHttpServer);
-        } else {
-            qDebug().noquote() << "at 5 second, check set password failed, re-set it.";
-            next();
-            wait()->setTicks(50);
+}
+
+bool selectPage::askMissingRecords()
+{
+    bool missing = false;
+    for (int i = 0; i < IPCameraList.size(); ++i) {
+        if (IPCameraList.at(i).cmdState != cmdStatePasswordSeen) {
+            missing = true;
+            zvrTools->ZVRGetPassword(i);
         }
-    } else if (t == 80) {
-        if (chosenCameraConfirmed()) {
-            qDebug().noquote() << "at 8 second, check set password success, restart http server.";
-            passwordConfirmed = true;
-            if (zvrTools)
-                zvrTools->ZVRRestartHttpSrv(configIPCameraIdx, ZVRUtils::restartHttpServer);
-        }
-    } else if (t == 100) {
-        if (passwordConfirmed || chosenCameraConfirmed())
-            endPasswordRun();
-        else
-            passwordNotConfirmed();
     }
+    return missing;
+}
+
+void selectPage::askMissingRecordsOrEnd()
+{
+    if (!askMissingRecords())
+        endSearch();
+}
+
+void selectPage::askMissingRecordsAndEnd()
+{
+    askMissingRecords();
+    endSearch();
+}
+
+void selectPage::restartCameraWebServer()
+{
+    passwordConfirmed = true;
+    zvrTools->ZVRRestartHttpSrv(configIPCameraIdx, ZVRUtils::restartHttpServer);
+}
+
+void selectPage::checkPasswordAtFive()
+{
+    if (chosenCameraConfirmed()) {
+        qDebug().noquote() << "at 5 second, check set password success, restart http server.";
+        restartCameraWebServer();
+    } else {
+        qDebug().noquote() << "at 5 second, check set password failed, re-set it.";
+        next();
+        wait()->setTicks(50);
+    }
+}
+
+void selectPage::checkPasswordAtEight()
+{
+    if (chosenCameraConfirmed()) {
+        qDebug().noquote() << "at 8 second, check set password success, restart http server.";
+        restartCameraWebServer();
+    }
+}
+
+void selectPage::endOrAskAfterPassword()
+{
+    if (passwordConfirmed || chosenCameraConfirmed())
+        endPasswordRun();
+    else
+        passwordNotConfirmed();
 }
 
 // The camera confirms by an info record sent after the password that
@@ -485,14 +544,9 @@ void selectPage::updateDeviceList(int idx)
     if (selectedRow >= row)
         ++selectedRow;
 
-    QByteArray name = QByteArray::fromBase64(camera.nameB64);
-    const qsizetype zero = name.indexOf('\0');
-    if (zero >= 0)
-        name.truncate(zero);
-
     cameraTable->setItem(row, 0, cell(QString(), radioUnselected));
     cameraTable->setItem(row, 1,
-                         cell(QString::fromUtf8(name),
+                         cell(cameraValues::recordText(QByteArray::fromBase64(camera.nameB64)),
                               camera.registered == "1" ? QStringLiteral(":/images/icon_reg.png")
                                                        : QStringLiteral(":/images/icon_noreg.png")));
     cameraTable->setItem(row, 2, cell(camera.mac.toUpper()));
@@ -534,12 +588,7 @@ int selectPage::cameraIndexOfRow(int row) const
     const QTableWidgetItem *macCell = cameraTable->item(row, 2);
     if (!macCell)
         return -1;
-    const QString mac = macCell->text().toLower();
-    for (int i = 0; i < IPCameraList.size(); ++i) {
-        if (IPCameraList.at(i).mac == mac)
-            return i;
-    }
-    return -1;
+    return listedCameraIndex(macCell->text().toLower());
 }
 
 void selectPage::clickShow(int row, int column)
@@ -644,7 +693,7 @@ void selectPage::next()
                                    "contain at least 2 letters, case-sensitive!");
 
     if (!confirmEdit->isHidden()) {
-        if (!passwordRuleHolds(passwdEdit->text())) {
+        if (!selectRules::passwordRuleHolds(passwdEdit->text())) {
             stopPasswordRun();
             warningBox(ruleMessage, closeOnly, QPoint(120, 250));
             passwordRunFailed();
@@ -675,12 +724,12 @@ void selectPage::next()
             problem = tr("Input wrong password, please check!");
     } else if (confirmEdit->text() != passwdEdit->text()) {
         problem = tr("Two times input password are not the same!");
-    } else if (!passwordRuleHolds(passwdEdit->text())) {
+    } else if (!selectRules::passwordRuleHolds(passwdEdit->text())) {
         // Reached only in confirm mode, whose one field may be empty: a
         // camera never gets a password that breaks the rule, none least of all.
         problem = ruleMessage;
         offset = QPoint(120, 250);
-    } else if (zvrTools) {
+    } else {
         zvrTools->ZVRSetPassword(configIPCameraIdx, passwdEdit->text(), QString());
     }
 

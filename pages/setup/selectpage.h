@@ -15,16 +15,11 @@ class QTableWidget;
 class selectPage : public pageFrame
 {
     Q_OBJECT
-    friend class tst_selectpage;
 
 public:
     explicit selectPage(QWidget *parent = nullptr);
 
     void initializePage() override;
-
-    // At least 6 characters, all printable ASCII from '!' to '~', two of
-    // them ASCII letters.
-    static bool passwordRuleHolds(const QString &password);
 
     // Item data role under which the table keeps a cell's picture name.
     enum { pictureRole = Qt::UserRole + 1 };
@@ -48,6 +43,23 @@ protected slots:
     void waitTimeout() override;
 
 private:
+    // The page's regions, top to bottom.
+    void buildCameraTable();
+    void buildLegend();
+    void buildMacHint();
+    void buildPasswordForm();
+    void buildButtons();
+
+    // The rows of the tick tables.
+    void scanAgainForFactoryAddress();
+    bool askMissingRecords();
+    void askMissingRecordsOrEnd();
+    void askMissingRecordsAndEnd();
+    void checkPasswordAtFive();
+    void checkPasswordAtEight();
+    void endOrAskAfterPassword();
+    void restartCameraWebServer();
+
     QList<QWidget *> passwordForm() const;
     void hidePasswordForm();
     void showNewPasswordMode();
@@ -87,8 +99,6 @@ private:
     QPushButton *backButton = nullptr;
     QPushButton *rescanButton = nullptr;
     QPushButton *nextButton = nullptr;
-    QLabel *wirelessLegendPicture = nullptr;
-    QLabel *wirelessLegendLabel = nullptr;
 };
 
 #endif

@@ -2,10 +2,12 @@
 #include "core/globals.h"
 #include "core/pageframe.h"
 #include "pages/setup/movelabel.h"
+#include "pages/setup/camerarules.h"
 #include "pages/setup/plugpage.h"
 #include "protocol/zvrutils.h"
 #include "platform/platform.h"
 #include "tests/support/modalrecorder.h"
+#include "tests/support/pagebench.h"
 #include "tests/support/programstate.h"
 #include "tests/support/screenlook.h"
 
@@ -96,16 +98,55 @@ QLabel *richLabel(QDialog *box, const QString &part)
     return nullptr;
 }
 
+QTimer *stepTimer(const plugPage *page)
+{
+    return page->findChild<QTimer *>(QStringLiteral("stepTimer"));
+}
+
+QLabel *veil(const plugPage *page)
+{
+    return child(page, QStringLiteral("veilLabel"));
+}
+
+moveLabel *stepLabel(const plugPage *page, int step)
+{
+    return child<moveLabel>(page, QStringLiteral("stepLabel%1").arg(step));
+}
+
+// Cycle ticks until one shows the step (bounded by a round of four): the
+// page then stands as after that step's own tick, the next one following.
+void tickTo(plugPage *page, int step)
+{
+    for (int i = 0; i < 4; ++i) {
+        page->timerDone();
+        if (shownStep(page) == step)
+            return;
+    }
+    QFAIL("the cycle does not reach the step");
+}
+
+// The step the next cycle tick shows.
+int stepAfterTick(plugPage *page)
+{
+    page->timerDone();
+    return shownStep(page);
+}
+
 }  // namespace
 
-class tst_plugpage : public QObject
+// The engine is on the bench for the roads that reach the camera list.
+class tst_plugpage : public pageBench
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { startEngine(); }
+    void cleanupTestCase() { stopEngine(); }
     void init()
     {
         resetProgramState();
+        setInterfaceAddressSource([] { return QStringList{simtest::hostMac}; });
+        takeSent();
     }
 
     void moveLabelReportsPointer_data();
@@ -175,18 +216,17 @@ void tst_plugpage::cycle()
     wizardAtPlug w;
     QVERIFY(w.page);
     plugPage *page = w.page;
-    QVERIFY(page->stepTimer->isActive());
-    QCOMPARE(page->stepTimer->interval(), 3000);
+    QVERIFY(stepTimer(page)->isActive());
+    QCOMPARE(stepTimer(page)->interval(), 3000);
     QCOMPARE(shownStep(page), 1);
-    QCOMPARE(page->curStep, 0);
 
     // The first tick shows step 1 again.
     for (int expected : {1, 2, 3, 4, 1, 2}) {
         page->timerDone();
         QCOMPARE(shownStep(page), expected);
-        QCOMPARE(page->curStep, expected % 4);
-        QVERIFY(page->stepTimer->isActive());
+        QVERIFY(stepTimer(page)->isActive());
     }
+    QCOMPARE(stepAfterTick(page), 3);
 }
 
 void tst_plugpage::hoverHoldsAndResumes()
@@ -196,13 +236,13 @@ void tst_plugpage::hoverHoldsAndResumes()
     page->timerDone();
     QCOMPARE(shownStep(page), 1);
 
-    pointerEnters(page->stepLabels.at(2));
+    pointerEnters(stepLabel(page, 3));
     QCOMPARE(shownStep(page), 3);
-    QVERIFY(!page->stepTimer->isActive());
+    QVERIFY(!stepTimer(page)->isActive());
 
-    pointerLeaves(page->stepLabels.at(2));
-    QVERIFY(page->stepTimer->isActive());
-    QCOMPARE(page->stepTimer->interval(), 3000);
+    pointerLeaves(stepLabel(page, 3));
+    QVERIFY(stepTimer(page)->isActive());
+    QCOMPARE(stepTimer(page)->interval(), 3000);
     QCOMPARE(shownStep(page), 3);
     for (int expected : {3, 4, 1}) {
         page->timerDone();
@@ -229,21 +269,20 @@ void tst_plugpage::holdingTargets()
     isWireless = true;
     wizardAtPlug w;
     plugPage *page = w.page;
-    page->curStep = 3;
-    page->timerDone();  // step 4, the LED link shown
+    tickTo(page, 4);  // the LED link shown
     const QHash<QString, QWidget *> targets = {
-        {"stepImage", page->stepImage},     {"stepText", page->stepText},
-        {"wpsNote", page->wpsNote},         {"wpsHelpIcon", page->wpsHelpIcon},
-        {"ledHintLink", page->ledHintLink}, {"pictureFrame", page->pictureFrame}};
+        {"stepImage", child<moveLabel>(page, QStringLiteral("stepImage"))},     {"stepText", child<moveLabel>(page, QStringLiteral("stepText"))},
+        {"wpsNote", child<moveLabel>(page, QStringLiteral("wpsNote"))},         {"wpsHelpIcon", child<moveLabel>(page, QStringLiteral("wpsHelpIcon"))},
+        {"ledHintLink", child<moveLabel>(page, QStringLiteral("ledHintLink"))}, {"pictureFrame", child<moveLabel>(page, QStringLiteral("pictureFrame"))}};
     QWidget *label = targets.value(target);
 
     pointerEnters(label);
-    QCOMPARE(page->stepTimer->isActive(), !holds);
+    QCOMPARE(stepTimer(page)->isActive(), !holds);
     QCOMPARE(shownStep(page), 4);
     pointerLeaves(label);
-    QVERIFY(page->stepTimer->isActive());
+    QVERIFY(stepTimer(page)->isActive());
     QCOMPARE(shownStep(page), 4);
-    QCOMPARE(page->curStep, 0);
+    QCOMPARE(stepAfterTick(page), 1);
 }
 
 // The pointer leaves the page's labels when the veil covers them; the box
@@ -253,23 +292,23 @@ void tst_plugpage::boxKeepsCycleHeldWhenPointerLeaves()
     wizardAtPlug w;
     plugPage *page = w.page;
     page->timerDone();
-    pointerEnters(page->stepLabels.at(1));
+    pointerEnters(stepLabel(page, 2));
 
     modalRecorder boxes;
     bool heldWhileOpen = false;
     boxes.onOpen([&](QDialog *) {
-        pointerLeaves(page->stepLabels.at(1));
-        pointerEnters(page->stepText);
-        pointerLeaves(page->stepText);
-        heldWhileOpen = !page->stepTimer->isActive();
+        pointerLeaves(stepLabel(page, 2));
+        pointerEnters(child<moveLabel>(page, QStringLiteral("stepText")));
+        pointerLeaves(child<moveLabel>(page, QStringLiteral("stepText")));
+        heldWhileOpen = !stepTimer(page)->isActive();
     });
     boxes.answer("No");
-    page->nextButton->click();
+    child<QPushButton>(page, QStringLiteral("plug_next_but"))->click();
 
     QCOMPARE(boxes.count(), 1);
     QVERIFY(heldWhileOpen);
-    QVERIFY(page->stepTimer->isActive());
-    QVERIFY(page->veilLabel->isHidden());
+    QVERIFY(stepTimer(page)->isActive());
+    QVERIFY(veil(page)->isHidden());
     page->timerDone();  // the step left by the pointer, once more
     QCOMPARE(shownStep(page), 2);
 }
@@ -301,18 +340,16 @@ void tst_plugpage::wpsNoteAndIcon()
     plugPage *page = w.page;
     if (step) {
         // Through step 4 first, so every part was shown once.
-        page->curStep = 3;
-        page->timerDone();
-        page->curStep = step - 1;
-        page->timerDone();
+        tickTo(page, 4);
+        tickTo(page, step);
     }
     QCOMPARE(shownStep(page), qMax(step, 1));
-    QCOMPARE(page->wpsNote->isVisible(), noteShown);
-    QCOMPARE(page->wpsHelpIcon->isVisible(), noteShown);
-    QCOMPARE(page->ledHintLink->isVisible(), linkShown);
-    QVERIFY(page->pictureFrame->isVisible());
+    QCOMPARE(child<moveLabel>(page, QStringLiteral("wpsNote"))->isVisible(), noteShown);
+    QCOMPARE(child<moveLabel>(page, QStringLiteral("wpsHelpIcon"))->isVisible(), noteShown);
+    QCOMPARE(child<moveLabel>(page, QStringLiteral("ledHintLink"))->isVisible(), linkShown);
+    QVERIFY(child<moveLabel>(page, QStringLiteral("pictureFrame"))->isVisible());
     if (noteShown)
-        QCOMPARE(page->wpsNote->text(),
+        QCOMPARE(child<moveLabel>(page, QStringLiteral("wpsNote"))->text(),
                  QStringLiteral("*Could use Wi-Fi Protected Setup (WPS) instead."));
 }
 
@@ -333,7 +370,7 @@ void tst_plugpage::wpsIconPlace()
     QFETCH(int, textWidth);
     QFETCH(int, lineHeight);
     QFETCH(QPoint, place);
-    QCOMPARE(plugPage::wpsIconPlace(textWidth, lineHeight), place);
+    QCOMPARE(plugRules::wpsIconPlace(textWidth, lineHeight), place);
 }
 
 // Measured in the note's own 9px font, not the label's font before its
@@ -341,14 +378,14 @@ void tst_plugpage::wpsIconPlace()
 void tst_plugpage::wpsIconFollowsMeasuredNote()
 {
     plugPage page;
-    QFont nine = page.wpsNote->font();
+    QFont nine = child<moveLabel>(&page, QStringLiteral("wpsNote"))->font();
     QCOMPARE(nine.pixelSize(), 9);
     const QFontMetrics metrics(nine);
-    QCOMPARE(page.wpsHelpIcon->pos(),
-             plugPage::wpsIconPlace(metrics.horizontalAdvance(page.wpsNote->text()),
+    QCOMPARE(child<moveLabel>(&page, QStringLiteral("wpsHelpIcon"))->pos(),
+             plugRules::wpsIconPlace(metrics.horizontalAdvance(child<moveLabel>(&page, QStringLiteral("wpsNote"))->text()),
                                     metrics.height()));
-    QCOMPARE(page.wpsHelpIcon->size(), QSize(14, 15));
-    QCOMPARE(page.wpsHelpIcon->toolTip(),
+    QCOMPARE(child<moveLabel>(&page, QStringLiteral("wpsHelpIcon"))->size(), QSize(14, 15));
+    QCOMPARE(child<moveLabel>(&page, QStringLiteral("wpsHelpIcon"))->toolTip(),
              QStringLiteral("You can also use WPS button to<br>establish connection in this step"
                             "<br>or follow the instruction in later step."));
 }
@@ -372,21 +409,20 @@ void tst_plugpage::ledHelpTexts()
     supportType = model;
     wizardAtPlug w;
     plugPage *page = w.page;
-    page->curStep = 3;
-    page->timerDone();
-    QCOMPARE(page->ledHintLink->text(), link);
-    QVERIFY(page->ledHintLink->toolTip().isEmpty());
+    tickTo(page, 4);
+    QCOMPARE(child<moveLabel>(page, QStringLiteral("ledHintLink"))->text(), link);
+    QVERIFY(child<moveLabel>(page, QStringLiteral("ledHintLink"))->toolTip().isEmpty());
 
     modalRecorder boxes;
     QPointer<QDialog> helpBox;
     bool heldAndVeiled = false;
     boxes.onOpen([&](QDialog *d) {
         helpBox = d;
-        heldAndVeiled = !page->stepTimer->isActive() && !page->veilLabel->isHidden()
-                        && page->helpBoxOpen();
+        heldAndVeiled = !stepTimer(page)->isActive() && !veil(page)->isHidden()
+                        && qobject_cast<pageBox *>(d);
     });
     boxes.answer("Close");
-    emit page->ledHintLink->linkActivated(QStringLiteral("terms"));
+    emit child<moveLabel>(page, QStringLiteral("ledHintLink"))->linkActivated(QStringLiteral("terms"));
 
     QCOMPARE(boxes.count(), 1);
     QVERIFY(heldAndVeiled);
@@ -402,9 +438,9 @@ void tst_plugpage::ledHelpTexts()
     QCOMPARE(box.buttons.at(0).styleSheet, buttonStyle(buttonPicture::close));
 
     // The Close road, and the box released.
-    QVERIFY(page->stepTimer->isActive());
-    QVERIFY(page->veilLabel->isHidden());
-    QVERIFY(!page->helpBoxOpen());
+    QVERIFY(stepTimer(page)->isActive());
+    QVERIFY(veil(page)->isHidden());
+    QVERIFY(w.wizard.findChildren<pageBox *>().isEmpty());
     QVERIFY(!helpBox);
 }
 
@@ -427,27 +463,27 @@ void tst_plugpage::ledQuestion()
     QFETCH(bool, veiled);
     wizardAtPlug w;
     plugPage *page = w.page;
-    page->curStep = 2;
+    tickTo(page, 2);
 
     modalRecorder boxes;
     bool heldAndVeiled = false;
     boxes.onOpen([&](QDialog *) {
-        heldAndVeiled = !page->stepTimer->isActive() && !page->veilLabel->isHidden();
+        heldAndVeiled = !stepTimer(page)->isActive() && !veil(page)->isHidden();
     });
     if (answer.isEmpty())
         boxes.leaveUnanswered();
     else
         boxes.answer(answer);
-    page->nextButton->click();
+    child<QPushButton>(page, QStringLiteral("plug_next_but"))->click();
 
     QCOMPARE(boxes.count(), 1);
     QVERIFY(heldAndVeiled);
     QCOMPARE(boxes.last().pos, QPoint(100 + 190, 50 + 273));
     QCOMPARE(w.wizard.currentId(), shownPage);
     QCOMPARE(nextPage, shownPage);
-    QCOMPARE(page->stepTimer->isActive(), cycling);
-    QCOMPARE(page->veilLabel->isHidden(), !veiled);
-    QCOMPARE(page->curStep, 2);  // No resumes where the cycle stood
+    QCOMPARE(stepTimer(page)->isActive(), cycling);
+    QCOMPARE(veil(page)->isHidden(), !veiled);
+    QCOMPARE(stepAfterTick(page), 3);  // No resumes where the cycle stood
 }
 
 void tst_plugpage::resetRoad_data()
@@ -474,8 +510,7 @@ void tst_plugpage::resetRoad()
     supportType = QStringLiteral("KSM-6120E");
     wizardAtPlug w;
     plugPage *page = w.page;
-    page->curStep = 3;
-    page->timerDone();
+    tickTo(page, 4);
 
     modalRecorder boxes;
     QPointer<pageBox> helpBox;
@@ -488,7 +523,7 @@ void tst_plugpage::resetRoad()
         } else if (boxes.count() == 3) {
             // The reset box is gone; the help box, closed, reads to the
             // toolkit as answered by its Close button.
-            questionAtOnce = !resetBox && helpBox && !page->veilLabel->isHidden()
+            questionAtOnce = !resetBox && helpBox && !veil(page)->isHidden()
                              && helpBox->clickedButton() == helpBox->pictureButtons().at(0)
                              && !helpBox->answer();
         }
@@ -505,7 +540,7 @@ void tst_plugpage::resetRoad()
         boxes.leaveUnanswered();
     else
         boxes.answer(ledAnswer);
-    emit page->ledHintLink->linkActivated(QStringLiteral("terms"));
+    emit child<moveLabel>(page, QStringLiteral("ledHintLink"))->linkActivated(QStringLiteral("terms"));
 
     const bool restart = resetAnswer == QLatin1String("Restart");
     QCOMPARE(boxes.count(), restart ? 3 : 2);
@@ -522,12 +557,12 @@ void tst_plugpage::resetRoad()
     }
 
     QCOMPARE(w.wizard.currentId(), shownPage);
-    QCOMPARE(page->stepTimer->isActive(), cycling);
-    QCOMPARE(page->veilLabel->isHidden(), !veiled);
+    QCOMPARE(stepTimer(page)->isActive(), cycling);
+    QCOMPARE(veil(page)->isHidden(), !veiled);
     // Both boxes released, no pointer left to them.
     QVERIFY(!helpBox);
     QVERIFY(!resetBox);
-    QVERIFY(!page->helpBoxOpen());
+    QVERIFY(w.wizard.findChildren<pageBox *>().isEmpty());
 }
 
 // The step pictures are files beside the program, found from the working
@@ -536,18 +571,17 @@ void tst_plugpage::stepPictureLoads()
 {
     const screenLook look(QStringLiteral(CAMGUIDE_PICTURES_DIR "/shipped"));
     wizardAtPlug w;
-    QVERIFY(!w.page->stepImage->pixmap().isNull());
-    w.page->curStep = 3;
-    w.page->timerDone();
-    QCOMPARE(w.page->stepImage->property("picture").toString(), QStringLiteral("images/plug_step4.png"));
-    QVERIFY(!w.page->stepImage->pixmap().isNull());
+    QVERIFY(!child<moveLabel>(w.page, QStringLiteral("stepImage"))->pixmap().isNull());
+    tickTo(w.page, 4);
+    QCOMPARE(child<moveLabel>(w.page, QStringLiteral("stepImage"))->property("picture").toString(), QStringLiteral("images/plug_step4.png"));
+    QVERIFY(!child<moveLabel>(w.page, QStringLiteral("stepImage"))->pixmap().isNull());
 }
 
 // The Windows system draws Arial smaller: its step text is a pixel larger.
 void tst_plugpage::stepTextSizeByBuild()
 {
     wizardAtPlug w;
-    QCOMPARE(w.page->stepText->styleSheet(),
+    QCOMPARE(child<moveLabel>(w.page, QStringLiteral("stepText"))->styleSheet(),
              platform::currentBuild() == platform::build::windows
                  ? QStringLiteral("font:13px;color:rgb(89,87,87);")
                  : QStringLiteral("font:12px;color:rgb(89,87,87);"));

@@ -4,6 +4,7 @@
 #include "core/camguide.h"
 #include "core/globals.h"
 #include "core/pageframe.h"
+#include "pages/setup/camerarules.h"
 #include "pages/setup/selectpage.h"
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
@@ -88,6 +89,45 @@ struct atSelectPage : wizardAt<selectPage> {
     atSelectPage() : wizardAt<selectPage>(selectPageId, wizardPos) {}
 
     QTableWidget *table() const { return control<QTableWidget>("cameraTable"); }
+    QPushButton *backButton() const { return control<QPushButton>("sel_back_btn"); }
+    QPushButton *rescanButton() const { return control<QPushButton>("sel_resc_but"); }
+    QPushButton *nextButton() const { return control<QPushButton>("sel_next_but"); }
+    QLabel *noCameraLink() const { return control<QLabel>("noCameraLink"); }
+    QLabel *passwdTitle() const { return control<QLabel>("passwdTitle"); }
+    QLineEdit *passwdEdit() const { return control<QLineEdit>("passwdEdit"); }
+    QLabel *forgotLink() const { return control<QLabel>("forgotLink"); }
+    QLabel *confirmLabel() const { return control<QLabel>("confirmLabel"); }
+    QLineEdit *confirmEdit() const { return control<QLineEdit>("confirmEdit"); }
+    QLabel *macImage() const { return control<QLabel>("macImage"); }
+    QLabel *macHint() const { return control<QLabel>("macHint"); }
+    // The password form, all of it, whichever mode shows.
+    QList<QWidget *> passwordForm() const
+    {
+        QList<QWidget *> form;
+        for (const char *name : {"passwdTitle", "adminAccountLabel", "adminNameLabel", "passwordLabel",
+                                 "passwdEdit", "forgotLink", "confirmLabel", "confirmEdit"})
+            form << control<QWidget>(name);
+        return form;
+    }
+    // The chosen row as its radio picture shows it, -1 when none is.
+    int selectedRow() const
+    {
+        int chosen = -1;
+        for (int r = 0; r < table()->rowCount(); ++r) {
+            if (picture(r, 0) == QLatin1String(":/images/radio_selected.png")) {
+                if (chosen >= 0)
+                    return -2;  // two radios on: no choice the page could mean
+                chosen = r;
+            }
+        }
+        return chosen;
+    }
+    // No run goes: the list and the form are the user's.
+    bool listIsUsers() const
+    {
+        return backButton()->isEnabled() && rescanButton()->isEnabled() && table()->isEnabled()
+               && noCameraLink()->isEnabled() && !passwdEdit()->isReadOnly() && !confirmEdit()->isReadOnly();
+    }
 
     // Ticks until the search ends; the tick it ended at.
     int finishSearch() { return tickWhileRunning(200); }
@@ -183,6 +223,8 @@ private slots:
     void searchEnd();
     void secondScanAt60_data();
     void secondScanAt60();
+    void tickTable_data();
+    void tickTable();
     void rescanClick();
     void reenteringClearsPasswords();
 
@@ -267,7 +309,7 @@ void tst_selectpage::passwordRule()
 {
     QFETCH(QString, password);
     QFETCH(bool, accepted);
-    QCOMPARE(selectPage::passwordRuleHolds(password), accepted);
+    QCOMPARE(selectRules::passwordRuleHolds(password), accepted);
 }
 
 // ------------------------------------------------------------ the search
@@ -293,34 +335,34 @@ void tst_selectpage::scanFromEveryInterface()
         QCOMPARE(itemOf(c.body, "D"), QByteArray("KSM-271E"));
     }
     QVERIFY(zvrTools->broadcastScan);
-    QVERIFY(waitTimer(w.page->wait())->isActive());
-    QCOMPARE(waitTimer(w.page->wait())->interval(), 100);
+    QVERIFY(waitTimer(w.run())->isActive());
+    QCOMPARE(waitTimer(w.run())->interval(), 100);
 }
 
 void tst_selectpage::firstTickHidesForm()
 {
     atSelectPage w;
     // On the first visit everything is disabled and the form not yet hidden.
-    for (QWidget *b : {static_cast<QWidget *>(w.page->backButton), static_cast<QWidget *>(w.page->rescanButton),
-                       static_cast<QWidget *>(w.page->nextButton), static_cast<QWidget *>(w.page->cameraTable),
-                       static_cast<QWidget *>(w.page->noCameraLink)})
+    for (QWidget *b : {static_cast<QWidget *>(w.backButton()), static_cast<QWidget *>(w.rescanButton()),
+                       static_cast<QWidget *>(w.nextButton()), static_cast<QWidget *>(w.table()),
+                       static_cast<QWidget *>(w.noCameraLink())})
         QVERIFY(!b->isEnabled());
-    QVERIFY(!w.page->passwdEdit->isHidden());
+    QVERIFY(!w.passwdEdit()->isHidden());
 
     w.tick();
-    for (QWidget *f : w.page->passwordForm())
+    for (QWidget *f : w.passwordForm())
         QVERIFY(f->isHidden());
-    QVERIFY(!w.page->macImage->isHidden());
-    QVERIFY(!w.page->macHint->isHidden());
-    QVERIFY(!waitPicture(w.page->wait())->isHidden());
-    QCOMPARE(waitPicture(w.page->wait())->property("picture").toString(),
+    QVERIFY(!w.macImage()->isHidden());
+    QVERIFY(!w.macHint()->isHidden());
+    QVERIFY(!waitPicture(w.run())->isHidden());
+    QCOMPARE(waitPicture(w.run())->property("picture").toString(),
              QStringLiteral(":/images/loading01.png"));
-    QCOMPARE(waitText(w.page->wait())->text(), QStringLiteral("<b>Searching camera.</b>"));
-    QCOMPARE(waitText(w.page->wait())->geometry(), QRect(310, 330, 250, 20));
+    QCOMPARE(waitText(w.run())->text(), QStringLiteral("<b>Searching camera.</b>"));
+    QCOMPARE(waitText(w.run())->geometry(), QRect(310, 330, 250, 20));
     w.tick(6);
-    QCOMPARE(waitText(w.page->wait())->text(), QStringLiteral("<b>Searching camera....</b>"));
+    QCOMPARE(waitText(w.run())->text(), QStringLiteral("<b>Searching camera....</b>"));
     // The veil lies above the page's buttons.
-    QCOMPARE(w.page->childAt(600, 460), waitPicture(w.page->wait()));
+    QCOMPARE(w.page->childAt(600, 460), waitPicture(w.run()));
 }
 
 // Rescan, clicked after a search: the list starts empty, every control but
@@ -331,37 +373,37 @@ void tst_selectpage::rescanClick()
     listCamera(makeCamera(camA, "cam"));
     w.finishSearch();
     w.page->clickShow(0, 1);
-    w.page->passwdEdit->setText(QStringLiteral("river7stone"));
-    QVERIFY(w.page->backButton->isEnabled());
+    w.passwdEdit()->setText(QStringLiteral("river7stone"));
+    QVERIFY(w.backButton()->isEnabled());
     takeSent();
 
-    QTest::mouseClick(w.page->rescanButton, Qt::LeftButton);
-    QCOMPARE(w.page->cameraTable->rowCount(), 0);
+    QTest::mouseClick(w.rescanButton(), Qt::LeftButton);
+    QCOMPARE(w.table()->rowCount(), 0);
     QVERIFY(IPCameraList.isEmpty());
     QCOMPARE(configIPCameraIdx, -1);
     QCOMPARE(countOf(takeSent(), '1'), 1);
-    QVERIFY(w.page->wait()->isRunning());
+    QVERIFY(w.run()->isRunning());
     QCOMPARE(w.ticks(), 0);
-    QCOMPARE(w.page->passwdEdit->text(), QStringLiteral("river7stone"));
-    for (QWidget *c : w.page->passwordForm())
+    QCOMPARE(w.passwdEdit()->text(), QStringLiteral("river7stone"));
+    for (QWidget *c : w.passwordForm())
         QVERIFY(c->isHidden());
 
     const auto disabled = [&w] {
-        return !w.page->backButton->isEnabled() && !w.page->rescanButton->isEnabled()
-               && !w.page->nextButton->isEnabled() && !w.page->cameraTable->isEnabled()
-               && !w.page->noCameraLink->isEnabled();
+        return !w.backButton()->isEnabled() && !w.rescanButton()->isEnabled()
+               && !w.nextButton()->isEnabled() && !w.table()->isEnabled()
+               && !w.noCameraLink()->isEnabled();
     };
     QVERIFY(disabled());
     // A click on Back during the search lands on the veil.
-    QCOMPARE(w.page->childAt(60, 460), waitPicture(w.page->wait()));
+    QCOMPARE(w.page->childAt(60, 460), waitPicture(w.run()));
     w.tick(40);
     QVERIFY(disabled());
 
     listCamera(makeCamera(camB, "other"));
     QCOMPARE(w.finishSearch(), 80);
-    QVERIFY(w.page->backButton->isEnabled());
-    QVERIFY(w.page->rescanButton->isEnabled());
-    QVERIFY(!w.page->nextButton->isEnabled());
+    QVERIFY(w.backButton()->isEnabled());
+    QVERIFY(w.rescanButton()->isEnabled());
+    QVERIFY(!w.nextButton()->isEnabled());
     QCOMPARE(w.tableMacs(), QStringList{camB.toUpper()});
 }
 
@@ -373,19 +415,19 @@ void tst_selectpage::reenteringClearsPasswords()
     listCamera(makeCamera(camA, "cam"));
     w.finishSearch();
     w.page->clickShow(0, 1);
-    w.page->passwdEdit->setText(QStringLiteral("river7stone"));
-    w.page->confirmEdit->setText(QStringLiteral("river7stone"));
+    w.passwdEdit()->setText(QStringLiteral("river7stone"));
+    w.confirmEdit()->setText(QStringLiteral("river7stone"));
 
-    w.page->backButton->click();
+    w.backButton()->click();
     QCOMPARE(w.wizard.currentId(), int(plugPageId));
     nextPage = selectPageId;
     w.wizard.next();
     QCOMPARE(w.wizard.currentPage(), w.page);
-    QVERIFY(w.page->passwdEdit->text().isEmpty());
-    QVERIFY(w.page->confirmEdit->text().isEmpty());
-    QCOMPARE(w.page->cameraTable->rowCount(), 0);
+    QVERIFY(w.passwdEdit()->text().isEmpty());
+    QVERIFY(w.confirmEdit()->text().isEmpty());
+    QCOMPARE(w.table()->rowCount(), 0);
     QCOMPARE(configIPCameraIdx, -1);
-    QVERIFY(w.page->wait()->isRunning());
+    QVERIFY(w.run()->isRunning());
 }
 
 void tst_selectpage::searchEnd_data()
@@ -413,7 +455,7 @@ void tst_selectpage::searchEnd()
     takeSent();
 
     w.tickTo(79);
-    QVERIFY(waitTimer(w.page->wait())->isActive());
+    QVERIFY(waitTimer(w.run())->isActive());
     QVERIFY(takeSent().isEmpty());
     w.tick();
     // At 80 the missing info records are asked for once more.
@@ -421,28 +463,28 @@ void tst_selectpage::searchEnd()
     QCOMPARE(countOf(sent, '2'), withoutInfo);
     if (withoutInfo)
         QCOMPARE(sent.at(0).dst, macs[withInfo]);
-    QCOMPARE(waitTimer(w.page->wait())->isActive(), endTick > 80);
+    QCOMPARE(waitTimer(w.run())->isActive(), endTick > 80);
     if (endTick > 80) {
         w.tickTo(100);
         QCOMPARE(countOf(takeSent(), '2'), withoutInfo);
     }
-    QCOMPARE(w.page->wait()->ticks(), endTick);
-    QVERIFY(!waitTimer(w.page->wait())->isActive());
-    QVERIFY(waitPicture(w.page->wait())->isHidden());
-    QVERIFY(waitText(w.page->wait())->isHidden());
-    QVERIFY(w.page->backButton->isEnabled());
-    QVERIFY(w.page->rescanButton->isEnabled());
-    QVERIFY(w.page->cameraTable->isEnabled());
-    QVERIFY(w.page->noCameraLink->isEnabled());
-    QVERIFY(!w.page->nextButton->isEnabled());
+    QCOMPARE(w.run()->ticks(), endTick);
+    QVERIFY(!waitTimer(w.run())->isActive());
+    QVERIFY(waitPicture(w.run())->isHidden());
+    QVERIFY(waitText(w.run())->isHidden());
+    QVERIFY(w.backButton()->isEnabled());
+    QVERIFY(w.rescanButton()->isEnabled());
+    QVERIFY(w.table()->isEnabled());
+    QVERIFY(w.noCameraLink()->isEnabled());
+    QVERIFY(!w.nextButton()->isEnabled());
     QVERIFY(!zvrTools->broadcastScan);
-    QCOMPARE(w.page->cameraTable->rowCount(), withInfo);
+    QCOMPARE(w.table()->rowCount(), withInfo);
 
     // A late info record still adds its row.
     if (withoutInfo) {
         feed(makeCamera(macs[withInfo], "mute"), '2');
         QCoreApplication::sendPostedEvents();
-        QCOMPARE(w.page->cameraTable->rowCount(), withInfo + 1);
+        QCOMPARE(w.table()->rowCount(), withInfo + 1);
     }
 }
 
@@ -477,6 +519,94 @@ void tst_selectpage::secondScanAt60()
     QCOMPARE(countOf(takeSent(), '1'), 0);
 }
 
+// Every row of the three runs' tick tables, and a tick without one: what
+// goes out to the camera at that tick and where the page stands after it.
+void tst_selectpage::tickTable_data()
+{
+    QTest::addColumn<QString>("run");     // "search", "confirm", "new password"
+    QTest::addColumn<QString>("camera");  // what the one camera does
+    QTest::addColumn<int>("tick");
+    QTest::addColumn<QString>("sent");    // classes sent at the tick, "P" a password
+    QTest::addColumn<QString>("after");   // "runs", "list", "page 2", "box"
+
+    QTest::newRow("search 59: nothing") << "search" << "factory address" << 59 << "" << "runs";
+    QTest::newRow("search 60: factory address, scan again") << "search" << "factory address" << 60 << "1" << "runs";
+    QTest::newRow("search 60: other address") << "search" << "listed" << 60 << "" << "runs";
+    QTest::newRow("search 80: every record in, ends") << "search" << "listed" << 80 << "" << "list";
+    QTest::newRow("search 80: no camera, ends") << "search" << "none" << 80 << "" << "list";
+    QTest::newRow("search 80: record missing, asked") << "search" << "mute" << 80 << "2" << "runs";
+    QTest::newRow("search 99: nothing") << "search" << "mute" << 99 << "" << "runs";
+    QTest::newRow("search 100: asked, ends") << "search" << "mute" << 100 << "2" << "list";
+    QTest::newRow("confirm 20: nothing") << "confirm" << "stored" << 20 << "" << "runs";
+    QTest::newRow("confirm 21: goes on") << "confirm" << "stored" << 21 << "" << "page 2";
+    QTest::newRow("new 49: nothing") << "new password" << "confirms at 10" << 49 << "" << "runs";
+    QTest::newRow("new 50: confirmed, restart") << "new password" << "confirms at 10" << 50 << "9" << "runs";
+    QTest::newRow("new 50: silent, password again") << "new password" << "silent" << 50 << "P" << "runs";
+    QTest::newRow("new 80: confirmed late, restart") << "new password" << "confirms at 65" << 80 << "9" << "runs";
+    QTest::newRow("new 80: restarted at 50") << "new password" << "confirms at 10" << 80 << "" << "runs";
+    QTest::newRow("new 100: confirmed, goes on") << "new password" << "confirms at 10" << 100 << "" << "page 2";
+    QTest::newRow("new 100: never confirmed, box") << "new password" << "silent" << 100 << "" << "box";
+}
+
+void tst_selectpage::tickTable()
+{
+    QFETCH(QString, run);
+    QFETCH(QString, camera);
+    QFETCH(int, tick);
+    QFETCH(QString, sent);
+    QFETCH(QString, after);
+    atSelectPage w;
+    const bool stored = camera == QLatin1String("stored");
+    SimCamera cam = makeCamera(camA, "cam", false, stored ? "garage42" : "");
+    if (camera == QLatin1String("factory address"))
+        cam.ip = QStringLiteral("192.168.0.20");
+    if (camera == QLatin1String("mute"))
+        feed(cam, '1');
+    else if (camera != QLatin1String("none"))
+        listCamera(cam);
+    QCoreApplication::sendPostedEvents();
+
+    int confirmAt = -1;
+    if (run != QLatin1String("search")) {
+        w.finishSearch();
+        w.page->clickShow(0, 1);
+        w.passwdEdit()->setText(stored ? QStringLiteral("garage42") : QStringLiteral("river7stone"));
+        w.confirmEdit()->setText(QStringLiteral("river7stone"));
+        boxes->answer("Close");
+        w.page->next();
+        if (camera.startsWith(QLatin1String("confirms at ")))
+            confirmAt = camera.mid(12).toInt();
+    }
+    for (int guard = 0; w.ticks() < tick - 1 && guard < 200; ++guard) {
+        if (w.ticks() == confirmAt) {
+            cam.password = "river7stone";
+            feed(cam, '2');
+        }
+        w.tick();
+    }
+    QCOMPARE(w.ticks(), tick - 1);
+    QVERIFY(w.run()->isRunning());
+    takeSent();
+
+    w.tick();
+    QString classes;
+    for (const sentCommand &c : takeSent())
+        classes += c.zvrClass == '2' && c.body.contains(";P=") ? QLatin1Char('P') : QLatin1Char(c.zvrClass);
+    QCOMPARE(classes, sent);
+    // A password sent again counts the run from 50 once more.
+    QCOMPARE(w.ticks(), tick);
+    const bool onList = w.wizard.currentId() == selectPageId;
+    QString where = !onList ? QStringLiteral("page 2")
+                    : boxes->count() ? QStringLiteral("box")
+                    : w.run()->isRunning() ? QStringLiteral("runs")
+                                           : QStringLiteral("list");
+    QCOMPARE(where, after);
+    if (after == QLatin1String("list"))
+        QVERIFY(w.listIsUsers());
+    if (after == QLatin1String("page 2"))
+        QCOMPARE(w.wizard.currentId(), int(connectPageId));
+}
+
 // ------------------------------------------------------------ the table
 
 void tst_selectpage::rowOrder_data()
@@ -504,7 +634,7 @@ void tst_selectpage::rowOrder()
     for (QChar c : rows)
         expected << macs.at(c.digitValue());
     QCOMPARE(w.tableMacs(), expected);
-    QCOMPARE(w.page->cameraCount, arrivals.size());
+    QCOMPARE(w.table()->rowCount(), arrivals.size());
 }
 
 void tst_selectpage::rowCells()
@@ -535,7 +665,7 @@ void tst_selectpage::rowCells()
     for (const expectation &e : rows) {
         const int r = w.rowOf(e.mac);
         QVERIFY2(r >= 0, qPrintable(e.mac));
-        QTableWidget *t = w.page->cameraTable;
+        QTableWidget *t = w.table();
         QCOMPARE(w.picture(r, 0), QStringLiteral(":/images/radio_unselect.png"));
         QVERIFY(t->item(r, 0)->text().isEmpty());
         QCOMPARE(t->item(r, 1)->text(), e.name);
@@ -555,31 +685,32 @@ void tst_selectpage::secondInfoRecordAddsNoRow()
     const SimCamera a = makeCamera(camA, "cam");
     listCamera(a);
     listCamera(makeCamera(camB, "other", true, "secret1"));
-    QCOMPARE(w.page->cameraTable->rowCount(), 2);
+    QCOMPARE(w.table()->rowCount(), 2);
     // The search's repeated request, or the reply to a new password.
     feed(a, '2');
     feed(a, '1');
     feed(a, '2');
     QCoreApplication::sendPostedEvents();
-    QCOMPARE(w.page->cameraTable->rowCount(), 2);
-    QCOMPARE(w.page->cameraCount, 2);
+    QCOMPARE(w.table()->rowCount(), 2);
+    QCOMPARE(w.table()->rowCount(), 2);
 
     // An index outside the list (a signal queued before a new search).
     QTest::ignoreMessage(QtDebugMsg, "updateDeviceList: wrong ipcamera idx.");
     w.page->updateDeviceList(7);
     QTest::ignoreMessage(QtDebugMsg, "updateDeviceList: wrong ipcamera idx.");
     w.page->updateDeviceList(-1);
-    QCOMPARE(w.page->cameraTable->rowCount(), 2);
+    QCOMPARE(w.table()->rowCount(), 2);
 }
 
 void tst_selectpage::engineSlotsGated()
 {
     atSelectPage w;
-    w.page->backTo(plugPageId);
+    nextPage = plugPageId;
+    w.wizard.back();
     QCOMPARE(w.wizard.currentId(), plugPageId);
     listCamera(makeCamera(camA, "cam"));
     QCOMPARE(IPCameraList.size(), 1);
-    QCOMPARE(w.page->cameraTable->rowCount(), 0);
+    QCOMPARE(w.table()->rowCount(), 0);
 }
 
 void tst_selectpage::rowInsertedAboveChoiceKeepsIt()
@@ -589,19 +720,19 @@ void tst_selectpage::rowInsertedAboveChoiceKeepsIt()
     w.finishSearch();
     boxes->answer("Close");  // the registered-camera notice
     w.page->clickShow(0, 1);
-    QCOMPARE(w.page->selectedRow, 0);
+    QCOMPARE(w.selectedRow(), 0);
     const int chosen = configIPCameraIdx;
 
     // An unregistered camera arrives on top: the choice moves down with its row.
     listCamera(makeCamera(camB, "new"));
     QCOMPARE(w.rowOf(camA), 1);
-    QCOMPARE(w.page->selectedRow, 1);
+    QCOMPARE(w.selectedRow(), 1);
     QCOMPARE(w.picture(1, 0), QStringLiteral(":/images/radio_selected.png"));
 
     // Clicking the new row chooses it rather than deselecting.
     w.page->clickShow(0, 2);
-    QCOMPARE(w.page->selectedRow, 0);
-    QVERIFY(w.page->nextButton->isEnabled());
+    QCOMPARE(w.selectedRow(), 0);
+    QVERIFY(w.nextButton()->isEnabled());
     QCOMPARE(configIPCameraIdx, simtest::indexOfCamera(camB));
     QVERIFY(configIPCameraIdx != chosen);
     QCOMPARE(w.picture(0, 0), QStringLiteral(":/images/radio_selected.png"));
@@ -616,46 +747,46 @@ void tst_selectpage::chooseAndDeselect()
     listCamera(makeCamera(camA, "new"));
     listCamera(makeCamera(camB, "stored", false, "secret1"));
     w.finishSearch();
-    QCOMPARE(w.page->nextButton->styleSheet(), greyNext);
+    QCOMPARE(w.nextButton()->styleSheet(), greyNext);
 
     const int row = w.rowOf(camA);
-    w.page->passwdEdit->setText("typed");
+    w.passwdEdit()->setText("typed");
     w.page->clickShow(row, 3);
-    QCOMPARE(w.page->selectedRow, row);
+    QCOMPARE(w.selectedRow(), row);
     QCOMPARE(configIPCameraIdx, simtest::indexOfCamera(camA));
-    QVERIFY(w.page->nextButton->isEnabled());
-    QCOMPARE(w.page->nextButton->styleSheet(), blueNext);
+    QVERIFY(w.nextButton()->isEnabled());
+    QCOMPARE(w.nextButton()->styleSheet(), blueNext);
     QCOMPARE(w.picture(row, 0), QStringLiteral(":/images/radio_selected.png"));
     QCOMPARE(w.picture(1 - row, 0), QStringLiteral(":/images/radio_unselect.png"));
     // New-password mode.
-    QCOMPARE(w.page->passwdTitle->text(), QStringLiteral("Enter a password to secure your camera"));
-    for (QWidget *f : w.page->passwordForm())
-        QCOMPARE(f->isHidden(), f == w.page->forgotLink);
-    QVERIFY(w.page->macImage->isHidden());
-    QVERIFY(w.page->macHint->isHidden());
-    QVERIFY(w.page->passwdEdit->text().isEmpty());
+    QCOMPARE(w.passwdTitle()->text(), QStringLiteral("Enter a password to secure your camera"));
+    for (QWidget *f : w.passwordForm())
+        QCOMPARE(f->isHidden(), f == w.forgotLink());
+    QVERIFY(w.macImage()->isHidden());
+    QVERIFY(w.macHint()->isHidden());
+    QVERIFY(w.passwdEdit()->text().isEmpty());
 
     // The other camera has a stored password: confirm mode.
     w.page->clickShow(1 - row, 0);
-    QCOMPARE(w.page->passwdTitle->text(), QStringLiteral("Confirm your camera password"));
-    for (QWidget *f : w.page->passwordForm())
-        QCOMPARE(f->isHidden(), f == w.page->confirmLabel || f == w.page->confirmEdit);
+    QCOMPARE(w.passwdTitle()->text(), QStringLiteral("Confirm your camera password"));
+    for (QWidget *f : w.passwordForm())
+        QCOMPARE(f->isHidden(), f == w.confirmLabel() || f == w.confirmEdit());
     QCOMPARE(w.picture(row, 0), QStringLiteral(":/images/radio_unselect.png"));
 
     // The chosen row clicked again: deselected, the camera index kept.
     const int idx = configIPCameraIdx;
-    w.page->passwdEdit->setText("typed");
+    w.passwdEdit()->setText("typed");
     w.page->clickShow(1 - row, 4);
-    QCOMPARE(w.page->selectedRow, -1);
+    QCOMPARE(w.selectedRow(), -1);
     QCOMPARE(configIPCameraIdx, idx);
-    QVERIFY(!w.page->nextButton->isEnabled());
-    QCOMPARE(w.page->nextButton->styleSheet(), blueNext);
+    QVERIFY(!w.nextButton()->isEnabled());
+    QCOMPARE(w.nextButton()->styleSheet(), blueNext);
     QCOMPARE(w.picture(1 - row, 0), QStringLiteral(":/images/radio_unselect.png"));
-    for (QWidget *f : w.page->passwordForm())
+    for (QWidget *f : w.passwordForm())
         QVERIFY(f->isHidden());
-    QVERIFY(!w.page->macImage->isHidden());
-    QVERIFY(!w.page->macHint->isHidden());
-    QVERIFY(w.page->passwdEdit->text().isEmpty());
+    QVERIFY(!w.macImage()->isHidden());
+    QVERIFY(!w.macHint()->isHidden());
+    QVERIFY(w.passwdEdit()->text().isEmpty());
     QCOMPARE(boxes->count(), 0);
 }
 
@@ -688,14 +819,14 @@ void tst_selectpage::ruleOrMismatchBox()
     w.page->clickShow(0, 1);
     takeSent();
 
-    w.page->passwdEdit->setText(password);
-    w.page->confirmEdit->setText(confirm);
+    w.passwdEdit()->setText(password);
+    w.confirmEdit()->setText(confirm);
     bool veilShown = false;
     boxes->onOpen([&](QDialog *) {
-        veilShown = !waitPicture(w.page->wait())->isHidden()
-                    && waitPicture(w.page->wait())->property("picture").toString()
+        veilShown = !waitPicture(w.run())->isHidden()
+                    && waitPicture(w.run())->property("picture").toString()
                            == QStringLiteral(":/images/loading00.png")
-                    && waitText(w.page->wait())->isHidden() && !waitTimer(w.page->wait())->isActive();
+                    && waitText(w.run())->isHidden() && !waitTimer(w.run())->isActive();
     });
     boxes->answer("Close");
     w.page->next();
@@ -706,8 +837,11 @@ void tst_selectpage::ruleOrMismatchBox()
         QCOMPARE(countOf(sent, '2', "P"), 1);
         QCOMPARE(itemOf(sent.at(0).body, "P"), password.toUtf8().toBase64());
         QCOMPARE(countOf(sent, '2', "G"), 0);
-        QVERIFY(w.page->bBusy);
-        QVERIFY(waitTimer(w.page->wait())->isActive());
+        QVERIFY(!w.backButton()->isEnabled());
+        QVERIFY(waitTimer(w.run())->isActive());
+        // The run under the veil is the password's, not a search.
+        w.tick();
+        QCOMPARE(waitText(w.run())->text(), QStringLiteral("<b>Saving camera's password.</b>"));
         return;
     }
     QCOMPARE(boxes->count(), 1);
@@ -720,14 +854,14 @@ void tst_selectpage::ruleOrMismatchBox()
     QCOMPARE(box.buttons.at(0).caption, QStringLiteral("Close    "));
     QCOMPARE(box.buttons.at(0).objectName, QStringLiteral("detail_close_btu"));
     QVERIFY(sent.isEmpty());
-    QVERIFY(waitPicture(w.page->wait())->isHidden());
-    QVERIFY(!waitTimer(w.page->wait())->isActive());
-    QVERIFY(!w.page->bBusy);
-    QVERIFY(w.page->passwdEdit->text().isEmpty());
-    QVERIFY(w.page->confirmEdit->text().isEmpty());
+    QVERIFY(waitPicture(w.run())->isHidden());
+    QVERIFY(!waitTimer(w.run())->isActive());
+    QVERIFY(w.listIsUsers());
+    QVERIFY(w.passwdEdit()->text().isEmpty());
+    QVERIFY(w.confirmEdit()->text().isEmpty());
     // The choice and the form stay.
-    QCOMPARE(w.page->selectedRow, 0);
-    QVERIFY(!w.page->confirmEdit->isHidden());
+    QCOMPARE(w.selectedRow(), 0);
+    QVERIFY(!w.confirmEdit()->isHidden());
 }
 
 void tst_selectpage::newPasswordRun_data()
@@ -762,35 +896,36 @@ void tst_selectpage::newPasswordRun()
     w.page->clickShow(0, 1);
     takeSent();
 
-    w.page->passwdEdit->setText("river7stone");
-    w.page->confirmEdit->setText("river7stone");
+    w.passwdEdit()->setText("river7stone");
+    w.confirmEdit()->setText("river7stone");
     w.page->next();
-    QVERIFY(w.page->bBusy);
-    QCOMPARE(w.page->wait()->ticks(), 0);
+    QVERIFY(!w.backButton()->isEnabled());
+    QVERIFY(w.run()->isRunning());
+    QCOMPARE(w.run()->ticks(), 0);
 
     QList<sentCommand> sent;
     int restartSeenAt = -1;
     int setPasswordsBefore50 = -1;
     int boxAt = -1;
-    boxes->onOpen([&](QDialog *) { boxAt = w.page->wait()->ticks(); });
-    while (w.wizard.currentId() == selectPageId && w.page->wait()->ticks() < 150
+    boxes->onOpen([&](QDialog *) { boxAt = w.run()->ticks(); });
+    while (w.wizard.currentId() == selectPageId && w.run()->ticks() < 150
            && boxes->count() == 0) {
-        if (w.page->wait()->ticks() == replyTick) {
+        if (w.run()->ticks() == replyTick) {
             cam.password = replyPassword;
             feed(cam, '2');
         }
-        if (w.page->wait()->ticks() == 49)
+        if (w.run()->ticks() == 49)
             setPasswordsBefore50 = countOf(sent + takeSent(), '2', "P");
         w.tick();
         const QList<sentCommand> now = takeSent();
         if (countOf(now, '9'))
-            restartSeenAt = w.page->wait()->ticks();
+            restartSeenAt = w.run()->ticks();
         sent += now;
-        if (w.page->wait()->ticks() == 1) {
-            QCOMPARE(waitText(w.page->wait())->text(), QStringLiteral("<b>Saving camera's password.</b>"));
-            QCOMPARE(waitText(w.page->wait())->geometry(), QRect(285, 330, 250, 20));
+        if (w.run()->ticks() == 1) {
+            QCOMPARE(waitText(w.run())->text(), QStringLiteral("<b>Saving camera's password.</b>"));
+            QCOMPARE(waitText(w.run())->geometry(), QRect(285, 330, 250, 20));
             // The form stays under the veil.
-            QVERIFY(!w.page->confirmEdit->isHidden());
+            QVERIFY(!w.confirmEdit()->isHidden());
         }
     }
     QCOMPARE(setPasswordsBefore50, 1);
@@ -806,12 +941,12 @@ void tst_selectpage::newPasswordRun()
         if (c.zvrClass == '9')
             QVERIFY(c.body.endsWith(";L=1"));
     }
-    QCOMPARE(w.page->wait()->ticks(), 100);
-    QVERIFY(!waitTimer(w.page->wait())->isActive());
+    QCOMPARE(w.run()->ticks(), 100);
+    QVERIFY(!waitTimer(w.run())->isActive());
     if (confirmed) {
         QCOMPARE(w.wizard.currentId(), connectPageId);
         QCOMPARE(nextPage, connectPageId);
-        QVERIFY(waitPicture(w.page->wait())->isHidden());
+        QVERIFY(waitPicture(w.run())->isHidden());
         QCOMPARE(boxes->count(), 0);
         return;
     }
@@ -841,26 +976,26 @@ void tst_selectpage::confirmMode()
     listCamera(makeCamera(camA, "stored", false, "garage42"));
     w.finishSearch();
     w.page->clickShow(0, 1);
-    QVERIFY(w.page->confirmEdit->isHidden());
+    QVERIFY(w.confirmEdit()->isHidden());
     takeSent();
 
-    w.page->passwdEdit->setText(typed);
+    w.passwdEdit()->setText(typed);
     boxes->answer("Close");
     w.page->next();
     if (right) {
         QCOMPARE(boxes->count(), 0);
         w.tick(20);
-        QCOMPARE(waitText(w.page->wait())->text(),
+        QCOMPARE(waitText(w.run())->text(),
                  QStringLiteral("<b>Retrieving the camera's password...</b>"));
-        QCOMPARE(waitText(w.page->wait())->geometry(), QRect(265, 330, 250, 20));
+        QCOMPARE(waitText(w.run())->geometry(), QRect(265, 330, 250, 20));
         QCOMPARE(w.wizard.currentId(), selectPageId);
         QVERIFY(takeSent().isEmpty());
         w.tick();
         QCOMPARE(w.wizard.currentId(), connectPageId);
         QCOMPARE(nextPage, connectPageId);
         QCOMPARE(configIPCameraIdx, 0);
-        QVERIFY(!waitTimer(w.page->wait())->isActive());
-        QVERIFY(waitPicture(w.page->wait())->isHidden());
+        QVERIFY(!waitTimer(w.run())->isActive());
+        QVERIFY(waitPicture(w.run())->isHidden());
         QCOMPARE(countOf(takeSent(), '2', "P"), 0);
         return;
     }
@@ -868,10 +1003,10 @@ void tst_selectpage::confirmMode()
     QCOMPARE(boxes->last().text, heading + QStringLiteral("Input wrong password, please check!"));
     QCOMPARE(boxes->last().pos, wizardPos + QPoint(200, 230));
     QVERIFY(takeSent().isEmpty());
-    QVERIFY(w.page->passwdEdit->text().isEmpty());
-    QVERIFY(waitPicture(w.page->wait())->isHidden());
-    QVERIFY(!waitTimer(w.page->wait())->isActive());
-    QVERIFY(!w.page->bBusy);
+    QVERIFY(w.passwdEdit()->text().isEmpty());
+    QVERIFY(waitPicture(w.run())->isHidden());
+    QVERIFY(!waitTimer(w.run())->isActive());
+    QVERIFY(w.listIsUsers());
     QCOMPARE(w.wizard.currentId(), selectPageId);
 }
 
@@ -880,16 +1015,16 @@ void tst_selectpage::nextWithoutCameraStopsSilently()
     atSelectPage w;
     w.finishSearch();
     // A later visit can leave Next enabled with nothing chosen.
-    w.page->nextButton->setEnabled(true);
-    w.page->passwdEdit->setText("abc123");
+    w.nextButton()->setEnabled(true);
+    w.passwdEdit()->setText("abc123");
     takeSent();
     w.page->next();
     QCOMPARE(boxes->count(), 0);
-    QVERIFY(!waitTimer(w.page->wait())->isActive());
-    QVERIFY(waitPicture(w.page->wait())->isHidden());
-    QVERIFY(waitText(w.page->wait())->isHidden());
-    QVERIFY(!w.page->bBusy);
-    QVERIFY(w.page->passwdEdit->text().isEmpty());
+    QVERIFY(!waitTimer(w.run())->isActive());
+    QVERIFY(waitPicture(w.run())->isHidden());
+    QVERIFY(waitText(w.run())->isHidden());
+    QVERIFY(w.listIsUsers());
+    QVERIFY(w.passwdEdit()->text().isEmpty());
     QVERIFY(takeSent().isEmpty());
 }
 
@@ -906,11 +1041,15 @@ void tst_selectpage::back()
 {
     QFETCH(bool, fromStart);
     atSelectPage w;
-    if (!fromStart)
-        w.page->jumpTo(selectPageId);  // as connectPage does
+    if (!fromStart) {
+        // A jump, as the connection page makes one.
+        nextPage = selectPageId;
+        w.wizard.setStartId(selectPageId);
+        w.wizard.restart();
+    }
     QCOMPARE(w.wizard.startId(), fromStart ? plugPageId : selectPageId);
     w.finishSearch();
-    w.page->backButton->click();
+    w.backButton()->click();
     QCOMPARE(nextPage, plugPageId);
     QCOMPARE(w.wizard.currentId(), plugPageId);
     QCOMPARE(w.wizard.startId(), plugPageId);
@@ -956,7 +1095,7 @@ void tst_selectpage::registeredNotice()
     boxes->onOpen([&](QDialog *d) {
         if (!notice)
             notice = qobject_cast<pageBox *>(d);
-        veilShown = !waitPicture(w.page->wait())->isHidden();
+        veilShown = !waitPicture(w.run())->isHidden();
     });
     w.page->clickShow(0, 1);
     QCOMPARE(boxes->pendingAnswers(), 0);
@@ -973,7 +1112,7 @@ void tst_selectpage::registeredNotice()
     QCOMPARE(box.buttons.at(0).objectName, QStringLiteral("detail_close_btu"));
     // Released once its road is done.
     QVERIFY(notice.isNull());
-    QVERIFY(!w.page->helpBoxOpen());
+    QVERIFY(w.wizard.findChildren<pageBox *>().isEmpty());
 
     if (answers.size() > 1) {
         const recordedBox &reset = boxes->at(1);
@@ -993,26 +1132,26 @@ void tst_selectpage::registeredNotice()
 
     if (searching) {
         QCOMPARE(countOf(sent, '1'), 1);
-        QCOMPARE(w.page->cameraTable->rowCount(), 0);
+        QCOMPARE(w.table()->rowCount(), 0);
         QVERIFY(IPCameraList.isEmpty());
         QCOMPARE(configIPCameraIdx, -1);
-        QCOMPARE(w.page->selectedRow, -1);
-        QVERIFY(waitTimer(w.page->wait())->isActive());
+        QCOMPARE(w.selectedRow(), -1);
+        QVERIFY(waitTimer(w.run())->isActive());
         // The notice did not take its Close road: the search keeps its veil.
-        QVERIFY(!waitPicture(w.page->wait())->isHidden());
-        QVERIFY(!waitText(w.page->wait())->isHidden());
-        QVERIFY(!w.page->nextButton->isEnabled());
-        for (QWidget *f : w.page->passwordForm())
+        QVERIFY(!waitPicture(w.run())->isHidden());
+        QVERIFY(!waitText(w.run())->isHidden());
+        QVERIFY(!w.nextButton()->isEnabled());
+        for (QWidget *f : w.passwordForm())
             QVERIFY(f->isHidden());
-        QVERIFY(!w.page->macImage->isHidden());
+        QVERIFY(!w.macImage()->isHidden());
         return;
     }
-    QVERIFY(waitPicture(w.page->wait())->isHidden());
-    QCOMPARE(w.page->selectedRow, 0);
-    QVERIFY(w.page->nextButton->isEnabled());
-    QCOMPARE(w.page->passwdTitle->text(), QStringLiteral("Confirm your camera password"));
-    QVERIFY(!w.page->forgotLink->isHidden());
-    QVERIFY(w.page->confirmEdit->isHidden());
+    QVERIFY(waitPicture(w.run())->isHidden());
+    QCOMPARE(w.selectedRow(), 0);
+    QVERIFY(w.nextButton()->isEnabled());
+    QCOMPARE(w.passwdTitle()->text(), QStringLiteral("Confirm your camera password"));
+    QVERIFY(!w.forgotLink()->isHidden());
+    QVERIFY(w.confirmEdit()->isHidden());
 }
 
 void tst_selectpage::rowArrivingBehindNotice()
@@ -1027,12 +1166,12 @@ void tst_selectpage::rowArrivingBehindNotice()
     });
     w.page->clickShow(0, 1);
     QCOMPARE(w.rowOf(camA), 1);
-    QCOMPARE(w.page->selectedRow, 1);
+    QCOMPARE(w.selectedRow(), 1);
     QCOMPARE(configIPCameraIdx, simtest::indexOfCamera(camA));
-    QVERIFY(waitPicture(w.page->wait())->isHidden());
-    QCOMPARE(w.page->passwdTitle->text(), QStringLiteral("Confirm your camera password"));
-    QVERIFY(!w.page->passwdEdit->isHidden());
-    QVERIFY(w.page->confirmEdit->isHidden());
+    QVERIFY(waitPicture(w.run())->isHidden());
+    QCOMPARE(w.passwdTitle()->text(), QStringLiteral("Confirm your camera password"));
+    QVERIFY(!w.passwdEdit()->isHidden());
+    QVERIFY(w.confirmEdit()->isHidden());
 }
 
 void tst_selectpage::upperCaseMacRow()
@@ -1044,7 +1183,7 @@ void tst_selectpage::upperCaseMacRow()
     // Its second info record adds no second row either.
     feed(upper, '2');
     QCoreApplication::sendPostedEvents();
-    QCOMPARE(w.page->cameraTable->rowCount(), 2);
+    QCOMPARE(w.table()->rowCount(), 2);
     w.finishSearch();
 
     // A camera chosen before, then the row without a record.
@@ -1053,11 +1192,11 @@ void tst_selectpage::upperCaseMacRow()
     const int row = w.rowOf(QStringLiteral("02:00:00:00:AB:CD"));
     w.page->clickShow(row, 1);
     QCOMPARE(configIPCameraIdx, -1);
-    QCOMPARE(w.page->selectedRow, -1);
-    QVERIFY(!w.page->nextButton->isEnabled());
-    for (QWidget *f : w.page->passwordForm())
+    QCOMPARE(w.selectedRow(), -1);
+    QVERIFY(!w.nextButton()->isEnabled());
+    for (QWidget *f : w.passwordForm())
         QVERIFY(f->isHidden());
-    QVERIFY(!w.page->macImage->isHidden());
+    QVERIFY(!w.macImage()->isHidden());
     for (int r = 0; r < 2; ++r)
         QCOMPARE(w.picture(r, 0), QStringLiteral(":/images/radio_unselect.png"));
     QCOMPARE(boxes->count(), 0);
@@ -1065,7 +1204,7 @@ void tst_selectpage::upperCaseMacRow()
     // Clicked again: still no choice, and no record is read.
     w.page->clickShow(row, 2);
     QCOMPARE(configIPCameraIdx, -1);
-    QVERIFY(!w.page->nextButton->isEnabled());
+    QVERIFY(!w.nextButton()->isEnabled());
     takeSent();
     w.page->next();
     QCOMPARE(boxes->count(), 0);
@@ -1077,11 +1216,11 @@ void tst_selectpage::noCameraHelp()
     atSelectPage w;
     w.finishSearch();
     bool veilShown = false;
-    boxes->onOpen([&](QDialog *) { veilShown = !waitPicture(w.page->wait())->isHidden(); });
+    boxes->onOpen([&](QDialog *) { veilShown = !waitPicture(w.run())->isHidden(); });
     boxes->answer("Close");
-    emit w.page->noCameraLink->linkActivated(QStringLiteral("http"));
+    emit w.noCameraLink()->linkActivated(QStringLiteral("http"));
     QVERIFY(veilShown);
-    QVERIFY(waitPicture(w.page->wait())->isHidden());
+    QVERIFY(waitPicture(w.run())->isHidden());
     QCOMPARE(boxes->count(), 1);
     const recordedBox &box = boxes->last();
     QCOMPARE(box.text, QStringLiteral(
@@ -1106,9 +1245,12 @@ void tst_selectpage::wirelessLegend()
     QFETCH(bool, wireless);
     isWireless = wireless;
     selectPage page;
-    QCOMPARE(page.wirelessLegendPicture->isHidden(), !wireless);
-    QCOMPARE(page.wirelessLegendLabel->isHidden(), !wireless);
-    QCOMPARE(page.wirelessLegendLabel->text(), QStringLiteral("Wireless"));
+    auto *legendPicture = page.findChild<QLabel *>(QStringLiteral("wirelessLegendPicture"));
+    auto *legendLabel = page.findChild<QLabel *>(QStringLiteral("wirelessLegendLabel"));
+    QVERIFY(legendPicture && legendLabel);
+    QCOMPARE(legendPicture->isHidden(), !wireless);
+    QCOMPARE(legendLabel->isHidden(), !wireless);
+    QCOMPARE(legendLabel->text(), QStringLiteral("Wireless"));
     int shownLegends = 0;
     for (QLabel *l : page.findChildren<QLabel *>()) {
         if (l->property("picture").toString().startsWith(QStringLiteral(":/images/icon_"))
@@ -1123,10 +1265,10 @@ void tst_selectpage::toolTip()
     atSelectPage w;
     w.wizard.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.wizard));
-    waitTimer(w.page->wait())->stop();
+    waitTimer(w.run())->stop();
     listCamera(makeCamera(camA, "First"));
     listCamera(makeCamera(camB, "Second"));
-    QTableWidget *t = w.page->cameraTable;
+    QTableWidget *t = w.table();
 
     w.page->showToolTip(t->model()->index(1, 2));
     QVERIFY(QToolTip::text().isEmpty());
@@ -1152,7 +1294,7 @@ void tst_selectpage::toolTipShowsNameAsItIs()
     atSelectPage w;
     w.wizard.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.wizard));
-    waitTimer(w.page->wait())->stop();
+    waitTimer(w.run())->stop();
     listCamera(makeCamera(camA, name));
     auto *t = w.control<QTableWidget>("cameraTable");
     QCOMPARE(t->item(0, 1)->text(), QString::fromUtf8(name));
@@ -1200,7 +1342,7 @@ void tst_selectpage::reentryRoads()
     atSelectPage w;
     w.wizard.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.wizard));
-    waitTimer(w.page->wait())->stop();  // ticked by hand
+    waitTimer(w.run())->stop();  // ticked by hand
     SimCamera fresh = makeCamera(camA, "new");
     const SimCamera stored = makeCamera(camB, "stored", false, "garage42");
     listCamera(fresh);
@@ -1261,7 +1403,7 @@ void tst_selectpage::reentryRoads()
     QCOMPARE(countOf(sent, '2', "P"), 0);
     QCOMPARE(c.table->rowCount(), 0);
     QCOMPARE(configIPCameraIdx, -1);
-    QVERIFY(w.page->wait()->ticks() == 0);
+    QVERIFY(w.run()->ticks() == 0);
     QVERIFY(c.veil->isVisible());
     for (QWidget *x : c.listControls())
         QVERIFY2(!x->isEnabled(), qPrintable(x->objectName()));
@@ -1361,7 +1503,7 @@ void tst_selectpage::unconfirmedPasswordBox()
     if (answer == QLatin1String("Close") || answer == QLatin1String("Escape")) {
         // Back at the list with the camera still chosen.
         QVERIFY(c.veil->isHidden());
-        QVERIFY(!waitTimer(w.page->wait())->isActive());
+        QVERIFY(!waitTimer(w.run())->isActive());
         for (QWidget *x : c.listControls())
             QVERIFY2(x->isEnabled(), qPrintable(x->objectName()));
         QVERIFY(c.passwd->text().isEmpty());
@@ -1374,8 +1516,8 @@ void tst_selectpage::unconfirmedPasswordBox()
         return;
     }
     // Retry: the same password in a new run, which the camera now confirms.
-    QCOMPARE(w.page->wait()->ticks(), 0);
-    QVERIFY(waitTimer(w.page->wait())->isActive());
+    QCOMPARE(w.run()->ticks(), 0);
+    QVERIFY(waitTimer(w.run())->isActive());
     QCOMPARE(c.passwd->text(), QStringLiteral("river7stone"));
     QCOMPARE(countOf(afterBox, '2', "P"), 1);
     QCOMPARE(itemOf(afterBox.last().body, "P"), QByteArray("river7stone").toBase64());
@@ -1426,7 +1568,7 @@ void tst_selectpage::storedPasswordLostInConfirmMode()
     c.passwd->setText(typed);
     boxes->answer("Close");
     c.next->click();
-    QVERIFY(!waitTimer(w.page->wait())->isActive());
+    QVERIFY(!waitTimer(w.run())->isActive());
     QCOMPARE(countOf(takeSent(), '2', "P"), 0);
     QCOMPARE(w.wizard.currentId(), int(selectPageId));
     QCOMPARE(boxes->count(), 1);
@@ -1485,8 +1627,8 @@ void tst_selectpage::keyboardDuringPasswordRun()
     typeInto(c.confirm, QStringLiteral("river7stone"));
     QTest::keyClick(c.confirm, Qt::Key_Return);  // Enter in the form is Next
     QCOMPARE(countOf(takeSent(), '2', "P"), 1);
-    QVERIFY(waitTimer(w.page->wait())->isActive());
-    waitTimer(w.page->wait())->stop();  // ticked by hand
+    QVERIFY(waitTimer(w.run())->isActive());
+    waitTimer(w.run())->stop();  // ticked by hand
 
     w.tick(10);
     for (QWidget *x : c.listControls())
@@ -1501,7 +1643,7 @@ void tst_selectpage::keyboardDuringPasswordRun()
             && w.page->isAncestorOf(b))
             QTest::keyClick(b, Qt::Key_Space);
     }
-    QCOMPARE(w.page->wait()->ticks(), 10);
+    QCOMPARE(w.run()->ticks(), 10);
     QCOMPARE(countOf(takeSent(), '2', "P"), 0);
     QCOMPARE(w.wizard.currentId(), int(selectPageId));
     QCOMPARE(boxes->count(), 0);

@@ -140,6 +140,8 @@ void tst_cameravalues::fileNamePart()
     for (const char *bad : {"a<b", "a>b", "a:b", "a\"b", "a|b", "a?b", "a*b", "../x", "a/b", "a\\b"})
         QVERIFY2(!isFileNamePart(QString::fromLatin1(bad)), bad);
     QCOMPARE(recordText(QByteArray("Front\0door", 10)), QStringLiteral("Front"));
+    QCOMPARE(recordBytes(QByteArray("\0door", 5)), QByteArray());
+    QCOMPARE(recordBytes(QByteArray("\xff\xfe", 2)), QByteArray("\xff\xfe"));  // bytes, not text
 }
 
 void tst_cameravalues::quotedUrl_data()
