@@ -6,7 +6,7 @@
 #include "protocol/zvrutils.h"
 #include "platform/platform.h"
 #include "tests/support/modalrecorder.h"
-#include "tests/support/programstate.h"
+#include "tests/support/testseams.h"
 #include "tests/support/screenlook.h"
 
 #include <QApplication>
@@ -18,6 +18,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 
@@ -103,10 +105,8 @@ class tst_plugpage : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        resetProgramState();
-    }
+    void init() { seams.emplace(); }
+    void cleanup() { seams.reset(); }
 
     void moveLabelReportsPointer_data();
     void moveLabelReportsPointer();
@@ -137,6 +137,9 @@ private slots:
 
     void reentryRoads_data();
     void reentryRoads();
+
+private:
+    std::optional<testSeams> seams;
 };
 
 void tst_plugpage::moveLabelReportsPointer_data()

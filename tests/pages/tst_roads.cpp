@@ -262,11 +262,11 @@ private slots:
         sent.clear();
         shortcutsMade = 0;
         access = std::make_unique<nowhereAccess>();
-        setNetworkAccess(access.get());
+        seams->useNetwork(access.get());
         urls = std::make_unique<urlCatcher>();
-        platform::setShortcutMaker([this](wchar_t *, wchar_t *, wchar_t *, wchar_t *,
-                                          const platform::shortcutCamera &) { ++shortcutsMade; });
-        platform::setDesktopFolder(QStringLiteral("/home/anna/Desktop"));
+        seams->makeShortcutsWith([this](wchar_t *, wchar_t *, wchar_t *, wchar_t *,
+                                        const platform::shortcutCamera &) { ++shortcutsMade; });
+        seams->desktopFolder(QStringLiteral("/home/anna/Desktop"));
         wizard = std::make_unique<camguide>();
         wizard->move(100, 50);
         wizard->show();
@@ -275,12 +275,9 @@ private slots:
     void cleanup()
     {
         wizard.reset();
-        platform::setShortcutMaker({});
-        platform::setDesktopFolder(std::nullopt);
         urls.reset();
-        setNetworkAccess(nullptr);
-        access.reset();
         afterTest();
+        access.reset();
     }
 
     void connectPageAgain_data();

@@ -276,10 +276,8 @@ void tst_selectpage::scanFromEveryInterface()
 {
     // Interfaces without a hardware address, or the all-zero one of the
     // loopback, send nothing.
-    setInterfaceAddressSource([] {
-        return QStringList{QString(), QStringLiteral("52:3D:D5:5C:0A:69"),
-                           QStringLiteral("00:00:00:00:00:00"), hostMac};
-    });
+    seams->hostInterfaces({QString(), QStringLiteral("52:3D:D5:5C:0A:69"),
+                           QStringLiteral("00:00:00:00:00:00"), hostMac});
     supportType = QStringLiteral("KSM-271E");
     atSelectPage w;
     const QList<sentCommand> sent = takeSent();

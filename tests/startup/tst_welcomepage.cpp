@@ -4,6 +4,7 @@
 #include "protocol/portal.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/modalrecorder.h"
+#include "tests/support/testseams.h"
 #include "tests/support/textfit.h"
 #include "tests/support/urlcatcher.h"
 
@@ -26,6 +27,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -69,6 +71,8 @@ private slots:
 private:
     void closeWizards();
     QString shipDir;
+    std::optional<testEngine> engine;
+    std::optional<testSeams> seams;
 };
 
 void tst_welcomePage::initTestCase()
@@ -81,13 +85,13 @@ void tst_welcomePage::initTestCase()
     qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
     QApplication::setFont(QFont(QStringLiteral("Arial")));
 
-    // The wizard's pages talk to the engine; keep whatever they send on loopback.
-    zvrTools = new ZVRUtils;
-    zvrTools->setCommandTarget(QHostAddress::LocalHost, 9);
+    // The wizard's pages talk to the engine; it sends on loopback only.
+    engine.emplace();
 }
 
 void tst_welcomePage::init()
 {
+    seams.emplace();
     QVERIFY(QDir::setCurrent(shipDir));
     nLanguage = 0;
     lang = QStringLiteral("English");
@@ -98,6 +102,7 @@ void tst_welcomePage::init()
 void tst_welcomePage::cleanup()
 {
     closeWizards();
+    seams.reset();
 }
 
 void tst_welcomePage::closeWizards()

@@ -6,7 +6,7 @@
 #include "protocol/zvrutils.h"
 #include "platform/platform.h"
 #include "tests/support/modalrecorder.h"
-#include "tests/support/programstate.h"
+#include "tests/support/testseams.h"
 #include "tests/support/urlcatcher.h"
 
 #include <QDir>
@@ -16,6 +16,8 @@
 #include <QScreen>
 #include <QWizard>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 
@@ -54,10 +56,11 @@ class tst_camguide : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        resetProgramState();
-    }
+    // The pages talk to an engine, as in the program.
+    void initTestCase() { engine.emplace(); }
+    void cleanupTestCase() { engine.reset(); }
+    void init() { seams.emplace(); }
+    void cleanup() { seams.reset(); }
 
     void ninePagesInOrder();
     void nextIdIsNextPage_data();
@@ -80,6 +83,9 @@ private slots:
     void aboutBox();
     void aboutBoxRecentresWizard();
 
+private:
+    std::optional<testEngine> engine;
+    std::optional<testSeams> seams;
 };
 
 void tst_camguide::ninePagesInOrder()

@@ -3,7 +3,7 @@
 #include "core/waitrun.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/modalrecorder.h"
-#include "tests/support/programstate.h"
+#include "tests/support/testseams.h"
 #include "tests/support/waitlabels.h"
 
 #include <QGridLayout>
@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QWizard>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 
@@ -75,9 +77,13 @@ class tst_pageframe : public QObject
     Q_OBJECT
 
 private slots:
+    // The pages talk to an engine, as in the program.
+    void initTestCase() { engine.emplace(); }
+    void cleanupTestCase() { engine.reset(); }
+    void cleanup() { seams.reset(); }
     void init()
     {
-        resetProgramState();
+        seams.emplace();
         boxStyle = QStringLiteral("font:13px;color:rgb(89,87,87);");
     }
 
@@ -113,6 +119,10 @@ private slots:
     void dismissedBoxHasNoAnswer();
     void escapeAnswersOnlyOneButtonBoxes_data();
     void escapeAnswersOnlyOneButtonBoxes();
+
+private:
+    std::optional<testEngine> engine;
+    std::optional<testSeams> seams;
 };
 
 void tst_pageframe::keepWizardOnScreen_data()
