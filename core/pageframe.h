@@ -98,14 +98,12 @@ protected:
     // the page before, whose button stood in the same place: it is ignored.
     QPushButton *createButton(const boxButton &button, QPoint pos);
     QLabel *titleLabel() const { return m_title; }
-    const QList<QPushButton *> &stepButtons() const { return m_stepButtons; }
 
     // --- veil
     // The page's own veil over the page area, hidden.
     QLabel *createVeil(QSize size = QSize(721, 435));
     // Pages with a wait run use its picture as their veil.
     void useWaitPictureAsVeil();
-    QLabel *veil() const { return m_veil; }
     // The veil picture on the given label (the page's veil when null), shown.
     void showVeil(QLabel *veil = nullptr);
     void hideVeil(QLabel *veil = nullptr);
@@ -160,7 +158,6 @@ protected:
     int helpBox(const helpText &text, const QList<boxButton> &buttons, QPoint offset,
                 std::function<void(const QString &)> onLink = {}, QLabel *veil = nullptr);
     void dismissHelpBox();
-    bool helpBoxOpen() const { return !m_helpBox.isNull(); }
 
     // The reset road: the open help box goes, the reset instructions follow;
     // Restart asks the LED question. The veil goes on every answer; what the

@@ -386,7 +386,7 @@ void tst_plugpage::ledHelpTexts()
     boxes.onOpen([&](QDialog *d) {
         helpBox = d;
         heldAndVeiled = !page->stepTimer->isActive() && !page->veilLabel->isHidden()
-                        && page->helpBoxOpen();
+                        && livePageBoxes() == QList<pageBox *>{qobject_cast<pageBox *>(d)};
     });
     boxes.answer("Close");
     emit page->ledHintLink->linkActivated(QStringLiteral("terms"));
@@ -407,7 +407,7 @@ void tst_plugpage::ledHelpTexts()
     // The Close road, and the box released.
     QVERIFY(page->stepTimer->isActive());
     QVERIFY(page->veilLabel->isHidden());
-    QVERIFY(!page->helpBoxOpen());
+    QVERIFY(livePageBoxes().isEmpty());
     QVERIFY(!helpBox);
 }
 
@@ -530,7 +530,7 @@ void tst_plugpage::resetRoad()
     // Both boxes released, no pointer left to them.
     QVERIFY(!helpBox);
     QVERIFY(!resetBox);
-    QVERIFY(!page->helpBoxOpen());
+    QVERIFY(livePageBoxes().isEmpty());
 }
 
 // The step pictures are files beside the program, found from the working

@@ -971,7 +971,7 @@ void tst_selectpage::registeredNotice()
     QCOMPARE(box.buttons.at(0).objectName, QStringLiteral("detail_close_btu"));
     // Released once its road is done.
     QVERIFY(notice.isNull());
-    QVERIFY(!w.page->helpBoxOpen());
+    QVERIFY(livePageBoxes().isEmpty());
 
     if (answers.size() > 1) {
         const recordedBox &reset = boxes->at(1);
