@@ -1,5 +1,6 @@
 // What each reply does to a camera record.
 #include "protocol/ipcamera.h"
+#include "tests/support/logcapture.h"
 
 #include <QTest>
 
@@ -10,14 +11,10 @@ class TstRecords : public QObject
 private slots:
     void scanRecord()
     {
-        static int logged;
-        logged = 0;
-        const QtMessageHandler previous =
-            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) { ++logged; });
+        logCapture log;
         const IPCamera cam("1;M=00:1a:2b:3c:4d:5e;D=KSM-271E;N=Q2Ft;I=192.168.1.20;G=0;C=2;W=1;V=3",
                            QStringLiteral("00:11:22:33:44:55"));
-        qInstallMessageHandler(previous);
-        QCOMPARE(logged, 0);
+        QCOMPARE(log.lines, QStringList());
         QCOMPARE(cam.mac, QStringLiteral("00:1a:2b:3c:4d:5e"));
         QCOMPARE(cam.hostMac, QStringLiteral("00:11:22:33:44:55"));
         QCOMPARE(cam.model, QByteArray("KSM-271E"));

@@ -13,6 +13,7 @@
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/commandcapture.h"
+#include "tests/support/logcapture.h"
 #include "tests/support/modalrecorder.h"
 #include "tests/support/simtestutil.h"
 #include "tests/support/testseams.h"
@@ -76,35 +77,6 @@ struct wizardWithCamera : wizardAt<Page> {
         configIPCameraIdx = index;
         return id;
     }
-};
-
-// Keeps every log line while it lives, instead of printing it.
-class logCapture
-{
-public:
-    logCapture() : m_previous(qInstallMessageHandler(keep)) { current() = &lines; }
-    ~logCapture()
-    {
-        qInstallMessageHandler(m_previous);
-        current() = nullptr;
-    }
-    logCapture(const logCapture &) = delete;
-    logCapture &operator=(const logCapture &) = delete;
-
-    QStringList lines;
-
-private:
-    static QStringList *&current()
-    {
-        static QStringList *list = nullptr;
-        return list;
-    }
-    static void keep(QtMsgType, const QMessageLogContext &, const QString &msg)
-    {
-        if (current())
-            current()->append(msg);
-    }
-    QtMessageHandler m_previous;
 };
 
 class pageBench : public QObject
