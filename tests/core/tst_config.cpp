@@ -16,7 +16,7 @@
 
 #include <optional>
 
-class TstConfig : public QObject
+class tst_config : public QObject
 {
     Q_OBJECT
 
@@ -141,5 +141,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstConfig)
+QTEST_MAIN(tst_config)
 #include "tst_config.moc"

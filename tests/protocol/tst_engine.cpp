@@ -41,7 +41,7 @@ struct Sent
 
 }  // namespace
 
-class TstEngine : public QObject
+class tst_engine : public QObject
 {
     Q_OBJECT
 
@@ -500,5 +500,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstEngine)
+QTEST_GUILESS_MAIN(tst_engine)
 #include "tst_engine.moc"

@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-class TstRecords : public QObject
+class tst_records : public QObject
 {
     Q_OBJECT
 
@@ -249,5 +249,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstRecords)
+QTEST_GUILESS_MAIN(tst_records)
 #include "tst_records.moc"
