@@ -105,17 +105,8 @@ class tst_roads : public pageBench
     }
 
     // The pages' own moves, as their Next and their jumps make them.
-    void step(pageId id)
-    {
-        nextPage = id;
-        wizard->next();
-    }
-    void jump(pageId id)
-    {
-        nextPage = id;
-        wizard->setStartId(id);
-        wizard->restart();
-    }
+    void step(pageId id) { stepTo(*wizard, id); }
+    void jump(pageId id) { jumpTo(*wizard, id); }
     // 0 -> 1 -> 2 with the camera listed and chosen on page 1, whose search
     // is over; the history is the road.
     void walkToConnectPage()

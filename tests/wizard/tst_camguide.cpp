@@ -8,6 +8,7 @@
 #include "tests/support/modalrecorder.h"
 #include "tests/support/testseams.h"
 #include "tests/support/urlcatcher.h"
+#include "tests/support/wizardfixture.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -238,13 +239,10 @@ void tst_camguide::windowAndPagePlaces()
         QCOMPARE(p->parentWidget()->geometry(), QRect(0, 0, 720, 567));
     };
     checkCurrentPage();
-    nextPage = joinPage2Id;
-    w.next();
+    stepTo(w, joinPage2Id);
     QCOMPARE(w.currentId(), joinPage2Id);
     checkCurrentPage();
-    nextPage = connectPageId;
-    w.setStartId(connectPageId);
-    w.restart();
+    jumpTo(w, connectPageId);
     checkCurrentPage();
     // The toolkit lays itself out anew with its own margins.
     w.setWizardStyle(QWizard::ClassicStyle);
