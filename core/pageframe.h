@@ -108,14 +108,12 @@ protected:
     // the page before, whose button stood in the same place: it is ignored.
     QPushButton *createButton(const boxButton &button, QPoint pos);
     QLabel *titleLabel() const { return m_title; }
-    const QList<QPushButton *> &stepButtons() const { return m_stepButtons; }
 
     // --- veil
     // The page's own veil over the page area, hidden.
     QLabel *createVeil(QSize size = QSize(721, 435));
     // Pages with a wait run use its picture as their veil.
     void useWaitPictureAsVeil();
-    QLabel *veil() const { return m_veil; }
     // The veil picture on the given label (the page's veil when null), shown.
     void showVeil(QLabel *veil = nullptr);
     void hideVeil(QLabel *veil = nullptr);
@@ -170,7 +168,6 @@ protected:
     int helpBox(const helpText &text, const QList<boxButton> &buttons, QPoint offset,
                 std::function<void(const QString &)> onLink = {}, QLabel *veil = nullptr);
     void dismissHelpBox();
-    bool helpBoxOpen() const { return !m_helpBox.isNull(); }
 
     // The help box on the camera's LED (by the configured model); its "reset
     // the camera" link calls onLink.

@@ -140,7 +140,6 @@ public:
     int answerIndex() const;  // index among pictureButtons(), -1 for none
 
     void dismiss();  // hides the box from code; ends its modal run
-    bool isDismissed() const { return m_dismissed; }
 
 private:
     QList<QPushButton *> m_buttons;

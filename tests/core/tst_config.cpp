@@ -4,6 +4,7 @@
 #include "core/modal.h"
 #include "platform/platform.h"
 #include "protocol/zvrutils.h"
+#include "tests/support/testseams.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -13,7 +14,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TstConfig : public QObject
+#include <optional>
+
+class tst_config : public QObject
 {
     Q_OBJECT
 
@@ -21,6 +24,7 @@ private:
     QTemporaryDir dir;
     QString startDir;
     QStringList boxTexts;
+    std::optional<testSeams> seams;
 
     void writeConfig(const QByteArray &content)
     {
@@ -51,7 +55,8 @@ private slots:
     {
         startDir = QDir::currentPath();
         QVERIFY(dir.isValid());
-        setModalHandler([this](QDialog *dialog) {
+        seams.emplace();
+        seams->answerBoxes([this](QDialog *dialog) {
             auto *box = qobject_cast<QMessageBox *>(dialog);
             QVERIFY(box);
             boxTexts << box->text();
@@ -68,7 +73,7 @@ private slots:
 
     void cleanupTestCase()
     {
-        setModalHandler({});
+        seams.reset();
         QDir::setCurrent(startDir);
     }
 
@@ -136,5 +141,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstConfig)
+QTEST_MAIN(tst_config)
 #include "tst_config.moc"

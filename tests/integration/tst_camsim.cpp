@@ -62,7 +62,7 @@ QByteArray withLength(const QByteArray &body)
 
 }  // namespace
 
-class TstCamsim : public QObject
+class tst_camsim : public QObject
 {
     Q_OBJECT
 
@@ -674,5 +674,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstCamsim)
+QTEST_GUILESS_MAIN(tst_camsim)
 #include "tst_camsim.moc"

@@ -114,7 +114,7 @@ QList<QJsonObject> logLines(const QByteArray &log)
 
 }  // namespace
 
-class TstCamweb : public QObject
+class tst_camweb : public QObject
 {
     Q_OBJECT
 
@@ -581,5 +581,5 @@ private slots:
 #endif
 };
 
-QTEST_MAIN(TstCamweb)
+QTEST_MAIN(tst_camweb)
 #include "tst_camweb.moc"

@@ -30,7 +30,7 @@ QByteArray camerasJson()
 
 }  // namespace
 
-class TstLoopback : public QObject
+class tst_loopback : public QObject
 {
     Q_OBJECT
 
@@ -588,5 +588,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstLoopback)
+QTEST_GUILESS_MAIN(tst_loopback)
 #include "tst_loopback.moc"

@@ -120,7 +120,7 @@ QList<QByteArray> fileLines(const QString &path)
 
 }  // namespace
 
-class TstPortalsim : public QObject
+class tst_portalsim : public QObject
 {
     Q_OBJECT
 
@@ -649,5 +649,5 @@ private slots:
 #endif
 };
 
-QTEST_GUILESS_MAIN(TstPortalsim)
+QTEST_GUILESS_MAIN(tst_portalsim)
 #include "tst_portalsim.moc"

@@ -89,7 +89,7 @@ int drainCount(QUdpSocket &sink)
 
 }  // namespace
 
-class TstRobustness : public QObject
+class tst_robustness : public QObject
 {
     Q_OBJECT
 
@@ -388,5 +388,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstRobustness)
+QTEST_GUILESS_MAIN(tst_robustness)
 #include "tst_robustness.moc"

@@ -119,25 +119,22 @@ private slots:
         cam.portal = "http://10.77.0.2:8080/";
         cam.password = "n3wPass!";
         shortcuts.clear();
-        platform::setShortcutMaker([this](wchar_t *obj, wchar_t *link, wchar_t *arg, wchar_t *icon,
-                                          const platform::shortcutCamera &camera) {
+        seams->makeShortcutsWith([this](wchar_t *obj, wchar_t *link, wchar_t *arg, wchar_t *icon,
+                                        const platform::shortcutCamera &camera) {
             shortcutCall c;
             c.camera = camera;
             for (wchar_t *b : {obj, link, arg, icon})
                 c.values << fromBuffer(b, &c.zeroFilled);
             shortcuts << c;
         });
-        platform::setDesktopFolder(QStringLiteral("/home/anna/Desktop"));
+        seams->desktopFolder(QStringLiteral("/home/anna/Desktop"));
         access = std::make_unique<keepingAccess>();
-        setNetworkAccess(access.get());
+        seams->useNetwork(access.get());
     }
     void cleanup()
     {
-        setNetworkAccess(nullptr);
-        access.reset();
-        platform::setShortcutMaker({});
-        platform::setDesktopFolder(std::nullopt);
         afterTest();
+        access.reset();
     }
 
     void entry();
@@ -353,7 +350,7 @@ void tst_finishpages::shortcutValueLengths()
                 + QStringLiteral("&lang=") + lang + QLatin1Char('"');
     }
     QCOMPARE(value.size(), units);
-    platform::setDesktopFolder(desktop);
+    seams->desktopFolder(desktop);
     wizardWithCamera<joinPage4> w(joinPage4Id, cam, 0, wizardPos);
     // Into the record: the reader drops an info record that long.
     IPCameraList[0].portalBaseUrl = portal;

@@ -519,7 +519,7 @@ void tst_joinpage2::errorsReturnSilently()
 void tst_joinpage2::timeout()
 {
     keepingAccess access;
-    setNetworkAccess(&access);
+    seams->useNetwork(&access);
     atCloudPage w(cam);
     takeSent();
     portal->setFault(requestKind::addCamera, fault::silent);
@@ -558,7 +558,7 @@ void tst_joinpage2::timeout()
     QCOMPARE(adds, 1);
     QCOMPARE(registeredTold(takeSent()), 1);
     QCOMPARE(boxes->count(), 1);
-    setNetworkAccess(nullptr);
+    seams->useNetwork(nullptr);
 }
 
 void tst_joinpage2::backAbandons()
@@ -775,7 +775,7 @@ void tst_joinpage2::oversizedAnswer()
     QFETCH(qint64, bytes);
     QFETCH(bool, cut);
     keepingAccess access;
-    setNetworkAccess(&access);
+    seams->useNetwork(&access);
     portal->setFault(requestKind::signIn, fault::oversized);
     portal->setOversizedBytes(bytes);
     atCloudPage w(cam);
@@ -806,7 +806,7 @@ void tst_joinpage2::oversizedAnswer()
     QVERIFY(w.next()->isEnabled());
     QVERIFY(w.back()->isEnabled());
     QVERIFY(!w.edit("signInEmailEdit")->isHidden());
-    setNetworkAccess(nullptr);
+    seams->useNetwork(nullptr);
 }
 
 QTEST_MAIN(tst_joinpage2)

@@ -7,13 +7,15 @@
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/commandcapture.h"
-#include "tests/support/programstate.h"
+#include "tests/support/testseams.h"
 #include "tests/support/simtestutil.h"
 #include "tests/support/waitlabels.h"
 
 #include <QLabel>
 #include <QWidget>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 
@@ -69,6 +71,8 @@ class tst_networkcheck : public QObject
     Q_OBJECT
 
     std::unique_ptr<commandCapture> sent;
+    std::optional<testEngine> engine;
+    std::optional<testSeams> seams;
     camsim::SimCamera cam;
 
     void answerPing(const QByteArray &result)
@@ -84,18 +88,18 @@ class tst_networkcheck : public QObject
 private slots:
     void initTestCase()
     {
-        zvrTools = new ZVRUtils;
+        engine.emplace();
         sent = std::make_unique<commandCapture>();
     }
     void cleanupTestCase()
     {
         sent.reset();
-        delete zvrTools;
-        zvrTools = nullptr;
+        engine.reset();
     }
     void init()
     {
-        resetProgramState();
+        seams.emplace();
+        seams->sendCommandsTo(sent->port());
         supportType = QStringLiteral("ALL");
         host_mac_str = {simtest::hostMac.toUpper()};
         cam = simtest::makeCamera(camMac, "cam");

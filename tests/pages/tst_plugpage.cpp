@@ -8,7 +8,6 @@
 #include "platform/platform.h"
 #include "tests/support/modalrecorder.h"
 #include "tests/support/pagebench.h"
-#include "tests/support/programstate.h"
 #include "tests/support/screenlook.h"
 
 #include <QApplication>
@@ -20,6 +19,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 
@@ -144,10 +145,12 @@ private slots:
     void cleanupTestCase() { stopEngine(); }
     void init()
     {
-        resetProgramState();
-        setInterfaceAddressSource([] { return QStringList{simtest::hostMac}; });
+        seams = std::make_unique<testSeams>();
+        seams->hostInterfaces({simtest::hostMac});
+        seams->sendCommandsTo(capture->port());
         takeSent();
     }
+    void cleanup() { seams.reset(); }
 
     void moveLabelReportsPointer_data();
     void moveLabelReportsPointer();
@@ -178,6 +181,8 @@ private slots:
 
     void reentryRoads_data();
     void reentryRoads();
+
+private:
 };
 
 void tst_plugpage::moveLabelReportsPointer_data()
@@ -419,7 +424,7 @@ void tst_plugpage::ledHelpTexts()
     boxes.onOpen([&](QDialog *d) {
         helpBox = d;
         heldAndVeiled = !stepTimer(page)->isActive() && !veil(page)->isHidden()
-                        && qobject_cast<pageBox *>(d);
+                        && livePageBoxes() == QList<pageBox *>{qobject_cast<pageBox *>(d)};
     });
     boxes.answer("Close");
     emit child<moveLabel>(page, QStringLiteral("ledHintLink"))->linkActivated(QStringLiteral("terms"));
@@ -440,7 +445,7 @@ void tst_plugpage::ledHelpTexts()
     // The Close road, and the box released.
     QVERIFY(stepTimer(page)->isActive());
     QVERIFY(veil(page)->isHidden());
-    QVERIFY(w.wizard.findChildren<pageBox *>().isEmpty());
+    QVERIFY(livePageBoxes().isEmpty());
     QVERIFY(!helpBox);
 }
 
@@ -562,7 +567,7 @@ void tst_plugpage::resetRoad()
     // Both boxes released, no pointer left to them.
     QVERIFY(!helpBox);
     QVERIFY(!resetBox);
-    QVERIFY(w.wizard.findChildren<pageBox *>().isEmpty());
+    QVERIFY(livePageBoxes().isEmpty());
 }
 
 // The step pictures are files beside the program, found from the working

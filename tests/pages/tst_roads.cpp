@@ -105,17 +105,8 @@ class tst_roads : public pageBench
     }
 
     // The pages' own moves, as their Next and their jumps make them.
-    void step(pageId id)
-    {
-        nextPage = id;
-        wizard->next();
-    }
-    void jump(pageId id)
-    {
-        nextPage = id;
-        wizard->setStartId(id);
-        wizard->restart();
-    }
+    void step(pageId id) { stepTo(*wizard, id); }
+    void jump(pageId id) { jumpTo(*wizard, id); }
     // 0 -> 1 -> 2 with the camera listed and chosen on page 1, whose search
     // is over; the history is the road.
     void walkToConnectPage()
@@ -262,11 +253,11 @@ private slots:
         sent.clear();
         shortcutsMade = 0;
         access = std::make_unique<nowhereAccess>();
-        setNetworkAccess(access.get());
+        seams->useNetwork(access.get());
         urls = std::make_unique<urlCatcher>();
-        platform::setShortcutMaker([this](wchar_t *, wchar_t *, wchar_t *, wchar_t *,
-                                          const platform::shortcutCamera &) { ++shortcutsMade; });
-        platform::setDesktopFolder(QStringLiteral("/home/anna/Desktop"));
+        seams->makeShortcutsWith([this](wchar_t *, wchar_t *, wchar_t *, wchar_t *,
+                                        const platform::shortcutCamera &) { ++shortcutsMade; });
+        seams->desktopFolder(QStringLiteral("/home/anna/Desktop"));
         wizard = std::make_unique<camguide>();
         wizard->move(100, 50);
         wizard->show();
@@ -275,12 +266,9 @@ private slots:
     void cleanup()
     {
         wizard.reset();
-        platform::setShortcutMaker({});
-        platform::setDesktopFolder(std::nullopt);
         urls.reset();
-        setNetworkAccess(nullptr);
-        access.reset();
         afterTest();
+        access.reset();
     }
 
     void connectPageAgain_data();

@@ -318,10 +318,8 @@ void tst_selectpage::scanFromEveryInterface()
 {
     // Interfaces without a hardware address, or the all-zero one of the
     // loopback, send nothing.
-    setInterfaceAddressSource([] {
-        return QStringList{QString(), QStringLiteral("52:3D:D5:5C:0A:69"),
-                           QStringLiteral("00:00:00:00:00:00"), hostMac};
-    });
+    seams->hostInterfaces({QString(), QStringLiteral("52:3D:D5:5C:0A:69"),
+                           QStringLiteral("00:00:00:00:00:00"), hostMac});
     supportType = QStringLiteral("KSM-271E");
     atSelectPage w;
     const QList<sentCommand> sent = takeSent();
@@ -1112,7 +1110,7 @@ void tst_selectpage::registeredNotice()
     QCOMPARE(box.buttons.at(0).objectName, QStringLiteral("detail_close_btu"));
     // Released once its road is done.
     QVERIFY(notice.isNull());
-    QVERIFY(w.wizard.findChildren<pageBox *>().isEmpty());
+    QVERIFY(livePageBoxes().isEmpty());
 
     if (answers.size() > 1) {
         const recordedBox &reset = boxes->at(1);

@@ -67,7 +67,7 @@ const char pingReply[] =
 
 }  // namespace
 
-class TstDatagram : public QObject
+class tst_datagram : public QObject
 {
     Q_OBJECT
 
@@ -426,5 +426,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstDatagram)
+QTEST_GUILESS_MAIN(tst_datagram)
 #include "tst_datagram.moc"

@@ -4,6 +4,7 @@
 #include "protocol/portal.h"
 #include "protocol/countrynumbers.h"
 #include "protocol/zvrutils.h"
+#include "tests/support/logcapture.h"
 
 #include <QFile>
 #include <QMetaEnum>
@@ -11,6 +12,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QUdpSocket>
+
+#include <algorithm>
 
 namespace {
 
@@ -38,7 +41,7 @@ struct Sent
 
 }  // namespace
 
-class TstEngine : public QObject
+class tst_engine : public QObject
 {
     Q_OBJECT
 
@@ -195,12 +198,12 @@ private slots:
     // and the log says so in a few lines.
     void listStopsAtTheCap()
     {
-        static int fullLines = 0;
-        fullLines = 0;
-        const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext &, const QString &m) {
-                fullLines += m.startsWith(QLatin1String("camera list full:"));
-            });
+        logCapture log;
+        const auto fullLines = [&log] {
+            return int(std::count_if(log.lines.cbegin(), log.lines.cend(), [](const QString &m) {
+                return m.startsWith(QLatin1String("camera list full:"));
+            }));
+        };
         const auto mac = [](int i) {
             return QStringLiteral("02:00:00:00:%1:%2")
                 .arg(i >> 8, 2, 16, QLatin1Char('0'))
@@ -215,7 +218,7 @@ private slots:
         QCOMPARE(IPCameraList.size(), int(ZVRUtils::maxCameras));
         QCOMPARE(found.size(), int(ZVRUtils::maxCameras));
         // The first refusal, then the 10th and the 100th.
-        QCOMPARE(fullLines, 3);
+        QCOMPARE(fullLines(), 3);
         QList<Sent> s = sent();
         QCOMPARE(s.size(), int(ZVRUtils::maxCameras));
         QCOMPARE(s.last().dst, ZVRUtils::macBytes(QString::fromLatin1(mac(ZVRUtils::maxCameras - 1))));
@@ -246,7 +249,7 @@ private slots:
         for (int i = 2; i <= ZVRUtils::maxCameras; ++i)
             listCamera(mac(1000 + i));
         QCOMPARE(IPCameraList.size(), int(ZVRUtils::maxCameras));
-        QCOMPARE(fullLines, 4);
+        QCOMPARE(fullLines(), 4);
         // Replies still find their camera by its place in the new list.
         engine->handleDatagram(reply("2;M=" + mac(last) + ";D=KSM-271E"));
         engine->handleDatagram(reply("2;M=" + mac(1000 + ZVRUtils::maxCameras - 1) + ";D=KSM-271E"));
@@ -254,7 +257,6 @@ private slots:
         QCOMPARE(info.size(), 4);
         QCOMPARE(info.at(2).at(0).toInt(), 0);
         QCOMPARE(info.at(3).at(0).toInt(), last);
-        qInstallMessageHandler(previous);
     }
 
     void modelFilterIsExact()
@@ -498,5 +500,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstEngine)
+QTEST_GUILESS_MAIN(tst_engine)
 #include "tst_engine.moc"

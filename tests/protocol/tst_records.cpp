@@ -1,23 +1,20 @@
 // What each reply does to a camera record.
 #include "protocol/ipcamera.h"
+#include "tests/support/logcapture.h"
 
 #include <QTest>
 
-class TstRecords : public QObject
+class tst_records : public QObject
 {
     Q_OBJECT
 
 private slots:
     void scanRecord()
     {
-        static int logged;
-        logged = 0;
-        const QtMessageHandler previous =
-            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) { ++logged; });
+        logCapture log;
         const IPCamera cam("1;M=00:1a:2b:3c:4d:5e;D=KSM-271E;N=Q2Ft;I=192.168.1.20;G=0;C=2;W=1;V=3",
                            QStringLiteral("00:11:22:33:44:55"));
-        qInstallMessageHandler(previous);
-        QCOMPARE(logged, 0);
+        QCOMPARE(log.lines, QStringList());
         QCOMPARE(cam.mac, QStringLiteral("00:1a:2b:3c:4d:5e"));
         QCOMPARE(cam.hostMac, QStringLiteral("00:11:22:33:44:55"));
         QCOMPARE(cam.model, QByteArray("KSM-271E"));
@@ -252,5 +249,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstRecords)
+QTEST_GUILESS_MAIN(tst_records)
 #include "tst_records.moc"

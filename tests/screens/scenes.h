@@ -4,7 +4,9 @@
 // Every built page and box in the states a user sees, walked one scene at a
 // time. The walker calls shot(name, box) at each state: box is the open box,
 // or null for the wizard window itself. The screen renderer saves pictures
-// from the shots; the text-fit check looks for cut-off texts in them.
+// from the shots; the text-fit check looks for cut-off texts in them. A
+// scene runs inside a testSeams with an engine and the host of
+// sceneSeams(); camera replies are fed straight into the engine's reader.
 
 #include "core/camguide.h"
 #include "core/globals.h"
@@ -22,9 +24,8 @@
 #include "pages/setup/selectpage.h"
 #include "protocol/hostaddress.h"
 #include "protocol/zvrutils.h"
-#include "tests/support/commandcapture.h"
 #include "tests/support/modalrecorder.h"
-#include "tests/support/programstate.h"
+#include "tests/support/testseams.h"
 #include "tests/support/simtestutil.h"
 #include "tests/support/wizardfixture.h"
 
@@ -43,37 +44,18 @@
 
 namespace scenes {
 
+// The host every scene runs on, with the seams of its test.
+inline void sceneSeams(testSeams &seams)
+{
+    host_mac_str = {simtest::hostMac.toUpper()};
+    seams.hostInterfaces({simtest::hostMac});
+}
+
 using shotFn = std::function<void(const QString &name, QDialog *box)>;
 
 struct scene {
     const char *name;
     std::function<void(const shotFn &shot)> walk;
-};
-
-// The engine sends its commands to a socket on 127.0.0.1, never to the
-// network; camera replies are fed straight into its reader.
-class loopbackEngine
-{
-public:
-    loopbackEngine()
-    {
-        zvrTools = new ZVRUtils;
-        m_sink = std::make_unique<commandCapture>();
-        host_mac_str = {simtest::hostMac.toUpper()};
-        setInterfaceAddressSource([] { return QStringList{simtest::hostMac}; });
-    }
-    ~loopbackEngine()
-    {
-        m_sink.reset();
-        delete zvrTools;
-        zvrTools = nullptr;
-        setInterfaceAddressSource({});
-    }
-    loopbackEngine(const loopbackEngine &) = delete;
-    loopbackEngine &operator=(const loopbackEngine &) = delete;
-
-private:
-    std::unique_ptr<commandCapture> m_sink;
 };
 
 // Follows the link in a help box; a box without one would leave the walk
@@ -151,7 +133,6 @@ inline void plugSteps(const shotFn &shot)
 inline void selectSearchAndList(const shotFn &shot)
 {
     isWireless = true;
-    loopbackEngine engine;
     wizardAt<selectPage> w(selectPageId);
     showWizard(w);
     w.run()->pause();  // ticked by hand
@@ -248,7 +229,6 @@ inline void invoke(QObject *page, const char *slot)
 inline void connectionPage(const shotFn &shot)
 {
     isWireless = true;
-    loopbackEngine engine;
     camsim::SimCamera cam = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:01"), "Front door");
     cam.model = supportType.toUtf8();
     cam.wifi = {simtest::wifiNetwork("Home network", "3"), simtest::wifiNetwork("Caf\xc3\xa9 guests", "4")};
@@ -344,7 +324,6 @@ inline void fillAddress(MyIpAddrEdit *edit, const QString &address)
 inline void connectionDecisions(const shotFn &shot)
 {
     isWireless = true;
-    loopbackEngine engine;
     camsim::SimCamera cam = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:01"), "Front door", true);
     cam.model = supportType.toUtf8();
     simtest::listCamera(cam);
@@ -402,7 +381,6 @@ inline void connectionDecisions(const shotFn &shot)
 
 inline void internetPage(const shotFn &shot)
 {
-    loopbackEngine engine;
     camsim::SimCamera cam = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:01"), "Front door");
     cam.model = supportType.toUtf8();
     cam.ipMode = "2";
@@ -451,7 +429,6 @@ inline void internetPage(const shotFn &shot)
 // ticked by hand and times out.
 inline void cloudAccountPage(const shotFn &shot)
 {
-    loopbackEngine engine;
     camsim::SimCamera cam = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:01"), "Front door");
     cam.model = supportType.toUtf8();
     cam.portal = "http://127.0.0.1:9/";
@@ -523,7 +500,6 @@ inline void registeredPage(const shotFn &shot)
 template <class Page>
 void finalPage(const shotFn &shot, pageId id, const char *name, bool details)
 {
-    loopbackEngine engine;
     camsim::SimCamera cam = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:01"), "Front door");
     cam.model = supportType.toUtf8();
     cam.ip = QStringLiteral("127.0.0.1");  // the snapshot request stays on this machine

@@ -37,7 +37,9 @@ private slots:
             QCoreApplication::installTranslator(&translator);
         }
         const QString suffix = language.isEmpty() ? QString() : QLatin1Char('-') + language;
-        resetProgramState();
+        testSeams seams;
+        testEngine engine;
+        scenes::sceneSeams(seams);
         supportType = QStringLiteral("KSM-6120E");
         modelStr = supportType + QStringLiteral(" Camguide");
 

@@ -266,7 +266,9 @@ private slots:
         QTranslator translator;
         QVERIFY(translator.load(language, QStringLiteral(CAMGUIDE_SHIP_DIR "/lang")));
         QCoreApplication::installTranslator(&translator);
-        resetProgramState();
+        testSeams seams;
+        testEngine engine;
+        scenes::sceneSeams(seams);
         supportType = model;
         modelStr = supportType + QStringLiteral(" Camguide");
 

@@ -4,6 +4,7 @@
 #include "protocol/portal.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/modalrecorder.h"
+#include "tests/support/testseams.h"
 #include "tests/support/textfit.h"
 #include "tests/support/urlcatcher.h"
 
@@ -26,6 +27,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -46,7 +48,7 @@ QStringList shownTexts(const welcomePage &w)
 
 }  // namespace
 
-class tst_welcomePage : public QObject
+class tst_welcomepage : public QObject
 {
     Q_OBJECT
 
@@ -69,9 +71,11 @@ private slots:
 private:
     void closeWizards();
     QString shipDir;
+    std::optional<testEngine> engine;
+    std::optional<testSeams> seams;
 };
 
-void tst_welcomePage::initTestCase()
+void tst_welcomepage::initTestCase()
 {
     shipDir = QStringLiteral(CAMGUIDE_SHIP_DIR);
     QVERIFY2(QFile::exists(shipDir + QStringLiteral("/lang/de.qm")), qPrintable(shipDir));
@@ -81,13 +85,13 @@ void tst_welcomePage::initTestCase()
     qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
     QApplication::setFont(QFont(QStringLiteral("Arial")));
 
-    // The wizard's pages talk to the engine; keep whatever they send on loopback.
-    zvrTools = new ZVRUtils;
-    zvrTools->setCommandTarget(QHostAddress::LocalHost, 9);
+    // The wizard's pages talk to the engine; it sends on loopback only.
+    engine.emplace();
 }
 
-void tst_welcomePage::init()
+void tst_welcomepage::init()
 {
+    seams.emplace();
     QVERIFY(QDir::setCurrent(shipDir));
     nLanguage = 0;
     lang = QStringLiteral("English");
@@ -95,12 +99,13 @@ void tst_welcomePage::init()
     modelStr = QStringLiteral(" Camguide");
 }
 
-void tst_welcomePage::cleanup()
+void tst_welcomepage::cleanup()
 {
     closeWizards();
+    seams.reset();
 }
 
-void tst_welcomePage::closeWizards()
+void tst_welcomepage::closeWizards()
 {
     // Guarded: a wizard takes its own top-level children (a combo's popup)
     // with it.
@@ -113,7 +118,7 @@ void tst_welcomePage::closeWizards()
         delete c.data();
 }
 
-void tst_welcomePage::configuredLanguage_data()
+void tst_welcomepage::configuredLanguage_data()
 {
     QTest::addColumn<int>("configured");
     QTest::addColumn<int>("index");
@@ -131,7 +136,7 @@ void tst_welcomePage::configuredLanguage_data()
     QTest::newRow("-1 free") << -1 << 1 << true << "en.qm" << "English" << "Start    ";
 }
 
-void tst_welcomePage::configuredLanguage()
+void tst_welcomepage::configuredLanguage()
 {
     QFETCH(int, configured);
     QFETCH(int, index);
@@ -151,7 +156,7 @@ void tst_welcomePage::configuredLanguage()
     QCOMPARE(QFileInfo(appTranslator->filePath()).dir().dirName(), QStringLiteral("lang"));
 }
 
-void tst_welcomePage::missingTranslationRestoresSourceTexts()
+void tst_welcomepage::missingTranslationRestoresSourceTexts()
 {
     // A folder with only the German translation.
     QTemporaryDir dir;
@@ -182,7 +187,7 @@ void tst_welcomePage::missingTranslationRestoresSourceTexts()
     QCOMPARE(shownTexts(w), source);
 }
 
-void tst_welcomePage::startPassesTranslatedLanguage_data()
+void tst_welcomepage::startPassesTranslatedLanguage_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("token");
@@ -194,7 +199,7 @@ void tst_welcomePage::startPassesTranslatedLanguage_data()
     QTest::newRow("Swedish") << 23 << "Svenska";
 }
 
-void tst_welcomePage::startPassesTranslatedLanguage()
+void tst_welcomepage::startPassesTranslatedLanguage()
 {
     QFETCH(int, index);
     QFETCH(QString, token);
@@ -214,7 +219,7 @@ void tst_welcomePage::startPassesTranslatedLanguage()
     QVERIFY(!w.isVisible());
 }
 
-void tst_welcomePage::aboutBox_data()
+void tst_welcomepage::aboutBox_data()
 {
     QTest::addColumn<QString>("model");
     QTest::addColumn<int>("language");
@@ -232,7 +237,7 @@ void tst_welcomePage::aboutBox_data()
     QTest::newRow("closed without a click") << QString() << 1 << false << aboutHeading + version << "Close    ";
 }
 
-void tst_welcomePage::aboutBox()
+void tst_welcomepage::aboutBox()
 {
     QFETCH(QString, model);
     QFETCH(int, language);
@@ -283,7 +288,7 @@ void tst_welcomePage::aboutBox()
     QVERIFY(!w.veilLabel->isVisible());
 }
 
-void tst_welcomePage::portalLinks()
+void tst_welcomepage::portalLinks()
 {
     urlCatcher catcher;
     {
@@ -295,7 +300,7 @@ void tst_welcomePage::portalLinks()
                                           QUrl(QString::fromUtf8(portal::downloadPage))}));
 }
 
-void tst_welcomePage::translatedTextsFit_data()
+void tst_welcomepage::translatedTextsFit_data()
 {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("suffix");
@@ -306,7 +311,7 @@ void tst_welcomePage::translatedTextsFit_data()
 
 // Renders the welcome window, its About box and the wizard window for a
 // look, and checks that no text of theirs is cut off.
-void tst_welcomePage::translatedTextsFit()
+void tst_welcomepage::translatedTextsFit()
 {
     QFETCH(int, language);
     QFETCH(QString, suffix);
@@ -355,5 +360,5 @@ void tst_welcomePage::translatedTextsFit()
     QVERIFY(w.wizard->grab().save(screens + QStringLiteral("/wizard_%1.png").arg(suffix)));
 }
 
-QTEST_MAIN(tst_welcomePage)
+QTEST_MAIN(tst_welcomepage)
 #include "tst_welcomepage.moc"

@@ -2,9 +2,10 @@
 #define CAMGUIDE_TESTS_COMMANDCAPTURE_H
 
 // Where the engine's commands go in a test: a socket on 127.0.0.1, never the
-// network. Make it after zvrTools and before any page.
+// network. The test's seams point the engine at it.
 //
 //   commandCapture sent;
+//   seams.sendCommandsTo(sent.port());
 //   page->next();
 //   QCOMPARE(commandCapture::count(sent.take(), '3'), 1);
 
@@ -30,8 +31,9 @@ public:
     {
         if (!m_socket.bind(QHostAddress::LocalHost, 0))
             qFatal("no loopback socket for the engine's commands");
-        zvrTools->setCommandTarget(QHostAddress::LocalHost, m_socket.localPort());
     }
+
+    quint16 port() const { return m_socket.localPort(); }
 
     // The commands sent since the last call, in order.
     QList<sentCommand> take()

@@ -15,8 +15,10 @@
 // without a click (no clicked button), and the record says so.
 
 #include "core/modal.h"
+#include "core/widgets.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QList>
@@ -29,6 +31,17 @@
 
 #include <functional>
 #include <variant>
+
+// The page boxes that exist now: a page's box lives while the page runs it.
+inline QList<pageBox *> livePageBoxes()
+{
+    QList<pageBox *> list;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *box = qobject_cast<pageBox *>(w))
+            list.append(box);
+    }
+    return list;
+}
 
 struct recordedButton {
     QString caption;

@@ -3,18 +3,20 @@
 
 // The bench of the page tests that talk to cameras: the engine with every
 // command going to a capture socket on 127.0.0.1, the box recorder, and the
-// program state each test starts from. A test class derives from it and
-// calls the four steps from its initTestCase, cleanupTestCase, init and
-// cleanup slots.
+// seams and program state each test starts from. A test class derives from
+// it and calls the four steps from its initTestCase, cleanupTestCase, init
+// and cleanup slots; a test sets further seams through `seams`, which puts
+// them back after the test.
 
 #include "core/globals.h"
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/commandcapture.h"
+#include "tests/support/logcapture.h"
 #include "tests/support/modalrecorder.h"
-#include "tests/support/programstate.h"
 #include "tests/support/simtestutil.h"
+#include "tests/support/testseams.h"
 #include "tests/support/wizardfixture.h"
 
 #include <QObject>
@@ -77,70 +79,41 @@ struct wizardWithCamera : wizardAt<Page> {
     }
 };
 
-// Keeps every log line while it lives, instead of printing it.
-class logCapture
-{
-public:
-    logCapture() : m_previous(qInstallMessageHandler(keep)) { current() = &lines; }
-    ~logCapture()
-    {
-        qInstallMessageHandler(m_previous);
-        current() = nullptr;
-    }
-    logCapture(const logCapture &) = delete;
-    logCapture &operator=(const logCapture &) = delete;
-
-    QStringList lines;
-
-private:
-    static QStringList *&current()
-    {
-        static QStringList *list = nullptr;
-        return list;
-    }
-    static void keep(QtMsgType, const QMessageLogContext &, const QString &msg)
-    {
-        if (current())
-            current()->append(msg);
-    }
-    QtMessageHandler m_previous;
-};
-
 class pageBench : public QObject
 {
 protected:
     std::unique_ptr<commandCapture> capture;
+    std::unique_ptr<testSeams> seams;
     std::unique_ptr<modalRecorder> boxes;
 
     // The engine exists before the wizard.
     void startEngine()
     {
-        zvrTools = new ZVRUtils;
+        engine = std::make_unique<testEngine>();
         capture = std::make_unique<commandCapture>();
     }
     void stopEngine()
     {
         capture.reset();
-        delete zvrTools;
-        zvrTools = nullptr;
+        engine.reset();
     }
     // Any model, a Wi-Fi model, the test host's one hardware address, and
     // nothing sent yet.
     void beforeTest()
     {
+        seams = std::make_unique<testSeams>();
         boxes = std::make_unique<modalRecorder>();
-        resetProgramState();
         supportType = QStringLiteral("ALL");
         isWireless = true;
         host_mac_str = {simtest::hostMac.toUpper()};
-        setInterfaceAddressSource([] { return QStringList{simtest::hostMac}; });
+        seams->hostInterfaces({simtest::hostMac});
+        seams->sendCommandsTo(capture->port());
         capture->take();
     }
     void afterTest()
     {
         boxes.reset();
-        setInterfaceAddressSource({});
-        IPCameraList.clear();
+        seams.reset();
     }
 
     QList<sentCommand> takeSent() { return capture->take(); }
@@ -149,6 +122,9 @@ protected:
     {
         return commandCapture::count(list, zvrClass, key);
     }
+
+private:
+    std::unique_ptr<testEngine> engine;
 };
 
 #endif

@@ -2,12 +2,11 @@
 #define CAMGUIDE_TESTS_PROGRAMSTATE_H
 
 // Puts every program-wide variable back to what the program starts with,
-// so that one test function cannot leak into the next. The engine zvrTools
-// is left alone: tests make and own it.
+// so that one test function cannot leak into the next. testSeams calls it
+// and puts the seams and the engine's own state back besides.
 
 #include "core/globals.h"
 #include "core/pageids.h"
-#include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 
@@ -32,11 +31,6 @@ inline void resetProgramState()
     supportType.clear();
     host_mac_str.clear();
     IPCameraList.clear();
-    if (zvrTools) {
-        zvrTools->defaultIpSeen = false;
-        zvrTools->broadcastScan = false;
-    }
-    setInterfaceAddressSource({});
 }
 
 #endif

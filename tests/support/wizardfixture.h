@@ -40,6 +40,20 @@ QList<W *> controlsOf(const QObject *page, const char *prefix, int count)
     return list;
 }
 
+// The pages' own moves: on to a page as its Next makes it (through the
+// history), and to a page by a jump (the history then starts with it).
+inline void stepTo(camguide &wizard, pageId id)
+{
+    nextPage = id;
+    wizard.next();
+}
+inline void jumpTo(camguide &wizard, pageId id)
+{
+    nextPage = id;
+    wizard.setStartId(id);
+    wizard.restart();
+}
+
 template <class Page>
 class wizardAt
 {
@@ -57,17 +71,11 @@ public:
     // by a jump (its history then starts with it).
     void open(pageId id)
     {
-        nextPage = plugPageId;
-        wizard.setStartId(plugPageId);
-        wizard.restart();
-        if (id == selectPageId) {
-            nextPage = selectPageId;
-            wizard.next();
-        } else if (id != plugPageId) {
-            nextPage = id;
-            wizard.setStartId(id);
-            wizard.restart();
-        }
+        jumpTo(wizard, plugPageId);
+        if (id == selectPageId)
+            stepTo(wizard, selectPageId);
+        else if (id != plugPageId)
+            jumpTo(wizard, id);
         page = qobject_cast<Page *>(wizard.currentPage());
     }
 

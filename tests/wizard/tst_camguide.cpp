@@ -6,8 +6,9 @@
 #include "protocol/zvrutils.h"
 #include "platform/platform.h"
 #include "tests/support/modalrecorder.h"
-#include "tests/support/programstate.h"
+#include "tests/support/testseams.h"
 #include "tests/support/urlcatcher.h"
+#include "tests/support/wizardfixture.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -16,6 +17,8 @@
 #include <QScreen>
 #include <QWizard>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 
@@ -54,10 +57,11 @@ class tst_camguide : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        resetProgramState();
-    }
+    // The pages talk to an engine, as in the program.
+    void initTestCase() { engine.emplace(); }
+    void cleanupTestCase() { engine.reset(); }
+    void init() { seams.emplace(); }
+    void cleanup() { seams.reset(); }
 
     void ninePagesInOrder();
     void nextIdIsNextPage_data();
@@ -80,6 +84,9 @@ private slots:
     void aboutBox();
     void aboutBoxRecentresWizard();
 
+private:
+    std::optional<testEngine> engine;
+    std::optional<testSeams> seams;
 };
 
 void tst_camguide::ninePagesInOrder()
@@ -232,13 +239,10 @@ void tst_camguide::windowAndPagePlaces()
         QCOMPARE(p->parentWidget()->geometry(), QRect(0, 0, 720, 567));
     };
     checkCurrentPage();
-    nextPage = joinPage2Id;
-    w.next();
+    stepTo(w, joinPage2Id);
     QCOMPARE(w.currentId(), joinPage2Id);
     checkCurrentPage();
-    nextPage = connectPageId;
-    w.setStartId(connectPageId);
-    w.restart();
+    jumpTo(w, connectPageId);
     checkCurrentPage();
     // The toolkit lays itself out anew with its own margins.
     w.setWizardStyle(QWizard::ClassicStyle);
