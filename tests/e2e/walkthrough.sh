@@ -101,25 +101,14 @@ case "$road" in
     cloud-*|back-to-network) : "${NETLAB_PORTAL_LOG:?the cloud roads need the portal of the lab}" ;;
 esac
 
-# Xvfb -displayfd takes the first display number whose sockets it can bind.
-# The abstract socket belongs to the network namespace, but the socket file
-# /tmp/.X11-unix/X<n> is one for the whole machine: every lab's server takes
-# :0 and replaces the file of another lab (or of a desktop's X server), and a
-# client that goes by the file reaches the wrong server or none. Likewise
-# each server compiles its keymap to /var/lib/xkb/server-0.xkm and deletes it,
-# and a parallel one then fails to start. So the X server and the program run
-# in a mount namespace of their own with fresh tmpfs folders there; the
-# mounts end with the namespace's last process.
-if [ -z "$display" ] && [ "${WALKTHROUGH_PRIVATE_X:-}" != "$$" ]; then
-    command -v unshare >/dev/null || { echo "walkthrough: unshare (util-linux) is not installed" >&2; exit 1; }
-    # unshare execs in place, so the pid marks the re-run.
-    WALKTHROUGH_PRIVATE_X=$$ exec unshare --mount --propagation private -- bash "$0" "${args[@]}"
-fi
+# shellcheck source=tools/lib/proc.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../../tools/lib/proc.sh"
+# shellcheck source=tools/lib/xlab.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../../tools/lib/xlab.sh"
+# With an X server of its own, in a mount namespace of its own.
 if [ -z "$display" ]; then
-    for dir in /tmp/.X11-unix /var/lib/xkb; do
-        mkdir -p "$dir" && mount -t tmpfs -o mode=1777,size=4m,nosuid,nodev,noexec camguide-x11 "$dir" \
-            || { echo "walkthrough: cannot mount a private $dir" >&2; exit 1; }
-    done
+    in_private_mounts "$0" "${args[@]}"
+    private_x_folders || exit 1
 fi
 
 mkdir -p "$shots"
@@ -135,8 +124,6 @@ shot_no=0
 # survives a window that never opened.
 wx=0 wy=0 ww=0 wh=0 bx=0 by=0 bw=0 bh=0
 
-# shellcheck source=tools/netlab/proc.sh
-. "$(dirname "${BASH_SOURCE[0]}")/../../tools/netlab/proc.sh"
 last_lines() {
     [ -s "$1" ] || return 0
     echo "--- last lines of $1:" >&2
@@ -199,25 +186,6 @@ shot() {
     xcall import -display "$DISPLAY" -window root "$name" 2>/dev/null && echo "screenshot: $name"
 }
 
-# tenths SECONDS: the count of 0.1 s steps in a time such as 8.5.
-tenths() { awk -v s="$1" 'BEGIN { printf "%d", s * 10 + 0.5 }'; }
-now_ms() { local t=${EPOCHREALTIME//[!0-9]/}; echo $(( t / 1000 )); }
-# wait_until SECONDS COMMAND...: polls COMMAND every 0.1 s. Bounded by the
-# clock as well as by count: a poll that hangs on the X server takes 10 s.
-wait_until() {
-    local i limit end
-    limit=$(tenths "$1")
-    end=$(( $(now_ms) + limit * 100 ))
-    shift
-    for (( i = 0; i < limit; i++ )); do
-        check_running
-        "$@" && return 0
-        [ "$(now_ms)" -lt "$end" ] || break
-        sleep 0.1
-    done
-    check_running
-    return 1
-}
 # pause SECONDS: a sleep that notices the program's end.
 pause() {
     local i limit
@@ -232,17 +200,10 @@ cam_got() { grep -qE -- "$1" "$NETLAB_CAM_LOG"; }
 count_log() { grep -cF -- "$1" "$applog"; }
 
 if [ -z "$display" ]; then
-    # -noreset: when its last client (an xdotool or xdpyinfo call) leaves, the
-    # server resets and drops a connection still in its setup, and the program,
-    # slow to start on a busy machine, then cannot open the display.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$shots/.display" 2>"$shots/xvfb.log" &
-    xvfb_pid=$!
-    wait_until 10 test -s "$shots/.display" || { last_lines "$shots/xvfb.log"; abort "Xvfb did not start"; }
-    display=":$(head -n 1 "$shots/.display")"
+    start_xvfb "$shots" || { last_lines "$shots/xvfb.log"; abort "Xvfb did not start"; }
+else
+    use_display "$display"
 fi
-export DISPLAY=$display
-# A QT_QPA_PLATFORM=offscreen from the caller would hide every window.
-export QT_QPA_PLATFORM=xcb
 xcall xdpyinfo >/dev/null 2>&1 || abort "cannot open display $DISPLAY"
 
 # The window's top-left corner on the screen (no window manager: no frame).
