@@ -9,5 +9,5 @@ fi
 if [ ! -f "$top/build/build.ninja" ]; then
     cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
 fi
-cmake --build "$top/build" --target CAMGUIDE camsim portalsim >&2
+cmake --build "$top/build" --target CAMGUIDE camsim portalsim e2e_controls >&2
 echo "$top/build"

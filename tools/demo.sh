@@ -7,7 +7,8 @@
 # opens on the current display; without one, a scripted walk takes the new
 # wired camera through the whole wizard under Xvfb (the connection page, a
 # new cloud account, the snapshot on the last page, Done) and writes
-# screenshots to build/demo-screens/.
+# screenshots of the window to build/demo-screens/, with a contact sheet
+# of the whole walk in build/demo-screens/walk.png.
 # Needs root (network namespaces).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -45,12 +46,30 @@ fi
 
 shots="$build/demo-screens"
 mkdir -p "$shots"
+log="$shots/walk.log"
 # The walk starts its own Xvfb with a private socket folder. The camera list
 # puts unregistered cameras on top, the last one found first: the new camera
-# (wired, online) is the second row.
-echo "demo: no usable display; walking the new camera through the whole wizard under Xvfb, screenshots in $shots"
-exec "$top/tools/netlab/netlab.sh" --cameras "$cameras" --camsim "$build/tools/camsim/camsim" \
+# (wired, online) is the second row. Its own lines, for a test log, go to
+# walk.log; the ones for a person come on descriptor 3.
+echo "demo: no usable display, so a scripted walk takes a new camera through the whole wizard."
+status=0
+"$top/tools/netlab/netlab.sh" --cameras "$cameras" --camsim "$build/tools/camsim/camsim" \
     --log "$shots/commands.jsonl" "${portal[@]}" --portal-log "$shots/portal.jsonl" \
     --timeout 300 -- \
     "$top/tests/e2e/walkthrough.sh" --program "$program" --run-dir "$build" \
-    --shots "$shots" --road cloud-sign-up --row 1 --keep-going
+    --controls "$build/e2e-controls.txt" --shots "$shots" --road cloud-sign-up --row 1 \
+    --keep-going --tell 3>&1 >"$log" 2>&1 || status=$?
+if [ $status -ne 0 ]; then
+    echo "demo: not every step went as expected; what happened is in $log"
+fi
+shopt -s nullglob
+screens=("$shots"/[0-9][0-9]-*.png)
+if [ ${#screens[@]} -eq 0 ]; then
+    echo "demo: no screenshots were taken; see $log"
+    exit 1
+fi
+montage -label '%t' -font DejaVu-Sans -pointsize 14 "${screens[@]}" \
+    -tile 5x -geometry 360x284+8+8 -background '#f0f0f0' "$shots/walk.png"
+echo "demo: ${#screens[@]} screenshots of the walk in $shots/"
+echo "demo: the whole walk on one sheet: $shots/walk.png"
+exit $status

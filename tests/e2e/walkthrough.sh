@@ -60,6 +60,11 @@
 #     --locale NAME     start the program with LANG and LC_ALL set to NAME
 #     --display :N      use this X display instead of starting Xvfb
 #     --keep-going      on a failed check, go on to the end (for the demo)
+#     --tell            for a person watching (the demo): a short line on file
+#                       descriptor 3 for each thing the wizard does, and
+#                       screenshots cropped to the window
+#     --controls FILE   the table of control places the build wrote
+#                       (default: e2e-controls.txt beside --run-dir)
 # The program's output is in SHOTS/camguide.log. When the program or the X
 # server is gone, the walk stops at once with the program's last lines.
 set -uo pipefail
@@ -72,7 +77,9 @@ road=new
 row=0
 display=""
 keep_going=0
+telling=0
 locale=""
+controls=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --program) program=$2; shift 2 ;;
@@ -82,7 +89,9 @@ while [ $# -gt 0 ]; do
         --row) row=$2; shift 2 ;;
         --display) display=$2; shift 2 ;;
         --keep-going) keep_going=1; shift ;;
+        --tell) telling=1; shift ;;
         --locale) locale=$2; shift 2 ;;
+        --controls) controls=$2; shift 2 ;;
         *) echo "walkthrough: unknown option $1" >&2; exit 2 ;;
     esac
 done
@@ -94,6 +103,8 @@ case "$road" in
     back-to-network|setup-again-dhcp|details-connection-type|cloud-portal-hang|silent-camera) ;;
     *) echo "walkthrough: unknown road $road" >&2; exit 2 ;;
 esac
+[ -n "$controls" ] || controls="$run_dir/e2e-controls.txt"
+[ -s "$controls" ] || { echo "walkthrough: no table of control places at $controls (build e2e_controls)" >&2; exit 2; }
 [[ "$row" =~ ^[0-2]$ ]] || { echo "walkthrough: --row must be 0, 1 or 2" >&2; exit 2; }
 : "${NETLAB_CAM_LOG:?run inside tools/netlab/netlab.sh}"
 : "${NETLAB_PC_MAC:?run inside tools/netlab/netlab.sh}"
@@ -101,25 +112,14 @@ case "$road" in
     cloud-*|back-to-network) : "${NETLAB_PORTAL_LOG:?the cloud roads need the portal of the lab}" ;;
 esac
 
-# Xvfb -displayfd takes the first display number whose sockets it can bind.
-# The abstract socket belongs to the network namespace, but the socket file
-# /tmp/.X11-unix/X<n> is one for the whole machine: every lab's server takes
-# :0 and replaces the file of another lab (or of a desktop's X server), and a
-# client that goes by the file reaches the wrong server or none. Likewise
-# each server compiles its keymap to /var/lib/xkb/server-0.xkm and deletes it,
-# and a parallel one then fails to start. So the X server and the program run
-# in a mount namespace of their own with fresh tmpfs folders there; the
-# mounts end with the namespace's last process.
-if [ -z "$display" ] && [ "${WALKTHROUGH_PRIVATE_X:-}" != "$$" ]; then
-    command -v unshare >/dev/null || { echo "walkthrough: unshare (util-linux) is not installed" >&2; exit 1; }
-    # unshare execs in place, so the pid marks the re-run.
-    WALKTHROUGH_PRIVATE_X=$$ exec unshare --mount --propagation private -- bash "$0" "${args[@]}"
-fi
+# shellcheck source=tools/lib/proc.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../../tools/lib/proc.sh"
+# shellcheck source=tools/lib/xlab.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../../tools/lib/xlab.sh"
+# With an X server of its own, in a mount namespace of its own.
 if [ -z "$display" ]; then
-    for dir in /tmp/.X11-unix /var/lib/xkb; do
-        mkdir -p "$dir" && mount -t tmpfs -o mode=1777,size=4m,nosuid,nodev,noexec camguide-x11 "$dir" \
-            || { echo "walkthrough: cannot mount a private $dir" >&2; exit 1; }
-    done
+    in_private_mounts "$0" "${args[@]}"
+    private_x_folders || exit 1
 fi
 
 mkdir -p "$shots"
@@ -135,8 +135,6 @@ shot_no=0
 # survives a window that never opened.
 wx=0 wy=0 ww=0 wh=0 bx=0 by=0 bw=0 bh=0
 
-# shellcheck source=tools/netlab/proc.sh
-. "$(dirname "${BASH_SOURCE[0]}")/../../tools/netlab/proc.sh"
 last_lines() {
     [ -s "$1" ] || return 0
     echo "--- last lines of $1:" >&2
@@ -162,6 +160,8 @@ fail() {
     [ $keep_going -eq 1 ] || exit 1
 }
 ok() { echo "ok: $*"; }
+# tell TEXT: what the wizard just did, for a person (--tell).
+tell() { [ $telling -eq 0 ] || echo "$*" >&3; }
 # No check can pass once the program or its X server is gone, so stop at
 # once instead of running every wait out (also with --keep-going).
 abort() {
@@ -196,28 +196,12 @@ shot() {
     shot_no=$((shot_no + 1))
     local name
     name=$(printf '%s/%02d-%s.png' "$shots" "$shot_no" "$1")
-    xcall import -display "$DISPLAY" -window root "$name" 2>/dev/null && echo "screenshot: $name"
+    local crop=()
+    # The window alone for a person; the whole screen as evidence.
+    [ $telling -eq 1 ] && [ "$ww" -gt 0 ] && crop=(-crop "${ww}x${wh}+${wx}+${wy}" +repage)
+    xcall import -display "$DISPLAY" -window root "${crop[@]}" "$name" 2>/dev/null && echo "screenshot: $name"
 }
 
-# tenths SECONDS: the count of 0.1 s steps in a time such as 8.5.
-tenths() { awk -v s="$1" 'BEGIN { printf "%d", s * 10 + 0.5 }'; }
-now_ms() { local t=${EPOCHREALTIME//[!0-9]/}; echo $(( t / 1000 )); }
-# wait_until SECONDS COMMAND...: polls COMMAND every 0.1 s. Bounded by the
-# clock as well as by count: a poll that hangs on the X server takes 10 s.
-wait_until() {
-    local i limit end
-    limit=$(tenths "$1")
-    end=$(( $(now_ms) + limit * 100 ))
-    shift
-    for (( i = 0; i < limit; i++ )); do
-        check_running
-        "$@" && return 0
-        [ "$(now_ms)" -lt "$end" ] || break
-        sleep 0.1
-    done
-    check_running
-    return 1
-}
 # pause SECONDS: a sleep that notices the program's end.
 pause() {
     local i limit
@@ -232,17 +216,10 @@ cam_got() { grep -qE -- "$1" "$NETLAB_CAM_LOG"; }
 count_log() { grep -cF -- "$1" "$applog"; }
 
 if [ -z "$display" ]; then
-    # -noreset: when its last client (an xdotool or xdpyinfo call) leaves, the
-    # server resets and drops a connection still in its setup, and the program,
-    # slow to start on a busy machine, then cannot open the display.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$shots/.display" 2>"$shots/xvfb.log" &
-    xvfb_pid=$!
-    wait_until 10 test -s "$shots/.display" || { last_lines "$shots/xvfb.log"; abort "Xvfb did not start"; }
-    display=":$(head -n 1 "$shots/.display")"
+    start_xvfb "$shots" || { last_lines "$shots/xvfb.log"; abort "Xvfb did not start"; }
+else
+    use_display "$display"
 fi
-export DISPLAY=$display
-# A QT_QPA_PLATFORM=offscreen from the caller would hide every window.
-export QT_QPA_PLATFORM=xcb
 xcall xdpyinfo >/dev/null 2>&1 || abort "cannot open display $DISPLAY"
 
 # The window's top-left corner on the screen (no window manager: no frame).
@@ -275,6 +252,29 @@ click_at() {
 }
 # click X Y: at window coordinates of the last window_origin.
 click() { click_at $((wx + $1)) $((wy + $2)); }
+# place PAGE NAME [DX DY]: where the control NAME stands on PAGE (a page id,
+# "welcome", or a page in a state such as "5-sign-in"), in window
+# coordinates, from the table the program's own code wrote: its centre, or
+# DX, DY from its top-left corner (a radio button takes a click only on its
+# text, a link only on its words).
+place() {
+    awk -v page="$1" -v name="$2" -v dx="${3:-}" -v dy="${4:-}" '
+        $1 == page && $2 == name {
+            if (dx == "") print $3, $4; else print $5 + dx, $6 + dy
+            found = 1
+            exit
+        }
+        END { exit !found }' "$controls"
+}
+# at PAGE NAME [DX DY]: a click there.
+at() {
+    local xy
+    xy=$(place "$@") || { fail "no control $2 on page $1 in $controls"; return 1; }
+    # shellcheck disable=SC2086
+    click $xy
+}
+# at_type PAGE NAME [DX DY] TEXT: a click into the field, then TEXT typed.
+at_type() { at "${@:1:$#-1}" && type_text "${!#}"; }
 type_text() {
     xdo type --delay 40 -- "$1"
     pause 0.2
@@ -366,13 +366,13 @@ seconds_since() { awk -v ms=$(( $(now_ms) - $1 )) 'BEGIN { printf "%.1f", ms / 1
 welcome_window() {
     wait_until 20 window_origin "skyvue Camguide" || fail "the welcome window did not open"
     shot "welcome"
+    tell "The welcome window opens. Start leads to the plug-in steps."
     sw=$(xcall xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1] }')
     sh=$(xcall xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[2] }')
     [ "$wx" -eq $(( (sw - 720) / 2 )) ] && [ "$wy" -eq $(( (sh - 567) / 2 )) ] \
         && ok "welcome window centred at $wx,$wy" || fail "welcome window at $wx,$wy, not centred"
 
-    # Start.
-    click 110 347
+    at welcome wel_star_but             # Start
     wait_until 10 in_log "this is plugPage!" || fail "the plug-in page did not open"
     wait_until 5 window_origin "skyvue Camguide"
     settle
@@ -381,10 +381,11 @@ welcome_window() {
 
 plug_in_steps() {
     # Next, then Yes on the LED question.
-    click 620 467
+    at 0 plug_next_but
     expect_box 5 190 273 "LED question"
     shot "led-question"
     answer_box 143 23 "the LED question"
+    tell "It shows how to plug the camera in, and asks whether its light is on: yes."
 }
 
 camera_list() {
@@ -401,11 +402,12 @@ camera_list() {
     # Every info record is in, so the search ends at tick 80.
     pause 8.5
     shot "camera-list"
+    tell "It searches the network and lists the cameras it found."
 }
 
 # Rows are 30 high; the name column takes the click.
 pick_camera() {
-    click 130 $((192 + 30 * row))
+    at 1 cameraTable 100 $((12 + 30 * row))
     pause 0.5
 }
 
@@ -413,10 +415,10 @@ pick_camera() {
 new_password() {
     local password=$1
     pick_camera
-    click 540 370; type_text "$password"
-    click 540 400; type_text "$password"
+    at_type 1 passwdEdit "$password"
+    at_type 1 confirmEdit "$password"
     shot "password-typed"
-    click 620 467                       # Next
+    at 1 sel_next_but
     pause 1
     shot "saving-password"
     wait_until 10 password_sent "$(b64 "$password")" \
@@ -427,13 +429,14 @@ new_password() {
     wait_until 5 in_log "at 5 second, check set password success, restart http server." \
         && ok "password confirmed at tick 50" || fail "password not confirmed at tick 50"
     wait_until 12 in_log "wizard page: 2" && ok "the wizard shows page 2" || fail "page 2 not reached"
+    tell "The camera is now protected by your password."
 }
 
 # The camera's password, typed into the one field; Next leads to page 2.
 confirm_password() {
-    click 540 370; type_text "$1"
+    at_type 1 passwdEdit "$1"
     shot "password-typed"
-    click 620 467
+    at 1 sel_next_but
     wait_until 8 in_log "wizard page: 2" && ok "the right password leads to page 2" \
         || fail "page 2 not reached with the right password"
     grep '"class":"2"' "$NETLAB_CAM_LOG" | grep '"P":' >/dev/null \
@@ -445,8 +448,8 @@ confirm_password() {
 stored_password() {
     pick_camera
     if [ $# -gt 1 ]; then
-        click 540 370; type_text "$2"
-        click 620 467
+        at_type 1 passwdEdit "$2"
+        at 1 sel_next_but
         wait_until 5 box_window || fail "no box for a wrong password"
         shot "wrong-password-box"
         in_log "wizard page: 2" && fail "moved on with a wrong password"
@@ -467,6 +470,7 @@ registered_password() {
 # ------------------------------------------------------------ the connection page
 
 connection_page() {
+    next_button=(2 conn_next_btn)
     wait_until 5 window_origin "skyvue Camguide"
     pause 1
     shot "connection-page"
@@ -478,7 +482,7 @@ connection_page() {
 connection_next() {
     next_mark=$(log_mark)
     app_mark=$(wc -l < "$applog")
-    click 620 467
+    at "${next_button[@]}"
     next_ms=$(now_ms)
     shot "${1:-network-check}"
 }
@@ -529,6 +533,7 @@ road_cable_online() {
     # A setup answer moves the run to tick 95, the ping success at 100 to
     # 245: the decision falls about 1.5 s after Next, not at 25 s.
     reached_page 5 8
+    tell "It stays on the cable, and the camera reports that it reaches the Internet."
     pause 0.5
     shot "page-5"
     no_change_run "$mac" "$model"
@@ -596,7 +601,7 @@ choose_network() {
     local mac=$1 downs=$2 key=$3 mark app
     mark=$(log_mark)
     app=$(wc -l < "$applog")
-    click 60 315                        # "By selecting wireless network"
+    at 2 selectNetworkRadio 30 10       # "By selecting wireless network"
     if wait_until 5 got_since "$mark" 4 "$mac"; then
         ok "the camera was asked for its networks"
     else
@@ -606,13 +611,13 @@ choose_network() {
     wait_until 5 in_log_since "$app" "AP number: " || fail "the program did not take the camera's networks"
     pause 0.5
     shot "network-list"
-    click 140 375                       # the list
+    at 2-select-network apListCombo     # the list
     pause 0.5
     local keys=()
     for (( ; downs > 0; downs-- )); do keys+=(Down); done
     xdo key "${keys[@]}" Return
     pause 0.5
-    click 140 428; type_text "$key"
+    at_type 2-select-network apPasswordEdit "$key"
     shot "network-chosen"
 }
 
@@ -687,10 +692,11 @@ road_select_network() {
 pages_since() {
     tail -n +$(( $1 + 1 )) "$applog" | grep -o 'wizard page: [0-9]*' | awk '{ print $3 }' | xargs
 }
-# choose_way Y NAME: the way's radio button, on its text; its top is Y with
-# both forms closed.
+# choose_way RADIO NAME: the way's radio button, on its text, with both forms
+# closed; Next is the Internet connection page's from here.
 choose_way() {
-    click 80 $(( $1 + 10 ))
+    next_button=(3 fail_next_btu)
+    at 3 "$1" 50 10
     pause 0.3
     shot "$2-chosen"
 }
@@ -746,7 +752,7 @@ online_after_setup() {
 road_internet_dhcp() {
     local mac=00:1a:2b:3c:4d:06 model=KSM-271E
     offline_to_internet_page "$mac" "$model" 'lobby#88' || return
-    choose_way 247 dhcp
+    choose_way dhcpRadio dhcp
     connection_next "saving-network-setting"
     setup_sent "$mac" "$model" ";0=1;6=0" || return
     online_after_setup "$mac" "$model"
@@ -758,12 +764,12 @@ road_internet_dhcp() {
 road_internet_static() {
     local mac=00:1a:2b:3c:4d:07 model=KSM-273E i
     local addresses=(192.168.1.20 255.255.255.0 192.168.1.254 10.0.0.53 172.16.30.9)
+    local editors=(ipEdit maskEdit gatewayEdit dns1Edit dns2Edit)
     offline_to_internet_page "$mac" "$model" 'attic-77' || return
-    choose_way 217 static
+    choose_way staticRadio static
     type_text "${addresses[0]}"
     for i in 1 2 3 4; do
-        click 180 $(( 257 + 30 * i ))            # the editor's first field
-        type_text "${addresses[i]}"
+        at_type 3-static "${editors[i]}" 20 10 "${addresses[i]}"   # the editor's first field
     done
     shot "static-typed"
     connection_next "saving-network-setting"
@@ -779,9 +785,9 @@ road_internet_pppoe() {
     local mac=00:1a:2b:3c:4d:08 model=KSM-271E
     local bad='bob;0=1;6=0' account='alice.dsl' password='Dsl:p@ss;w0rd?'
     offline_to_internet_page "$mac" "$model" 'cellar_5' || return
-    choose_way 187 pppoe
+    choose_way pppoeRadio pppoe
     type_text "$bad"                            # the choice focuses the account
-    click 200 257; type_text "$password"
+    at_type 3-pppoe passwordEdit "$password"
     shot "pppoe-account-with-semicolon"
     connection_next "pppoe-refused-next"
     expect_box 5 240 230 "box for the account with \";\"" || return
@@ -793,8 +799,8 @@ road_internet_pppoe() {
     answer_box "${last_button[@]}" "the invalid-username box"
     pause 0.5
     shot "pppoe-form-again"
-    click 200 227; xdo key ctrl+a; type_text "$account"
-    click 200 257; xdo key ctrl+a; type_text "$password"
+    at 3-pppoe accountEdit; xdo key ctrl+a; type_text "$account"
+    at 3-pppoe passwordEdit; xdo key ctrl+a; type_text "$password"
     shot "pppoe-typed"
     connection_next "saving-network-setting"
     setup_sent "$mac" "$model" ";0=0;6=1;7=$account;8=$(b64 "$password")" || return
@@ -812,7 +818,7 @@ road_internet_pppoe() {
 road_internet_intranet() {
     local mac=00:1a:2b:3c:4d:09 model=KSM-273E
     offline_to_internet_page "$mac" "$model" 'den&42' || return
-    choose_way 277 intranet
+    choose_way intranetRadio intranet
     connection_next "local-view"
     reached_page 8 5 || return
     pause 3
@@ -823,7 +829,7 @@ road_internet_intranet() {
         || fail "pages after Next: $(pages_since "$app_mark"), not 8"
     snapshot_shown "page-8-snapshot"
     details_dialog
-    done_ends_program "$mac"
+    done_ends_program "$mac" 8 join_next_btu
 }
 
 # ------------------------------------------------------------ the cloud account page
@@ -872,14 +878,14 @@ box_at() { box_window && [ $((bx - wx)) -eq "$1" ] && [ $((by - wy)) -eq "$2" ];
 in_log_since() { tail -n +$(( $1 + 1 )) "$applog" | grep -F -- "$2" >/dev/null; }
 # Sign in on page 5 with the e-mail and the password typed.
 cloud_sign_in() {
-    click 60 192                        # Yes, I already have an account
+    at 5 yesRadioButton 30 12           # Yes, I already have an account
     pause 0.3
-    click 220 250; type_text "$1"
-    click 220 280; type_text "$2"
+    at_type 5-sign-in signInEmailEdit "$1"
+    at_type 5-sign-in signInPasswordEdit "$2"
     shot "cloud-sign-in"
     cloud_mark=$(log_mark)
     next_ms=$(now_ms)
-    click 620 467
+    at 5 j2_next_btu
 }
 
 # Road: a new camera online, then a new account: sign-up, sign-in and add
@@ -888,19 +894,20 @@ cloud_sign_in() {
 road_cloud_sign_up() {
     local mac=00:1a:2b:3c:4d:01 email=carl@example.com password='Wald & See+1'
     road_cable_online
-    click 60 222                        # No, I need to sign up
+    at 5 noRadioButton 30 12            # No, I need to sign up
     pause 0.3
-    click 260 250; type_text "$email"
-    click 260 280; type_text "$password"
-    click 260 310; type_text "$password"
-    click 560 250; type_text "Carl"
-    click 560 280; type_text "Berg"
-    click 56 385                        # I accept the terms
+    at_type 5-sign-up signUpEmailEdit "$email"
+    at_type 5-sign-up signUpPasswordEdit "$password"
+    at_type 5-sign-up confirmPasswordEdit "$password"
+    at_type 5-sign-up firstNameEdit "Carl"
+    at_type 5-sign-up lastNameEdit "Berg"
+    at 5-sign-up acceptCheck            # I accept the terms
     shot "cloud-sign-up"
     cloud_mark=$(log_mark)
     next_ms=$(now_ms)
-    click 620 467
+    at 5 j2_next_btu
     reached_page 6 10
+    tell "A new cloud account is made, and the camera is added to it."
     pause 0.5
     shot "page-6"
     [ "$(portal_kinds)" = "sign-up sign-in add" ] && ok "the portal got sign-up, sign-in and add" \
@@ -916,7 +923,9 @@ road_cloud_sign_up() {
     told_registered "$cloud_mark" "$mac"
     password_not_logged "$password"
     snapshot_shown "page-6-snapshot"
-    done_ends_program "$mac"
+    tell "The last page shows a picture from the camera."
+    done_ends_program "$mac" 6 j3_next_btu
+    tell "Done: the camera gets the time, the wizard closes and leaves a shortcut to the camera on the desktop."
     shortcut_left 10000001 KSM-271E "http://10.77.0.2:8080//?skyvue_no=10000001&lang=English"
 }
 
@@ -957,10 +966,10 @@ road_cloud_wrong_password() {
 # Road: registration skipped: page 7, nothing sent to the portal.
 road_cloud_skip() {
     road_cable_online
-    click 60 252                        # I don't want to sign up right now
+    at 5 no2RadioButton 30 12           # I don't want to sign up right now
     pause 0.3
     next_ms=$(now_ms)
-    click 620 467
+    at 5 j2_next_btu
     reached_page 7 5
     pause 0.5
     shot "page-7"
@@ -976,7 +985,7 @@ road_registered_reset() {
     app=$(wc -l < "$applog")
     # The "hard reset" link: the Windows build's larger text wraps it to
     # another line.
-    if [ -d "$run_dir/CAMGUIDE.app" ]; then click 260 212; else click 92 233; fi
+    if [ -d "$run_dir/CAMGUIDE.app" ]; then at 4 infoText 230 72; else at 4 infoText 62 93; fi
     expect_box 5 130 210 "reset instructions" || return
     shot "reset-box"
     # Restart: the LED question takes the reset box's place at once.
@@ -1037,13 +1046,14 @@ program_ends() {
     app_pid=""
     return 0
 }
-# Done: the camera gets the time once, the wizard closes and the program
+# done_ends_program MAC PAGE BUTTON: Done: the camera gets the time once, the wizard closes and the program
 # ends with status 0.
 done_ends_program() {
-    local mac=$1 mark
+    local mac=$1 mark xy
     mark=$(log_mark)
+    xy=$(place "$2" "$3") || { fail "no control $3 on page $2 in $controls"; return; }
     # Not click: its pause would take the program's end for a failure.
-    press_at $((wx + 620)) $((wy + 467))
+    press_at $((wx + ${xy% *})) $((wy + ${xy#* }))
     if program_ends 10; then
         [ "$app_status" -eq 0 ] && ok "Done closed the program (status 0)" \
             || fail "the program ended with status $app_status"
@@ -1058,7 +1068,7 @@ done_ends_program() {
 # The details dialog from the final page: it opens at +100,+100 and Close
 # takes it away.
 details_dialog() {
-    click 110 375                       # "More details about your camera."
+    at 8 detailsLink 80 15              # "More details about your camera."
     expect_box 5 100 100 "details dialog" || return
     shot "details-dialog"
     answer_box 270 20 "the details dialog"                       # Close
@@ -1125,7 +1135,7 @@ road_back_to_network() {
     road_cable_online
     settle
     app=$(wc -l < "$applog")
-    click 80 467                        # Back
+    at 5 j2_back_btu                    # Back
     wait_page_since "$app" 2 "Back on page 5" || return
     connection_page
     choose_network "$mac" 1 "$key" || return
@@ -1135,7 +1145,7 @@ road_back_to_network() {
 # The intranet road to page 8 for a wired camera offline on the cable.
 intranet_to_page_8() {
     offline_to_internet_page "$1" "$2" "$3" || return 1
-    choose_way 277 intranet
+    choose_way intranetRadio intranet
     connection_next "local-view"
     reached_page 8 5 || return 1
     settle
@@ -1149,13 +1159,13 @@ road_setup_again_dhcp() {
     intranet_to_page_8 "$mac" "$model" 'den&42' || return
     app=$(wc -l < "$applog")
     mark=$(log_mark)
-    click 365 148                       # "Setup again", in both builds' wrapping
+    at 8 infoText 335 8                 # "Setup again", in both builds' wrapping
     wait_page_since "$app" 3 "\"Setup again\"" || return
     pause 0.5
     shot "page-3-again"
     [ "$(count_since "$mark" any)" -eq 0 ] && ok "the link sent nothing" \
         || fail "sent after the link: $(cmds_since "$mark" any | tr '\n' ' ')"
-    choose_way 247 dhcp
+    choose_way dhcpRadio dhcp
     connection_next "saving-network-setting"
     setup_sent "$mac" "$model" ";0=1;6=0" || return
     online_after_setup "$mac" "$model"
@@ -1170,7 +1180,7 @@ road_details_connection_type() {
     expected=$(plain 3 "$mac" "$model" \
         ";9=1;10=11;11=$(b64 "$ssid");12=1;14=1;15=2;16=0;18=$(b64 "$key");35=1")
     intranet_to_page_8 "$mac" "$model" hall-9x || return
-    click 110 375                       # "More details about your camera."
+    at 8 detailsLink 80 15              # "More details about your camera."
     expect_box 5 100 100 "details dialog" || return
     shot "details-dialog"
     app=$(wc -l < "$applog")
@@ -1210,17 +1220,17 @@ road_cloud_portal_hang() {
     in_log "wizard page: 6" && fail "moved on to page 6 without an answer"
     # The choices answer: the sign-up form, then the sign-in form with what
     # was typed.
-    click 60 340                        # No, I need to sign up (below the sign-in form)
+    at 5-sign-in noRadioButton 30 10    # No, I need to sign up (below the sign-in form)
     pause 0.5
     shot "sign-up-chosen"
-    click 60 192                        # Yes, I already have an account
+    at 5 yesRadioButton 30 12           # Yes, I already have an account
     pause 0.5
     shot "sign-in-again"
     kill -USR1 "$NETLAB_PORTAL_PID" || { fail "cannot reach the lab's portal"; return; }
     pause 0.5
     cloud_mark=$(log_mark)
     next_ms=$(now_ms)
-    click 620 467                       # Next
+    at 5 j2_next_btu                    # Next
     reached_page 6 10 || return
     pause 0.5
     shot "page-6"
@@ -1260,13 +1270,13 @@ unconfirmed_run() {
 road_select_silent_camera() {
     local mac=00:1a:2b:3c:4d:0b password='n3wPass!' mark
     pick_camera
-    click 540 370; type_text "$password"
-    click 540 400; type_text "$password"
+    at_type 1 passwdEdit "$password"
+    at_type 1 confirmEdit "$password"
     shot "password-typed"
     mark=$(log_mark)
     app_mark=$(wc -l < "$applog")
     next_ms=$(now_ms)
-    click 620 467                       # Next
+    at 1 sel_next_but                   # Next
     wait_until 5 password_sent "$(b64 "$password")" && ok "the camera got ;P= with the typed password" \
         || fail "no ;P= reached the camera"
     unconfirmed_run "$mark" 2 "$mac" || return
@@ -1280,7 +1290,7 @@ road_select_silent_camera() {
     pause 0.5
     shot "list-again"
     mark=$(log_mark)
-    click 490 467                       # Rescan
+    at 1 sel_resc_but                   # Rescan
     wait_until 5 got_since "$mark" 1 && ok "Rescan answers after Close: a new search" \
         || fail "no scan after Rescan"
     pause 1

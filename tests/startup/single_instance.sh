@@ -1,10 +1,10 @@
 #!/bin/bash
 # A second CAMGUIDE started while one is running shows the already-running
 # box, and exits with status 0 once the box is answered; the first one keeps
-# running. Both run under one Xvfb inside a network namespace that this
-# script makes and removes, so nothing they send leaves the namespace.
+# running. Both run under one Xvfb inside the computer's namespace of
+# tools/netlab/netlab.sh, so nothing they send leaves the lab.
 #
-# usage: single_instance.sh PROGRAM RUN_DIR ARTIFACT_DIR
+# usage: netlab.sh ... -- single_instance.sh PROGRAM RUN_DIR ARTIFACT_DIR
 #   RUN_DIR is the folder the program is started from (as shipped).
 #   The two copies' output goes to ARTIFACT_DIR/single_instance-{first,second}.log;
 #   a failure prints their last lines.
@@ -14,69 +14,22 @@ set -u
 
 skip() { echo "SKIP: $*"; exit 77; }
 fail() { echo "FAIL: $*"; exit 1; }
-# shellcheck source=tools/netlab/proc.sh
-. "$(dirname "${BASH_SOURCE[0]}")/../../tools/netlab/proc.sh"
+tools="$(dirname "${BASH_SOURCE[0]}")/../../tools"
+# shellcheck source=tools/lib/proc.sh
+. "$tools/lib/proc.sh"
+# shellcheck source=tools/lib/xlab.sh
+. "$tools/lib/xlab.sh"
 
-if [ "${1:-}" != "--inside" ]; then
-    [ $# -eq 3 ] || fail "usage: $0 PROGRAM RUN_DIR ARTIFACT_DIR"
-    [ "$(id -u)" -eq 0 ] || skip "needs root to make a network namespace"
-    for tool in ip ss Xvfb xdotool xdpyinfo import timeout unshare; do
-        command -v "$tool" >/dev/null || skip "$tool is not installed"
-    done
-    ns="" inner_pid=""
-    cleanup_outer() {
-        # The inside first, so that it stops its own X server and programs;
-        # timeout hands the TERM on and kills 5 s later.
-        stop "$inner_pid" TERM 100
-        if [ -n "$ns" ]; then
-            pids=$(ip netns pids "$ns" 2>/dev/null)
-            [ -n "$pids" ] && kill -KILL $pids 2>/dev/null
-            ip netns delete "$ns" 2>/dev/null || echo "could not remove namespace $ns"
-        fi
-    }
-    trap cleanup_outer EXIT
-    trap 'exit 130' INT
-    trap 'exit 143' TERM
-    trap 'exit 129' HUP
-    # A taken name (a parallel run, or one left by a killed run) means "pick
-    # another"; only a namespace this run made is removed.
-    for _ in 1 2 3 4 5; do
-        name="camguide-test-$$-$RANDOM"
-        if err=$(ip netns add "$name" 2>&1); then ns=$name; break; fi
-        [ -e "/run/netns/$name" ] || skip "ip netns add failed (no namespace support here): $err"
-    done
-    [ -n "$ns" ] || fail "no free namespace name after 5 tries"
-    ip -n "$ns" link set lo up || fail "cannot bring up lo in $ns"
-    # The private mount namespace holds the X server's folders: see the
-    # mounts below. In the background with a wait, so that a signal's trap
-    # runs at once.
-    timeout --kill-after=5 90 ip netns exec "$ns" \
-        unshare --mount --propagation private -- bash "$0" --inside "$@" &
-    inner_pid=$!
-    wait "$inner_pid"
-    rc=$?
-    inner_pid=""
-    [ $rc -eq 124 ] && echo "FAIL: timed out"
-    exit $rc
-fi
-
-# ---- inside the namespaces
-shift
+[ $# -eq 3 ] || fail "usage: $0 PROGRAM RUN_DIR ARTIFACT_DIR"
+[ -n "${NETLAB_PC_NS:-}" ] || fail "run inside tools/netlab/netlab.sh"
+for tool in ss Xvfb xdotool xdpyinfo import timeout unshare; do
+    command -v "$tool" >/dev/null || skip "$tool is not installed"
+done
+in_private_mounts "$0" "$@"
 program=$1
 run_dir=$2
 artifacts=$3
-
-# Xvfb -displayfd takes the first display number whose sockets it can bind.
-# The abstract socket belongs to the network namespace, but the socket file
-# /tmp/.X11-unix/X<n> is one for the whole machine: parallel runs all take :0
-# and replace each other's file (or a desktop server's). Likewise each server
-# compiles its keymap to /var/lib/xkb/server-0.xkm and deletes it, and a
-# parallel one then fails to start. tmpfs folders of this mount namespace's
-# own keep both private; they end with the namespace's last process.
-for dir in /tmp/.X11-unix /var/lib/xkb; do
-    mkdir -p "$dir" && mount -t tmpfs -o mode=1777,size=4m,nosuid,nodev,noexec camguide-x11 "$dir" \
-        || fail "cannot mount a private $dir"
-done
+private_x_folders || fail "no private X folders"
 
 mkdir -p "$artifacts" || fail "cannot make $artifacts"
 work=$(mktemp -d)
@@ -130,34 +83,13 @@ check_running() {
     fi
     return 0
 }
-# Polls a command every 0.2 s, at most $1 seconds by count and by the clock
-# (a poll that hangs on the X server takes 10 s).
-wait_for() {
-    local i limit=$(( $1 * 5 )) end=$(( ${EPOCHREALTIME%[.,]*} + $1 ))
-    shift
-    for (( i = 0; i < limit; i++ )); do
-        check_running
-        "$@" && return 0
-        [ "${EPOCHREALTIME%[.,]*}" -lt "$end" ] || break
-        sleep 0.2
-    done
-    check_running
-    return 1
-}
 holds_port() { [ -n "$(ss -Hulan 'sport = :5978')" ]; }
 visible_windows() { xdo search --onlyvisible --pid "$1" 2>/dev/null; }
 has_window() { [ -n "$(visible_windows "$1")" ]; }
 gone() { ! alive "$1"; }
 
-# -noreset: when its last client (an xdotool or xdpyinfo call) leaves, the
-# server resets and drops a connection still in its setup, and the program,
-# slow to start on a busy machine, then cannot open the display.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
+start_xvfb "$work" || { check_running; fail "Xvfb did not start"; }
 watched=("$xvfb_pid:the X server")
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
 xcall xdpyinfo >/dev/null 2>&1 || fail "cannot open display $DISPLAY"
 
 cd "$run_dir" || fail "no folder $run_dir"
@@ -165,13 +97,13 @@ cd "$run_dir" || fail "no folder $run_dir"
 "$program" >"$first_log" 2>&1 &
 first_pid=$!
 watched+=("$first_pid:the first copy")
-wait_for 20 holds_port || fail "the first copy never bound UDP 5978"
-wait_for 20 has_window "$first_pid" || fail "the first copy shows no window"
+wait_until 20 holds_port || fail "the first copy never bound UDP 5978"
+wait_until 20 has_window "$first_pid" || fail "the first copy shows no window"
 
 "$program" >"$second_log" 2>&1 &
 second_pid=$!
 watched+=("$second_pid:the second copy")
-wait_for 20 has_window "$second_pid" || fail "the second copy shows no box"
+wait_until 20 has_window "$second_pid" || fail "the second copy shows no box"
 sleep 0.5  # let the box paint before the picture
 xcall import -window root "$artifacts/single_instance.png" || echo "note: no screenshot"
 
@@ -188,10 +120,10 @@ alive "$first_pid" || fail "the first copy died"
 watched=("$xvfb_pid:the X server" "$first_pid:the first copy")
 xdo windowfocus "$box" 2>/dev/null
 xdo key --clearmodifiers Return
-if ! wait_for 5 gone "$second_pid"; then
+if ! wait_until 5 gone "$second_pid"; then
     # Focus may not have reached the box: click its button row instead.
     xdo mousemove --window "$box" $(( WIDTH / 2 )) $(( HEIGHT - 20 )) click 1
-    wait_for 5 gone "$second_pid" || fail "the box did not close on Return or a click"
+    wait_until 5 gone "$second_pid" || fail "the box did not close on Return or a click"
 fi
 wait "$second_pid"
 status=$?

@@ -1,8 +1,8 @@
 #include "tools/camsim/camerawebserver.h"
 
 #include "tools/camsim/camerasimulator.h"
+#include "tools/common/httpfront.h"
 
-#include <QAbstractHttpServer>
 #include <QBuffer>
 #include <QDateTime>
 #include <QFileDevice>
@@ -13,44 +13,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLinearGradient>
-#include <QMetaEnum>
 #include <QPainter>
 #include <QPointer>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
-#include <functional>
-
 namespace camsim {
 
-// Every request goes to one handler, which answers on the socket itself: a
-// slow camera answers after the request object is gone.
-class WebFront : public QAbstractHttpServer
-{
-public:
-    using Handler = std::function<void(const QHttpServerRequest &, QTcpSocket *)>;
-    explicit WebFront(Handler h) : handler(std::move(h)) { }
-
-protected:
-    bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override
-    {
-        handler(request, socket);
-        return true;
-    }
-    void missingHandler(const QHttpServerRequest &, QTcpSocket *) override { }
-
-private:
-    Handler handler;
-};
-
 namespace {
-
-QByteArray methodName(QHttpServerRequest::Method m)
-{
-    const char *key = QMetaEnum::fromType<QHttpServerRequest::Method>().valueToKey(int(m));
-    return key ? QByteArray(key).toUpper() : QByteArray("UNKNOWN");
-}
 
 QByteArray reason(int status)
 {
@@ -98,7 +68,7 @@ QByteArray jpeg(const QImage &image)
 
 CameraWebServer::CameraWebServer(CameraSimulator &sim, const QString &mac, QObject *parent)
     : QObject(parent), sim(sim), mac(mac.toLower()),
-      server(std::make_unique<WebFront>(
+      server(std::make_unique<simcommon::HttpFront>(
           [this](const QHttpServerRequest &in, QTcpSocket *socket) { handle(in, socket); }))
 {
 }
@@ -107,30 +77,17 @@ CameraWebServer::~CameraWebServer() = default;
 
 bool CameraWebServer::listen(const QHostAddress &address, quint16 port)
 {
-    if (!server->servers().isEmpty()) {
-        lastError = QStringLiteral("already listening");
-        return false;
-    }
-    auto *tcp = new QTcpServer(server.get());
-    if (!tcp->listen(address, port)) {
-        lastError = tcp->errorString();
-        delete tcp;
-        return false;
-    }
-    server->bind(tcp);
-    return true;
+    return server->listenOn(address, port, &lastError);
 }
 
 QHostAddress CameraWebServer::address() const
 {
-    const auto tcp = server->servers();
-    return tcp.isEmpty() ? QHostAddress() : tcp.first()->serverAddress();
+    return server->address();
 }
 
 quint16 CameraWebServer::port() const
 {
-    const auto tcp = server->servers();
-    return tcp.isEmpty() ? 0 : tcp.first()->serverPort();
+    return server->port();
 }
 
 QByteArray CameraWebServer::snapshotPath(const QByteArray &model)
@@ -186,7 +143,7 @@ QImage CameraWebServer::snapshot(const SimCamera &camera)
 void CameraWebServer::handle(const QHttpServerRequest &in, QTcpSocket *socket)
 {
     const SimCamera *camera = sim.findCamera(mac);
-    const QByteArray method = methodName(in.method());
+    const QByteArray method = simcommon::methodName(in.method());
     // The query stays out of the log: a client may put a password there.
     const QString path = in.url().path();
     const bool authorized = camera && rightCredentials(in, camera->password);

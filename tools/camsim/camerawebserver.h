@@ -17,10 +17,13 @@ class QIODevice;
 class QTcpSocket;
 QT_END_NAMESPACE
 
+namespace simcommon {
+class HttpFront;
+}
+
 namespace camsim {
 
 class CameraSimulator;
-class WebFront;
 
 // One simulated camera's web server: a start page and a snapshot behind the
 // administrator's password. It looks the camera up in the simulator at every
@@ -71,7 +74,7 @@ private:
 
     CameraSimulator &sim;
     const QString mac;
-    std::unique_ptr<WebFront> server;
+    std::unique_ptr<simcommon::HttpFront> server;
     QIODevice *log = nullptr;
     QString lastError;
 };

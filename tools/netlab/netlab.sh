@@ -139,8 +139,8 @@ if [ -n "$portal" ]; then
     fi
 fi
 
-# shellcheck source=tools/netlab/proc.sh
-. "$(dirname "${BASH_SOURCE[0]}")/proc.sh"
+# shellcheck source=tools/lib/proc.sh
+. "$top/tools/lib/proc.sh"
 
 cleanup() {
     # The command first, so that it can stop its own X server and program;
@@ -211,39 +211,23 @@ set +e
 for f in "$log" "$web_log"; do
     mkdir -p "$(dirname "$f")" && : > "$f" || { echo "netlab: cannot write $f" >&2; exit 1; }
 done
-ip netns exec "$cam_ns" "$camsim" --config "$cameras" --log "$log" --web --web-log "$web_log" \
-    >"$camsim_out" 2>&1 &
-camsim_pid=$!
-for _ in $(seq 100); do
-    grep -q -i listening "$camsim_out" && break
-    kill -0 "$camsim_pid" 2>/dev/null || break
-    sleep 0.05
-done
-if ! grep -q -i listening "$camsim_out"; then
-    echo "netlab: camsim did not start:" >&2
-    cat "$camsim_out" >&2
-    exit 1
-fi
+start_listening "netlab: camsim" "$camsim_out" \
+    ip netns exec "$cam_ns" "$camsim" --config "$cameras" --log "$log" --web --web-log "$web_log"
+listening=$?
+camsim_pid=$started_pid
+[ $listening -eq 0 ] || exit 1
 
 # The portal on the camera address, where the cameras' portal base points.
 portal_url=""
 if [ -n "$portal" ]; then
     mkdir -p "$(dirname "$portal_log")" && : > "$portal_log" \
         || { echo "netlab: cannot write $portal_log" >&2; exit 1; }
-    ip netns exec "$cam_ns" "$portal" --bind "$cam_ip" --port 8080 --log "$portal_log" \
-        ${portal_copy:+--accounts "$portal_copy"} ${portal_faults[@]+"${portal_faults[@]}"} \
-        >"$portal_out" 2>&1 &
-    portal_pid=$!
-    for _ in $(seq 100); do
-        grep -q -i listening "$portal_out" && break
-        kill -0 "$portal_pid" 2>/dev/null || break
-        sleep 0.05
-    done
-    if ! grep -q -i listening "$portal_out"; then
-        echo "netlab: portalsim did not start:" >&2
-        cat "$portal_out" >&2
-        exit 1
-    fi
+    start_listening "netlab: portalsim" "$portal_out" \
+        ip netns exec "$cam_ns" "$portal" --bind "$cam_ip" --port 8080 --log "$portal_log" \
+        ${portal_copy:+--accounts "$portal_copy"} ${portal_faults[@]+"${portal_faults[@]}"}
+    listening=$?
+    portal_pid=$started_pid
+    [ $listening -eq 0 ] || exit 1
     portal_url="http://$cam_ip:8080/"
 fi
 

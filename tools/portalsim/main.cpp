@@ -1,34 +1,20 @@
 // portalsim: a simulated cloud portal that takes the setup program's
 // sign-up, sign-in and add-camera posts, for tests on loopback and in
 // network namespaces.
+#include "tools/common/simprogram.h"
 #include "tools/portalsim/portalsimulator.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QSocketNotifier>
 
-#include <csignal>
 #include <cstdio>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
-int signalPipe[2] = {-1, -1};
-
-// One byte per signal: 2 for SIGUSR1 (drop the faults), 1 for the others (stop).
-void onSignal(int sig)
-{
-    const char c = sig == SIGUSR1 ? 2 : 1;
-    // Nothing to do about a full pipe: one byte already wakes the loop.
-    [[maybe_unused]] const ssize_t n = ::write(signalPipe[0], &c, 1);
-}
-
 int fail(const QString &message)
 {
-    std::fprintf(stderr, "portalsim: %s\n", qPrintable(message));
-    return 2;
+    return simcommon::fail("portalsim", message);
 }
 
 // "sign-in=refuse" to a kind and its fault; false when either is unknown.
@@ -97,12 +83,8 @@ int main(int argc, char *argv[])
     if (bindAddress.isNull())
         return fail(QStringLiteral("bad bind address: %1").arg(bindText));
     int port = 8080;
-    if (cli.isSet(portOpt)) {
-        bool ok = false;
-        port = cli.value(portOpt).toInt(&ok);
-        if (!ok || port < 0 || port > 65535)
-            return fail(QStringLiteral("bad --port: %1").arg(cli.value(portOpt)));
-    }
+    if (cli.isSet(portOpt) && !simcommon::parsePort(cli.value(portOpt), 0, &port))
+        return fail(QStringLiteral("bad --port: %1").arg(cli.value(portOpt)));
 
     portalsim::PortalSimulator sim;
     for (const QString &text : cli.values(faultOpt)) {
@@ -124,29 +106,16 @@ int main(int argc, char *argv[])
     if (cli.isSet(quietOpt))
         QLoggingCategory::setFilterRules(QStringLiteral("portalsim.debug=false"));
 
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
-        return fail(QStringLiteral("no signal pipe"));
-    QSocketNotifier notifier(signalPipe[1], QSocketNotifier::Read);
-    QObject::connect(&notifier, &QSocketNotifier::activated, &app, [&] {
-        char c = 1;
-        [[maybe_unused]] const ssize_t n = ::read(signalPipe[1], &c, 1);
-        if (c != 2) {
-            QCoreApplication::quit();
-            return;
-        }
+    // SIGUSR1 drops the faults: a road can let the portal answer again.
+    const auto dropFaults = [&sim] {
         for (const auto kind : {portalsim::requestKind::signUp, portalsim::requestKind::signIn,
                                 portalsim::requestKind::addCamera})
             sim.setFault(kind, portalsim::fault::none);
         std::printf("portalsim: faults dropped\n");
         std::fflush(stdout);
-    });
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGUSR1, &action, nullptr);
+    };
+    if (!simcommon::quitOnSignals(dropFaults))
+        return fail(QStringLiteral("no signal pipe"));
 
     if (!sim.listen(bindAddress, quint16(port)))
         return fail(QStringLiteral("cannot listen on %1:%2: %3")

@@ -1,42 +1,18 @@
 #include "tools/portalsim/portalsimulator.h"
 
-#include <QAbstractHttpServer>
+#include "tools/common/httpfront.h"
+
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QMetaEnum>
 #include <QRandomGenerator>
 #include <QSaveFile>
-#include <QTcpServer>
 #include <QTcpSocket>
-
-#include <functional>
 
 Q_LOGGING_CATEGORY(lcPortalsim, "portalsim")
 
 namespace portalsim {
-
-// Every request goes to one handler: Qt's router matches on the path alone,
-// and the portal tells its requests apart by the query as well.
-class HttpFront : public QAbstractHttpServer
-{
-public:
-    using Handler = std::function<void(const QHttpServerRequest &, QTcpSocket *)>;
-    explicit HttpFront(Handler h) : handler(std::move(h)) {}
-    using QAbstractHttpServer::makeResponder;
-
-protected:
-    bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override
-    {
-        handler(request, socket);
-        return true;
-    }
-    void missingHandler(const QHttpServerRequest &, QTcpSocket *) override {}
-
-private:
-    Handler handler;
-};
 
 namespace {
 
@@ -95,12 +71,6 @@ requestKind kindOf(const QByteArray &path)
     if (path == "/account/?add")
         return requestKind::addCamera;
     return requestKind::other;
-}
-
-QByteArray methodName(QHttpServerRequest::Method m)
-{
-    const char *key = QMetaEnum::fromType<QHttpServerRequest::Method>().valueToKey(int(m));
-    return key ? QByteArray(key).toUpper() : QByteArray("UNKNOWN");
 }
 
 // A peer's address the same whether the server listens on IPv4 or on both.
@@ -189,7 +159,7 @@ QJsonObject request::toJson() const
 
 PortalSimulator::PortalSimulator(QObject *parent)
     : QObject(parent),
-      server(std::make_unique<HttpFront>(
+      server(std::make_unique<simcommon::HttpFront>(
           [this](const QHttpServerRequest &in, QTcpSocket *socket) { handle(in, socket); }))
 {
 }
@@ -198,30 +168,17 @@ PortalSimulator::~PortalSimulator() = default;
 
 bool PortalSimulator::listen(const QHostAddress &address, quint16 port)
 {
-    if (!server->servers().isEmpty()) {
-        lastError = QStringLiteral("already listening");
-        return false;
-    }
-    auto *tcp = new QTcpServer(server.get());
-    if (!tcp->listen(address, port)) {
-        lastError = tcp->errorString();
-        delete tcp;
-        return false;
-    }
-    server->bind(tcp);
-    return true;
+    return server->listenOn(address, port, &lastError);
 }
 
 quint16 PortalSimulator::port() const
 {
-    const auto tcp = server->servers();
-    return tcp.isEmpty() ? 0 : tcp.first()->serverPort();
+    return server->port();
 }
 
 QHostAddress PortalSimulator::address() const
 {
-    const auto tcp = server->servers();
-    return tcp.isEmpty() ? QHostAddress() : tcp.first()->serverAddress();
+    return server->address();
 }
 
 QByteArray PortalSimulator::baseUrl() const
@@ -379,7 +336,7 @@ void PortalSimulator::handle(const QHttpServerRequest &in, QTcpSocket *socket)
 {
     request r;
     r.time = QDateTime::currentDateTimeUtc();
-    r.method = methodName(in.method());
+    r.method = simcommon::methodName(in.method());
     const QUrl url = in.url();
     r.path = url.path(QUrl::FullyEncoded).toUtf8();
     if (url.hasQuery())
@@ -435,7 +392,7 @@ void PortalSimulator::handle(const QHttpServerRequest &in, QTcpSocket *socket)
 
     const QByteArray &body = big.isEmpty() ? r.answer : big;
     r.answerBytes = body.size();
-    QHttpServerResponder responder = HttpFront::makeResponder(in, socket);
+    QHttpServerResponder responder = simcommon::HttpFront::makeResponder(in, socket);
     responder.writeStatusLine(QHttpServerResponder::StatusCode(r.status));
     responder.writeHeader("Content-Type", "text/plain; charset=utf-8");
     responder.writeHeader("Content-Length", QByteArray::number(body.size()));

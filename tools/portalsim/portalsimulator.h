@@ -23,6 +23,10 @@ class QHttpServerRequest;
 class QTcpSocket;
 QT_END_NAMESPACE
 
+namespace simcommon {
+class HttpFront;
+}
+
 namespace portalsim {
 
 enum class requestKind { signUp, signIn, addCamera, other };
@@ -51,8 +55,6 @@ struct request
 
 // Text for the log and the command line: "sign-up", "sign-in", "add", "other".
 QString kindName(requestKind kind);
-
-class HttpFront;
 
 // The cloud portal's account service over HTTP: sign-up, sign-in and adding
 // a camera to the signed-in account, with faults to order per kind.
@@ -120,7 +122,7 @@ private:
     void changed();
     void record(const request &r);
 
-    std::unique_ptr<HttpFront> server;
+    std::unique_ptr<simcommon::HttpFront> server;
     QList<Account> accounts;
     QHash<requestKind, fault> faults;
     QByteArray refusalText = "[E99] The service is not available at the moment.";
