@@ -63,7 +63,9 @@ step "sanitizer build"
 cmake -S "$top" -B "$top/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCAMGUIDE_WERROR=$werror -DCAMGUIDE_SANITIZE=ON
 cmake --build "$top/build-asan" -j "$jobs"
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests "$top/build-asan" sanitizer -LE '^e2e$'
+# LeakSanitizer on; only system libraries' leaks are suppressed.
+LSAN_OPTIONS=suppressions="$top/tests/lsan.supp" UBSAN_OPTIONS=print_stacktrace=1 \
+    run_tests "$top/build-asan" sanitizer -LE '^e2e$'
 
 step "fuzz runs (${fuzz_seconds}s in all)"
 cmake -S "$top" -B "$top/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
