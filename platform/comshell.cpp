@@ -4,165 +4,112 @@
 #include "platform/windowspath.h"
 
 #include <QFile>
-#include <QHash>
 #include <QtEndian>
 
 namespace comShell {
 
 namespace {
 
-struct shellState {
-    QList<call> calls;
-    QHash<QString, HRESULT> forced;
-    int initialisations = 0;
-    int liveObjects = 0;
-};
+using namespace comResult;
 
-shellState &state()
-{
-    static shellState s;
-    return s;
-}
-
-QString text(const wchar_t *value)
-{
-    return value ? QString::fromWCharArray(value) : QStringLiteral("null");
-}
-
-// Runs a call's work unless a failure is forced on it, and records it.
-template <class Work>
-HRESULT recorded(const QString &name, const QStringList &arguments, Work work)
-{
-    const auto forced = state().forced.constFind(name);
-    HRESULT result;
-    if (forced != state().forced.constEnd() && failed(*forced)) {
-        result = *forced;
-    } else {
-        result = work();
-        if (forced != state().forced.constEnd() && !failed(result))
-            result = *forced;
-    }
-    state().calls.append({name, arguments, result});
-    return result;
-}
-
-class shellLinkObject final : public IShellLinkW, public IPersistFile
+class shellLinkObject final : public shellLinkFace, public persistFileFace
 {
 public:
     shellLinkObject(const shellLinkObject &) = delete;
     shellLinkObject &operator=(const shellLinkObject &) = delete;
 
     // A new object seen through `iid`, holding the one reference.
-    static HRESULT create(const guid &iid, void **object)
+    static result create(const guid &iid, void **object)
     {
         auto *link = new shellLinkObject;
-        const HRESULT result = link->query(iid, object);
-        if (failed(result))
+        const result answer = link->query(iid, object);
+        if (failed(answer))
             delete link;
-        return result;
+        return answer;
     }
 
-    HRESULT QueryInterface(const guid &iid, void **object) override
-    {
-        return recorded(QStringLiteral("QueryInterface"), {iid.toString()},
-                        [&] { return query(iid, object); });
-    }
+    result QueryInterface(const guid &iid, void **object) override { return query(iid, object); }
 
-    ULONG AddRef() override
-    {
-        state().calls.append({QStringLiteral("AddRef"), {}, m_references + 1});
-        return ++m_references;
-    }
+    count AddRef() override { return ++m_references; }
 
-    ULONG Release() override
+    count Release() override
     {
-        const ULONG left = --m_references;
-        state().calls.append({QStringLiteral("Release"), {}, left});
+        const count left = --m_references;
         if (left == 0)
             delete this;
         return left;
     }
 
-    HRESULT SetPath(const wchar_t *file) override
+    result SetPath(const wchar_t *file) override
     {
-        return recorded(QStringLiteral("SetPath"), {text(file)}, [&] {
-            if (!file)
-                return E_INVALIDARG;
-            const QString target = QString::fromWCharArray(file);
-            if (target.size() > shellLink::maxTargetLength)
-                return E_INVALIDARG;
-            m_link.target = target;
-            return S_OK;
-        });
+        if (!file)
+            return invalidArgument;
+        const QString target = QString::fromWCharArray(file);
+        if (target.size() > shellLink::maxTargetLength)
+            return invalidArgument;
+        m_link.target = target;
+        return ok;
     }
 
-    HRESULT SetArguments(const wchar_t *arguments) override
+    result SetArguments(const wchar_t *arguments) override
     {
-        return recorded(QStringLiteral("SetArguments"), {text(arguments)}, [&] {
-            if (!arguments)
-                return E_INVALIDARG;
-            const QString value = QString::fromWCharArray(arguments);
-            if (value.size() > shellLink::maxStringLength)
-                return E_INVALIDARG;
-            m_link.arguments = value;
-            return S_OK;
-        });
+        if (!arguments)
+            return invalidArgument;
+        const QString value = QString::fromWCharArray(arguments);
+        if (value.size() > shellLink::maxStringLength)
+            return invalidArgument;
+        m_link.arguments = value;
+        return ok;
     }
 
-    HRESULT SetIconLocation(const wchar_t *iconPath, int index) override
+    result SetIconLocation(const wchar_t *iconPath, int index) override
     {
-        return recorded(QStringLiteral("SetIconLocation"), {text(iconPath), QString::number(index)}, [&] {
-            if (!iconPath)
-                return E_INVALIDARG;
-            const QString value = QString::fromWCharArray(iconPath);
-            if (value.size() > shellLink::maxStringLength)
-                return E_INVALIDARG;
-            m_link.iconLocation = value;
-            m_link.iconIndex = index;
-            return S_OK;
-        });
+        if (!iconPath)
+            return invalidArgument;
+        const QString value = QString::fromWCharArray(iconPath);
+        if (value.size() > shellLink::maxStringLength)
+            return invalidArgument;
+        m_link.iconLocation = value;
+        m_link.iconIndex = index;
+        return ok;
     }
 
-    HRESULT Save(const wchar_t *fileName, BOOL remember) override
+    result Save(const wchar_t *fileName, bool remember) override
     {
-        return recorded(QStringLiteral("Save"),
-                        {text(fileName), remember ? QStringLiteral("TRUE") : QStringLiteral("FALSE")}, [&] {
-            // No name: the file the link was last saved to, if any.
-            const QString name = fileName ? QString::fromWCharArray(fileName) : m_currentFile;
-            if (name.isEmpty())
-                return E_INVALIDARG;
-            const QByteArray bytes = shellLink::write(m_link);
-            QFile file(platform::localPath(name));
-            if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-                || file.write(bytes) != bytes.size() || !file.flush())
-                return E_FAIL;
-            if (remember)
-                m_currentFile = name;
-            return S_OK;
-        });
+        // No name: the file the link was last saved to, if any.
+        const QString name = fileName ? QString::fromWCharArray(fileName) : m_currentFile;
+        if (name.isEmpty())
+            return invalidArgument;
+        const QByteArray bytes = shellLink::write(m_link);
+        QFile file(platform::localPath(name));
+        if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || file.write(bytes) != bytes.size() || !file.flush())
+            return fail;
+        if (remember)
+            m_currentFile = name;
+        return ok;
     }
 
 private:
-    shellLinkObject() { ++state().liveObjects; }
-    ~shellLinkObject() { --state().liveObjects; }
+    shellLinkObject() = default;
+    ~shellLinkObject() = default;
 
-    // Not recorded: create() asks for its interface through here too.
-    HRESULT query(const guid &iid, void **object)
+    result query(const guid &iid, void **object)
     {
         if (!object)
-            return E_POINTER;
+            return nullPointer;
         *object = nullptr;
-        if (iid == IID_IShellLinkW || iid == IID_IUnknown)
-            *object = static_cast<IShellLinkW *>(this);
-        else if (iid == IID_IPersistFile)
-            *object = static_cast<IPersistFile *>(this);
+        if (iid == shellLinkInterface || iid == unknownInterface)
+            *object = static_cast<shellLinkFace *>(this);
+        else if (iid == persistFileInterface)
+            *object = static_cast<persistFileFace *>(this);
         else
-            return E_NOINTERFACE;
+            return noInterface;
         ++m_references;
-        return S_OK;
+        return ok;
     }
 
-    ULONG m_references = 0;
+    count m_references = 0;
     shellLink::contents m_link;
     QString m_currentFile;
 };
@@ -191,68 +138,47 @@ QByteArray guid::bytes() const
     return QByteArray(out, 16);
 }
 
-HRESULT CoInitialize(void *reserved)
+namespace {
+
+// COM set-up counted per use, as on the thread it serves.
+class standInLibrary final : public library
 {
-    return recorded(QStringLiteral("CoInitialize"), {reserved ? QStringLiteral("reserved") : QStringLiteral("null")},
-                    [&] {
+public:
+    result initialize(void *reserved) override
+    {
         if (reserved)
-            return E_INVALIDARG;
-        // Set up already on this thread: one more use to pair with CoUninitialize.
-        return state().initialisations++ > 0 ? S_FALSE : S_OK;
-    });
-}
+            return invalidArgument;
+        // Set up already on this thread: one more use to pair with uninitialize.
+        return m_initialisations++ > 0 ? okFalse : ok;
+    }
 
-HRESULT CoCreateInstance(const guid &clsid, IUnknown *outer, DWORD context, const guid &iid,
-                         void **object)
-{
-    const QStringList arguments = {clsid.toString(), outer ? QStringLiteral("outer") : QStringLiteral("null"),
-                                   QString::number(context), iid.toString()};
-    return recorded(QStringLiteral("CoCreateInstance"), arguments, [&] {
+    result createInstance(const guid &clsid, unknown *outer, classContext context, const guid &iid,
+                          void **object) override
+    {
         if (!object)
-            return E_POINTER;
+            return nullPointer;
         *object = nullptr;
-        if (state().initialisations <= 0)
-            return CO_E_NOTINITIALIZED;
-        if (!(clsid == CLSID_ShellLink) || !(context & CLSCTX_INPROC_SERVER))
-            return REGDB_E_CLASSNOTREG;
+        if (m_initialisations <= 0)
+            return notInitialised;
+        if (!(clsid == shellLinkClass) || !(context & inProcessServer))
+            return classNotRegistered;
         if (outer)
-            return CLASS_E_NOAGGREGATION;
+            return noAggregation;
         return shellLinkObject::create(iid, object);
-    });
-}
+    }
 
-void CoUninitialize()
-{
-    // Unpaired calls show as a negative count.
-    --state().initialisations;
-    state().calls.append({QStringLiteral("CoUninitialize"), {}, 0});
-}
+    void uninitialize() override { --m_initialisations; }
 
-QList<call> calls()
-{
-    return state().calls;
-}
+private:
+    int m_initialisations = 0;
+};
 
-void forceResult(const QString &name, HRESULT result)
-{
-    state().forced.insert(name, result);
-}
+}  // namespace
 
-void reset()
+library &standIn()
 {
-    state().calls.clear();
-    state().forced.clear();
-    state().initialisations = 0;
-}
-
-int openInitialisations()
-{
-    return state().initialisations;
-}
-
-int liveObjects()
-{
-    return state().liveObjects;
+    static standInLibrary shell;
+    return shell;
 }
 
 }  // namespace comShell

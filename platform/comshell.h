@@ -2,42 +2,40 @@
 #define CAMGUIDE_COMSHELL_H
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <array>
 #include <cstdint>
 
 // Our stand-in for the few COM calls the Windows shortcut maker makes: COM
-// set-up for the thread, the shell link object with its IShellLinkW and
-// IPersistFile interfaces. Names, identifiers and result values are the
-// published ones; the link object's Save writes a real shell-link file.
-// Every call is recorded, and any call can be told to fail, for tests.
-// One thread only (the GUI thread).
+// set-up for the thread, the shell link object with its shell-link and
+// persist-file interfaces. Identifiers and result values are the published
+// ones, the names our own, so that none of them clashes with the platform
+// SDK's macros when the real interface takes this one's place. The link
+// object's save writes a real shell-link file. One thread only (the GUI
+// thread).
 namespace comShell {
 
-using HRESULT = std::int32_t;
-using ULONG = std::uint32_t;
-using DWORD = std::uint32_t;
-using BOOL = int;
+using result = std::int32_t;
+using count = std::uint32_t;
+using classContext = std::uint32_t;
 
-inline constexpr BOOL TRUE = 1;
+namespace comResult {
+inline constexpr result ok = 0;
+inline constexpr result okFalse = 1;
+inline constexpr result noInterface = static_cast<result>(0x80004002u);
+inline constexpr result nullPointer = static_cast<result>(0x80004003u);
+inline constexpr result fail = static_cast<result>(0x80004005u);
+inline constexpr result invalidArgument = static_cast<result>(0x80070057u);
+inline constexpr result noAggregation = static_cast<result>(0x80040110u);
+inline constexpr result classNotRegistered = static_cast<result>(0x80040154u);
+inline constexpr result notInitialised = static_cast<result>(0x800401F0u);
+}  // namespace comResult
 
-inline constexpr HRESULT S_OK = 0;
-inline constexpr HRESULT S_FALSE = 1;
-inline constexpr HRESULT E_NOINTERFACE = static_cast<HRESULT>(0x80004002u);
-inline constexpr HRESULT E_POINTER = static_cast<HRESULT>(0x80004003u);
-inline constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005u);
-inline constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057u);
-inline constexpr HRESULT CLASS_E_NOAGGREGATION = static_cast<HRESULT>(0x80040110u);
-inline constexpr HRESULT REGDB_E_CLASSNOTREG = static_cast<HRESULT>(0x80040154u);
-inline constexpr HRESULT CO_E_NOTINITIALIZED = static_cast<HRESULT>(0x800401F0u);
-
-// Negative results are failures; S_FALSE is a success.
-constexpr bool failed(HRESULT result)
+// Negative results are failures; okFalse is a success.
+constexpr bool failed(result value)
 {
-    return result < 0;
+    return value < 0;
 }
 
 struct guid {
@@ -53,72 +51,62 @@ struct guid {
     QByteArray bytes() const;
 };
 
-inline constexpr guid CLSID_ShellLink{0x00021401, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-inline constexpr guid IID_IUnknown{0x00000000, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-inline constexpr guid IID_IShellLinkW{0x000214F9, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-inline constexpr guid IID_IPersistFile{0x0000010B, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+inline constexpr guid shellLinkClass{0x00021401, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+inline constexpr guid unknownInterface{0x00000000, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+inline constexpr guid shellLinkInterface{0x000214F9, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+inline constexpr guid persistFileInterface{0x0000010B, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
-inline constexpr DWORD CLSCTX_INPROC_SERVER = 0x1;
+inline constexpr classContext inProcessServer = 0x1;
 
 // Interfaces end their object's life through Release, never delete.
-class IUnknown
+class unknown
 {
 public:
-    virtual HRESULT QueryInterface(const guid &iid, void **object) = 0;
-    virtual ULONG AddRef() = 0;
-    virtual ULONG Release() = 0;
+    virtual result QueryInterface(const guid &iid, void **object) = 0;
+    virtual count AddRef() = 0;
+    virtual count Release() = 0;
 
 protected:
-    ~IUnknown() = default;
+    ~unknown() = default;
 };
 
-class IShellLinkW : public IUnknown
+class shellLinkFace : public unknown
 {
 public:
-    virtual HRESULT SetPath(const wchar_t *file) = 0;
-    virtual HRESULT SetArguments(const wchar_t *arguments) = 0;
-    virtual HRESULT SetIconLocation(const wchar_t *iconPath, int index) = 0;
+    virtual result SetPath(const wchar_t *file) = 0;
+    virtual result SetArguments(const wchar_t *arguments) = 0;
+    virtual result SetIconLocation(const wchar_t *iconPath, int index) = 0;
 
 protected:
-    ~IShellLinkW() = default;
+    ~shellLinkFace() = default;
 };
 
-class IPersistFile : public IUnknown
+class persistFileFace : public unknown
 {
 public:
     // Paths may mix "\" and "/"; "\" separates folders here too.
-    virtual HRESULT Save(const wchar_t *fileName, BOOL remember) = 0;
+    virtual result Save(const wchar_t *fileName, bool remember) = 0;
 
 protected:
-    ~IPersistFile() = default;
+    ~persistFileFace() = default;
 };
 
-HRESULT CoInitialize(void *reserved);
-HRESULT CoCreateInstance(const guid &clsid, IUnknown *outer, DWORD context, const guid &iid,
-                         void **object);
-void CoUninitialize();
+// The library's entry points: CoInitialize, CoCreateInstance and
+// CoUninitialize.
+class library
+{
+public:
+    virtual result initialize(void *reserved) = 0;
+    virtual result createInstance(const guid &clsid, unknown *outer, classContext context, const guid &iid,
+                                  void **object) = 0;
+    virtual void uninitialize() = 0;
 
-// ---- for tests
-
-struct call {
-    QString name;
-    QStringList arguments;  // as text: strings, numbers, "{guid}", "null"
-    qint64 result = 0;      // the HRESULT, or the count Release returned
+protected:
+    ~library() = default;
 };
 
-QList<call> calls();
-
-// From now on the named call returns `result`. A failure does nothing else;
-// a success does the call's work and reports `result` if the work succeeded.
-void forceResult(const QString &name, HRESULT result);
-
-// Forgets the calls, the forced results and the thread's COM set-up.
-void reset();
-
-// CoInitialize calls not yet paired with CoUninitialize.
-int openInitialisations();
-// Link objects not yet released to the end.
-int liveObjects();
+// The stand-in, one for the program.
+library &standIn();
 
 }  // namespace comShell
 

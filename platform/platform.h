@@ -8,10 +8,6 @@
 // folder asks which build it is.
 namespace platform {
 
-enum class build { macos, windows };
-build currentBuild();
-const char *buildName();  // "macos" or "windows"
-
 // Pixel size of the wizard's base text and of its message boxes (13 on
 // macOS, 14 on Windows, where the system renders Arial smaller).
 int textPixelSize();

@@ -7,16 +7,6 @@
 
 namespace platform {
 
-build currentBuild()
-{
-    return build::macos;
-}
-
-const char *buildName()
-{
-    return "macos";
-}
-
 int textPixelSize()
 {
     return 13;

@@ -5,16 +5,6 @@
 
 namespace platform {
 
-build currentBuild()
-{
-    return build::windows;
-}
-
-const char *buildName()
-{
-    return "windows";
-}
-
 int textPixelSize()
 {
     return 14;

@@ -82,7 +82,7 @@ QByteArray write(const contents &link)
 
     QByteArray out;
     put32(out, headerSize);
-    out.append(comShell::CLSID_ShellLink.bytes());
+    out.append(comShell::shellLinkClass.bytes());
     put32(out, flags);
     put32(out, 0);                  // file attributes
     out.append(QByteArray(24, '\0'));  // creation, access and write times

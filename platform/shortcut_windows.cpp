@@ -1,7 +1,5 @@
-// The Windows build's shortcut: a Favorites bookmark, an icon copy in the
-// pictures folder and a shell link on the desktop.
-#include "platform/comshell.h"
-#include "platform/shortcut.h"
+#include "platform/shortcut_windows.h"
+
 #include "platform/windowspath.h"
 #include "protocol/cameravalues.h"
 
@@ -42,10 +40,10 @@ bool isLinkOnDesktop(const QString &link, const QString &desktop)
 
 }  // namespace
 
-void makeShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
-                  wchar_t *lpszPathIcon, const shortcutCamera &camera)
+void makeLinkShortcut(const wchar_t *lpszPathObj, const wchar_t *lpszPathLink, const wchar_t *lpszPathArg,
+                      const wchar_t *lpszPathIcon, const shortcutCamera &camera, comShell::library &com)
 {
-    using namespace comShell;
+    using comShell::failed;
 
     // Everything a file name or the link is made of is checked before
     // anything is written or removed.
@@ -92,14 +90,15 @@ void makeShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPath
     }
 
     qDebug() << "create desktop shortcut";
-    if (failed(CoInitialize(nullptr)))
+    if (failed(com.initialize(nullptr)))
         return;
     void *object = nullptr;
-    if (failed(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, &object))) {
-        CoUninitialize();
+    if (failed(com.createInstance(comShell::shellLinkClass, nullptr, comShell::inProcessServer,
+                                  comShell::shellLinkInterface, &object))) {
+        com.uninitialize();
         return;
     }
-    auto *shellLink = static_cast<IShellLinkW *>(object);
+    auto *shellLink = static_cast<comShell::shellLinkFace *>(object);
     shellLink->SetPath(lpszPathObj);
     shellLink->SetArguments(lpszPathArg);
 
@@ -111,13 +110,19 @@ void makeShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPath
     iconPath.toWCharArray(iconBuffer.data());
     shellLink->SetIconLocation(iconBuffer.data(), 0);
 
-    if (!failed(shellLink->QueryInterface(IID_IPersistFile, &object))) {
-        auto *persistFile = static_cast<IPersistFile *>(object);
-        persistFile->Save(lpszPathLink, TRUE);
+    if (!failed(shellLink->QueryInterface(comShell::persistFileInterface, &object))) {
+        auto *persistFile = static_cast<comShell::persistFileFace *>(object);
+        persistFile->Save(lpszPathLink, true);
         persistFile->Release();
     }
     shellLink->Release();
-    CoUninitialize();
+    com.uninitialize();
+}
+
+void makeShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
+                  wchar_t *lpszPathIcon, const shortcutCamera &camera)
+{
+    makeLinkShortcut(lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon, camera, comShell::standIn());
 }
 
 }  // namespace platform

@@ -45,7 +45,7 @@ private:
     // readConfig's own working-directory step in the macOS build.
     QString configDir() const
     {
-        if (platform::currentBuild() == platform::build::macos)
+        if (QLatin1String(CAMGUIDE_CONFIGURED_TARGET) == QLatin1String("macos"))
             return dir.filePath(QStringLiteral("CAMGUIDE.app/Contents"));
         return dir.path();
     }

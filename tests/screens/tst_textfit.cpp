@@ -310,7 +310,7 @@ private slots:
         };
         QStringList known;
         for (const knownFault &k : knownFaults) {
-            if (QLatin1String(k.build) != QLatin1String(platform::buildName()) || language != QLatin1String(k.language))
+            if (QLatin1String(k.build) != QLatin1String(CAMGUIDE_CONFIGURED_TARGET) || language != QLatin1String(k.language))
                 continue;
             for (auto it = cut.begin(); it != cut.end();) {
                 if (it->contains(QString::fromUtf8(k.finding))) {

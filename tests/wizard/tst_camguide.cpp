@@ -321,7 +321,7 @@ void tst_camguide::boxStyleSet()
 {
     boxStyle.clear();
     camguide w;
-    if (platform::currentBuild() == platform::build::windows)
+    if (QLatin1String(CAMGUIDE_CONFIGURED_TARGET) == QLatin1String("windows"))
         QCOMPARE(boxStyle, QStringLiteral("background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);"));
     else
         QCOMPARE(boxStyle, QStringLiteral("background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);"));

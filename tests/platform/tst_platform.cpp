@@ -17,13 +17,6 @@ class tst_platform : public QObject
     Q_OBJECT
 
 private slots:
-    void buildIsTheOneConfigured()
-    {
-        QCOMPARE(QString::fromLatin1(platform::buildName()), QStringLiteral(CAMGUIDE_CONFIGURED_TARGET));
-        QCOMPARE(platform::currentBuild() == platform::build::windows,
-                 QStringLiteral(CAMGUIDE_CONFIGURED_TARGET) == QLatin1String("windows"));
-    }
-
     // The Windows system draws Arial smaller, so its texts are a pixel larger.
     void textSizes()
     {

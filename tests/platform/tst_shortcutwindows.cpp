@@ -1,8 +1,9 @@
 // The Windows build's shortcut maker on a test profile (Desktop, Favorites
-// and Pictures side by side), against our COM stand-in: the calls it makes,
-// the three files it leaves, and the camera values it refuses.
-#include "platform/comshell.h"
-#include "platform/shortcut.h"
+// and Pictures side by side), against our COM stand-in seen through a
+// recorder: the calls it makes, the three files it leaves, and the camera
+// values it refuses.
+#include "platform/shortcut_windows.h"
+#include "tests/platform/comrecorder.h"
 #include "tests/support/languagetokens.h"
 
 #include <QDirIterator>
@@ -16,7 +17,8 @@
 #include <memory>
 #include <string>
 
-using namespace comShell;
+using namespace comShell::comResult;
+using call = comRecorder::call;
 
 namespace {
 
@@ -61,18 +63,18 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 }
 
 // A recorded call as one line: name(arguments) -> result.
-QStringList callLines()
+QStringList callLines(const QList<call> &calls)
 {
     QStringList lines;
-    for (const call &c : calls())
+    for (const call &c : calls)
         lines << QStringLiteral("%1(%2) -> %3").arg(c.name, c.arguments.join(QStringLiteral(", "))).arg(c.result);
     return lines;
 }
 
-QStringList callNames()
+QStringList callNames(const QList<call> &calls)
 {
     QStringList names;
-    for (const call &c : calls())
+    for (const call &c : calls)
         names << c.name;
     return names;
 }
@@ -117,6 +119,11 @@ class tst_shortcutwindows : public QObject
     QString favorites;
     QString pictures;
     QString iconSource;
+    std::unique_ptr<comRecorder> com;
+
+    QList<call> calls() const { return com->calls(); }
+    QStringList callLines() const { return ::callLines(calls()); }
+    QStringList callNames() const { return ::callNames(calls()); }
 
     QString linkFor(const QByteArray &number) const
     {
@@ -129,15 +136,15 @@ class tst_shortcutwindows : public QObject
 
     // The four buffers as the finishing pages fill them: zeros first, then
     // the text. A text of a buffer's size or more fills it without an end.
-    static void make(const QStringList &values, const QByteArray &number, const QByteArray &name)
+    void make(const QStringList &values, const QByteArray &number, const QByteArray &name)
     {
         std::array<std::array<wchar_t, platform::shortcutBufferSize>, 4> buffers{};
         for (int i = 0; i < 4; ++i) {
             const std::wstring w = values.at(i).toStdWString();
             std::copy_n(w.begin(), std::min<size_t>(w.size(), platform::shortcutBufferSize), buffers[i].begin());
         }
-        platform::createShortcut(buffers[0].data(), buffers[1].data(), buffers[2].data(), buffers[3].data(),
-                                 {number, name});
+        platform::makeLinkShortcut(buffers[0].data(), buffers[1].data(), buffers[2].data(), buffers[3].data(),
+                                   {number, name}, *com);
     }
     void make(const QByteArray &number = deviceNo, const QByteArray &name = model,
               const QString &argument = quoted(portalUrl()))
@@ -202,15 +209,15 @@ private slots:
         QVERIFY(writeFile(root->filePath(QStringLiteral("victim.ico")), "keep"));
         platform::setDesktopFolder(desktop);
         platform::setPicturesFolder(pictures);
-        comShell::reset();
+        com = std::make_unique<comRecorder>();
     }
 
     void cleanup()
     {
         // Every road pairs its COM set-up and releases its objects.
-        QCOMPARE(openInitialisations(), 0);
-        QCOMPARE(liveObjects(), 0);
-        comShell::reset();
+        QCOMPARE(com->openInitialisations(), 0);
+        QCOMPARE(com->liveObjects(), 0);
+        com.reset();
         platform::setDesktopFolder(std::nullopt);
         platform::setPicturesFolder(std::nullopt);
         root.reset();
@@ -276,19 +283,19 @@ private slots:
         const QStringList all = {"CoInitialize", "CoCreateInstance", "SetPath", "SetArguments", "SetIconLocation",
                                  "QueryInterface", "Save", "Release", "Release", "CoUninitialize"};
         QTest::newRow("CoInitialize fails: bookmark only, no CoUninitialize")
-            << "CoInitialize" << int(E_FAIL) << QStringList{"CoInitialize"} << false << false;
+            << "CoInitialize" << int(fail) << QStringList{"CoInitialize"} << false << false;
         QTest::newRow("CoInitialize gives S_FALSE: link, and CoUninitialize")
-            << "CoInitialize" << int(S_FALSE) << all << true << true;
+            << "CoInitialize" << int(okFalse) << all << true << true;
         QTest::newRow("CoCreateInstance fails: CoUninitialize and end")
-            << "CoCreateInstance" << int(REGDB_E_CLASSNOTREG)
+            << "CoCreateInstance" << int(classNotRegistered)
             << QStringList{"CoInitialize", "CoCreateInstance", "CoUninitialize"} << false << false;
         QTest::newRow("QueryInterface fails: icon copied, no link")
-            << "QueryInterface" << int(E_NOINTERFACE)
+            << "QueryInterface" << int(noInterface)
             << QStringList{"CoInitialize", "CoCreateInstance", "SetPath", "SetArguments", "SetIconLocation",
                            "QueryInterface", "Release", "CoUninitialize"}
             << false << true;
         QTest::newRow("Save fails: both released all the same")
-            << "Save" << int(E_FAIL) << all << false << true;
+            << "Save" << int(fail) << all << false << true;
     }
 
     void comResults()
@@ -299,7 +306,7 @@ private slots:
         QFETCH(bool, link);
         QFETCH(bool, icon);
 
-        forceResult(failing, result);
+        com->forceResult(failing, result);
         make();
         QCOMPARE(callNames(), expected);
         for (const call &c : calls()) {
@@ -354,7 +361,7 @@ private slots:
         make(deviceNo, model, quoted(portalUrl(deviceNo, QStringLiteral("pt_BR"))));
         const auto first = tree();
         QVERIFY(writeFile(iconSource, iconB));
-        comShell::reset();
+        com = std::make_unique<comRecorder>();
         make();
 
         const auto second = tree();
