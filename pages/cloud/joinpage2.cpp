@@ -493,7 +493,7 @@ void joinPage2::registerUser()
     const QByteArray model = camera ? camera->model : QByteArray();
     setChoiceEnabled(false);
     const QByteArray body = portalRequest::signUpBody(
-        model, {signUpEmailEdit->text(), signUpPasswordEdit->text(), confirmPasswordEdit->text(),
+        model, strVersion, {signUpEmailEdit->text(), signUpPasswordEdit->text(), confirmPasswordEdit->text(),
                 firstNameEdit->text(), lastNameEdit->text()});
     if (post(signUpRequest, portalRequest::signUpPath, body))
         waitLoading();
@@ -510,7 +510,7 @@ void joinPage2::logon(int step)
     setChoiceEnabled(false);
     const bool signIn = yesRadioButton->isChecked();
     const QByteArray body = portalRequest::signInBody(
-        model, signIn ? signInEmailEdit->text() : signUpEmailEdit->text(),
+        model, strVersion, signIn ? signInEmailEdit->text() : signUpEmailEdit->text(),
         signIn ? signInPasswordEdit->text() : signUpPasswordEdit->text());
     if (post(signInRequest, portalRequest::signInPath, body) && step == 1)
         waitLoading();
@@ -520,7 +520,7 @@ void joinPage2::addDevice()
 {
     requestKind = addCameraRequest;
     const IPCamera *camera = chosenCamera();
-    const QByteArray body = camera ? portalRequest::addCameraBody(camera->model, camera->deviceNo,
+    const QByteArray body = camera ? portalRequest::addCameraBody(camera->model, strVersion, camera->deviceNo,
                                                                   camera->password, camera->dfp)
                                    : QByteArray();
     post(addCameraRequest, portalRequest::addCameraPath, body);

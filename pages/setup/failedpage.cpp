@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/waitrun.h"
 #include "pages/setup/myipaddredit.h"
+#include "pages/setup/ipv4input.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 
@@ -359,10 +360,7 @@ bool failedPage::accountAcceptable(const QString &account)
 
 bool failedPage::addressAcceptable(const QString &address)
 {
-    // As typed, leading zeros included: the camera gets the text as it stands.
-    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral(
-        "((2[0-4][0-9]|25[0-5]|[01]?[0-9][0-9]?)\\.){3}(2[0-4][0-9]|25[0-5]|[01]?[0-9][0-9]?)")));
-    return pattern.match(address).hasMatch();
+    return ipv4Input::addressAcceptable(address);
 }
 
 void failedPage::hideForms()
