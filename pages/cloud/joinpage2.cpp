@@ -190,7 +190,7 @@ void joinPage2::initializePage()
     newsletterCheck->setChecked(false);
     acceptCheck->setChecked(false);
     // The info record again: the add request reads what it holds then.
-    if (chosenCamera() && zvrTools)
+    if (chosenCamera())
         zvrTools->ZVRGetPassword(configIPCameraIdx);
 }
 
@@ -503,7 +503,7 @@ void joinPage2::logon(int step)
 {
     requestKind = signInRequest;
     const IPCamera *camera = chosenCamera();
-    if (camera && camera->cmdState == cmdStatePasswordSeen && zvrTools)
+    if (camera && camera->cmdState == cmdStatePasswordSeen)
         zvrTools->ZVRGetPassword(configIPCameraIdx);
     camera = chosenCamera();
     const QByteArray model = camera ? camera->model : QByteArray();
@@ -586,8 +586,7 @@ void joinPage2::answered(int kind, const portalRequest::verdict &v, const QStrin
         } else if (kind == signInRequest) {
             addDevice();
         } else {
-            if (zvrTools)
-                zvrTools->ZVRSetPassword(configIPCameraIdx, QString(), QStringLiteral("1"));
+            zvrTools->ZVRSetPassword(configIPCameraIdx, QString(), QStringLiteral("1"));
             if (yesRadioButton->isChecked())
                 emailStr = signInEmailEdit->text();
             else if (noRadioButton->isChecked())
