@@ -12,7 +12,6 @@ class QPushButton;
 class detailsPage : public QDialog
 {
     Q_OBJECT
-    friend class tst_finishpages;
 
 public:
     detailsPage();

@@ -281,7 +281,7 @@ void finishPage::getImagefinishedSlot(QNetworkReply *reply)
 void finishPage::next()
 {
     const IPCamera *camera = chosenCamera();
-    if (camera && zvrTools)
+    if (camera)
         zvrTools->ZVRSyncTime(configIPCameraIdx);
     camera = chosenCamera();
     if (shortcutCheck->isChecked()) {

@@ -1,17 +1,12 @@
 #include "pages/cloud/joinpage1.h"
 
+#include "pages/cloud/whyjoin.h"
 #include "protocol/portal.h"
 
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
-
-namespace {
-
-const QString itemStyle = QStringLiteral("color:rgb(89,87,87);font:12px;");
-
-}  // namespace
 
 joinPage1::joinPage1(QWidget *parent)
     : pageFrame(joinPage1Id, parent)
@@ -21,7 +16,6 @@ joinPage1::joinPage1(QWidget *parent)
     titleFont.setBold(true);
     titleLabel()->setFont(titleFont);
 
-    pictureLabel(this, QStringLiteral(":/images/join2_right.png"), QRect(360, 130, 299, 288));
     // The link text is the portal's host (protocol/portal.h).
     infoText = namedLabel(this, "infoText",
         tr("The camera has previously registered with a skyvue account, you can login on "
@@ -34,40 +28,22 @@ joinPage1::joinPage1(QWidget *parent)
     keyboardLinks(infoText);
     infoText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    namedLabel(this, "panelTitle", tr("<b>Why join skyvue ?</b>"), QRect(370, 140, 200, 30),
-               QStringLiteral("color:rgb(0,0,0);font:14px;"));
-    const QChar bullet(0x25CF);
-    const struct {
-        const char *item;
-        QString description;
-        int y;
-        int height;
-    } items[] = {
-        {QT_TR_NOOP(" <b>Simple setting</b>"),
-         tr("Not worrying about complicate dyanmic DNS setting, firewall roadblock, or all the "
-            "trouble some configurations on cameras or viewing clients."),
-         170, 60},
-        // These two stay in English in every language.
-        {QT_TR_NOOP(" <b>Easy Access</b>"),
-         QStringLiteral("For using skyvue web service such as to manage all your cameras in one place."),
-         260, 40},
-        {QT_TR_NOOP(" <b>Remote viewing anywhere</b>"),
-         QStringLiteral("For viewing your cameras from anywhere through a web browser or a mobile device."),
-         330, 40},
-    };
-    int n = 1;
-    for (const auto &item : items) {
-        namedLabel(this, QStringLiteral("panelItem%1").arg(n).toLatin1().constData(),
-                   QStringLiteral("%1 %2").arg(bullet, tr(item.item)), QRect(370, item.y, 200, 30),
-                   itemStyle);
-        QLabel *description =
-            namedLabel(this, QStringLiteral("panelText%1").arg(n).toLatin1().constData(),
-                       item.description, QRect(370, item.y + 30, 250, item.height), itemStyle);
-        description->setTextFormat(n == 1 ? Qt::AutoText : Qt::PlainText);
-        description->setWordWrap(true);
-        description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        ++n;
-    }
+    // The second and third texts stay in English in every language.
+    const whyJoinPanel panel{
+        tr("<b>Why join skyvue ?</b>"),
+        QChar(0x25CF),
+        "panelItem",
+        {{tr(" <b>Simple setting</b>"),
+          tr("Not worrying about complicate dyanmic DNS setting, firewall roadblock, or all the "
+             "trouble some configurations on cameras or viewing clients."),
+          Qt::AutoText},
+         {tr(" <b>Easy Access</b>"),
+          QStringLiteral("For using skyvue web service such as to manage all your cameras in one place."),
+          Qt::PlainText},
+         {tr(" <b>Remote viewing anywhere</b>"),
+          QStringLiteral("For viewing your cameras from anywhere through a web browser or a mobile device."),
+          Qt::PlainText}}};
+    panel.build(this);
 
     backButton = createButton({tr("    Back"), buttonStyle(buttonPicture::back, QStringLiteral("12pt")),
                                QStringLiteral("conn_back_btn")},

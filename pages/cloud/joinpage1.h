@@ -12,7 +12,6 @@ class QPushButton;
 class joinPage1 : public pageFrame
 {
     Q_OBJECT
-    friend class tst_joinpage1;
 
 public:
     explicit joinPage1(QWidget *parent = nullptr);

@@ -4,6 +4,7 @@
 #include "core/http.h"
 #include "core/waitrun.h"
 #include "pages/cloud/portalrequest.h"
+#include "pages/cloud/whyjoin.h"
 #include "protocol/cameravalues.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
@@ -22,7 +23,6 @@
 
 namespace {
 
-const QString panelTextStyle = QStringLiteral("color:rgb(89,87,87);font:12px;");
 const QString passwordStyle =
     QStringLiteral("lineedit-password-character: 42;color:rgb(89,87,87);font:12px;");
 // Next as built: the grey picture with white text, disabled.
@@ -74,40 +74,20 @@ joinPage2::joinPage2(QWidget *parent)
         choices->addButton(r);
 
     // Why join: shown until the first choice, then never again.
-    panel << pictureLabel(this, QStringLiteral(":/images/join2_right.png"), QRect(360, 130, 299, 288));
-    panel << namedLabel(this, "panelTitle", tr("<b>Why join skyvue ?</b>"), QRect(370, 140, 200, 30),
-                        QStringLiteral("color:rgb(0,0,0);font:14px;"));
-    const QChar square(0x25A0);
-    const struct {
-        const char *heading;
-        const char *text;
-        int y;
-        int textHeight;
-    } items[] = {
-        {QT_TR_NOOP(" <b>Simple setting</b>"),
-         QT_TR_NOOP("Not worrying about complicate dyanmic DNS settings,firewall roadblock,or all the "
-                    "troublesome configurations on cameras or viewing clients."),
-         170, 60},
-        {QT_TR_NOOP(" <b>Easy Access</b>"),
-         QT_TR_NOOP("For using skyvue web service such as to manage all your cameras in one place."),
-         260, 40},
-        {QT_TR_NOOP(" <b>Remote viewing anywhere</b>"),
-         QT_TR_NOOP("For viewing your cameras from anywhere through a web browser or a mobile device."),
-         330, 40},
-    };
-    int n = 1;
-    for (const auto &item : items) {
-        panel << namedLabel(this, QStringLiteral("panelHeading%1").arg(n).toLatin1().constData(),
-                            QStringLiteral("%1 %2").arg(square, tr(item.heading)),
-                            QRect(370, item.y, 200, 30), panelTextStyle);
-        QLabel *text = namedLabel(this, QStringLiteral("panelText%1").arg(n).toLatin1().constData(),
-                                  tr(item.text), QRect(370, item.y + 30, 250, item.textHeight),
-                                  panelTextStyle);
-        text->setWordWrap(true);
-        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        panel << text;
-        ++n;
-    }
+    panel = whyJoinPanel{
+        tr("<b>Why join skyvue ?</b>"),
+        QChar(0x25A0),
+        "panelHeading",
+        {{tr(" <b>Simple setting</b>"),
+          tr("Not worrying about complicate dyanmic DNS settings,firewall roadblock,or all the "
+             "troublesome configurations on cameras or viewing clients."),
+          Qt::AutoText},
+         {tr(" <b>Easy Access</b>"),
+          tr("For using skyvue web service such as to manage all your cameras in one place."),
+          Qt::AutoText},
+         {tr(" <b>Remote viewing anywhere</b>"),
+          tr("For viewing your cameras from anywhere through a web browser or a mobile device."),
+          Qt::AutoText}}}.build(this);
 
     accountLabel = namedLabel(this, "accountLabel", tr("Please enter your skyvue account."),
                               QRect(50, 210, 250, 25));
@@ -190,7 +170,7 @@ void joinPage2::initializePage()
     newsletterCheck->setChecked(false);
     acceptCheck->setChecked(false);
     // The info record again: the add request reads what it holds then.
-    if (chosenCamera() && zvrTools)
+    if (chosenCamera())
         zvrTools->ZVRGetPassword(configIPCameraIdx);
 }
 
@@ -493,7 +473,7 @@ void joinPage2::registerUser()
     const QByteArray model = camera ? camera->model : QByteArray();
     setChoiceEnabled(false);
     const QByteArray body = portalRequest::signUpBody(
-        model, {signUpEmailEdit->text(), signUpPasswordEdit->text(), confirmPasswordEdit->text(),
+        model, strVersion, {signUpEmailEdit->text(), signUpPasswordEdit->text(), confirmPasswordEdit->text(),
                 firstNameEdit->text(), lastNameEdit->text()});
     if (post(signUpRequest, portalRequest::signUpPath, body))
         waitLoading();
@@ -503,14 +483,14 @@ void joinPage2::logon(int step)
 {
     requestKind = signInRequest;
     const IPCamera *camera = chosenCamera();
-    if (camera && camera->cmdState == cmdStatePasswordSeen && zvrTools)
+    if (camera && camera->cmdState == cmdStatePasswordSeen)
         zvrTools->ZVRGetPassword(configIPCameraIdx);
     camera = chosenCamera();
     const QByteArray model = camera ? camera->model : QByteArray();
     setChoiceEnabled(false);
     const bool signIn = yesRadioButton->isChecked();
     const QByteArray body = portalRequest::signInBody(
-        model, signIn ? signInEmailEdit->text() : signUpEmailEdit->text(),
+        model, strVersion, signIn ? signInEmailEdit->text() : signUpEmailEdit->text(),
         signIn ? signInPasswordEdit->text() : signUpPasswordEdit->text());
     if (post(signInRequest, portalRequest::signInPath, body) && step == 1)
         waitLoading();
@@ -520,7 +500,7 @@ void joinPage2::addDevice()
 {
     requestKind = addCameraRequest;
     const IPCamera *camera = chosenCamera();
-    const QByteArray body = camera ? portalRequest::addCameraBody(camera->model, camera->deviceNo,
+    const QByteArray body = camera ? portalRequest::addCameraBody(camera->model, strVersion, camera->deviceNo,
                                                                   camera->password, camera->dfp)
                                    : QByteArray();
     post(addCameraRequest, portalRequest::addCameraPath, body);
@@ -586,8 +566,7 @@ void joinPage2::answered(int kind, const portalRequest::verdict &v, const QStrin
         } else if (kind == signInRequest) {
             addDevice();
         } else {
-            if (zvrTools)
-                zvrTools->ZVRSetPassword(configIPCameraIdx, QString(), QStringLiteral("1"));
+            zvrTools->ZVRSetPassword(configIPCameraIdx, QString(), QStringLiteral("1"));
             if (yesRadioButton->isChecked())
                 emailStr = signInEmailEdit->text();
             else if (noRadioButton->isChecked())

@@ -1,6 +1,5 @@
 #include "pages/cloud/portalrequest.h"
 
-#include "core/globals.h"
 #include "protocol/cameravalues.h"
 
 #include <QNetworkRequest>
@@ -32,9 +31,9 @@ QByteArray recordValue(const QByteArray &stored)
     return cameraValues::recordBytes(stored);
 }
 
-QByteArray wizardVersion(const QByteArray &model)
+QByteArray wizardVersion(const QByteArray &model, const QString &version)
 {
-    return recordValue(model) + '_' + strVersion.toUtf8();
+    return recordValue(model) + '_' + version.toUtf8();
 }
 
 namespace {
@@ -49,31 +48,32 @@ QByteArray record(const QByteArray &stored)
     return encoded(recordValue(stored));
 }
 
-QByteArray lead(const QByteArray &model)
+QByteArray lead(const QByteArray &model, const QString &version)
 {
-    return "client=wizard&wizard_version=" + encoded(wizardVersion(model)) + "&lang=English";
+    return "client=wizard&wizard_version=" + encoded(wizardVersion(model, version)) + "&lang=English";
 }
 
 }  // namespace
 
-QByteArray signUpBody(const QByteArray &model, const signUpForm &form)
+QByteArray signUpBody(const QByteArray &model, const QString &version, const signUpForm &form)
 {
-    return lead(model) + "&action=sign-up&accept=accept&email=" + text(form.email)
+    return lead(model, version) + "&action=sign-up&accept=accept&email=" + text(form.email)
         + "&password=" + text(form.password) + "&password_verify=" + text(form.confirmation)
         + "&name_first=" + text(form.firstName) + "&name_last=" + text(form.lastName)
         + "&nickname=''";
 }
 
-QByteArray signInBody(const QByteArray &model, const QString &email, const QString &password)
+QByteArray signInBody(const QByteArray &model, const QString &version, const QString &email,
+                      const QString &password)
 {
-    return lead(model) + "&email=" + text(email) + "&password=" + text(password);
+    return lead(model, version) + "&email=" + text(email) + "&password=" + text(password);
 }
 
-QByteArray addCameraBody(const QByteArray &model, const QByteArray &deviceNo,
+QByteArray addCameraBody(const QByteArray &model, const QString &version, const QByteArray &deviceNo,
                          const QByteArray &password, const QByteArray &dfp)
 {
-    return lead(model) + "&orbel_no=" + record(deviceNo) + "&device_password=" + record(password)
-        + "&dfp=" + record(dfp);
+    return lead(model, version) + "&orbel_no=" + record(deviceNo) + "&device_password="
+        + record(password) + "&dfp=" + record(dfp);
 }
 
 QNetworkRequest formPost(const QByteArray &base, const char *path, const QByteArray &body)

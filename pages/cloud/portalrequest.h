@@ -23,14 +23,16 @@ QByteArray encoded(const QByteArray &bytes);
 QByteArray recordValue(const QByteArray &stored);
 
 // The wizard_version item: the camera's model, "_" and the program version.
-QByteArray wizardVersion(const QByteArray &model);
+QByteArray wizardVersion(const QByteArray &model, const QString &version);
 
 struct signUpForm {
     QString email, password, confirmation, firstName, lastName;
 };
-QByteArray signUpBody(const QByteArray &model, const signUpForm &form);
-QByteArray signInBody(const QByteArray &model, const QString &email, const QString &password);
-QByteArray addCameraBody(const QByteArray &model, const QByteArray &deviceNo,
+// Each body leads with the program's wizard_version: model and version.
+QByteArray signUpBody(const QByteArray &model, const QString &version, const signUpForm &form);
+QByteArray signInBody(const QByteArray &model, const QString &version, const QString &email,
+                      const QString &password);
+QByteArray addCameraBody(const QByteArray &model, const QString &version, const QByteArray &deviceNo,
                          const QByteArray &password, const QByteArray &dfp);
 
 // The post: the base and the path joined as they are, the form's content

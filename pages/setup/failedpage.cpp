@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/waitrun.h"
 #include "pages/setup/myipaddredit.h"
+#include "pages/setup/ipv4input.h"
 #include "pages/setup/networkrules.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
@@ -380,7 +381,7 @@ void failedPage::next()
             const QString address = addressEdits[i]->text();
             if (i == 4 && address == QLatin1String("..."))
                 continue;  // the second DNS server may stay empty
-            if (!internetSetup::addressAcceptable(address)) {
+            if (!ipv4Input::addressAcceptable(address)) {
                 // The stored text carries control characters after "Invalid";
                 // they stay in the key and never reach the screen.
                 QString invalid = tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Invalid\x16\x13\x0b\x1d\x03 ");

@@ -1,21 +1,13 @@
 #include "pages/setup/myipaddredit.h"
 
+#include "pages/setup/ipv4input.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 
 QValidator::State octetValidator::validate(QString &input, int &) const
 {
-    if (input.isEmpty())
-        return Intermediate;
-    if (input.size() > 3)
-        return Invalid;
-    int value = 0;
-    for (QChar c : input) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return Invalid;
-        value = value * 10 + (c.unicode() - '0');
-    }
-    return value <= 255 ? Acceptable : Invalid;
+    return ipv4Input::octetState(input);
 }
 
 MyIpPartLineEdit::MyIpPartLineEdit(QWidget *parent)

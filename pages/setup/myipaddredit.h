@@ -7,9 +7,8 @@
 
 class QLabel;
 
-// One octet of an address: nothing but up to three ASCII digits with a value
-// of at most 255, under any locale (no sign, no group separator, no blank:
-// the blank and the dot are the editor's own keys).
+// One octet of an address, by ipv4Input::octetState (the blank and the dot
+// are the editor's own keys).
 class octetValidator : public QValidator
 {
     Q_OBJECT

@@ -3,8 +3,6 @@
 #include "protocol/ipcamera.h"
 #include "protocol/models.h"
 
-#include <QRegularExpression>
-
 namespace internetSetup {
 
 bool accountAcceptable(const QString &account)
@@ -16,14 +14,6 @@ bool accountAcceptable(const QString &account)
             return false;
     }
     return true;
-}
-
-bool addressAcceptable(const QString &address)
-{
-    // As typed, leading zeros included: the camera gets the text as it stands.
-    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral(
-        "((2[0-4][0-9]|25[0-5]|[01]?[0-9][0-9]?)\\.){3}(2[0-4][0-9]|25[0-5]|[01]?[0-9][0-9]?)")));
-    return pattern.match(address).hasMatch();
 }
 
 }  // namespace internetSetup

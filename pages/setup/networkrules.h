@@ -15,8 +15,6 @@ namespace internetSetup {
 // An account the camera's item list can carry: printable ASCII without ";"
 // (it separates the items).
 bool accountAcceptable(const QString &account);
-// Four numbers of 0 to 255, dotted, nothing else.
-bool addressAcceptable(const QString &address);
 
 }  // namespace internetSetup
 

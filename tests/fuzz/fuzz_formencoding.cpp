@@ -7,7 +7,6 @@
 // sign-up, add camera); the camera's model, number, password and dfp as
 // stored, then e-mail, password, confirmation, first and last name as typed
 // (UTF-8).
-#include "core/globals.h"
 #include "pages/cloud/portalrequest.h"
 #include "tests/fuzz/fuzzinput.h"
 
@@ -64,10 +63,13 @@ QByteArray recordValue(const QByteArray &stored)
     return nul < 0 ? stored : stored.left(nul);
 }
 
+// The program's version; tst_portalrequest checks that other versions are encoded.
+const QString version = QStringLiteral("v1.00.02");
+
 form lead(const QByteArray &model)
 {
     return {{"client", "wizard"},
-        {"wizard_version", recordValue(model) + '_' + strVersion.toUtf8()}, {"lang", "English"}};
+        {"wizard_version", recordValue(model) + '_' + version.toUtf8()}, {"lang", "English"}};
 }
 
 }  // namespace
@@ -99,8 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     case 0: {
         const form signIn = lead(model)
             + form {{"email", typed.email.toUtf8()}, {"password", typed.password.toUtf8()}};
-        FUZZ_CHECK(
-            itemsOf(portalRequest::signInBody(model, typed.email, typed.password)) == signIn);
+        FUZZ_CHECK(itemsOf(portalRequest::signInBody(model, version, typed.email, typed.password))
+                   == signIn);
         break;
     }
     case 1: {
@@ -110,14 +112,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 {"password_verify", typed.confirmation.toUtf8()},
                 {"name_first", typed.firstName.toUtf8()}, {"name_last", typed.lastName.toUtf8()},
                 {"nickname", "''"}};
-        FUZZ_CHECK(itemsOf(portalRequest::signUpBody(model, typed)) == signUp);
+        FUZZ_CHECK(itemsOf(portalRequest::signUpBody(model, version, typed)) == signUp);
         break;
     }
     default: {
         const form add = lead(model)
             + form {{"orbel_no", recordValue(deviceNo)}, {"device_password", recordValue(password)},
                 {"dfp", recordValue(dfp)}};
-        FUZZ_CHECK(itemsOf(portalRequest::addCameraBody(model, deviceNo, password, dfp)) == add);
+        FUZZ_CHECK(
+            itemsOf(portalRequest::addCameraBody(model, version, deviceNo, password, dfp)) == add);
         break;
     }
     }

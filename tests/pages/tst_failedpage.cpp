@@ -8,6 +8,7 @@
 #include "pages/setup/failedpage.h"
 #include "pages/setup/myipaddredit.h"
 #include "pages/setup/networkcheck.h"
+#include "pages/setup/ipv4input.h"
 #include "pages/setup/networkrules.h"
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
@@ -536,7 +537,7 @@ void tst_failedpage::addressCheck()
 {
     QFETCH(QString, address);
     QFETCH(bool, acceptable);
-    QCOMPARE(internetSetup::addressAcceptable(address), acceptable);
+    QCOMPARE(ipv4Input::addressAcceptable(address), acceptable);
 }
 
 // ------------------------------------------------------------ Next: the payloads

@@ -8,6 +8,13 @@
 
 using namespace portalRequest;
 
+namespace {
+
+// The program's version as the wire bytes below carry it.
+const QString version = QStringLiteral("v1.00.02");
+
+}  // namespace
+
 class tst_portalrequest : public QObject
 {
     Q_OBJECT
@@ -73,28 +80,33 @@ void tst_portalrequest::encodingKeepsEveryByte()
 
 void tst_portalrequest::bodies()
 {
-    QCOMPARE(signInBody("KSM-271E", QStringLiteral("anna@example.com"), QStringLiteral("p&w =+")),
+    QCOMPARE(signInBody("KSM-271E", version, QStringLiteral("anna@example.com"),
+                        QStringLiteral("p&w =+")),
              QByteArray("client=wizard&wizard_version=KSM-271E_v1.00.02&lang=English"
                         "&email=anna%40example.com&password=p%26w%20%3D%2B"));
-    QCOMPARE(signUpBody("KSM-271E", {QStringLiteral("a@b.c"), QStringLiteral("pw 1"),
-                                      QStringLiteral("pw 1"), QStringLiteral("Zoë"),
-                                      QStringLiteral("O'Neil")}),
+    QCOMPARE(signUpBody("KSM-271E", version, {QStringLiteral("a@b.c"), QStringLiteral("pw 1"),
+                                               QStringLiteral("pw 1"), QStringLiteral("Zoë"),
+                                               QStringLiteral("O'Neil")}),
              QByteArray("client=wizard&wizard_version=KSM-271E_v1.00.02&lang=English"
                         "&action=sign-up&accept=accept&email=a%40b.c&password=pw%201"
                         "&password_verify=pw%201&name_first=Zo%C3%AB&name_last=O%27Neil"
                         "&nickname=''"));
-    QCOMPARE(addCameraBody("KSM-271E", "10000001", "pw+1", "dfp 0001"),
+    QCOMPARE(addCameraBody("KSM-271E", version, "10000001", "pw+1", "dfp 0001"),
              QByteArray("client=wizard&wizard_version=KSM-271E_v1.00.02&lang=English"
                         "&orbel_no=10000001&device_password=pw%2B1&dfp=dfp%200001"));
     // Empty values stay as empty items.
-    QCOMPARE(signInBody("", QString(), QString()),
+    QCOMPARE(signInBody("", version, QString(), QString()),
              QByteArray("client=wizard&wizard_version=_v1.00.02&lang=English&email=&password="));
+    // The version is encoded with the model.
+    QCOMPARE(signInBody("K M", QStringLiteral("v2 +ß"), QString(), QString()),
+             QByteArray("client=wizard&wizard_version=K%20M_v2%20%2B%C3%9F&lang=English"
+                        "&email=&password="));
 }
 
 void tst_portalrequest::recordValuesEndAtNul()
 {
     QCOMPARE(recordValue(QByteArray("abc\0def", 7)), QByteArray("abc"));
-    QCOMPARE(addCameraBody(QByteArray("KSM\0x", 5), QByteArray("1000\0" "9", 6),
+    QCOMPARE(addCameraBody(QByteArray("KSM\0x", 5), version, QByteArray("1000\0" "9", 6),
                            QByteArray("pw\0", 3), QByteArray("d")),
              QByteArray("client=wizard&wizard_version=KSM_v1.00.02&lang=English"
                         "&orbel_no=1000&device_password=pw&dfp=d"));
@@ -103,7 +115,7 @@ void tst_portalrequest::recordValuesEndAtNul()
 
 void tst_portalrequest::post()
 {
-    const QByteArray body = signInBody("KSM-271E", QStringLiteral("a"), QStringLiteral("b"));
+    const QByteArray body = signInBody("KSM-271E", version, QStringLiteral("a"), QStringLiteral("b"));
     const QNetworkRequest r = formPost("http://10.0.0.2:8080/", signInPath, body);
     // Joined as they are: the query stays the portal's "?signin".
     QCOMPARE(r.url().toEncoded(), QByteArray("http://10.0.0.2:8080/account/?signin"));
