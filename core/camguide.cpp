@@ -23,8 +23,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-camguide::camguide(QWidget *parent)
-    : QWizard(parent)
+camguide::camguide(QWidget *parent) : QWizard(parent)
 {
     setPage(plugPageId, new plugPage(this));
     setPage(selectPageId, new selectPage(this));
@@ -47,9 +46,12 @@ camguide::camguide(QWidget *parent)
     modelTitle->setStyleSheet(QStringLiteral("font:bold 18px;color:rgb(255,255,255);"));
     setWizardStyle(QWizard::ModernStyle);
     setStyleSheet(QStringLiteral("font:%1px;color:rgb(89,87,87);").arg(platform::textPixelSize()));
-    boxStyle = platform::textPixelSize() == 14
-        ? tr("background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);")
-        : tr("background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);");
+    boxStyle =
+        platform::textPixelSize() == 14
+            ? tr(
+                "background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);")
+            : tr(
+                "background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);");
 
     setFont(QFont(QStringLiteral("Arial")));
     const linkRow links = createLinkRow(this);
@@ -68,7 +70,8 @@ camguide::camguide(QWidget *parent)
         pictureLabel(this, QStringLiteral(":/images/setupbackground_t.png"), QRect(0, 0, 721, 70)),
         pictureLabel(this, sides, QRect(-1, 68, 13, 433)),
         pictureLabel(this, sides, QRect(708, 68, 13, 433)),
-        pictureLabel(this, QStringLiteral(":/images/setupbackground_b.png"), QRect(-1, 499, 721, 67)),
+        pictureLabel(this, QStringLiteral(":/images/setupbackground_b.png"),
+                     QRect(-1, 499, 721, 67)),
     };
     veilLabel = pictureLabel(this, QString::fromLatin1(veilPicture), QRect(0, 0, 721, 567));
     veilLabel->setObjectName(QStringLiteral("veilLabel"));
@@ -150,11 +153,8 @@ bool camguide::event(QEvent *event)
     switch (event->type()) {
     case QEvent::Show:
     case QEvent::StyleChange:
-    case QEvent::FontChange:
-        placePagesAtOrigin();
-        break;
-    default:
-        break;
+    case QEvent::FontChange: placePagesAtOrigin(); break;
+    default: break;
     }
     return handled;
 }

@@ -31,10 +31,11 @@ void limitBody(QNetworkReply *reply, qint64 limit, QObject *context, std::functi
     // One byte more than the limit tells a body of exactly the limit from a
     // longer one; past it the reply stops reading from the network.
     reply->setReadBufferSize(limit + 1);
-    QObject::connect(reply, &QIODevice::readyRead, context, [reply, limit, tooLong = std::move(tooLong)] {
-        if (reply->bytesAvailable() > limit)
-            tooLong();
-    });
+    QObject::connect(reply, &QIODevice::readyRead, context,
+                     [reply, limit, tooLong = std::move(tooLong)] {
+                         if (reply->bytesAvailable() > limit)
+                             tooLong();
+                     });
 }
 
 void abandonReply(QNetworkReply *reply, QObject *receiver)

@@ -43,8 +43,9 @@ int main(int argc, char *argv[])
     if (!zvrTools->bindPort(ZVRUtils::zvrPort)) {
         QMessageBox box;
         box.setIcon(QMessageBox::Warning);
-        box.setText(QObject::tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"
-                                "Another Camguide is already running."));
+        box.setText(
+            QObject::tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"
+                        "Another Camguide is already running."));
         box.setStyleSheet(QStringLiteral(
             "background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);"));
         box.setWindowFlags(Qt::FramelessWindowHint);

@@ -95,13 +95,14 @@ protected:
 
     // --- frame
     // Background, title and step buttons in this stacking order.
-    void setupFrame(const QString &title, int titleWidth, step current,
-                    stepFont font = stepFont15px,
-                    const QString &titleStyle = QStringLiteral("color:rgb(41,76,108);font: bold 24px;"));
+    void
+    setupFrame(const QString &title, int titleWidth, step current, stepFont font = stepFont15px,
+               const QString &titleStyle = QStringLiteral("color:rgb(41,76,108);font: bold 24px;"));
     QLabel *createBackground(const QString &picture = QStringLiteral(":/images/background.png"),
                              QRect place = QRect(0, 0, pageWidth, pageHeight));
-    QLabel *createTitle(const QString &title, int width,
-                        const QString &style = QStringLiteral("color:rgb(41,76,108);font: bold 24px;"));
+    QLabel *
+    createTitle(const QString &title, int width,
+                const QString &style = QStringLiteral("color:rgb(41,76,108);font: bold 24px;"));
     void createStepButtons(step current, stepFont font = stepFont15px);
     // A page button. A press that lands on it within the double-click
     // interval of the page being shown is the second half of a click on
@@ -154,8 +155,8 @@ protected:
     // while it runs, so that a link's road can take it away
     // (dismissHelpBox); then it returns -1 and leaves the veil.
     struct helpText {
-        helpText(const QString &html, QSize size, int row,
-                 const QString &pictureFile = QString(), QSize pictureSize = QSize())
+        helpText(const QString &html, QSize size, int row, const QString &pictureFile = QString(),
+                 QSize pictureSize = QSize())
             : html(html), size(size), row(row), pictureFile(pictureFile), pictureSize(pictureSize)
         {
         }
@@ -189,9 +190,10 @@ protected:
                            QLabel *veil = nullptr);
 
     // --- wait run
-    waitRun *createWaitRun(QRect textPlace, const QString &text,
-                           const QString &textStyle = QStringLiteral("font:12px;color:rgb(89,87,87);"),
-                           QSize picSize = QSize(721, 435));
+    waitRun *
+    createWaitRun(QRect textPlace, const QString &text,
+                  const QString &textStyle = QStringLiteral("font:12px;color:rgb(89,87,87);"),
+                  QSize picSize = QSize(721, 435));
     waitRun *wait() const { return m_wait; }
 
     QString pageTr(const char *source) const;

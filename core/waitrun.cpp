@@ -14,7 +14,8 @@ waitRun::waitRun(QWidget *page, QRect textPlace, const QString &text, const QStr
     m_timer->setInterval(interval);
     connect(m_timer, &QTimer::timeout, this, &waitRun::ticked);
 
-    m_picture = pictureLabel(page, QStringLiteral(":/images/loading01.png"), QRect(QPoint(0, 70), picSize));
+    m_picture =
+        pictureLabel(page, QStringLiteral(":/images/loading01.png"), QRect(QPoint(0, 70), picSize));
     m_picture->setObjectName(QStringLiteral("waitPicLabel"));
     m_picture->hide();
 

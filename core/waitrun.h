@@ -37,9 +37,9 @@ public:
     void raiseTo(int atLeast);  // a reply never lowers the count
     bool isRunning() const;
 
-    void start();  // from tick 0
-    void pause();  // the timer only; the count and the labels stay
-    void resume(); // the timer again, from the count where it stood
+    void start();   // from tick 0
+    void pause();   // the timer only; the count and the labels stay
+    void resume();  // the timer again, from the count where it stood
     // Shows the picture and the status line for the current count.
     void showFrame(const QString &phrase);
     // The picture of the current count; the status line takes line only on
@@ -50,9 +50,9 @@ public:
     void stop();  // the timer stops, the picture and the status line hide
 
     // Named looks, so that a page never reaches into the labels.
-    void show();    // the picture and the status line, as they stand
-    void hide();    // neither; the timer as it is
-    void freeze();  // the timer stops and the status line hides; the picture stays as a veil
+    void show();       // the picture and the status line, as they stand
+    void hide();       // neither; the timer as it is
+    void freeze();     // the timer stops and the status line hides; the picture stays as a veil
     void coverOnly();  // the picture alone, with the frame it holds, as a veil
     void setStatusPlace(QRect place);
     void setStatus(const QString &html);

@@ -56,7 +56,7 @@ const languageEntry languages[welcomePage::languageCount] = {
 const char textStyle[] = "font:14px;color:rgb(89,87,87);";
 
 QLabel *styledLabel(QWidget *parent, const QRect &place, const char *style,
-                  const QString &family = QStringLiteral("Arial"))
+                    const QString &family = QStringLiteral("Arial"))
 {
     auto *label = new QLabel(parent);
     label->setGeometry(place);
@@ -78,13 +78,14 @@ QString welcomePage::translationFile(int index)
 welcomePage::welcomePage(QWidget *parent) : QWidget(parent)
 {
     QPalette background = palette();
-    background.setBrush(QPalette::Window, QBrush(QPixmap(QStringLiteral(":/images/setupbackground.png"))));
+    background.setBrush(QPalette::Window,
+                        QBrush(QPixmap(QStringLiteral(":/images/setupbackground.png"))));
     setPalette(background);
     setAutoFillBackground(true);
 
     // As wide as the paragraph below: "Willkommen" needs more than 150.
-    welcomeLabel = styledLabel(this, QRect(50, 110, 300, 50), "color:rgb(41,76,108);font: bold 24px",
-                             QStringLiteral("Verdana"));
+    welcomeLabel = styledLabel(this, QRect(50, 110, 300, 50),
+                               "color:rgb(41,76,108);font: bold 24px", QStringLiteral("Verdana"));
     welcomeText = styledLabel(this, QRect(50, 160, 300, 100), textStyle);
     welcomeText->setWordWrap(true);
     welcomeText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -114,7 +115,8 @@ welcomePage::welcomePage(QWidget *parent) : QWidget(parent)
     productLabel->setPixmap(QPixmap(QStringLiteral("images/product.png"))
                                 .scaled(240, 300, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 
-    modelLabel = styledLabel(this, QRect(460, 30, 250, 25), "font:bold 18px;color:rgb(255,255,255);", QString());
+    modelLabel = styledLabel(this, QRect(460, 30, 250, 25),
+                             "font:bold 18px;color:rgb(255,255,255);", QString());
     modelLabel->setText(modelStr);
 
     m_links = createLinkRow(this);
@@ -123,7 +125,8 @@ welcomePage::welcomePage(QWidget *parent) : QWidget(parent)
     aboutButton = m_links.about;
     exitButton = m_links.exit;
 
-    footerLabel = styledLabel(this, QRect(175, 535, 600, 25), "font:12px;color:rgb(114,113,113);", QString());
+    footerLabel =
+        styledLabel(this, QRect(175, 535, 600, 25), "font:12px;color:rgb(114,113,113);", QString());
 
     // Last child, so that it lies above everything while a box is open.
     veilLabel = pictureLabel(this, QString::fromLatin1(veilPicture), QRect(0, 0, 721, 567));
@@ -137,7 +140,8 @@ welcomePage::welcomePage(QWidget *parent) : QWidget(parent)
     connect(manualsButton, &QPushButton::clicked, this, &welcomePage::manualLink);
     connect(aboutButton, &QPushButton::clicked, this, &welcomePage::aboutInfo);
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(languageCombo, &QComboBox::currentIndexChanged, this, &welcomePage::currentIndexChangedSlot);
+    connect(languageCombo, &QComboBox::currentIndexChanged, this,
+            &welcomePage::currentIndexChangedSlot);
     connect(startButton, &QPushButton::clicked, this, &welcomePage::start_wizard);
 
     languageCombo->setCurrentIndex(1);
@@ -178,9 +182,9 @@ void welcomePage::retranslateUi()
     languageLabel->setText(tr("Select your lauguage:"));
     footerLabel->setText(tr("Copyright © Velmora. All rights reserved."));
     welcomeLabel->setText(tr("Welcome "));
-    welcomeText->setText(
-        tr("Welcome to the IP camera Camguide. This wizard will help you easily setup the Internet "
-           "camera, register skyvue web site for remote view and other interesting online services."));
+    welcomeText->setText(tr(
+        "Welcome to the IP camera Camguide. This wizard will help you easily setup the Internet "
+        "camera, register skyvue web site for remote view and other interesting online services."));
 }
 
 void welcomePage::start_wizard()

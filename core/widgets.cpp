@@ -8,9 +8,9 @@
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -45,14 +45,16 @@ const char aboutNotice[] =
     "international treaties. Unauthorized reproduction or distribution of this program, or "
     "any portion of it, may result in severe civil and criminal penalties.<br>";
 [[maybe_unused]] const char *const noticeTexts[] = {
-    QT_TRANSLATE_NOOP("welcomePage",
-    "</font><br><br><b>Warning:</b> This program is protected by copyright law and "
-    "international treaties. Unauthorized reproduction or distribution of this program, or "
-    "any portion of it, may result in severe civil and criminal penalties.<br>"),
-    QT_TRANSLATE_NOOP("camguide",
-    "</font><br><br><b>Warning:</b> This program is protected by copyright law and "
-    "international treaties. Unauthorized reproduction or distribution of this program, or "
-    "any portion of it, may result in severe civil and criminal penalties.<br>"),
+    QT_TRANSLATE_NOOP(
+        "welcomePage",
+        "</font><br><br><b>Warning:</b> This program is protected by copyright law and "
+        "international treaties. Unauthorized reproduction or distribution of this program, or "
+        "any portion of it, may result in severe civil and criminal penalties.<br>"),
+    QT_TRANSLATE_NOOP(
+        "camguide",
+        "</font><br><br><b>Warning:</b> This program is protected by copyright law and "
+        "international treaties. Unauthorized reproduction or distribution of this program, or "
+        "any portion of it, may result in severe civil and criminal penalties.<br>"),
 };
 
 const char *picturePath(buttonPicture picture)
@@ -132,7 +134,8 @@ void keepWizardOnScreen(QWidget *wizardWindow)
 
 QString buttonStyle(buttonPicture picture, const QString &font, const QString &border)
 {
-    const char *colour = picture == buttonPicture::nextGrey ? "rgb(201,202,202)" : "rgb(255,255,255)";
+    const char *colour =
+        picture == buttonPicture::nextGrey ? "rgb(201,202,202)" : "rgb(255,255,255)";
     return QStringLiteral("background-image: url(%1);font:%2;color:%3;border: %4")
         .arg(QLatin1String(picturePath(picture)), font, QLatin1String(colour), border);
 }
@@ -212,8 +215,7 @@ QString plainToolTipText(const QString &text)
 
 // ---------------------------------------------------------------- pageBox
 
-pageBox::pageBox(const QString &text, Icon icon)
-    : QMessageBox()
+pageBox::pageBox(const QString &text, Icon icon) : QMessageBox()
 {
     if (icon != NoIcon)
         setIcon(icon);
@@ -246,8 +248,8 @@ void pageBox::addPictureButtons(const QList<boxButton> &buttons)
         addPictureButton(b);
 }
 
-QLabel *pageBox::addRichText(const QString &html, QSize size, int row,
-                             const QString &pictureFile, QSize pictureSize)
+QLabel *pageBox::addRichText(const QString &html, QSize size, int row, const QString &pictureFile,
+                             QSize pictureSize)
 {
     auto *grid = qobject_cast<QGridLayout *>(layout());
     QBoxLayout *box = pictureFile.isEmpty() ? static_cast<QBoxLayout *>(new QVBoxLayout)
@@ -301,7 +303,8 @@ void pageBox::dismiss()
     hide();
 }
 
-int plainBox(const QString &text, const QList<boxButton> &buttons, QWidget *wizardWindow, QPoint offset)
+int plainBox(const QString &text, const QList<boxButton> &buttons, QWidget *wizardWindow,
+             QPoint offset)
 {
     pageBox box(text);
     box.addPictureButtons(buttons);
@@ -347,8 +350,8 @@ bool aboutBox(QWidget *window, QLabel *veil, const char *context, const QString 
     };
     veil->show();
     pageBox box;
-    QPushButton *closeButton = box.addPictureButton(
-        closingButton(text("Close    "), QStringLiteral("wel_msg_close_btu"), QStringLiteral("12pt")));
+    QPushButton *closeButton = box.addPictureButton(closingButton(
+        text("Close    "), QStringLiteral("wel_msg_close_btu"), QStringLiteral("12pt")));
     box.setText(text("<font size=5 face=verdana color=#2a7ba6   ><b>About ") + supportType
                 + text(" Camguide</b></font><br><br><font size=3 color=#638c0b>") + strVersion
                 + text(aboutNotice));

@@ -61,13 +61,13 @@ void keepWizardOnScreen(QWidget *wizardWindow);
 
 // The pictures of the flat buttons of pages and boxes.
 enum class buttonPicture {
-    next,       // btn_start-next_blue
-    nextGrey,   // btn_start-next_grey, the disabled look
-    back,       // btn_back_blue
-    rescan,     // btn_re_blue
-    close,      // btn_close-no_blue
-    yes,        // btn_yes_blue
-    answer,     // cancel_button_blue, the small Yes/No buttons
+    next,      // btn_start-next_blue
+    nextGrey,  // btn_start-next_grey, the disabled look
+    back,      // btn_back_blue
+    rescan,    // btn_re_blue
+    close,     // btn_close-no_blue
+    yes,       // btn_yes_blue
+    answer,    // cancel_button_blue, the small Yes/No buttons
 };
 
 // Style sheet of a picture button: the picture, font, text colour, border.
@@ -77,9 +77,9 @@ QString buttonStyle(buttonPicture picture, const QString &font = QStringLiteral(
 
 // A flat picture button of a box or a page.
 struct boxButton {
-    QString caption;      // translated, with its stored blanks or tab
-    QString style;        // style sheet with the button picture
-    QString objectName;   // selects the hover picture in the application sheet
+    QString caption;     // translated, with its stored blanks or tab
+    QString style;       // style sheet with the button picture
+    QString objectName;  // selects the hover picture in the application sheet
     QSize size = QSize(119, 34);
     // Which keys of the box press it besides its own click. safe: the button
     // that leaves things as they are has the focus, and Enter and Escape
@@ -149,7 +149,8 @@ private:
 // A box without icon at the wizard's position plus offset, over what the
 // window shows now (the caller's veil as it stands); closed once answered.
 // Returns the index of the button pressed, -1 for none.
-int plainBox(const QString &text, const QList<boxButton> &buttons, QWidget *wizardWindow, QPoint offset);
+int plainBox(const QString &text, const QList<boxButton> &buttons, QWidget *wizardWindow,
+             QPoint offset);
 
 // The row of four links at the foot of the welcome and the wizard window.
 // The caller sets the texts, translated in its own context.
@@ -176,8 +177,7 @@ bool aboutBox(QWidget *window, QLabel *veil, const char *context, const QString 
 
 // ------------------------------------------------------------------------
 
-template <class Label>
-Label *pictureLabel(QWidget *parent, const QString &file, QRect place)
+template <class Label> Label *pictureLabel(QWidget *parent, const QString &file, QRect place)
 {
     auto *label = new Label(parent);
     label->setGeometry(place);

@@ -118,13 +118,15 @@ private:
 
 bool guid::operator==(const guid &other) const
 {
-    return data1 == other.data1 && data2 == other.data2 && data3 == other.data3 && data4 == other.data4;
+    return data1 == other.data1 && data2 == other.data2 && data3 == other.data3
+           && data4 == other.data4;
 }
 
 QString guid::toString() const
 {
-    return QString::asprintf("{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", data1, data2, data3,
-                             data4[0], data4[1], data4[2], data4[3], data4[4], data4[5], data4[6], data4[7]);
+    return QString::asprintf("{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", data1, data2,
+                             data3, data4[0], data4[1], data4[2], data4[3], data4[4], data4[5],
+                             data4[6], data4[7]);
 }
 
 QByteArray guid::bytes() const

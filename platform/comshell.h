@@ -97,8 +97,8 @@ class library
 {
 public:
     virtual result initialize(void *reserved) = 0;
-    virtual result createInstance(const guid &clsid, unknown *outer, classContext context, const guid &iid,
-                                  void **object) = 0;
+    virtual result createInstance(const guid &clsid, unknown *outer, classContext context,
+                                  const guid &iid, void **object) = 0;
     virtual void uninitialize() = 0;
 
 protected:

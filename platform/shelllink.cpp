@@ -84,9 +84,9 @@ QByteArray write(const contents &link)
     put32(out, headerSize);
     out.append(comShell::shellLinkClass.bytes());
     put32(out, flags);
-    put32(out, 0);                  // file attributes
+    put32(out, 0);                     // file attributes
     out.append(QByteArray(24, '\0'));  // creation, access and write times
-    put32(out, 0);                  // file size
+    put32(out, 0);                     // file size
     put32(out, static_cast<quint32>(link.iconIndex));
     put32(out, showNormal);
     put16(out, 0);  // hot key

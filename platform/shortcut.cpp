@@ -73,7 +73,8 @@ std::optional<QString> shortcutText(const wchar_t *buffer)
 
 void refuseShortcut(const char *why)
 {
-    qDebug().noquote() << QStringLiteral("createShortcut: %1; no shortcut.").arg(QLatin1String(why));
+    qDebug().noquote()
+        << QStringLiteral("createShortcut: %1; no shortcut.").arg(QLatin1String(why));
 }
 
 }  // namespace platform

@@ -49,8 +49,8 @@ QImage largestImage(const QString &path)
         if (i > 0 && !reader.jumpToImage(i))
             break;
         const QImage image = reader.read();
-        if (!image.isNull() && qint64(image.width()) * image.height()
-                                   > qint64(best.width()) * best.height())
+        if (!image.isNull()
+            && qint64(image.width()) * image.height() > qint64(best.width()) * best.height())
             best = image;
     }
     return best;
@@ -59,9 +59,9 @@ QImage largestImage(const QString &path)
 bool sips(const QStringList &args)
 {
     // -s format tiff IN --out OUT --resampleWidth N
-    if (args.size() != 8 || args.at(0) != QLatin1String("-s") || args.at(1) != QLatin1String("format")
-        || args.at(2) != QLatin1String("tiff") || args.at(4) != QLatin1String("--out")
-        || args.at(6) != QLatin1String("--resampleWidth"))
+    if (args.size() != 8 || args.at(0) != QLatin1String("-s")
+        || args.at(1) != QLatin1String("format") || args.at(2) != QLatin1String("tiff")
+        || args.at(4) != QLatin1String("--out") || args.at(6) != QLatin1String("--resampleWidth"))
         return false;
     bool number = false;
     const int width = args.at(7).toInt(&number);
@@ -72,11 +72,12 @@ bool sips(const QStringList &args)
         qDebug().noquote() << "sips: cannot read" << quoted(args.at(3));
         return false;
     }
-    const QImage resampled =
-        picture.convertToFormat(QImage::Format_ARGB32).scaledToWidth(width, Qt::SmoothTransformation);
+    const QImage resampled = picture.convertToFormat(QImage::Format_ARGB32)
+                                 .scaledToWidth(width, Qt::SmoothTransformation);
     QImageWriter writer(args.at(5), "tiff");
     if (!writer.write(resampled)) {
-        qDebug().noquote() << "sips: cannot write" << quoted(args.at(5)) << "-" << writer.errorString();
+        qDebug().noquote() << "sips: cannot write" << quoted(args.at(5)) << "-"
+                           << writer.errorString();
         return false;
     }
     return true;
@@ -264,7 +265,8 @@ void makeBundleShortcut(const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
     QDir dir;
     for (const QString &folder : {resources, program, profile}) {
         if (!dir.mkpath(folder)) {
-            qDebug().noquote() << QStringLiteral("createShortcut: cannot make the folder %1; no shortcut.")
+            qDebug().noquote() << QStringLiteral(
+                                      "createShortcut: cannot make the folder %1; no shortcut.")
                                       .arg(quoted(folder));
             return;
         }
@@ -273,8 +275,8 @@ void makeBundleShortcut(const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
     if (QFileInfo(*iconPath).isFile()) {
         const QString tiff = resources + QStringLiteral("icon.tiff");
         runImageTool(QStringLiteral("sips"),
-                     {QStringLiteral("-s"), QStringLiteral("format"), QStringLiteral("tiff"), *iconPath,
-                      QStringLiteral("--out"), tiff, QStringLiteral("--resampleWidth"),
+                     {QStringLiteral("-s"), QStringLiteral("format"), QStringLiteral("tiff"),
+                      *iconPath, QStringLiteral("--out"), tiff, QStringLiteral("--resampleWidth"),
                       QStringLiteral("128")});
         runImageTool(QStringLiteral("tiff2icns"), {QStringLiteral("-noLarge"), tiff});
     }
@@ -290,18 +292,19 @@ void makeBundleShortcut(const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
                                     | QFile::ExeGroup | QFile::ExeOther);
 
     const QByteArray name = bundleName.toHtmlEscaped().toUtf8();
-    writeFile(plist,
-              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-              "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-              "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
-              "<plist version=\"1.0\">\n"
-              "<dict>\n"
-              "<key>CFBundleExecutable</key>\n"
-              "<string>" + name + "</string>\n"
-              "<key>CFBundleIconFile</key>\n"
-              "<string>icon</string>\n"
-              "</dict>\n"
-              "</plist>\n");
+    writeFile(plist, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                     "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+                     "<plist version=\"1.0\">\n"
+                     "<dict>\n"
+                     "<key>CFBundleExecutable</key>\n"
+                     "<string>"
+                         + name
+                         + "</string>\n"
+                           "<key>CFBundleIconFile</key>\n"
+                           "<string>icon</string>\n"
+                           "</dict>\n"
+                           "</plist>\n");
 }
 
 }  // namespace platform

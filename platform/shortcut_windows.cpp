@@ -19,12 +19,13 @@ namespace {
 // console.
 bool isDeviceName(const QString &fileName)
 {
-    static const QStringList devices = {QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
-                                        QStringLiteral("NUL")};
+    static const QStringList devices = {QStringLiteral("CON"), QStringLiteral("PRN"),
+                                        QStringLiteral("AUX"), QStringLiteral("NUL")};
     const QString stem = fileName.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
     if (devices.contains(stem))
         return true;
-    return stem.size() == 4 && (stem.startsWith(QLatin1String("COM")) || stem.startsWith(QLatin1String("LPT")))
+    return stem.size() == 4
+           && (stem.startsWith(QLatin1String("COM")) || stem.startsWith(QLatin1String("LPT")))
            && stem.at(3) >= QLatin1Char('1') && stem.at(3) <= QLatin1Char('9');
 }
 
@@ -34,14 +35,15 @@ bool isLinkOnDesktop(const QString &link, const QString &desktop)
     const QString path = localPath(link);
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     const QString name = path.mid(slash + 1);
-    return slash >= 0 && path.left(slash) == localPath(desktop) && name.endsWith(QLatin1String(".lnk"))
-           && cameraValues::isFileNamePart(name);
+    return slash >= 0 && path.left(slash) == localPath(desktop)
+           && name.endsWith(QLatin1String(".lnk")) && cameraValues::isFileNamePart(name);
 }
 
 }  // namespace
 
-void makeLinkShortcut(const wchar_t *lpszPathObj, const wchar_t *lpszPathLink, const wchar_t *lpszPathArg,
-                      const wchar_t *lpszPathIcon, const shortcutCamera &camera, comShell::library &com)
+void makeLinkShortcut(const wchar_t *lpszPathObj, const wchar_t *lpszPathLink,
+                      const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
+                      const shortcutCamera &camera, comShell::library &com)
 {
     using comShell::failed;
 
@@ -55,8 +57,9 @@ void makeLinkShortcut(const wchar_t *lpszPathObj, const wchar_t *lpszPathLink, c
     const QString model = cameraValues::recordText(camera.model);
     const QString desktop = desktopFolder();
     const QString pictures = picturesFolder();
-    const QString bookmarkPath = desktop + QStringLiteral("/../Favorites/") + QStringLiteral("My Camera (")
-                                 + deviceNo + QStringLiteral(").url");
+    const QString bookmarkPath = desktop + QStringLiteral("/../Favorites/")
+                                 + QStringLiteral("My Camera (") + deviceNo
+                                 + QStringLiteral(").url");
     const QString iconPath = pictures + QLatin1Char('\\') + model + QStringLiteral(".ico");
     if (!target || !link || !argument || !iconSource || deviceNo.size() >= shortcutBufferSize
         || model.size() >= shortcutBufferSize || iconPath.size() >= shortcutBufferSize)
@@ -122,7 +125,8 @@ void makeLinkShortcut(const wchar_t *lpszPathObj, const wchar_t *lpszPathLink, c
 void makeShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
                   wchar_t *lpszPathIcon, const shortcutCamera &camera)
 {
-    makeLinkShortcut(lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon, camera, comShell::standIn());
+    makeLinkShortcut(lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon, camera,
+                     comShell::standIn());
 }
 
 }  // namespace platform

@@ -11,8 +11,9 @@
 // folder or the link's command astray.
 namespace platform {
 
-void makeLinkShortcut(const wchar_t *lpszPathObj, const wchar_t *lpszPathLink, const wchar_t *lpszPathArg,
-                      const wchar_t *lpszPathIcon, const shortcutCamera &camera, comShell::library &com);
+void makeLinkShortcut(const wchar_t *lpszPathObj, const wchar_t *lpszPathLink,
+                      const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
+                      const shortcutCamera &camera, comShell::library &com);
 
 }  // namespace platform
 

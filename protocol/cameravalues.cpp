@@ -10,9 +10,9 @@ bool isDottedIPv4(const QString &text)
     // [0-9] rather than \d: other scripts' digits are no address. No leading
     // zero: Qt reads "010" in a host as octal 8 and "09" as a host name, so a
     // request would go elsewhere than the text says.
-    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral(
-        "((25[0-5]|2[0-4][0-9]|1[0-9][0-9]|[1-9]?[0-9])\\.){3}"
-        "(25[0-5]|2[0-4][0-9]|1[0-9][0-9]|[1-9]?[0-9])")));
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+        QStringLiteral("((25[0-5]|2[0-4][0-9]|1[0-9][0-9]|[1-9]?[0-9])\\.){3}"
+                       "(25[0-5]|2[0-4][0-9]|1[0-9][0-9]|[1-9]?[0-9])")));
     return pattern.match(text).hasMatch();
 }
 

@@ -191,7 +191,7 @@ const countryNumber numbers[] = {
     {QLocale::RussianFederation, 178},
     {QLocale::Rwanda, 179},
     {QLocale::SaintKittsAndNevis, 180},
-    {QLocale::SaintLucia, 181},  // StLucia
+    {QLocale::SaintLucia, 181},                 // StLucia
     {QLocale::SaintVincentAndGrenadines, 182},  // StVincentAndTheGrenadines
     {QLocale::Samoa, 183},
     {QLocale::SanMarino, 184},
@@ -209,7 +209,7 @@ const countryNumber numbers[] = {
     {QLocale::SouthGeorgiaAndTheSouthSandwichIslands, 196},
     {QLocale::Spain, 197},
     {QLocale::SriLanka, 198},
-    {QLocale::SaintHelena, 199},  // StHelena
+    {QLocale::SaintHelena, 199},             // StHelena
     {QLocale::SaintPierreAndMiquelon, 200},  // StPierreAndMiquelon
     {QLocale::Sudan, 201},
     {QLocale::Suriname, 202},
@@ -224,7 +224,7 @@ const countryNumber numbers[] = {
     {QLocale::Thailand, 211},
     {QLocale::Togo, 212},
     {QLocale::TokelauTerritory, 213},  // Tokelau
-    {QLocale::Tonga, 214},  // TongaCountry
+    {QLocale::Tonga, 214},             // TongaCountry
     {QLocale::TrinidadAndTobago, 215},
     {QLocale::Tunisia, 216},
     {QLocale::Turkey, 217},

@@ -14,8 +14,7 @@ namespace {
 // The parts of a reply between separators, in order, as views into it: the
 // reader takes every reply through here, and a list of copies would cost
 // more than the reply.
-template <class Visit>
-void forEachPart(QByteArrayView text, char separator, Visit visit)
+template <class Visit> void forEachPart(QByteArrayView text, char separator, Visit visit)
 {
     qsizetype start = 0;
     for (;;) {
@@ -32,8 +31,7 @@ void forEachPart(QByteArrayView text, char separator, Visit visit)
 // is the first character of the text before the first "=" (0 when that text
 // is empty), the value runs to the next "=" (which only cuts off base64 pad
 // symbols). A part without "=" is no item.
-template <class Visit>
-void forEachCameraItem(const QByteArray &payload, Visit visit)
+template <class Visit> void forEachCameraItem(const QByteArray &payload, Visit visit)
 {
     forEachPart(payload, ';', [&visit](QByteArrayView part) {
         const qsizetype eq = part.indexOf('=');

@@ -20,7 +20,7 @@ bool isSetupKeyModel(const QString &model)
 QString snapshotPath(const QString &model)
 {
     static const QLatin1String cgiModels[] = {
-        QLatin1String("KSM-3350E"), QLatin1String("KSM-3350"), QLatin1String("KSM-3300E"),
+        QLatin1String("KSM-3350E"), QLatin1String("KSM-3350"),  QLatin1String("KSM-3300E"),
         QLatin1String("KSM-3300"),  QLatin1String("KSM-6150E"), QLatin1String("KSM-283E"),
         QLatin1String("KSM-6140E"), QLatin1String("KSM-6120E")};
     if (model == QLatin1String("KSM-271E") || model == QLatin1String("KSM-273E"))

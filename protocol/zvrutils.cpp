@@ -23,13 +23,11 @@ const QString ZVRUtils::broadcastMac = QStringLiteral("FF:FF:FF:FF:FF:FF");
 
 namespace {
 
-const char standardAlphabet[] =
-    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/=";
+const char standardAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/=";
 const char substitutionAlphabet[] =
     "mnbvcxzlkjhgfdsapoiuytrewq0192837465/+QWERTYUIOPLKJHGFDSAZXCVBNM#";
 
-struct SymbolTables
-{
+struct SymbolTables {
     char toScrambled[256];
     char toStandard[256];  // 0 for a symbol outside the substitution alphabet
 
@@ -341,7 +339,8 @@ void ZVRUtils::ZVRSyncTime(int idx)
 {
     if (!cameraAt(idx, "ZVRSyncTime"))
         return;
-    const QByteArray item = timeItem(qt4CountryNumber(QLocale::system().territory()), QDateTime::currentDateTime());
+    const QByteArray item =
+        timeItem(qt4CountryNumber(QLocale::system().territory()), QDateTime::currentDateTime());
     lazyDebug().noquote() << "sync time:" << item.mid(3);
     sendToCamera(idx, "ZVRSyncTime", "2", item, -1);
 }
@@ -498,12 +497,8 @@ void ZVRUtils::dispatch(const QByteArray &zvrClass, const QByteArray &payload,
             emit gotPingRsp();
         }
         break;
-    case '9':
-        handleRestartResponse(payload);
-        break;
-    default:
-        lazyDebug().noquote() << "Unknown ZVR class type:" << zvrClass;
-        break;
+    case '9': handleRestartResponse(payload); break;
+    default: lazyDebug().noquote() << "Unknown ZVR class type:" << zvrClass; break;
     }
 }
 
@@ -572,11 +567,10 @@ int ZVRUtils::findReplyCamera(const QByteArray &payload, const char *handler)
                                      + QStringLiteral(", bad password msg.");
         return -1;
     }
-    const QString replyMac = QString::fromUtf8(QByteArrayView(payload).sliced(m + 2).first(
-        qMin(qsizetype(17), payload.size() - m - 2)));
-    lazyDebug().noquote() << QString::fromLatin1(handler) + QStringLiteral(", ")
-                                 + QLatin1Char('"') + QString::fromUtf8(logText(payload))
-                                 + QLatin1Char('"');
+    const QString replyMac = QString::fromUtf8(
+        QByteArrayView(payload).sliced(m + 2).first(qMin(qsizetype(17), payload.size() - m - 2)));
+    lazyDebug().noquote() << QString::fromLatin1(handler) + QStringLiteral(", ") + QLatin1Char('"')
+                                 + QString::fromUtf8(logText(payload)) + QLatin1Char('"');
     return listedIndex(replyMac);
 }
 

@@ -53,8 +53,8 @@ public:
     void ZVRPingDevice(int idx);
     void ZVRRestartHttpSrv(int idx, QByteArray what);
 
-    void composeZVRMessage(QByteArray zvrClass, QString srcMac, QString dstMac,
-                           QHostAddress addr, QString d, QByteArray pading);
+    void composeZVRMessage(QByteArray zvrClass, QString srcMac, QString dstMac, QHostAddress addr,
+                           QString d, QByteArray pading);
 
     static QByteArray encrypt(const QByteArray &plain);
     static QByteArray decrypt(const QByteArray &scrambled);
@@ -74,8 +74,7 @@ public:
     // Six hexadecimal pairs joined by ":", in either case.
     static bool isHardwareAddress(QStringView text);
 
-    struct SplitPayload
-    {
+    struct SplitPayload {
         QByteArray zvrClass;  // empty when the plain text ends before it
         QByteArray payload;   // begins with the class digit
     };
@@ -135,8 +134,7 @@ private:
     enum { walkLimit = 16 };
     void indexList();
     void noteListFull();
-    void dispatch(const QByteArray &zvrClass, const QByteArray &payload,
-                  const QString &dstMac);
+    void dispatch(const QByteArray &zvrClass, const QByteArray &payload, const QString &dstMac);
 
     QHostAddress targetAddress;
     quint16 targetPort = zvrPort;

@@ -1,9 +1,6 @@
 #include "pages/cloud/clickedlabel.h"
 
-clickedLabel::clickedLabel(QWidget *parent)
-    : QLabel(parent)
-{
-}
+clickedLabel::clickedLabel(QWidget *parent) : QLabel(parent) {}
 
 void clickedLabel::mouseReleaseEvent(QMouseEvent *)
 {

@@ -17,8 +17,7 @@ const QString rowStyle = QStringLiteral("color:rgb(89,87,87);font:12px;");
 
 }  // namespace
 
-detailsPage::detailsPage()
-    : QDialog()
+detailsPage::detailsPage() : QDialog()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     auto *titleLabel = new QLabel(tr("<b>More details</b>"));
@@ -31,7 +30,8 @@ detailsPage::detailsPage()
     const IPCamera *camera = chosenCamera();
     const networkConfig net = camera ? camera->net : networkConfig();
     qDebug().noquote() << "DHCP_enable=" << ('"' + cameraValues::recordText(net.DHCP_enable) + '"');
-    qDebug().noquote() << "PPPoE_enable=" << ('"' + cameraValues::recordText(net.PPPoE_enable) + '"');
+    qDebug().noquote() << "PPPoE_enable="
+                       << ('"' + cameraValues::recordText(net.PPPoE_enable) + '"');
 
     QList<QByteArray> addresses(5);
     if (net.DHCP_enable == "1") {
@@ -62,9 +62,9 @@ detailsPage::detailsPage()
     };
 
     // Left column, bottom of the stack.
-    const char *const rowNames[5] = {
-        QT_TR_NOOP("Camera IP address:"), QT_TR_NOOP("Subnet Mask:"),
-        QT_TR_NOOP("Gateway IP address:"), QT_TR_NOOP("Primary DNS:"), QT_TR_NOOP("Secondary DNS")};
+    const char *const rowNames[5] = {QT_TR_NOOP("Camera IP address:"), QT_TR_NOOP("Subnet Mask:"),
+                                     QT_TR_NOOP("Gateway IP address:"), QT_TR_NOOP("Primary DNS:"),
+                                     QT_TR_NOOP("Secondary DNS")};
     for (int i = 0; i < 5; ++i) {
         row(QStringLiteral("addressName%1").arg(i + 1).toLatin1().constData(), tr(rowNames[i]),
             QRect(20, 80 + 20 * i, 150, 20));
@@ -107,11 +107,17 @@ detailsPage::detailsPage()
 
     const QString linkStyle =
         QStringLiteral("color:rgb(99,140,11);font:%1px;").arg(platform::textPixelSize());
-    internetConnLink = namedLabel(this, "internetConnLink",
-        QStringLiteral("%1 %2").arg(bullet, tr("<a href = http><font size=3 color=#638c0b> Change your Internet connection</font></a>")),
+    internetConnLink = namedLabel(
+        this, "internetConnLink",
+        QStringLiteral("%1 %2").arg(
+            bullet,
+            tr("<a href = http><font size=3 color=#638c0b> Change your Internet connection</font></a>")),
         QRect(285, 250, 240, 20), linkStyle);
-    connTypeLink = namedLabel(this, "connTypeLink",
-        QStringLiteral("%1 %2").arg(bullet, tr("<a href = http><font size=3 color=#638c0b> Change your connection type</font></a>")),
+    connTypeLink = namedLabel(
+        this, "connTypeLink",
+        QStringLiteral("%1 %2").arg(
+            bullet,
+            tr("<a href = http><font size=3 color=#638c0b> Change your connection type</font></a>")),
         QRect(285, 280, 240, 20), linkStyle);
 
     keyboardLinks(internetConnLink);

@@ -41,7 +41,9 @@ namespace {
     QT_TRANSLATE_NOOP("joinPage3", "xxxxxx"),
     QT_TRANSLATE_NOOP("joinPage3", "admin"),
     QT_TRANSLATE_NOOP("joinPage3", " Camera name:"),
-    QT_TRANSLATE_NOOP("joinPage3", " <a href = http><font size=3 color=#638c0b>More details about your camera.</font></a>"),
+    QT_TRANSLATE_NOOP(
+        "joinPage3",
+        " <a href = http><font size=3 color=#638c0b>More details about your camera.</font></a>"),
     QT_TRANSLATE_NOOP("joinPage3", "Done    "),
     QT_TRANSLATE_NOOP("joinPage4", "Join skyvue service"),
     QT_TRANSLATE_NOOP("joinPage4", "IP address:"),
@@ -49,7 +51,9 @@ namespace {
     QT_TRANSLATE_NOOP("joinPage4", "xxxxxx"),
     QT_TRANSLATE_NOOP("joinPage4", "admin"),
     QT_TRANSLATE_NOOP("joinPage4", " Camera name:"),
-    QT_TRANSLATE_NOOP("joinPage4", " <a href = http><font size=3 color=#638c0b>More details about your camera.</font></a>"),
+    QT_TRANSLATE_NOOP(
+        "joinPage4",
+        " <a href = http><font size=3 color=#638c0b>More details about your camera.</font></a>"),
     QT_TRANSLATE_NOOP("joinPage4", "Done    "),
     QT_TRANSLATE_NOOP("joinPage", "Join skyvue service"),
     QT_TRANSLATE_NOOP("joinPage", "IP address:"),
@@ -57,7 +61,9 @@ namespace {
     QT_TRANSLATE_NOOP("joinPage", "xxxxxx"),
     QT_TRANSLATE_NOOP("joinPage", "admin"),
     QT_TRANSLATE_NOOP("joinPage", " Camera name:"),
-    QT_TRANSLATE_NOOP("joinPage", " <a href = http><font size=3 color=#638c0b>More details about your camera.</font></a>"),
+    QT_TRANSLATE_NOOP(
+        "joinPage",
+        " <a href = http><font size=3 color=#638c0b>More details about your camera.</font></a>"),
     QT_TRANSLATE_NOOP("joinPage", "Done    "),
     QT_TRANSLATE_NOOP("joinPage4", "<a href = temp><font size=3 color=#638c0b>"),
     QT_TRANSLATE_NOOP("joinPage4", "</font></a>"),
@@ -75,10 +81,7 @@ QString quoted(const QString &s)
 
 }  // namespace
 
-finishPage::finishPage(pageId id, QWidget *parent)
-    : pageFrame(id, parent)
-{
-}
+finishPage::finishPage(pageId id, QWidget *parent) : pageFrame(id, parent) {}
 
 QString finishPage::bulleted(const char *source) const
 {
@@ -94,7 +97,8 @@ void finishPage::build(const layout &l)
     infoText->setWordWrap(true);
     infoText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (l.localViewText)
-        localViewText = namedLabel(this, "localViewText", bulleted(l.localViewText), l.localViewPlace);
+        localViewText =
+            namedLabel(this, "localViewText", bulleted(l.localViewText), l.localViewPlace);
     if (l.ipRow) {
         if (l.ipCaptionClickable) {
             ipCaption = new clickedLabel(this);
@@ -115,7 +119,8 @@ void finishPage::build(const layout &l)
     namedLabel(this, "passwordCaption", pageTr("Password:"), l.passwordCaptionPlace);
     namedLabel(this, "passwordValue", pageTr("xxxxxx"), l.passwordValuePlace);
     if (l.mobileAppsText) {
-        mobileAppsText = namedLabel(this, "mobileAppsText", bulleted(l.mobileAppsText), l.mobileAppsPlace);
+        mobileAppsText =
+            namedLabel(this, "mobileAppsText", bulleted(l.mobileAppsText), l.mobileAppsPlace);
         mobileAppsText->setWordWrap(true);
         mobileAppsText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
@@ -125,8 +130,10 @@ void finishPage::build(const layout &l)
     nameEdit->setFixedSize(153, 27);
     nameEdit->move(140, 330);
     nameEdit->setEnabled(false);
-    detailsLink = namedLabel(this, "detailsLink",
-        bulleted(" <a href = http><font size=3 color=#638c0b>More details about your camera.</font></a>"),
+    detailsLink = namedLabel(
+        this, "detailsLink",
+        bulleted(
+            " <a href = http><font size=3 color=#638c0b>More details about your camera.</font></a>"),
         QRect(30, 360, 230, 30), QStringLiteral("color:rgb(99,140,11);"));
     shortcutCheck = new QCheckBox(pageTr(l.shortcutText), this);
     shortcutCheck->setObjectName(QStringLiteral("shortcutCheck"));
@@ -136,13 +143,15 @@ void finishPage::build(const layout &l)
     snapshotLabel->setObjectName(QStringLiteral("snapshotLabel"));
     snapshotLabel->setFixedSize(200, 200);
     snapshotLabel->move(l.snapshotX, 190);
-    snapshotLabel->setStyleSheet(QStringLiteral("background-image: url(:/images/localview.png);border:none"));
+    snapshotLabel->setStyleSheet(
+        QStringLiteral("background-image: url(:/images/localview.png);border:none"));
     snapshotDeadline = new QTimer(this);
     snapshotDeadline->setObjectName(QStringLiteral("snapshotDeadline"));
     snapshotDeadline->setSingleShot(true);
     connect(snapshotDeadline, &QTimer::timeout, this, &finishPage::snapshotTooLate);
-    doneButton = createButton({pageTr("Done    "), buttonStyle(l.donePicture), QString::fromLatin1(l.doneName)},
-                              QPoint(560, 450));
+    doneButton = createButton(
+        {pageTr("Done    "), buttonStyle(l.donePicture), QString::fromLatin1(l.doneName)},
+        QPoint(560, 450));
     // Above everything, Done included.
     createVeil(QSize(720, 435))->setObjectName(QStringLiteral("waitPicLabel"));
 
@@ -159,8 +168,7 @@ void finishPage::build(const layout &l)
     case infoLink::portalHome:
         connect(infoText, &QLabel::linkActivated, this, &finishPage::linktip1_click);
         break;
-    case infoLink::none:
-        break;
+    case infoLink::none: break;
     }
     if (mobileAppsText)
         connect(mobileAppsText, &QLabel::linkActivated, this, &finishPage::linktip1_click);
@@ -186,7 +194,8 @@ void finishPage::initializePage()
     }
     if (m_layout.accountIsEmail)
         setElidedText(accountValue, emailStr);
-    nameEdit->setText(camera ? cameraValues::recordText(QByteArray::fromBase64(camera->nameB64)) : QString());
+    nameEdit->setText(camera ? cameraValues::recordText(QByteArray::fromBase64(camera->nameB64))
+                             : QString());
     getImage();
 }
 
@@ -265,14 +274,15 @@ void finishPage::getImagefinishedSlot(QNetworkReply *reply)
     // The body is read only from an answer without an error, and never
     // more of it than the bound: the reply buffers no more.
     const bool failed = reply->error() != QNetworkReply::NoError;
-    const std::optional<QImage> image = snapshot::picture(
-        failed, status, failed ? QByteArray() : reply->read(snapshot::bodyLimit));
+    const std::optional<QImage> image =
+        snapshot::picture(failed, status, failed ? QByteArray() : reply->read(snapshot::bodyLimit));
     if (!image)
         return;
     QPixmap picture = QPixmap::fromImage(*image);
     // A larger picture is scaled down to fit; a smaller one keeps its size.
     if (picture.width() > snapshotLabel->width() || picture.height() > snapshotLabel->height())
-        picture = picture.scaled(snapshotLabel->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        picture =
+            picture.scaled(snapshotLabel->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     snapshotLabel->setPixmap(picture);
 }
 
@@ -309,12 +319,14 @@ void finishPage::makeShortcutFor(const IPCamera &camera)
         return;
     }
     if (!cameraValues::isPortalAddress(base)) {
-        qDebug().noquote() << "createShortcut: the camera gave no valid portal address; no shortcut.";
+        qDebug().noquote()
+            << "createShortcut: the camera gave no valid portal address; no shortcut.";
         return;
     }
     const QString values[4] = {
         pathObj,
-        desktop + QLatin1Char('\\') + QStringLiteral("MyCamera(") + deviceNo + QStringLiteral(").lnk"),
+        desktop + QLatin1Char('\\') + QStringLiteral("MyCamera(") + deviceNo
+            + QStringLiteral(").lnk"),
         QLatin1Char('"') + QString::fromLatin1(base) + QStringLiteral("/?skyvue_no=") + deviceNo
             + QStringLiteral("&lang=") + lang + QLatin1Char('"'),
         platform::shortcutIconPath(),
@@ -340,9 +352,9 @@ void finishPage::createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wch
                                 wchar_t *lpszPathIcon)
 {
     const IPCamera *camera = chosenCamera();
-    platform::createShortcut(lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon,
-                             {camera ? camera->deviceNo : QByteArray(),
-                              camera ? camera->model : QByteArray()});
+    platform::createShortcut(
+        lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon,
+        {camera ? camera->deviceNo : QByteArray(), camera ? camera->model : QByteArray()});
 }
 
 // ------------------------------------------------------------------ links
@@ -370,7 +382,8 @@ void finishPage::themeLabel4_click()
     showVeil();
     auto *dialog = new detailsPage;
     detailsDialog = dialog;
-    connect(dialog->internetConnLink, &QLabel::linkActivated, this, &finishPage::changeInterConneShow);
+    connect(dialog->internetConnLink, &QLabel::linkActivated, this,
+            &finishPage::changeInterConneShow);
     connect(dialog->connTypeLink, &QLabel::linkActivated, this, &finishPage::changeConnTypeShow);
     connect(dialog->closeButton, &QPushButton::clicked, this, &finishPage::closeViewShow);
     QWidget *w = wizardWindow();

@@ -8,8 +8,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-joinPage1::joinPage1(QWidget *parent)
-    : pageFrame(joinPage1Id, parent)
+joinPage1::joinPage1(QWidget *parent) : pageFrame(joinPage1Id, parent)
 {
     setupFrame(tr("Join skyvue service"), 350, joinStep, stepFontCurrent12pt);
     QFont titleFont(QStringLiteral("Verdana"), 20);
@@ -17,7 +16,8 @@ joinPage1::joinPage1(QWidget *parent)
     titleLabel()->setFont(titleFont);
 
     // The link text is the portal's host (protocol/portal.h).
-    infoText = namedLabel(this, "infoText",
+    infoText = namedLabel(
+        this, "infoText",
         tr("The camera has previously registered with a skyvue account, you can login on "
            "<a href =skyvue><font size=3 color=#638c0b>www.skyvue.com</font></a> or mobile "
            "application to enjoy remote view. If you want to re-configure your account and "
@@ -38,19 +38,23 @@ joinPage1::joinPage1(QWidget *parent)
              "trouble some configurations on cameras or viewing clients."),
           Qt::AutoText},
          {tr(" <b>Easy Access</b>"),
-          QStringLiteral("For using skyvue web service such as to manage all your cameras in one place."),
+          QStringLiteral(
+              "For using skyvue web service such as to manage all your cameras in one place."),
           Qt::PlainText},
          {tr(" <b>Remote viewing anywhere</b>"),
-          QStringLiteral("For viewing your cameras from anywhere through a web browser or a mobile device."),
+          QStringLiteral(
+              "For viewing your cameras from anywhere through a web browser or a mobile device."),
           Qt::PlainText}}};
     panel.build(this);
 
-    backButton = createButton({tr("    Back"), buttonStyle(buttonPicture::back, QStringLiteral("12pt")),
-                               QStringLiteral("conn_back_btn")},
-                              QPoint(20, 450));
-    nextButton = createButton({tr("Next    "), buttonStyle(buttonPicture::next, QStringLiteral("12pt")),
-                               QStringLiteral("nextButton")},
-                              QPoint(560, 450));
+    backButton =
+        createButton({tr("    Back"), buttonStyle(buttonPicture::back, QStringLiteral("12pt")),
+                      QStringLiteral("conn_back_btn")},
+                     QPoint(20, 450));
+    nextButton =
+        createButton({tr("Next    "), buttonStyle(buttonPicture::next, QStringLiteral("12pt")),
+                      QStringLiteral("nextButton")},
+                     QPoint(560, 450));
     // Above Back and Next too.
     createVeil(QSize(720, 435));
 

@@ -51,8 +51,7 @@ QString httpStatus(const QNetworkReply *reply)
 
 }  // namespace
 
-joinPage2::joinPage2(QWidget *parent)
-    : pageFrame(joinPage2Id, parent)
+joinPage2::joinPage2(QWidget *parent) : pageFrame(joinPage2Id, parent)
 {
     setupFrame(tr("Join skyvue service"), 350, joinStep, stepFontCurrent12pt);
 
@@ -60,10 +59,12 @@ joinPage2::joinPage2(QWidget *parent)
                                QRect(30, 140, 400, 50));
     questionLabel->setWordWrap(true);
 
-    yesRadioButton = namedRadio(this, "yesRadioButton", tr("&Yes, I already have a skyvue account."),
-                                QRect(30, 180, 300, 25));
-    noRadioButton = namedRadio(this, "noRadioButton", tr("&No, I need to sign up for a new account."),
-                               QRect(30, 210, 300, 25));
+    yesRadioButton =
+        namedRadio(this, "yesRadioButton", tr("&Yes, I already have a skyvue account."),
+                   QRect(30, 180, 300, 25));
+    noRadioButton =
+        namedRadio(this, "noRadioButton", tr("&No, I need to sign up for a new account."),
+                   QRect(30, 210, 300, 25));
     no2RadioButton = namedRadio(this, "no2RadioButton", tr("I &don't want to sign up right now."),
                                 QRect(30, 240, 300, 25));
     noneRadioButton = namedRadio(this, "noneRadioButton", QString(), QRect(30, 405, 280, 20));
@@ -74,20 +75,22 @@ joinPage2::joinPage2(QWidget *parent)
         choices->addButton(r);
 
     // Why join: shown until the first choice, then never again.
-    panel = whyJoinPanel{
-        tr("<b>Why join skyvue ?</b>"),
-        QChar(0x25A0),
-        "panelHeading",
-        {{tr(" <b>Simple setting</b>"),
-          tr("Not worrying about complicate dyanmic DNS settings,firewall roadblock,or all the "
-             "troublesome configurations on cameras or viewing clients."),
-          Qt::AutoText},
-         {tr(" <b>Easy Access</b>"),
-          tr("For using skyvue web service such as to manage all your cameras in one place."),
-          Qt::AutoText},
-         {tr(" <b>Remote viewing anywhere</b>"),
-          tr("For viewing your cameras from anywhere through a web browser or a mobile device."),
-          Qt::AutoText}}}.build(this);
+    panel =
+        whyJoinPanel{
+            tr("<b>Why join skyvue ?</b>"),
+            QChar(0x25A0),
+            "panelHeading",
+            {{tr(" <b>Simple setting</b>"),
+              tr("Not worrying about complicate dyanmic DNS settings,firewall roadblock,or all the "
+                 "troublesome configurations on cameras or viewing clients."),
+              Qt::AutoText},
+             {tr(" <b>Easy Access</b>"),
+              tr("For using skyvue web service such as to manage all your cameras in one place."),
+              Qt::AutoText},
+             {tr(" <b>Remote viewing anywhere</b>"),
+              tr("For viewing your cameras from anywhere through a web browser or a mobile device."),
+              Qt::AutoText}}}
+            .build(this);
 
     accountLabel = namedLabel(this, "accountLabel", tr("Please enter your skyvue account."),
                               QRect(50, 210, 250, 25));
@@ -95,11 +98,13 @@ joinPage2::joinPage2(QWidget *parent)
     passwordLabel = namedLabel(this, "passwordLabel", tr("Password:"), QRect(50, 270, 70, 25));
     signInEmailEdit = lineEdit(this, "signInEmailEdit", QRect(120, 240, 199, 21));
     signInPasswordEdit = lineEdit(this, "signInPasswordEdit", QRect(120, 270, 199, 21), true);
-    forgotLink = namedLabel(this, "forgotLink",
-                            tr("<a href=forgot><font size=3 color=#638c0b>Forgot password ?</font></a>"),
-                            QRect(120, 300, 210, 25), QStringLiteral("color:rgb(99,140,11);font:12px;"));
+    forgotLink =
+        namedLabel(this, "forgotLink",
+                   tr("<a href=forgot><font size=3 color=#638c0b>Forgot password ?</font></a>"),
+                   QRect(120, 300, 210, 25), QStringLiteral("color:rgb(99,140,11);font:12px;"));
 
-    confirmLabel = namedLabel(this, "confirmLabel", tr("Confirm Password:"), QRect(40, 300, 120, 25));
+    confirmLabel =
+        namedLabel(this, "confirmLabel", tr("Confirm Password:"), QRect(40, 300, 120, 25));
     signUpEmailEdit = lineEdit(this, "signUpEmailEdit", QRect(160, 240, 199, 21));
     signUpPasswordEdit = lineEdit(this, "signUpPasswordEdit", QRect(160, 270, 199, 21), true);
     confirmPasswordEdit = lineEdit(this, "confirmPasswordEdit", QRect(160, 300, 199, 21), true);
@@ -119,8 +124,9 @@ joinPage2::joinPage2(QWidget *parent)
         tr("I accept skyvue <a href=terms><font size=3 color=#638c0b>terms and conditions</font></a>."),
         QRect(70, 373, 350, 25));
 
-    backButton = createButton({tr("    Back"), buttonStyle(buttonPicture::back), QStringLiteral("j2_back_btu")},
-                              QPoint(20, 450));
+    backButton = createButton(
+        {tr("    Back"), buttonStyle(buttonPicture::back), QStringLiteral("j2_back_btu")},
+        QPoint(20, 450));
     nextButton = createButton({tr("Next    "), nextBuiltStyle, QStringLiteral("j2_next_btu")},
                               QPoint(560, 450));
     nextButton->setEnabled(false);
@@ -144,9 +150,10 @@ joinPage2::joinPage2(QWidget *parent)
 void joinPage2::hideFormWidgets()
 {
     for (QWidget *w : std::initializer_list<QWidget *>{
-             accountLabel, emailLabel, passwordLabel, signInEmailEdit, signInPasswordEdit, forgotLink,
-             confirmLabel, signUpEmailEdit, signUpPasswordEdit, confirmPasswordEdit, firstNameLabel,
-             lastNameLabel, firstNameEdit, lastNameEdit, newsletterCheck, acceptCheck, termsLabel})
+             accountLabel, emailLabel, passwordLabel, signInEmailEdit, signInPasswordEdit,
+             forgotLink, confirmLabel, signUpEmailEdit, signUpPasswordEdit, confirmPasswordEdit,
+             firstNameLabel, lastNameLabel, firstNameEdit, lastNameEdit, newsletterCheck,
+             acceptCheck, termsLabel})
         w->hide();
 }
 
@@ -206,8 +213,8 @@ void joinPage2::yesRadioButton_show(bool checked)
         accountLabel->show();
         emailLabel->setGeometry(50, 240, 70, 25);
         passwordLabel->setGeometry(50, 270, 70, 25);
-        for (QWidget *w : std::initializer_list<QWidget *>{emailLabel, passwordLabel, signInEmailEdit,
-                                                           signInPasswordEdit, forgotLink})
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 emailLabel, passwordLabel, signInEmailEdit, signInPasswordEdit, forgotLink})
             w->show();
         for (QWidget *w : std::initializer_list<QWidget *>{
                  confirmLabel, firstNameLabel, lastNameLabel, signUpEmailEdit, signUpPasswordEdit,
@@ -219,9 +226,9 @@ void joinPage2::yesRadioButton_show(bool checked)
         setNextEnabled(true, true);
         signInEmailEdit->setFocus();
     } else {
-        for (QWidget *w : std::initializer_list<QWidget *>{emailLabel, passwordLabel, accountLabel,
-                                                           signInEmailEdit, signInPasswordEdit,
-                                                           forgotLink})
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{emailLabel, passwordLabel, accountLabel,
+                                              signInEmailEdit, signInPasswordEdit, forgotLink})
             w->hide();
         setNextEnabled(false, false);
         noRadioButton->move(30, 210);
@@ -234,9 +241,9 @@ void joinPage2::noRadioButton_show(bool checked)
     showPanel(false);
     accountLabel->hide();
     const std::initializer_list<QWidget *> form{
-        emailLabel, passwordLabel, confirmLabel, firstNameLabel, lastNameLabel, signUpEmailEdit,
-        signUpPasswordEdit, confirmPasswordEdit, firstNameEdit, lastNameEdit, newsletterCheck,
-        acceptCheck, termsLabel};
+        emailLabel,      passwordLabel,      confirmLabel,        firstNameLabel, lastNameLabel,
+        signUpEmailEdit, signUpPasswordEdit, confirmPasswordEdit, firstNameEdit,  lastNameEdit,
+        newsletterCheck, acceptCheck,        termsLabel};
     if (checked) {
         emailLabel->setGeometry(40, 240, 120, 25);
         passwordLabel->setGeometry(40, 270, 120, 25);
@@ -393,7 +400,8 @@ void joinPage2::endChain()
 QByteArray joinPage2::portalBase()
 {
     const IPCamera *camera = chosenCamera();
-    const QByteArray base = camera ? portalRequest::recordValue(camera->portalBaseUrl) : QByteArray();
+    const QByteArray base =
+        camera ? portalRequest::recordValue(camera->portalBaseUrl) : QByteArray();
     if (cameraValues::isPortalAddress(base))
         return base;
     qDebug().noquote() << "joinPage2: the camera gave no usable portal address.";
@@ -406,7 +414,7 @@ bool joinPage2::post(int kind, const char *path, const QByteArray &body)
     if (base.isEmpty()) {
         endChain();
         closeBox(chosenCamera() ? tr("The camera gave no valid portal address.")
-                          : tr("Please select your camera."),
+                                : tr("Please select your camera."),
                  QPoint(200, 230));
         return false;
     }
@@ -417,15 +425,9 @@ bool joinPage2::post(int kind, const char *path, const QByteArray &body)
     qDebug().noquote() << "joinPage2: post" << path;
     connect(reply, &QNetworkReply::finished, this, [this, reply, kind] {
         switch (kind) {
-        case signUpRequest:
-            registerUserFinishedSlot(reply);
-            break;
-        case signInRequest:
-            logonFinishedSlot(reply);
-            break;
-        default:
-            addDeviceFinishedSlot(reply);
-            break;
+        case signUpRequest: registerUserFinishedSlot(reply); break;
+        case signInRequest: logonFinishedSlot(reply); break;
+        default: addDeviceFinishedSlot(reply); break;
         }
     });
     // A longer answer is judged on its start, at once: reading it all could
@@ -436,8 +438,9 @@ bool joinPage2::post(int kind, const char *path, const QByteArray &body)
         const QString status = httpStatus(reply);
         const QByteArray start = reply->read(portalRequest::answerLimit);
         abandonReply(reply, this);
-        qDebug().noquote() << "joinPage2:" << pathOf(kind) << "answered" << status << "with more than"
-                           << portalRequest::answerLimit << "bytes; the rest is not read.";
+        qDebug().noquote() << "joinPage2:" << pathOf(kind) << "answered" << status
+                           << "with more than" << portalRequest::answerLimit
+                           << "bytes; the rest is not read.";
         const bool failed = portalRequest::failedStatus(status);
         answered(kind, portalRequest::cutShort(judge(kind, failed, status, start), start),
                  QStringLiteral("answer too long"));
@@ -473,8 +476,9 @@ void joinPage2::registerUser()
     const QByteArray model = camera ? camera->model : QByteArray();
     setChoiceEnabled(false);
     const QByteArray body = portalRequest::signUpBody(
-        model, strVersion, {signUpEmailEdit->text(), signUpPasswordEdit->text(), confirmPasswordEdit->text(),
-                firstNameEdit->text(), lastNameEdit->text()});
+        model, strVersion,
+        {signUpEmailEdit->text(), signUpPasswordEdit->text(), confirmPasswordEdit->text(),
+         firstNameEdit->text(), lastNameEdit->text()});
     if (post(signUpRequest, portalRequest::signUpPath, body))
         waitLoading();
 }
@@ -500,9 +504,10 @@ void joinPage2::addDevice()
 {
     requestKind = addCameraRequest;
     const IPCamera *camera = chosenCamera();
-    const QByteArray body = camera ? portalRequest::addCameraBody(camera->model, strVersion, camera->deviceNo,
-                                                                  camera->password, camera->dfp)
-                                   : QByteArray();
+    const QByteArray body =
+        camera ? portalRequest::addCameraBody(camera->model, strVersion, camera->deviceNo,
+                                              camera->password, camera->dfp)
+               : QByteArray();
     post(addCameraRequest, portalRequest::addCameraPath, body);
 }
 
@@ -581,9 +586,7 @@ void joinPage2::answered(int kind, const portalRequest::verdict &v, const QStrin
     case portalRequest::outcome::unknownError:
         closeBox(tr("Unknown error!"), QPoint(230, 240));
         break;
-    case portalRequest::outcome::refused:
-        answerBox(v.text);
-        break;
+    case portalRequest::outcome::refused: answerBox(v.text); break;
     }
 }
 
@@ -612,5 +615,6 @@ void joinPage2::linktip2_click(const QString &)
         closeBox(tr("The camera gave no valid portal address."), QPoint(200, 230));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromEncoded(base + "EULA/?lang=" + QUrl::toPercentEncoding(lang)));
+    QDesktopServices::openUrl(
+        QUrl::fromEncoded(base + "EULA/?lang=" + QUrl::toPercentEncoding(lang)));
 }

@@ -50,7 +50,8 @@ QByteArray record(const QByteArray &stored)
 
 QByteArray lead(const QByteArray &model, const QString &version)
 {
-    return "client=wizard&wizard_version=" + encoded(wizardVersion(model, version)) + "&lang=English";
+    return "client=wizard&wizard_version=" + encoded(wizardVersion(model, version))
+           + "&lang=English";
 }
 
 }  // namespace
@@ -58,9 +59,9 @@ QByteArray lead(const QByteArray &model, const QString &version)
 QByteArray signUpBody(const QByteArray &model, const QString &version, const signUpForm &form)
 {
     return lead(model, version) + "&action=sign-up&accept=accept&email=" + text(form.email)
-        + "&password=" + text(form.password) + "&password_verify=" + text(form.confirmation)
-        + "&name_first=" + text(form.firstName) + "&name_last=" + text(form.lastName)
-        + "&nickname=''";
+           + "&password=" + text(form.password) + "&password_verify=" + text(form.confirmation)
+           + "&name_first=" + text(form.firstName) + "&name_last=" + text(form.lastName)
+           + "&nickname=''";
 }
 
 QByteArray signInBody(const QByteArray &model, const QString &version, const QString &email,
@@ -69,11 +70,12 @@ QByteArray signInBody(const QByteArray &model, const QString &version, const QSt
     return lead(model, version) + "&email=" + text(email) + "&password=" + text(password);
 }
 
-QByteArray addCameraBody(const QByteArray &model, const QString &version, const QByteArray &deviceNo,
-                         const QByteArray &password, const QByteArray &dfp)
+QByteArray addCameraBody(const QByteArray &model, const QString &version,
+                         const QByteArray &deviceNo, const QByteArray &password,
+                         const QByteArray &dfp)
 {
-    return lead(model, version) + "&orbel_no=" + record(deviceNo) + "&device_password="
-        + record(password) + "&dfp=" + record(dfp);
+    return lead(model, version) + "&orbel_no=" + record(deviceNo)
+           + "&device_password=" + record(password) + "&dfp=" + record(dfp);
 }
 
 QNetworkRequest formPost(const QByteArray &base, const char *path, const QByteArray &body)
@@ -148,7 +150,8 @@ QStringList shownAnswer(const QString &answer)
     for (qsizetype i = 0; i < answer.size(); ++i) {
         const QChar c = answer.at(i);
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && i + 1 < answer.size() && answer.at(i + 1) == QLatin1Char('\n'))
+            if (c == QLatin1Char('\r') && i + 1 < answer.size()
+                && answer.at(i + 1) == QLatin1Char('\n'))
                 ++i;
             endLine();
             if (lines.size() == answerLines) {

@@ -32,8 +32,9 @@ struct signUpForm {
 QByteArray signUpBody(const QByteArray &model, const QString &version, const signUpForm &form);
 QByteArray signInBody(const QByteArray &model, const QString &version, const QString &email,
                       const QString &password);
-QByteArray addCameraBody(const QByteArray &model, const QString &version, const QByteArray &deviceNo,
-                         const QByteArray &password, const QByteArray &dfp);
+QByteArray addCameraBody(const QByteArray &model, const QString &version,
+                         const QByteArray &deviceNo, const QByteArray &password,
+                         const QByteArray &dfp);
 
 // The post: the base and the path joined as they are, the form's content
 // type and length, redirects left to the caller.

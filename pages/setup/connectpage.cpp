@@ -39,19 +39,29 @@ struct instructionStep {
 };
 const instructionStep steps[7] = {
     {"images/connect_step1_pic1.png", 240,
-     QT_TRANSLATE_NOOP("connectPage", "1.Connect the Ethernet cable to the Ethernet port on the back of the camera.")},
+     QT_TRANSLATE_NOOP(
+         "connectPage",
+         "1.Connect the Ethernet cable to the Ethernet port on the back of the camera.")},
     {"images/connect_step1_pic2.png", 270,
-     QT_TRANSLATE_NOOP("connectPage", "2.Connect the other end of the cable to an available LAN port on your router.")},
+     QT_TRANSLATE_NOOP(
+         "connectPage",
+         "2.Connect the other end of the cable to an available LAN port on your router.")},
     {"images/connect_step1_pic3.png", 300,
-     QT_TRANSLATE_NOOP("connectPage", "3.The LED on the camera will turn solid green when the device is ready.")},
+     QT_TRANSLATE_NOOP("connectPage",
+                       "3.The LED on the camera will turn solid green when the device is ready.")},
     {"images/connect_step2_pic1.png", 300,
      QT_TRANSLATE_NOOP("connectPage", "1.Unplug the Ethernet cable from the camera.")},
     {"images/connect_step2_pic2.png", 330,
-     QT_TRANSLATE_NOOP("connectPage", "2.Press the WPS button on the back of your camera and the WPS LED will start to flash blue.")},
+     QT_TRANSLATE_NOOP(
+         "connectPage",
+         "2.Press the WPS button on the back of your camera and the WPS LED will start to flash blue.")},
     {"images/connect_step2_pic3.png", 360,
-     QT_TRANSLATE_NOOP("connectPage", "3.You now  one minute to press the WPS button on your router.")},
+     QT_TRANSLATE_NOOP("connectPage",
+                       "3.You now  one minute to press the WPS button on your router.")},
     {"images/connect_step2_pic4.png", 390,
-     QT_TRANSLATE_NOOP("connectPage", "4.Once your camera has established a connection, the WPS LED will turn solid blue, the LED in front of the camera will turn to flash green.")},
+     QT_TRANSLATE_NOOP(
+         "connectPage",
+         "4.Once your camera has established a connection, the WPS LED will turn solid blue, the LED in front of the camera will turn to flash green.")},
 };
 
 // The help links of steps 5 and 6 (and of step 2 when it is held) are set
@@ -99,8 +109,7 @@ QRadioButton *wayRadio(QWidget *parent, const QString &text, QRect place, const 
 
 // ------------------------------------------------------------ the page
 
-connectPage::connectPage(QWidget *parent)
-    : pageFrame(connectPageId, parent)
+connectPage::connectPage(QWidget *parent) : pageFrame(connectPageId, parent)
 {
     setupFrame(tr("Connect to the network"), 330, connectStep);
 
@@ -123,28 +132,30 @@ connectPage::connectPage(QWidget *parent)
 // The question, the current link and the three ways, on the step marker and the picture frame.
 void connectPage::buildChoice()
 {
-    stepMarker = pictureLabel(this, QStringLiteral(":/images/bg_left.png"), QRect(30, 240, 254, 30));
+    stepMarker =
+        pictureLabel(this, QStringLiteral(":/images/bg_left.png"), QRect(30, 240, 254, 30));
     stepMarker->setObjectName(QStringLiteral("stepMarker"));
-    pictureFrame = pictureLabel<moveLabel>(
-        this, QStringLiteral(":/images/connect_blue_pic.png"), QRect(274, 173, 411, 257));
+    pictureFrame = pictureLabel<moveLabel>(this, QStringLiteral(":/images/connect_blue_pic.png"),
+                                           QRect(274, 173, 411, 257));
     pictureFrame->setObjectName(QStringLiteral("pictureFrame"));
 
-    currentConnLabel = namedLabel(
-        this, "currentConnLabel", tr("Current connection(*):"), QRect(30, 155, 400, 20));
-    questionLabel = namedLabel(this, "questionLabel",
-        tr("How would you connect your camera to the router?"), QRect(30, 135, 350, 20));
-    wiredHeading
-        = namedLabel(this, "wiredHeading", tr("<b>Wired connection</b>"), QRect(30, 185, 200, 20));
-    ethernetRadio
-        = wayRadio(this, tr("By Ethernet cable"), QRect(30, 215, 200, 20), "ethernetRadio");
-    wirelessHeading = namedLabel(
-        this, "wirelessHeading", tr("<b>Wireless connection</b>"), QRect(30, 245, 200, 20));
+    currentConnLabel =
+        namedLabel(this, "currentConnLabel", tr("Current connection(*):"), QRect(30, 155, 400, 20));
+    questionLabel =
+        namedLabel(this, "questionLabel", tr("How would you connect your camera to the router?"),
+                   QRect(30, 135, 350, 20));
+    wiredHeading =
+        namedLabel(this, "wiredHeading", tr("<b>Wired connection</b>"), QRect(30, 185, 200, 20));
+    ethernetRadio =
+        wayRadio(this, tr("By Ethernet cable"), QRect(30, 215, 200, 20), "ethernetRadio");
+    wirelessHeading = namedLabel(this, "wirelessHeading", tr("<b>Wireless connection</b>"),
+                                 QRect(30, 245, 200, 20));
     wpsRadio = wayRadio(this, tr("By Wi-Fi Protected Setup"), QRect(30, 275, 320, 20), "wpsRadio");
     wpsLink = namedLabel(this, "wpsLink",
-        tr(" ( <a href = WPS><font size=3 color=#638c0b>WPS</font></a> )"),
-        QRect(210, 275, 250, 20));
-    selectNetworkRadio = wayRadio(
-        this, tr("By selecting wireless network"), QRect(30, 305, 280, 20), "selectNetworkRadio");
+                         tr(" ( <a href = WPS><font size=3 color=#638c0b>WPS</font></a> )"),
+                         QRect(210, 275, 250, 20));
+    selectNetworkRadio = wayRadio(this, tr("By selecting wireless network"),
+                                  QRect(30, 305, 280, 20), "selectNetworkRadio");
 }
 
 // The chosen wireless network: the list, Rescan and the key.
@@ -155,16 +166,17 @@ void connectPage::buildNetworkList()
     apListCombo->setObjectName(QStringLiteral("apListCombo"));
     apListCombo->setGeometry(40, 360, 200, 30);
     apListCombo->setFixedSize(200, 30);
-    apListLabel = namedLabel(this, "apListLabel",
-        QStringLiteral("%1 %2").arg(QChar(0x25A0), tr("Available wireless network")),
-        QRect(40, 335, 200, 20), captionStyle);
+    apListLabel =
+        namedLabel(this, "apListLabel",
+                   QStringLiteral("%1 %2").arg(QChar(0x25A0), tr("Available wireless network")),
+                   QRect(40, 335, 200, 20), captionStyle);
     apListLabel->setFont(QFont(QStringLiteral("Arial")));
-    rescanButton = createButton(
-        {tr("Rescan    "), rescanIdle, QStringLiteral("rescanButton"), QSize(79, 27)},
-        QPoint(242, 358));
+    rescanButton =
+        createButton({tr("Rescan    "), rescanIdle, QStringLiteral("rescanButton"), QSize(79, 27)},
+                     QPoint(242, 358));
     apPasswordLabel = namedLabel(this, "apPasswordLabel",
-        QStringLiteral("%1 %2").arg(QChar(0x25A0), tr("Password:")), QRect(40, 395, 200, 20),
-        captionStyle);
+                                 QStringLiteral("%1 %2").arg(QChar(0x25A0), tr("Password:")),
+                                 QRect(40, 395, 200, 20), captionStyle);
     apPasswordLabel->setFont(QFont(QStringLiteral("Arial")));
     apPasswordEdit = new QLineEdit(this);
     apPasswordEdit->setObjectName(QStringLiteral("apPasswordEdit"));
@@ -185,38 +197,43 @@ void connectPage::buildInstructions()
 {
     stepImage = pictureLabel<moveLabel>(this, QString(), QRect(284, 183, 235, 235));
     stepImage->setObjectName(QStringLiteral("stepImage"));
-    stepText = wrappedLabel(this, QRect(530, 270, 150, 110), QStringLiteral("font:12px;color:rgb(89,87,87);"),
-                            "stepText");
-    const char *const wiredNames[3] = {QT_TR_NOOP("1. On the camera side"), QT_TR_NOOP("2. On the router side"),
+    stepText = wrappedLabel(this, QRect(530, 270, 150, 110),
+                            QStringLiteral("font:12px;color:rgb(89,87,87);"), "stepText");
+    const char *const wiredNames[3] = {QT_TR_NOOP("1. On the camera side"),
+                                       QT_TR_NOOP("2. On the router side"),
                                        QT_TR_NOOP("3. Check LED turns green")};
-    const QRect wiredPlaces[3] = {QRect(40, 245, 140, 20), QRect(40, 275, 130, 20), QRect(40, 305, 200, 20)};
+    const QRect wiredPlaces[3] = {QRect(40, 245, 140, 20), QRect(40, 275, 130, 20),
+                                  QRect(40, 305, 200, 20)};
     for (int i = 0; i < 3; ++i)
         wiredStepLabels.append(entryLabel(this, tr(wiredNames[i]), wiredPlaces[i],
                                           QStringLiteral("wiredStepLabel%1").arg(i + 1)));
     ledHintLink = wrappedLabel(this, QRect(530, 325, 150, 40), linkStyle, "ledHintLink");
     wpsButtonLink = wrappedLabel(this, QRect(530, 325, 150, 40), linkStyle, "wpsButtonLink");
     problemsLink = wrappedLabel(this, QRect(530, 375, 150, 40), linkStyle, "problemsLink");
-    for (QLabel *l : {wpsLink, static_cast<QLabel *>(ledHintLink), static_cast<QLabel *>(wpsButtonLink),
-                      static_cast<QLabel *>(problemsLink)})
+    for (QLabel *l : {wpsLink, static_cast<QLabel *>(ledHintLink),
+                      static_cast<QLabel *>(wpsButtonLink), static_cast<QLabel *>(problemsLink)})
         keyboardLinks(l);
-    const char *const wpsNames[4] = {QT_TR_NOOP("1. Unplug the Ethernet cable"), QT_TR_NOOP("2. On the camera side"),
-                                     QT_TR_NOOP("3. On the router side"),
-                                     QT_TR_NOOP("4. Check LED turns flash green")};
+    const char *const wpsNames[4] = {
+        QT_TR_NOOP("1. Unplug the Ethernet cable"), QT_TR_NOOP("2. On the camera side"),
+        QT_TR_NOOP("3. On the router side"), QT_TR_NOOP("4. Check LED turns flash green")};
     for (int i = 0; i < 4; ++i)
-        wpsStepLabels.append(entryLabel(this, tr(wpsNames[i]), QRect(40, 305 + 30 * i, i == 0 ? 170 : 250, 20),
+        wpsStepLabels.append(entryLabel(this, tr(wpsNames[i]),
+                                        QRect(40, 305 + 30 * i, i == 0 ? 170 : 250, 20),
                                         QStringLiteral("wpsStepLabel%1").arg(i + 1)));
 }
 
 // Back and Next.
 void connectPage::buildButtons()
 {
-    backButton = createButton({tr("    Back"), buttonStyle(buttonPicture::back), QStringLiteral("conn_back_btn")},
-                              QPoint(20, 450));
-    nextButton = createButton({tr("Next    "),
-                               QStringLiteral("background-image: url(:/images/btn_start-next_grey.png);"
-                                              "font:14px;color:rgb(255,255,255);border: 0px"),
-                               QStringLiteral("conn_next_btn")},
-                              QPoint(560, 450));
+    backButton = createButton(
+        {tr("    Back"), buttonStyle(buttonPicture::back), QStringLiteral("conn_back_btn")},
+        QPoint(20, 450));
+    nextButton =
+        createButton({tr("Next    "),
+                      QStringLiteral("background-image: url(:/images/btn_start-next_grey.png);"
+                                     "font:14px;color:rgb(255,255,255);border: 0px"),
+                      QStringLiteral("conn_next_btn")},
+                     QPoint(560, 450));
     nextButton->setEnabled(false);
 }
 
@@ -270,9 +287,9 @@ void connectPage::connectControls()
     connect(stepTimer, &QTimer::timeout, this, &connectPage::timerDone);
     connect(apSearchTimer, &QTimer::timeout, this, &connectPage::decideAPSearch);
     answerEngine(this, &ZVRUtils::gotNetworkConfig, &connectPage::checkNetworkCfg,
-                 &ZVRUtils::foundDevice, &connectPage::networkRecovery,
-                 &ZVRUtils::gotPingRsp, &connectPage::checkNetworkConnection,
-                 &ZVRUtils::gotAPnetwork, &connectPage::updateAPList);
+                 &ZVRUtils::foundDevice, &connectPage::networkRecovery, &ZVRUtils::gotPingRsp,
+                 &connectPage::checkNetworkConnection, &ZVRUtils::gotAPnetwork,
+                 &connectPage::updateAPList);
 }
 
 connectPage::~connectPage()
@@ -293,7 +310,8 @@ void connectPage::initializePage()
     const IPCamera *camera = chosenCamera();
     // A model without Wi-Fi shows the cable way only, whatever the camera says.
     if (camera && camera->wireless == "1" && isWireless) {
-        currentConnLabel->setText(tr("(Current connection(*): <b>") + tr("Wireless connection</b>)"));
+        currentConnLabel->setText(tr("(Current connection(*): <b>")
+                                  + tr("Wireless connection</b>)"));
         wiredHeading->setText(tr("<b>Wired connection</b>"));
         wirelessHeading->setText(tr("<b>Wireless connection*</b>"));
         noneRadioButton->setChecked(true);
@@ -302,10 +320,13 @@ void connectPage::initializePage()
         usr_passwd_show(false);
     } else {
         const bool wirelessNow = camera && camera->wireless == "1";
-        currentConnLabel->setText(tr("(Current connection(*): <b>")
-                                  + (wirelessNow ? tr("Wireless connection</b>)") : tr("Wired connection</b>)")));
-        wiredHeading->setText(wirelessNow ? tr("<b>Wired connection</b>") : tr("<b>Wired connection*</b>"));
-        wirelessHeading->setText(wirelessNow ? tr("<b>Wireless connection*</b>") : tr("<b>Wireless connection</b>"));
+        currentConnLabel->setText(
+            tr("(Current connection(*): <b>")
+            + (wirelessNow ? tr("Wireless connection</b>)") : tr("Wired connection</b>)")));
+        wiredHeading->setText(wirelessNow ? tr("<b>Wired connection</b>")
+                                          : tr("<b>Wired connection*</b>"));
+        wirelessHeading->setText(wirelessNow ? tr("<b>Wireless connection*</b>")
+                                             : tr("<b>Wireless connection</b>"));
         ethernetRadio->setChecked(true);
         wps_show(false);
         usr_passwd_show(false);
@@ -486,17 +507,22 @@ void connectPage::showStep(int step, bool byHover)
         link = ledHintLink;
         if (byHover)
             link->setFont(helpLinkFont());
-        link->setText(models::hasLinkLedOnly(supportType)
-                          ? tr("<a href = http><font size=3 color=#638c0b>*What do I do if the Link LED stays off?</font></a>")
-                          : tr("<a href = http><font size=3 color=#638c0b>*What do I do if the LED stays red?</font></a>"));
+        link->setText(
+            models::hasLinkLedOnly(supportType)
+                ? tr(
+                    "<a href = http><font size=3 color=#638c0b>*What do I do if the Link LED stays off?</font></a>")
+                : tr(
+                    "<a href = http><font size=3 color=#638c0b>*What do I do if the LED stays red?</font></a>"));
     } else if (step == 5) {
         link = wpsButtonLink;
         link->setFont(helpLinkFont());
-        link->setText(tr("<a href = http><font size=3 color=#638c0b>*where is my WPS button?</font></a>"));
+        link->setText(
+            tr("<a href = http><font size=3 color=#638c0b>*where is my WPS button?</font></a>"));
     } else if (step == 6) {
         link = problemsLink;
         link->setFont(helpLinkFont());
-        link->setText(tr("<a href = http><font size=3 color=#638c0b>*Having problems connecting?</font></a>"));
+        link->setText(tr(
+            "<a href = http><font size=3 color=#638c0b>*Having problems connecting?</font></a>"));
     }
     for (moveLabel *l : {ledHintLink, wpsButtonLink, problemsLink})
         l->setVisible(l == link);
@@ -532,13 +558,34 @@ void connectPage::holdStep(int step, bool flag)
     }
 }
 
-void connectPage::show_pic1(bool flag) { holdStep(0, flag); }
-void connectPage::show_pic2(bool flag) { holdStep(1, flag); }
-void connectPage::show_pic3(bool flag) { holdStep(2, flag); }
-void connectPage::show_wifipic1(bool flag) { holdStep(3, flag); }
-void connectPage::show_wifipic2(bool flag) { holdStep(4, flag); }
-void connectPage::show_wifipic3(bool flag) { holdStep(5, flag); }
-void connectPage::show_wifipic4(bool flag) { holdStep(6, flag); }
+void connectPage::show_pic1(bool flag)
+{
+    holdStep(0, flag);
+}
+void connectPage::show_pic2(bool flag)
+{
+    holdStep(1, flag);
+}
+void connectPage::show_pic3(bool flag)
+{
+    holdStep(2, flag);
+}
+void connectPage::show_wifipic1(bool flag)
+{
+    holdStep(3, flag);
+}
+void connectPage::show_wifipic2(bool flag)
+{
+    holdStep(4, flag);
+}
+void connectPage::show_wifipic3(bool flag)
+{
+    holdStep(5, flag);
+}
+void connectPage::show_wifipic4(bool flag)
+{
+    holdStep(6, flag);
+}
 
 void connectPage::iconControl(bool flag)
 {
@@ -558,36 +605,37 @@ QList<boxButton> connectPage::closeBoxButton() const
 void connectPage::showMessage()
 {
     stepTimer->stop();
-    const int answer = ledHelpBox([this](const QString &link) { openMymsgBox(link); }, ledVeilLabel);
+    const int answer =
+        ledHelpBox([this](const QString &link) { openMymsgBox(link); }, ledVeilLabel);
     if (answer == 0)
         stepTimer->start(stepInterval);
 }
 
 void connectPage::openMymsgBox(const QString &)
 {
-    switch (resetRoad(afterReset, QStringLiteral("wel_msg_close_btu"), QStringLiteral("14px"), ledVeilLabel)) {
+    switch (resetRoad(afterReset, QStringLiteral("wel_msg_close_btu"), QStringLiteral("14px"),
+                      ledVeilLabel)) {
     case resetOutcome::closed:
-    case resetOutcome::restartNo:
-        stepTimer->start(stepInterval);
-        break;
+    case resetOutcome::restartNo: stepTimer->start(stepInterval); break;
     case resetOutcome::restartYes:
         stopTimers();
         ledVeilLabel->hide();
         wait()->hide();
         restartAndStep();
         break;
-    case resetOutcome::none:
-        break;
+    case resetOutcome::none: break;
     }
 }
 
 void connectPage::showWPSMessage(const QString &)
 {
-    helpBox({tr("<font size=5 face=verdana color=#2a7ba6><b>What is WPS ?</b></font><br><br>Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. <br><br>Your router's WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check your router's user manual for more details."),
-             QSize(300, 220), 1, QStringLiteral("images/wps.PNG"), QSize(125, 125)},
-            {{tr("Close    "), buttonStyle(buttonPicture::yes, QStringLiteral("14px"), QStringLiteral("3px")),
-              QStringLiteral("j4_done_btu")}},
-            QPoint(130, 160));
+    helpBox(
+        {tr("<font size=5 face=verdana color=#2a7ba6><b>What is WPS ?</b></font><br><br>Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. <br><br>Your router's WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check your router's user manual for more details."),
+         QSize(300, 220), 1, QStringLiteral("images/wps.PNG"), QSize(125, 125)},
+        {{tr("Close    "),
+          buttonStyle(buttonPicture::yes, QStringLiteral("14px"), QStringLiteral("3px")),
+          QStringLiteral("j4_done_btu")}},
+        QPoint(130, 160));
 }
 
 void connectPage::showMessage2()
@@ -703,14 +751,16 @@ void connectPage::next()
                 qDebug().noquote() << "Bad ap idx";
                 return;
             }
-            payload = wirelessSetup::payload(camera->model, camera->aps, apIndex, apPasswordEdit->text());
+            payload =
+                wirelessSetup::payload(camera->model, camera->aps, apIndex, apPasswordEdit->text());
         }
         if (payload.isEmpty()) {
             qDebug().noquote() << "Bad ap idx";
             return;
         }
         if (!ZVRUtils::fitsDatagram("3", camera->mac, QString::fromUtf8(camera->model), payload)) {
-            qDebug().noquote() << "next: the network setup is too long for one command, nothing sent.";
+            qDebug().noquote()
+                << "next: the network setup is too long for one command, nothing sent.";
             return;
         }
         zvrTools->ZVRSetNetworkSetup(idx, payload);
@@ -728,11 +778,11 @@ networkCheck::plan connectPage::checkPlan(const IPCamera &camera) const
 {
     networkCheck::plan p;
     p.rows = !bChangeConnectionType && ethernetRadio->isChecked() ? networkCheck::table::noChange
-                                                                   : networkCheck::table::change;
+                                                                  : networkCheck::table::change;
     p.setupKnown = wpsRadio->isChecked();
     p.restarts = bChangeConnectionType && models::isSetupKeyModel(QString::fromUtf8(camera.model))
-        ? networkCheck::restartRule::keyModelOnLinkChange
-        : networkCheck::restartRule::never;
+                     ? networkCheck::restartRule::keyModelOnLinkChange
+                     : networkCheck::restartRule::never;
     p.setupTarget = bChangeConnectionType ? 245 : 95;
     p.pingTarget = bChangeConnectionType ? 895 : 245;
     return p;
@@ -745,10 +795,13 @@ void connectPage::confirmNetworkSetup()
     wait()->freeze();
     const bool cable = ethernetRadio->isChecked();
     check->whileHeld([&] {
-        return messageBox(cable ? tr("<br>Please plug in the cable. click <b>OK</b> when you finish.")
-                                : tr("<br>Now you can unplug the Ethernet cable from the camera and click <b>OK</b> when you finish."),
-                          QMessageBox::Warning, {confirmingButton(tr("OK\t"))},
-                          cable ? QPoint(170, 250) : QPoint(130, 250), keepVeil, wait()->cover());
+        return messageBox(
+            cable
+                ? tr("<br>Please plug in the cable. click <b>OK</b> when you finish.")
+                : tr(
+                    "<br>Now you can unplug the Ethernet cable from the camera and click <b>OK</b> when you finish."),
+            QMessageBox::Warning, {confirmingButton(tr("OK\t"))},
+            cable ? QPoint(170, 250) : QPoint(130, 250), keepVeil, wait()->cover());
     });
     wait()->resume();
 }
@@ -832,9 +885,11 @@ void connectPage::decideOnline(bool registered)
         return;
     }
     const bool answered = registeredRoad(
-        warningText(tr("The camera has already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>Close</b> just re-configure the camera!")),
-        {confirmingButton(tr("Reset    ")), safeButton(closingButton(tr("Close    ")))}, QPoint(115, 230),
-        wait()->cover(), [this](const std::function<int()> &box) { return check->whileHeld(box); });
+        warningText(tr(
+            "The camera has already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>Close</b> just re-configure the camera!")),
+        {confirmingButton(tr("Reset    ")), safeButton(closingButton(tr("Close    ")))},
+        QPoint(115, 230), wait()->cover(),
+        [this](const std::function<int()> &box) { return check->whileHeld(box); });
     if (!answered)
         return;
     stopTimers();
@@ -862,9 +917,11 @@ void connectPage::decideOffline()
         wait()->coverOnly();
         const int retry = plainBox(
             tr("The camera can not connect to skyvue server. click <b>Retry</b> to check again, or click <b>Close</b> without signing in skyvue."),
-            {{tr("Retry\t "), buttonStyle(buttonPicture::yes, QStringLiteral("14px"), QStringLiteral("3px")),
+            {{tr("Retry\t "),
+              buttonStyle(buttonPicture::yes, QStringLiteral("14px"), QStringLiteral("3px")),
               QStringLiteral("j4_done_btu")},
-             {tr("Close\t "), buttonStyle(buttonPicture::close, QStringLiteral("14px"), QStringLiteral("3px")),
+             {tr("Close\t "),
+              buttonStyle(buttonPicture::close, QStringLiteral("14px"), QStringLiteral("3px")),
               QStringLiteral("detail_close_btu")}},
             wizardWindow(), QPoint(130, 250));
         if (retry < 0)
@@ -888,10 +945,13 @@ void connectPage::decideOffline()
     nextButton->setEnabled(true);
     const bool cable = ethernetRadio->isChecked();
     const int closed = plainBox(
-        cable ? tr("Check your cable connection please.<br>")
-              : tr("The wireless connection failed. Please connect the Ethernet cable and select the wireless network again.<br>"),
-        {closingButton(tr("Close    "), QStringLiteral("wel_msg_close_btu"), QStringLiteral("12pt"))}, wizardWindow(),
-        cable ? QPoint(230, 230) : QPoint(120, 250));
+        cable
+            ? tr("Check your cable connection please.<br>")
+            : tr(
+                "The wireless connection failed. Please connect the Ethernet cable and select the wireless network again.<br>"),
+        {closingButton(tr("Close    "), QStringLiteral("wel_msg_close_btu"),
+                       QStringLiteral("12pt"))},
+        wizardWindow(), cable ? QPoint(230, 230) : QPoint(120, 250));
     if (closed >= 0) {
         wait()->hide();
         setChoiceEnabled(true);

@@ -2,8 +2,8 @@
 
 #include "core/globals.h"
 #include "core/waitrun.h"
-#include "pages/setup/myipaddredit.h"
 #include "pages/setup/ipv4input.h"
+#include "pages/setup/myipaddredit.h"
 #include "pages/setup/networkrules.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
@@ -31,9 +31,10 @@ const char *const addressCaptions[5] = {
 
 QString editorStyle(int n)
 {
-    return QStringLiteral("background-image: url(:/images/bg_IPinput0%1.png);selection-color: white;"
-                          "selection-background-color: rgb(191, 31, 127);border-radius: 0px;"
-                          "padding: 0px 0px;height: 21px;width: 40px;")
+    return QStringLiteral(
+               "background-image: url(:/images/bg_IPinput0%1.png);selection-color: white;"
+               "selection-background-color: rgb(191, 31, 127);border-radius: 0px;"
+               "padding: 0px 0px;height: 21px;width: 40px;")
         .arg(n);
 }
 
@@ -41,8 +42,7 @@ QString editorStyle(int n)
 
 // ------------------------------------------------------------ the page
 
-failedPage::failedPage(QWidget *parent)
-    : pageFrame(failedPageId, parent)
+failedPage::failedPage(QWidget *parent) : pageFrame(failedPageId, parent)
 {
     setupFrame(tr("Connect your camera"), 350, connectStep);
 
@@ -59,16 +59,17 @@ failedPage::failedPage(QWidget *parent)
 // The question and the current Internet connection.
 void failedPage::buildQuestion()
 {
-    questionLabel = namedLabel(this, "questionLabel",
-        tr("How would you connect your camera to the Internet?"), QRect(30, 120, 400, 20));
+    questionLabel =
+        namedLabel(this, "questionLabel", tr("How would you connect your camera to the Internet?"),
+                   QRect(30, 120, 400, 20));
     currentConnLabel = namedLabel(this, "currentConnLabel", QString(), QRect(30, 140, 500, 20));
 }
 
 // The PPPoE way and its form.
 void failedPage::buildPppoeForm()
 {
-    pppoeRadio = namedRadio(
-        this, "pppoeRadio", tr("Enter account and password(PPPoE)"), QRect(30, 187, 260, 20));
+    pppoeRadio = namedRadio(this, "pppoeRadio", tr("Enter account and password(PPPoE)"),
+                            QRect(30, 187, 260, 20));
     accountLabel = namedLabel(this, "accountLabel", tr("Account:"), QRect(40, 217, 80, 20));
     passwordLabel = namedLabel(this, "passwordLabel", tr("Password:"), QRect(40, 247, 80, 20));
     accountEdit = new QLineEdit(this);
@@ -87,8 +88,8 @@ void failedPage::buildPppoeForm()
 // The static address way and its five address editors.
 void failedPage::buildStaticForm()
 {
-    staticRadio
-        = namedRadio(this, "staticRadio", tr("Enter static IP address"), QRect(30, 217, 200, 20));
+    staticRadio =
+        namedRadio(this, "staticRadio", tr("Enter static IP address"), QRect(30, 217, 200, 20));
     for (int i = 0; i < 5; ++i) {
         QLabel *caption = textLabel(this, tr(addressCaptions[i]), QRect(40, 247 + 30 * i, 200, 20));
         caption->setObjectName(QStringLiteral("addressLabel%1").arg(i + 1));
@@ -113,10 +114,11 @@ void failedPage::buildStaticForm()
 // DHCP, the intranet, and the hidden way that stands for none.
 void failedPage::buildOtherWays()
 {
-    dhcpRadio
-        = namedRadio(this, "dhcpRadio", tr("Dynamic IP address(DHCP)*"), QRect(30, 247, 250, 20));
-    intranetRadio = namedRadio(this, "intranetRadio",
-        tr("Use in the intranet for local view only."), QRect(30, 277, 280, 20));
+    dhcpRadio =
+        namedRadio(this, "dhcpRadio", tr("Dynamic IP address(DHCP)*"), QRect(30, 247, 250, 20));
+    intranetRadio =
+        namedRadio(this, "intranetRadio", tr("Use in the intranet for local view only."),
+                   QRect(30, 277, 280, 20));
     noneRadioButton = namedRadio(this, "noneRadioButton", QString(), QRect(30, 405, 280, 20));
     noneRadioButton->setFocusPolicy(Qt::NoFocus);
     noneRadioButton->hide();
@@ -130,7 +132,8 @@ void failedPage::buildHelpButton()
     helpButton->setFlat(true);
     helpButton->setIcon(QIcon(QStringLiteral(":/images/icon_help.png")));
     helpButton->setStyleSheet(QStringLiteral("font:9px;color:rgb(99,140,11);"));
-    helpButton->setToolTip(tr("The PPPoE is a network \nprotocol mainly used with DSL \nservices."));
+    helpButton->setToolTip(
+        tr("The PPPoE is a network \nprotocol mainly used with DSL \nservices."));
     pppoeRadio->ensurePolished();
     const int textWidth = QFontMetrics(pppoeRadio->font()).horizontalAdvance(pppoeRadio->text());
     helpButton->setGeometry(68 + textWidth, 184, 25, 25);
@@ -139,13 +142,15 @@ void failedPage::buildHelpButton()
 // Back (never shown) and Next.
 void failedPage::buildButtons()
 {
-    backButton = createButton({tr("    Back"), buttonStyle(buttonPicture::back, QStringLiteral("12pt")),
-                               QStringLiteral("fail_back_btu")},
-                              QPoint(20, 450));
+    backButton =
+        createButton({tr("    Back"), buttonStyle(buttonPicture::back, QStringLiteral("12pt")),
+                      QStringLiteral("fail_back_btu")},
+                     QPoint(20, 450));
     backButton->hide();
-    nextButton = createButton({tr("Next    "), buttonStyle(buttonPicture::next, QStringLiteral("12pt")),
-                               QStringLiteral("fail_next_btu")},
-                              QPoint(560, 450));
+    nextButton =
+        createButton({tr("Next    "), buttonStyle(buttonPicture::next, QStringLiteral("12pt")),
+                      QStringLiteral("fail_next_btu")},
+                     QPoint(560, 450));
 }
 
 // The check run over the page; its picture is the page's veil.
@@ -176,8 +181,8 @@ void failedPage::connectControls()
     connect(intranetRadio, &QRadioButton::toggled, this, &failedPage::radiobutton4_show);
     connect(decideTimer, &QTimer::timeout, this, &failedPage::decidePageJump);
     answerEngine(this, &ZVRUtils::gotNetworkConfig, &failedPage::checkNetworkCfg,
-                 &ZVRUtils::foundDevice, &failedPage::networkRecovery,
-                 &ZVRUtils::gotPingRsp, &failedPage::checkNetworkConnection);
+                 &ZVRUtils::foundDevice, &failedPage::networkRecovery, &ZVRUtils::gotPingRsp,
+                 &failedPage::checkNetworkConnection);
 }
 
 failedPage::~failedPage()
@@ -212,7 +217,8 @@ void failedPage::initializePage()
     currentConnLabel->setText(tr("(Current Internet connection(*): <b>") + current + tr("</b>)"));
     pppoeRadio->setText(mode == "1" ? tr("Enter account and password(PPPoE)*")
                                     : tr("Enter account and password(PPPoE)"));
-    staticRadio->setText(mode == "2" ? tr("Enter static IP address*") : tr("Enter static IP address"));
+    staticRadio->setText(mode == "2" ? tr("Enter static IP address*")
+                                     : tr("Enter static IP address"));
     dhcpRadio->setText(mode != "1" && mode != "2" ? tr("Dynamic IP address(DHCP)*")
                                                   : tr("Dynamic IP address(DHCP)"));
     // Whatever the last visit left, the page starts ready for Next.
@@ -322,8 +328,8 @@ void failedPage::setChoiceEnabled(bool enabled)
         releaseControls();
         return;
     }
-    QList<QWidget *> controls{nextButton, pppoeRadio, staticRadio, dhcpRadio, intranetRadio,
-                              accountEdit, passwordEdit};
+    QList<QWidget *> controls{nextButton,    pppoeRadio,  staticRadio, dhcpRadio,
+                              intranetRadio, accountEdit, passwordEdit};
     for (MyIpAddrEdit *e : addressEdits)
         controls.append(e);
     holdControls(controls);
@@ -364,17 +370,19 @@ void failedPage::next()
     switch (chosen) {
     case way::pppoe:
         if (!internetSetup::accountAcceptable(accountEdit->text())) {
-            inputBox(tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Invalid username!"),
-                     QStringLiteral("14px"));
+            inputBox(
+                tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Invalid username!"),
+                QStringLiteral("14px"));
             return;
         }
         if (passwordEdit->text().isEmpty()) {
-            inputBox(tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Invalid password."),
-                     QStringLiteral("14px"));
+            inputBox(
+                tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Invalid password."),
+                QStringLiteral("14px"));
             return;
         }
-        payload = ";0=0;6=1;7=" + accountEdit->text().toUtf8() + ";8="
-                  + passwordEdit->text().toUtf8().toBase64();
+        payload = ";0=0;6=1;7=" + accountEdit->text().toUtf8()
+                  + ";8=" + passwordEdit->text().toUtf8().toBase64();
         break;
     case way::staticIp:
         for (int i = 0; i < addressEdits.size(); ++i) {
@@ -384,25 +392,24 @@ void failedPage::next()
             if (!ipv4Input::addressAcceptable(address)) {
                 // The stored text carries control characters after "Invalid";
                 // they stay in the key and never reach the screen.
-                QString invalid = tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Invalid\x16\x13\x0b\x1d\x03 ");
+                QString invalid = tr(
+                    "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Invalid\x16\x13\x0b\x1d\x03 ");
                 invalid.remove(QRegularExpression(QStringLiteral("[\\x00-\\x08\\x0b-\\x1f\\x7f]")));
                 inputBox(invalid + tr(addressNames[i]) + tr("!"), QStringLiteral("12pt"));
                 return;
             }
         }
-        payload = ";0=0;1=" + texts[0].toLatin1() + ";2=" + texts[1].toLatin1() + ";3=" + texts[2].toLatin1()
-                  + ";4=" + texts[3].toLatin1() + ";5=" + texts[4].toLatin1() + ";6=0";
+        payload = ";0=0;1=" + texts[0].toLatin1() + ";2=" + texts[1].toLatin1()
+                  + ";3=" + texts[2].toLatin1() + ";4=" + texts[3].toLatin1()
+                  + ";5=" + texts[4].toLatin1() + ";6=0";
         break;
-    case way::dhcp:
-        payload = ";0=1;6=0";
-        break;
+    case way::dhcp: payload = ";0=1;6=0"; break;
     case way::intranet:
         decideTimer->stop();
         wait()->pause();
         moveOn(joinPageId);
         return;
-    case way::none:
-        return;
+    case way::none: return;
     }
 
     const IPCamera *camera = chosenCamera();
@@ -414,8 +421,9 @@ void failedPage::next()
         // Only a long password of wide characters gets here: the account is
         // ASCII of at most 255 characters, the other ways are short.
         qDebug().noquote() << "next: the network setup is too long for one command, nothing sent.";
-        inputBox(tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Invalid password."),
-                 QStringLiteral("14px"));
+        inputBox(
+            tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Invalid password."),
+            QStringLiteral("14px"));
         return;
     }
     zvrTools->ZVRSetNetworkSetup(configIPCameraIdx, payload);
@@ -429,9 +437,9 @@ networkCheck::plan failedPage::checkPlan(way chosen)
 {
     networkCheck::plan p;
     p.rows = networkCheck::table::internet;
-    p.confirms = chosen == way::pppoe ? networkCheck::setupRule::pppoeOn
-        : chosen == way::staticIp     ? networkCheck::setupRule::pppoeOff
-                                      : networkCheck::setupRule::dhcpOn;
+    p.confirms = chosen == way::pppoe      ? networkCheck::setupRule::pppoeOn
+                 : chosen == way::staticIp ? networkCheck::setupRule::pppoeOff
+                                           : networkCheck::setupRule::dhcpOn;
     p.restarts = networkCheck::restartRule::always;
     p.setupTarget = 245;
     p.pppoe = chosen == way::pppoe;
@@ -462,21 +470,24 @@ void failedPage::processFlow()
 
 void failedPage::checkNetworkCfg()
 {
-    if (!isActivePage("failedPage::checkNetworkCfg slot[gotNetworkConfig] is not active if left this page[failedPage]"))
+    if (!isActivePage(
+            "failedPage::checkNetworkCfg slot[gotNetworkConfig] is not active if left this page[failedPage]"))
         return;
     check->setupReplied();
 }
 
 void failedPage::checkNetworkConnection()
 {
-    if (!isActivePage("failedPage::checkNetworkConnection slot[gotPingRsp] is not active if left this page[failedPage]"))
+    if (!isActivePage(
+            "failedPage::checkNetworkConnection slot[gotPingRsp] is not active if left this page[failedPage]"))
         return;
     check->pingReplied();
 }
 
 void failedPage::networkRecovery(int)
 {
-    isActivePage("failedPage::networkRecovery slot[foundDevice] is not active if left this page[failedPage]");
+    isActivePage(
+        "failedPage::networkRecovery slot[foundDevice] is not active if left this page[failedPage]");
 }
 
 // The run did not come to a decision: the user gets the failure and the
@@ -500,10 +511,12 @@ void failedPage::failureRoad()
     showVeil();
     closeForms();
     const int answer = check->whileHeld([&] {
-        return messageBox(tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Connection is failed."),
-                          QMessageBox::Warning,
-                          {closingButton(tr("Close    "), QStringLiteral("detail_close_btu"), QStringLiteral("12pt"))},
-                          QPoint(250, 230), keepVeil);
+        return messageBox(
+            tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Connection is failed."),
+            QMessageBox::Warning,
+            {closingButton(tr("Close    "), QStringLiteral("detail_close_btu"),
+                           QStringLiteral("12pt"))},
+            QPoint(250, 230), keepVeil);
     });
     if (answer >= 0) {
         hideVeil();
@@ -524,7 +537,8 @@ void failedPage::decidePageJump()
         closeForms();
         const bool answered = registeredRoad(
             tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>The camera have already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>OK</b> just re-configure the camera!"),
-            {closingButton(tr("Reset    ")), safeButton(closingButton(tr("OK    ")))}, QPoint(115, 220), nullptr,
+            {closingButton(tr("Reset    ")), safeButton(closingButton(tr("OK    ")))},
+            QPoint(115, 220), nullptr,
             [this](const std::function<int()> &box) { return check->whileHeld(box); });
         if (answered)
             endRun();

@@ -84,8 +84,8 @@ private:
     QLineEdit *accountEdit = nullptr;
     QLineEdit *passwordEdit = nullptr;
     QRadioButton *staticRadio = nullptr;
-    QList<QLabel *> staticLabels;          // IP address, Submask, Gateway, DNS 1, DNS 2
-    QList<MyIpAddrEdit *> addressEdits;    // in the same order
+    QList<QLabel *> staticLabels;        // IP address, Submask, Gateway, DNS 1, DNS 2
+    QList<MyIpAddrEdit *> addressEdits;  // in the same order
     MyIpAddrEdit *ipEdit = nullptr;
     MyIpAddrEdit *maskEdit = nullptr;
     MyIpAddrEdit *gatewayEdit = nullptr;
@@ -97,7 +97,7 @@ private:
     QPushButton *helpButton = nullptr;
 
     networkCheck *check = nullptr;
-    way runWay = way::none;        // the way of the open run
+    way runWay = way::none;  // the way of the open run
 };
 
 #endif

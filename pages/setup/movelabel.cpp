@@ -2,10 +2,7 @@
 
 #include <QEvent>
 
-moveLabel::moveLabel(QWidget *parent)
-    : QLabel(parent)
-{
-}
+moveLabel::moveLabel(QWidget *parent) : QLabel(parent) {}
 
 bool moveLabel::event(QEvent *e)
 {

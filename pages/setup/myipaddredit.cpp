@@ -10,8 +10,7 @@ QValidator::State octetValidator::validate(QString &input, int &) const
     return ipv4Input::octetState(input);
 }
 
-MyIpPartLineEdit::MyIpPartLineEdit(QWidget *parent)
-    : QLineEdit(parent)
+MyIpPartLineEdit::MyIpPartLineEdit(QWidget *parent) : QLineEdit(parent)
 {
     setMaxLength(3);
     setFrame(false);
@@ -86,16 +85,14 @@ void MyIpPartLineEdit::keyPressEvent(QKeyEvent *event)
             nextPart->selectAll();
         }
         break;
-    default:
-        break;
+    default: break;
     }
     // The field that had the focus handles the key too; its validator
     // refuses a dot or a blank, so neither is ever inserted.
     QLineEdit::keyPressEvent(event);
 }
 
-MyIpAddrEdit::MyIpAddrEdit(QWidget *parent)
-    : QWidget(parent)
+MyIpAddrEdit::MyIpAddrEdit(QWidget *parent) : QWidget(parent)
 {
     MyIpPartLineEdit **parts[4] = {&part1, &part2, &part3, &part4};
     for (int i = 0; i < 4; ++i) {
@@ -122,7 +119,8 @@ MyIpAddrEdit::MyIpAddrEdit(QWidget *parent)
 
 QString MyIpAddrEdit::text() const
 {
-    return QStringLiteral("%1.%2.%3.%4").arg(part1->text(), part2->text(), part3->text(), part4->text());
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(part1->text(), part2->text(), part3->text(), part4->text());
 }
 
 void MyIpAddrEdit::clear()

@@ -46,12 +46,8 @@ const QList<networkCheck::row> &networkCheck::rows(table t)
     };
     // A change of the kind of link, WPS, or one wireless network for another.
     static const QList<row> change = {
-        {250, step::confirmOrSkip},
-        {450, step::checkStep},
-        {550, step::checkStep},
-        {650, step::checkStep},
-        {700, step::checkStep},
-        {900, step::infoOrRescan},
+        {250, step::confirmOrSkip}, {450, step::checkStep}, {550, step::checkStep},
+        {650, step::checkStep},     {700, step::checkStep}, {900, step::infoOrRescan},
         {920, step::rescanDecide},
     };
     // The Internet connection page.
@@ -72,20 +68,14 @@ const QList<networkCheck::row> &networkCheck::rows(table t)
         {1770, step::rescanDecideIfPppoe},
     };
     switch (t) {
-    case table::noChange:
-        return noChange;
-    case table::change:
-        return change;
-    case table::internet:
-        break;
+    case table::noChange: return noChange;
+    case table::change: return change;
+    case table::internet: break;
     }
     return internet;
 }
 
-networkCheck::networkCheck(QObject *page, waitRun *run)
-    : QObject(page)
-    , m_page(page)
-    , m_run(run)
+networkCheck::networkCheck(QObject *page, waitRun *run) : QObject(page), m_page(page), m_run(run)
 {
     setObjectName(QStringLiteral("networkCheck"));
 }
@@ -164,9 +154,7 @@ void networkCheck::processFlow()
             if (!m_online)
                 ping();
             break;
-        case step::decide:
-            emit decisionDue();
-            break;
+        case step::decide: emit decisionDue(); break;
         case step::confirmOrSkip:
         case step::restartingOrSkip:
             if (!m_setupConfirmed) {
@@ -177,21 +165,11 @@ void networkCheck::processFlow()
                 emit setupConfirmationDue();
             m_phrase = translated("Restarting network");
             break;
-        case step::checkStep:
-            checkStep();
-            break;
-        case step::infoOrRescan:
-            infoOrRescan();
-            break;
-        case step::rescanDecide:
-            rescanDecide(true);
-            break;
-        case step::rescanDecideUnlessPppoe:
-            rescanDecide(!m_plan.pppoe);
-            break;
-        case step::rescanDecideIfPppoe:
-            rescanDecide(m_plan.pppoe);
-            break;
+        case step::checkStep: checkStep(); break;
+        case step::infoOrRescan: infoOrRescan(); break;
+        case step::rescanDecide: rescanDecide(true); break;
+        case step::rescanDecideUnlessPppoe: rescanDecide(!m_plan.pppoe); break;
+        case step::rescanDecideIfPppoe: rescanDecide(m_plan.pppoe); break;
         }
         return;
     }
@@ -200,14 +178,10 @@ void networkCheck::processFlow()
 bool networkCheck::setupMatches(const IPCamera &camera) const
 {
     switch (m_plan.confirms) {
-    case setupRule::anyAnswer:
-        return true;
-    case setupRule::pppoeOn:
-        return camera.net.PPPoE_enable == "1";
-    case setupRule::pppoeOff:
-        return camera.net.PPPoE_enable == "0";
-    case setupRule::dhcpOn:
-        return camera.net.DHCP_enable == "1";
+    case setupRule::anyAnswer: return true;
+    case setupRule::pppoeOn: return camera.net.PPPoE_enable == "1";
+    case setupRule::pppoeOff: return camera.net.PPPoE_enable == "0";
+    case setupRule::dhcpOn: return camera.net.DHCP_enable == "1";
     }
     return false;
 }
@@ -224,7 +198,8 @@ void networkCheck::setupReplied()
     if (m_plan.confirms != setupRule::anyAnswer) {
         qDebug().noquote() << "network setup respond:checkNetworkCfg";
         qDebug().noquote() << "networkCfgOK:" << (m_setupConfirmed ? "true" : "false");
-        qDebug().noquote() << " networkType:" << ('"' + QString::fromLatin1(camera->net.PPPoE_enable) + '"');
+        qDebug().noquote() << " networkType:"
+                           << ('"' + QString::fromLatin1(camera->net.PPPoE_enable) + '"');
     }
     if (!m_setupConfirmed)
         return;

@@ -55,9 +55,9 @@ public:
         bool setupKnown = false;  // the choice counts as set up without an answer (WPS)
         setupRule confirms = setupRule::anyAnswer;
         restartRule restarts = restartRule::never;
-        int setupTarget = 245;    // where a confirmed setup moves the count
-        int pingTarget = 895;     // where a successful Internet check moves it
-        bool pppoe = false;       // the Internet table decides at 1770, not at 920
+        int setupTarget = 245;               // where a confirmed setup moves the count
+        int pingTarget = 895;                // where a successful Internet check moves it
+        bool pppoe = false;                  // the Internet table decides at 1770, not at 920
         bool deliversQueuedReplies = false;  // queued replies count for the tick they wait for
     };
 
@@ -69,8 +69,8 @@ public:
     const plan &currentPlan() const { return m_plan; }
     bool isOpen() const { return m_open; }
     bool setupConfirmed() const { return m_setupConfirmed; }  // the camera's setup is as chosen
-    bool online() const { return m_online; }                  // the camera's Internet check succeeded
-    QString phrase() const { return m_phrase; }               // the phrase of the status line
+    bool online() const { return m_online; }     // the camera's Internet check succeeded
+    QString phrase() const { return m_phrase; }  // the phrase of the status line
 
     // The status line shown before any run: the phrase with four dots.
     void setStatusLine(const QString &phrase);
@@ -93,8 +93,7 @@ public:
 
     // While a decision box is open no tick acts, the tick limit included;
     // the frames go on. Runs the box and returns its answer.
-    template <typename Box>
-    auto whileHeld(Box &&box)
+    template <typename Box> auto whileHeld(Box &&box)
     {
         const hold h(*this);
         return box();
@@ -106,7 +105,7 @@ signals:
     void firstFrame();            // the first of every seven frames, unless a box holds the run
     void setupConfirmationDue();  // the change table's step at 250, once set up
     void decisionDue();
-    void tickLimitReached();      // the run has stopped
+    void tickLimitReached();  // the run has stopped
 
 private:
     class hold

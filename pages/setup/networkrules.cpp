@@ -26,9 +26,9 @@ QByteArray payload(const QByteArray &model, const APSearchResult &aps, int idx, 
         || idx >= aps.apField4.size() || idx >= aps.apField5.size() || idx >= aps.apField6.size())
         return QByteArray();
     const QByteArray k = key.toUtf8().toBase64();
-    QByteArray payload = ";9=1;10=" + aps.apField6.at(idx) + ";11=" + aps.ssidList.at(idx).toBase64()
-                         + ";12=" + aps.apField0.at(idx) + ";14=" + aps.apField5.at(idx)
-                         + ";15=" + aps.apField4.at(idx);
+    QByteArray payload = ";9=1;10=" + aps.apField6.at(idx)
+                         + ";11=" + aps.ssidList.at(idx).toBase64() + ";12=" + aps.apField0.at(idx)
+                         + ";14=" + aps.apField5.at(idx) + ";15=" + aps.apField4.at(idx);
     if (models::isSetupKeyModel(QString::fromUtf8(model))) {
         if (aps.apField4.at(idx) == "4")
             payload += ";16=0;34=" + k;

@@ -14,16 +14,21 @@
 #include <QTimer>
 #include <QWizard>
 
-
 namespace {
 
 constexpr int cycleInterval = 3000;
 
 const char *const stepTexts[4] = {
-    QT_TRANSLATE_NOOP("plugPage", "1.Connect the Ethernet cable to the Ethernet port on the back of the camera."),
-    QT_TRANSLATE_NOOP("plugPage", "2.Connect the other end of the cable to an available LAN port on your router."),
-    QT_TRANSLATE_NOOP("plugPage", "3.Connect the power adapter to the power jack on the back of the camera and plug the other end into the power outlet."),
-    QT_TRANSLATE_NOOP("plugPage", "4.The LED on the camera will turn green when the device is ready."),
+    QT_TRANSLATE_NOOP(
+        "plugPage", "1.Connect the Ethernet cable to the Ethernet port on the back of the camera."),
+    QT_TRANSLATE_NOOP(
+        "plugPage",
+        "2.Connect the other end of the cable to an available LAN port on your router."),
+    QT_TRANSLATE_NOOP(
+        "plugPage",
+        "3.Connect the power adapter to the power jack on the back of the camera and plug the other end into the power outlet."),
+    QT_TRANSLATE_NOOP("plugPage",
+                      "4.The LED on the camera will turn green when the device is ready."),
 };
 const char *const wpsNoteSource =
     QT_TRANSLATE_NOOP("plugPage", "*Could use Wi-Fi Protected Setup (WPS) instead.");
@@ -51,16 +56,14 @@ moveLabel *noteLabel(QWidget *parent, const QString &style, QRect place, const c
 
 }  // namespace
 
-plugPage::plugPage(QWidget *parent)
-    : pageFrame(plugPageId, parent)
+plugPage::plugPage(QWidget *parent) : pageFrame(plugPageId, parent)
 {
     setupFrame(tr("Plug your camera"), 300, plugStep, stepFontNone);
     buildStepList();
     buildStepView();
-    nextButton = createButton(
-        {tr("Next    "), buttonStyle(buttonPicture::next) + QLatin1Char(';'),
-         QStringLiteral("plug_next_but")},
-        QPoint(560, 450));
+    nextButton = createButton({tr("Next    "), buttonStyle(buttonPicture::next) + QLatin1Char(';'),
+                               QStringLiteral("plug_next_but")},
+                              QPoint(560, 450));
 
     showStep(1);
     placeWpsHelpIcon();
@@ -114,7 +117,7 @@ void plugPage::buildStepList()
 void plugPage::buildStepView()
 {
     pictureFrame = pictureLabel<moveLabel>(this, QStringLiteral(":/images/connect_blue_pic.png"),
-                                QRect(274, 168, 411, 257));
+                                           QRect(274, 168, 411, 257));
     pictureFrame->setObjectName(QStringLiteral("pictureFrame"));
     stepImage = new moveLabel(this);
     stepImage->setObjectName(QStringLiteral("stepImage"));
@@ -125,7 +128,8 @@ void plugPage::buildStepView()
     stepText = noteLabel(this, stepTextStyle, QRect(530, 280, 150, 100), "stepText");
     wpsNote = noteLabel(this, noteStyle, QRect(530, 352, 150, 30), "wpsNote");
     wpsNote->setText(tr(wpsNoteSource));
-    wpsHelpIcon = pictureLabel<moveLabel>(this, QStringLiteral(":/images/icon_help.png"), QRect(0, 0, 14, 15));
+    wpsHelpIcon = pictureLabel<moveLabel>(this, QStringLiteral(":/images/icon_help.png"),
+                                          QRect(0, 0, 14, 15));
     wpsHelpIcon->setObjectName(QStringLiteral("wpsHelpIcon"));
     wpsHelpIcon->setStyleSheet(noteStyle);
     wpsHelpIcon->setToolTip(tr("You can also use WPS button to<br>establish connection in this "
@@ -139,7 +143,8 @@ void plugPage::placeWpsHelpIcon()
     // the label is polished.
     wpsNote->ensurePolished();
     const QFontMetrics metrics(wpsNote->font());
-    wpsHelpIcon->move(plugRules::wpsIconPlace(metrics.horizontalAdvance(wpsNote->text()), metrics.height()));
+    wpsHelpIcon->move(
+        plugRules::wpsIconPlace(metrics.horizontalAdvance(wpsNote->text()), metrics.height()));
 }
 
 plugPage::~plugPage()
@@ -175,8 +180,10 @@ void plugPage::currentPageChanged(int id)
 QString plugPage::ledHintText() const
 {
     return hasLinkLedOnly()
-               ? tr("<a href = terms><font size=3 color=#638c0b>What do I do if the Link LED stays off?</font></a>")
-               : tr("<a href = terms><font size=3 color=#638c0b>What do I do if the LED stays red?</font></a>");
+               ? tr(
+                   "<a href = terms><font size=3 color=#638c0b>What do I do if the Link LED stays off?</font></a>")
+               : tr(
+                   "<a href = terms><font size=3 color=#638c0b>What do I do if the LED stays red?</font></a>");
 }
 
 void plugPage::showStep(int step)
@@ -300,13 +307,8 @@ void plugPage::openMymsgBox(const QString &)
     stepTimer->stop();
     switch (resetRoad(afterReset, QStringLiteral("wel_msg_close_btu"))) {
     case resetOutcome::closed:
-    case resetOutcome::restartNo:
-        stepTimer->start(cycleInterval);
-        break;
-    case resetOutcome::restartYes:
-        moveOn(selectPageId);
-        break;
-    case resetOutcome::none:
-        break;
+    case resetOutcome::restartNo: stepTimer->start(cycleInterval); break;
+    case resetOutcome::restartYes: moveOn(selectPageId); break;
+    case resetOutcome::none: break;
     }
 }

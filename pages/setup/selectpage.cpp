@@ -19,7 +19,6 @@
 #include <QTableWidget>
 #include <QToolTip>
 
-
 namespace {
 
 const QString linkStyle = QStringLiteral("font:12px;color:rgb(99,140,11);");
@@ -75,15 +74,16 @@ struct tickRow {
 
 }  // namespace
 
-selectPage::selectPage(QWidget *parent)
-    : pageFrame(selectPageId, parent)
+selectPage::selectPage(QWidget *parent) : pageFrame(selectPageId, parent)
 {
     // This page's background picture stands lower than the others'.
     createBackground(QStringLiteral(":/images/select_bg_00.png"), QRect(-10, 55, 720, 436));
     createTitle(tr("Select your camera"), 300);
     createStepButtons(selectStep);
-    introLabel = namedLabel(this, "introLabel", tr("Select your camera from the list and click <b>Next</b> when you complete."),
-                           QRect(20, 125, 450, 25));
+    introLabel =
+        namedLabel(this, "introLabel",
+                   tr("Select your camera from the list and click <b>Next</b> when you complete."),
+                   QRect(20, 125, 450, 25));
 
     buildCameraTable();
     buildLegend();
@@ -118,8 +118,8 @@ void selectPage::buildCameraTable()
     const struct {
         QString text;
         int x;
-    } columnTitles[] = {{tr("Camera"), 85}, {tr("MAC ID"), 240}, {tr("IP address"), 390},
-                        {tr("Connection"), 550}};
+    } columnTitles[] = {
+        {tr("Camera"), 85}, {tr("MAC ID"), 240}, {tr("IP address"), 390}, {tr("Connection"), 550}};
     for (const auto &title : columnTitles) {
         QLabel *label = textLabel(this, title.text, QRect(title.x, 160, 100, 25), titleStyle);
         QFont f = label->font();
@@ -176,10 +176,13 @@ void selectPage::buildLegend()
         QString text;
         QRect textPlace;
     } entries[] = {
-        {QStringLiteral(":/images/icon_reg.png"), 180, tr("Registered to skyvue"), QRect(200, 286, 150, 25)},
-        {QStringLiteral(":/images/icon_noreg.png"), 350, tr("Not registered"), QRect(370, 286, 120, 25)},
+        {QStringLiteral(":/images/icon_reg.png"), 180, tr("Registered to skyvue"),
+         QRect(200, 286, 150, 25)},
+        {QStringLiteral(":/images/icon_noreg.png"), 350, tr("Not registered"),
+         QRect(370, 286, 120, 25)},
         {QStringLiteral(":/images/icon_wired.png"), 490, tr("Wired"), QRect(510, 286, 70, 25)},
-        {QStringLiteral(":/images/icon_wireless.png"), 580, tr("Wireless"), QRect(600, 286, 80, 25)},
+        {QStringLiteral(":/images/icon_wireless.png"), 580, tr("Wireless"),
+         QRect(600, 286, 80, 25)},
     };
     QList<QLabel *> pictures;
     for (const auto &entry : entries)
@@ -199,28 +202,32 @@ void selectPage::buildLegend()
 void selectPage::buildMacHint()
 {
     macHint = namedLabel(this, "macHint", tr("Check the <b>MAC ID</b> on the back of your camera."),
-                        QRect(13, 340, 300, 20));
+                         QRect(13, 340, 300, 20));
     macImage = pictureLabel(this, QStringLiteral("images/MACID.PNG"), QRect(370, 340, 240, 76));
     macImage->setObjectName(QStringLiteral("macImage"));
-    noCameraLink = namedLabel(this, "noCameraLink",
-                             tr("<a href = http><font size=3 color=#638c0b>*Cannot find your camera "
-                                "from the list ?</font></a>"),
-                             QRect(13, 365, 250, 20), linkStyle);
+    noCameraLink =
+        namedLabel(this, "noCameraLink",
+                   tr("<a href = http><font size=3 color=#638c0b>*Cannot find your camera "
+                      "from the list ?</font></a>"),
+                   QRect(13, 365, 250, 20), linkStyle);
 }
 
 void selectPage::buildPasswordForm()
 {
     passwdTitle = namedLabel(this, "passwdTitle", tr("Enter a password to secure your camera"),
                              QRect(13, 330, 260, 25));
-    adminAccountLabel = namedLabel(this, "adminAccountLabel", tr("Admin account:"), QRect(325, 330, 100, 25));
+    adminAccountLabel =
+        namedLabel(this, "adminAccountLabel", tr("Admin account:"), QRect(325, 330, 100, 25));
     adminNameLabel = namedLabel(this, "adminNameLabel", tr("admin"), QRect(447, 330, 150, 25));
     passwordLabel = namedLabel(this, "passwordLabel", tr("Password:"), QRect(325, 360, 90, 25));
     passwdEdit = passwordEdit(this, QRect(447, 360, 199, 21), "passwdEdit");
-    forgotLink = namedLabel(this, "forgotLink",
-                           tr("<a href = http><font size=3 color=#638c0b>Forgot my camera password "
-                              "?</font></a>"),
-                           QRect(447, 383, 175, 25), linkStyle);
-    confirmLabel = namedLabel(this, "confirmLabel", tr("Confirm password:"), QRect(325, 390, 150, 25));
+    forgotLink =
+        namedLabel(this, "forgotLink",
+                   tr("<a href = http><font size=3 color=#638c0b>Forgot my camera password "
+                      "?</font></a>"),
+                   QRect(447, 383, 175, 25), linkStyle);
+    confirmLabel =
+        namedLabel(this, "confirmLabel", tr("Confirm password:"), QRect(325, 390, 150, 25));
     confirmEdit = passwordEdit(this, QRect(447, 390, 199, 21), "confirmEdit");
     passwdEdit->installEventFilter(this);
     confirmEdit->installEventFilter(this);
@@ -234,9 +241,9 @@ void selectPage::buildButtons()
     rescanButton = createButton(
         {tr("Rescan    "), buttonStyle(buttonPicture::rescan), QStringLiteral("sel_resc_but")},
         QPoint(430, 450));
-    nextButton = createButton({tr("Next      "), buttonStyle(buttonPicture::nextGrey),
-                               QStringLiteral("sel_next_but")},
-                              QPoint(560, 450));
+    nextButton = createButton(
+        {tr("Next      "), buttonStyle(buttonPicture::nextGrey), QStringLiteral("sel_next_but")},
+        QPoint(560, 450));
 }
 
 bool selectPage::eventFilter(QObject *watched, QEvent *event)
@@ -329,8 +336,8 @@ void selectPage::lockControls()
 // The list as the user left it: Next only with a camera chosen.
 void selectPage::unlockControls()
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{backButton, rescanButton, cameraTable,
-                                                       noCameraLink})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{backButton, rescanButton, cameraTable, noCameraLink})
         w->setEnabled(true);
     nextButton->setEnabled(selectedRow >= 0);
     passwdEdit->setReadOnly(false);
@@ -385,9 +392,11 @@ void selectPage::waitTimeout()
     const int frame = wait()->ticks() % 7;
     // The form under the veil tells which password run this is.
     const bool newPasswordMode = !confirmEdit->isHidden();
-    const runLook look = !bBusy          ? runLook{tr("Searching camera"), QRect(310, 330, 250, 20)}
-                         : newPasswordMode ? runLook{tr("Saving camera's password"), QRect(285, 330, 250, 20)}
-                                           : runLook{tr("Retrieving the camera's password"), QRect(265, 330, 250, 20)};
+    const runLook look =
+        !bBusy ? runLook{tr("Searching camera"), QRect(310, 330, 250, 20)}
+        : newPasswordMode
+            ? runLook{tr("Saving camera's password"), QRect(285, 330, 250, 20)}
+            : runLook{tr("Retrieving the camera's password"), QRect(265, 330, 250, 20)};
     wait()->showFrame(look.status);
     if (frame == 0) {
         wait()->setStatusPlace(look.place);
@@ -547,8 +556,9 @@ void selectPage::updateDeviceList(int idx)
     cameraTable->setItem(row, 0, cell(QString(), radioUnselected));
     cameraTable->setItem(row, 1,
                          cell(cameraValues::recordText(QByteArray::fromBase64(camera.nameB64)),
-                              camera.registered == "1" ? QStringLiteral(":/images/icon_reg.png")
-                                                       : QStringLiteral(":/images/icon_noreg.png")));
+                              camera.registered == "1"
+                                  ? QStringLiteral(":/images/icon_reg.png")
+                                  : QStringLiteral(":/images/icon_noreg.png")));
     cameraTable->setItem(row, 2, cell(camera.mac.toUpper()));
     cameraTable->setItem(row, 3, cell(camera.ip));
     cameraTable->setItem(row, 4,
@@ -653,12 +663,13 @@ void selectPage::clickShow(int row, int column)
 
 void selectPage::showRegisteredNotice()
 {
-    helpBox({tr("The camera you select has already been registered to skyvue. You have to enter "
-                "the correct camera password and skyvue account later or <a href = terms><font "
-                "size=3 color=#638c0b>reset the camera</font></a> to register another account.<br>"),
-             QSize(410, 80), 1},
-            {closingButton(tr("Close    "))}, QPoint(155, 210),
-            [this](const QString &) { forgetPassword(); });
+    helpBox(
+        {tr("The camera you select has already been registered to skyvue. You have to enter "
+            "the correct camera password and skyvue account later or <a href = terms><font "
+            "size=3 color=#638c0b>reset the camera</font></a> to register another account.<br>"),
+         QSize(410, 80), 1},
+        {closingButton(tr("Close    "))}, QPoint(155, 210),
+        [this](const QString &) { forgetPassword(); });
 }
 
 // ------------------------------------------------------------- password

@@ -77,7 +77,7 @@ private:
     void unlockControls();
     void showRegisteredNotice();
 
-    bool bBusy = false;  // true while the password run goes
+    bool bBusy = false;              // true while the password run goes
     bool passwordConfirmed = false;  // this run's password came back from the camera
     int cameraCount = 0;
     int selectedRow = -1;

@@ -101,8 +101,8 @@ void readReplies(benchmark::State &state, char zvrClass)
     }
     qInstallMessageHandler(nullptr);
     state.SetItemsProcessed(state.iterations());
-    state.counters["datagrams/s"]
-        = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["datagrams/s"] =
+        benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
     IPCameraList.clear();
 }
 
@@ -188,8 +188,8 @@ void BM_LoopbackBurst(benchmark::State &state)
     state.counters["infoRequestsSeen"] = requests / runs;
     state.counters["simReplies"] = replies / runs;
     state.counters["settleMs"] = settleMs / runs;
-    state.counters["rcvbuf"]
-        = engine.recvSocket.socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toDouble();
+    state.counters["rcvbuf"] =
+        engine.recvSocket.socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toDouble();
     state.counters["sendErrors"] = sim.sendErrors();
     qInstallMessageHandler(nullptr);
     IPCameraList.clear();
@@ -197,7 +197,9 @@ void BM_LoopbackBurst(benchmark::State &state)
 
 }  // namespace
 
-BENCHMARK(BM_InfoRecords)->ArgsProduct({{1, 100, ZVRUtils::maxCameras}, {0, 1}})->ArgNames({"listed", "logged"});
+BENCHMARK(BM_InfoRecords)
+    ->ArgsProduct({{1, 100, ZVRUtils::maxCameras}, {0, 1}})
+    ->ArgNames({"listed", "logged"});
 BENCHMARK(BM_KnownScanReplies)
     ->ArgsProduct({{1, 100, ZVRUtils::maxCameras}, {0, 1}})
     ->ArgNames({"listed", "logged"});

@@ -84,25 +84,39 @@ private slots:
         QTest::addColumn<bool>("wireless");
         QTest::addColumn<int>("language");
 
-        QTest::newRow("shipped") << QByteArray("<camguide><Type>ALL</Type><Wireless>1</Wireless><Language>0</Language></camguide>")
+        QTest::newRow("shipped") << QByteArray(
+            "<camguide><Type>ALL</Type><Wireless>1</Wireless><Language>0</Language></camguide>")
                                  << "ALL" << true << 0;
-        QTest::newRow("declaration first") << QByteArray("<?xml version=\"1.0\"?><c><Type>ALL</Type><Wireless>0</Wireless></c>")
-                                           << "" << true << 0;
-        QTest::newRow("comment first") << QByteArray("<!-- model --><c><Type>ALL</Type></c>") << "" << true << 0;
-        QTest::newRow("wired model, then wireless") << QByteArray("<c><Type>KSM-6120E</Type><Wireless>1</Wireless></c>")
-                                                    << "KSM-6120E" << true << 0;
-        QTest::newRow("wireless, then wired model") << QByteArray("<c><Wireless>1</Wireless><Type>KSM-6120E</Type></c>")
-                                                    << "KSM-6120E" << false << 0;
-        QTest::newRow("other wired model") << QByteArray("<c><Type>KSM-3300E</Type></c>") << "KSM-3300E" << false << 0;
-        QTest::newRow("later element wins") << QByteArray("<c><Type>A</Type><Type>B</Type><Language>3</Language><Language>7</Language></c>")
+        QTest::newRow("declaration first")
+            << QByteArray("<?xml version=\"1.0\"?><c><Type>ALL</Type><Wireless>0</Wireless></c>")
+            << "" << true << 0;
+        QTest::newRow("comment first")
+            << QByteArray("<!-- model --><c><Type>ALL</Type></c>") << "" << true << 0;
+        QTest::newRow("wired model, then wireless")
+            << QByteArray("<c><Type>KSM-6120E</Type><Wireless>1</Wireless></c>") << "KSM-6120E"
+            << true << 0;
+        QTest::newRow("wireless, then wired model")
+            << QByteArray("<c><Wireless>1</Wireless><Type>KSM-6120E</Type></c>") << "KSM-6120E"
+            << false << 0;
+        QTest::newRow("other wired model")
+            << QByteArray("<c><Type>KSM-3300E</Type></c>") << "KSM-3300E" << false << 0;
+        QTest::newRow("later element wins") << QByteArray(
+            "<c><Type>A</Type><Type>B</Type><Language>3</Language><Language>7</Language></c>")
                                             << "B" << true << 7;
-        QTest::newRow("empty wireless text") << QByteArray("<c><Wireless>0</Wireless><Wireless></Wireless></c>") << "" << true << 0;
-        QTest::newRow("wireless off") << QByteArray("<c><Wireless>0</Wireless></c>") << "" << false << 0;
-        QTest::newRow("wireless not exactly 0") << QByteArray("<c><Wireless> 0</Wireless></c>") << "" << true << 0;
-        QTest::newRow("lower-case name ignored") << QByteArray("<c><wireless>0</wireless><type>X</type></c>") << "" << true << 0;
-        QTest::newRow("language not a number") << QByteArray("<c><Language>abc</Language></c>") << "" << true << 0;
-        QTest::newRow("language out of range") << QByteArray("<c><Language>25</Language></c>") << "" << true << 25;
-        QTest::newRow("text of nested elements") << QByteArray("<c><Type>KSM-<b>271</b>E</Type></c>") << "KSM-271E" << true << 0;
+        QTest::newRow("empty wireless text")
+            << QByteArray("<c><Wireless>0</Wireless><Wireless></Wireless></c>") << "" << true << 0;
+        QTest::newRow("wireless off")
+            << QByteArray("<c><Wireless>0</Wireless></c>") << "" << false << 0;
+        QTest::newRow("wireless not exactly 0")
+            << QByteArray("<c><Wireless> 0</Wireless></c>") << "" << true << 0;
+        QTest::newRow("lower-case name ignored")
+            << QByteArray("<c><wireless>0</wireless><type>X</type></c>") << "" << true << 0;
+        QTest::newRow("language not a number")
+            << QByteArray("<c><Language>abc</Language></c>") << "" << true << 0;
+        QTest::newRow("language out of range")
+            << QByteArray("<c><Language>25</Language></c>") << "" << true << 25;
+        QTest::newRow("text of nested elements")
+            << QByteArray("<c><Type>KSM-<b>271</b>E</Type></c>") << "KSM-271E" << true << 0;
     }
     void settings()
     {

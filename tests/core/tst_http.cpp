@@ -82,8 +82,8 @@ private slots:
         QNetworkAccessManager access;
         access.setProxy(QNetworkProxy::NoProxy);
         QObject receiver;
-        QNetworkReply *reply = access.get(QNetworkRequest(
-            QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort()))));
+        QNetworkReply *reply = access.get(
+            QNetworkRequest(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort()))));
         QPointer<QNetworkReply> watched = reply;
         int calls = 0;
         qint64 held = 0;

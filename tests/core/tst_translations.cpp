@@ -112,7 +112,8 @@ QString keeps(const message &m)
 QStringList languageCodes()
 {
     QStringList codes;
-    for (const QString &file : QDir(QStringLiteral(CAMGUIDE_TS_DIR)).entryList({QStringLiteral("*.ts")}))
+    for (const QString &file :
+         QDir(QStringLiteral(CAMGUIDE_TS_DIR)).entryList({QStringLiteral("*.ts")}))
         codes << file.chopped(3);
     return codes;
 }
@@ -123,86 +124,166 @@ const QMap<QPair<QString, QString>, QString> &englishCorrections()
 {
     // (context, source) -> what the English file shows
     static const QMap<QPair<QString, QString>, QString> corrections = {
-        {{QStringLiteral("connectPage"), QStringLiteral("Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reset your camera, click <b>Restart</b> to continue.")},
-         QStringLiteral("Press and hold the Reset button for at least 6 seconds while your camera is plugged in. After resetting your camera, click <b>Restart</b> to continue.")},
-        {{QStringLiteral("connectPage"), QStringLiteral("3.You now  one minute to press the WPS button on your router.")},
+        {{QStringLiteral("connectPage"),
+          QStringLiteral(
+              "Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reset your camera, click <b>Restart</b> to continue.")},
+         QStringLiteral(
+             "Press and hold the Reset button for at least 6 seconds while your camera is plugged in. After resetting your camera, click <b>Restart</b> to continue.")},
+        {{QStringLiteral("connectPage"),
+          QStringLiteral("3.You now  one minute to press the WPS button on your router.")},
          QStringLiteral("3.You now have one minute to press the WPS button on your router.")},
-        {{QStringLiteral("connectPage"), QStringLiteral("4.Once your camera has established a connection, the WPS LED will turn solid blue, the LED in front of the camera will turn to flash green.")},
-         QStringLiteral("4.Once your camera has established a connection, the WPS LED will turn solid blue and the LED in front of the camera will start to flash green.")},
+        {{QStringLiteral("connectPage"),
+          QStringLiteral(
+              "4.Once your camera has established a connection, the WPS LED will turn solid blue, the LED in front of the camera will turn to flash green.")},
+         QStringLiteral(
+             "4.Once your camera has established a connection, the WPS LED will turn solid blue and the LED in front of the camera will start to flash green.")},
         {{QStringLiteral("connectPage"), QStringLiteral("By selecting wireless network")},
          QStringLiteral("By selecting a wireless network")},
         {{QStringLiteral("connectPage"), QStringLiteral("Available wireless network")},
          QStringLiteral("Available wireless networks")},
         {{QStringLiteral("connectPage"), QStringLiteral("4. Check LED turns flash green")},
          QStringLiteral("4. Check LED flashes green")},
-        {{QStringLiteral("connectPage"), QStringLiteral("<a href = http><font size=3 color=#638c0b>*where is my WPS button?</font></a>")},
-         QStringLiteral("<a href = http><font size=3 color=#638c0b>*Where is my WPS button?</font></a>")},
-        {{QStringLiteral("connectPage"), QStringLiteral("<font size=5 face=verdana color=#2a7ba6><b>What is WPS ?</b></font><br><br>Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. <br><br>Your router's WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check your router's user manual for more details.")},
-         QStringLiteral("<font size=5 face=verdana color=#2a7ba6><b>What is WPS ?</b></font><br><br>Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. <br><br>Your router's WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feature. Check your router's user manual for more details.")},
-        {{QStringLiteral("connectPage"), QStringLiteral("<font size=5 face=verdana color=#2a7ba6><b>What is WPS ?</b></font><br><br>Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. <br><br>Your router's WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check the user manual for your router for details.")},
-         QStringLiteral("<font size=5 face=verdana color=#2a7ba6><b>What is WPS ?</b></font><br><br>Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. <br><br>Your router's WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feature. Check the user manual for your router for details.")},
-        {{QStringLiteral("connectPage"), QStringLiteral("<font size=5 face=verdana color=#2a7ba6   ><b>Having problems connecting your camera?</b></font><br><br>If you are having problems connecting your camera using WPS, check the following:<ul><li>Your camera may be out of range.Try connecting your camera from the same room as your router.</li><li>Make sure your router has a WPS button.Check your router's user manual for details. </li></ul>If you are still having trouble connecting your camera using WPS, you can select wireless network manually or simply use a wired connection.")},
-         QStringLiteral("<font size=5 face=verdana color=#2a7ba6   ><b>Having problems connecting your camera?</b></font><br><br>If you are having problems connecting your camera using WPS, check the following:<ul><li>Your camera may be out of range. Try connecting your camera from the same room as your router.</li><li>Make sure your router has a WPS button. Check your router's user manual for details. </li></ul>If you are still having trouble connecting your camera using WPS, you can select a wireless network manually or simply use a wired connection.")},
-        {{QStringLiteral("connectPage"), QStringLiteral("<br>Please plug in the cable. click <b>OK</b> when you finish.")},
+        {{QStringLiteral("connectPage"),
+          QStringLiteral(
+              "<a href = http><font size=3 color=#638c0b>*where is my WPS button?</font></a>")},
+         QStringLiteral(
+             "<a href = http><font size=3 color=#638c0b>*Where is my WPS button?</font></a>")},
+        {{QStringLiteral("connectPage"), QStringLiteral("<font size=5 face=verdana color=#2a7ba6><b>What is WPS ?</b></font><br><br>Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. <br><br>Your router's WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check your router's user manual for more details.")}, QStringLiteral("<font size=5 face=verdana color=#2a7ba6><b>What is WPS ?</b></font><br><br>Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. <br><br>Your router's WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feature. Check your router's user manual for more details.")},
+        {{QStringLiteral("connectPage"),
+          QStringLiteral(
+              "<font size=5 face=verdana color=#2a7ba6><b>What is WPS ?</b></font><br><br>Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. <br><br>Your router's WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feather. Check the user manual for your router for details.")},
+         QStringLiteral(
+             "<font size=5 face=verdana color=#2a7ba6><b>What is WPS ?</b></font><br><br>Wi-Fi Protected Setup(WPS) allows you to set up a secure wireless connection quickly, easily, and automatically. <br><br>Your router's WPS button is usually a small button located on the side of your router. On some routers, you may need to log in to the web interface and then click on an on-screen button to activate the WPS feature. Check the user manual for your router for details.")},
+        {{QStringLiteral("connectPage"), QStringLiteral("<font size=5 face=verdana color=#2a7ba6   ><b>Having problems connecting your camera?</b></font><br><br>If you are having problems connecting your camera using WPS, check the following:<ul><li>Your camera may be out of range.Try connecting your camera from the same room as your router.</li><li>Make sure your router has a WPS button.Check your router's user manual for details. </li></ul>If you are still having trouble connecting your camera using WPS, you can select wireless network manually or simply use a wired connection.")}, QStringLiteral("<font size=5 face=verdana color=#2a7ba6   ><b>Having problems connecting your camera?</b></font><br><br>If you are having problems connecting your camera using WPS, check the following:<ul><li>Your camera may be out of range. Try connecting your camera from the same room as your router.</li><li>Make sure your router has a WPS button. Check your router's user manual for details. </li></ul>If you are still having trouble connecting your camera using WPS, you can select a wireless network manually or simply use a wired connection.")},
+        {{QStringLiteral("connectPage"),
+          QStringLiteral("<br>Please plug in the cable. click <b>OK</b> when you finish.")},
          QStringLiteral("<br>Please plug in the cable. Click <b>OK</b> when you finish.")},
-        {{QStringLiteral("connectPage"), QStringLiteral("The camera has already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>Close</b> just re-configure the camera!")},
-         QStringLiteral("The camera has already been registered. Click <b>Reset</b> to restart the application and reset the camera, or click <b>Close</b> to just re-configure the camera!")},
-        {{QStringLiteral("connectPage"), QStringLiteral("The camera can not connect to skyvue server. click <b>Retry</b> to check again, or click <b>Close</b> without signing in skyvue.")},
-         QStringLiteral("The camera cannot connect to the skyvue server. Click <b>Retry</b> to check again, or click <b>Close</b> to continue without signing in to skyvue.")},
+        {{QStringLiteral("connectPage"),
+          QStringLiteral(
+              "The camera has already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>Close</b> just re-configure the camera!")},
+         QStringLiteral(
+             "The camera has already been registered. Click <b>Reset</b> to restart the application and reset the camera, or click <b>Close</b> to just re-configure the camera!")},
+        {{QStringLiteral("connectPage"),
+          QStringLiteral(
+              "The camera can not connect to skyvue server. click <b>Retry</b> to check again, or click <b>Close</b> without signing in skyvue.")},
+         QStringLiteral(
+             "The camera cannot connect to the skyvue server. Click <b>Retry</b> to check again, or click <b>Close</b> to continue without signing in to skyvue.")},
         {{QStringLiteral("detailsPage"), QStringLiteral("Secondary DNS")},
          QStringLiteral("Secondary DNS:")},
-        {{QStringLiteral("failedPage"), QStringLiteral("The PPPoE is a network \nprotocol mainly used with DSL \nservices.")},
+        {{QStringLiteral("failedPage"),
+          QStringLiteral("The PPPoE is a network \nprotocol mainly used with DSL \nservices.")},
          QStringLiteral("PPPoE is a network \nprotocol mainly used with DSL \nservices.")},
-        {{QStringLiteral("failedPage"), QStringLiteral("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Connection is failed.")},
-         QStringLiteral("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Connection failed.")},
-        {{QStringLiteral("failedPage"), QStringLiteral("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>The camera have already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>OK</b> just re-configure the camera!")},
-         QStringLiteral("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>The camera has already been registered. Click <b>Reset</b> to restart the application and reset the camera, or click <b>OK</b> to just re-configure the camera!")},
-        {{QStringLiteral("joinPage"), QStringLiteral(" Due to the camera has no Internet connection,( <a href = Setup again><font size=3 color=#638c0b>Setup again</font></a> ) you cannot login skyvue website for remote view.\n")},
-         QStringLiteral(" Because the camera has no Internet connection,( <a href = Setup again><font size=3 color=#638c0b>Setup again</font></a> ) you cannot log in to the skyvue website for remote view.\n")},
-        {{QStringLiteral("joinPage"), QStringLiteral("  Add the shortcut of camera IP address to my desktop and browser bookmark.")},
-         QStringLiteral("  Add a shortcut to the camera IP address to my desktop and browser bookmarks.")},
-        {{QStringLiteral("joinPage1"), QStringLiteral("Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reseting your camera, click <b>Restart</b> to continue.")},
-         QStringLiteral("Press and hold the Reset button for at least 6 seconds while your camera is plugged in. After resetting your camera, click <b>Restart</b> to continue.")},
-        {{QStringLiteral("joinPage1"), QStringLiteral("The camera has previously registered with a skyvue account, you can login on <a href =skyvue><font size=3 color=#638c0b>www.skyvue.com</font></a> or mobile application to enjoy remote view. If you want to re-configure your account and device, you may <a href = hard reset><font size=3 color=#638c0b>hard reset</font></a> the camera and create or register with a new account.")},
-         QStringLiteral("The camera has previously been registered with a skyvue account. You can log in on <a href =skyvue><font size=3 color=#638c0b>www.skyvue.com</font></a> or the mobile application to enjoy remote view. If you want to re-configure your account and device, you may <a href = hard reset><font size=3 color=#638c0b>hard reset</font></a> the camera and create or register with a new account.")},
-        {{QStringLiteral("joinPage1"), QStringLiteral("Not worrying about complicate dyanmic DNS setting, firewall roadblock, or all the trouble some configurations on cameras or viewing clients.")},
-         QStringLiteral("Not worrying about complicated dynamic DNS settings, firewall roadblocks, or all the troublesome configurations on cameras or viewing clients.")},
-        {{QStringLiteral("joinPage2"), QStringLiteral("Not worrying about complicate dyanmic DNS settings,firewall roadblock,or all the troublesome configurations on cameras or viewing clients.")},
-         QStringLiteral("Not worrying about complicated dynamic DNS settings, firewall roadblocks, or all the troublesome configurations on cameras or viewing clients.")},
-        {{QStringLiteral("joinPage2"), QStringLiteral("For using skyvue web service such as to manage all your cameras in one place.")},
-         QStringLiteral("For using skyvue web services, such as managing all your cameras in one place.")},
-        {{QStringLiteral("joinPage2"), QStringLiteral("I would like to receive emails for latest services and products from skyvue.")},
-         QStringLiteral("I would like to receive emails about the latest services and products from skyvue.")},
-        {{QStringLiteral("joinPage2"), QStringLiteral("I accept skyvue <a href=terms><font size=3 color=#638c0b>terms and conditions</font></a>.")},
-         QStringLiteral("I accept the skyvue <a href=terms><font size=3 color=#638c0b>terms and conditions</font></a>.")},
-        {{QStringLiteral("joinPage2"), QStringLiteral("Since you forgot your skyvue account's password. click <b>OK</b> button will direct you to skyvue portal to retrieve the password. Please follow the instructions on the web page.")},
-         QStringLiteral("Since you forgot your skyvue account's password, clicking the <b>OK</b> button will direct you to the skyvue portal to retrieve the password. Please follow the instructions on the web page.")},
-        {{QStringLiteral("joinPage3"), QStringLiteral(" Now you can use the information below to login <a href = skyvue><font size=3 color=#638c0b>skyvue</font></a> website.    click <b>Done</b> to visit skyvue website to see camera live view.")},
-         QStringLiteral(" Now you can use the information below to log in to the <a href = skyvue><font size=3 color=#638c0b>skyvue</font></a> website.    Click <b>Done</b> to visit the skyvue website to see the camera live view.")},
-        {{QStringLiteral("joinPage3"), QStringLiteral(" You can also learn more about mobile applications for your iPhone & Android phone on <a href = skyvue><font size=3 color=#638c0b>skyvue</font></a> website.<br>")},
-         QStringLiteral(" You can also learn more about mobile applications for your iPhone & Android phone on the <a href = skyvue><font size=3 color=#638c0b>skyvue</font></a> website.<br>")},
-        {{QStringLiteral("joinPage3"), QStringLiteral("  Add the shortcut of skyvue to my desktop and browser bookmark.")},
+        {{QStringLiteral("failedPage"),
+          QStringLiteral(
+              "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Connection is failed.")},
+         QStringLiteral(
+             "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Connection failed.")},
+        {{QStringLiteral("failedPage"),
+          QStringLiteral(
+              "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>The camera have already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>OK</b> just re-configure the camera!")},
+         QStringLiteral(
+             "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>The camera has already been registered. Click <b>Reset</b> to restart the application and reset the camera, or click <b>OK</b> to just re-configure the camera!")},
+        {{QStringLiteral("joinPage"),
+          QStringLiteral(
+              " Due to the camera has no Internet connection,( <a href = Setup again><font size=3 color=#638c0b>Setup again</font></a> ) you cannot login skyvue website for remote view.\n")},
+         QStringLiteral(
+             " Because the camera has no Internet connection,( <a href = Setup again><font size=3 color=#638c0b>Setup again</font></a> ) you cannot log in to the skyvue website for remote view.\n")},
+        {{QStringLiteral("joinPage"),
+          QStringLiteral(
+              "  Add the shortcut of camera IP address to my desktop and browser bookmark.")},
+         QStringLiteral(
+             "  Add a shortcut to the camera IP address to my desktop and browser bookmarks.")},
+        {{QStringLiteral("joinPage1"),
+          QStringLiteral(
+              "Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reseting your camera, click <b>Restart</b> to continue.")},
+         QStringLiteral(
+             "Press and hold the Reset button for at least 6 seconds while your camera is plugged in. After resetting your camera, click <b>Restart</b> to continue.")},
+        {{QStringLiteral("joinPage1"),
+          QStringLiteral(
+              "The camera has previously registered with a skyvue account, you can login on <a href =skyvue><font size=3 color=#638c0b>www.skyvue.com</font></a> or mobile application to enjoy remote view. If you want to re-configure your account and device, you may <a href = hard reset><font size=3 color=#638c0b>hard reset</font></a> the camera and create or register with a new account.")},
+         QStringLiteral(
+             "The camera has previously been registered with a skyvue account. You can log in on <a href =skyvue><font size=3 color=#638c0b>www.skyvue.com</font></a> or the mobile application to enjoy remote view. If you want to re-configure your account and device, you may <a href = hard reset><font size=3 color=#638c0b>hard reset</font></a> the camera and create or register with a new account.")},
+        {{QStringLiteral("joinPage1"),
+          QStringLiteral(
+              "Not worrying about complicate dyanmic DNS setting, firewall roadblock, or all the trouble some configurations on cameras or viewing clients.")},
+         QStringLiteral(
+             "Not worrying about complicated dynamic DNS settings, firewall roadblocks, or all the troublesome configurations on cameras or viewing clients.")},
+        {{QStringLiteral("joinPage2"),
+          QStringLiteral(
+              "Not worrying about complicate dyanmic DNS settings,firewall roadblock,or all the troublesome configurations on cameras or viewing clients.")},
+         QStringLiteral(
+             "Not worrying about complicated dynamic DNS settings, firewall roadblocks, or all the troublesome configurations on cameras or viewing clients.")},
+        {{QStringLiteral("joinPage2"),
+          QStringLiteral(
+              "For using skyvue web service such as to manage all your cameras in one place.")},
+         QStringLiteral(
+             "For using skyvue web services, such as managing all your cameras in one place.")},
+        {{QStringLiteral("joinPage2"),
+          QStringLiteral(
+              "I would like to receive emails for latest services and products from skyvue.")},
+         QStringLiteral(
+             "I would like to receive emails about the latest services and products from skyvue.")},
+        {{QStringLiteral("joinPage2"),
+          QStringLiteral(
+              "I accept skyvue <a href=terms><font size=3 color=#638c0b>terms and conditions</font></a>.")},
+         QStringLiteral(
+             "I accept the skyvue <a href=terms><font size=3 color=#638c0b>terms and conditions</font></a>.")},
+        {{QStringLiteral("joinPage2"),
+          QStringLiteral(
+              "Since you forgot your skyvue account's password. click <b>OK</b> button will direct you to skyvue portal to retrieve the password. Please follow the instructions on the web page.")},
+         QStringLiteral(
+             "Since you forgot your skyvue account's password, clicking the <b>OK</b> button will direct you to the skyvue portal to retrieve the password. Please follow the instructions on the web page.")},
+        {{QStringLiteral("joinPage3"), QStringLiteral(" Now you can use the information below to login <a href = skyvue><font size=3 color=#638c0b>skyvue</font></a> website.    click <b>Done</b> to visit skyvue website to see camera live view.")}, QStringLiteral(" Now you can use the information below to log in to the <a href = skyvue><font size=3 color=#638c0b>skyvue</font></a> website.    Click <b>Done</b> to visit the skyvue website to see the camera live view.")},
+        {{QStringLiteral("joinPage3"),
+          QStringLiteral(
+              " You can also learn more about mobile applications for your iPhone & Android phone on <a href = skyvue><font size=3 color=#638c0b>skyvue</font></a> website.<br>")},
+         QStringLiteral(
+             " You can also learn more about mobile applications for your iPhone & Android phone on the <a href = skyvue><font size=3 color=#638c0b>skyvue</font></a> website.<br>")},
+        {{QStringLiteral("joinPage3"),
+          QStringLiteral("  Add the shortcut of skyvue to my desktop and browser bookmark.")},
          QStringLiteral("  Add a shortcut to skyvue to my desktop and browser bookmarks.")},
-        {{QStringLiteral("joinPage4"), QStringLiteral("  Add the shortcut of camera IP address to my desktop and browser bookmark.")},
-         QStringLiteral("  Add a shortcut to the camera IP address to my desktop and browser bookmarks.")},
-        {{QStringLiteral("plugPage"), QStringLiteral("Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reset your camera, click <b>Restart</b> to continue.")},
-         QStringLiteral("Press and hold the Reset button for at least 6 seconds while your camera is plugged in. After resetting your camera, click <b>Restart</b> to continue.")},
-        {{QStringLiteral("plugPage"), QStringLiteral("You can also use WPS button to<br>establish connection in this step<br>or follow the instruction in later step.")},
-         QStringLiteral("You can also use the WPS button to<br>establish a connection in this step<br>or follow the instructions in a later step.")},
-        {{QStringLiteral("selectPage"), QStringLiteral("Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reseting your camera, click <b>Restart</b> to continue.")},
-         QStringLiteral("Press and hold the Reset button for at least 6 seconds while your camera is plugged in. After resetting your camera, click <b>Restart</b> to continue.")},
-        {{QStringLiteral("selectPage"), QStringLiteral("Select your camera from the list and click <b>Next</b> when you complete.")},
-         QStringLiteral("Select your camera from the list and click <b>Next</b> when you are done.")},
+        {{QStringLiteral("joinPage4"),
+          QStringLiteral(
+              "  Add the shortcut of camera IP address to my desktop and browser bookmark.")},
+         QStringLiteral(
+             "  Add a shortcut to the camera IP address to my desktop and browser bookmarks.")},
+        {{QStringLiteral("plugPage"),
+          QStringLiteral(
+              "Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reset your camera, click <b>Restart</b> to continue.")},
+         QStringLiteral(
+             "Press and hold the Reset button for at least 6 seconds while your camera is plugged in. After resetting your camera, click <b>Restart</b> to continue.")},
+        {{QStringLiteral("plugPage"),
+          QStringLiteral(
+              "You can also use WPS button to<br>establish connection in this step<br>or follow the instruction in later step.")},
+         QStringLiteral(
+             "You can also use the WPS button to<br>establish a connection in this step<br>or follow the instructions in a later step.")},
+        {{QStringLiteral("selectPage"),
+          QStringLiteral(
+              "Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reseting your camera, click <b>Restart</b> to continue.")},
+         QStringLiteral(
+             "Press and hold the Reset button for at least 6 seconds while your camera is plugged in. After resetting your camera, click <b>Restart</b> to continue.")},
+        {{QStringLiteral("selectPage"),
+          QStringLiteral(
+              "Select your camera from the list and click <b>Next</b> when you complete.")},
+         QStringLiteral(
+             "Select your camera from the list and click <b>Next</b> when you are done.")},
         {{QStringLiteral("selectPage"), QStringLiteral("Input wrong password, please check!")},
          QStringLiteral("Wrong password entered, please check!")},
-        {{QStringLiteral("selectPage"), QStringLiteral("Two times input password are not the same!")},
+        {{QStringLiteral("selectPage"),
+          QStringLiteral("Two times input password are not the same!")},
          QStringLiteral("The two passwords entered are not the same!")},
-        {{QStringLiteral("selectPage"), QStringLiteral("<font size=5 face=verdana color=#2a7ba6   ><b>Cannot detect your wired connection?</b></font><br><br>Please close this lightbox and click <b>Back</b> button to previous page. Follow the instruction to install the camera again.")},
-         QStringLiteral("<font size=5 face=verdana color=#2a7ba6   ><b>Cannot detect your wired connection?</b></font><br><br>Please close this lightbox and click the <b>Back</b> button to return to the previous page. Follow the instructions to install the camera again.")},
+        {{QStringLiteral("selectPage"),
+          QStringLiteral(
+              "<font size=5 face=verdana color=#2a7ba6   ><b>Cannot detect your wired connection?</b></font><br><br>Please close this lightbox and click <b>Back</b> button to previous page. Follow the instruction to install the camera again.")},
+         QStringLiteral(
+             "<font size=5 face=verdana color=#2a7ba6   ><b>Cannot detect your wired connection?</b></font><br><br>Please close this lightbox and click the <b>Back</b> button to return to the previous page. Follow the instructions to install the camera again.")},
         {{QStringLiteral("welcomePage"), QStringLiteral("Select your lauguage:")},
          QStringLiteral("Select your language:")},
-        {{QStringLiteral("welcomePage"), QStringLiteral("Welcome to the IP camera Camguide. This wizard will help you easily setup the Internet camera, register skyvue web site for remote view and other interesting online services.")},
-         QStringLiteral("Welcome to the IP camera Camguide. This wizard will help you easily set up the Internet camera, register on the skyvue website for remote view and other interesting online services.")},
+        {{QStringLiteral("welcomePage"),
+          QStringLiteral(
+              "Welcome to the IP camera Camguide. This wizard will help you easily setup the Internet camera, register skyvue web site for remote view and other interesting online services.")},
+         QStringLiteral(
+             "Welcome to the IP camera Camguide. This wizard will help you easily set up the Internet camera, register on the skyvue website for remote view and other interesting online services.")},
     };
     return corrections;
 }
@@ -265,7 +346,8 @@ void tst_translations::everyLanguage()
     QFETCH(QString, code);
     QTranslator translator;
     QVERIFY(translator.load(code, QStringLiteral(CAMGUIDE_SHIP_DIR "/lang")));
-    const QList<message> messages = readTs(QStringLiteral(CAMGUIDE_TS_DIR "/") + code + QStringLiteral(".ts"));
+    const QList<message> messages =
+        readTs(QStringLiteral(CAMGUIDE_TS_DIR "/") + code + QStringLiteral(".ts"));
     QVERIFY(messages.size() > 300);
     QStringList faults;
     for (const message &m : messages) {
@@ -273,13 +355,15 @@ void tst_translations::everyLanguage()
         if (!fault.isEmpty())
             faults << QStringLiteral("%1 [%2] %3").arg(fault, m.context, m.source.left(60));
     }
-    QVERIFY2(faults.isEmpty(), qPrintable(QString::number(faults.size()) + QStringLiteral(" faults, e.g.:\n")
-                                          + faults.mid(0, 15).join(QLatin1Char('\n'))));
+    QVERIFY2(faults.isEmpty(),
+             qPrintable(QString::number(faults.size()) + QStringLiteral(" faults, e.g.:\n")
+                        + faults.mid(0, 15).join(QLatin1Char('\n'))));
     // What the program looks up is what the file says.
     for (const message &m : messages.mid(0, 40)) {
         if (m.type.isEmpty())
-            QCOMPARE(translator.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData()),
-                     m.translation);
+            QCOMPARE(
+                translator.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData()),
+                m.translation);
     }
 }
 
@@ -305,7 +389,8 @@ void tst_translations::scripts_data()
 void tst_translations::scripts()
 {
     QFETCH(QString, code);
-    const QList<message> messages = readTs(QStringLiteral(CAMGUIDE_TS_DIR "/") + code + QStringLiteral(".ts"));
+    const QList<message> messages =
+        readTs(QStringLiteral(CAMGUIDE_TS_DIR "/") + code + QStringLiteral(".ts"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
     int checked = 0;

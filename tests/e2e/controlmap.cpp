@@ -43,8 +43,7 @@ void print(const QString &page, QWidget *window)
     }
 }
 
-template <class W>
-W *control(QWidget *page, const char *name)
+template <class W> W *control(QWidget *page, const char *name)
 {
     W *w = page->findChild<W *>(QString::fromLatin1(name));
     if (!w)
@@ -53,8 +52,7 @@ W *control(QWidget *page, const char *name)
 }
 
 // A page after one choice: its name in the table, and the button chosen.
-struct state
-{
+struct state {
     int page;
     const char *name;
     const char *choice;
@@ -99,7 +97,8 @@ int main(int argc, char *argv[])
         print(QStringLiteral("welcome"), &welcome);
     }
 
-    const camsim::SimCamera camera = simtest::makeCamera(QStringLiteral("00:1a:2b:3c:4d:01"), "Hall");
+    const camsim::SimCamera camera =
+        simtest::makeCamera(QStringLiteral("00:1a:2b:3c:4d:01"), "Hall");
     simtest::listCamera(camera);
     configIPCameraIdx = 0;
     for (int id = plugPageId; id < pageCount; ++id) {

@@ -17,7 +17,7 @@
 
 namespace {
 
-void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) { }
+void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 QString textOf(uchar mode, const QByteArray &bytes)
 {
@@ -75,8 +75,8 @@ void checkDottedIPv4(const QString &text)
     FUZZ_CHECK(address.setAddress(text));
     FUZZ_CHECK(address.protocol() == QAbstractSocket::IPv4Protocol);
     FUZZ_CHECK(address.toString() == text);
-    FUZZ_CHECK(
-        QUrl(QStringLiteral("http://") + text + QStringLiteral("/image.jpg")).host() == text);
+    FUZZ_CHECK(QUrl(QStringLiteral("http://") + text + QStringLiteral("/image.jpg")).host()
+               == text);
 }
 
 }  // namespace

@@ -16,12 +16,12 @@
 
 namespace {
 
-void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) { }
+void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 bool isUnreserved(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-'
-        || c == '.' || c == '_' || c == '~';
+           || c == '.' || c == '_' || c == '~';
 }
 
 bool isUpperHex(char c)
@@ -69,7 +69,8 @@ const QString version = QStringLiteral("v1.00.02");
 form lead(const QByteArray &model)
 {
     return {{"client", "wizard"},
-        {"wizard_version", recordValue(model) + '_' + version.toUtf8()}, {"lang", "English"}};
+            {"wizard_version", recordValue(model) + '_' + version.toUtf8()},
+            {"lang", "English"}};
 }
 
 }  // namespace
@@ -99,28 +100,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     switch (body) {
     case 0: {
-        const form signIn = lead(model)
-            + form {{"email", typed.email.toUtf8()}, {"password", typed.password.toUtf8()}};
+        const form signIn =
+            lead(model)
+            + form{{"email", typed.email.toUtf8()}, {"password", typed.password.toUtf8()}};
         FUZZ_CHECK(itemsOf(portalRequest::signInBody(model, version, typed.email, typed.password))
                    == signIn);
         break;
     }
     case 1: {
         const form signUp = lead(model)
-            + form {{"action", "sign-up"}, {"accept", "accept"}, {"email", typed.email.toUtf8()},
-                {"password", typed.password.toUtf8()},
-                {"password_verify", typed.confirmation.toUtf8()},
-                {"name_first", typed.firstName.toUtf8()}, {"name_last", typed.lastName.toUtf8()},
-                {"nickname", "''"}};
+                            + form{{"action", "sign-up"},
+                                   {"accept", "accept"},
+                                   {"email", typed.email.toUtf8()},
+                                   {"password", typed.password.toUtf8()},
+                                   {"password_verify", typed.confirmation.toUtf8()},
+                                   {"name_first", typed.firstName.toUtf8()},
+                                   {"name_last", typed.lastName.toUtf8()},
+                                   {"nickname", "''"}};
         FUZZ_CHECK(itemsOf(portalRequest::signUpBody(model, version, typed)) == signUp);
         break;
     }
     default: {
         const form add = lead(model)
-            + form {{"orbel_no", recordValue(deviceNo)}, {"device_password", recordValue(password)},
-                {"dfp", recordValue(dfp)}};
-        FUZZ_CHECK(
-            itemsOf(portalRequest::addCameraBody(model, version, deviceNo, password, dfp)) == add);
+                         + form{{"orbel_no", recordValue(deviceNo)},
+                                {"device_password", recordValue(password)},
+                                {"dfp", recordValue(dfp)}};
+        FUZZ_CHECK(itemsOf(portalRequest::addCameraBody(model, version, deviceNo, password, dfp))
+                   == add);
         break;
     }
     }

@@ -13,7 +13,7 @@
 
 namespace {
 
-void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) { }
+void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 QString textOf(uchar mode, const QByteArray &bytes)
 {

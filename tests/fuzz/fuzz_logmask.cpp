@@ -11,7 +11,7 @@
 
 namespace {
 
-void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) { }
+void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 const QByteArray secretKeys[] = {"P", "8", "18", "34"};
 
@@ -25,7 +25,7 @@ bool isSecretKey(QByteArrayView key)
 class itemReader
 {
 public:
-    explicit itemReader(QByteArrayView text) : text(text) { }
+    explicit itemReader(QByteArrayView text) : text(text) {}
 
     bool next(QByteArrayView *item)
     {
@@ -72,13 +72,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const qsizetype eq = b.indexOf('=');
         if (eq > 0 && isSecretKey(b.first(eq)))
             FUZZ_CHECK(a.size() == eq + 4 && a.first(eq + 1) == b.first(eq + 1)
-                && a.sliced(eq + 1) == "***");
+                       && a.sliced(eq + 1) == "***");
         else
             FUZZ_CHECK(a == b);
     }
     FUZZ_CHECK(!after.next(&a));
     // The secret's own item, the last one.
-    FUZZ_CHECK(
-        b.first(key.size() + 1) == key + '=' && b.sliced(key.size() + 1) == secret.toBase64());
+    FUZZ_CHECK(b.first(key.size() + 1) == key + '='
+               && b.sliced(key.size() + 1) == secret.toBase64());
     return 0;
 }

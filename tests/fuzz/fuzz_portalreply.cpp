@@ -20,7 +20,7 @@ using portalRequest::outcome;
 
 namespace {
 
-void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) { }
+void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 void checkEscaped(const QString &text)
 {
@@ -30,7 +30,7 @@ void checkEscaped(const QString &text)
          at = escaped.indexOf(QLatin1Char('&'), at + 1)) {
         const QStringView rest = QStringView(escaped).sliced(at);
         FUZZ_CHECK(rest.startsWith(u"&amp;") || rest.startsWith(u"&lt;") || rest.startsWith(u"&gt;")
-            || rest.startsWith(u"&quot;"));
+                   || rest.startsWith(u"&quot;"));
     }
 }
 
@@ -79,8 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
 
-    const portalRequest::verdict v
-        = portalRequest::judgeAddReply(failed, status, body, deviceNo, model);
+    const portalRequest::verdict v =
+        portalRequest::judgeAddReply(failed, status, body, deviceNo, model);
     const bool added = body == recordValue(deviceNo) + ':' + recordValue(model);
     switch (v.result) {
     case outcome::networkError: FUZZ_CHECK(failed); break;

@@ -30,7 +30,7 @@ QList<IPCamera> *startList = nullptr;
 
 constexpr int datagramsPerInput = 4;
 
-void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) { }
+void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 QByteArray framed(const QByteArray &plain)
 {
@@ -68,10 +68,10 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     // Nothing here sends, but never let a stray command leave the machine.
     engine->setCommandTarget(QHostAddress::LocalHost, 9);
     IPCamera listed(QByteArray("1;M=") + fuzzInput::cameraMac
-            + ";D=KSM-271E;N=RnJvbnQgZG9vcg==;I=192.168.1.21;G=0;C=0;W=0;V=1",
-        hostMac);
+                        + ";D=KSM-271E;N=RnJvbnQgZG9vcg==;I=192.168.1.21;G=0;C=0;W=0;V=1",
+                    hostMac);
     listed.cmdState = cmdStateAPSearch;
-    startList = new QList<IPCamera> {listed};
+    startList = new QList<IPCamera>{listed};
     return 0;
 }
 
@@ -107,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const APSearchResult &a = camera.aps;
         FUZZ_CHECK(a.count >= 0);
         for (const QList<QByteArray> *list : {&a.apField0, &a.apField1, &a.ssidList, &a.apField3,
-                 &a.apField4, &a.apField5, &a.apField6})
+                                              &a.apField4, &a.apField5, &a.apField6})
             FUZZ_CHECK(list->size() == a.count);
     }
     startOver();

@@ -102,8 +102,9 @@ QList<camsim::SimCamera> cameras()
 void readerSeeds(const QList<camsim::SimCamera> &cams)
 {
     const QByteArray host = ZVRUtils::macBytes(QString::fromLatin1(fuzzInput::hostMac));
-    const auto datagram
-        = [](char mode, const QByteArray &bytes) { return QByteArray(1, mode) + field(bytes); };
+    const auto datagram = [](char mode, const QByteArray &bytes) {
+        return QByteArray(1, mode) + field(bytes);
+    };
     for (const camsim::SimCamera &c : cams) {
         const QString tag = c.mac.right(2);
         for (const char cls : {'1', '2', '3', '4', '8', '9'}) {
@@ -113,15 +114,14 @@ void readerSeeds(const QList<camsim::SimCamera> &cams)
             write("reader", name, datagram(0, whole));
             // The plain payload, so that mutations act on the text.
             write("reader", name + QStringLiteral("-plain"),
-                datagram(2, QByteArray::number(body.size()) + ',' + body));
+                  datagram(2, QByteArray::number(body.size()) + ',' + body));
         }
         // A scan reply that lists the camera, then its info record, network
         // setup and wireless list.
         QByteArray road;
         for (const char cls : {'1', '2', '3', '4'})
-            road += datagram(0,
-                camsim::CameraSimulator::replyDatagram(
-                    host, c, camsim::CameraSimulator::replyBody(c, cls)));
+            road += datagram(0, camsim::CameraSimulator::replyDatagram(
+                                    host, c, camsim::CameraSimulator::replyBody(c, cls)));
         write("reader", tag + QStringLiteral("-road"), road);
     }
 }
@@ -130,8 +130,7 @@ void portalSeeds(const camsim::SimCamera &c)
 {
     // Flags: bit 0 the transfer failed, bit 1 the add request's rules.
     const QByteArray added = c.deviceNo + ':' + c.model;
-    const struct
-    {
+    const struct {
         const char *name;
         char flags;
         QByteArray status, body;
@@ -153,8 +152,8 @@ void portalSeeds(const camsim::SimCamera &c)
     };
     for (const auto &a : answers)
         write("portalreply", QString::fromLatin1(a.name),
-            QByteArray(1, a.flags) + field(a.status) + field(a.body) + field(c.deviceNo)
-                + field(c.model));
+              QByteArray(1, a.flags) + field(a.status) + field(a.body) + field(c.deviceNo)
+                  + field(c.model));
 }
 
 void formSeeds(const camsim::SimCamera &c)
@@ -163,13 +162,13 @@ void formSeeds(const camsim::SimCamera &c)
     // typed e-mail, password, confirmation, first and last name (UTF-8).
     const QList<QList<QByteArray>> forms = {
         {"hello world", c.model, c.deviceNo, c.password, c.dfp, "anna@example.com", "Anna-2026 pw",
-            "Anna-2026 pw", "Anna", "Smith"},
+         "Anna-2026 pw", "Anna", "Smith"},
         {QByteArray("a&b=c+d%2F\0e", 12), c.model,
-            QByteArray("1000\0"
-                       "0001",
-                9),
-            "p;w&x=y", "dfp~._-", "b\xc3\xb6rje+tag@example.com", "\xe2\x82\xac uro&=", "x",
-            "J\xc3\xb6rg", "O'Neil"},
+         QByteArray("1000\0"
+                    "0001",
+                    9),
+         "p;w&x=y", "dfp~._-", "b\xc3\xb6rje+tag@example.com", "\xe2\x82\xac uro&=", "x",
+         "J\xc3\xb6rg", "O'Neil"},
         {QByteArray("\xff\x00\x7f\x80", 4), "", "", "", "", "", "", "", "", ""},
     };
     int n = 0;
@@ -190,7 +189,7 @@ void cameraValueSeeds(const QList<camsim::SimCamera> &cams)
     const auto text = [&](const QByteArray &value) {
         write("cameravalues", QStringLiteral("utf8-%1").arg(++n), QByteArray(1, 0) + field(value));
         write("cameravalues", QStringLiteral("utf16-%1").arg(n),
-            QByteArray(1, 1) + field(utf16(QString::fromUtf8(value))));
+              QByteArray(1, 1) + field(utf16(QString::fromUtf8(value))));
     };
     for (const camsim::SimCamera &c : cams) {
         text(c.ip.toUtf8());
@@ -199,8 +198,8 @@ void cameraValueSeeds(const QList<camsim::SimCamera> &cams)
         text(c.name);
     }
     for (const char *v :
-        {"010.1.1.1", "256.1.1.1", "1.2.3.4\n", "https://portal.example.com:8443/x/",
-            "http://user:pw@portal.example.com/", "a..b", "C:x", "..\\..\\x"})
+         {"010.1.1.1", "256.1.1.1", "1.2.3.4\n", "https://portal.example.com:8443/x/",
+          "http://user:pw@portal.example.com/", "a..b", "C:x", "..\\..\\x"})
         text(v);
 }
 
@@ -211,10 +210,10 @@ void addressSeeds(const camsim::SimCamera &c)
     const auto add = [&](const QList<QByteArray> &parts, const QByteArray &whole) {
         for (char mode : {0, 1}) {
             QByteArray bytes(1, mode);
-            for (const QByteArray &p : parts + QList<QByteArray> {whole})
+            for (const QByteArray &p : parts + QList<QByteArray>{whole})
                 bytes += field(mode ? utf16(QString::fromUtf8(p)) : p);
-            write(
-                "ipv4input", QStringLiteral("%1-%2").arg(mode ? "utf16" : "utf8").arg(++n), bytes);
+            write("ipv4input", QStringLiteral("%1-%2").arg(mode ? "utf16" : "utf8").arg(++n),
+                  bytes);
         }
     };
     for (int key : {1, 2, 3, 23, 24, 25}) {
@@ -235,22 +234,22 @@ void logMaskSeeds(const QList<camsim::SimCamera> &cams)
         for (const char cls : {'2', '3'}) {
             ++n;
             write("logmask", QStringLiteral("reply-%1").arg(n),
-                field(camsim::CameraSimulator::replyBody(c, cls)) + QByteArray(1, char(n % 4))
-                    + field(c.password));
+                  field(camsim::CameraSimulator::replyBody(c, cls)) + QByteArray(1, char(n % 4))
+                      + field(c.password));
         }
     }
     write("logmask", QStringLiteral("command"),
-        field("2;M=02:00:00:00:10:01;D=KSM-271E;G=1") + QByteArray(1, 0) + field("n3wPass!"));
+          field("2;M=02:00:00:00:10:01;D=KSM-271E;G=1") + QByteArray(1, 0) + field("n3wPass!"));
 }
 
 void accountSeeds()
 {
     int n = 0;
     for (const char *a :
-        {"bob", " bob smith ", "user@isp.example", "a;7=evil", "tab\there", "\xc3\xbcml", ""}) {
+         {"bob", " bob smith ", "user@isp.example", "a;7=evil", "tab\there", "\xc3\xbcml", ""}) {
         write("pppoeaccount", QStringLiteral("utf8-%1").arg(++n), QByteArray(1, 0) + field(a));
         write("pppoeaccount", QStringLiteral("utf16-%1").arg(n),
-            QByteArray(1, 1) + field(utf16(QString::fromUtf8(a))));
+              QByteArray(1, 1) + field(utf16(QString::fromUtf8(a))));
     }
 }
 
@@ -274,11 +273,11 @@ void snapshotSeeds(const QList<camsim::SimCamera> &cams)
             }
             ++n;
             write("snapshot", QStringLiteral("%1-200").arg(n),
-                QByteArray(1, 0) + field("200") + field(body));
+                  QByteArray(1, 0) + field("200") + field(body));
             write("snapshot", QStringLiteral("%1-401").arg(n),
-                QByteArray(1, 1) + field("401") + field(body));
+                  QByteArray(1, 1) + field("401") + field(body));
             write("snapshot", QStringLiteral("%1-302").arg(n),
-                QByteArray(1, 0) + field("302") + field(body));
+                  QByteArray(1, 0) + field("302") + field(body));
         }
     }
     write("snapshot", QStringLiteral("text"), QByteArray(1, 0) + field("200") + field("hello"));

@@ -35,7 +35,7 @@ inline constexpr char cameraMac[] = "02:00:00:00:10:01";
 class reader
 {
 public:
-    reader(const uint8_t *data, size_t size) : at(data), end(data + size) { }
+    reader(const uint8_t *data, size_t size) : at(data), end(data + size) {}
 
     bool atEnd() const { return at == end; }
 

@@ -27,14 +27,14 @@ QByteArray json(const char *text)
     return QByteArray(text).replace('\'', '"');
 }
 
-const char twoCameras[]
-    = "{'cameras': ["
-      " {'mac': '02:00:00:00:20:0A', 'model': 'KSM-271E', 'name': 'Hall', 'ip': '10.0.0.5',"
-      "  'password': 'hall1234', 'ipMode': 'static', 'link': 'wireless', 'version': '9',"
-      "  'deviceNo': '555', 'deviceTail': 'x', 'portal': 'http://127.0.0.1:8/', 'dfp': 'F1',"
-      "  'info': {'C': 'c', 'E': 'e', 'O': 'o', 'R': 'r'}},"
-      " {'mac': '02:00:00:00:20:0b', 'model': 'KSM-273E', 'registered': '1'}"
-      "]}";
+const char twoCameras[] =
+    "{'cameras': ["
+    " {'mac': '02:00:00:00:20:0A', 'model': 'KSM-271E', 'name': 'Hall', 'ip': '10.0.0.5',"
+    "  'password': 'hall1234', 'ipMode': 'static', 'link': 'wireless', 'version': '9',"
+    "  'deviceNo': '555', 'deviceTail': 'x', 'portal': 'http://127.0.0.1:8/', 'dfp': 'F1',"
+    "  'info': {'C': 'c', 'E': 'e', 'O': 'o', 'R': 'r'}},"
+    " {'mac': '02:00:00:00:20:0b', 'model': 'KSM-273E', 'registered': '1'}"
+    "]}";
 
 QByteArray command(const char *zvrClass, const QString &dstMac,
                    const QByteArray &pading = QByteArray(),
@@ -175,9 +175,9 @@ private slots:
                                      &c, &error),
                  qPrintable(error));
         QCOMPARE(c.cameras.size(), 4);
-        const QStringList macs
-            = {QStringLiteral("02:00:00:00:00:fe"), QStringLiteral("02:00:00:00:00:ff"),
-               QStringLiteral("02:00:00:00:01:00")};
+        const QStringList macs = {QStringLiteral("02:00:00:00:00:fe"),
+                                  QStringLiteral("02:00:00:00:00:ff"),
+                                  QStringLiteral("02:00:00:00:01:00")};
         const QStringList ips = {QStringLiteral("10.0.0.254"), QStringLiteral("10.0.0.255"),
                                  QStringLiteral("10.0.1.0")};
         for (int i = 0; i < 3; ++i) {
@@ -240,9 +240,9 @@ private slots:
         QTest::newRow("unanswered not a class") << json(
             "{'cameras': [{'mac': '02:00:00:00:00:01', 'model': 'M', 'unanswered': ['x']}]}")
                                                 << "unanswered";
-        QTest::newRow("silent from the M item") << json(
-            "{'cameras': [{'mac': '02:00:00:00:00:01', 'model': 'M', 'silentFrom': 'M'}]}")
-                                                << "silentFrom";
+        QTest::newRow("silent from the M item")
+            << json("{'cameras': [{'mac': '02:00:00:00:00:01', 'model': 'M', 'silentFrom': 'M'}]}")
+            << "silentFrom";
         QTest::newRow("reply port 0") << json("{'replyPort': 0, 'cameras': []}") << "replyPort";
         QTest::newRow("unknown web fault") << json(
             "{'cameras': [{'mac': '02:00:00:00:00:01', 'model': 'M', 'web': {'fault': 'crash'}}]}")
@@ -272,10 +272,10 @@ private slots:
         const QList<QByteArray> replies = collect(2);
         QCOMPARE(replies.size(), 2);
 
-        const QList<QByteArray> bodies
-            = {"1;M=02:00:00:00:20:0a;D=KSM-271E;N=" + QByteArray("Hall").toBase64()
-                   + ";I=10.0.0.5;G=0;C=2;W=1;V=9",
-               "1;M=02:00:00:00:20:0b;D=KSM-273E;N=;I=;G=1;C=0;W=0;V=1"};
+        const QList<QByteArray> bodies = {"1;M=02:00:00:00:20:0a;D=KSM-271E;N="
+                                              + QByteArray("Hall").toBase64()
+                                              + ";I=10.0.0.5;G=0;C=2;W=1;V=9",
+                                          "1;M=02:00:00:00:20:0b;D=KSM-273E;N=;I=;G=1;C=0;W=0;V=1"};
         for (int i = 0; i < 2; ++i) {
             const simtest::Parsed p = simtest::parse(replies.at(i));
             QCOMPARE(p.payloadLength, replies.at(i).size() - 14);
@@ -442,8 +442,8 @@ private slots:
             command("9", sim.camera(0).mac, ";L=1;N=1"),
         };
         QRandomGenerator rng(77);
-        const QtMessageHandler previous
-            = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
         for (int n = 0; n < 5000; ++n) {
             QByteArray d = valid.at(rng.bounded(int(valid.size())));
             switch (rng.bounded(3)) {
@@ -606,10 +606,10 @@ private slots:
         QVERIFY(camsimProcess.waitForStarted(5000));
         QVERIFY(QTest::qWaitFor([&] { return camsimProcess.canReadLine(); }, 5000));
         const QString line = QString::fromUtf8(camsimProcess.readLine());
-        const QRegularExpressionMatch m
-            = QRegularExpression(
-                  QStringLiteral("^camsim: listening on 127\\.0\\.0\\.1:(\\d+) with 3 cameras"))
-                  .match(line);
+        const QRegularExpressionMatch m =
+            QRegularExpression(
+                QStringLiteral("^camsim: listening on 127\\.0\\.0\\.1:(\\d+) with 3 cameras"))
+                .match(line);
         QVERIFY2(m.hasMatch(), qPrintable(line));
         engine.setCommandTarget(QHostAddress::LocalHost, quint16(m.captured(1).toUInt()));
 

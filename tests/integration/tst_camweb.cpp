@@ -32,8 +32,7 @@ namespace {
 
 const QString cameraMac = QStringLiteral("02:00:00:00:30:0a");
 
-struct Answer
-{
+struct Answer {
     bool finished = false;
     QNetworkReply::NetworkError error = QNetworkReply::NoError;
     int status = 0;
@@ -52,12 +51,12 @@ QByteArray basic(const QByteArray &credentials)
 // Waits at most timeoutMs; an unfinished request is abandoned as a client
 // that gives up would.
 Answer get(QNetworkAccessManager &nam, const QByteArray &url,
-    const QByteArray &authorization = QByteArray(), int timeoutMs = 5000)
+           const QByteArray &authorization = QByteArray(), int timeoutMs = 5000)
 {
     QNetworkRequest request(QUrl::fromEncoded(url));
     // A redirect must show, never be followed: its target is no loopback host.
-    request.setAttribute(
-        QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
     if (!authorization.isEmpty())
         request.setRawHeader("Authorization", authorization);
     QElapsedTimer clock;
@@ -81,8 +80,8 @@ Answer get(QNetworkAccessManager &nam, const QByteArray &url,
     return a;
 }
 
-SimCamera camera(
-    const QByteArray &model, const QByteArray &password = "pw1", const QByteArray &name = "Hall")
+SimCamera camera(const QByteArray &model, const QByteArray &password = "pw1",
+                 const QByteArray &name = "Hall")
 {
     SimCamera c;
     c.mac = cameraMac;
@@ -122,7 +121,7 @@ class tst_camweb : public QObject
     std::unique_ptr<CameraSimulator> sim;
     std::unique_ptr<CameraWebServer> web;
     QByteArray log;
-    QBuffer logDevice {&log};
+    QBuffer logDevice{&log};
 
     bool serve(const SimCamera &c)
     {
@@ -163,21 +162,15 @@ private slots:
         QTest::addColumn<QByteArray>("model");
         QTest::addColumn<QByteArray>("path");
         QTest::addColumn<int>("status");
-        const struct
-        {
+        const struct {
             const char *model;
             const char *path;
         } served[] = {
-            {"KSM-271E", "/image.jpg"},
-            {"KSM-273E", "/image.jpg"},
-            {"KSM-3350E", "/image/jpeg.cgi"},
-            {"KSM-3350", "/image/jpeg.cgi"},
-            {"KSM-3300E", "/image/jpeg.cgi"},
-            {"KSM-3300", "/image/jpeg.cgi"},
-            {"KSM-6150E", "/image/jpeg.cgi"},
-            {"KSM-283E", "/image/jpeg.cgi"},
-            {"KSM-6140E", "/image/jpeg.cgi"},
-            {"KSM-6120E", "/image/jpeg.cgi"},
+            {"KSM-271E", "/image.jpg"},       {"KSM-273E", "/image.jpg"},
+            {"KSM-3350E", "/image/jpeg.cgi"}, {"KSM-3350", "/image/jpeg.cgi"},
+            {"KSM-3300E", "/image/jpeg.cgi"}, {"KSM-3300", "/image/jpeg.cgi"},
+            {"KSM-6150E", "/image/jpeg.cgi"}, {"KSM-283E", "/image/jpeg.cgi"},
+            {"KSM-6140E", "/image/jpeg.cgi"}, {"KSM-6120E", "/image/jpeg.cgi"},
             {"KSM-281E", "/GetImage.cgi"},
         };
         for (const auto &s : served)
@@ -256,10 +249,10 @@ private slots:
         const Answer a = get(client, url("/image.jpg"), authorization);
         QVERIFY(a.finished);
         QCOMPARE(a.status, status);
-        QCOMPARE(a.contentType,
-            status == 200 ? QByteArray("image/jpeg") : QByteArray("text/plain; charset=utf-8"));
+        QCOMPARE(a.contentType, status == 200 ? QByteArray("image/jpeg")
+                                              : QByteArray("text/plain; charset=utf-8"));
         QVERIFY2(status == 200 ? a.authenticate.isEmpty() : a.authenticate.startsWith("Basic "),
-            a.authenticate.constData());
+                 a.authenticate.constData());
         const QList<QJsonObject> lines = logLines(log);
         QCOMPARE(lines.size(), 1);
         QCOMPARE(lines.first().value(QStringLiteral("authorized")).toBool(), status == 200);
@@ -271,10 +264,10 @@ private slots:
         QVERIFY(serve(camera("KSM-281E", "old")));
         QCOMPARE(get(client, url("/GetImage.cgi"), basic("admin:old")).status, 200);
 
-        sim->handleDatagram(
-            ZVRUtils::composeDatagram("2", QStringLiteral("02:00:00:00:00:01"), cameraMac,
-                QStringLiteral("ALL"), ";P=" + QByteArray("new pw").toBase64()),
-            QHostAddress::LocalHost, 5978);
+        sim->handleDatagram(ZVRUtils::composeDatagram("2", QStringLiteral("02:00:00:00:00:01"),
+                                                      cameraMac, QStringLiteral("ALL"),
+                                                      ";P=" + QByteArray("new pw").toBase64()),
+                            QHostAddress::LocalHost, 5978);
         QCOMPARE(served().password, "new pw");
         QCOMPARE(get(client, url("/GetImage.cgi"), basic("admin:old")).status, 401);
         QCOMPARE(get(client, url("/GetImage.cgi"), basic("admin:new pw")).status, 200);
@@ -287,8 +280,8 @@ private slots:
         const Answer a = get(client, url("/"));
         QCOMPARE(a.status, 200);
         QVERIFY(a.contentType.startsWith("text/html"));
-        QVERIFY2(
-            a.body.contains("Tom &amp; &lt;b&gt;&quot;Jerry&quot;&lt;/b&gt;"), a.body.constData());
+        QVERIFY2(a.body.contains("Tom &amp; &lt;b&gt;&quot;Jerry&quot;&lt;/b&gt;"),
+                 a.body.constData());
         QVERIFY(!a.body.contains("<b>"));
         QCOMPARE(get(client, url("/index.html")).status, 404);
     }
@@ -356,7 +349,7 @@ private slots:
         QCOMPARE(a.status, 0);
         QCOMPARE(logLines(log).size(), 1);
         QCOMPARE(logLines(log).first().value(QStringLiteral("status")).toInt(),
-            fault == WebFault::silent ? 0 : 200);
+                 fault == WebFault::silent ? 0 : 200);
         // Past the slow answer's time: it finds its client gone.
         QTest::qWait(500);
 
@@ -399,8 +392,8 @@ private slots:
         QVERIFY(first.startsWith("\xff\xd8"));
         // Pieces keep coming, far more often than any transfer timeout, and
         // the answer never ends.
-        QVERIFY(QTest::qWaitFor([&] { return reply->bytesAvailable() >= 4 * CameraWebServer::tricklePiece; },
-                                5000));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return reply->bytesAvailable() >= 4 * CameraWebServer::tricklePiece; }, 5000));
         QVERIFY(!reply->isFinished());
         reply->disconnect();
         reply->abort();
@@ -429,8 +422,8 @@ private slots:
     void logKeepsThePasswordOut()
     {
         QVERIFY(serve(camera("KSM-271E", "s3cret-pw")));
-        QCOMPARE(
-            get(client, url("/image.jpg?pwd=s3cret-pw"), basic("admin:s3cret-pw")).status, 200);
+        QCOMPARE(get(client, url("/image.jpg?pwd=s3cret-pw"), basic("admin:s3cret-pw")).status,
+                 200);
         QCOMPARE(get(client, url("/image.jpg"), basic("admin:wrong-pw")).status, 401);
         QCOMPARE(get(client, url("/")).status, 200);
 
@@ -441,10 +434,11 @@ private slots:
         const QList<QJsonObject> lines = logLines(log);
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines.at(0).keys(),
-            (QStringList {"authorized", "camera", "method", "path", "status", "time"}));
-        const QStringList paths {lines.at(0).value("path").toString(),
-            lines.at(1).value("path").toString(), lines.at(2).value("path").toString()};
-        QCOMPARE(paths, (QStringList {"/image.jpg", "/image.jpg", "/"}));
+                 (QStringList{"authorized", "camera", "method", "path", "status", "time"}));
+        const QStringList paths{lines.at(0).value("path").toString(),
+                                lines.at(1).value("path").toString(),
+                                lines.at(2).value("path").toString()};
+        QCOMPARE(paths, (QStringList{"/image.jpg", "/image.jpg", "/"}));
         QCOMPARE(lines.at(1).value("camera").toString(), cameraMac);
         QCOMPARE(lines.at(1).value("method").toString(), QStringLiteral("GET"));
         QCOMPARE(lines.at(1).value("authorized").toBool(), false);
@@ -509,10 +503,10 @@ private slots:
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(CAMSIM_PROGRAM),
-            {QStringLiteral("--config"), config, QStringLiteral("--bind"),
-                QStringLiteral("127.0.0.1"), QStringLiteral("--port"), QStringLiteral("0"),
-                QStringLiteral("--web"), QStringLiteral("--web-port"), QStringLiteral("0"),
-                QStringLiteral("--web-log"), webLog});
+                {QStringLiteral("--config"), config, QStringLiteral("--bind"),
+                 QStringLiteral("127.0.0.1"), QStringLiteral("--port"), QStringLiteral("0"),
+                 QStringLiteral("--web"), QStringLiteral("--web-port"), QStringLiteral("0"),
+                 QStringLiteral("--web-log"), webLog});
         QVERIFY(p.waitForStarted(5000));
         QStringList lines;
         QVERIFY(QTest::qWaitFor(
@@ -523,9 +517,11 @@ private slots:
             },
             5000));
         QCOMPARE(lines.size(), 2);
-        const QRegularExpressionMatch m = QRegularExpression(
-            QStringLiteral("^camsim: web server of 02:00:00:00:30:01 on 127\\.0\\.0\\.1:(\\d+)\n$"))
-                                              .match(lines.first());
+        const QRegularExpressionMatch m =
+            QRegularExpression(
+                QStringLiteral(
+                    "^camsim: web server of 02:00:00:00:30:01 on 127\\.0\\.0\\.1:(\\d+)\n$"))
+                .match(lines.first());
         QVERIFY2(m.hasMatch(), qPrintable(lines.first()));
         const QByteArray base = "http://127.0.0.1:" + m.captured(1).toLatin1();
 
@@ -543,7 +539,7 @@ private slots:
         const QByteArray err = p.readAllStandardError();
         QVERIFY2(err.contains("warning: 02:00:00:00:30:02 has no IP address"), err.constData());
         QVERIFY2(err.contains("warning: no web server for 02:00:00:00:30:03 on 192.0.2.1"),
-            err.constData());
+                 err.constData());
         QVERIFY(!err.contains("02:00:00:00:30:04"));
         QVERIFY(!err.contains("porch-pw"));
 
@@ -559,9 +555,9 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("complaint");
         QTest::newRow("bad web port")
-            << QStringList {"--web", "--web-port", "65536"} << "--web-port";
-        QTest::newRow("web port without web") << QStringList {"--web-port", "0"} << "--web";
-        QTest::newRow("web log without web") << QStringList {"--web-log", "/dev/null"} << "--web";
+            << QStringList{"--web", "--web-port", "65536"} << "--web-port";
+        QTest::newRow("web port without web") << QStringList{"--web-port", "0"} << "--web";
+        QTest::newRow("web log without web") << QStringList{"--web-log", "/dev/null"} << "--web";
     }
     void programRefuses()
     {
@@ -569,9 +565,9 @@ private slots:
         QFETCH(QString, complaint);
         QProcess p;
         p.start(QStringLiteral(CAMSIM_PROGRAM),
-            QStringList {
-                "--config", QStringLiteral(EXAMPLE_CONFIG), "--bind", "127.0.0.1", "--port", "0"}
-                + arguments);
+                QStringList{"--config", QStringLiteral(EXAMPLE_CONFIG), "--bind", "127.0.0.1",
+                            "--port", "0"}
+                    + arguments);
         QVERIFY(p.waitForFinished(5000));
         QCOMPARE(p.exitCode(), 2);
         const QString err = QString::fromUtf8(p.readAllStandardError());

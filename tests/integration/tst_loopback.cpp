@@ -397,9 +397,9 @@ private slots:
 
         // A reply nobody asked for any more is dropped.
         QUdpSocket stray;
-        const QByteArray late
-            = simtest::reply(camNew, "4;M=" + camNew.toLatin1() + ";D=KSM-271E,a;b;"
-                                         + QByteArray("Other").toBase64() + ";d;e;f;g");
+        const QByteArray late =
+            simtest::reply(camNew, "4;M=" + camNew.toLatin1() + ";D=KSM-271E,a;b;"
+                                       + QByteArray("Other").toBase64() + ";d;e;f;g");
         stray.writeDatagram(late, QHostAddress::LocalHost, engine.recvSocket.localPort());
         QTest::qWait(200);
         QCOMPARE(aps.size(), 1);
@@ -570,11 +570,11 @@ private slots:
         const int listed = qMin(cameras, int(ZVRUtils::maxCameras));
         camsim::SimConfig config;
         QString error;
-        const QByteArray group
-            = "{\"cameras\": [{\"mac\": \"02:00:00:01:00:00\", \"count\": "
-              + QByteArray::number(cameras)
-              + ", \"model\": \"KSM-271E\", \"name\": \"cam{n}\", \"ip\": \"10.1.0.1\","
-                " \"deviceNo\": \"2{i}\"}]}";
+        const QByteArray group =
+            "{\"cameras\": [{\"mac\": \"02:00:00:01:00:00\", \"count\": "
+            + QByteArray::number(cameras)
+            + ", \"model\": \"KSM-271E\", \"name\": \"cam{n}\", \"ip\": \"10.1.0.1\","
+              " \"deviceNo\": \"2{i}\"}]}";
         QVERIFY2(camsim::parseConfig(group, &config, &error), qPrintable(error));
         sim->configure(config);
         sim->setReplyPort(engine.recvSocket.localPort());

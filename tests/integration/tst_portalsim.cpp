@@ -36,11 +36,10 @@ const QByteArray annaSignIn = "client=wizard&wizard_version=KSM-271E_v1.00.02&la
 const QByteArray carolSignIn = "client=wizard&email=carol%40example.com&password=carol";
 const QByteArray addCamera = "client=wizard&wizard_version=KSM-271E_v1.00.02&lang=English"
                              "&orbel_no=10000001&device_password=pw&dfp=dfp0001";
-const QString seededState = QStringLiteral(
-    "anna@example.com[] bob@example.com[10000003] carol@example.com[]");
+const QString seededState =
+    QStringLiteral("anna@example.com[] bob@example.com[10000003] carol@example.com[]");
 
-struct Answer
-{
+struct Answer {
     bool finished = false;
     QNetworkReply::NetworkError error = QNetworkReply::NoError;
     int status = 0;
@@ -103,7 +102,7 @@ QString state(const PortalSimulator &sim)
         for (const QJsonValue &d : v.toObject().value(QStringLiteral("devices")).toArray())
             devices << d.toString();
         parts << v.toObject().value(QStringLiteral("email")).toString() + QLatin1Char('[')
-                         + devices.join(QLatin1Char(',')) + QLatin1Char(']');
+                     + devices.join(QLatin1Char(',')) + QLatin1Char(']');
     }
     return parts.join(QLatin1Char(' '));
 }
@@ -170,23 +169,25 @@ private slots:
 
         QTest::newRow("sign-up, new address")
             << QByteArray("signin/")
-            << signUp + "&email=new%40example.com&password=n%20p%26w&password_verify=n%20p%26w"
-                        "&name_first=Zo%C3%AB&name_last=Doe&nickname=''"
+            << signUp
+                   + "&email=new%40example.com&password=n%20p%26w&password_verify=n%20p%26w"
+                     "&name_first=Zo%C3%AB&name_last=Doe&nickname=''"
             << "none" << QByteArray("success") << false
             << seededState + QStringLiteral(" new@example.com[]");
         QTest::newRow("sign-up, address taken in other letters")
             << QByteArray("signin/")
-            << signUp + "&email=ANNA%40Example.com&password=x&password_verify=x" << "none"
-            << QByteArray("[E01] This e-mail address is already registered.") << false
+            << signUp + "&email=ANNA%40Example.com&password=x&password_verify=x"
+            << "none" << QByteArray("[E01] This e-mail address is already registered.") << false
             << seededState;
         QTest::newRow("sign-up, passwords differ")
             << QByteArray("signin/")
-            << signUp + "&email=new%40example.com&password=x&password_verify=y" << "none"
-            << QByteArray("[E06] The two passwords do not match.") << false << seededState;
+            << signUp + "&email=new%40example.com&password=x&password_verify=y"
+            << "none" << QByteArray("[E06] The two passwords do not match.") << false
+            << seededState;
         QTest::newRow("sign-up, no password")
             << QByteArray("signin/") << signUp + "&email=new%40example.com&password_verify="
-            << "none" << QByteArray("[E02] Please enter an e-mail address and a password.")
-            << false << seededState;
+            << "none" << QByteArray("[E02] Please enter an e-mail address and a password.") << false
+            << seededState;
 
         QTest::newRow("sign-in, right password")
             << QByteArray("account/?signin") << annaSignIn << "none" << QByteArray("success")
@@ -198,12 +199,12 @@ private slots:
         const QByteArray incorrect = "[E03] Incorrect e-mail address or password.";
         QTest::newRow("sign-in, wrong password")
             << QByteArray("account/?signin")
-            << QByteArray("email=anna%40example.com&password=anna-2026%20pw") << "none"
-            << incorrect << false << seededState;
+            << QByteArray("email=anna%40example.com&password=anna-2026%20pw") << "none" << incorrect
+            << false << seededState;
         QTest::newRow("sign-in, unknown address")
             << QByteArray("account/?signin")
-            << QByteArray("email=dora%40example.com&password=Anna-2026%20pw") << "none"
-            << incorrect << false << seededState;
+            << QByteArray("email=dora%40example.com&password=Anna-2026%20pw") << "none" << incorrect
+            << false << seededState;
         QTest::newRow("sign-in, account without password")
             << QByteArray("account/?signin") << QByteArray("email=bob%40example.com&password=")
             << "none" << incorrect << false << seededState;
@@ -212,8 +213,8 @@ private slots:
             << QByteArray("account/?add") << addCamera << "cookie"
             << QByteArray("10000001:KSM-271E") << false << annaAdded;
         QTest::newRow("add, same address without cookie")
-            << QByteArray("account/?add") << addCamera << "peer"
-            << QByteArray("10000001:KSM-271E") << false << annaAdded;
+            << QByteArray("account/?add") << addCamera << "peer" << QByteArray("10000001:KSM-271E")
+            << false << annaAdded;
         QTest::newRow("add, the cookie wins over the address")
             << QByteArray("account/?add") << addCamera << "other cookie"
             << QByteArray("10000001:KSM-271E") << false
@@ -227,13 +228,13 @@ private slots:
             << QByteArray("[E04] Please sign in first.") << false << seededState;
         QTest::newRow("add, camera of another account")
             << QByteArray("account/?add")
-            << QByteArray(addCamera).replace("orbel_no=10000001", "orbel_no=10000003")
-            << "cookie" << QByteArray("[E05] This camera is already registered to an account.")
-            << false << seededState;
+            << QByteArray(addCamera).replace("orbel_no=10000001", "orbel_no=10000003") << "cookie"
+            << QByteArray("[E05] This camera is already registered to an account.") << false
+            << seededState;
         QTest::newRow("add, model up to the last underscore")
             << QByteArray("account/?add")
-            << QByteArray(addCamera).replace("KSM-271E_v1.00.02", "KSM_271E_v1.00.02")
-            << "cookie" << QByteArray("10000001:KSM_271E") << false << annaAdded;
+            << QByteArray(addCamera).replace("KSM-271E_v1.00.02", "KSM_271E_v1.00.02") << "cookie"
+            << QByteArray("10000001:KSM_271E") << false << annaAdded;
     }
     void posts()
     {
@@ -308,8 +309,7 @@ private slots:
         QFETCH(QByteArray, path);
         QFETCH(int, status);
         const Answer a = waitFor(
-            client.sendCustomRequest(formRequest(sim->baseUrl() + path), method, annaSignIn),
-            5000);
+            client.sendCustomRequest(formRequest(sim->baseUrl() + path), method, annaSignIn), 5000);
         QVERIFY(a.finished);
         QCOMPARE(a.status, status);
         QCOMPARE(sim->requests().size(), 1);
@@ -326,15 +326,15 @@ private slots:
         QTest::newRow("%20 and + are blanks")
             << QByteArray("email=a%20b+c") << Form{{"email", "a b c"}};
         QTest::newRow("escaped + and & stay in the value")
-            << QByteArray("password=1%2B2%263&x=y")
-            << Form{{"password", "1+2&3"}, {"x", "y"}};
+            << QByteArray("password=1%2B2%263&x=y") << Form{{"password", "1+2&3"}, {"x", "y"}};
         QTest::newRow("UTF-8") << QByteArray("name_first=Ren%C3%A9%20%E2%82%AC")
                                << Form{{"name_first", QString::fromUtf8("René €")}};
         QTest::newRow("lower-case escapes") << QByteArray("a=%c3%a9") << Form{{"a", "é"}};
         QTest::newRow("split at the first =")
             << QByteArray("password=a=b==") << Form{{"password", "a=b=="}};
         QTest::newRow("escaped name") << QByteArray("e%6Dail=x") << Form{{"email", "x"}};
-        QTest::newRow("item without =") << QByteArray("accept&b=") << Form{{"accept", ""}, {"b", ""}};
+        QTest::newRow("item without =")
+            << QByteArray("accept&b=") << Form{{"accept", ""}, {"b", ""}};
         QTest::newRow("empty items dropped")
             << QByteArray("&a=1&&b=2&") << Form{{"a", "1"}, {"b", "2"}};
         QTest::newRow("broken escapes stay")
@@ -362,8 +362,7 @@ private slots:
         QTest::addColumn<int>("status");
 
         const QByteArray signUp = "email=new%40example.com&password=x&password_verify=x";
-        const struct
-        {
+        const struct {
             const char *name;
             requestKind kind;
             QByteArray path;
@@ -371,15 +370,14 @@ private slots:
         } kinds[] = {{"sign-up", requestKind::signUp, "signin/", signUp},
                      {"sign-in", requestKind::signIn, "account/?signin", annaSignIn},
                      {"add", requestKind::addCamera, "account/?add", addCamera}};
-        const struct
-        {
+        const struct {
             const char *name;
             fault f;
             int status;
         } plays[] = {{"refused", fault::refuse, 200},
-                      {"server error", fault::serverError, 500},
-                      {"redirect", fault::redirect, 302},
-                      {"oversized", fault::oversized, 200}};
+                     {"server error", fault::serverError, 500},
+                     {"redirect", fault::redirect, 302},
+                     {"oversized", fault::oversized, 200}};
         for (const auto &k : kinds)
             for (const auto &f : plays)
                 QTest::addRow("%s %s", k.name, f.name)
@@ -442,8 +440,7 @@ private slots:
         QTest::qWait(100);  // the server sees the client go
 
         // The portal goes on serving, and the session was not opened.
-        QCOMPARE(post(client, url("account/?add"), addCamera).body,
-                 "[E04] Please sign in first.");
+        QCOMPARE(post(client, url("account/?add"), addCamera).body, "[E04] Please sign in first.");
         QCOMPARE(sim->requests().size(), 2);
     }
 
@@ -474,7 +471,8 @@ private slots:
         QCOMPARE(lines.size(), 3);
         const QJsonObject in = QJsonDocument::fromJson(lines.at(0)).object();
         const QString time = in.value(QStringLiteral("time")).toString();
-        QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}Z$"))
+        QVERIFY2(QRegularExpression(
+                     QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}Z$"))
                      .match(time)
                      .hasMatch(),
                  qPrintable(time));
@@ -535,8 +533,8 @@ private slots:
 
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QJsonArray list
-            = QJsonDocument::fromJson(file.readAll()).object().value("accounts").toArray();
+        const QJsonArray list =
+            QJsonDocument::fromJson(file.readAll()).object().value("accounts").toArray();
         QCOMPARE(list.size(), 4);
         const QJsonObject added = list.last().toObject();
         QCOMPARE(added.value("email").toString(), QStringLiteral("new@example.com"));
@@ -552,8 +550,8 @@ private slots:
         QTest::addColumn<QString>("complaint");
         QTest::newRow("not JSON") << QByteArray("{\"accounts\": [") << QString();
         QTest::newRow("no list") << QByteArray("{\"users\": []}") << QStringLiteral("accounts");
-        QTest::newRow("no e-mail") << QByteArray("{\"accounts\": [{\"password\": \"x\"}]}")
-                                   << QStringLiteral("e-mail");
+        QTest::newRow("no e-mail")
+            << QByteArray("{\"accounts\": [{\"password\": \"x\"}]}") << QStringLiteral("e-mail");
         QTest::newRow("same e-mail twice")
             << QByteArray("{\"accounts\": [{\"email\": \"a@b.c\"}, {\"email\": \"A@B.c\"}]}")
             << QStringLiteral("twice");
@@ -591,17 +589,18 @@ private slots:
         QVERIFY(p.waitForStarted(5000));
         QVERIFY(QTest::qWaitFor([&] { return p.canReadLine(); }, 5000));
         const QString line = QString::fromUtf8(p.readLine());
-        const QRegularExpressionMatch m
-            = QRegularExpression(QStringLiteral("^portalsim: listening on 127\\.0\\.0\\.1:(\\d+)\n$"))
-                  .match(line);
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("^portalsim: listening on 127\\.0\\.0\\.1:(\\d+)\n$"))
+                .match(line);
         QVERIFY2(m.hasMatch(), qPrintable(line));
         const QByteArray base = "http://127.0.0.1:" + m.captured(1).toLatin1() + '/';
 
         QCOMPARE(post(client, base + "account/?signin", annaSignIn).body, "success");
         QVERIFY(post(client, base + "account/?add", addCamera).body.startsWith("[E99]"));
-        QCOMPARE(post(client, base + "signin/", "email=new%40example.com&password=x&password_verify=x")
-                     .body,
-                 "success");
+        QCOMPARE(
+            post(client, base + "signin/", "email=new%40example.com&password=x&password_verify=x")
+                .body,
+            "success");
 
         p.terminate();
         QVERIFY(p.waitForFinished(5000));
@@ -628,9 +627,9 @@ private slots:
         QTest::newRow("unknown kind") << QStringList{"--fault", "sign-out=refuse"} << "--fault";
         QTest::newRow("unknown fault") << QStringList{"--fault", "add=crash"} << "--fault";
         QTest::newRow("fault without kind") << QStringList{"--fault", "silent"} << "--fault";
-        QTest::newRow("fault in other letters") << QStringList{"--fault", "add=Oversized"} << "--fault";
-        QTest::newRow("accounts not JSON")
-            << QStringList{"--accounts", "/dev/null"} << "/dev/null";
+        QTest::newRow("fault in other letters")
+            << QStringList{"--fault", "add=Oversized"} << "--fault";
+        QTest::newRow("accounts not JSON") << QStringList{"--accounts", "/dev/null"} << "/dev/null";
         QTest::newRow("stray argument") << QStringList{"extra"} << "extra";
     }
     void programRefuses()
@@ -638,8 +637,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, complaint);
         QProcess p;
-        p.start(QStringLiteral(PORTALSIM_PROGRAM),
-                QStringList{"--port", "0"} + arguments);
+        p.start(QStringLiteral(PORTALSIM_PROGRAM), QStringList{"--port", "0"} + arguments);
         QVERIFY(p.waitForFinished(5000));
         QCOMPARE(p.exitCode(), 2);
         const QString err = QString::fromUtf8(p.readAllStandardError());

@@ -23,9 +23,7 @@ const char alphabet[] = "mnbvcxzlkjhgfdsapoiuytrewq0192837465/+QWERTYUIOPLKJHGFD
 QByteArray snapshot()
 {
     QByteArray s;
-    const auto add = [&s](const QByteArray &v) {
-        s += v + '\x1f';
-    };
+    const auto add = [&s](const QByteArray &v) { s += v + '\x1f'; };
     for (const IPCamera &c : IPCameraList) {
         add(c.mac.toUtf8());
         add(c.hostMac.toUtf8());
@@ -262,7 +260,6 @@ private slots:
         QVERIFY(!sink.hasPendingDatagrams());
         IPCameraList.clear();
     }
-
 
     // An empty list, a broadcast scan sent to the sink, and the engine
     // listing whatever replies as new cameras of any model.

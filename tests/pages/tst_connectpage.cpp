@@ -14,12 +14,12 @@
 #include "protocol/zvrutils.h"
 #include "tests/support/checkdecision.h"
 #include "tests/support/commandcapture.h"
-#include "tests/support/pagebench.h"
 #include "tests/support/modalrecorder.h"
+#include "tests/support/pagebench.h"
 #include "tests/support/programstate.h"
 #include "tests/support/simtestutil.h"
-#include "tests/support/wizardfixture.h"
 #include "tests/support/waitlabels.h"
+#include "tests/support/wizardfixture.h"
 
 #include <QComboBox>
 #include <QEnterEvent>
@@ -76,30 +76,42 @@ const QMap<QString, boxLook> &boxLooks()
          {"<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>The camera has "
           "already registered, click <b>Reset</b> to restart the application and reset the camera, "
           "click <b>Close</b> just re-configure the camera!",
-          QMessageBox::Warning, {115, 230},
+          QMessageBox::Warning,
+          {115, 230},
           {{"Reset    ", "j4_done_btu", yes}, {"Close    ", "detail_close_btu", close}}}},
         {"led",
-         {ledPower, QMessageBox::Warning, {160, 273},
+         {ledPower,
+          QMessageBox::Warning,
+          {160, 273},
           {{"Yes    ", "j4_done_btu", yes}, {"NO    ", "detail_close_btu", close}}}},
         {"retry",
          {"The camera can not connect to skyvue server. click <b>Retry</b> to check again, or "
           "click <b>Close</b> without signing in skyvue.",
-          QMessageBox::NoIcon, {130, 250},
+          QMessageBox::NoIcon,
+          {130, 250},
           {{"Retry\t ", "j4_done_btu", yes3}, {"Close\t ", "detail_close_btu", close3}}}},
         {"cable",
-         {"Check your cable connection please.<br>", QMessageBox::NoIcon, {230, 230},
+         {"Check your cable connection please.<br>",
+          QMessageBox::NoIcon,
+          {230, 230},
           {{"Close    ", "wel_msg_close_btu", close12}}}},
         {"wireless",
          {"The wireless connection failed. Please connect the Ethernet cable and select the "
           "wireless network again.<br>",
-          QMessageBox::NoIcon, {120, 250}, {{"Close    ", "wel_msg_close_btu", close12}}}},
+          QMessageBox::NoIcon,
+          {120, 250},
+          {{"Close    ", "wel_msg_close_btu", close12}}}},
         {"plug in",
-         {"<br>Please plug in the cable. click <b>OK</b> when you finish.", QMessageBox::Warning,
-          {170, 250}, {okButton}}},
+         {"<br>Please plug in the cable. click <b>OK</b> when you finish.",
+          QMessageBox::Warning,
+          {170, 250},
+          {okButton}}},
         {"unplug",
          {"<br>Now you can unplug the Ethernet cable from the camera and click <b>OK</b> when you "
           "finish.",
-          QMessageBox::Warning, {130, 250}, {okButton}}},
+          QMessageBox::Warning,
+          {130, 250},
+          {okButton}}},
     };
     return looks;
 }
@@ -192,7 +204,8 @@ class tst_connectpage : public pageBench
     // The instruction step the panel shows, -1 when its parts disagree.
     static int shownStep(const connectPage *p)
     {
-        const QList<moveLabel *> entries = controlsOf<moveLabel>(p, "wiredStepLabel", 3) + controlsOf<moveLabel>(p, "wpsStepLabel", 4);
+        const QList<moveLabel *> entries = controlsOf<moveLabel>(p, "wiredStepLabel", 3)
+                                           + controlsOf<moveLabel>(p, "wpsStepLabel", 4);
         int step = -1;
         for (int i = 0; i < entries.size(); ++i) {
             if (shown(p, entries.at(i))
@@ -206,18 +219,23 @@ class tst_connectpage : public pageBench
             return -1;
         const int markerY[7] = {240, 270, 300, 300, 330, 360, 390};
         const int number = step < 3 ? step + 1 : step - 2;
-        const QString picture = QStringLiteral("images/connect_step%1_pic%2.png")
-                                    .arg(step < 3 ? 1 : 2)
-                                    .arg(number);
-        const bool agree = shown(p, controlOf<QLabel>(p, QStringLiteral("stepMarker")))
-                           && controlOf<QLabel>(p, QStringLiteral("stepMarker"))->geometry() == QRect(30, markerY[step], 254, 30)
-                           && shown(p, controlOf<moveLabel>(p, QStringLiteral("stepImage"))) && shown(p, controlOf<moveLabel>(p, QStringLiteral("pictureFrame")))
-                           && controlOf<moveLabel>(p, QStringLiteral("stepImage"))->property("picture").toString() == picture
-                           && shown(p, controlOf<moveLabel>(p, QStringLiteral("stepText")))
-                           && controlOf<moveLabel>(p, QStringLiteral("stepText"))->text().startsWith(QString::number(number) + '.')
-                           && shown(p, controlOf<moveLabel>(p, QStringLiteral("ledHintLink"))) == (step == 2)
-                           && shown(p, controlOf<moveLabel>(p, QStringLiteral("wpsButtonLink"))) == (step == 5)
-                           && shown(p, controlOf<moveLabel>(p, QStringLiteral("problemsLink"))) == (step == 6);
+        const QString picture =
+            QStringLiteral("images/connect_step%1_pic%2.png").arg(step < 3 ? 1 : 2).arg(number);
+        const bool agree =
+            shown(p, controlOf<QLabel>(p, QStringLiteral("stepMarker")))
+            && controlOf<QLabel>(p, QStringLiteral("stepMarker"))->geometry()
+                   == QRect(30, markerY[step], 254, 30)
+            && shown(p, controlOf<moveLabel>(p, QStringLiteral("stepImage")))
+            && shown(p, controlOf<moveLabel>(p, QStringLiteral("pictureFrame")))
+            && controlOf<moveLabel>(p, QStringLiteral("stepImage"))->property("picture").toString()
+                   == picture
+            && shown(p, controlOf<moveLabel>(p, QStringLiteral("stepText")))
+            && controlOf<moveLabel>(p, QStringLiteral("stepText"))
+                   ->text()
+                   .startsWith(QString::number(number) + '.')
+            && shown(p, controlOf<moveLabel>(p, QStringLiteral("ledHintLink"))) == (step == 2)
+            && shown(p, controlOf<moveLabel>(p, QStringLiteral("wpsButtonLink"))) == (step == 5)
+            && shown(p, controlOf<moveLabel>(p, QStringLiteral("problemsLink"))) == (step == 6);
         return agree ? step : -1;
     }
 
@@ -225,11 +243,13 @@ class tst_connectpage : public pageBench
     static int choices(const connectPage *p)
     {
         int on = 0;
-        for (QWidget *w : {static_cast<QWidget *>(controlOf<QPushButton>(p, QStringLiteral("conn_back_btn"))),
-                           static_cast<QWidget *>(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))),
-                           static_cast<QWidget *>(controlOf<QRadioButton>(p, QStringLiteral("ethernetRadio"))),
-                           static_cast<QWidget *>(controlOf<QRadioButton>(p, QStringLiteral("wpsRadio"))),
-                           static_cast<QWidget *>(controlOf<QRadioButton>(p, QStringLiteral("selectNetworkRadio")))})
+        for (QWidget *w :
+             {static_cast<QWidget *>(controlOf<QPushButton>(p, QStringLiteral("conn_back_btn"))),
+              static_cast<QWidget *>(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))),
+              static_cast<QWidget *>(controlOf<QRadioButton>(p, QStringLiteral("ethernetRadio"))),
+              static_cast<QWidget *>(controlOf<QRadioButton>(p, QStringLiteral("wpsRadio"))),
+              static_cast<QWidget *>(
+                  controlOf<QRadioButton>(p, QStringLiteral("selectNetworkRadio")))})
             on += w->isEnabled();
         return on == 5 ? 1 : on == 0 ? 0 : -1;
     }
@@ -273,10 +293,10 @@ private slots:
 
 void tst_connectpage::entering_data()
 {
-    QTest::addColumn<bool>("wifiModel");     // isWireless
-    QTest::addColumn<int>("camera");         // its link: 0 wired, 1 wireless; -1 none chosen
+    QTest::addColumn<bool>("wifiModel");  // isWireless
+    QTest::addColumn<int>("camera");      // its link: 0 wired, 1 wireless; -1 none chosen
     QTest::addColumn<bool>("cableChosen");
-    QTest::addColumn<QString>("current");    // link named in the current-connection line
+    QTest::addColumn<QString>("current");  // link named in the current-connection line
     QTest::addColumn<bool>("wiredStar");
     QTest::addColumn<bool>("cableRunning");  // the cable instructions at once
 
@@ -303,12 +323,15 @@ void tst_connectpage::entering()
 
     // Entering again after a way was taken and a key typed starts afresh.
     for (int visit = 0; visit < 2; ++visit) {
-        QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("ethernetRadio"))->isChecked(), cableChosen);
+        QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("ethernetRadio"))->isChecked(),
+                 cableChosen);
         QVERIFY(!controlOf<QRadioButton>(p, QStringLiteral("wpsRadio"))->isChecked());
         QVERIFY(!controlOf<QRadioButton>(p, QStringLiteral("selectNetworkRadio"))->isChecked());
-        QCOMPARE(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->isEnabled(), cableChosen);
+        QCOMPARE(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->isEnabled(),
+                 cableChosen);
         if (cableChosen)
-            QCOMPARE(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->styleSheet(), blueNext);
+            QCOMPARE(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->styleSheet(),
+                     blueNext);
         QVERIFY(controlOf<QPushButton>(p, QStringLiteral("conn_back_btn"))->isEnabled());
         QCOMPARE(controlOf<QLabel>(p, QStringLiteral("currentConnLabel"))->text(),
                  "(Current connection(*): <b>" + current + " connection</b>)");
@@ -316,10 +339,12 @@ void tst_connectpage::entering()
                  wiredStar ? "<b>Wired connection*</b>" : "<b>Wired connection</b>");
         QCOMPARE(controlOf<QLabel>(p, QStringLiteral("wirelessHeading"))->text(),
                  wiredStar ? "<b>Wireless connection</b>" : "<b>Wireless connection*</b>");
-        for (QWidget *wl : {static_cast<QWidget *>(controlOf<QLabel>(p, QStringLiteral("wirelessHeading"))),
-                            static_cast<QWidget *>(controlOf<QRadioButton>(p, QStringLiteral("wpsRadio"))),
-                            static_cast<QWidget *>(controlOf<QRadioButton>(p, QStringLiteral("selectNetworkRadio"))),
-                            static_cast<QWidget *>(controlOf<QLabel>(p, QStringLiteral("wpsLink")))})
+        for (QWidget *wl :
+             {static_cast<QWidget *>(controlOf<QLabel>(p, QStringLiteral("wirelessHeading"))),
+              static_cast<QWidget *>(controlOf<QRadioButton>(p, QStringLiteral("wpsRadio"))),
+              static_cast<QWidget *>(
+                  controlOf<QRadioButton>(p, QStringLiteral("selectNetworkRadio"))),
+              static_cast<QWidget *>(controlOf<QLabel>(p, QStringLiteral("wpsLink")))})
             QCOMPARE(shown(p, wl), wifiModel);
         QVERIFY(shown(p, controlOf<QRadioButton>(p, QStringLiteral("ethernetRadio"))));
         QCOMPARE(controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive(), cableRunning);
@@ -333,7 +358,8 @@ void tst_connectpage::entering()
         if (visit == 0) {
             if (wifiModel) {
                 choose(p, cam, "network");
-                QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->count(), camera < 0 ? 0 : 2);
+                QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->count(),
+                         camera < 0 ? 0 : 2);
             }
             controlOf<QLineEdit>(p, QStringLiteral("apPasswordEdit"))->setText("typed");
             w.open(connectPageId);
@@ -349,7 +375,7 @@ void tst_connectpage::nextPayload_data()
     QTest::addColumn<QString>("way");
     QTest::addColumn<bool>("wirelessNow");
     QTest::addColumn<QByteArray>("model");
-    QTest::addColumn<QByteArray>("ssid");     // of network 1, the one chosen
+    QTest::addColumn<QByteArray>("ssid");  // of network 1, the one chosen
     QTest::addColumn<QByteArray>("f4");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QByteArray>("payload");  // after the M and D items
@@ -358,41 +384,36 @@ void tst_connectpage::nextPayload_data()
 
     const QByteArray other = "KSM-6120E", k271 = "KSM-271E", k273 = "KSM-273E", gd = "Garden";
     const QByteArray g = ";9=1;10=11;11=R2FyZGVu;12=7;14=2;15=";  // network 1, "Garden"
-    const QByteArray k = "cml2ZXI3c3RvbmU=";                     // "river7stone"
+    const QByteArray k = "cml2ZXI3c3RvbmU=";                      // "river7stone"
     const QString key = "river7stone";
-    QTest::newRow("cable, wired camera")
-        << "cable" << false << other << gd << QByteArray("3") << "" << QByteArray() << false
-        << false;
+    QTest::newRow("cable, wired camera") << "cable" << false << other << gd << QByteArray("3") << ""
+                                         << QByteArray() << false << false;
     QTest::newRow("cable, wireless camera")
         << "cable" << true << k273 << gd << QByteArray("3") << "" << QByteArray() << true << false;
     QTest::newRow("WPS, wired camera")
         << "wps" << false << k273 << gd << QByteArray("3") << "" << QByteArray() << false << true;
     QTest::newRow("WPS, wireless camera")
         << "wps" << true << other << gd << QByteArray("3") << "" << QByteArray() << false << true;
-    QTest::newRow("network, 271E, f4 4")
-        << "network" << false << k271 << gd << QByteArray("4") << key << g + "4;16=0;34=" + k
-        << true << false;
+    QTest::newRow("network, 271E, f4 4") << "network" << false << k271 << gd << QByteArray("4")
+                                         << key << g + "4;16=0;34=" + k << true << false;
     QTest::newRow("network, 273E, f4 4, camera on Wi-Fi")
         << "network" << true << k273 << gd << QByteArray("4") << key << g + "4;16=0;34=" + k
         << false << false;
-    QTest::newRow("network, 273E, f4 3")
-        << "network" << false << k273 << gd << QByteArray("3") << key
-        << g + "3;16=0;18=" + k + ";35=1" << true << false;
+    QTest::newRow("network, 273E, f4 3") << "network" << false << k273 << gd << QByteArray("3")
+                                         << key << g + "3;16=0;18=" + k + ";35=1" << true << false;
     QTest::newRow("network, 271E, f4 unreadable")
         << "network" << true << k271 << gd << QByteArray("Unknown") << key
         << g + "Unknown;16=0;18=" + k + ";35=1" << false << false;
     QTest::newRow("network, other model, f4 4")
-        << "network" << false << other << gd << QByteArray("4") << key << g + "4;18=" + k
-        << true << false;
+        << "network" << false << other << gd << QByteArray("4") << key << g + "4;18=" + k << true
+        << false;
     QTest::newRow("network, model named alike")
         << "network" << false << QByteArray("KSM-273") << gd << QByteArray("4") << key
         << g + "4;18=" + k << true << false;
-    QTest::newRow("network, empty key")
-        << "network" << false << other << gd << QByteArray("3") << "" << g + "3;18=" << true
-        << false;
-    QTest::newRow("network, 273E, empty key")
-        << "network" << false << k273 << gd << QByteArray("4") << "" << g + "4;16=0;34=" << true
-        << false;
+    QTest::newRow("network, empty key") << "network" << false << other << gd << QByteArray("3")
+                                        << "" << g + "3;18=" << true << false;
+    QTest::newRow("network, 273E, empty key") << "network" << false << k273 << gd << QByteArray("4")
+                                              << "" << g + "4;16=0;34=" << true << false;
     QTest::newRow("network, key not ASCII")
         << "network" << false << other << gd << QByteArray("3")
         << QString::fromUtf8("p\xc3\xa4ssw\xc3\xb6rd \xe2\x82\xac")
@@ -431,7 +452,8 @@ void tst_connectpage::nextPayload()
     QCOMPARE(sent.at(0).dst, camMac);
     QCOMPARE(sent.at(0).body, "3;M=" + camMac.toLatin1() + ";D=" + model + payload);
     // A change of the kind of link moves a successful check further on.
-    QCOMPARE(controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->currentPlan().pingTarget, change ? 895 : 245);
+    QCOMPARE(controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->currentPlan().pingTarget,
+             change ? 895 : 245);
     networkCheck *check = controlOf<networkCheck>(p, QStringLiteral("networkCheck"));
     QCOMPARE(check->setupConfirmed(), cfgAtOnce);
     QVERIFY(!check->online());
@@ -483,8 +505,7 @@ void tst_connectpage::nextSendsNothing()
             feed(cam, '4');
             QCOMPARE(IPCameraList.at(0).aps.count, later);
             QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->count(), 2);
-            QVERIFY(wirelessSetup::payload(cam.model, IPCameraList.at(0).aps, 1, "k")
-                        .isEmpty());
+            QVERIFY(wirelessSetup::payload(cam.model, IPCameraList.at(0).aps, 1, "k").isEmpty());
         }
     }
     takeSent();
@@ -516,15 +537,17 @@ void tst_connectpage::networkList()
     QCOMPARE(sent.at(0).dst, camMac);
     QVERIFY(!controlOf<QTimer>(p, QStringLiteral("apSearchTimer"))->isActive());
     QVERIFY(!controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive());
-    for (QWidget *wl : {static_cast<QWidget *>(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))),
-                        static_cast<QWidget *>(controlOf<QLabel>(p, QStringLiteral("apListLabel"))),
-                        static_cast<QWidget *>(controlOf<QPushButton>(p, QStringLiteral("rescanButton"))),
-                        static_cast<QWidget *>(controlOf<QLineEdit>(p, QStringLiteral("apPasswordEdit")))})
+    for (QWidget *wl :
+         {static_cast<QWidget *>(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))),
+          static_cast<QWidget *>(controlOf<QLabel>(p, QStringLiteral("apListLabel"))),
+          static_cast<QWidget *>(controlOf<QPushButton>(p, QStringLiteral("rescanButton"))),
+          static_cast<QWidget *>(controlOf<QLineEdit>(p, QStringLiteral("apPasswordEdit")))})
         QVERIFY(shown(p, wl));
     QVERIFY(!shown(p, controlOf<moveLabel>(p, QStringLiteral("stepImage"))));
     // A WPA passphrase holds at most 64 characters; the key is shown as stars.
     QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("apPasswordEdit"))->maxLength(), 64);
-    QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("apPasswordEdit"))->echoMode(), QLineEdit::Password);
+    QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("apPasswordEdit"))->echoMode(),
+             QLineEdit::Password);
 
     // The reply's order kept, duplicates kept, item data its index.
     feed(cam, '4');
@@ -543,7 +566,8 @@ void tst_connectpage::networkList()
     feed(cam, '4');
     w.deliverQueued();
     QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->count(), 1);
-    QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->itemText(0), QStringLiteral("Office"));
+    QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->itemText(0),
+             QStringLiteral("Office"));
 }
 
 void tst_connectpage::rescanSearch_data()
@@ -569,7 +593,9 @@ void tst_connectpage::rescanSearch()
     SimCamera cam = cameraOf(true, "KSM-6120E");
     atConnectPage w(cam);
     connectPage *p = w.page;
-    (listPanel ? controlOf<QRadioButton>(p, QStringLiteral("selectNetworkRadio")) : controlOf<QRadioButton>(p, QStringLiteral("ethernetRadio")))->click();
+    (listPanel ? controlOf<QRadioButton>(p, QStringLiteral("selectNetworkRadio"))
+               : controlOf<QRadioButton>(p, QStringLiteral("ethernetRadio")))
+        ->click();
     QCOMPARE(shown(p, controlOf<QComboBox>(p, QStringLiteral("apListCombo"))), listPanel);
     QCOMPARE(controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive(), !listPanel);
     takeSent();
@@ -583,7 +609,8 @@ void tst_connectpage::rescanSearch()
         w.deliverQueued();
         QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->count(), networks);
     }
-    QCOMPARE(controlOf<QPushButton>(p, QStringLiteral("rescanButton"))->styleSheet(), replyEnds ? rescanIdle : rescanBusy);
+    QCOMPARE(controlOf<QPushButton>(p, QStringLiteral("rescanButton"))->styleSheet(),
+             replyEnds ? rescanIdle : rescanBusy);
     QCOMPARE(controlOf<QTimer>(p, QStringLiteral("apSearchTimer"))->isActive(), !replyEnds);
     if (replyEnds)
         return;
@@ -636,7 +663,8 @@ void tst_connectpage::instructionCycle()
     QCOMPARE(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->styleSheet(), blueNext);
     QCOMPARE(controlOf<QLabel>(p, QStringLiteral("wirelessHeading"))->y(), wirelessY);
     QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("selectNetworkRadio"))->y(), networkY);
-    for (moveLabel *e : way == "cable" ? controlsOf<moveLabel>(p, "wpsStepLabel", 4) : controlsOf<moveLabel>(p, "wiredStepLabel", 3))
+    for (moveLabel *e : way == "cable" ? controlsOf<moveLabel>(p, "wpsStepLabel", 4)
+                                       : controlsOf<moveLabel>(p, "wiredStepLabel", 3))
         QVERIFY(!shown(p, e));
 
     QCOMPARE(shownStep(p), steps.at(0));
@@ -645,13 +673,15 @@ void tst_connectpage::instructionCycle()
         QCOMPARE(shownStep(p), steps.at(i));
     }
     if (way == "wps") {
-        QCOMPARE(controlOf<moveLabel>(p, QStringLiteral("wpsButtonLink"))->font().family(), QStringLiteral("Timer"));
+        QCOMPARE(controlOf<moveLabel>(p, QStringLiteral("wpsButtonLink"))->font().family(),
+                 QStringLiteral("Timer"));
         QCOMPARE(controlOf<moveLabel>(p, QStringLiteral("wpsButtonLink"))->text(),
                  QStringLiteral("<a href = http><font size=3 color=#638c0b>*where is my WPS "
                                 "button?</font></a>"));
     } else {
         // Shown by the cycle, the LED link keeps the page's font.
-        QVERIFY(controlOf<moveLabel>(p, QStringLiteral("ledHintLink"))->font().family() != QStringLiteral("Timer"));
+        QVERIFY(controlOf<moveLabel>(p, QStringLiteral("ledHintLink"))->font().family()
+                != QStringLiteral("Timer"));
         QCOMPARE(controlOf<moveLabel>(p, QStringLiteral("ledHintLink"))->text(),
                  QStringLiteral("<a href = http><font size=3 color=#638c0b>*What do I do if the "
                                 "LED stays red?</font></a>"));
@@ -672,12 +702,18 @@ void tst_connectpage::holdingSteps_data()
     QTest::addColumn<int>("held");          // step shown while pointed at, -1 the one shown before
     QTest::addColumn<QList<int>>("after");  // the ticks after leaving
 
-    QTest::newRow("WPS entry 2") << "wps" << "wpsStepLabel2" << 4 << QList<int>{4, 5};
-    QTest::newRow("WPS entry 4") << "wps" << "wpsStepLabel4" << 6 << QList<int>{6, 3};
-    QTest::newRow("cable entry 3") << "cable" << "wiredStepLabel3" << 2 << QList<int>{2, 0};
-    QTest::newRow("cable entry 1") << "cable" << "wiredStepLabel1" << 0 << QList<int>{0, 1};
-    QTest::newRow("WPS picture") << "wps" << "stepImage" << -1 << QList<int>{5, 6};
-    QTest::newRow("cable text") << "cable" << "stepText" << -1 << QList<int>{2, 0};
+    QTest::newRow("WPS entry 2") << "wps"
+                                 << "wpsStepLabel2" << 4 << QList<int>{4, 5};
+    QTest::newRow("WPS entry 4") << "wps"
+                                 << "wpsStepLabel4" << 6 << QList<int>{6, 3};
+    QTest::newRow("cable entry 3") << "cable"
+                                   << "wiredStepLabel3" << 2 << QList<int>{2, 0};
+    QTest::newRow("cable entry 1") << "cable"
+                                   << "wiredStepLabel1" << 0 << QList<int>{0, 1};
+    QTest::newRow("WPS picture") << "wps"
+                                 << "stepImage" << -1 << QList<int>{5, 6};
+    QTest::newRow("cable text") << "cable"
+                                << "stepText" << -1 << QList<int>{2, 0};
 }
 
 void tst_connectpage::holdingSteps()
@@ -702,7 +738,8 @@ void tst_connectpage::holdingSteps()
     QCOMPARE(shownStep(p), held < 0 ? before : held);
     if (held == 2) {
         // Held by the pointer, the LED link takes the help-link font.
-        QCOMPARE(controlOf<moveLabel>(p, QStringLiteral("ledHintLink"))->font().family(), QStringLiteral("Timer"));
+        QCOMPARE(controlOf<moveLabel>(p, QStringLiteral("ledHintLink"))->font().family(),
+                 QStringLiteral("Timer"));
         QCOMPARE(controlOf<moveLabel>(p, QStringLiteral("ledHintLink"))->text(),
                  QStringLiteral("<a href = http><font size=3 color=#638c0b>*What do I do if the "
                                 "Link LED stays off?</font></a>"));
@@ -723,8 +760,8 @@ void tst_connectpage::ledHelpRoads_data()
     QTest::addColumn<int>("endPage");
 
     QTest::newRow("Close") << "ALL" << QStringList{"Close"} << int(connectPageId);
-    QTest::newRow("link, Close")
-        << "KSM-6120E" << QStringList{"link", "Close"} << int(connectPageId);
+    QTest::newRow("link, Close") << "KSM-6120E" << QStringList{"link", "Close"}
+                                 << int(connectPageId);
     QTest::newRow("link, Restart, No")
         << "KSM-6140E" << QStringList{"link", "Restart", "No"} << int(connectPageId);
     QTest::newRow("link, Restart, Yes")
@@ -767,11 +804,13 @@ void tst_connectpage::ledHelpRoads()
     }
     boxes->onOpen([&](QDialog *) {
         if (boxes->count() == 1)
-            veilDuring = shown(p, controlOf<QLabel>(p, QStringLiteral("ledVeilLabel"))) && !controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive();
+            veilDuring = shown(p, controlOf<QLabel>(p, QStringLiteral("ledVeilLabel")))
+                         && !controlOf<QTimer>(p, QStringLiteral("stepTimer"))->isActive();
         else if (boxes->count() == 2)
             helpGone = helpBox && helpBox->isHidden();  // the reset box takes its place
     });
-    emit controlOf<moveLabel>(p, QStringLiteral("ledHintLink"))->linkActivated(QStringLiteral("http"));
+    emit controlOf<moveLabel>(p, QStringLiteral("ledHintLink"))
+        ->linkActivated(QStringLiteral("http"));
 
     QCOMPARE(boxes->count(), answers.size());
     QCOMPARE(boxes->pendingAnswers(), 0);
@@ -789,8 +828,8 @@ void tst_connectpage::ledHelpRoads()
     }
     if (answers.size() > 2) {
         const recordedBox &led = boxes->at(2);
-        QCOMPARE(led.text, linkLed ? QStringLiteral("Is the Link LED on the camera lit green ?")
-                                   : ledPower);
+        QCOMPARE(led.text,
+                 linkLed ? QStringLiteral("Is the Link LED on the camera lit green ?") : ledPower);
         QCOMPARE(led.buttons.at(0).styleSheet, style("cancel_button_blue.png"));
     }
 
@@ -823,49 +862,61 @@ void tst_connectpage::checkRun_data()
     QTest::addColumn<bool>("earlierSuccess");  // the record still holds an earlier check's "1"
     // class@count of the run's commands; page 5 asks for the info record on entry
     QTest::addColumn<QString>("sent");
-    QTest::addColumn<QString>("confirmBox");   // plug or unplug box at 250, empty none
-    QTest::addColumn<QString>("phrases");      // status changes: Restarting, Checking @count
+    QTest::addColumn<QString>("confirmBox");  // plug or unplug box at 250, empty none
+    QTest::addColumn<QString>("phrases");     // status changes: Restarting, Checking @count
     QTest::addColumn<int>("decisionAt");
     QTest::addColumn<bool>("online");
 
     const QByteArray other = "KSM-6120E", k271 = "KSM-271E", k273 = "KSM-273E";
     const QString checks = "8@450 8@550 8@650 8@700 2@900";  // pings unanswered, then info
     QTest::newRow("no change: setup at once, online")
-        << "cable" << false << other << QList<int>{1} << "1" << false
-        << "8@100 2@250" << "" << "C@100" << 250 << true;
+        << "cable" << false << other << QList<int>{1} << "1" << false << "8@100 2@250"
+        << ""
+        << "C@100" << 250 << true;
     QTest::newRow("no change: setup never answered, offline")
-        << "cable" << false << other << QList<int>{} << "00" << false
-        << "3@50 8@100 8@150" << "" << "C@100" << 250 << false;
+        << "cable" << false << other << QList<int>{} << "00" << false << "3@50 8@100 8@150"
+        << ""
+        << "C@100" << 250 << false;
     QTest::newRow("no change: success at the second ping")
-        << "cable" << false << k273 << QList<int>{30} << "01" << false
-        << "8@100 8@150 2@250" << "" << "C@100" << 250 << true;
+        << "cable" << false << k273 << QList<int>{30} << "01" << false << "8@100 8@150 2@250"
+        << ""
+        << "C@100" << 250 << true;
     QTest::newRow("no change: unreadable replies after an earlier success")
-        << "cable" << false << other << QList<int>{1} << "xx" << true
-        << "8@100 8@150" << "" << "C@100" << 250 << false;
+        << "cable" << false << other << QList<int>{1} << "xx" << true << "8@100 8@150"
+        << ""
+        << "C@100" << 250 << false;
     QTest::newRow("cable for a wireless camera: online at the second check")
         << "cable" << true << other << QList<int>{10} << "01" << false
-        << "8@450 8@550 2@900 1@920 2@920" << "plug in" << "R@250 C@450" << 920 << true;
+        << "8@450 8@550 2@900 1@920 2@920"
+        << "plug in"
+        << "R@250 C@450" << 920 << true;
     QTest::newRow("cable for a wireless 273E: each setup answer restarts its network")
         << "cable" << true << k273 << QList<int>{10, 248} << "----" << false
-        << "9@10 9@248 " + checks << "plug in" << "R@250 C@450" << 920 << false;
+        << "9@10 9@248 " + checks << "plug in"
+        << "R@250 C@450" << 920 << false;
     QTest::newRow("cable for a wireless camera: unreadable replies after an earlier success")
-        << "cable" << true << other << QList<int>{10} << "xxxx" << true
-        << checks << "plug in" << "R@250 C@450" << 920 << false;
+        << "cable" << true << other << QList<int>{10} << "xxxx" << true << checks << "plug in"
+        << "R@250 C@450" << 920 << false;
     QTest::newRow("WPS on a 273E: no box, no restart, info records after the success")
         << "wps" << false << k273 << QList<int>{10} << "1" << false
-        << "8@450 2@550 2@650 2@700 1@900 1@920 2@920" << "" << "R@250 C@450" << 920 << true;
+        << "8@450 2@550 2@650 2@700 1@900 1@920 2@920"
+        << ""
+        << "R@250 C@450" << 920 << true;
     QTest::newRow("WPS without any answer")
-        << "wps" << true << other << QList<int>{} << "" << false
-        << checks << "" << "R@250 C@450" << 920 << false;
+        << "wps" << true << other << QList<int>{} << "" << false << checks << ""
+        << "R@250 C@450" << 920 << false;
     QTest::newRow("network for a wired 271E: unplug box and restart")
         << "network" << false << k271 << QList<int>{10} << "1" << false
-        << "9@10 8@450 2@900 1@920 2@920" << "unplug" << "R@250 C@450" << 920 << true;
+        << "9@10 8@450 2@900 1@920 2@920"
+        << "unplug"
+        << "R@250 C@450" << 920 << true;
     QTest::newRow("network for a wireless 273E: no box, no restart")
-        << "network" << true << k273 << QList<int>{10} << "0000" << false
-        << checks << "" << "R@250 C@450" << 920 << false;
+        << "network" << true << k273 << QList<int>{10} << "0000" << false << checks << ""
+        << "R@250 C@450" << 920 << false;
     QTest::newRow("network, no setup answer: on to 901")
-        << "network" << false << k271 << QList<int>{} << "" << false
-        << "" << "" << "" << 920 << false;
+        << "network" << false << k271 << QList<int>{} << "" << false << ""
+        << ""
+        << "" << 920 << false;
 }
 
 void tst_connectpage::checkRun()
@@ -969,33 +1020,33 @@ void tst_connectpage::decisionRoads_data()
     QTest::addColumn<QString>("answers");  // captions, in order
     QTest::addColumn<QString>("kinds");    // of the boxes shown, in order
     QTest::addColumn<int>("endPage");
-    QTest::addColumn<QString>("then");     // empty: the page was left; "panel" or "retry"
+    QTest::addColumn<QString>("then");  // empty: the page was left; "panel" or "retry"
 
     const int here = connectPageId;
-    QTest::newRow("online, not registered")
-        << "cable" << true << false << "" << "" << int(joinPage2Id) << "";
-    QTest::newRow("online, registered, Reset")
-        << "cable" << true << true << "Reset" << "registered" << int(plugPageId) << "";
-    QTest::newRow("online, registered, Close")
-        << "cable" << true << true << "Close" << "registered" << int(joinPage1Id) << "";
-    QTest::newRow("WPS online, registered, Close")
-        << "wps" << true << true << "Close" << "registered" << int(joinPage1Id) << "";
-    QTest::newRow("offline cable, Yes")
-        << "cable" << false << false << "Yes" << "led" << int(failedPageId) << "";
-    QTest::newRow("offline cable, No")
-        << "cable" << false << false << "NO Close" << "led cable" << here << "panel";
-    QTest::newRow("offline WPS, Yes, Retry")
-        << "wps" << false << false << "Yes Retry" << "led retry" << here << "retry";
-    QTest::newRow("offline WPS, Yes, Close")
-        << "wps" << false << false << "Yes Close" << "led retry" << here << "panel";
-    QTest::newRow("offline WPS, No")
-        << "wps" << false << false << "NO Close" << "led wireless" << here << "panel";
-    QTest::newRow("offline network, Yes, Retry")
-        << "network" << false << false << "Yes Retry" << "led retry" << here << "retry";
-    QTest::newRow("offline network, Yes, Close")
-        << "network" << false << false << "Yes Close" << "led retry" << here << "panel";
-    QTest::newRow("offline network, No")
-        << "network" << false << false << "NO Close" << "led wireless" << here << "panel";
+    QTest::newRow("online, not registered") << "cable" << true << false << ""
+                                            << "" << int(joinPage2Id) << "";
+    QTest::newRow("online, registered, Reset") << "cable" << true << true << "Reset"
+                                               << "registered" << int(plugPageId) << "";
+    QTest::newRow("online, registered, Close") << "cable" << true << true << "Close"
+                                               << "registered" << int(joinPage1Id) << "";
+    QTest::newRow("WPS online, registered, Close") << "wps" << true << true << "Close"
+                                                   << "registered" << int(joinPage1Id) << "";
+    QTest::newRow("offline cable, Yes") << "cable" << false << false << "Yes"
+                                        << "led" << int(failedPageId) << "";
+    QTest::newRow("offline cable, No") << "cable" << false << false << "NO Close"
+                                       << "led cable" << here << "panel";
+    QTest::newRow("offline WPS, Yes, Retry") << "wps" << false << false << "Yes Retry"
+                                             << "led retry" << here << "retry";
+    QTest::newRow("offline WPS, Yes, Close") << "wps" << false << false << "Yes Close"
+                                             << "led retry" << here << "panel";
+    QTest::newRow("offline WPS, No") << "wps" << false << false << "NO Close"
+                                     << "led wireless" << here << "panel";
+    QTest::newRow("offline network, Yes, Retry") << "network" << false << false << "Yes Retry"
+                                                 << "led retry" << here << "retry";
+    QTest::newRow("offline network, Yes, Close") << "network" << false << false << "Yes Close"
+                                                 << "led retry" << here << "panel";
+    QTest::newRow("offline network, No") << "network" << false << false << "NO Close"
+                                         << "led wireless" << here << "panel";
 }
 
 void tst_connectpage::decisionRoads()
@@ -1052,7 +1103,8 @@ void tst_connectpage::decisionRoads()
         QVERIFY(w.run()->isRunning());
         QCOMPARE(w.ticks(), 0);
         QVERIFY(controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->isOpen());
-        QCOMPARE(controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->phrase(), QStringLiteral("Saving network setting"));
+        QCOMPARE(controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->phrase(),
+                 QStringLiteral("Saving network setting"));
         QVERIFY(shown(p, waitPicture(w.run())));
         QCOMPARE(choices(p), 0);
         return;
@@ -1137,7 +1189,8 @@ void tst_connectpage::noTickUnderDecisionBox()
     if (kind == "plug in") {
         QVERIFY(w.run()->isRunning());
         QCOMPARE(w.ticks(), 250);
-        QCOMPARE(controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->phrase(), QStringLiteral("Restarting network"));
+        QCOMPARE(controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->phrase(),
+                 QStringLiteral("Restarting network"));
         w.tickTo(450);
         QCOMPARE(countOf(takeSent(), '8'), 1);
         QCOMPARE(boxes->count(), 1);
@@ -1196,8 +1249,12 @@ void tst_connectpage::noSecondRunFromKeyboard()
     QVERIFY(controlOf<QRadioButton>(p, QStringLiteral("ethernetRadio"))->isChecked());
     QCOMPARE(w.wizard.currentId(), int(connectPageId));
     // The wait picture lies over the page's controls.
-    QCOMPARE(p->childAt(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->geometry().center()), waitPicture(w.run()));
-    QCOMPARE(p->childAt(controlOf<QPushButton>(p, QStringLiteral("conn_back_btn"))->geometry().center()), waitPicture(w.run()));
+    QCOMPARE(
+        p->childAt(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->geometry().center()),
+        waitPicture(w.run()));
+    QCOMPARE(
+        p->childAt(controlOf<QPushButton>(p, QStringLiteral("conn_back_btn"))->geometry().center()),
+        waitPicture(w.run()));
 }
 
 void tst_connectpage::noChosenCamera_data()

@@ -6,21 +6,21 @@
 #include "core/globals.h"
 #include "core/pageframe.h"
 #include "pages/setup/failedpage.h"
+#include "pages/setup/ipv4input.h"
 #include "pages/setup/myipaddredit.h"
 #include "pages/setup/networkcheck.h"
-#include "pages/setup/ipv4input.h"
 #include "pages/setup/networkrules.h"
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/checkdecision.h"
 #include "tests/support/commandcapture.h"
-#include "tests/support/pagebench.h"
 #include "tests/support/modalrecorder.h"
+#include "tests/support/pagebench.h"
 #include "tests/support/programstate.h"
 #include "tests/support/simtestutil.h"
-#include "tests/support/wizardfixture.h"
 #include "tests/support/waitlabels.h"
+#include "tests/support/wizardfixture.h"
 
 #include <QApplication>
 #include <QHostAddress>
@@ -54,9 +54,11 @@ const QByteArray camModel = "KSM-271E";
 const QString veilPic = QStringLiteral(":/images/loading00.png");
 const QString heading =
     QStringLiteral("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>");
-const QString registeredText = heading + QStringLiteral(
-    "The camera have already registered, click <b>Reset</b> to restart the application and "
-    "reset the camera, click <b>OK</b> just re-configure the camera!");
+const QString registeredText =
+    heading
+    + QStringLiteral(
+        "The camera have already registered, click <b>Reset</b> to restart the application and "
+        "reset the camera, click <b>OK</b> just re-configure the camera!");
 const QString failureText = heading + QStringLiteral("Connection is failed.");
 
 QString closeStyle(const char *font)
@@ -174,13 +176,16 @@ class tst_failedpage : public pageBench
     static QString formShown(const failedPage *p)
     {
         int pppoe = 0, stat = 0;
-        for (const QWidget *w : {static_cast<const QWidget *>(controlOf<QLabel>(p, QStringLiteral("accountLabel"))),
-                                 static_cast<const QWidget *>(controlOf<QLabel>(p, QStringLiteral("passwordLabel"))),
-                                 static_cast<const QWidget *>(controlOf<QLineEdit>(p, QStringLiteral("accountEdit"))),
-                                 static_cast<const QWidget *>(controlOf<QLineEdit>(p, QStringLiteral("passwordEdit")))})
+        for (const QWidget *w :
+             {static_cast<const QWidget *>(controlOf<QLabel>(p, QStringLiteral("accountLabel"))),
+              static_cast<const QWidget *>(controlOf<QLabel>(p, QStringLiteral("passwordLabel"))),
+              static_cast<const QWidget *>(controlOf<QLineEdit>(p, QStringLiteral("accountEdit"))),
+              static_cast<const QWidget *>(
+                  controlOf<QLineEdit>(p, QStringLiteral("passwordEdit")))})
             pppoe += shown(p, w);
         for (int i = 0; i < 5; ++i)
-            stat += shown(p, controlsOf<QLabel>(p, "addressLabel", 5).at(i)) + shown(p, addressEditsOf(p).at(i));
+            stat += shown(p, controlsOf<QLabel>(p, "addressLabel", 5).at(i))
+                    + shown(p, addressEditsOf(p).at(i));
         if ((pppoe != 0 && pppoe != 4) || (stat != 0 && stat != 10))
             return QStringLiteral("part");
         if (pppoe && stat)
@@ -191,7 +196,9 @@ class tst_failedpage : public pageBench
     // y of staticRadio, dhcpRadio, intranetRadio.
     static QList<int> radioYs(const failedPage *p)
     {
-        return {controlOf<QRadioButton>(p, QStringLiteral("staticRadio"))->y(), controlOf<QRadioButton>(p, QStringLiteral("dhcpRadio"))->y(), controlOf<QRadioButton>(p, QStringLiteral("intranetRadio"))->y()};
+        return {controlOf<QRadioButton>(p, QStringLiteral("staticRadio"))->y(),
+                controlOf<QRadioButton>(p, QStringLiteral("dhcpRadio"))->y(),
+                controlOf<QRadioButton>(p, QStringLiteral("intranetRadio"))->y()};
     }
     static const QList<int> &closedYs()
     {
@@ -203,8 +210,13 @@ class tst_failedpage : public pageBench
     // 0 all disabled, -1 mixed.
     static int choices(const failedPage *p)
     {
-        QList<const QWidget *> all = {controlOf<QPushButton>(p, QStringLiteral("fail_next_btu")), controlOf<QRadioButton>(p, QStringLiteral("pppoeRadio")), controlOf<QRadioButton>(p, QStringLiteral("staticRadio")), controlOf<QRadioButton>(p, QStringLiteral("dhcpRadio")),
-                                      controlOf<QRadioButton>(p, QStringLiteral("intranetRadio")), controlOf<QLineEdit>(p, QStringLiteral("accountEdit")), controlOf<QLineEdit>(p, QStringLiteral("passwordEdit"))};
+        QList<const QWidget *> all = {controlOf<QPushButton>(p, QStringLiteral("fail_next_btu")),
+                                      controlOf<QRadioButton>(p, QStringLiteral("pppoeRadio")),
+                                      controlOf<QRadioButton>(p, QStringLiteral("staticRadio")),
+                                      controlOf<QRadioButton>(p, QStringLiteral("dhcpRadio")),
+                                      controlOf<QRadioButton>(p, QStringLiteral("intranetRadio")),
+                                      controlOf<QLineEdit>(p, QStringLiteral("accountEdit")),
+                                      controlOf<QLineEdit>(p, QStringLiteral("passwordEdit"))};
         for (const MyIpAddrEdit *e : addressEditsOf(p))
             all << e;
         int on = 0;
@@ -212,8 +224,6 @@ class tst_failedpage : public pageBench
             on += w->isEnabled();
         return on == all.size() ? 1 : on == 0 ? 0 : -1;
     }
-
-
 
 private slots:
     void initTestCase() { startEngine(); }
@@ -259,11 +269,16 @@ void tst_failedpage::entering_data()
     QTest::addColumn<QString>("current");
     QTest::addColumn<QString>("starred");  // the way marked as the current one
 
-    QTest::newRow("DHCP") << QByteArray("0") << "Dynamic IP address(DHCP)" << "dhcp";
-    QTest::newRow("PPPoE") << QByteArray("1") << "PPPoE" << "pppoe";
-    QTest::newRow("static") << QByteArray("2") << "Static IP address" << "static";
-    QTest::newRow("unknown mode") << QByteArray("7") << "Dynamic IP address(DHCP)" << "dhcp";
-    QTest::newRow("no mode") << QByteArray() << "Dynamic IP address(DHCP)" << "dhcp";
+    QTest::newRow("DHCP") << QByteArray("0") << "Dynamic IP address(DHCP)"
+                          << "dhcp";
+    QTest::newRow("PPPoE") << QByteArray("1") << "PPPoE"
+                           << "pppoe";
+    QTest::newRow("static") << QByteArray("2") << "Static IP address"
+                            << "static";
+    QTest::newRow("unknown mode") << QByteArray("7") << "Dynamic IP address(DHCP)"
+                                  << "dhcp";
+    QTest::newRow("no mode") << QByteArray() << "Dynamic IP address(DHCP)"
+                             << "dhcp";
 }
 
 void tst_failedpage::entering()
@@ -282,9 +297,12 @@ void tst_failedpage::entering()
         QCOMPARE(controlOf<QLabel>(p, QStringLiteral("currentConnLabel"))->text(),
                  "(Current Internet connection(*): <b>" + current + "</b>)");
         const auto starIf = [&](const char *way) { return starred == way ? star : QString(); };
-        QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("pppoeRadio"))->text(), "Enter account and password(PPPoE)" + starIf("pppoe"));
-        QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("staticRadio"))->text(), "Enter static IP address" + starIf("static"));
-        QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("dhcpRadio"))->text(), "Dynamic IP address(DHCP)" + starIf("dhcp"));
+        QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("pppoeRadio"))->text(),
+                 "Enter account and password(PPPoE)" + starIf("pppoe"));
+        QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("staticRadio"))->text(),
+                 "Enter static IP address" + starIf("static"));
+        QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("dhcpRadio"))->text(),
+                 "Dynamic IP address(DHCP)" + starIf("dhcp"));
         QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("intranetRadio"))->text(),
                  QStringLiteral("Use in the intranet for local view only."));
         for (const char *way : {"pppoe", "static", "dhcp", "intranet"}) {
@@ -376,15 +394,21 @@ void tst_failedpage::choiceSlots()
     if (clicks.size() > 1 && clicks.first() != "dhcp")
         QCOMPARE(closedFirst, QStringList{clicks.first() + " closed home"});
     if (form == "pppoe") {
-        QCOMPARE(controlOf<QLabel>(p, QStringLiteral("accountLabel"))->geometry(), QRect(40, 217, 80, 20));
-        QCOMPARE(controlOf<QLabel>(p, QStringLiteral("passwordLabel"))->geometry(), QRect(40, 247, 80, 20));
-        QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("accountEdit"))->geometry(), QRect(110, 217, 199, 21));
-        QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("passwordEdit"))->geometry(), QRect(110, 247, 199, 21));
-        QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("passwordEdit"))->echoMode(), QLineEdit::Password);
+        QCOMPARE(controlOf<QLabel>(p, QStringLiteral("accountLabel"))->geometry(),
+                 QRect(40, 217, 80, 20));
+        QCOMPARE(controlOf<QLabel>(p, QStringLiteral("passwordLabel"))->geometry(),
+                 QRect(40, 247, 80, 20));
+        QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("accountEdit"))->geometry(),
+                 QRect(110, 217, 199, 21));
+        QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("passwordEdit"))->geometry(),
+                 QRect(110, 247, 199, 21));
+        QCOMPARE(controlOf<QLineEdit>(p, QStringLiteral("passwordEdit"))->echoMode(),
+                 QLineEdit::Password);
     }
     if (form == "static") {
         for (int i = 0; i < 5; ++i) {
-            QCOMPARE(controlsOf<QLabel>(p, "addressLabel", 5).at(i)->geometry(), QRect(40, 247 + 30 * i, 120, 20));
+            QCOMPARE(controlsOf<QLabel>(p, "addressLabel", 5).at(i)->geometry(),
+                     QRect(40, 247 + 30 * i, 120, 20));
             QCOMPARE(addressEditsOf(p).at(i)->geometry(), QRect(160, 247 + 30 * i, 160, 21));
         }
     }
@@ -392,9 +416,12 @@ void tst_failedpage::choiceSlots()
     QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("dhcpRadio"))->size(), QSize(250, 20));
     QCOMPARE(controlOf<QRadioButton>(p, QStringLiteral("intranetRadio"))->size(), QSize(280, 20));
     if (focus == "account")
-        QCOMPARE(QApplication::focusWidget(), controlOf<QLineEdit>(p, QStringLiteral("accountEdit")));
+        QCOMPARE(QApplication::focusWidget(),
+                 controlOf<QLineEdit>(p, QStringLiteral("accountEdit")));
     if (focus == "ip")
-        QCOMPARE(QApplication::focusWidget(), controlOf<MyIpAddrEdit>(p, QStringLiteral("ipEdit"))->findChild<QLineEdit *>("part1"));
+        QCOMPARE(
+            QApplication::focusWidget(),
+            controlOf<MyIpAddrEdit>(p, QStringLiteral("ipEdit"))->findChild<QLineEdit *>("part1"));
     QVERIFY(takeSent().isEmpty());
 }
 
@@ -415,44 +442,72 @@ void tst_failedpage::inputBoxes_data()
         l[i] = address;
         return l;
     };
-    QTest::newRow("PPPoE, no account") << "pppoe" << "" << "secret" << a << user;
-    QTest::newRow("PPPoE, nothing filled") << "pppoe" << "" << "" << a << user;
-    QTest::newRow("PPPoE, items in the account")
-        << "pppoe" << "bob;0=1;6=0" << "secret" << a << user;
-    QTest::newRow("PPPoE, a lone ;") << "pppoe" << ";" << "secret" << a << user;
-    QTest::newRow("PPPoE, tab") << "pppoe" << "bob\tsmith" << "secret" << a << user;
-    QTest::newRow("PPPoE, line break") << "pppoe" << "bob\n" << "secret" << a << user;
-    QTest::newRow("PPPoE, NUL")
-        << "pppoe" << QString(QStringLiteral("bob") + QChar(0) + "x") << "secret" << a << user;
-    QTest::newRow("PPPoE, DEL") << "pppoe" << "bob\x7f" << "secret" << a << user;
+    QTest::newRow("PPPoE, no account") << "pppoe"
+                                       << ""
+                                       << "secret" << a << user;
+    QTest::newRow("PPPoE, nothing filled") << "pppoe"
+                                           << ""
+                                           << "" << a << user;
+    QTest::newRow("PPPoE, items in the account") << "pppoe"
+                                                 << "bob;0=1;6=0"
+                                                 << "secret" << a << user;
+    QTest::newRow("PPPoE, a lone ;") << "pppoe"
+                                     << ";"
+                                     << "secret" << a << user;
+    QTest::newRow("PPPoE, tab") << "pppoe"
+                                << "bob\tsmith"
+                                << "secret" << a << user;
+    QTest::newRow("PPPoE, line break") << "pppoe"
+                                       << "bob\n"
+                                       << "secret" << a << user;
+    QTest::newRow("PPPoE, NUL") << "pppoe" << QString(QStringLiteral("bob") + QChar(0) + "x")
+                                << "secret" << a << user;
+    QTest::newRow("PPPoE, DEL") << "pppoe"
+                                << "bob\x7f"
+                                << "secret" << a << user;
     QTest::newRow("PPPoE, accented")
         << "pppoe" << QString::fromUtf8("j\xc3\xbcrgen") << "secret" << a << user;
     QTest::newRow("PPPoE, other script")
         << "pppoe" << QString::fromUtf8("\xe7\x94\xa8\xe6\x88\xb7") << "secret" << a << user;
     QTest::newRow("PPPoE, no-break space")
         << "pppoe" << QString::fromUtf8("bob\xc2\xa0smith") << "secret" << a << user;
-    QTest::newRow("PPPoE, no password") << "pppoe" << "bob" << "" << a << pass;
+    QTest::newRow("PPPoE, no password") << "pppoe"
+                                        << "bob"
+                                        << "" << a << pass;
 
     const QStringList empty = {"", "", "", "", ""};
-    QTest::newRow("static, nothing filled")
-        << "static" << "" << "" << empty << "Invalid IP address!";
+    QTest::newRow("static, nothing filled") << "static"
+                                            << ""
+                                            << "" << empty << "Invalid IP address!";
     QTest::newRow("static, IP with an empty part")
-        << "static" << "" << "" << with(0, "192.168.1.") << "Invalid IP address!";
+        << "static"
+        << ""
+        << "" << with(0, "192.168.1.") << "Invalid IP address!";
     QTest::newRow("static, IP and mask bad: only IP named")
-        << "static" << "" << "" << QStringList{"1..1.1", "255.255.255.", "", "", ""}
-        << "Invalid IP address!";
+        << "static"
+        << ""
+        << "" << QStringList{"1..1.1", "255.255.255.", "", "", ""} << "Invalid IP address!";
     QTest::newRow("static, mask with an empty fourth part")
-        << "static" << "" << "" << with(1, "255.255.255.") << "Invalid Submask!";
-    QTest::newRow("static, no gateway")
-        << "static" << "" << "" << with(2, "") << "Invalid Gateway!";
+        << "static"
+        << ""
+        << "" << with(1, "255.255.255.") << "Invalid Submask!";
+    QTest::newRow("static, no gateway") << "static"
+                                        << ""
+                                        << "" << with(2, "") << "Invalid Gateway!";
     QTest::newRow("static, primary DNS over 255")
-        << "static" << "" << "" << with(3, "8.8.8.256") << "Invalid Primary DNS!";
-    QTest::newRow("static, no primary DNS")
-        << "static" << "" << "" << with(3, "") << "Invalid Primary DNS!";
+        << "static"
+        << ""
+        << "" << with(3, "8.8.8.256") << "Invalid Primary DNS!";
+    QTest::newRow("static, no primary DNS") << "static"
+                                            << ""
+                                            << "" << with(3, "") << "Invalid Primary DNS!";
     QTest::newRow("static, secondary DNS half filled")
-        << "static" << "" << "" << with(4, "8.8..") << "Invalid Secondary DNS!";
-    QTest::newRow("static, IP 999")
-        << "static" << "" << "" << with(0, "999.1.1.1") << "Invalid IP address!";
+        << "static"
+        << ""
+        << "" << with(4, "8.8..") << "Invalid Secondary DNS!";
+    QTest::newRow("static, IP 999") << "static"
+                                    << ""
+                                    << "" << with(0, "999.1.1.1") << "Invalid IP address!";
 }
 
 // A form that does not pass: a box over the veil, then the same form again,
@@ -550,38 +605,55 @@ void tst_failedpage::payloads_data()
     QTest::addColumn<QStringList>("addresses");
     QTest::addColumn<QByteArray>("payload");  // after the M and D items
 
-    QTest::newRow("DHCP") << "dhcp" << "" << "" << QStringList() << QByteArray(";0=1;6=0");
-    QTest::newRow("DHCP, forms filled before") << "dhcp" << "bob" << "secret" << goodAddresses
-                                               << QByteArray(";0=1;6=0");
+    QTest::newRow("DHCP") << "dhcp"
+                          << ""
+                          << "" << QStringList() << QByteArray(";0=1;6=0");
+    QTest::newRow("DHCP, forms filled before")
+        << "dhcp"
+        << "bob"
+        << "secret" << goodAddresses << QByteArray(";0=1;6=0");
     QTest::newRow("static")
-        << "static" << "" << "" << goodAddresses
+        << "static"
+        << ""
+        << "" << goodAddresses
         << QByteArray(";0=0;1=192.168.1.20;2=255.255.255.0;3=192.168.1.1;4=8.8.8.8;5=8.8.4.4;6=0");
     QTest::newRow("static, no secondary DNS")
-        << "static" << "" << "" << goodAddresses.mid(0, 4)
+        << "static"
+        << ""
+        << "" << goodAddresses.mid(0, 4)
         << QByteArray(";0=0;1=192.168.1.20;2=255.255.255.0;3=192.168.1.1;4=8.8.8.8;5=...;6=0");
     QTest::newRow("static, leading zeros as typed")
-        << "static" << "" << ""
+        << "static"
+        << ""
+        << ""
         << QStringList{"010.000.000.020", "255.255.255.000", "10.0.0.1", "010.0.0.1", "000.0.0.0"}
         << QByteArray(";0=0;1=010.000.000.020;2=255.255.255.000;3=10.0.0.1;4=010.0.0.1;"
                       "5=000.0.0.0;6=0");
-    QTest::newRow("PPPoE") << "pppoe" << "bob" << "secret" << QStringList()
-                           << QByteArray(";0=0;6=1;7=bob;8=c2VjcmV0");
+    QTest::newRow("PPPoE") << "pppoe"
+                           << "bob"
+                           << "secret" << QStringList() << QByteArray(";0=0;6=1;7=bob;8=c2VjcmV0");
     QTest::newRow("PPPoE, blanks in the account, items in the password")
-        << "pppoe" << " bob smith " << "a;8=b" << QStringList()
-        << QByteArray(";0=0;6=1;7= bob smith ;8=YTs4PWI=");
+        << "pppoe"
+        << " bob smith "
+        << "a;8=b" << QStringList() << QByteArray(";0=0;6=1;7= bob smith ;8=YTs4PWI=");
     QTest::newRow("PPPoE, every punctuation but ;")
-        << "pppoe" << "!\"#$%&'()*+,-./:<=>?@[\\]^_`{|}~" << "x" << QStringList()
+        << "pppoe"
+        << "!\"#$%&'()*+,-./:<=>?@[\\]^_`{|}~"
+        << "x" << QStringList()
         << QByteArray(";0=0;6=1;7=!\"#$%&'()*+,-./:<=>?@[\\]^_`{|}~;8=eA==");
     QTest::newRow("PPPoE, password not ASCII: base64 of UTF-8")
-        << "pppoe" << "user@isp.example" << QString::fromUtf8("p\xc3\xa4ssw\xc3\xb6rd \xe2\x82\xac")
+        << "pppoe"
+        << "user@isp.example" << QString::fromUtf8("p\xc3\xa4ssw\xc3\xb6rd \xe2\x82\xac")
         << QStringList() << QByteArray(";0=0;6=1;7=user@isp.example;8=cMOkc3N3w7ZyZCDigqw=");
-    QTest::newRow("PPPoE, password of blanks") << "pppoe" << "bob" << "   " << QStringList()
-                                               << QByteArray(";0=0;6=1;7=bob;8=ICAg");
+    QTest::newRow("PPPoE, password of blanks")
+        << "pppoe"
+        << "bob"
+        << "   " << QStringList() << QByteArray(";0=0;6=1;7=bob;8=ICAg");
     const QString longAccount(255, QLatin1Char('a')), longPassword(255, QLatin1Char('z'));
     QTest::newRow("PPPoE, longest account and password, cut to 255")
         << "pppoe" << longAccount + "bc" << longPassword + "x" << QStringList()
-        << QByteArray(";0=0;6=1;7=" + longAccount.toLatin1() + ";8="
-                      + longPassword.toLatin1().toBase64());
+        << QByteArray(";0=0;6=1;7=" + longAccount.toLatin1()
+                      + ";8=" + longPassword.toLatin1().toBase64());
 }
 
 void tst_failedpage::payloads()
@@ -690,14 +762,14 @@ void tst_failedpage::intranetAndNone()
 void tst_failedpage::internetRun_data()
 {
     QTest::addColumn<QString>("way");
-    QTest::addColumn<QByteArray>("dhcpEnable");   // in the camera's setup replies
+    QTest::addColumn<QByteArray>("dhcpEnable");  // in the camera's setup replies
     QTest::addColumn<QByteArray>("pppoeEnable");
-    QTest::addColumn<QList<int>>("setupAt");      // counts at which a setup reply is queued
-    QTest::addColumn<QString>("pings");           // each check's answer: 1, 0, x garbled, - none
-    QTest::addColumn<bool>("earlierSuccess");     // the record still holds an earlier check's "1"
+    QTest::addColumn<QList<int>>("setupAt");   // counts at which a setup reply is queued
+    QTest::addColumn<QString>("pings");        // each check's answer: 1, 0, x garbled, - none
+    QTest::addColumn<bool>("earlierSuccess");  // the record still holds an earlier check's "1"
     // class@count of the run's commands; page 5 asks for the info record on entry
     QTest::addColumn<QString>("sent");
-    QTest::addColumn<QString>("phrases");         // status changes: Restarting, Checking @count
+    QTest::addColumn<QString>("phrases");  // status changes: Restarting, Checking @count
     QTest::addColumn<int>("decisionAt");
     QTest::addColumn<bool>("online");
 
@@ -706,8 +778,8 @@ void tst_failedpage::internetRun_data()
     const QString pppoeOn = offline + " 8@1200";
     const QString rc = "R@250 C@400";
     QTest::newRow("DHCP confirmed, online at once")
-        << "dhcp" << on << off << QList<int>{30} << "1" << false
-        << "9@245 8@400 2@900 1@920 2@920" << rc << 920 << true;
+        << "dhcp" << on << off << QList<int>{30} << "1" << false << "9@245 8@400 2@900 1@920 2@920"
+        << rc << 920 << true;
     QTest::newRow("DHCP confirmed, online at the second check")
         << "dhcp" << on << off << QList<int>{30} << "01" << false
         << "9@245 8@400 8@450 2@900 1@920 2@920" << rc << 920 << true;
@@ -721,11 +793,14 @@ void tst_failedpage::internetRun_data()
         << "dhcp" << on << off << QList<int>{30} << "xxxxxx" << true << offline << rc << 920
         << false;
     QTest::newRow("DHCP, camera not on DHCP: no restart, on to 901")
-        << "dhcp" << off << off << QList<int>{30} << "" << false << "" << "" << 920 << false;
+        << "dhcp" << off << off << QList<int>{30} << "" << false << ""
+        << "" << 920 << false;
     QTest::newRow("static, camera on PPPoE: no restart, on to 901")
-        << "static" << off << on << QList<int>{30} << "" << false << "" << "" << 920 << false;
+        << "static" << off << on << QList<int>{30} << "" << false << ""
+        << "" << 920 << false;
     QTest::newRow("DHCP, setup never answered")
-        << "dhcp" << on << off << QList<int>{} << "" << false << "" << "" << 920 << false;
+        << "dhcp" << on << off << QList<int>{} << "" << false << ""
+        << "" << 920 << false;
     QTest::newRow("PPPoE confirmed, online at 1200")
         << "pppoe" << off << on << QList<int>{30} << "0000001" << false
         << pppoeOn + " 2@1750 1@1770 2@1770" << rc << 1770 << true;
@@ -739,8 +814,8 @@ void tst_failedpage::internetRun_data()
         << "pppoe" << off << on << QList<int>{30} << "000000000" << false
         << pppoeOn + " 8@1400 8@1700 2@1750" << rc << 1770 << false;
     QTest::newRow("PPPoE, camera not on PPPoE: checks after 901")
-        << "pppoe" << on << off << QList<int>{30} << "000" << false
-        << "8@1200 8@1400 8@1700 2@1750" << "C@1200" << 1770 << false;
+        << "pppoe" << on << off << QList<int>{30} << "000" << false << "8@1200 8@1400 8@1700 2@1750"
+        << "C@1200" << 1770 << false;
 }
 
 // The camera answers as the row says; what is sent when, and where the run
@@ -774,9 +849,7 @@ void tst_failedpage::internetRun()
     QStringList said;
     QString phrase = controlOf<networkCheck>(p, QStringLiteral("networkCheck"))->phrase();
     scriptedCamera camera(cam, *capture, pings);
-    const auto answer = [&](int at) {
-        camera.answer(at);
-    };
+    const auto answer = [&](int at) { camera.answer(at); };
     int after250 = -1;
     for (int guard = 0; guard < 2000 && decidedAt < 0 && nextPage == failedPageId; ++guard) {
         const int t = w.ticks();
@@ -837,19 +910,22 @@ void tst_failedpage::decisionRoads_data()
     QTest::addColumn<int>("endPage");
 
     const int here = failedPageId;
-    QTest::newRow("online, not registered")
-        << "dhcp" << true << false << "" << "" << int(joinPage2Id);
-    QTest::newRow("PPPoE online, not registered")
-        << "pppoe" << true << false << "" << "" << int(joinPage2Id);
-    QTest::newRow("online, registered, Reset")
-        << "static" << true << true << "Reset" << "registered" << int(plugPageId);
-    QTest::newRow("online, registered, OK")
-        << "dhcp" << true << true << "OK" << "registered" << int(joinPage1Id);
-    QTest::newRow("PPPoE online, registered, OK")
-        << "pppoe" << true << true << "OK" << "registered" << int(joinPage1Id);
-    QTest::newRow("offline DHCP") << "dhcp" << false << false << "Close" << "failure" << here;
-    QTest::newRow("offline static") << "static" << false << true << "Close" << "failure" << here;
-    QTest::newRow("offline PPPoE") << "pppoe" << false << false << "Close" << "failure" << here;
+    QTest::newRow("online, not registered") << "dhcp" << true << false << ""
+                                            << "" << int(joinPage2Id);
+    QTest::newRow("PPPoE online, not registered") << "pppoe" << true << false << ""
+                                                  << "" << int(joinPage2Id);
+    QTest::newRow("online, registered, Reset") << "static" << true << true << "Reset"
+                                               << "registered" << int(plugPageId);
+    QTest::newRow("online, registered, OK") << "dhcp" << true << true << "OK"
+                                            << "registered" << int(joinPage1Id);
+    QTest::newRow("PPPoE online, registered, OK") << "pppoe" << true << true << "OK"
+                                                  << "registered" << int(joinPage1Id);
+    QTest::newRow("offline DHCP") << "dhcp" << false << false << "Close"
+                                  << "failure" << here;
+    QTest::newRow("offline static") << "static" << false << true << "Close"
+                                    << "failure" << here;
+    QTest::newRow("offline PPPoE") << "pppoe" << false << false << "Close"
+                                   << "failure" << here;
 }
 
 void tst_failedpage::decisionRoads()
@@ -931,20 +1007,24 @@ void tst_failedpage::wayFixedForRun_data()
 {
     QTest::addColumn<QString>("way");
     QTest::addColumn<QString>("changedTo");
-    QTest::addColumn<QByteArray>("wrongDhcp");   // a setup matching only the new choice
+    QTest::addColumn<QByteArray>("wrongDhcp");  // a setup matching only the new choice
     QTest::addColumn<QByteArray>("wrongPppoe");
-    QTest::addColumn<QByteArray>("rightDhcp");   // a setup matching the way sent
+    QTest::addColumn<QByteArray>("rightDhcp");  // a setup matching the way sent
     QTest::addColumn<QByteArray>("rightPppoe");
     QTest::addColumn<int>("afterSuccess");
     QTest::addColumn<int>("decisionAt");
 
-    QTest::newRow("PPPoE, then static") << "pppoe" << "static" << QByteArray("0") << QByteArray("0")
+    QTest::newRow("PPPoE, then static") << "pppoe"
+                                        << "static" << QByteArray("0") << QByteArray("0")
                                         << QByteArray("0") << QByteArray("1") << 1745 << 1770;
-    QTest::newRow("static, then PPPoE") << "static" << "pppoe" << QByteArray("0") << QByteArray("1")
+    QTest::newRow("static, then PPPoE") << "static"
+                                        << "pppoe" << QByteArray("0") << QByteArray("1")
                                         << QByteArray("0") << QByteArray("0") << 895 << 920;
-    QTest::newRow("DHCP, then PPPoE") << "dhcp" << "pppoe" << QByteArray("0") << QByteArray("1")
+    QTest::newRow("DHCP, then PPPoE") << "dhcp"
+                                      << "pppoe" << QByteArray("0") << QByteArray("1")
                                       << QByteArray("1") << QByteArray("0") << 895 << 920;
-    QTest::newRow("PPPoE, then DHCP") << "pppoe" << "dhcp" << QByteArray("1") << QByteArray("0")
+    QTest::newRow("PPPoE, then DHCP") << "pppoe"
+                                      << "dhcp" << QByteArray("1") << QByteArray("0")
                                       << QByteArray("0") << QByteArray("1") << 1745 << 1770;
 }
 

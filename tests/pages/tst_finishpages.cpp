@@ -95,8 +95,7 @@ private:
     QList<shortcutCall> shortcuts;
     std::unique_ptr<keepingAccess> access;
 
-    template <class Page>
-    std::unique_ptr<wizardWithCamera<Page>> open(pageId id)
+    template <class Page> std::unique_ptr<wizardWithCamera<Page>> open(pageId id)
     {
         return std::make_unique<wizardWithCamera<Page>>(id, cam, 0, wizardPos);
     }
@@ -171,10 +170,12 @@ void tst_finishpages::entry()
     cam.name = QByteArray("Front\0door", 10);
     {
         auto w = open<joinPage4>(joinPage4Id);
-        QCOMPARE(w->template control<QLabel>("ipLinkLabel")->text(),
-                 QStringLiteral("<a href = temp><font size=3 color=#638c0b>192.168.1.21</font></a>"));
+        QCOMPARE(
+            w->template control<QLabel>("ipLinkLabel")->text(),
+            QStringLiteral("<a href = temp><font size=3 color=#638c0b>192.168.1.21</font></a>"));
         // Up to the first zero byte.
-        QCOMPARE(w->template control<QLineEdit>("join3_name_edit")->text(), QStringLiteral("Front"));
+        QCOMPARE(w->template control<QLineEdit>("join3_name_edit")->text(),
+                 QStringLiteral("Front"));
         QVERIFY(!w->template control<QLineEdit>("join3_name_edit")->isEnabled());
         auto *check = w->template control<QCheckBox>("shortcutCheck");
         QVERIFY(check->isChecked());
@@ -237,13 +238,15 @@ void tst_finishpages::done()
     w.wizard.show();
     takeSent();
     w.template control<QCheckBox>("shortcutCheck")->setChecked(ticked);
-    const char *doneName = page == joinPage3Id ? "j3_next_btu"
-                           : page == joinPage4Id ? "j4_done_btu" : "join_next_btu";
+    const char *doneName = page == joinPage3Id   ? "j3_next_btu"
+                           : page == joinPage4Id ? "j4_done_btu"
+                                                 : "join_next_btu";
     w.template control<QPushButton>(doneName)->click();
 
     QCOMPARE(syncsOf(takeSent()), 1);
     QVERIFY(!w.wizard.isVisible());
-    QCOMPARE(urls.opened.contains(QUrl(QString::fromLatin1(portal::homePage))), page == joinPage3Id);
+    QCOMPARE(urls.opened.contains(QUrl(QString::fromLatin1(portal::homePage))),
+             page == joinPage3Id);
     QCOMPARE(shortcuts.size(), ticked ? 1 : 0);
     if (!ticked)
         return;
@@ -264,17 +267,24 @@ void tst_finishpages::hostileShortcutValues_data()
     QTest::addColumn<QByteArray>("deviceNo");
     QTest::addColumn<QByteArray>("portal");
     QTest::addColumn<bool>("made");
-    QTest::newRow("plain") << QByteArray("10000001") << QByteArray("http://10.77.0.2:8080/") << true;
-    QTest::newRow("number with a separator") << QByteArray("../../x") << QByteArray("http://p/") << false;
-    QTest::newRow("number with a backslash") << QByteArray("a\\b") << QByteArray("http://p/") << false;
+    QTest::newRow("plain") << QByteArray("10000001") << QByteArray("http://10.77.0.2:8080/")
+                           << true;
+    QTest::newRow("number with a separator")
+        << QByteArray("../../x") << QByteArray("http://p/") << false;
+    QTest::newRow("number with a backslash")
+        << QByteArray("a\\b") << QByteArray("http://p/") << false;
     QTest::newRow("number of two dots") << QByteArray("..") << QByteArray("http://p/") << false;
     QTest::newRow("number with a colon") << QByteArray("C:1") << QByteArray("http://p/") << false;
-    QTest::newRow("number with an escape") << QByteArray("1\x1b[2J") << QByteArray("http://p/") << false;
-    QTest::newRow("number with a line feed") << QByteArray("1\n2") << QByteArray("http://p/") << false;
+    QTest::newRow("number with an escape")
+        << QByteArray("1\x1b[2J") << QByteArray("http://p/") << false;
+    QTest::newRow("number with a line feed")
+        << QByteArray("1\n2") << QByteArray("http://p/") << false;
     // Both makers name it "MyCamera-" and "My Camera ()".
     QTest::newRow("no number") << QByteArray() << QByteArray("http://p/") << true;
-    QTest::newRow("number ended by the record's NUL") << QByteArray("\0../x", 5) << QByteArray("http://p/") << true;
-    QTest::newRow("portal with a quote") << QByteArray("1") << QByteArray("http://p/\" & calc") << false;
+    QTest::newRow("number ended by the record's NUL")
+        << QByteArray("\0../x", 5) << QByteArray("http://p/") << true;
+    QTest::newRow("portal with a quote")
+        << QByteArray("1") << QByteArray("http://p/\" & calc") << false;
     QTest::newRow("no portal") << QByteArray("1") << QByteArray() << false;
     QTest::newRow("3000-character portal address")
         << QByteArray("1") << QByteArray("http://p/" + QByteArray(3000, 'a') + "/") << false;
@@ -299,12 +309,14 @@ void tst_finishpages::hostileShortcutValues()
         QVERIFY(log.lines.join(QLatin1Char('\n')).contains(QLatin1String("no shortcut")));
         return;
     }
-    const QString number = QString::fromUtf8(deviceNo.left(deviceNo.indexOf('\0') < 0 ? deviceNo.size()
-                                                                                     : deviceNo.indexOf('\0')));
+    const QString number = QString::fromUtf8(
+        deviceNo.left(deviceNo.indexOf('\0') < 0 ? deviceNo.size() : deviceNo.indexOf('\0')));
     const shortcutCall &c = shortcuts.first();
-    QCOMPARE(c.values.at(1), QStringLiteral("/home/anna/Desktop\\MyCamera(") + number + QStringLiteral(").lnk"));
-    QCOMPARE(c.values.at(2), QLatin1Char('"') + QString::fromLatin1(portal) + QStringLiteral("/?skyvue_no=")
-                                 + number + QStringLiteral("&lang=English\""));
+    QCOMPARE(c.values.at(1),
+             QStringLiteral("/home/anna/Desktop\\MyCamera(") + number + QStringLiteral(").lnk"));
+    QCOMPARE(c.values.at(2), QLatin1Char('"') + QString::fromLatin1(portal)
+                                 + QStringLiteral("/?skyvue_no=") + number
+                                 + QStringLiteral("&lang=English\""));
     QCOMPARE(c.camera.deviceNo, deviceNo);
 }
 
@@ -320,7 +332,8 @@ void tst_finishpages::shortcutValueLengths_data()
         const char *name = argument == 1 ? "link" : "portal URL";
         for (int units : {2047, 2048}) {
             QTest::addRow("%s of %d units", name, units) << argument << units << false;
-            QTest::addRow("%s of %d units, one character beyond the BMP", name, units) << argument << units << true;
+            QTest::addRow("%s of %d units, one character beyond the BMP", name, units)
+                << argument << units << true;
         }
     }
 }
@@ -335,7 +348,8 @@ void tst_finishpages::shortcutValueLengths()
     // address and, beyond the BMP, a camera number.
     QString desktop = QStringLiteral("/home/");
     QByteArray portal = "http://p/";
-    const QString number = argument == 2 && beyondBmp ? beyond + QStringLiteral("1") : QStringLiteral("10000001");
+    const QString number =
+        argument == 2 && beyondBmp ? beyond + QStringLiteral("1") : QStringLiteral("10000001");
     QString value;
     if (argument == 1) {
         if (beyondBmp)
@@ -346,8 +360,8 @@ void tst_finishpages::shortcutValueLengths()
     } else {
         const qsizetype fixed = 2 + portal.size() + 12 + number.size() + 6 + lang.size();
         portal += QByteArray(units - fixed, 'a');
-        value = QLatin1Char('"') + QString::fromLatin1(portal) + QStringLiteral("/?skyvue_no=") + number
-                + QStringLiteral("&lang=") + lang + QLatin1Char('"');
+        value = QLatin1Char('"') + QString::fromLatin1(portal) + QStringLiteral("/?skyvue_no=")
+                + number + QStringLiteral("&lang=") + lang + QLatin1Char('"');
     }
     QCOMPARE(value.size(), units);
     seams->desktopFolder(desktop);
@@ -359,7 +373,8 @@ void tst_finishpages::shortcutValueLengths()
     w.control<QPushButton>("j4_done_btu")->click();
     if (units >= platform::shortcutBufferSize) {
         QVERIFY(shortcuts.isEmpty());
-        QVERIFY2(log.lines.contains(QStringLiteral("createShortcut: a value is longer than 2047 characters; no shortcut.")),
+        QVERIFY2(log.lines.contains(QStringLiteral(
+                     "createShortcut: a value is longer than 2047 characters; no shortcut.")),
                  qPrintable(log.lines.join(QLatin1Char('\n'))));
         return;
     }
@@ -413,11 +428,14 @@ void tst_finishpages::snapshotReplies_data()
     using camsim::WebFault;
     QTest::newRow("200, a larger picture, scaled keeping its shape")
         << QByteArray("n3wPass!") << QByteArray("n3wPass!") << WebFault::none << QSize(200, 150);
-    QTest::newRow("empty password") << QByteArray() << QByteArray() << WebFault::none << QSize(200, 150);
-    QTest::newRow("401") << QByteArray("n3wPass!") << QByteArray("other") << WebFault::none << QSize();
-    QTest::newRow("500") << QByteArray("n3wPass!") << QByteArray("n3wPass!") << WebFault::serverError << QSize();
-    QTest::newRow("302, not followed") << QByteArray("n3wPass!") << QByteArray("n3wPass!")
-                                       << WebFault::redirect << QSize();
+    QTest::newRow("empty password")
+        << QByteArray() << QByteArray() << WebFault::none << QSize(200, 150);
+    QTest::newRow("401") << QByteArray("n3wPass!") << QByteArray("other") << WebFault::none
+                         << QSize();
+    QTest::newRow("500") << QByteArray("n3wPass!") << QByteArray("n3wPass!")
+                         << WebFault::serverError << QSize();
+    QTest::newRow("302, not followed")
+        << QByteArray("n3wPass!") << QByteArray("n3wPass!") << WebFault::redirect << QSize();
 }
 
 void tst_finishpages::snapshotReplies()
@@ -458,7 +476,8 @@ void tst_finishpages::onlyTheLatestSnapshot()
     small.save(&buffer, "PNG");
     QHttpServer server;
     server.route(QStringLiteral("/small"), [png] { return QHttpServerResponse("image/png", png); });
-    server.route(QStringLiteral("/text"), [] { return QHttpServerResponse("text/plain", "hello"); });
+    server.route(QStringLiteral("/text"),
+                 [] { return QHttpServerResponse("text/plain", "hello"); });
     const quint16 port = server.listen(QHostAddress::LocalHost);
     QVERIFY(port);
     access->port = port;
@@ -579,7 +598,8 @@ void tst_finishpages::snapshotWayOn()
         // The deadline's slot, as its timer would call it after 30 s.
         QMetaObject::invokeMethod(w.page, "snapshotTooLate", Qt::DirectConnection);
         QVERIFY(!w.page->latestSnapshot);
-        QVERIFY(log.lines.join(QLatin1Char('\n')).contains(QLatin1String("no whole answer within 30 seconds")));
+        QVERIFY(log.lines.join(QLatin1Char('\n'))
+                    .contains(QLatin1String("no whole answer within 30 seconds")));
         QVERIFY(QTest::qWaitFor([&] { return !reply; }, 1000));
     }
     QVERIFY(!deadline->isActive());
@@ -614,7 +634,8 @@ void tst_finishpages::snapshotPixelBound()
         image.save(&buffer, "PNG");
         return bytes;
     };
-    const std::optional<QImage> atBound = snapshot::picture(false, QStringLiteral("200"), png(4096, 4096));
+    const std::optional<QImage> atBound =
+        snapshot::picture(false, QStringLiteral("200"), png(4096, 4096));
     QVERIFY(atBound);
     QCOMPARE(atBound->size(), QSize(4096, 4096));
     logCapture log;
@@ -663,12 +684,18 @@ void tst_finishpages::detailsRows_data()
     const QStringList none = {"", "", "", "", ""};
     const QStringList wired = {"Wired", "n/a", "n/a", "n/a"};
     const QStringList wifi = {"Wireless", "Home", "", ""};
-    QTest::newRow("DHCP, wired") << QByteArray("1") << QByteArray("0") << QByteArray("0") << current << wired;
-    QTest::newRow("DHCP with PPPoE on") << QByteArray("1") << QByteArray("1") << QByteArray("0") << current << wired;
-    QTest::newRow("PPPoE") << QByteArray("0") << QByteArray("1") << QByteArray("0") << none << wired;
-    QTest::newRow("static, wireless") << QByteArray("0") << QByteArray("0") << QByteArray("1") << fixed << wifi;
-    QTest::newRow("DHCP 01 counts as off") << QByteArray("01") << QByteArray("0") << QByteArray("0") << fixed << wired;
-    QTest::newRow("PPPoE '1 ' counts as off") << QByteArray("0") << QByteArray("1 ") << QByteArray("0") << fixed << wired;
+    QTest::newRow("DHCP, wired") << QByteArray("1") << QByteArray("0") << QByteArray("0") << current
+                                 << wired;
+    QTest::newRow("DHCP with PPPoE on")
+        << QByteArray("1") << QByteArray("1") << QByteArray("0") << current << wired;
+    QTest::newRow("PPPoE") << QByteArray("0") << QByteArray("1") << QByteArray("0") << none
+                           << wired;
+    QTest::newRow("static, wireless")
+        << QByteArray("0") << QByteArray("0") << QByteArray("1") << fixed << wifi;
+    QTest::newRow("DHCP 01 counts as off")
+        << QByteArray("01") << QByteArray("0") << QByteArray("0") << fixed << wired;
+    QTest::newRow("PPPoE '1 ' counts as off")
+        << QByteArray("0") << QByteArray("1 ") << QByteArray("0") << fixed << wired;
 }
 
 void tst_finishpages::detailsRows()
@@ -703,8 +730,10 @@ void tst_finishpages::detailsRows()
     QCOMPARE(d.findChild<QLabel *>(QStringLiteral("authValue"))->text(), QString());
     QCOMPARE(d.findChild<QLabel *>(QStringLiteral("encryptionValue"))->text(), typeRows.at(3));
     QCOMPARE(d.findChild<QLabel *>(QStringLiteral("keyValue"))->text(), QString());
-    QCOMPARE(d.findChild<QLabel *>(QStringLiteral("passwordValue"))->text(), QStringLiteral("xxxxxx"));
-    QCOMPARE(d.findChild<QLabel *>(QStringLiteral("numberValue"))->text(), QStringLiteral("10000001"));
+    QCOMPARE(d.findChild<QLabel *>(QStringLiteral("passwordValue"))->text(),
+             QStringLiteral("xxxxxx"));
+    QCOMPARE(d.findChild<QLabel *>(QStringLiteral("numberValue"))->text(),
+             QStringLiteral("10000001"));
     QVERIFY(d.testAttribute(Qt::WA_DeleteOnClose));
     QCOMPARE(d.size(), QSize(530, 387));
 }
@@ -763,7 +792,8 @@ void tst_finishpages::detailsDialogRoads()
 
 void tst_finishpages::detailsShowsCameraValuesAsText()
 {
-    const QByteArray ssid = "<img src=x><a href=\"http://evil.example/\">Free Wi-Fi for everybody</a>";
+    const QByteArray ssid =
+        "<img src=x><a href=\"http://evil.example/\">Free Wi-Fi for everybody</a>";
     cam.network[0] = "1";
     cam.network[9] = "1";
     cam.network[11] = ssid.toBase64();
@@ -786,7 +816,8 @@ void tst_finishpages::detailsShowsCameraValuesAsText()
     cam.network[11] = QByteArray("Home").toBase64();
     listWithNetwork();
     detailsPage shortName;
-    QCOMPARE(shortName.findChild<QLabel *>(QStringLiteral("ssidValue"))->text(), QStringLiteral("Home"));
+    QCOMPARE(shortName.findChild<QLabel *>(QStringLiteral("ssidValue"))->text(),
+             QStringLiteral("Home"));
     QVERIFY(shortName.findChild<QLabel *>(QStringLiteral("ssidValue"))->toolTip().isEmpty());
 }
 
@@ -852,7 +883,8 @@ void tst_finishpages::detailsValuesFit()
     detailsPage d;
     d.show();
     for (QLabel *value : d.findChildren<QLabel *>()) {
-        if (!value->objectName().endsWith(QLatin1String("Value")) && !value->objectName().contains(QLatin1String("addressValue")))
+        if (!value->objectName().endsWith(QLatin1String("Value"))
+            && !value->objectName().contains(QLatin1String("addressValue")))
             continue;
         const int width = value->fontMetrics().horizontalAdvance(value->text());
         QVERIFY2(width <= value->width(), qPrintable(value->objectName()));

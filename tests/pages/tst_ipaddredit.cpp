@@ -116,10 +116,10 @@ void tst_ipaddredit::keyboardMoves_data()
     QTest::addColumn<int>("start");           // field with the focus
     QTest::addColumn<int>("cursor");          // its cursor, -1 at the end, -2 all selected
     QTest::addColumn<QString>("keys");
-    QTest::addColumn<int>("focus");           // field with the focus after the keys
-    QTest::addColumn<QString>("text");        // the editor's text()
-    QTest::addColumn<int>("cursorAfter");     // in the focused field
-    QTest::addColumn<QString>("selected");    // in the focused field
+    QTest::addColumn<int>("focus");         // field with the focus after the keys
+    QTest::addColumn<QString>("text");      // the editor's text()
+    QTest::addColumn<int>("cursorAfter");   // in the focused field
+    QTest::addColumn<QString>("selected");  // in the focused field
 
     const QStringList empty = {"", "", "", ""};
     const QStringList next168 = {"", "168", "", ""};
@@ -256,26 +256,27 @@ void tst_ipaddredit::strictField_data()
         {"255", "255"},
         {"0", "0"},
         {"007", "007"},
-        {"300", "30"},             // the third digit would pass 255
+        {"300", "30"},  // the third digit would pass 255
         {"256", "25"},
         {"999", "99"},
-        {"1234", "123"},           // three characters at most
+        {"1234", "123"},  // three characters at most
         {"+1", "1"},
         {"-1", "1"},
         {"1.", "1"},
         {".", ""},
         {" ", ""},
-        {"1.0", "10"},             // the German group separator
+        {"1.0", "10"},  // the German group separator
         {"1,0", "10"},
         {"1 0", "10"},
-        {"1\u00a00", "10"},        // no-break spaces: French group separators
+        {"1\u00a00", "10"},  // no-break spaces: French group
+                             // separators
         {"1\u202f0", "10"},
         {"1e2", "12"},
-        {"\u0661\u0662", ""},      // Arabic-Indic digits
+        {"\u0661\u0662", ""},  // Arabic-Indic digits
         {"1\u0662", "1"},
-        {"\u06f1", ""},            // Persian digit one
-        {"\uff11", ""},            // full-width digit one
-        {"\u00b9", ""},            // superscript one
+        {"\u06f1", ""},  // Persian digit one
+        {"\uff11", ""},  // full-width digit one
+        {"\u00b9", ""},  // superscript one
     };
     for (const QString &loc : localeNames)
         for (const auto &r : rows)
@@ -307,27 +308,11 @@ void tst_ipaddredit::validator_data()
     const auto A = QValidator::Acceptable, I = QValidator::Intermediate, N = QValidator::Invalid;
     const QList<QPair<QString, QValidator::State>> rows = {
         {"", I},  // a field may be emptied while typing
-        {"0", A},
-        {"9", A},
-        {"25", A},
-        {"255", A},
-        {"000", A},
-        {"256", N},
-        {"300", N},
-        {"999", N},
-        {"0255", N},
-        {"+1", N},
-        {"-0", N},
-        {"1.0", N},
-        {"1,0", N},
-        {"1 0", N},
-        {" 1", N},
-        {"1\u00a00", N},
-        {"1\u202f0", N},
-        {"\u0661", N},
-        {"\u0967", N},  // Devanagari one
-        {"\uff15", N},
-        {"1e1", N},
+        {"0", A},        {"9", A},        {"25", A},     {"255", A},    {"000", A},
+        {"256", N},      {"300", N},      {"999", N},    {"0255", N},   {"+1", N},
+        {"-0", N},       {"1.0", N},      {"1,0", N},    {"1 0", N},    {" 1", N},
+        {"1\u00a00", N}, {"1\u202f0", N}, {"\u0661", N}, {"\u0967", N},  // Devanagari one
+        {"\uff15", N},   {"1e1", N},
     };
     for (const QString &loc : localeNames)
         for (const auto &r : rows)

@@ -101,7 +101,8 @@ void tst_joinpage1::hardReset_data()
     QTest::addColumn<int>("endsOn");
     QTest::newRow("Close") << "KSM-271E" << QStringList{"Close"} << int(joinPage1Id);
     QTest::newRow("Restart, No") << "KSM-6140E" << QStringList{"Restart", "No"} << int(joinPage1Id);
-    QTest::newRow("Restart, Yes") << "KSM-6120E" << QStringList{"Restart", "Yes"} << int(selectPageId);
+    QTest::newRow("Restart, Yes") << "KSM-6120E" << QStringList{"Restart", "Yes"}
+                                  << int(selectPageId);
 }
 
 void tst_joinpage1::hardReset()

@@ -86,7 +86,8 @@ struct atCloudPage : wizardWithCamera<joinPage2> {
         edit("signInPasswordEdit")->setText(password);
     }
     void signUp(const QString &email, const QString &password, const QString &confirmation,
-                const QString &first = QString(), const QString &last = QString(), bool accept = true)
+                const QString &first = QString(), const QString &last = QString(),
+                bool accept = true)
     {
         choose("noRadioButton");
         edit("signUpEmailEdit")->setText(email);
@@ -134,8 +135,8 @@ private:
     // outstanding (bounded).
     bool settle(atCloudPage &w, int requests)
     {
-        return QTest::qWaitFor([&] { return portal->requests().size() >= requests
-                                            && !w.page->outstanding; }, 5000);
+        return QTest::qWaitFor(
+            [&] { return portal->requests().size() >= requests && !w.page->outstanding; }, 5000);
     }
 
 private slots:
@@ -250,9 +251,9 @@ void tst_joinpage2::entryAgain()
              QStringLiteral("B"));
     w.edit("signInEmailEdit")->setText(QStringLiteral("c@d.e"));
     w.open(joinPage2Id);
-    for (const char *name : {"signInEmailEdit", "signInPasswordEdit", "signUpEmailEdit",
-                             "signUpPasswordEdit", "confirmPasswordEdit", "firstNameEdit",
-                             "lastNameEdit"})
+    for (const char *name :
+         {"signInEmailEdit", "signInPasswordEdit", "signUpEmailEdit", "signUpPasswordEdit",
+          "confirmPasswordEdit", "firstNameEdit", "lastNameEdit"})
         QVERIFY2(w.edit(name)->text().isEmpty(), name);
     QVERIFY(!w.control<QCheckBox>("acceptCheck")->isChecked());
     QVERIFY(!w.control<QCheckBox>("newsletterCheck")->isChecked());
@@ -277,23 +278,23 @@ void tst_joinpage2::checks_data()
                                                 << "Please select your camera." << QPoint(220, 230);
     QTest::newRow("no choice") << 0 << "" << QStringList() << true << "Please select an option."
                                << QPoint(220, 230);
-    QTest::newRow("sign-in, both empty") << 0 << "yes" << QStringList{"", ""} << true
-                                         << "Invalid email!" << at240;
-    QTest::newRow("sign-in, no password") << 0 << "yes" << QStringList{"a@b.c", ""} << true
-                                          << "Invalid password!" << at240;
-    QTest::newRow("sign-up, no e-mail") << 0 << "no" << QStringList{"", "pw", "pw"} << true
-                                        << "Invalid email!" << at240;
-    QTest::newRow("sign-up, no password") << 0 << "no" << QStringList{"a@b.c", "", ""} << true
-                                          << "Invalid password!" << at240;
+    QTest::newRow("sign-in, both empty")
+        << 0 << "yes" << QStringList{"", ""} << true << "Invalid email!" << at240;
+    QTest::newRow("sign-in, no password")
+        << 0 << "yes" << QStringList{"a@b.c", ""} << true << "Invalid password!" << at240;
+    QTest::newRow("sign-up, no e-mail")
+        << 0 << "no" << QStringList{"", "pw", "pw"} << true << "Invalid email!" << at240;
+    QTest::newRow("sign-up, no password")
+        << 0 << "no" << QStringList{"a@b.c", "", ""} << true << "Invalid password!" << at240;
     QTest::newRow("sign-up, empty confirmation")
         << 0 << "no" << QStringList{"a@b.c", "pw", ""} << false
         << "The passwords don't match, please try again." << QPoint(200, 230);
-    QTest::newRow("sign-up, case differs") << 0 << "no" << QStringList{"a@b.c", "pw", "PW"} << true
-                                           << "The passwords don't match, please try again."
-                                           << QPoint(200, 230);
-    QTest::newRow("sign-up, terms") << 0 << "no" << QStringList{"a@b.c", "pw", "pw"} << false
-                                    << "You must accept the terms and conditions to continue."
-                                    << QPoint(130, 230);
+    QTest::newRow("sign-up, case differs")
+        << 0 << "no" << QStringList{"a@b.c", "pw", "PW"} << true
+        << "The passwords don't match, please try again." << QPoint(200, 230);
+    QTest::newRow("sign-up, terms")
+        << 0 << "no" << QStringList{"a@b.c", "pw", "pw"} << false
+        << "You must accept the terms and conditions to continue." << QPoint(130, 230);
 }
 
 void tst_joinpage2::checks()
@@ -428,9 +429,9 @@ void tst_joinpage2::formValues()
     QVERIFY(QTest::qWaitFor([&] { return w.wizard.currentId() == joinPage3Id; }, 5000));
     const portalsim::request &r = portal->requests().at(0);
     QCOMPARE(r.body, "client=wizard&wizard_version=KSM-271E_v1.00.02&lang=English&action=sign-up"
-                     "&accept=accept&email=x" + encoded + "&password=" + encoded
-                     + "&password_verify=" + encoded + "&name_first=" + encoded + "&name_last="
-                     + encoded + "&nickname=''");
+                     "&accept=accept&email=x"
+                         + encoded + "&password=" + encoded + "&password_verify=" + encoded
+                         + "&name_first=" + encoded + "&name_last=" + encoded + "&nickname=''");
     QCOMPARE(headerOf(r, "Content-Length"), QByteArray::number(r.body.size()));
     QCOMPARE(headerOf(r, "Content-Type"), QByteArray("application/x-www-form-urlencoded"));
     // The portal's form decoding gives the typed value back.
@@ -442,8 +443,10 @@ void tst_joinpage2::refusals_data()
 {
     QTest::addColumn<QString>("road");  // sign-in with: wrong, refuse, redirect; or add
     QTest::addColumn<QString>("shown");
-    QTest::newRow("wrong password") << "wrong" << "[E03] Incorrect e-mail address or password.";
-    QTest::newRow("camera bound elsewhere") << "bound" << " This camera is already registered to an account.";
+    QTest::newRow("wrong password") << "wrong"
+                                    << "[E03] Incorrect e-mail address or password.";
+    QTest::newRow("camera bound elsewhere") << "bound"
+                                            << " This camera is already registered to an account.";
 }
 
 void tst_joinpage2::refusals()
@@ -456,8 +459,9 @@ void tst_joinpage2::refusals()
     }
     atCloudPage w(cam);
     takeSent();
-    w.signIn(QStringLiteral("anna@example.com"),
-             road == QLatin1String("wrong") ? QStringLiteral("nope") : QStringLiteral("Anna-2026 pw"));
+    w.signIn(QStringLiteral("anna@example.com"), road == QLatin1String("wrong")
+                                                     ? QStringLiteral("nope")
+                                                     : QStringLiteral("Anna-2026 pw"));
     boxes->answer("Close");
     w.pressNext();
     QVERIFY(QTest::qWaitFor([&] { return boxes->count() == 1; }, 5000));
@@ -496,7 +500,8 @@ void tst_joinpage2::errorsReturnSilently()
     w.pressNext();
     QVERIFY(QTest::qWaitFor([&] { return boxes->count() == 1; }, 5000));
     QCOMPARE(portal->requests().size(), 2);  // the redirect was not followed
-    QCOMPARE(boxes->last().text, heading + QString::fromUtf8(portal->requests().at(1).answer).toHtmlEscaped());
+    QCOMPARE(boxes->last().text,
+             heading + QString::fromUtf8(portal->requests().at(1).answer).toHtmlEscaped());
 
     // A portal answer holding a link is shown as text.
     portal->setFault(requestKind::signIn, fault::refuse);
@@ -505,8 +510,9 @@ void tst_joinpage2::errorsReturnSilently()
     w.pressNext();
     QVERIFY(QTest::qWaitFor([&] { return boxes->count() == 2; }, 5000));
     QCOMPARE(boxes->last().text,
-             heading + QStringLiteral("[E99] See &lt;a href=&quot;http://evil.example/&quot;&gt;"
-                                      "here&lt;/a&gt; &amp; retry"));
+             heading
+                 + QStringLiteral("[E99] See &lt;a href=&quot;http://evil.example/&quot;&gt;"
+                                  "here&lt;/a&gt; &amp; retry"));
     // An answer wider than 450 pixels is placed as if it were 450 wide.
     portal->setRefusalText(QByteArray(200, 'W'));
     boxes->answer("Close");
@@ -598,7 +604,8 @@ void tst_joinpage2::portalAddress()
     boxes->answer("Close");
     w.next()->click();
     QCOMPARE(boxes->count(), 1);
-    QCOMPARE(boxes->last().text, heading + QStringLiteral("The camera gave no valid portal address."));
+    QCOMPARE(boxes->last().text,
+             heading + QStringLiteral("The camera gave no valid portal address."));
     QVERIFY(!w.run()->isRunning());
     QVERIFY(w.next()->isEnabled());
     QVERIFY(w.edit("signInEmailEdit")->isEnabled());
@@ -629,7 +636,8 @@ void tst_joinpage2::links()
     QVERIFY(!w.edit("signInEmailEdit")->isHidden());
     boxes->answer("OK");
     emit forgot->linkActivated(QStringLiteral("forgot"));
-    QCOMPARE(urls.opened, QList<QUrl>{QUrl(QString::fromLatin1(portal->baseUrl() + "request_password"))});
+    QCOMPARE(urls.opened,
+             QList<QUrl>{QUrl(QString::fromLatin1(portal->baseUrl() + "request_password"))});
     QVERIFY(!w.edit("signInEmailEdit")->isHidden());
     QVERIFY(w.veil()->isHidden());
 
@@ -668,7 +676,8 @@ void tst_joinpage2::noSecretInLog()
     QVERIFY(QTest::qWaitFor([&] { return w.wizard.currentId() == joinPage3Id; }, 5000));
     const QString all = log.lines.join(QLatin1Char('\n'));
     QVERIFY(all.contains(QStringLiteral("account/?add")));
-    for (const char *secret : {"Typed-Secret-1", "Typed-Secret", "cam pw+1", "cam%20pw", "password="})
+    for (const char *secret :
+         {"Typed-Secret-1", "Typed-Secret", "cam pw+1", "cam%20pw", "password="})
         QVERIFY2(!all.contains(QLatin1String(secret)), secret);
 }
 
@@ -753,9 +762,11 @@ void tst_joinpage2::wayOn()
     w.pressNext();
     QVERIFY(QTest::qWaitFor([&] { return w.wizard.currentId() == joinPage3Id; }, 5000));
     QCOMPARE(portal->requests().size(), before + (signUp ? 3 : 2));
-    QCOMPARE(portal->requests().at(before).kind, signUp ? requestKind::signUp : requestKind::signIn);
+    QCOMPARE(portal->requests().at(before).kind,
+             signUp ? requestKind::signUp : requestKind::signIn);
     QCOMPARE(registeredTold(takeSent()), 1);
-    QCOMPARE(emailStr, signUp ? QStringLiteral("new@example.com") : QStringLiteral("anna@example.com"));
+    QCOMPARE(emailStr,
+             signUp ? QStringLiteral("new@example.com") : QStringLiteral("anna@example.com"));
     QCOMPARE(boxes->count(), box.isEmpty() ? 0 : 1);
 }
 
@@ -792,15 +803,17 @@ void tst_joinpage2::oversizedAnswer()
     QVERIFY2(boxAfter >= 0 && boxAfter < 3000, qPrintable(QString::number(boxAfter)));
     const QString text = boxes->last().text;
     QVERIFY(text.startsWith(heading + QStringLiteral("[E99] The service is not available")));
-    QCOMPARE(text.count(QStringLiteral("<br>")), 2 + portalRequest::answerLines - 1);  // heading's two
+    QCOMPARE(text.count(QStringLiteral("<br>")),
+             2 + portalRequest::answerLines - 1);  // heading's two
     QVERIFY(text.size() < 1000);
     QCOMPARE(boxes->last().pos.y(), wizardPos.y() + 240);
     // Cut: given up on the network, with a line that says so.
     QCOMPARE(access.replies.size(), 1);
     const QString all = log.lines.join(QLatin1Char('\n'));
     QCOMPARE(all.contains(QLatin1String("the rest is not read")), cut);
-    QCOMPARE(access.ended, QList<QNetworkReply::NetworkError>{
-                               cut ? QNetworkReply::OperationCanceledError : QNetworkReply::NoError});
+    QCOMPARE(access.ended,
+             QList<QNetworkReply::NetworkError>{cut ? QNetworkReply::OperationCanceledError
+                                                    : QNetworkReply::NoError});
     QVERIFY(!all.contains(QLatin1String("Anna-2026")));
     QVERIFY(!w.page->outstanding);
     QVERIFY(w.next()->isEnabled());

@@ -7,8 +7,8 @@
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/commandcapture.h"
-#include "tests/support/testseams.h"
 #include "tests/support/simtestutil.h"
+#include "tests/support/testseams.h"
 #include "tests/support/waitlabels.h"
 
 #include <QLabel>
@@ -35,8 +35,10 @@ struct fixture {
             decidedAt << run->ticks();
             run->stop();  // the page's ending
         });
-        QObject::connect(&check, &networkCheck::tickLimitReached, &check, [this] { ++limitReached; });
-        QObject::connect(&check, &networkCheck::setupConfirmationDue, &check, [this] { ++confirmations; });
+        QObject::connect(&check, &networkCheck::tickLimitReached, &check,
+                         [this] { ++limitReached; });
+        QObject::connect(&check, &networkCheck::setupConfirmationDue, &check,
+                         [this] { ++confirmations; });
     }
 
     // A plan as the pages make them: the Internet page's unless a table is named.
@@ -155,58 +157,59 @@ void tst_networkcheck::tableRows_data()
     const int none = int(networkCheck::table::noChange);
     const int change = int(networkCheck::table::change);
     const int net = int(networkCheck::table::internet);
-    auto row = [](const char *name, int rows, int tick, const char *state, const char *sent, bool decides,
-                  bool confirms, const char *phrase, int after = -1) {
-        QTest::newRow(name) << rows << tick << QString::fromLatin1(state) << QByteArray(sent) << decides
-                            << confirms << QString::fromLatin1(phrase) << (after < 0 ? tick : after);
+    auto row = [](const char *name, int rows, int tick, const char *state, const char *sent,
+                  bool decides, bool confirms, const char *phrase, int after = -1) {
+        QTest::newRow(name) << rows << tick << QString::fromLatin1(state) << QByteArray(sent)
+                            << decides << confirms << QString::fromLatin1(phrase)
+                            << (after < 0 ? tick : after);
     };
     //   name                               table   tick  state sent  decide confirm phrase after
-    row("no change 49: nothing",            none,   49,   "",   "",   false, false, "s");
-    row("no change 50: setup again",        none,   50,   "",   "3",  false, false, "s");
-    row("no change 100: check",             none,   100,  "",   "8",  false, false, "c");
-    row("no change 100 online: no check",   none,   100,  "o",  "",   false, false, "c");
-    row("no change 150: check",             none,   150,  "",   "8",  false, false, "s");
-    row("no change 150 online: no check",   none,   150,  "o",  "",   false, false, "s");
-    row("no change 250: decide",            none,   250,  "",   "",   true,  false, "s");
-    row("no change 920: nothing",           none,   920,  "o",  "",   false, false, "s");
-    row("change 250 set up: confirm",       change, 250,  "c",  "",   false, true,  "r");
-    row("change 250 not set up: to 901",    change, 250,  "",   "",   false, false, "s", 901);
-    row("change 450: check",                change, 450,  "c",  "8",  false, false, "c");
-    row("change 450 online: info record",   change, 450,  "co", "2",  false, false, "c");
-    row("change 550: check",                change, 550,  "c",  "8",  false, false, "c");
-    row("change 650: check",                change, 650,  "c",  "8",  false, false, "c");
-    row("change 700: check",                change, 700,  "c",  "8",  false, false, "c");
-    row("change 800: nothing",              change, 800,  "c",  "",   false, false, "s");
-    row("change 900: info record",          change, 900,  "",   "2",  false, false, "s");
-    row("change 900 info there: rescan",    change, 900,  "i",  "1",  false, false, "s");
-    row("change 920 online: rescan, decide", change, 920, "o",  "1",  true,  false, "s");
-    row("change 920 offline: decide",       change, 920,  "",   "",   true,  false, "s");
-    row("change 100: nothing",              change, 100,  "",   "",   false, false, "s");
-    row("internet 250 set up: restarting",  net,    250,  "c",  "",   false, false, "r");
-    row("internet 250 not set up: to 901",  net,    250,  "",   "",   false, false, "s", 901);
-    row("internet 400: check",              net,    400,  "c",  "8",  false, false, "c");
-    row("internet 450: check",              net,    450,  "c",  "8",  false, false, "c");
-    row("internet 550: check",              net,    550,  "c",  "8",  false, false, "c");
-    row("internet 600: check",              net,    600,  "c",  "8",  false, false, "c");
-    row("internet 650: check",              net,    650,  "c",  "8",  false, false, "c");
-    row("internet 700: check",              net,    700,  "c",  "8",  false, false, "c");
-    row("internet 700 online: info record", net,    700,  "co", "2",  false, false, "c");
-    row("internet 900: info record",        net,    900,  "",   "2",  false, false, "s");
-    row("internet 900 info there: rescan",  net,    900,  "i",  "1",  false, false, "s");
-    row("internet 920: decide",             net,    920,  "",   "",   true,  false, "s");
-    row("internet 920 online: rescan, decide", net, 920,  "o",  "1",  true,  false, "s");
-    row("internet 920 PPPoE: go on",        net,    920,  "p",  "",   false, false, "s");
-    row("internet 920 PPPoE online: rescan", net,   920,  "po", "1",  false, false, "s");
-    row("internet 1200: check",             net,    1200, "p",  "8",  false, false, "c");
-    row("internet 1400: check",             net,    1400, "p",  "8",  false, false, "c");
-    row("internet 1700: check",             net,    1700, "p",  "8",  false, false, "c");
-    row("internet 1750: info record",       net,    1750, "p",  "2",  false, false, "s");
-    row("internet 1750 info there: rescan", net,    1750, "pi", "1",  false, false, "s");
-    row("internet 1770 PPPoE: decide",      net,    1770, "p",  "",   true,  false, "s");
+    row("no change 49: nothing", none, 49, "", "", false, false, "s");
+    row("no change 50: setup again", none, 50, "", "3", false, false, "s");
+    row("no change 100: check", none, 100, "", "8", false, false, "c");
+    row("no change 100 online: no check", none, 100, "o", "", false, false, "c");
+    row("no change 150: check", none, 150, "", "8", false, false, "s");
+    row("no change 150 online: no check", none, 150, "o", "", false, false, "s");
+    row("no change 250: decide", none, 250, "", "", true, false, "s");
+    row("no change 920: nothing", none, 920, "o", "", false, false, "s");
+    row("change 250 set up: confirm", change, 250, "c", "", false, true, "r");
+    row("change 250 not set up: to 901", change, 250, "", "", false, false, "s", 901);
+    row("change 450: check", change, 450, "c", "8", false, false, "c");
+    row("change 450 online: info record", change, 450, "co", "2", false, false, "c");
+    row("change 550: check", change, 550, "c", "8", false, false, "c");
+    row("change 650: check", change, 650, "c", "8", false, false, "c");
+    row("change 700: check", change, 700, "c", "8", false, false, "c");
+    row("change 800: nothing", change, 800, "c", "", false, false, "s");
+    row("change 900: info record", change, 900, "", "2", false, false, "s");
+    row("change 900 info there: rescan", change, 900, "i", "1", false, false, "s");
+    row("change 920 online: rescan, decide", change, 920, "o", "1", true, false, "s");
+    row("change 920 offline: decide", change, 920, "", "", true, false, "s");
+    row("change 100: nothing", change, 100, "", "", false, false, "s");
+    row("internet 250 set up: restarting", net, 250, "c", "", false, false, "r");
+    row("internet 250 not set up: to 901", net, 250, "", "", false, false, "s", 901);
+    row("internet 400: check", net, 400, "c", "8", false, false, "c");
+    row("internet 450: check", net, 450, "c", "8", false, false, "c");
+    row("internet 550: check", net, 550, "c", "8", false, false, "c");
+    row("internet 600: check", net, 600, "c", "8", false, false, "c");
+    row("internet 650: check", net, 650, "c", "8", false, false, "c");
+    row("internet 700: check", net, 700, "c", "8", false, false, "c");
+    row("internet 700 online: info record", net, 700, "co", "2", false, false, "c");
+    row("internet 900: info record", net, 900, "", "2", false, false, "s");
+    row("internet 900 info there: rescan", net, 900, "i", "1", false, false, "s");
+    row("internet 920: decide", net, 920, "", "", true, false, "s");
+    row("internet 920 online: rescan, decide", net, 920, "o", "1", true, false, "s");
+    row("internet 920 PPPoE: go on", net, 920, "p", "", false, false, "s");
+    row("internet 920 PPPoE online: rescan", net, 920, "po", "1", false, false, "s");
+    row("internet 1200: check", net, 1200, "p", "8", false, false, "c");
+    row("internet 1400: check", net, 1400, "p", "8", false, false, "c");
+    row("internet 1700: check", net, 1700, "p", "8", false, false, "c");
+    row("internet 1750: info record", net, 1750, "p", "2", false, false, "s");
+    row("internet 1750 info there: rescan", net, 1750, "pi", "1", false, false, "s");
+    row("internet 1770 PPPoE: decide", net, 1770, "p", "", true, false, "s");
     row("internet 1770 PPPoE online: rescan, decide", net, 1770, "po", "1", true, false, "s");
-    row("internet 1770: no decision",       net,    1770, "",   "",   false, false, "s");
-    row("internet 1770 online: rescan only", net,   1770, "o",  "1",  false, false, "s");
-    row("internet 50: nothing",             net,    50,   "",   "",   false, false, "s");
+    row("internet 1770: no decision", net, 1770, "", "", false, false, "s");
+    row("internet 1770 online: rescan only", net, 1770, "o", "1", false, false, "s");
+    row("internet 50: nothing", net, 50, "", "", false, false, "s");
 }
 
 void tst_networkcheck::tableRows()
@@ -243,7 +246,8 @@ void tst_networkcheck::tableRows()
     QCOMPARE(classes, sent);
     QCOMPARE(f.decidedAt, decides ? QList<int>{tick} : QList<int>{});
     QCOMPARE(f.confirmations, int(confirms));
-    const QString phrases[] = {QStringLiteral("Saving network setting"), QStringLiteral("Checking internet connection"),
+    const QString phrases[] = {QStringLiteral("Saving network setting"),
+                               QStringLiteral("Checking internet connection"),
                                QStringLiteral("Restarting network")};
     QCOMPARE(f.check.phrase(), phrases[QStringLiteral("scr").indexOf(phrase)]);
     QCOMPARE(f.run->ticks(), after);

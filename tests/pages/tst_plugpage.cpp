@@ -1,11 +1,11 @@
 #include "core/camguide.h"
 #include "core/globals.h"
 #include "core/pageframe.h"
-#include "pages/setup/movelabel.h"
 #include "pages/setup/camerarules.h"
+#include "pages/setup/movelabel.h"
 #include "pages/setup/plugpage.h"
-#include "protocol/zvrutils.h"
 #include "platform/platform.h"
+#include "protocol/zvrutils.h"
 #include "tests/support/modalrecorder.h"
 #include "tests/support/pagebench.h"
 #include "tests/support/screenlook.h"
@@ -58,8 +58,7 @@ void pointerLeaves(QWidget *w)
     QCoreApplication::sendEvent(w, &e);
 }
 
-template <class W = QLabel>
-W *child(const plugPage *page, const QString &name)
+template <class W = QLabel> W *child(const plugPage *page, const QString &name)
 {
     return page->findChild<W *>(name);
 }
@@ -81,12 +80,12 @@ int shownStep(const plugPage *page)
     if (!step)
         return 0;
     const QLabel *marker = child(page, QStringLiteral("stepMarker"));
-    const bool agree =
-        marker->pos() == QPoint(30, 180 + 30 * (step - 1))
-        && !marker->isHidden()
-        && child(page, QStringLiteral("stepImage"))->property("picture").toString()
-               == QStringLiteral("images/plug_step%1.png").arg(step)
-        && child(page, QStringLiteral("stepText"))->text().startsWith(QString::number(step) + QLatin1Char('.'));
+    const bool agree = marker->pos() == QPoint(30, 180 + 30 * (step - 1)) && !marker->isHidden()
+                       && child(page, QStringLiteral("stepImage"))->property("picture").toString()
+                              == QStringLiteral("images/plug_step%1.png").arg(step)
+                       && child(page, QStringLiteral("stepText"))
+                              ->text()
+                              .startsWith(QString::number(step) + QLatin1Char('.'));
     return agree ? step : 0;
 }
 
@@ -276,9 +275,12 @@ void tst_plugpage::holdingTargets()
     plugPage *page = w.page;
     tickTo(page, 4);  // the LED link shown
     const QHash<QString, QWidget *> targets = {
-        {"stepImage", child<moveLabel>(page, QStringLiteral("stepImage"))},     {"stepText", child<moveLabel>(page, QStringLiteral("stepText"))},
-        {"wpsNote", child<moveLabel>(page, QStringLiteral("wpsNote"))},         {"wpsHelpIcon", child<moveLabel>(page, QStringLiteral("wpsHelpIcon"))},
-        {"ledHintLink", child<moveLabel>(page, QStringLiteral("ledHintLink"))}, {"pictureFrame", child<moveLabel>(page, QStringLiteral("pictureFrame"))}};
+        {"stepImage", child<moveLabel>(page, QStringLiteral("stepImage"))},
+        {"stepText", child<moveLabel>(page, QStringLiteral("stepText"))},
+        {"wpsNote", child<moveLabel>(page, QStringLiteral("wpsNote"))},
+        {"wpsHelpIcon", child<moveLabel>(page, QStringLiteral("wpsHelpIcon"))},
+        {"ledHintLink", child<moveLabel>(page, QStringLiteral("ledHintLink"))},
+        {"pictureFrame", child<moveLabel>(page, QStringLiteral("pictureFrame"))}};
     QWidget *label = targets.value(target);
 
     pointerEnters(label);
@@ -386,9 +388,11 @@ void tst_plugpage::wpsIconFollowsMeasuredNote()
     QFont nine = child<moveLabel>(&page, QStringLiteral("wpsNote"))->font();
     QCOMPARE(nine.pixelSize(), 9);
     const QFontMetrics metrics(nine);
-    QCOMPARE(child<moveLabel>(&page, QStringLiteral("wpsHelpIcon"))->pos(),
-             plugRules::wpsIconPlace(metrics.horizontalAdvance(child<moveLabel>(&page, QStringLiteral("wpsNote"))->text()),
-                                    metrics.height()));
+    QCOMPARE(
+        child<moveLabel>(&page, QStringLiteral("wpsHelpIcon"))->pos(),
+        plugRules::wpsIconPlace(
+            metrics.horizontalAdvance(child<moveLabel>(&page, QStringLiteral("wpsNote"))->text()),
+            metrics.height()));
     QCOMPARE(child<moveLabel>(&page, QStringLiteral("wpsHelpIcon"))->size(), QSize(14, 15));
     QCOMPARE(child<moveLabel>(&page, QStringLiteral("wpsHelpIcon"))->toolTip(),
              QStringLiteral("You can also use WPS button to<br>establish connection in this step"
@@ -427,7 +431,8 @@ void tst_plugpage::ledHelpTexts()
                         && livePageBoxes() == QList<pageBox *>{qobject_cast<pageBox *>(d)};
     });
     boxes.answer("Close");
-    emit child<moveLabel>(page, QStringLiteral("ledHintLink"))->linkActivated(QStringLiteral("terms"));
+    emit child<moveLabel>(page, QStringLiteral("ledHintLink"))
+        ->linkActivated(QStringLiteral("terms"));
 
     QCOMPARE(boxes.count(), 1);
     QVERIFY(heldAndVeiled);
@@ -498,11 +503,15 @@ void tst_plugpage::resetRoad_data()
     QTest::addColumn<int>("shownPage");
     QTest::addColumn<bool>("cycling");
     QTest::addColumn<bool>("veiled");
-    QTest::newRow("Close returns to the page") << "Close" << "" << int(plugPageId) << true << false;
-    QTest::newRow("Restart, then No") << "Restart" << "No" << int(plugPageId) << true << false;
-    QTest::newRow("Restart, then Yes") << "Restart" << "Yes" << int(selectPageId) << false << false;
+    QTest::newRow("Close returns to the page") << "Close"
+                                               << "" << int(plugPageId) << true << false;
+    QTest::newRow("Restart, then No") << "Restart"
+                                      << "No" << int(plugPageId) << true << false;
+    QTest::newRow("Restart, then Yes") << "Restart"
+                                       << "Yes" << int(selectPageId) << false << false;
     // The help box's own Close road would hide the veil and resume here.
-    QTest::newRow("Restart, question open") << "Restart" << "" << int(plugPageId) << false << true;
+    QTest::newRow("Restart, question open") << "Restart"
+                                            << "" << int(plugPageId) << false << true;
 }
 
 void tst_plugpage::resetRoad()
@@ -545,7 +554,8 @@ void tst_plugpage::resetRoad()
         boxes.leaveUnanswered();
     else
         boxes.answer(ledAnswer);
-    emit child<moveLabel>(page, QStringLiteral("ledHintLink"))->linkActivated(QStringLiteral("terms"));
+    emit child<moveLabel>(page, QStringLiteral("ledHintLink"))
+        ->linkActivated(QStringLiteral("terms"));
 
     const bool restart = resetAnswer == QLatin1String("Restart");
     QCOMPARE(boxes.count(), restart ? 3 : 2);
@@ -578,7 +588,8 @@ void tst_plugpage::stepPictureLoads()
     wizardAtPlug w;
     QVERIFY(!child<moveLabel>(w.page, QStringLiteral("stepImage"))->pixmap().isNull());
     tickTo(w.page, 4);
-    QCOMPARE(child<moveLabel>(w.page, QStringLiteral("stepImage"))->property("picture").toString(), QStringLiteral("images/plug_step4.png"));
+    QCOMPARE(child<moveLabel>(w.page, QStringLiteral("stepImage"))->property("picture").toString(),
+             QStringLiteral("images/plug_step4.png"));
     QVERIFY(!child<moveLabel>(w.page, QStringLiteral("stepImage"))->pixmap().isNull());
 }
 
@@ -591,8 +602,6 @@ void tst_plugpage::stepTextSizeByBuild()
                  ? QStringLiteral("font:13px;color:rgb(89,87,87);")
                  : QStringLiteral("font:12px;color:rgb(89,87,87);"));
 }
-
-
 
 // Every road back to the plug-in page leaves it as on entry: the steps
 // turn, Next has the keyboard focus and asks the question. A road that only
@@ -665,7 +674,9 @@ void tst_plugpage::reentryRoads()
     QTest::keyClick(next, Qt::Key_Space);
     QCOMPARE(w.wizard.currentId(), int(selectPageId));
     QVERIFY(!stepTimer->isActive());
-    QVERIFY(!w.wizard.currentPage()->findChild<QPushButton *>(QStringLiteral("sel_back_btn"))->isEnabled());
+    QVERIFY(!w.wizard.currentPage()
+                 ->findChild<QPushButton *>(QStringLiteral("sel_back_btn"))
+                 ->isEnabled());
 }
 
 QTEST_MAIN(tst_plugpage)

@@ -72,9 +72,10 @@ void tst_portalrequest::encodingKeepsEveryByte()
     const QByteArray out = encoded(all);
     QCOMPARE(QByteArray::fromPercentEncoding(out), all);
     for (const char c : out) {
-        QVERIFY2(QByteArrayLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-._~%")
-                     .contains(c),
-                 QByteArray(1, c).constData());
+        QVERIFY2(
+            QByteArrayLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-._~%")
+                .contains(c),
+            QByteArray(1, c).constData());
     }
 }
 
@@ -84,9 +85,9 @@ void tst_portalrequest::bodies()
                         QStringLiteral("p&w =+")),
              QByteArray("client=wizard&wizard_version=KSM-271E_v1.00.02&lang=English"
                         "&email=anna%40example.com&password=p%26w%20%3D%2B"));
-    QCOMPARE(signUpBody("KSM-271E", version, {QStringLiteral("a@b.c"), QStringLiteral("pw 1"),
-                                               QStringLiteral("pw 1"), QStringLiteral("Zoë"),
-                                               QStringLiteral("O'Neil")}),
+    QCOMPARE(signUpBody("KSM-271E", version,
+                        {QStringLiteral("a@b.c"), QStringLiteral("pw 1"), QStringLiteral("pw 1"),
+                         QStringLiteral("Zoë"), QStringLiteral("O'Neil")}),
              QByteArray("client=wizard&wizard_version=KSM-271E_v1.00.02&lang=English"
                         "&action=sign-up&accept=accept&email=a%40b.c&password=pw%201"
                         "&password_verify=pw%201&name_first=Zo%C3%AB&name_last=O%27Neil"
@@ -106,7 +107,10 @@ void tst_portalrequest::bodies()
 void tst_portalrequest::recordValuesEndAtNul()
 {
     QCOMPARE(recordValue(QByteArray("abc\0def", 7)), QByteArray("abc"));
-    QCOMPARE(addCameraBody(QByteArray("KSM\0x", 5), version, QByteArray("1000\0" "9", 6),
+    QCOMPARE(addCameraBody(QByteArray("KSM\0x", 5), version,
+                           QByteArray("1000\0"
+                                      "9",
+                                      6),
                            QByteArray("pw\0", 3), QByteArray("d")),
              QByteArray("client=wizard&wizard_version=KSM_v1.00.02&lang=English"
                         "&orbel_no=1000&device_password=pw&dfp=d"));
@@ -115,7 +119,8 @@ void tst_portalrequest::recordValuesEndAtNul()
 
 void tst_portalrequest::post()
 {
-    const QByteArray body = signInBody("KSM-271E", version, QStringLiteral("a"), QStringLiteral("b"));
+    const QByteArray body =
+        signInBody("KSM-271E", version, QStringLiteral("a"), QStringLiteral("b"));
     const QNetworkRequest r = formPost("http://10.0.0.2:8080/", signInPath, body);
     // Joined as they are: the query stays the portal's "?signin".
     QCOMPARE(r.url().toEncoded(), QByteArray("http://10.0.0.2:8080/account/?signin"));
@@ -140,12 +145,12 @@ void tst_portalrequest::accountReplies_data()
     QTest::addColumn<outcome>("expected");
     QTest::addColumn<QString>("text");
     QTest::newRow("success") << false << "200" << QByteArray("success") << outcome::success << "";
-    QTest::newRow("success and more") << false << "200" << QByteArray("success: welcome")
-                                      << outcome::success << "";
+    QTest::newRow("success and more")
+        << false << "200" << QByteArray("success: welcome") << outcome::success << "";
     QTest::newRow("capital S") << false << "200" << QByteArray("Success") << outcome::refused
                                << "Success";
-    QTest::newRow("leading blank") << false << "200" << QByteArray(" success") << outcome::refused
-                                   << " success";
+    QTest::newRow("leading blank")
+        << false << "200" << QByteArray(" success") << outcome::refused << " success";
     QTest::newRow("refusal") << false << "200" << QByteArray("[E03] Incorrect password.")
                              << outcome::refused << "[E03] Incorrect password.";
     QTest::newRow("redirect") << false << "302" << QByteArray("success") << outcome::refused
@@ -185,12 +190,12 @@ void tst_portalrequest::addReplies_data()
     QTest::newRow("empty") << false << "200" << QByteArray() << outcome::unknownError << "";
     QTest::newRow("bracket") << false << "200" << QByteArray("[E05] Already registered.")
                              << outcome::refused << " Already registered.";
-    QTest::newRow("two brackets") << false << "200" << QByteArray("[E05] a]b")
-                                  << outcome::refused << " a]b";
-    QTest::newRow("bracket at the end") << false << "200" << QByteArray("[E05]")
-                                        << outcome::refused << "";
-    QTest::newRow("other status, whole body") << false << "302" << QByteArray("[E] moved")
-                                              << outcome::refused << "[E] moved";
+    QTest::newRow("two brackets") << false << "200" << QByteArray("[E05] a]b") << outcome::refused
+                                  << " a]b";
+    QTest::newRow("bracket at the end")
+        << false << "200" << QByteArray("[E05]") << outcome::refused << "";
+    QTest::newRow("other status, whole body")
+        << false << "302" << QByteArray("[E] moved") << outcome::refused << "[E] moved";
     QTest::newRow("error") << true << "404" << QByteArray("10000001:KSM-271E")
                            << outcome::networkError << "";
 }
@@ -215,14 +220,14 @@ void tst_portalrequest::cutAnswers_data()
     QTest::addColumn<QString>("text");
     // What would pass as a success is a refusal once cut: the rest was
     // never seen.
-    QTest::newRow("account, success") << false << QByteArray("success and more") << outcome::refused
-                                      << "success and more";
-    QTest::newRow("account, refusal") << false << QByteArray("[E99] no") << outcome::refused
-                                      << "[E99] no";
+    QTest::newRow("account, success")
+        << false << QByteArray("success and more") << outcome::refused << "success and more";
+    QTest::newRow("account, refusal")
+        << false << QByteArray("[E99] no") << outcome::refused << "[E99] no";
     QTest::newRow("add, the ] rule on what was read")
         << true << QByteArray("[E99] no\nmore") << outcome::refused << " no\nmore";
-    QTest::newRow("add, its own answer and more")
-        << true << QByteArray("10000001:KSM-271E......") << outcome::refused << "0000001:KSM-271E......";
+    QTest::newRow("add, its own answer and more") << true << QByteArray("10000001:KSM-271E......")
+                                                  << outcome::refused << "0000001:KSM-271E......";
 }
 
 void tst_portalrequest::cutAnswers()
@@ -231,8 +236,9 @@ void tst_portalrequest::cutAnswers()
     QFETCH(QByteArray, read);
     QFETCH(outcome, expected);
     QFETCH(QString, text);
-    const verdict onRead = add ? judgeAddReply(false, QStringLiteral("200"), read, "10000001", "KSM-271E")
-                               : judgeAccountReply(false, QStringLiteral("200"), read);
+    const verdict onRead =
+        add ? judgeAddReply(false, QStringLiteral("200"), read, "10000001", "KSM-271E")
+            : judgeAccountReply(false, QStringLiteral("200"), read);
     const verdict v = cutShort(onRead, read);
     QCOMPARE(v.result, expected);
     QCOMPARE(v.text, text);
@@ -256,24 +262,27 @@ void tst_portalrequest::shownLines_data()
     QTest::addColumn<QStringList>("lines");
     const QString more(QChar(0x2026));
     const QString longLine(answerLineChars, QLatin1Char('W'));
-    QTest::newRow("one line") << "[E03] Incorrect password." << QStringList{"[E03] Incorrect password."};
+    QTest::newRow("one line") << "[E03] Incorrect password."
+                              << QStringList{"[E03] Incorrect password."};
     QTest::newRow("empty") << "" << QStringList{""};
     QTest::newRow("trailing line breaks dropped") << "[E03] no\r\n\n" << QStringList{"[E03] no"};
-    QTest::newRow("every kind of line break")
-        << "a\r\nb\rc\nd" << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("every kind of line break") << "a\r\nb\rc\nd" << QStringList{"a", "b", "c", "d"};
     QTest::newRow("empty line inside kept") << "a\n\nb" << QStringList{"a", "", "b"};
     QTest::newRow("more lines than shown")
         << "1\n2\n3\n4\n5\n6" << QStringList{"1", "2", "3", "4" + more};
-    QTest::newRow("only blank lines after the last shown")
-        << "1\n2\n3\n4\n \n\t\n" << QStringList{"1", "2", "3", "4"};
+    QTest::newRow("only blank lines after the last shown") << "1\n2\n3\n4\n \n\t\n"
+                                                           << QStringList{"1", "2", "3", "4"};
     QTest::newRow("a line of exactly the bound") << longLine << QStringList{longLine};
     QTest::newRow("a line one longer")
         << longLine + "W" << QStringList{longLine.left(answerLineChars - 1) + more};
     QTest::newRow("64 KiB in one line")
         << QString(answerLimit, QLatin1Char('x'))
         << QStringList{QString(answerLineChars - 1, QLatin1Char('x')) + more};
-    QTest::newRow("control characters as blanks")
-        << QString::fromUtf8("a\tb\x01" "c\x7f" "d") + QChar(0) + "e" << QStringList{"a b c d e"};
+    QTest::newRow("control characters as blanks") << QString::fromUtf8("a\tb\x01"
+                                                                       "c\x7f"
+                                                                       "d")
+                                                         + QChar(0) + "e"
+                                                  << QStringList{"a b c d e"};
     QTest::newRow("a long last line cut, and more")
         << "1\n2\n3\n" + longLine + "WW\n5"
         << QStringList{"1", "2", "3", longLine.left(answerLineChars - 1) + more};

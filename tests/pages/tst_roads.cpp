@@ -79,8 +79,7 @@ class tst_roads : public pageBench
     // ------------------------------------------------------------ helpers
 
     int current() const { return wizard->currentId(); }
-    template <class W>
-    W *control(const char *name) const
+    template <class W> W *control(const char *name) const
     {
         W *w = wizard->currentPage()->findChild<W *>(QString::fromLatin1(name));
         if (!w)
@@ -91,8 +90,7 @@ class tst_roads : public pageBench
     {
         // Enabled, shown, and on top where the user would click it.
         QWidget *page = wizard->currentPage();
-        return w->isEnabled() && w->isVisibleTo(page)
-               && page->childAt(w->geometry().center()) == w;
+        return w->isEnabled() && w->isVisibleTo(page) && page->childAt(w->geometry().center()) == w;
     }
     bool veiled() const
     {
@@ -136,11 +134,8 @@ class tst_roads : public pageBench
             case '1':
             case '2':
             case '4':
-            case '8':
-                simtest::feed(cam, c.zvrClass);
-                break;
-            default:
-                break;
+            case '8': simtest::feed(cam, c.zvrClass); break;
+            default: break;
             }
         }
         QCoreApplication::sendPostedEvents();
@@ -170,14 +165,16 @@ class tst_roads : public pageBench
     bool tabTo(QWidget *target)
     {
         for (int i = 0; i < 60 && QApplication::focusWidget() != target; ++i) {
-            QWidget *from = QApplication::focusWidget() ? QApplication::focusWidget() : wizard.get();
+            QWidget *from =
+                QApplication::focusWidget() ? QApplication::focusWidget() : wizard.get();
             QTest::keyClick(from, Qt::Key_Tab);
         }
         return QApplication::focusWidget() == target;
     }
     void press(Qt::Key key)
     {
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : wizard.get(), key);
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : wizard.get(),
+                        key);
     }
     void detailsLink(const char *link)
     {
@@ -228,7 +225,8 @@ class tst_roads : public pageBench
         QVERIFY(!veiled());
         QVERIFY(usable(control<QPushButton>("conn_back_btn")));
         QVERIFY(usable(control<QPushButton>("conn_next_btn")));
-        QCOMPARE(control<QPushButton>("conn_next_btn")->styleSheet(), buttonStyle(buttonPicture::next));
+        QCOMPARE(control<QPushButton>("conn_next_btn")->styleSheet(),
+                 buttonStyle(buttonPicture::next));
         QVERIFY(control<QRadioButton>("ethernetRadio")->isChecked());
         for (const char *way : {"ethernetRadio", "wpsRadio", "selectNetworkRadio"})
             QVERIFY2(control<QRadioButton>(way)->isEnabled(), way);
@@ -297,10 +295,9 @@ void tst_roads::connectPageAgain_data()
 {
     QTest::addColumn<QString>("road");
     QTest::addColumn<QList<int>>("historyThere");  // the wizard's history on page 2
-    QTest::newRow("history Back from the cloud page") << "cloud back"
-                                                      << QList<int>{0, 1, 2};
-    QTest::newRow("Back from the cloud page reached after a jump") << "jump, cloud back"
-                                                                   << QList<int>{2};
+    QTest::newRow("history Back from the cloud page") << "cloud back" << QList<int>{0, 1, 2};
+    QTest::newRow("Back from the cloud page reached after a jump")
+        << "jump, cloud back" << QList<int>{2};
     QTest::newRow("Back from the cloud page reached through page 3")
         << "internet, cloud back" << QList<int>{2};
     QTest::newRow("Back from the registered-camera page") << "registered back" << QList<int>{2};
@@ -679,7 +676,8 @@ void tst_roads::registeredBoxKeys()
         if (QPushButton *b = static_cast<QMessageBox *>(d)->defaultButton())
             defaultButton = b->text().trimmed();
         if (key == Qt::Key_Return)
-            d->grab().save(QStringLiteral(CAMGUIDE_SCREENS_DIR "/box-registered-focus-page%1.png").arg(page));
+            d->grab().save(
+                QStringLiteral(CAMGUIDE_SCREENS_DIR "/box-registered-focus-page%1.png").arg(page));
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : d,
                         Qt::Key(key));
     });
@@ -784,10 +782,12 @@ void tst_roads::keyboardOnly()
 void tst_roads::boxButtonsShowFocus()
 {
     const screenLook look(QStringLiteral(CAMGUIDE_PICTURES_DIR "/shipped"));
-    boxStyle = QStringLiteral("background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);");
+    boxStyle = QStringLiteral(
+        "background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);");
     pageBox box(QStringLiteral("The camera has already registered."), QMessageBox::Warning);
     QPushButton *reset = box.addPictureButton(confirmingButton(QStringLiteral("Reset    ")));
-    QPushButton *close = box.addPictureButton(safeButton(closingButton(QStringLiteral("Close    "))));
+    QPushButton *close =
+        box.addPictureButton(safeButton(closingButton(QStringLiteral("Close    "))));
     box.show();
     box.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&box));

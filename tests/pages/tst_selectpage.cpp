@@ -9,13 +9,13 @@
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
-#include "tests/support/simtestutil.h"
 #include "tests/support/commandcapture.h"
-#include "tests/support/pagebench.h"
 #include "tests/support/modalrecorder.h"
+#include "tests/support/pagebench.h"
 #include "tests/support/programstate.h"
-#include "tests/support/wizardfixture.h"
+#include "tests/support/simtestutil.h"
 #include "tests/support/waitlabels.h"
+#include "tests/support/wizardfixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,19 +45,23 @@ namespace {
 
 const QString heading =
     QStringLiteral("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>");
-const QString ruleText = heading + QStringLiteral(
-    "The passwords must be at least 6 characters long and must contain at least 2 letters, "
-    "case-sensitive!");
-const QString mismatchText = QStringLiteral(
-    "<font size=5 face=verdana color=#2a7ba6><b>Warning</b></font><br><br>"
-    "The passwords don't match! Please try again!");
+const QString ruleText =
+    heading
+    + QStringLiteral(
+        "The passwords must be at least 6 characters long and must contain at least 2 letters, "
+        "case-sensitive!");
+const QString mismatchText =
+    QStringLiteral("<font size=5 face=verdana color=#2a7ba6><b>Warning</b></font><br><br>"
+                   "The passwords don't match! Please try again!");
 const QString registeredText = QStringLiteral(
     "The camera you select has already been registered to skyvue. You have to enter the correct "
     "camera password and skyvue account later or <a href = terms><font size=3 "
     "color=#638c0b>reset the camera</font></a> to register another account.<br>");
-const QString unconfirmedText = heading + QStringLiteral(
-    "The camera did not confirm the new password, so it may still have none. Check that the "
-    "camera is on and connected, then try again.");
+const QString unconfirmedText =
+    heading
+    + QStringLiteral(
+        "The camera did not confirm the new password, so it may still have none. Check that the "
+        "camera is on and connected, then try again.");
 const QString blueNext = QStringLiteral(
     "background-image: url(:/images/btn_start-next_blue.png);font:14px;color:rgb(255,255,255);"
     "border: 0px");
@@ -104,8 +108,9 @@ struct atSelectPage : wizardAt<selectPage> {
     QList<QWidget *> passwordForm() const
     {
         QList<QWidget *> form;
-        for (const char *name : {"passwdTitle", "adminAccountLabel", "adminNameLabel", "passwordLabel",
-                                 "passwdEdit", "forgotLink", "confirmLabel", "confirmEdit"})
+        for (const char *name :
+             {"passwdTitle", "adminAccountLabel", "adminNameLabel", "passwordLabel", "passwdEdit",
+              "forgotLink", "confirmLabel", "confirmEdit"})
             form << control<QWidget>(name);
         return form;
     }
@@ -126,7 +131,8 @@ struct atSelectPage : wizardAt<selectPage> {
     bool listIsUsers() const
     {
         return backButton()->isEnabled() && rescanButton()->isEnabled() && table()->isEnabled()
-               && noCameraLink()->isEnabled() && !passwdEdit()->isReadOnly() && !confirmEdit()->isReadOnly();
+               && noCameraLink()->isEnabled() && !passwdEdit()->isReadOnly()
+               && !confirmEdit()->isReadOnly();
     }
 
     // Ticks until the search ends; the tick it ended at.
@@ -156,7 +162,6 @@ const QString camA = QStringLiteral("02:00:00:00:1a:01");
 const QString camB = QStringLiteral("02:00:00:00:1a:02");
 const QString camC = QStringLiteral("02:00:00:00:1a:03");
 const QString camD = QStringLiteral("02:00:00:00:1a:04");
-
 
 // The controls of the page a user can reach, by object name.
 struct selectControls {
@@ -265,7 +270,6 @@ private slots:
     void storedPasswordLostInConfirmMode();
     void cameraSilentAfterScan();
     void keyboardDuringPasswordRun();
-
 };
 
 // ------------------------------------------------------------ password rule
@@ -289,9 +293,15 @@ void tst_selectpage::passwordRule_data()
     QTest::newRow("tab") << "abc\tdef" << false;
     QTest::newRow("newline") << "abc\ndef" << false;
     QTest::newRow("DEL") << "abcdef\x7f" << false;
-    QTest::newRow("non-ASCII letter") << QString::fromUtf8("abcd\xc3\xa9" "1") << false;
-    QTest::newRow("non-ASCII letters only count not") << QString::fromUtf8("a\xc3\xa9\xc3\xa9" "123") << false;
-    QTest::newRow("no-break space") << QString::fromUtf8("abc\xc2\xa0" "12") << false;
+    QTest::newRow("non-ASCII letter") << QString::fromUtf8("abcd\xc3\xa9"
+                                                           "1")
+                                      << false;
+    QTest::newRow("non-ASCII letters only count not") << QString::fromUtf8("a\xc3\xa9\xc3\xa9"
+                                                                           "123")
+                                                      << false;
+    QTest::newRow("no-break space") << QString::fromUtf8("abc\xc2\xa0"
+                                                         "12")
+                                    << false;
     QTest::newRow("emoji") << QString::fromUtf8("ab1234\xf0\x9f\x98\x80") << false;
     QTest::newRow("backslash") << "ab\\123" << true;
     QTest::newRow("closing bracket") << "ab]123" << true;
@@ -341,9 +351,10 @@ void tst_selectpage::firstTickHidesForm()
 {
     atSelectPage w;
     // On the first visit everything is disabled and the form not yet hidden.
-    for (QWidget *b : {static_cast<QWidget *>(w.backButton()), static_cast<QWidget *>(w.rescanButton()),
-                       static_cast<QWidget *>(w.nextButton()), static_cast<QWidget *>(w.table()),
-                       static_cast<QWidget *>(w.noCameraLink())})
+    for (QWidget *b :
+         {static_cast<QWidget *>(w.backButton()), static_cast<QWidget *>(w.rescanButton()),
+          static_cast<QWidget *>(w.nextButton()), static_cast<QWidget *>(w.table()),
+          static_cast<QWidget *>(w.noCameraLink())})
         QVERIFY(!b->isEnabled());
     QVERIFY(!w.passwdEdit()->isHidden());
 
@@ -524,26 +535,60 @@ void tst_selectpage::tickTable_data()
     QTest::addColumn<QString>("run");     // "search", "confirm", "new password"
     QTest::addColumn<QString>("camera");  // what the one camera does
     QTest::addColumn<int>("tick");
-    QTest::addColumn<QString>("sent");    // classes sent at the tick, "P" a password
-    QTest::addColumn<QString>("after");   // "runs", "list", "page 2", "box"
+    QTest::addColumn<QString>("sent");   // classes sent at the tick, "P" a password
+    QTest::addColumn<QString>("after");  // "runs", "list", "page 2", "box"
 
-    QTest::newRow("search 59: nothing") << "search" << "factory address" << 59 << "" << "runs";
-    QTest::newRow("search 60: factory address, scan again") << "search" << "factory address" << 60 << "1" << "runs";
-    QTest::newRow("search 60: other address") << "search" << "listed" << 60 << "" << "runs";
-    QTest::newRow("search 80: every record in, ends") << "search" << "listed" << 80 << "" << "list";
-    QTest::newRow("search 80: no camera, ends") << "search" << "none" << 80 << "" << "list";
-    QTest::newRow("search 80: record missing, asked") << "search" << "mute" << 80 << "2" << "runs";
-    QTest::newRow("search 99: nothing") << "search" << "mute" << 99 << "" << "runs";
-    QTest::newRow("search 100: asked, ends") << "search" << "mute" << 100 << "2" << "list";
-    QTest::newRow("confirm 20: nothing") << "confirm" << "stored" << 20 << "" << "runs";
-    QTest::newRow("confirm 21: goes on") << "confirm" << "stored" << 21 << "" << "page 2";
-    QTest::newRow("new 49: nothing") << "new password" << "confirms at 10" << 49 << "" << "runs";
-    QTest::newRow("new 50: confirmed, restart") << "new password" << "confirms at 10" << 50 << "9" << "runs";
-    QTest::newRow("new 50: silent, password again") << "new password" << "silent" << 50 << "P" << "runs";
-    QTest::newRow("new 80: confirmed late, restart") << "new password" << "confirms at 65" << 80 << "9" << "runs";
-    QTest::newRow("new 80: restarted at 50") << "new password" << "confirms at 10" << 80 << "" << "runs";
-    QTest::newRow("new 100: confirmed, goes on") << "new password" << "confirms at 10" << 100 << "" << "page 2";
-    QTest::newRow("new 100: never confirmed, box") << "new password" << "silent" << 100 << "" << "box";
+    QTest::newRow("search 59: nothing") << "search"
+                                        << "factory address" << 59 << ""
+                                        << "runs";
+    QTest::newRow("search 60: factory address, scan again") << "search"
+                                                            << "factory address" << 60 << "1"
+                                                            << "runs";
+    QTest::newRow("search 60: other address") << "search"
+                                              << "listed" << 60 << ""
+                                              << "runs";
+    QTest::newRow("search 80: every record in, ends") << "search"
+                                                      << "listed" << 80 << ""
+                                                      << "list";
+    QTest::newRow("search 80: no camera, ends") << "search"
+                                                << "none" << 80 << ""
+                                                << "list";
+    QTest::newRow("search 80: record missing, asked") << "search"
+                                                      << "mute" << 80 << "2"
+                                                      << "runs";
+    QTest::newRow("search 99: nothing") << "search"
+                                        << "mute" << 99 << ""
+                                        << "runs";
+    QTest::newRow("search 100: asked, ends") << "search"
+                                             << "mute" << 100 << "2"
+                                             << "list";
+    QTest::newRow("confirm 20: nothing") << "confirm"
+                                         << "stored" << 20 << ""
+                                         << "runs";
+    QTest::newRow("confirm 21: goes on") << "confirm"
+                                         << "stored" << 21 << ""
+                                         << "page 2";
+    QTest::newRow("new 49: nothing") << "new password"
+                                     << "confirms at 10" << 49 << ""
+                                     << "runs";
+    QTest::newRow("new 50: confirmed, restart") << "new password"
+                                                << "confirms at 10" << 50 << "9"
+                                                << "runs";
+    QTest::newRow("new 50: silent, password again") << "new password"
+                                                    << "silent" << 50 << "P"
+                                                    << "runs";
+    QTest::newRow("new 80: confirmed late, restart") << "new password"
+                                                     << "confirms at 65" << 80 << "9"
+                                                     << "runs";
+    QTest::newRow("new 80: restarted at 50") << "new password"
+                                             << "confirms at 10" << 80 << ""
+                                             << "runs";
+    QTest::newRow("new 100: confirmed, goes on") << "new password"
+                                                 << "confirms at 10" << 100 << ""
+                                                 << "page 2";
+    QTest::newRow("new 100: never confirmed, box") << "new password"
+                                                   << "silent" << 100 << ""
+                                                   << "box";
 }
 
 void tst_selectpage::tickTable()
@@ -568,7 +613,8 @@ void tst_selectpage::tickTable()
     if (run != QLatin1String("search")) {
         w.finishSearch();
         w.page->clickShow(0, 1);
-        w.passwdEdit()->setText(stored ? QStringLiteral("garage42") : QStringLiteral("river7stone"));
+        w.passwdEdit()->setText(stored ? QStringLiteral("garage42")
+                                       : QStringLiteral("river7stone"));
         w.confirmEdit()->setText(QStringLiteral("river7stone"));
         boxes->answer("Close");
         w.page->next();
@@ -589,13 +635,14 @@ void tst_selectpage::tickTable()
     w.tick();
     QString classes;
     for (const sentCommand &c : takeSent())
-        classes += c.zvrClass == '2' && c.body.contains(";P=") ? QLatin1Char('P') : QLatin1Char(c.zvrClass);
+        classes += c.zvrClass == '2' && c.body.contains(";P=") ? QLatin1Char('P')
+                                                               : QLatin1Char(c.zvrClass);
     QCOMPARE(classes, sent);
     // A password sent again counts the run from 50 once more.
     QCOMPARE(w.ticks(), tick);
     const bool onList = w.wizard.currentId() == selectPageId;
-    QString where = !onList ? QStringLiteral("page 2")
-                    : boxes->count() ? QStringLiteral("box")
+    QString where = !onList                ? QStringLiteral("page 2")
+                    : boxes->count()       ? QStringLiteral("box")
                     : w.run()->isRunning() ? QStringLiteral("runs")
                                            : QStringLiteral("list");
     QCOMPARE(where, after);
@@ -611,10 +658,14 @@ void tst_selectpage::rowOrder_data()
 {
     QTest::addColumn<QString>("arrivals");  // R registered, U not, in arrival order
     QTest::addColumn<QString>("rows");      // arrival numbers top to bottom
-    QTest::newRow("mixed") << "RURU" << "3102";
-    QTest::newRow("unregistered only") << "UUU" << "210";
-    QTest::newRow("registered only") << "RRR" << "012";
-    QTest::newRow("unregistered after registered") << "RRU" << "201";
+    QTest::newRow("mixed") << "RURU"
+                           << "3102";
+    QTest::newRow("unregistered only") << "UUU"
+                                       << "210";
+    QTest::newRow("registered only") << "RRR"
+                                     << "012";
+    QTest::newRow("unregistered after registered") << "RRU"
+                                                   << "201";
 }
 
 void tst_selectpage::rowOrder()
@@ -795,14 +846,22 @@ void tst_selectpage::ruleOrMismatchBox_data()
     QTest::addColumn<QString>("boxText");  // empty: no box, the password goes out
     QTest::addColumn<QPoint>("offset");
 
-    QTest::newRow("valid, same") << "abc123" << "abc123" << QString() << QPoint();
-    QTest::newRow("valid, different") << "abc123" << "abc124" << mismatchText << QPoint(180, 250);
-    QTest::newRow("valid, confirm empty") << "abc123" << "" << mismatchText << QPoint(180, 250);
-    QTest::newRow("valid, case differs") << "abc123" << "ABC123" << mismatchText << QPoint(180, 250);
-    QTest::newRow("too short, same") << "abc12" << "abc12" << ruleText << QPoint(120, 250);
-    QTest::newRow("one letter, different") << "a12345" << "b12345" << ruleText << QPoint(120, 250);
-    QTest::newRow("space, same") << "abc 123" << "abc 123" << ruleText << QPoint(120, 250);
-    QTest::newRow("empty") << "" << "" << ruleText << QPoint(120, 250);
+    QTest::newRow("valid, same") << "abc123"
+                                 << "abc123" << QString() << QPoint();
+    QTest::newRow("valid, different") << "abc123"
+                                      << "abc124" << mismatchText << QPoint(180, 250);
+    QTest::newRow("valid, confirm empty") << "abc123"
+                                          << "" << mismatchText << QPoint(180, 250);
+    QTest::newRow("valid, case differs") << "abc123"
+                                         << "ABC123" << mismatchText << QPoint(180, 250);
+    QTest::newRow("too short, same") << "abc12"
+                                     << "abc12" << ruleText << QPoint(120, 250);
+    QTest::newRow("one letter, different") << "a12345"
+                                           << "b12345" << ruleText << QPoint(120, 250);
+    QTest::newRow("space, same") << "abc 123"
+                                 << "abc 123" << ruleText << QPoint(120, 250);
+    QTest::newRow("empty") << ""
+                           << "" << ruleText << QPoint(120, 250);
 }
 
 void tst_selectpage::ruleOrMismatchBox()
@@ -864,15 +923,17 @@ void tst_selectpage::ruleOrMismatchBox()
 
 void tst_selectpage::newPasswordRun_data()
 {
-    QTest::addColumn<int>("replyTick");  // when the camera confirms, -1 never
+    QTest::addColumn<int>("replyTick");             // when the camera confirms, -1 never
     QTest::addColumn<QByteArray>("replyPassword");  // what its info record carries
     QTest::addColumn<int>("setPasswords");
     QTest::addColumn<int>("restartTick");  // -1 none
     QTest::addColumn<bool>("confirmed");   // on to page 2 at tick 100, else the box
 
     QTest::newRow("confirms before 50") << 10 << QByteArray("river7stone") << 1 << 50 << true;
-    QTest::newRow("confirms between 50 and 80") << 65 << QByteArray("river7stone") << 2 << 80 << true;
-    QTest::newRow("confirms between 80 and 100") << 90 << QByteArray("river7stone") << 2 << -1 << true;
+    QTest::newRow("confirms between 50 and 80")
+        << 65 << QByteArray("river7stone") << 2 << 80 << true;
+    QTest::newRow("confirms between 80 and 100")
+        << 90 << QByteArray("river7stone") << 2 << -1 << true;
     QTest::newRow("never confirms") << -1 << QByteArray() << 2 << -1 << false;
     // A late answer to the search's info request, or a camera that kept
     // no password: an info record, but no password in it.
@@ -906,8 +967,7 @@ void tst_selectpage::newPasswordRun()
     int setPasswordsBefore50 = -1;
     int boxAt = -1;
     boxes->onOpen([&](QDialog *) { boxAt = w.run()->ticks(); });
-    while (w.wizard.currentId() == selectPageId && w.run()->ticks() < 150
-           && boxes->count() == 0) {
+    while (w.wizard.currentId() == selectPageId && w.run()->ticks() < 150 && boxes->count() == 0) {
         if (w.run()->ticks() == replyTick) {
             cam.password = replyPassword;
             feed(cam, '2');
@@ -1114,14 +1174,17 @@ void tst_selectpage::registeredNotice()
 
     if (answers.size() > 1) {
         const recordedBox &reset = boxes->at(1);
-        QCOMPARE(reset.text, QStringLiteral(
-            "Press and hold the Reset button for at least 6 seconds while your camera is plugged. "
-            "After reseting your camera, click <b>Restart</b> to continue."));
+        QCOMPARE(
+            reset.text,
+            QStringLiteral(
+                "Press and hold the Reset button for at least 6 seconds while your camera is plugged. "
+                "After reseting your camera, click <b>Restart</b> to continue."));
         QCOMPARE(reset.pos, wizardPos + QPoint(130, 210));
         QCOMPARE(reset.buttons.at(1).objectName, QStringLiteral("detail_close_btu"));
     }
     if (answers.size() > 2) {
-        QCOMPARE(boxes->at(2).text, QStringLiteral("Is the Power/Link LED on the camera lit green ?"));
+        QCOMPARE(boxes->at(2).text,
+                 QStringLiteral("Is the Power/Link LED on the camera lit green ?"));
         QCOMPARE(boxes->at(2).pos, wizardPos + QPoint(190, 273));
     }
     // No road sends anything to the camera; only Yes searches again.
@@ -1221,10 +1284,12 @@ void tst_selectpage::noCameraHelp()
     QVERIFY(waitPicture(w.run())->isHidden());
     QCOMPARE(boxes->count(), 1);
     const recordedBox &box = boxes->last();
-    QCOMPARE(box.text, QStringLiteral(
-        "<font size=5 face=verdana color=#2a7ba6   ><b>Cannot detect your wired "
-        "connection?</b></font><br><br>Please close this lightbox and click <b>Back</b> button "
-        "to previous page. Follow the instruction to install the camera again."));
+    QCOMPARE(
+        box.text,
+        QStringLiteral(
+            "<font size=5 face=verdana color=#2a7ba6   ><b>Cannot detect your wired "
+            "connection?</b></font><br><br>Please close this lightbox and click <b>Back</b> button "
+            "to previous page. Follow the instruction to install the camera again."));
     QCOMPARE(box.icon, QMessageBox::NoIcon);
     QCOMPARE(box.pos, wizardPos + QPoint(130, 210));
     QCOMPARE(box.buttons.size(), 1);
@@ -1314,7 +1379,6 @@ void tst_selectpage::toolTipShowsNameAsItIs()
         }
     }
 }
-
 
 // ------------------------------------------------------------ roads back
 
@@ -1442,7 +1506,8 @@ void tst_selectpage::reentryRoads()
     QCOMPARE(itemOf(set.last().body, "P"), QByteArray("river7stone").toBase64());
     const int roadBoxes = road.contains(QLatin1String("reset")) || road == QLatin1String("forgot")
                               ? 2
-                              : road == QLatin1String("plug next") ? 1 : 0;
+                          : road == QLatin1String("plug next") ? 1
+                                                               : 0;
     QCOMPARE(boxes->count(), roadBoxes);
 }
 
@@ -1540,8 +1605,12 @@ void tst_selectpage::storedPasswordLostInConfirmMode_data()
     QTest::addColumn<QString>("boxText");
     QTest::addColumn<QPoint>("offset");
     QTest::newRow("nothing typed") << "" << ruleText << QPoint(120, 250);
-    QTest::newRow("too short") << "ab1" << QString(heading + "Two times input password are not the same!") << QPoint(200, 230);
-    QTest::newRow("a valid one") << "river7stone" << QString(heading + "Two times input password are not the same!") << QPoint(200, 230);
+    QTest::newRow("too short") << "ab1"
+                               << QString(heading + "Two times input password are not the same!")
+                               << QPoint(200, 230);
+    QTest::newRow("a valid one") << "river7stone"
+                                 << QString(heading + "Two times input password are not the same!")
+                                 << QPoint(200, 230);
 }
 
 void tst_selectpage::storedPasswordLostInConfirmMode()
@@ -1637,8 +1706,8 @@ void tst_selectpage::keyboardDuringPasswordRun()
     QCOMPARE(c.passwd->text(), QStringLiteral("river7stone"));
     for (QWidget *x : tabRound()) {
         QVERIFY2(!c.listControls().contains(x), qPrintable(x->objectName()));
-        if (auto *b = qobject_cast<QPushButton *>(x); b && b->window() == &w.wizard
-            && w.page->isAncestorOf(b))
+        if (auto *b = qobject_cast<QPushButton *>(x);
+            b && b->window() == &w.wizard && w.page->isAncestorOf(b))
             QTest::keyClick(b, Qt::Key_Space);
     }
     QCOMPARE(w.run()->ticks(), 10);

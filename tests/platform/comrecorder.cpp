@@ -70,7 +70,8 @@ public:
 
     result SetPath(const wchar_t *file) override
     {
-        return m_recorder.recorded(QStringLiteral("SetPath"), {text(file)}, [&] { return m_link->SetPath(file); });
+        return m_recorder.recorded(QStringLiteral("SetPath"), {text(file)},
+                                   [&] { return m_link->SetPath(file); });
     }
 
     result SetArguments(const wchar_t *arguments) override
@@ -81,15 +82,17 @@ public:
 
     result SetIconLocation(const wchar_t *iconPath, int index) override
     {
-        return m_recorder.recorded(QStringLiteral("SetIconLocation"), {text(iconPath), QString::number(index)},
+        return m_recorder.recorded(QStringLiteral("SetIconLocation"),
+                                   {text(iconPath), QString::number(index)},
                                    [&] { return m_link->SetIconLocation(iconPath, index); });
     }
 
     result Save(const wchar_t *fileName, bool remember) override
     {
-        return m_recorder.recorded(QStringLiteral("Save"),
-                                   {text(fileName), remember ? QStringLiteral("TRUE") : QStringLiteral("FALSE")},
-                                   [&] { return m_persist ? m_persist->Save(fileName, remember) : comResult::fail; });
+        return m_recorder.recorded(
+            QStringLiteral("Save"),
+            {text(fileName), remember ? QStringLiteral("TRUE") : QStringLiteral("FALSE")},
+            [&] { return m_persist ? m_persist->Save(fileName, remember) : comResult::fail; });
     }
 
     // The wrapper's face for `iid`, holding a reference on the inner
@@ -139,14 +142,16 @@ result comRecorder::initialize(void *reserved)
     return answer;
 }
 
-result comRecorder::createInstance(const guid &clsid, unknown *outer, classContext context, const guid &iid,
-                                   void **object)
+result comRecorder::createInstance(const guid &clsid, unknown *outer, classContext context,
+                                   const guid &iid, void **object)
 {
-    const QStringList arguments = {clsid.toString(), outer ? QStringLiteral("outer") : QStringLiteral("null"),
+    const QStringList arguments = {clsid.toString(),
+                                   outer ? QStringLiteral("outer") : QStringLiteral("null"),
                                    QString::number(context), iid.toString()};
     return recorded(QStringLiteral("CoCreateInstance"), arguments, [&] {
         void *inner = nullptr;
-        const result answer = m_inner.createInstance(clsid, outer, context, shellLinkInterface, object ? &inner : nullptr);
+        const result answer = m_inner.createInstance(clsid, outer, context, shellLinkInterface,
+                                                     object ? &inner : nullptr);
         if (failed(answer))
             return answer;
         auto *link = new linkObject(*this, static_cast<shellLinkFace *>(inner));

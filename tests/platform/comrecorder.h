@@ -30,7 +30,10 @@ public:
     // From now on the named call returns `result`. A failure does nothing
     // else; a success does the call's work and reports `result` if the work
     // succeeded.
-    void forceResult(const QString &name, comShell::result result) { m_forced.insert(name, result); }
+    void forceResult(const QString &name, comShell::result result)
+    {
+        m_forced.insert(name, result);
+    }
 
     // Initialisations not yet paired with an uninitialisation.
     int openInitialisations() const { return m_initialisations; }

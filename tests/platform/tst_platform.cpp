@@ -38,8 +38,11 @@ private slots:
         const QString now = QDir(QDir::currentPath()).canonicalPath();
         QDir::setCurrent(before);
         const bool windows = QStringLiteral(CAMGUIDE_CONFIGURED_TARGET) == QLatin1String("windows");
-        QCOMPARE(now, windows ? QDir(start.path()).canonicalPath()
-                              : QDir(start.path() + QStringLiteral("/CAMGUIDE.app/Contents")).canonicalPath());
+        QCOMPARE(
+            now,
+            windows
+                ? QDir(start.path()).canonicalPath()
+                : QDir(start.path() + QStringLiteral("/CAMGUIDE.app/Contents")).canonicalPath());
     }
 
     // A shortcut argument as the makers read it from its zero-filled buffer
@@ -56,10 +59,10 @@ private slots:
         const QString units2047 = beyond + QString(2045, QLatin1Char('x'));
         const QString units2048 = beyond + QString(2046, QLatin1Char('x'));
         QTest::newRow("empty") << QString() << true << std::optional<QString>(QString());
-        QTest::newRow("2047 characters, the zero in the last place") << x2047 << true
-                                                                     << std::optional<QString>(x2047);
-        QTest::newRow("2048 characters, no zero") << x2047 + QLatin1Char('x') << false
-                                                  << std::optional<QString>();
+        QTest::newRow("2047 characters, the zero in the last place")
+            << x2047 << true << std::optional<QString>(x2047);
+        QTest::newRow("2048 characters, no zero")
+            << x2047 + QLatin1Char('x') << false << std::optional<QString>();
         QTest::newRow("2047 units, one character beyond the BMP")
             << units2047 << true << std::optional<QString>(units2047);
         QTest::newRow("2048 units in 2047 wide characters, one beyond the BMP")
@@ -80,7 +83,10 @@ private slots:
         QCOMPARE(platform::shortcutText(buffer.data()), read);
     }
 
-    void shortcutTextWithoutBuffer() { QCOMPARE(platform::shortcutText(nullptr), std::optional<QString>()); }
+    void shortcutTextWithoutBuffer()
+    {
+        QCOMPARE(platform::shortcutText(nullptr), std::optional<QString>());
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_platform)

@@ -70,8 +70,9 @@ QStringList tree(const QString &root)
     while (it.hasNext()) {
         it.next();
         const QString relative = QDir(root).relativeFilePath(it.filePath());
-        entries << (it.fileInfo().isDir() && !it.fileInfo().isSymLink() ? relative + QLatin1Char('/')
-                                                                        : relative);
+        entries << (it.fileInfo().isDir() && !it.fileInfo().isSymLink()
+                        ? relative + QLatin1Char('/')
+                        : relative);
     }
     entries.sort();
     return entries;
@@ -91,11 +92,13 @@ QByteArray plistBytes(const QByteArray &escapedName)
            "<plist version=\"1.0\">\n"
            "<dict>\n"
            "<key>CFBundleExecutable</key>\n"
-           "<string>" + escapedName + "</string>\n"
-           "<key>CFBundleIconFile</key>\n"
-           "<string>icon</string>\n"
-           "</dict>\n"
-           "</plist>\n";
+           "<string>"
+           + escapedName
+           + "</string>\n"
+             "<key>CFBundleIconFile</key>\n"
+             "<string>icon</string>\n"
+             "</dict>\n"
+             "</plist>\n";
 }
 
 // The keys and strings of a property list's dictionary, in order.
@@ -210,7 +213,10 @@ bool sameVisiblePixels(const QImage &a, const QImage &b, QString *where)
             const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
             if (qAlpha(p) != qAlpha(q) || (qAlpha(p) != 0 && (p & 0xffffff) != (q & 0xffffff))) {
                 *where = QStringLiteral("pixel %1,%2: %3 against %4")
-                             .arg(col).arg(row).arg(p, 8, 16, QLatin1Char('0')).arg(q, 8, 16, QLatin1Char('0'));
+                             .arg(col)
+                             .arg(row)
+                             .arg(p, 8, 16, QLatin1Char('0'))
+                             .arg(q, 8, 16, QLatin1Char('0'));
                 return false;
             }
         }
@@ -274,7 +280,10 @@ private slots:
 private:
     void make(const QString &argument, const QByteArray &deviceNo,
               const QByteArray &model = QByteArray("KSM-271E"));
-    QString bundleOf(const QString &name) const { return desktop + QLatin1Char('/') + name + QStringLiteral(".app"); }
+    QString bundleOf(const QString &name) const
+    {
+        return desktop + QLatin1Char('/') + name + QStringLiteral(".app");
+    }
     QString writeIco(const QImage &picture, const QString &name);
     QStringList readBackPropertyList(const QString &plist);
 
@@ -331,11 +340,13 @@ QString tst_shortcut_macos::writeIco(const QImage &picture, const QString &name)
     return picture.save(path, "ICO") ? path : QString();
 }
 
-void tst_shortcut_macos::make(const QString &argument, const QByteArray &deviceNo, const QByteArray &model)
+void tst_shortcut_macos::make(const QString &argument, const QByteArray &deviceNo,
+                              const QByteArray &model)
 {
     argumentBuffers b{};
     fill(b[0], QStringLiteral("%windir%\\explorer.exe "));
-    fill(b[1], desktop + QStringLiteral("\\MyCamera(") + QString::fromUtf8(deviceNo) + QStringLiteral(").lnk"));
+    fill(b[1], desktop + QStringLiteral("\\MyCamera(") + QString::fromUtf8(deviceNo)
+                   + QStringLiteral(").lnk"));
     fill(b[2], argument);
     fill(b[3], icon);
     platform::createShortcut(b[0].data(), b[1].data(), b[2].data(), b[3].data(), {deviceNo, model});
@@ -348,14 +359,16 @@ void tst_shortcut_macos::bundle_data()
     QTest::addColumn<QByteArray>("deviceNo");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("plistName");
-    QTest::newRow("number") << QByteArray("10000001") << "MyCamera-10000001" << QByteArray("MyCamera-10000001");
+    QTest::newRow("number") << QByteArray("10000001") << "MyCamera-10000001"
+                            << QByteArray("MyCamera-10000001");
     QTest::newRow("no number") << QByteArray() << "MyCamera-" << QByteArray("MyCamera-");
     QTest::newRow("record's NUL ends the number")
         << QByteArray("42\0junk", 7) << "MyCamera-42" << QByteArray("MyCamera-42");
-    QTest::newRow("markup characters") << QByteArray("a&b'c") << "MyCamera-a&b'c"
-                                       << QByteArray("MyCamera-a&amp;b'c");
-    QTest::newRow("number beyond ASCII") << QByteArray("Ωméga-7") << QString::fromUtf8("MyCamera-Ωméga-7")
-                                         << QByteArray("MyCamera-Ωméga-7");
+    QTest::newRow("markup characters")
+        << QByteArray("a&b'c") << "MyCamera-a&b'c" << QByteArray("MyCamera-a&amp;b'c");
+    QTest::newRow("number beyond ASCII")
+        << QByteArray("Ωméga-7") << QString::fromUtf8("MyCamera-Ωméga-7")
+        << QByteArray("MyCamera-Ωméga-7");
 }
 
 void tst_shortcut_macos::bundle()
@@ -371,7 +384,8 @@ void tst_shortcut_macos::bundle()
     const QString contents = bundleOf(name) + QStringLiteral("/Contents/");
     const QString launcher = contents + QStringLiteral("MacOS/") + name;
     QCOMPARE(readAll(launcher),
-             QByteArray("#!/bin/sh\nexec open \"http://10.77.0.2:8080//?skyvue_no=10000001&lang=en\"&\n"));
+             QByteArray(
+                 "#!/bin/sh\nexec open \"http://10.77.0.2:8080//?skyvue_no=10000001&lang=en\"&\n"));
     const QFile::Permissions mode = QFile::permissions(launcher);
     QVERIFY(mode & QFile::ExeOwner);
     QVERIFY(mode & QFile::ExeGroup);
@@ -382,18 +396,20 @@ void tst_shortcut_macos::bundle()
     const QString resources = contents + QStringLiteral("Resources/");
     QCOMPARE(calls.at(0).tool, QStringLiteral("sips"));
     QCOMPARE(calls.at(0).arguments,
-             QStringList({"-s", "format", "tiff", icon, "--out", resources + "icon.tiff", "--resampleWidth", "128"}));
+             QStringList({"-s", "format", "tiff", icon, "--out", resources + "icon.tiff",
+                          "--resampleWidth", "128"}));
     QCOMPARE(calls.at(1).tool, QStringLiteral("tiff2icns"));
     QCOMPARE(calls.at(1).arguments, QStringList({"-noLarge", resources + "icon.tiff"}));
     const QImage tiff(resources + QStringLiteral("icon.tiff"));
     QCOMPARE(tiff.size(), QSize(128, 128));
 
-    QCOMPARE(log.lines, QStringList({
-        QStringLiteral("lpszPathObj= \"/Applications/Safari.app/Contents/MacOS/Safari\""),
-        QStringLiteral("lpszPathLink= \"") + desktop + QLatin1Char('"'),
-        QStringLiteral("lpszPathArg= ") + portalArg,
-        QStringLiteral("lpszPathIcon= \"") + icon + QLatin1Char('"'),
-    }));
+    QCOMPARE(log.lines,
+             QStringList({
+                 QStringLiteral("lpszPathObj= \"/Applications/Safari.app/Contents/MacOS/Safari\""),
+                 QStringLiteral("lpszPathLink= \"") + desktop + QLatin1Char('"'),
+                 QStringLiteral("lpszPathArg= ") + portalArg,
+                 QStringLiteral("lpszPathIcon= \"") + icon + QLatin1Char('"'),
+             }));
 }
 
 void tst_shortcut_macos::propertyListParses_data()
@@ -418,11 +434,13 @@ QStringList tst_shortcut_macos::readBackPropertyList(const QString &plist)
 {
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("plistutil"));
     const QString binary = root->filePath(QStringLiteral("Info.bin"));
-    const toolRun there = runReader(tool, {QStringLiteral("-i"), plist, QStringLiteral("-o"), binary});
+    const toolRun there =
+        runReader(tool, {QStringLiteral("-i"), plist, QStringLiteral("-o"), binary});
     if (!there.ran || there.exitCode != 0)
         return {QStringLiteral("plistutil: ") + QString::fromUtf8(there.output)};
     const QString back = root->filePath(QStringLiteral("Info.xml"));
-    const toolRun again = runReader(tool, {QStringLiteral("-i"), binary, QStringLiteral("-o"), back});
+    const toolRun again =
+        runReader(tool, {QStringLiteral("-i"), binary, QStringLiteral("-o"), back});
     if (!again.ran || again.exitCode != 0)
         return {QStringLiteral("plistutil: ") + QString::fromUtf8(again.output)};
     return dictionary(readAll(back));
@@ -450,7 +468,8 @@ void tst_shortcut_macos::iconReadsBack()
         QVERIFY(QFile::copy(source, icon));
     }
     make(portalArg, "10000001");
-    const QString resources = bundleOf(QStringLiteral("MyCamera-10000001")) + QStringLiteral("/Contents/Resources/");
+    const QString resources =
+        bundleOf(QStringLiteral("MyCamera-10000001")) + QStringLiteral("/Contents/Resources/");
     const QString icns = resources + QStringLiteral("icon.icns");
 
     const toolRun list = runReader(tool, {QStringLiteral("-l"), icns});
@@ -459,14 +478,16 @@ void tst_shortcut_macos::iconReadsBack()
 
     const QString out = root->filePath(QStringLiteral("extracted"));
     QVERIFY(QDir().mkpath(out));
-    const toolRun extract = runReader(tool, {QStringLiteral("-x"), QStringLiteral("-o"), out, icns});
+    const toolRun extract =
+        runReader(tool, {QStringLiteral("-x"), QStringLiteral("-o"), out, icns});
     QVERIFY2(extract.ran && extract.exitCode == 0, extract.output.constData());
     const QStringList pngs = QDir(out).entryList({QStringLiteral("*.png")}, QDir::Files);
     QCOMPARE(pngs.size(), 1);
     const QImage png(out + QLatin1Char('/') + pngs.first());
     QCOMPARE(png.size(), QSize(128, 128));
     QString where;
-    QVERIFY2(sameVisiblePixels(png, QImage(resources + QStringLiteral("icon.tiff")), &where), qPrintable(where));
+    QVERIFY2(sameVisiblePixels(png, QImage(resources + QStringLiteral("icon.tiff")), &where),
+             qPrintable(where));
 }
 
 void tst_shortcut_macos::iconPacking_data()
@@ -495,7 +516,8 @@ void tst_shortcut_macos::iconPacking()
     f.close();
     const QString out = root->filePath(QStringLiteral("extracted"));
     QVERIFY(QDir().mkpath(out));
-    const toolRun extract = runReader(tool, {QStringLiteral("-x"), QStringLiteral("-o"), out, icns});
+    const toolRun extract =
+        runReader(tool, {QStringLiteral("-x"), QStringLiteral("-o"), out, icns});
     QVERIFY2(extract.ran && extract.exitCode == 0, extract.output.constData());
     const QStringList pngs = QDir(out).entryList({QStringLiteral("*.png")}, QDir::Files);
     QCOMPARE(pngs.size(), 1);
@@ -509,8 +531,10 @@ void tst_shortcut_macos::withoutIcon()
     QVERIFY(QFile::remove(icon));
     make(portalArg, "10000001");
     QVERIFY(calls.isEmpty());
-    const QString contents = bundleOf(QStringLiteral("MyCamera-10000001")) + QStringLiteral("/Contents/");
-    QCOMPARE(QDir(contents + QStringLiteral("Resources")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+    const QString contents =
+        bundleOf(QStringLiteral("MyCamera-10000001")) + QStringLiteral("/Contents/");
+    QCOMPARE(QDir(contents + QStringLiteral("Resources"))
+                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList());
     QCOMPARE(readAll(contents + QStringLiteral("Info.plist")), plistBytes("MyCamera-10000001"));
     QVERIFY(QFileInfo(contents + QStringLiteral("MacOS/MyCamera-10000001")).isExecutable());
@@ -527,7 +551,8 @@ void tst_shortcut_macos::secondRun()
                              + QStringLiteral("/Contents/MacOS/MyCamera-10000001");
     QCOMPARE(readAll(launcher), "#!/bin/sh\nexec open " + newer.toLatin1() + "&\n");
     QVERIFY(QFileInfo(launcher).isExecutable());
-    QCOMPARE(readAll(bundleOf(QStringLiteral("MyCamera-10000001")) + QStringLiteral("/Contents/Info.plist")),
+    QCOMPARE(readAll(bundleOf(QStringLiteral("MyCamera-10000001"))
+                     + QStringLiteral("/Contents/Info.plist")),
              plistBytes("MyCamera-10000001"));
     QCOMPARE(calls.size(), 4);
     QCOMPARE(QDir(desktop).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -619,10 +644,14 @@ void tst_shortcut_macos::translatedName()
     const QString icns2png = QStandardPaths::findExecutable(QStringLiteral("icns2png"));
     if (QStandardPaths::findExecutable(QStringLiteral("plistutil")).isEmpty() || icns2png.isEmpty())
         QSKIP("plistutil or icns2png is not installed (packages libplist-utils, icnsutils)");
-    QCOMPARE(readBackPropertyList(plist), QStringList({"CFBundleExecutable", name, "CFBundleIconFile", "icon"}));
+    QCOMPARE(readBackPropertyList(plist),
+             QStringList({"CFBundleExecutable", name, "CFBundleIconFile", "icon"}));
     // The icon inside a bundle of that name.
-    const toolRun list = runReader(icns2png, {QStringLiteral("-l"), bundleOf(name) + QStringLiteral("/Contents/Resources/icon.icns")});
-    QVERIFY2(list.ran && list.exitCode == 0 && list.output.contains("it32"), list.output.constData());
+    const toolRun list =
+        runReader(icns2png, {QStringLiteral("-l"),
+                             bundleOf(name) + QStringLiteral("/Contents/Resources/icon.icns")});
+    QVERIFY2(list.ran && list.exitCode == 0 && list.output.contains("it32"),
+             list.output.constData());
 }
 
 // ----------------------------------------------------------------- refused
@@ -635,43 +664,53 @@ void tst_shortcut_macos::hostileValues_data()
     QTest::addColumn<QString>("why");
     const QByteArray number("10000001"), model("KSM-271E");
     const QString numberWhy = QStringLiteral("the camera's number is no plain name");
-    const QString urlWhy = QStringLiteral("the portal URL cannot be handed to the launcher unchanged");
+    const QString urlWhy =
+        QStringLiteral("the portal URL cannot be handed to the launcher unchanged");
 
     QTest::newRow("number climbing up") << QByteArray("../x") << model << portalArg << numberWhy;
     QTest::newRow("number of dots") << QByteArray("..") << model << portalArg << numberWhy;
-    QTest::newRow("number with a backslash") << QByteArray("a\\b") << model << portalArg << numberWhy;
+    QTest::newRow("number with a backslash")
+        << QByteArray("a\\b") << model << portalArg << numberWhy;
     QTest::newRow("number with a slash") << QByteArray("a/b") << model << portalArg << numberWhy;
-    QTest::newRow("number with a line feed") << QByteArray("1\n2") << model << portalArg << numberWhy;
+    QTest::newRow("number with a line feed")
+        << QByteArray("1\n2") << model << portalArg << numberWhy;
     QTest::newRow("number with a star") << QByteArray("1*2") << model << portalArg << numberWhy;
     QTest::newRow("number with a quote") << QByteArray("1\"2") << model << portalArg << numberWhy;
     QTest::newRow("URL running a command")
         << number << model << QStringLiteral("\"http://p/$(touch x)\"") << urlWhy;
-    QTest::newRow("URL with a variable") << number << model << QStringLiteral("\"http://p/$HOME\"") << urlWhy;
+    QTest::newRow("URL with a variable")
+        << number << model << QStringLiteral("\"http://p/$HOME\"") << urlWhy;
     QTest::newRow("URL with backquotes")
         << number << model << QStringLiteral("\"http://p/`touch x`\"") << urlWhy;
     QTest::newRow("URL closing its quotes")
         << number << model << QStringLiteral("\"http://p/\";touch x;\"\"") << urlWhy;
-    QTest::newRow("URL with a backslash") << number << model << QStringLiteral("\"http://p/a\\\"") << urlWhy;
+    QTest::newRow("URL with a backslash")
+        << number << model << QStringLiteral("\"http://p/a\\\"") << urlWhy;
     QTest::newRow("URL with a line feed")
         << number << model << QStringLiteral("\"http://p/\ntouch x\"") << urlWhy;
     // A blank or a letter beyond ASCII is fine in the language token, not
     // in the host.
-    QTest::newRow("URL with a blank in the host") << number << model << QStringLiteral("\"http://p -a x/\"") << urlWhy;
+    QTest::newRow("URL with a blank in the host")
+        << number << model << QStringLiteral("\"http://p -a x/\"") << urlWhy;
     QTest::newRow("URL without quotes") << number << model << QStringLiteral("http://p/") << urlWhy;
     QTest::newRow("URL with one quote") << number << model << QStringLiteral("\"") << urlWhy;
     QTest::newRow("no URL") << number << model << QStringLiteral("\"\"") << urlWhy;
-    QTest::newRow("URL of a file") << number << model << QStringLiteral("\"file:///etc/passwd\"") << urlWhy;
-    QTest::newRow("URL beyond ASCII in the host") << number << model << QStringLiteral("\"http://p\u00e9/\"") << urlWhy;
+    QTest::newRow("URL of a file")
+        << number << model << QStringLiteral("\"file:///etc/passwd\"") << urlWhy;
+    QTest::newRow("URL beyond ASCII in the host")
+        << number << model << QStringLiteral("\"http://p\u00e9/\"") << urlWhy;
     QTest::newRow("3000-character URL")
-        << number << model << QStringLiteral("\"http://p/") + QString(3000, QLatin1Char('a')) + QStringLiteral("\"")
+        << number << model
+        << QStringLiteral("\"http://p/") + QString(3000, QLatin1Char('a')) + QStringLiteral("\"")
         << QStringLiteral("an argument is not ended within its buffer");
     // 2047 wide characters with their zero, but 2048 units on Windows.
     QTest::newRow("URL of 2048 units, one character beyond the BMP")
         << number << model
-        << QStringLiteral("\"http://p/?lang=\U0001F600") + QString(2048 - 19, QLatin1Char('a')) + QStringLiteral("\"")
+        << QStringLiteral("\"http://p/?lang=\U0001F600") + QString(2048 - 19, QLatin1Char('a'))
+               + QStringLiteral("\"")
         << QStringLiteral("an argument is not ended within its buffer");
-    QTest::newRow("3000-character number") << QByteArray(3000, '1') << model << portalArg
-                                           << QStringLiteral("cannot make the folder");
+    QTest::newRow("3000-character number")
+        << QByteArray(3000, '1') << model << portalArg << QStringLiteral("cannot make the folder");
 }
 
 // Nothing is written anywhere, no tool runs, and the log says why.
@@ -718,7 +757,8 @@ void tst_shortcut_macos::modelNamesNothing()
     QFETCH(QByteArray, model);
     make(portalArg, "10000001", model);
     QCOMPARE(tree(root->path()), testTreeWithBundle(QStringLiteral("MyCamera-10000001")));
-    const QString contents = bundleOf(QStringLiteral("MyCamera-10000001")) + QStringLiteral("/Contents/");
+    const QString contents =
+        bundleOf(QStringLiteral("MyCamera-10000001")) + QStringLiteral("/Contents/");
     QCOMPARE(readAll(contents + QStringLiteral("MacOS/MyCamera-10000001")),
              "#!/bin/sh\nexec open " + portalArg.toUtf8() + "&\n");
     QCOMPARE(readAll(contents + QStringLiteral("Info.plist")), plistBytes("MyCamera-10000001"));
@@ -730,9 +770,11 @@ void tst_shortcut_macos::longestArgument_data()
 {
     QTest::addColumn<QString>("argument");
     const QString start = QStringLiteral("\"http://p/?lang=");
-    QTest::newRow("2047 characters") << start + QString(2047 - 17, QLatin1Char('a')) + QLatin1Char('"');
+    QTest::newRow("2047 characters")
+        << start + QString(2047 - 17, QLatin1Char('a')) + QLatin1Char('"');
     QTest::newRow("2047 units, one character beyond the BMP")
-        << start + QStringLiteral("\U0001F600") + QString(2047 - 19, QLatin1Char('a')) + QLatin1Char('"');
+        << start + QStringLiteral("\U0001F600") + QString(2047 - 19, QLatin1Char('a'))
+               + QLatin1Char('"');
 }
 
 void tst_shortcut_macos::longestArgument()
@@ -740,7 +782,8 @@ void tst_shortcut_macos::longestArgument()
     QFETCH(QString, argument);
     QCOMPARE(argument.size(), 2047);
     make(argument, "10000001");
-    QCOMPARE(readAll(bundleOf(QStringLiteral("MyCamera-10000001")) + QStringLiteral("/Contents/MacOS/MyCamera-10000001")),
+    QCOMPARE(readAll(bundleOf(QStringLiteral("MyCamera-10000001"))
+                     + QStringLiteral("/Contents/MacOS/MyCamera-10000001")),
              "#!/bin/sh\nexec open " + argument.toUtf8() + "&\n");
 }
 
@@ -749,7 +792,8 @@ void tst_shortcut_macos::noDesktop_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("why");
     QTest::newRow("empty") << QString() << "no desktop folder; no shortcut.";
-    QTest::newRow("missing") << "Desktop/gone" << "the desktop folder does not exist; no shortcut.";
+    QTest::newRow("missing") << "Desktop/gone"
+                             << "the desktop folder does not exist; no shortcut.";
 }
 
 void tst_shortcut_macos::noDesktop()
@@ -775,16 +819,28 @@ void tst_shortcut_macos::toolArguments_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("done");
     const QString out = QStringLiteral("OUT/icon.tiff");
-    QTest::newRow("sips") << "sips" << QStringList({"-s", "format", "tiff", "ICON", "--out", out, "--resampleWidth", "128"}) << true;
+    QTest::newRow("sips") << "sips"
+                          << QStringList({"-s", "format", "tiff", "ICON", "--out", out,
+                                          "--resampleWidth", "128"})
+                          << true;
     QTest::newRow("sips to another format")
-        << "sips" << QStringList({"-s", "format", "png", "ICON", "--out", out, "--resampleWidth", "128"}) << false;
-    QTest::newRow("sips without a width") << "sips" << QStringList({"-s", "format", "tiff", "ICON", "--out", out}) << false;
+        << "sips"
+        << QStringList({"-s", "format", "png", "ICON", "--out", out, "--resampleWidth", "128"})
+        << false;
+    QTest::newRow("sips without a width")
+        << "sips" << QStringList({"-s", "format", "tiff", "ICON", "--out", out}) << false;
     QTest::newRow("sips with a width of 0")
-        << "sips" << QStringList({"-s", "format", "tiff", "ICON", "--out", out, "--resampleWidth", "0"}) << false;
-    QTest::newRow("sips of a missing file")
-        << "sips" << QStringList({"-s", "format", "tiff", "OUT/none.ico", "--out", out, "--resampleWidth", "128"}) << false;
-    QTest::newRow("tiff2icns of a missing file") << "tiff2icns" << QStringList({"-noLarge", "OUT/none.tiff"}) << false;
-    QTest::newRow("tiff2icns with an unknown flag") << "tiff2icns" << QStringList({"-x", "OUT/none.tiff"}) << false;
+        << "sips"
+        << QStringList({"-s", "format", "tiff", "ICON", "--out", out, "--resampleWidth", "0"})
+        << false;
+    QTest::newRow("sips of a missing file") << "sips"
+                                            << QStringList({"-s", "format", "tiff", "OUT/none.ico",
+                                                            "--out", out, "--resampleWidth", "128"})
+                                            << false;
+    QTest::newRow("tiff2icns of a missing file")
+        << "tiff2icns" << QStringList({"-noLarge", "OUT/none.tiff"}) << false;
+    QTest::newRow("tiff2icns with an unknown flag")
+        << "tiff2icns" << QStringList({"-x", "OUT/none.tiff"}) << false;
     QTest::newRow("another tool") << "sh" << QStringList({"-c", "touch x"}) << false;
 }
 

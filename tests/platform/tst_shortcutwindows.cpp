@@ -28,7 +28,8 @@ const QByteArray model = "KSM-3350";
 
 QString portalUrl(const QByteArray &number = deviceNo, const QString &lang = QStringLiteral("en"))
 {
-    return QStringLiteral("http://portal.example/?skyvue_no=%1&lang=%2").arg(QString::fromUtf8(number), lang);
+    return QStringLiteral("http://portal.example/?skyvue_no=%1&lang=%2")
+        .arg(QString::fromUtf8(number), lang);
 }
 
 QString quoted(const QString &s)
@@ -67,7 +68,9 @@ QStringList callLines(const QList<call> &calls)
 {
     QStringList lines;
     for (const call &c : calls)
-        lines << QStringLiteral("%1(%2) -> %3").arg(c.name, c.arguments.join(QStringLiteral(", "))).arg(c.result);
+        lines << QStringLiteral("%1(%2) -> %3")
+                     .arg(c.name, c.arguments.join(QStringLiteral(", ")))
+                     .arg(c.result);
     return lines;
 }
 
@@ -127,7 +130,8 @@ class tst_shortcutwindows : public QObject
 
     QString linkFor(const QByteArray &number) const
     {
-        return desktop + QStringLiteral("\\MyCamera(") + QString::fromUtf8(number) + QStringLiteral(").lnk");
+        return desktop + QStringLiteral("\\MyCamera(") + QString::fromUtf8(number)
+               + QStringLiteral(").lnk");
     }
     QString iconPathFor(const QByteArray &name) const
     {
@@ -141,10 +145,11 @@ class tst_shortcutwindows : public QObject
         std::array<std::array<wchar_t, platform::shortcutBufferSize>, 4> buffers{};
         for (int i = 0; i < 4; ++i) {
             const std::wstring w = values.at(i).toStdWString();
-            std::copy_n(w.begin(), std::min<size_t>(w.size(), platform::shortcutBufferSize), buffers[i].begin());
+            std::copy_n(w.begin(), std::min<size_t>(w.size(), platform::shortcutBufferSize),
+                        buffers[i].begin());
         }
-        platform::makeLinkShortcut(buffers[0].data(), buffers[1].data(), buffers[2].data(), buffers[3].data(),
-                                   {number, name}, *com);
+        platform::makeLinkShortcut(buffers[0].data(), buffers[1].data(), buffers[2].data(),
+                                   buffers[3].data(), {number, name}, *com);
     }
     void make(const QByteArray &number = deviceNo, const QByteArray &name = model,
               const QString &argument = quoted(portalUrl()))
@@ -167,7 +172,8 @@ class tst_shortcutwindows : public QObject
         }
         const QString out = QString::fromUtf8(reader.readAllStandardOutput());
         if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0)
-            fields.insert(QStringLiteral("error"), out + QString::fromUtf8(reader.readAllStandardError()));
+            fields.insert(QStringLiteral("error"),
+                          out + QString::fromUtf8(reader.readAllStandardError()));
         static const QRegularExpression line(QStringLiteral("^\\s*([^:\\n]*\\S)\\s*:\\s?(.*)$"),
                                              QRegularExpression::MultilineOption);
         for (auto it = line.globalMatch(out); it.hasNext();) {
@@ -181,12 +187,14 @@ class tst_shortcutwindows : public QObject
     QMap<QString, QByteArray> tree() const
     {
         QMap<QString, QByteArray> files;
-        QDirIterator it(root->path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+        QDirIterator it(root->path(),
+                        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
             const QString relative = QDir(root->path()).relativeFilePath(path);
-            files.insert(it.fileInfo().isDir() ? relative + QLatin1Char('/') : relative, readAll(path));
+            files.insert(it.fileInfo().isDir() ? relative + QLatin1Char('/') : relative,
+                         readAll(path));
         }
         return files;
     }
@@ -230,44 +238,54 @@ private slots:
         make();
 
         const QString iconPath = iconPathFor(model);
-        QCOMPARE(callLines(), QStringList({
-            QStringLiteral("CoInitialize(null) -> 0"),
-            QStringLiteral("CoCreateInstance({00021401-0000-0000-C000-000000000046}, null, 1, "
-                           "{000214F9-0000-0000-C000-000000000046}) -> 0"),
-            QStringLiteral("SetPath(%1) -> 0").arg(target),
-            QStringLiteral("SetArguments(%1) -> 0").arg(quoted(portalUrl())),
-            QStringLiteral("SetIconLocation(%1, 0) -> 0").arg(iconPath),
-            QStringLiteral("QueryInterface({0000010B-0000-0000-C000-000000000046}) -> 0"),
-            QStringLiteral("Save(%1, TRUE) -> 0").arg(linkFor(deviceNo)),
-            QStringLiteral("Release() -> 1"),
-            QStringLiteral("Release() -> 0"),
-            QStringLiteral("CoUninitialize() -> 0"),
-        }));
+        QCOMPARE(
+            callLines(),
+            QStringList({
+                QStringLiteral("CoInitialize(null) -> 0"),
+                QStringLiteral("CoCreateInstance({00021401-0000-0000-C000-000000000046}, null, 1, "
+                               "{000214F9-0000-0000-C000-000000000046}) -> 0"),
+                QStringLiteral("SetPath(%1) -> 0").arg(target),
+                QStringLiteral("SetArguments(%1) -> 0").arg(quoted(portalUrl())),
+                QStringLiteral("SetIconLocation(%1, 0) -> 0").arg(iconPath),
+                QStringLiteral("QueryInterface({0000010B-0000-0000-C000-000000000046}) -> 0"),
+                QStringLiteral("Save(%1, TRUE) -> 0").arg(linkFor(deviceNo)),
+                QStringLiteral("Release() -> 1"),
+                QStringLiteral("Release() -> 0"),
+                QStringLiteral("CoUninitialize() -> 0"),
+            }));
 
-        const QString escapedIcon = QString(iconPath).replace(QLatin1String("\\"), QLatin1String("\\\\"));
-        QCOMPARE(log.lines, QStringList({
-            QStringLiteral("create bookmark"),
-            QStringLiteral("link file path: \"%1/../Favorites/My Camera (10000001).url\"").arg(desktop),
-            QStringLiteral("link file content: \"[InternetShortcut]\\nURL=\\\"%1\\\"\"").arg(portalUrl()),
-            QStringLiteral("create desktop shortcut"),
-            QStringLiteral("iconPath: \"%1\"").arg(escapedIcon),
-        }));
+        const QString escapedIcon =
+            QString(iconPath).replace(QLatin1String("\\"), QLatin1String("\\\\"));
+        QCOMPARE(log.lines,
+                 QStringList({
+                     QStringLiteral("create bookmark"),
+                     QStringLiteral("link file path: \"%1/../Favorites/My Camera (10000001).url\"")
+                         .arg(desktop),
+                     QStringLiteral("link file content: \"[InternetShortcut]\\nURL=\\\"%1\\\"\"")
+                         .arg(portalUrl()),
+                     QStringLiteral("create desktop shortcut"),
+                     QStringLiteral("iconPath: \"%1\"").arg(escapedIcon),
+                 }));
 
         // The three files, each in its folder, and nothing else.
         auto after = tree();
-        const QByteArray bookmark = after.take(QStringLiteral("home/Favorites/My Camera (10000001).url"));
+        const QByteArray bookmark =
+            after.take(QStringLiteral("home/Favorites/My Camera (10000001).url"));
         const QByteArray icon = after.take(QStringLiteral("home/Pictures/KSM-3350.ico"));
         const QByteArray link = after.take(QStringLiteral("home/Desktop/MyCamera(10000001).lnk"));
         QCOMPARE(after, before);
         QCOMPARE(bookmark, "[InternetShortcut]\nURL=\"" + portalUrl().toLatin1() + '"');
         QCOMPARE(icon, iconA);
         // lnkinfo does not show the show command: the header is read here.
-        QCOMPARE(link.left(20), QByteArray::fromHex("4c000000" "0114020000000000c000000000000046"));
-        QCOMPARE(qFromLittleEndian<quint32>(link.constData() + 20), 0x2E0u);  // arguments, icon, Unicode, variables
-        QCOMPARE(qFromLittleEndian<quint32>(link.constData() + 60), 1u);      // show normal
+        QCOMPARE(link.left(20), QByteArray::fromHex("4c000000"
+                                                    "0114020000000000c000000000000046"));
+        QCOMPARE(qFromLittleEndian<quint32>(link.constData() + 20),
+                 0x2E0u);  // arguments, icon, Unicode, variables
+        QCOMPARE(qFromLittleEndian<quint32>(link.constData() + 60), 1u);  // show normal
         const qsizetype strings = 2 + 2 * quoted(portalUrl()).size() + 2 + 2 * iconPath.size();
         QCOMPARE(link.size(), 76 + strings + 0x314 + 4);
-        QCOMPARE(link.mid(76 + strings, 8), QByteArray::fromHex("14030000" "010000a0"));
+        QCOMPARE(link.mid(76 + strings, 8), QByteArray::fromHex("14030000"
+                                                                "010000a0"));
         QVERIFY(link.endsWith(QByteArray(4, '\0')));
     }
 
@@ -280,8 +298,9 @@ private slots:
         QTest::addColumn<bool>("link");
         QTest::addColumn<bool>("icon");
 
-        const QStringList all = {"CoInitialize", "CoCreateInstance", "SetPath", "SetArguments", "SetIconLocation",
-                                 "QueryInterface", "Save", "Release", "Release", "CoUninitialize"};
+        const QStringList all = {"CoInitialize",    "CoCreateInstance", "SetPath", "SetArguments",
+                                 "SetIconLocation", "QueryInterface",   "Save",    "Release",
+                                 "Release",         "CoUninitialize"};
         QTest::newRow("CoInitialize fails: bookmark only, no CoUninitialize")
             << "CoInitialize" << int(fail) << QStringList{"CoInitialize"} << false << false;
         QTest::newRow("CoInitialize gives S_FALSE: link, and CoUninitialize")
@@ -291,8 +310,8 @@ private slots:
             << QStringList{"CoInitialize", "CoCreateInstance", "CoUninitialize"} << false << false;
         QTest::newRow("QueryInterface fails: icon copied, no link")
             << "QueryInterface" << int(noInterface)
-            << QStringList{"CoInitialize", "CoCreateInstance", "SetPath", "SetArguments", "SetIconLocation",
-                           "QueryInterface", "Release", "CoUninitialize"}
+            << QStringList{"CoInitialize",    "CoCreateInstance", "SetPath", "SetArguments",
+                           "SetIconLocation", "QueryInterface",   "Release", "CoUninitialize"}
             << false << true;
         QTest::newRow("Save fails: both released all the same")
             << "Save" << int(fail) << all << false << true;
@@ -324,7 +343,8 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("lnkinfo")).isEmpty())
             QSKIP("lnkinfo (liblnk-utils) is not installed");
         make();
-        const QMap<QString, QString> fields = readBackLink(desktop + QStringLiteral("/MyCamera(10000001).lnk"));
+        const QMap<QString, QString> fields =
+            readBackLink(desktop + QStringLiteral("/MyCamera(10000001).lnk"));
         QCOMPARE(fields.value(QStringLiteral("Command line arguments")), quoted(portalUrl()));
         QCOMPARE(fields.value(QStringLiteral("Icon location")), iconPathFor(model));
         QCOMPARE(fields.value(QStringLiteral("Environment variables location")), target);
@@ -372,7 +392,8 @@ private slots:
         const QByteArray link = second.value(QStringLiteral("home/Desktop/MyCamera(10000001).lnk"));
         QVERIFY(link.contains(utf16le(quoted(portalUrl()))));
         QVERIFY(!link.contains(utf16le(QStringLiteral("pt_BR"))));
-        QCOMPARE(link.size(), first.value(QStringLiteral("home/Desktop/MyCamera(10000001).lnk")).size() - 6);
+        QCOMPARE(link.size(),
+                 first.value(QStringLiteral("home/Desktop/MyCamera(10000001).lnk")).size() - 6);
     }
 
     void missingFavorites()
@@ -398,7 +419,8 @@ private slots:
         make();
         QVERIFY(QFile::exists(favorites + QStringLiteral("/My Camera (10000001).url")));
         QVERIFY(QDir(root->filePath(QStringLiteral("elsewhere/Favorites"))).isEmpty());
-        QVERIFY(QFile::exists(root->filePath(QStringLiteral("elsewhere/Desktop/MyCamera(10000001).lnk"))));
+        QVERIFY(QFile::exists(
+            root->filePath(QStringLiteral("elsewhere/Desktop/MyCamera(10000001).lnk"))));
     }
 
     // Values that pass: each lands under its name with its exact bytes.
@@ -411,20 +433,28 @@ private slots:
         QTest::addColumn<QString>("icon");
 
         QTest::newRow("empty number and model")
-            << QByteArray() << QByteArray() << portalUrl("") << "My Camera ().url" << ".ico";
+            << QByteArray() << QByteArray() << portalUrl("") << "My Camera ().url"
+            << ".ico";
         QTest::newRow("values end at their first NUL")
             << QByteArray("123\0/../x", 9) << QByteArray("KSM\0..\\y", 8) << portalUrl("123")
-            << "My Camera (123).url" << "KSM.ico";
+            << "My Camera (123).url"
+            << "KSM.ico";
         QTest::newRow("https, port, percent-encoding")
-            << deviceNo << model << "https://portal.example:8443/a%20b/?skyvue_no=10000001&lang=zh_CN"
-            << "My Camera (10000001).url" << "KSM-3350.ico";
+            << deviceNo << model
+            << "https://portal.example:8443/a%20b/?skyvue_no=10000001&lang=zh_CN"
+            << "My Camera (10000001).url"
+            << "KSM-3350.ico";
         const QString base = portalUrl() + QStringLiteral("&pad=");
         QTest::newRow("argument of 2047 characters")
             << deviceNo << model << base + QString(2047 - 2 - base.size(), QLatin1Char('x'))
-            << "My Camera (10000001).url" << "KSM-3350.ico";
+            << "My Camera (10000001).url"
+            << "KSM-3350.ico";
         QTest::newRow("argument of 2047 UTF-16 units, one character beyond the BMP")
-            << deviceNo << model << base + QStringLiteral("\U0001F600") + QString(2047 - 4 - base.size(), QLatin1Char('x'))
-            << "My Camera (10000001).url" << "KSM-3350.ico";
+            << deviceNo << model
+            << base + QStringLiteral("\U0001F600")
+                   + QString(2047 - 4 - base.size(), QLatin1Char('x'))
+            << "My Camera (10000001).url"
+            << "KSM-3350.ico";
     }
 
     void acceptedValues()
@@ -435,8 +465,10 @@ private slots:
         QFETCH(QString, bookmark);
         QFETCH(QString, icon);
 
-        const QByteArray cut = number.left(number.indexOf('\0') < 0 ? number.size() : number.indexOf('\0'));
-        const QString linkName = QStringLiteral("MyCamera(") + QString::fromUtf8(cut) + QStringLiteral(").lnk");
+        const QByteArray cut =
+            number.left(number.indexOf('\0') < 0 ? number.size() : number.indexOf('\0'));
+        const QString linkName =
+            QStringLiteral("MyCamera(") + QString::fromUtf8(cut) + QStringLiteral(").lnk");
         const auto before = tree();
         logCapture quiet;
         make({target, linkFor(cut), quoted(url), iconSource}, number, name);
@@ -446,7 +478,8 @@ private slots:
         QCOMPARE(after.take(QStringLiteral("home/Favorites/") + bookmark),
                  "[InternetShortcut]\nURL=\"" + url.toUtf8() + '"');
         QCOMPARE(after.take(QStringLiteral("home/Pictures/") + icon), iconA);
-        QVERIFY(after.take(QStringLiteral("home/Desktop/") + linkName).contains(utf16le(quoted(url))));
+        QVERIFY(
+            after.take(QStringLiteral("home/Desktop/") + linkName).contains(utf16le(quoted(url))));
         QCOMPARE(after, before);
     }
 
@@ -476,11 +509,14 @@ private slots:
         make(deviceNo, name.toUtf8());
         if (units >= platform::shortcutBufferSize) {
             QVERIFY(calls().isEmpty());
-            QCOMPARE(log.lines, QStringList{QStringLiteral("createShortcut: a value is longer than 2047 characters; no shortcut.")});
+            QCOMPARE(log.lines,
+                     QStringList{QStringLiteral(
+                         "createShortcut: a value is longer than 2047 characters; no shortcut.")});
             return;
         }
         QVERIFY(callLines().contains(QStringLiteral("SetIconLocation(%1, 0) -> 0").arg(iconPath)));
-        QVERIFY(readAll(desktop + QStringLiteral("/MyCamera(10000001).lnk")).contains(utf16le(iconPath)));
+        QVERIFY(readAll(desktop + QStringLiteral("/MyCamera(10000001).lnk"))
+                    .contains(utf16le(iconPath)));
     }
 
     // Camera values that would lead a file out of its folder, a command
@@ -500,8 +536,8 @@ private slots:
         const QString name = QStringLiteral("the camera's model cannot name a file");
         const QString url = QStringLiteral("the link's argument is no quoted portal address");
         const QString longer = QStringLiteral("a value is longer than 2047 characters");
-        const auto row = [](const char *tag, const QByteArray &n, const QByteArray &m, const QString &arg,
-                            const QString &reason) {
+        const auto row = [](const char *tag, const QByteArray &n, const QByteArray &m,
+                            const QString &arg, const QString &reason) {
             QTest::newRow(tag) << n << m << arg << QString() << true << true << reason;
         };
         row("number ../", "../../evil", model, QString(), number);
@@ -521,33 +557,42 @@ private slots:
         row("URL with backquotes", deviceNo, model, quoted(portalUrl("`reboot`")), url);
         row("URL with a quote inside", deviceNo, model,
             quoted(QStringLiteral("http://portal.example/\" & calc & \"")), url);
-        row("URL with \\", deviceNo, model, quoted(QStringLiteral("http://portal.example\\..\\x")), url);
+        row("URL with \\", deviceNo, model, quoted(QStringLiteral("http://portal.example\\..\\x")),
+            url);
         row("URL with a line feed", deviceNo, model,
             quoted(QStringLiteral("http://portal.example/\nURL=file:///etc")), url);
-        row("URL with a tab", deviceNo, model, quoted(QStringLiteral("http://portal.example/\t")), url);
-        row("URL beyond ASCII", deviceNo, model, quoted(QStringLiteral("http://port\u00e4l.example/")), url);
+        row("URL with a tab", deviceNo, model, quoted(QStringLiteral("http://portal.example/\t")),
+            url);
+        row("URL beyond ASCII", deviceNo, model,
+            quoted(QStringLiteral("http://port\u00e4l.example/")), url);
         row("URL without quotes", deviceNo, model, portalUrl(), url);
         row("file URL", deviceNo, model, quoted(QStringLiteral("file:///etc/passwd")), url);
-        row("URL with user information", deviceNo, model, quoted(QStringLiteral("http://u:p@portal.example/")), url);
+        row("URL with user information", deviceNo, model,
+            quoted(QStringLiteral("http://u:p@portal.example/")), url);
         row("number of 3000 characters", QByteArray(3000, '7'), model, QString(), longer);
         row("model of 3000 characters", deviceNo, QByteArray(3000, 'm'), QString(), longer);
         row("icon path over 2047", deviceNo, QByteArray(2040, 'm'), QString(), longer);
-        row("argument of 2048 characters", deviceNo, model, quoted(QString(2046, QLatin1Char('x'))), longer);
+        row("argument of 2048 characters", deviceNo, model, quoted(QString(2046, QLatin1Char('x'))),
+            longer);
         // Four bytes per wide character here: the limit counts UTF-16 units
         // as on Windows.
         row("argument of 2048 UTF-16 units", deviceNo, model,
-            quoted(QStringLiteral("http://portal.example/?x=\U0001F600") + QString(2019, QLatin1Char('x'))), longer);
+            quoted(QStringLiteral("http://portal.example/?x=\U0001F600")
+                   + QString(2019, QLatin1Char('x'))),
+            longer);
         row("argument of 3000 characters", deviceNo, model,
-            quoted(portalUrl() + QStringLiteral("&pad=") + QString(3000, QLatin1Char('x'))), longer);
-        QTest::newRow("link out of the desktop") << deviceNo << model << QString() << "\\..\\..\\victim.lnk"
-                                                 << true << true
-                                                 << "the link file is not a .lnk file in the desktop folder";
-        QTest::newRow("link not a .lnk") << deviceNo << model << QString() << "\\MyCamera(1).bat" << true << true
-                                         << "the link file is not a .lnk file in the desktop folder";
-        QTest::newRow("no desktop folder") << deviceNo << model << QString() << QString() << false << true
-                                           << "the system names no desktop folder";
-        QTest::newRow("no pictures folder") << deviceNo << model << QString() << QString() << true << false
-                                            << "the system names no pictures folder";
+            quoted(portalUrl() + QStringLiteral("&pad=") + QString(3000, QLatin1Char('x'))),
+            longer);
+        QTest::newRow("link out of the desktop")
+            << deviceNo << model << QString() << "\\..\\..\\victim.lnk" << true << true
+            << "the link file is not a .lnk file in the desktop folder";
+        QTest::newRow("link not a .lnk")
+            << deviceNo << model << QString() << "\\MyCamera(1).bat" << true << true
+            << "the link file is not a .lnk file in the desktop folder";
+        QTest::newRow("no desktop folder") << deviceNo << model << QString() << QString() << false
+                                           << true << "the system names no desktop folder";
+        QTest::newRow("no pictures folder") << deviceNo << model << QString() << QString() << true
+                                            << false << "the system names no pictures folder";
     }
 
     void hostileValues()
@@ -561,7 +606,8 @@ private slots:
         QFETCH(QString, reason);
 
         const QStringList values = {target, link.isEmpty() ? linkFor(number) : desktop + link,
-                                    argument.isEmpty() ? quoted(portalUrl()) : argument, iconSource};
+                                    argument.isEmpty() ? quoted(portalUrl()) : argument,
+                                    iconSource};
         if (!desktopKnown)
             platform::setDesktopFolder(QString());
         if (!picturesKnown)
@@ -571,7 +617,8 @@ private slots:
         make(values, number, name);
         QCOMPARE(tree(), before);
         QVERIFY(calls().isEmpty());
-        QCOMPARE(log.lines, QStringList{QStringLiteral("createShortcut: %1; no shortcut.").arg(reason)});
+        QCOMPARE(log.lines,
+                 QStringList{QStringLiteral("createShortcut: %1; no shortcut.").arg(reason)});
     }
 };
 

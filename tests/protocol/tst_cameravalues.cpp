@@ -42,8 +42,7 @@ void tst_cameravalues::ipv4_data()
     QTest::newRow("256 second") << "1.256.1.1" << false;
     QTest::newRow("256 third") << "1.1.256.1" << false;
     QTest::newRow("256 last") << "1.1.1.256" << false;
-    QTest::newRow("tops of the ranges")
-        << "255.249.199.255" << true;
+    QTest::newRow("tops of the ranges") << "255.249.199.255" << true;
     QTest::newRow("249, 199 and 99 last") << "1.1.249.199" << true;
     QTest::newRow("99 last") << "1.1.1.99" << true;
     QTest::newRow("999") << "999.1.1.1" << false;
@@ -137,7 +136,8 @@ void tst_cameravalues::fileNamePart()
 {
     QVERIFY(isFileNamePart(QString()));  // a camera without a number
     QVERIFY(isFileNamePart(QStringLiteral("10000001")));
-    for (const char *bad : {"a<b", "a>b", "a:b", "a\"b", "a|b", "a?b", "a*b", "../x", "a/b", "a\\b"})
+    for (const char *bad :
+         {"a<b", "a>b", "a:b", "a\"b", "a|b", "a?b", "a*b", "../x", "a/b", "a\\b"})
         QVERIFY2(!isFileNamePart(QString::fromLatin1(bad)), bad);
     QCOMPARE(recordText(QByteArray("Front\0door", 10)), QStringLiteral("Front"));
     QCOMPARE(recordBytes(QByteArray("\0door", 5)), QByteArray());
@@ -155,16 +155,24 @@ void tst_cameravalues::quotedUrl_data()
     QTest::newRow("a language in its own letters") << QString::fromUtf8("\"http://p/?lang=日本語\"")
                                                    << QString::fromUtf8("http://p/?lang=日本語");
     QTest::newRow("a C1 control") << QString::fromUtf8("\"http://p/\u0085\"") << "";
-    QTest::newRow("a blank in the host") << "\"http://p q/?lang=English\"" << "";
+    QTest::newRow("a blank in the host") << "\"http://p q/?lang=English\""
+                                         << "";
     QTest::newRow("no quotes") << good << "";
     QTest::newRow("one quote") << "\"" + good << "";
-    QTest::newRow("quote inside") << "\"http://p/\" x\"" << "";
-    QTest::newRow("dollar") << "\"http://p/$(touch x)\"" << "";
-    QTest::newRow("backquote") << "\"http://p/`id`\"" << "";
-    QTest::newRow("backslash") << "\"http://p/\\x\"" << "";
-    QTest::newRow("line break") << "\"http://p/\nx\"" << "";
-    QTest::newRow("not a portal address") << "\"file:///etc/passwd\"" << "";
-    QTest::newRow("empty") << "\"\"" << "";
+    QTest::newRow("quote inside") << "\"http://p/\" x\""
+                                  << "";
+    QTest::newRow("dollar") << "\"http://p/$(touch x)\""
+                            << "";
+    QTest::newRow("backquote") << "\"http://p/`id`\""
+                               << "";
+    QTest::newRow("backslash") << "\"http://p/\\x\""
+                               << "";
+    QTest::newRow("line break") << "\"http://p/\nx\""
+                                << "";
+    QTest::newRow("not a portal address") << "\"file:///etc/passwd\""
+                                          << "";
+    QTest::newRow("empty") << "\"\""
+                           << "";
 }
 
 void tst_cameravalues::quotedUrl()

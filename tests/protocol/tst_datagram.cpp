@@ -81,9 +81,9 @@ private slots:
 
     void exampleScanDatagram()
     {
-        const QByteArray d = ZVRUtils::composeDatagram("1", QStringLiteral("00:1A:2B:3C:4D:5E"),
-                                                       ZVRUtils::broadcastMac,
-                                                       QStringLiteral("ALL"), QByteArray());
+        const QByteArray d =
+            ZVRUtils::composeDatagram("1", QStringLiteral("00:1A:2B:3C:4D:5E"),
+                                      ZVRUtils::broadcastMac, QStringLiteral("ALL"), QByteArray());
         QCOMPARE(d.size(), 54);
         QCOMPARE(uchar(d.at(0)), uchar(0x00));
         QCOMPARE(uchar(d.at(1)), uchar(0x28));
@@ -270,13 +270,19 @@ private slots:
         QTest::addColumn<QByteArray>("zvrClass");
         QTest::addColumn<QByteArray>("payload");
         QTest::newRow("exact") << QByteArray("6,9;M=aa") << QByteArray("9") << QByteArray("9;M=aa");
-        QTest::newRow("length beyond text") << QByteArray("9,9;M=aa") << QByteArray("9") << QByteArray("9;M=aa");
-        QTest::newRow("length short") << QByteArray("3,9;M=aa") << QByteArray("9") << QByteArray("9;M");
-        QTest::newRow("last comma in first six") << QByteArray("1,23,9;M=aa") << QByteArray("9") << QByteArray();
-        QTest::newRow("comma beyond six") << QByteArray("123456,9;M") << QByteArray("2") << QByteArray();
+        QTest::newRow("length beyond text")
+            << QByteArray("9,9;M=aa") << QByteArray("9") << QByteArray("9;M=aa");
+        QTest::newRow("length short")
+            << QByteArray("3,9;M=aa") << QByteArray("9") << QByteArray("9;M");
+        QTest::newRow("last comma in first six")
+            << QByteArray("1,23,9;M=aa") << QByteArray("9") << QByteArray();
+        QTest::newRow("comma beyond six")
+            << QByteArray("123456,9;M") << QByteArray("2") << QByteArray();
         QTest::newRow("no comma") << QByteArray("9;M=aa") << QByteArray(";") << QByteArray();
-        QTest::newRow("length not a number") << QByteArray("x,9;M=aa") << QByteArray("9") << QByteArray();
-        QTest::newRow("signed length") << QByteArray("+6,9;M=aa") << QByteArray("9") << QByteArray();
+        QTest::newRow("length not a number")
+            << QByteArray("x,9;M=aa") << QByteArray("9") << QByteArray();
+        QTest::newRow("signed length")
+            << QByteArray("+6,9;M=aa") << QByteArray("9") << QByteArray();
         QTest::newRow("nothing after comma") << QByteArray("5,") << QByteArray() << QByteArray();
         QTest::newRow("empty") << QByteArray() << QByteArray() << QByteArray();
     }
@@ -317,9 +323,8 @@ private slots:
     {
         ZVRUtils engine;
         QSignalSpy found(&engine, &ZVRUtils::foundDevice);
-        const QByteArray own = ZVRUtils::composeDatagram("1", host_mac_str.at(0),
-                                                         ZVRUtils::broadcastMac,
-                                                         QStringLiteral("ALL"), QByteArray());
+        const QByteArray own = ZVRUtils::composeDatagram(
+            "1", host_mac_str.at(0), ZVRUtils::broadcastMac, QStringLiteral("ALL"), QByteArray());
         QTest::ignoreMessage(QtDebugMsg, "This package is not belong to me.");
         engine.handleDatagram(own);
         QCOMPARE(found.size(), 0);
@@ -339,8 +344,9 @@ private slots:
         engine.handleDatagram(longer);
         QCOMPARE(found.size(), 1);
         // Over the 1500-byte limit: dropped.
-        QByteArray huge = replyDatagram(QStringLiteral("00:1a:2b:3c:4d:5e"),
-                                        withBody("1;M=00:aa:bb:cc:dd:ef;D=X;N=" + QByteArray(1200, 'A')));
+        QByteArray huge =
+            replyDatagram(QStringLiteral("00:1a:2b:3c:4d:5e"),
+                          withBody("1;M=00:aa:bb:cc:dd:ef;D=X;N=" + QByteArray(1200, 'A')));
         QVERIFY(huge.size() > 14 + 1500);
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^dropped a reply"));
         engine.handleDatagram(huge);
@@ -363,18 +369,16 @@ private slots:
     void oversizedCommandIsNotSent()
     {
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^command too long, not sent"));
-        const QByteArray d = ZVRUtils::composeDatagram("3", host_mac_str.at(0),
-                                                       QStringLiteral("00:aa:bb:cc:dd:ee"),
-                                                       QStringLiteral("X"),
-                                                       ";7=" + QByteArray(1200, 'u'));
+        const QByteArray d =
+            ZVRUtils::composeDatagram("3", host_mac_str.at(0), QStringLiteral("00:aa:bb:cc:dd:ee"),
+                                      QStringLiteral("X"), ";7=" + QByteArray(1200, 'u'));
         QVERIFY(d.isEmpty());
         // 1125 plain bytes scramble to exactly 1500 symbols: still sent.
         const QByteArray head = "3;M=00:aa:bb:cc:dd:ee;D=X;7=";
         const int fill = 1125 - 5 - int(head.size());
-        const QByteArray edge = ZVRUtils::composeDatagram("3", host_mac_str.at(0),
-                                                          QStringLiteral("00:aa:bb:cc:dd:ee"),
-                                                          QStringLiteral("X"),
-                                                          ";7=" + QByteArray(fill, 'u'));
+        const QByteArray edge =
+            ZVRUtils::composeDatagram("3", host_mac_str.at(0), QStringLiteral("00:aa:bb:cc:dd:ee"),
+                                      QStringLiteral("X"), ";7=" + QByteArray(fill, 'u'));
         QCOMPARE(edge.size(), 14 + 1500);
     }
 
@@ -382,7 +386,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("payload");
         QTest::addColumn<QByteArray>("masked");
-        QTest::newRow("password") << QByteArray("2;M=a;D=b;P=c2VjcmV0;G=1") << QByteArray("2;M=a;D=b;P=***;G=1");
+        QTest::newRow("password") << QByteArray("2;M=a;D=b;P=c2VjcmV0;G=1")
+                                  << QByteArray("2;M=a;D=b;P=***;G=1");
         QTest::newRow("pppoe and wifi keys")
             << QByteArray(";0=1;7=user;8=cGFzcw==;18=a2V5;34=a2V5;11=TXlOZXQ=")
             << QByteArray(";0=1;7=user;8=***;18=***;34=***;11=TXlOZXQ=");
@@ -401,14 +406,17 @@ private slots:
         QTest::addColumn<QByteArray>("payload");
         QTest::addColumn<QByteArray>("logged");
         QTest::newRow("plain") << QByteArray("2;M=a;N=Garage") << QByteArray("2;M=a;N=Garage");
-        QTest::newRow("forged line")
-            << QByteArray("2;N=x\nhandleZVRresponse::Enter") << QByteArray("2;N=x\\x0ahandleZVRresponse::Enter");
+        QTest::newRow("forged line") << QByteArray("2;N=x\nhandleZVRresponse::Enter")
+                                     << QByteArray("2;N=x\\x0ahandleZVRresponse::Enter");
         QTest::newRow("escape, NUL, DEL")
             << QByteArray("2;N=\x1b[2J") + QByteArray(1, '\0') + QByteArray("\x7f")
             << QByteArray("2;N=\\x1b[2J\\x00\\x7f");
-        QTest::newRow("backslash stays unambiguous") << QByteArray("2;N=a\\x0a") << QByteArray("2;N=a\\x5cx0a");
-        QTest::newRow("secret masked first") << QByteArray("2;P=\x01\x02;N=\r") << QByteArray("2;P=***;N=\\x0d");
-        QTest::newRow("UTF-8 kept") << QByteArray("2;N=Caf\xc3\xa9") << QByteArray("2;N=Caf\xc3\xa9");
+        QTest::newRow("backslash stays unambiguous")
+            << QByteArray("2;N=a\\x0a") << QByteArray("2;N=a\\x5cx0a");
+        QTest::newRow("secret masked first")
+            << QByteArray("2;P=\x01\x02;N=\r") << QByteArray("2;P=***;N=\\x0d");
+        QTest::newRow("UTF-8 kept")
+            << QByteArray("2;N=Caf\xc3\xa9") << QByteArray("2;N=Caf\xc3\xa9");
     }
     void receivedPayloadLogText()
     {

@@ -1,8 +1,8 @@
 // The engine's commands and reply handlers, with commands captured on a
 // loopback socket instead of being broadcast.
+#include "protocol/countrynumbers.h"
 #include "protocol/ipcamera.h"
 #include "protocol/portal.h"
-#include "protocol/countrynumbers.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/logcapture.h"
 
@@ -34,8 +34,7 @@ QByteArray reply(const QByteArray &body, const QString &dst = hostMacLower)
     return d;
 }
 
-struct Sent
-{
+struct Sent {
     QByteArray dst, src, plain;
 };
 
@@ -65,7 +64,8 @@ private:
     }
 
     // The one camera of most tests, listed as a broadcast scan would list it.
-    void listCamera(const QByteArray &mac = "00:aa:bb:cc:dd:ee", const QByteArray &model = "KSM-271E")
+    void listCamera(const QByteArray &mac = "00:aa:bb:cc:dd:ee",
+                    const QByteArray &model = "KSM-271E")
     {
         engine->handleDatagram(reply("1;M=" + mac + ";D=" + model + ";I=10.0.0.5"));
     }
@@ -107,7 +107,8 @@ private slots:
         QCOMPARE(s.at(0).dst, QByteArray::fromHex("FFFFFFFFFFFF"));
         QCOMPARE(s.at(0).src, QByteArray::fromHex("001A2B3C4D5E"));
 
-        engine->ZVRScanDevice(hostMacLower, QStringLiteral("ALL"), QStringLiteral("00:aa:bb:cc:dd:ee"));
+        engine->ZVRScanDevice(hostMacLower, QStringLiteral("ALL"),
+                              QStringLiteral("00:aa:bb:cc:dd:ee"));
         QVERIFY(!engine->broadcastScan);
         QCOMPARE(sent().size(), 1);
     }
@@ -153,21 +154,28 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("other model") << "KSM-271E" << QByteArray("1;M=00:aa:bb:cc:dd:ee;D=KSM-273E")
-                                     << "unsupport device!";
+        QTest::newRow("other model")
+            << "KSM-271E" << QByteArray("1;M=00:aa:bb:cc:dd:ee;D=KSM-273E") << "unsupport device!";
         QTest::newRow("broadcast address") << "ALL" << QByteArray("1;M=FF:FF:FF:FF:FF:FF;D=X")
                                            << "handleScanResponse:: MAC_Addr = FF:FF:FF:FF:FF:FF";
-        QTest::newRow("no address") << "ALL" << QByteArray("1;D=X;I=1.2.3.4") << "handleScanResponse:: MAC_Addr = ";
-        QTest::newRow("empty address") << "ALL" << QByteArray("1;M=;D=X") << "handleScanResponse:: MAC_Addr = ";
+        QTest::newRow("no address")
+            << "ALL" << QByteArray("1;D=X;I=1.2.3.4") << "handleScanResponse:: MAC_Addr = ";
+        QTest::newRow("empty address")
+            << "ALL" << QByteArray("1;M=;D=X") << "handleScanResponse:: MAC_Addr = ";
         // Only the shape of a hardware address lists a camera.
         const QString shape = QStringLiteral("handleScanResponse:: M item is no hardware address.");
         QTest::newRow("five pairs") << "ALL" << QByteArray("1;M=00:aa:bb:cc:dd;D=X") << shape;
-        QTest::newRow("seven pairs") << "ALL" << QByteArray("1;M=00:aa:bb:cc:dd:ee:ff;D=X") << shape;
+        QTest::newRow("seven pairs")
+            << "ALL" << QByteArray("1;M=00:aa:bb:cc:dd:ee:ff;D=X") << shape;
         QTest::newRow("dashes") << "ALL" << QByteArray("1;M=00-aa-bb-cc-dd-ee;D=X") << shape;
-        QTest::newRow("not hexadecimal") << "ALL" << QByteArray("1;M=00:aa:bb:cc:dd:eg;D=X") << shape;
-        QTest::newRow("blank in a pair") << "ALL" << QByteArray("1;M=00:aa:bb:cc:dd: e;D=X") << shape;
-        QTest::newRow("colons out of place") << "ALL" << QByteArray("1;M=0:0aa:bb:cc:dd:ee;D=X") << shape;
-        QTest::newRow("trailing blank") << "ALL" << QByteArray("1;M=00:aa:bb:cc:dd:ee ;D=X") << shape;
+        QTest::newRow("not hexadecimal")
+            << "ALL" << QByteArray("1;M=00:aa:bb:cc:dd:eg;D=X") << shape;
+        QTest::newRow("blank in a pair")
+            << "ALL" << QByteArray("1;M=00:aa:bb:cc:dd: e;D=X") << shape;
+        QTest::newRow("colons out of place")
+            << "ALL" << QByteArray("1;M=0:0aa:bb:cc:dd:ee;D=X") << shape;
+        QTest::newRow("trailing blank")
+            << "ALL" << QByteArray("1;M=00:aa:bb:cc:dd:ee ;D=X") << shape;
         QTest::newRow("markup") << "ALL" << QByteArray("1;M=<b>camera</b>;D=X") << shape;
     }
     void refusedScanReplies()
@@ -221,7 +229,8 @@ private slots:
         QCOMPARE(fullLines(), 3);
         QList<Sent> s = sent();
         QCOMPARE(s.size(), int(ZVRUtils::maxCameras));
-        QCOMPARE(s.last().dst, ZVRUtils::macBytes(QString::fromLatin1(mac(ZVRUtils::maxCameras - 1))));
+        QCOMPARE(s.last().dst,
+                 ZVRUtils::macBytes(QString::fromLatin1(mac(ZVRUtils::maxCameras - 1))));
 
         // Listed cameras still answer at the cap.
         const int last = ZVRUtils::maxCameras - 1;
@@ -230,7 +239,8 @@ private slots:
         QCOMPARE(found.last().at(0).toInt(), last);
         QCOMPARE(IPCameraList.at(last).ip, QStringLiteral("10.0.0.99"));
         QSignalSpy info(engine, &ZVRUtils::gotPassword);
-        engine->handleDatagram(reply("2;M=" + mac(last) + ";D=KSM-271E;P=" + QByteArray("pw").toBase64()));
+        engine->handleDatagram(
+            reply("2;M=" + mac(last) + ";D=KSM-271E;P=" + QByteArray("pw").toBase64()));
         QCOMPARE(info.size(), 1);
         QCOMPARE(info.at(0).at(0).toInt(), last);
 
@@ -252,7 +262,8 @@ private slots:
         QCOMPARE(fullLines(), 4);
         // Replies still find their camera by its place in the new list.
         engine->handleDatagram(reply("2;M=" + mac(last) + ";D=KSM-271E"));
-        engine->handleDatagram(reply("2;M=" + mac(1000 + ZVRUtils::maxCameras - 1) + ";D=KSM-271E"));
+        engine->handleDatagram(
+            reply("2;M=" + mac(1000 + ZVRUtils::maxCameras - 1) + ";D=KSM-271E"));
         engine->handleDatagram(reply("2;M=" + mac(7) + ";D=KSM-271E"));
         QCOMPARE(info.size(), 4);
         QCOMPARE(info.at(2).at(0).toInt(), 0);
@@ -280,11 +291,13 @@ private slots:
     {
         listCamera();
         QSignalSpy got(engine, &ZVRUtils::gotPassword);
-        engine->handleDatagram(reply("2;M=00:AA:BB:CC:DD:EE;D=KSM-271E;P=" + QByteArray("x").toBase64()));
+        engine->handleDatagram(
+            reply("2;M=00:AA:BB:CC:DD:EE;D=KSM-271E;P=" + QByteArray("x").toBase64()));
         QCOMPARE(got.size(), 0);
         QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStateIdle));
 
-        engine->handleDatagram(reply("2;M=00:aa:bb:cc:dd:ee;D=KSM-271E;P=" + QByteArray("abc123").toBase64()));
+        engine->handleDatagram(
+            reply("2;M=00:aa:bb:cc:dd:ee;D=KSM-271E;P=" + QByteArray("abc123").toBase64()));
         QCOMPARE(got.size(), 1);
         QCOMPARE(got.at(0).at(0).toInt(), 0);
         QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStatePasswordSeen));
@@ -329,7 +342,8 @@ private slots:
         const QList<Sent> s = sent();
         QCOMPARE(s.size(), 3);
         QCOMPARE(s.at(0).plain, withBody("3;M=00:aa:bb:cc:dd:ee;D=KSM-271E"));
-        QCOMPARE(s.at(1).plain, withBody(QByteArray("8;M=00:aa:bb:cc:dd:ee;D=KSM-271E;C=4;U=") + portal::host));
+        QCOMPARE(s.at(1).plain,
+                 withBody(QByteArray("8;M=00:aa:bb:cc:dd:ee;D=KSM-271E;C=4;U=") + portal::host));
         QCOMPARE(s.at(2).plain, withBody("9;M=00:aa:bb:cc:dd:ee;D=KSM-271E;L=1"));
     }
 
@@ -337,7 +351,8 @@ private slots:
     {
         listCamera();
         QSignalSpy ap(engine, &ZVRUtils::gotAPnetwork);
-        const QByteArray body = "4;M=00:aa:bb:cc:dd:ee;D=KSM-271E,a;b;" + QByteArray("Net").toBase64() + ";d;e;f;g";
+        const QByteArray body =
+            "4;M=00:aa:bb:cc:dd:ee;D=KSM-271E,a;b;" + QByteArray("Net").toBase64() + ";d;e;f;g";
 
         QTest::ignoreMessage(QtDebugMsg, "I don't send AP search cmd: 0");
         engine->handleDatagram(reply(body));
@@ -365,10 +380,14 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("flag");
         QTest::addColumn<QByteArray>("items");
-        QTest::newRow("password only") << "abc123" << "" << QByteArray(";P=YWJjMTIz");
-        QTest::newRow("flag only") << "" << "1" << QByteArray(";G=1");
-        QTest::newRow("both") << "abc123" << "1" << QByteArray(";P=YWJjMTIz;G=1");
-        QTest::newRow("neither") << "" << "" << QByteArray();
+        QTest::newRow("password only") << "abc123"
+                                       << "" << QByteArray(";P=YWJjMTIz");
+        QTest::newRow("flag only") << ""
+                                   << "1" << QByteArray(";G=1");
+        QTest::newRow("both") << "abc123"
+                              << "1" << QByteArray(";P=YWJjMTIz;G=1");
+        QTest::newRow("neither") << ""
+                                 << "" << QByteArray();
     }
     void setPasswordItems()
     {
@@ -440,8 +459,10 @@ private slots:
         QCOMPARE(IPCameraList.at(0).cmdState, int(cmdStatePasswordSeen));
         const QList<Sent> s = sent();
         QCOMPARE(s.size(), 1);
-        QVERIFY(QRegularExpression("^\\d+,2;M=00:aa:bb:cc:dd:ee;D=KSM-271E;T=\\d+-\\d{4}(-\\d\\d){5}$")
-                    .match(QString::fromUtf8(s.at(0).plain)).hasMatch());
+        QVERIFY(
+            QRegularExpression("^\\d+,2;M=00:aa:bb:cc:dd:ee;D=KSM-271E;T=\\d+-\\d{4}(-\\d\\d){5}$")
+                .match(QString::fromUtf8(s.at(0).plain))
+                .hasMatch());
     }
 
     void networkSetupCarriesThePagePayload()
@@ -479,9 +500,9 @@ private slots:
         QVERIFY(engine->bindPort(0));
         listCamera();
         QList<QByteArray> seen;
-        connect(engine, &ZVRUtils::gotPassword, this,
-                [&seen](int idx) { seen.append(IPCameraList.at(idx).password); },
-                Qt::QueuedConnection);
+        connect(
+            engine, &ZVRUtils::gotPassword, this,
+            [&seen](int idx) { seen.append(IPCameraList.at(idx).password); }, Qt::QueuedConnection);
         QUdpSocket peer;
         const quint16 port = engine->recvSocket.localPort();
         peer.writeDatagram(reply("2;M=00:aa:bb:cc:dd:ee;P=" + QByteArray("first1").toBase64()),

@@ -41,7 +41,8 @@ private slots:
         QTest::addColumn<QByteArray>("u");
         QTest::addColumn<QByteArray>("deviceNo");
         QTest::addColumn<QByteArray>("tail");
-        QTest::newRow("number and tail") << QByteArray("12345678.abc") << QByteArray("12345678") << QByteArray("abc");
+        QTest::newRow("number and tail")
+            << QByteArray("12345678.abc") << QByteArray("12345678") << QByteArray("abc");
         QTest::newRow("no dot") << QByteArray("12345678") << QByteArray() << QByteArray();
         QTest::newRow("two dots") << QByteArray("1.2.3") << QByteArray("1") << QByteArray("2.3");
     }
@@ -94,7 +95,8 @@ private slots:
         listed.cmdState = cmdStatePasswordSeen;
         listed.pingOk = "1";
         listed.net.Static_IP = "5.5.5.5";
-        const IPCamera fresh("1;M=AA;D=B;N=bTI=;I=2.2.2.2;G=1;C=2;W=1;V=2", QStringLiteral("host-2"));
+        const IPCamera fresh("1;M=AA;D=B;N=bTI=;I=2.2.2.2;G=1;C=2;W=1;V=2",
+                             QStringLiteral("host-2"));
         listed.updateScanInfo(fresh);
         QCOMPARE(listed.model, QByteArray("B"));
         QCOMPARE(listed.ip, QStringLiteral("2.2.2.2"));
@@ -156,7 +158,8 @@ private slots:
     {
         QFETCH(QByteArray, item);
         networkConfig net;
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^unknow parameter in network configuration:"));
+        QTest::ignoreMessage(QtDebugMsg,
+                             QRegularExpression("^unknow parameter in network configuration:"));
         net.setNetworkConfig("3;M=x;D=y;" + item);
         for (int key = 0; key < networkConfig::keyCount; ++key)
             QVERIFY(net.field(key)->isEmpty());
@@ -204,16 +207,17 @@ private slots:
         QTest::addColumn<QList<QByteArray>>("ssids");
         QTest::addColumn<QList<QByteArray>>("field6");
         const QByteArray full = "0;1;" + QByteArray("Home Net").toBase64() + ";3;4;5;6";
-        QTest::newRow("full and short") << QByteArray("4;M=x;D=y," + full + ",short")
-                                        << QList<QByteArray>{"Home Net", "XXXXXXX"}
-                                        << QList<QByteArray>{"6", "Unknown"};
-        QTest::newRow("trailing comma") << QByteArray("4;M=x;D=y," + full + ",")
-                                        << QList<QByteArray>{"Home Net", "XXXXXXX"}
-                                        << QList<QByteArray>{"6", "Unknown"};
-        QTest::newRow("extra fields ignored") << QByteArray("4;M=x;D=y," + full + ";7;8")
-                                              << QList<QByteArray>{"Home Net"}
-                                              << QList<QByteArray>{"6"};
-        QTest::newRow("no comma") << QByteArray("4;M=x;D=y") << QList<QByteArray>{} << QList<QByteArray>{};
+        QTest::newRow("full and short")
+            << QByteArray("4;M=x;D=y," + full + ",short")
+            << QList<QByteArray>{"Home Net", "XXXXXXX"} << QList<QByteArray>{"6", "Unknown"};
+        QTest::newRow("trailing comma")
+            << QByteArray("4;M=x;D=y," + full + ",") << QList<QByteArray>{"Home Net", "XXXXXXX"}
+            << QList<QByteArray>{"6", "Unknown"};
+        QTest::newRow("extra fields ignored")
+            << QByteArray("4;M=x;D=y," + full + ";7;8") << QList<QByteArray>{"Home Net"}
+            << QList<QByteArray>{"6"};
+        QTest::newRow("no comma") << QByteArray("4;M=x;D=y") << QList<QByteArray>{}
+                                  << QList<QByteArray>{};
     }
     void wirelessSearch()
     {
@@ -226,8 +230,8 @@ private slots:
         QCOMPARE(aps.count, int(ssids.size()));
         QCOMPARE(aps.ssidList, ssids);
         QCOMPARE(aps.apField6, field6);
-        for (const QList<QByteArray> *list : {&aps.apField0, &aps.apField1, &aps.apField3,
-                                              &aps.apField4, &aps.apField5})
+        for (const QList<QByteArray> *list :
+             {&aps.apField0, &aps.apField1, &aps.apField3, &aps.apField4, &aps.apField5})
             QCOMPARE(list->size(), ssids.size());
         for (int i = 0; i < aps.count; ++i)
             QCOMPARE(aps.getSSID(i), ssids.at(i));

@@ -25,16 +25,16 @@
 #include "protocol/hostaddress.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/modalrecorder.h"
-#include "tests/support/testseams.h"
 #include "tests/support/simtestutil.h"
+#include "tests/support/testseams.h"
 #include "tests/support/wizardfixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QRadioButton>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -76,8 +76,7 @@ inline void press(QDialog *box, int button)
     static_cast<pageBox *>(box)->pictureButtons().at(button)->click();
 }
 
-template <class Page>
-void showWizard(wizardAt<Page> &w)
+template <class Page> void showWizard(wizardAt<Page> &w)
 {
     w.wizard.show();
     if (!QTest::qWaitForWindowExposed(&w.wizard))
@@ -140,10 +139,12 @@ inline void selectSearchAndList(const shotFn &shot)
     shot(QStringLiteral("select-searching"), nullptr);
 
     camsim::SimCamera a = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:01"), "Front door");
-    camsim::SimCamera b = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:02"), "Garage", false, "garage42");
+    camsim::SimCamera b =
+        simtest::makeCamera(QStringLiteral("02:00:00:00:1a:02"), "Garage", false, "garage42");
     b.wireless = true;
     b.ipMode = "2";
-    camsim::SimCamera c = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:03"), "Porch", true, "porch2012");
+    camsim::SimCamera c =
+        simtest::makeCamera(QStringLiteral("02:00:00:00:1a:03"), "Porch", true, "porch2012");
     c.ipMode = "1";
     for (camsim::SimCamera *cam : {&a, &b, &c}) {
         cam->model = supportType.toUtf8();  // the page lists the configured model only
@@ -231,7 +232,8 @@ inline void connectionPage(const shotFn &shot)
     isWireless = true;
     camsim::SimCamera cam = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:01"), "Front door");
     cam.model = supportType.toUtf8();
-    cam.wifi = {simtest::wifiNetwork("Home network", "3"), simtest::wifiNetwork("Caf\xc3\xa9 guests", "4")};
+    cam.wifi = {simtest::wifiNetwork("Home network", "3"),
+                simtest::wifiNetwork("Caf\xc3\xa9 guests", "4")};
     simtest::listCamera(cam);
     configIPCameraIdx = 0;
 
@@ -279,7 +281,8 @@ inline void connectionPage(const shotFn &shot)
     shootAndClose("connect-wps-problems");
     invoke(w.page, "showMessage3");
     shootAndClose("connect-wps-what");
-    QMetaObject::invokeMethod(w.page, "showWPSMessage", Qt::DirectConnection, Q_ARG(QString, QString()));
+    QMetaObject::invokeMethod(w.page, "showWPSMessage", Qt::DirectConnection,
+                              Q_ARG(QString, QString()));
     stepTimer->stop();
 
     w.control<QRadioButton>("selectNetworkRadio")->setChecked(true);
@@ -324,7 +327,8 @@ inline void fillAddress(MyIpAddrEdit *edit, const QString &address)
 inline void connectionDecisions(const shotFn &shot)
 {
     isWireless = true;
-    camsim::SimCamera cam = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:01"), "Front door", true);
+    camsim::SimCamera cam =
+        simtest::makeCamera(QStringLiteral("02:00:00:00:1a:01"), "Front door", true);
     cam.model = supportType.toUtf8();
     simtest::listCamera(cam);
     configIPCameraIdx = 0;
@@ -497,8 +501,7 @@ inline void registeredPage(const shotFn &shot)
 
 // The three final pages, and the details dialog of a wireless camera with
 // a long network name.
-template <class Page>
-void finalPage(const shotFn &shot, pageId id, const char *name, bool details)
+template <class Page> void finalPage(const shotFn &shot, pageId id, const char *name, bool details)
 {
     camsim::SimCamera cam = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:01"), "Front door");
     cam.model = supportType.toUtf8();

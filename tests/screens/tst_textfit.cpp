@@ -29,7 +29,8 @@ private slots:
         auto *plain = new QLabel(QStringLiteral("A text far too long for its label"), &window);
         plain->setObjectName(QStringLiteral("plain"));
         plain->setGeometry(0, 0, 60, 20);
-        auto *rich = new QLabel(QStringLiteral("<b>Bold words</b> that wrap over many lines here"), &window);
+        auto *rich =
+            new QLabel(QStringLiteral("<b>Bold words</b> that wrap over many lines here"), &window);
         rich->setObjectName(QStringLiteral("rich"));
         rich->setWordWrap(true);
         rich->setGeometry(0, 30, 80, 20);
@@ -61,29 +62,53 @@ private slots:
         QTest::addColumn<int>("dy");
         QTest::addColumn<bool>("found");
         const int min = textfit::minGap;
-        QTest::newRow("edit over the text") << "label" << "edit" << -12 << 0 << true;
-        QTest::newRow("edit touching") << "label" << "edit" << 0 << 0 << true;
-        QTest::newRow("edit a pixel short") << "label" << "edit" << min - 1 << 0 << true;
-        QTest::newRow("edit at the gap") << "label" << "edit" << min << 0 << false;
-        QTest::newRow("combo box") << "label" << "combo" << 1 << 0 << true;
-        QTest::newRow("button") << "label" << "button" << 2 << 0 << true;
-        QTest::newRow("radio button") << "label" << "radio" << 0 << 0 << true;
-        QTest::newRow("address editor") << "label" << "address editor" << 0 << 0 << true;
-        QTest::newRow("next text") << "label" << "label" << textfit::minTextGap - 1 << 0 << true;
-        QTest::newRow("next text, a blank after") << "label" << "label" << textfit::minTextGap << 0 << false;
-        QTest::newRow("picture touching") << "label" << "picture" << 0 << 0 << true;
-        QTest::newRow("picture after the text") << "label" << "picture" << textfit::minPictureGap << 0 << false;
-        QTest::newRow("on the next line") << "label" << "edit" << -12 << 22 << false;
-        QTest::newRow("half a line lower") << "label" << "edit" << -12 << 8 << true;
-        QTest::newRow("hidden") << "label" << "hidden edit" << -12 << 0 << false;
-        QTest::newRow("under a veil") << "label" << "veiled edit" << -12 << 0 << false;
-        QTest::newRow("no control") << "label" << "plain widget" << -12 << 0 << false;
-        QTest::newRow("right-aligned label") << "right-aligned label" << "edit" << 0 << 0 << true;
-        QTest::newRow("right-aligned, room") << "right-aligned label" << "edit" << min << 0 << false;
-        QTest::newRow("rich text") << "rich label" << "edit" << 0 << 0 << true;
-        QTest::newRow("last line of a wrapped text") << "wrapped label" << "picture" << -3 << 0 << true;
-        QTest::newRow("radio button's text") << "radio" << "label" << 0 << 0 << true;
-        QTest::newRow("radio button's text, room") << "radio" << "label" << textfit::minTextGap << 0 << false;
+        QTest::newRow("edit over the text") << "label"
+                                            << "edit" << -12 << 0 << true;
+        QTest::newRow("edit touching") << "label"
+                                       << "edit" << 0 << 0 << true;
+        QTest::newRow("edit a pixel short") << "label"
+                                            << "edit" << min - 1 << 0 << true;
+        QTest::newRow("edit at the gap") << "label"
+                                         << "edit" << min << 0 << false;
+        QTest::newRow("combo box") << "label"
+                                   << "combo" << 1 << 0 << true;
+        QTest::newRow("button") << "label"
+                                << "button" << 2 << 0 << true;
+        QTest::newRow("radio button") << "label"
+                                      << "radio" << 0 << 0 << true;
+        QTest::newRow("address editor") << "label"
+                                        << "address editor" << 0 << 0 << true;
+        QTest::newRow("next text") << "label"
+                                   << "label" << textfit::minTextGap - 1 << 0 << true;
+        QTest::newRow("next text, a blank after") << "label"
+                                                  << "label" << textfit::minTextGap << 0 << false;
+        QTest::newRow("picture touching") << "label"
+                                          << "picture" << 0 << 0 << true;
+        QTest::newRow("picture after the text")
+            << "label"
+            << "picture" << textfit::minPictureGap << 0 << false;
+        QTest::newRow("on the next line") << "label"
+                                          << "edit" << -12 << 22 << false;
+        QTest::newRow("half a line lower") << "label"
+                                           << "edit" << -12 << 8 << true;
+        QTest::newRow("hidden") << "label"
+                                << "hidden edit" << -12 << 0 << false;
+        QTest::newRow("under a veil") << "label"
+                                      << "veiled edit" << -12 << 0 << false;
+        QTest::newRow("no control") << "label"
+                                    << "plain widget" << -12 << 0 << false;
+        QTest::newRow("right-aligned label") << "right-aligned label"
+                                             << "edit" << 0 << 0 << true;
+        QTest::newRow("right-aligned, room") << "right-aligned label"
+                                             << "edit" << min << 0 << false;
+        QTest::newRow("rich text") << "rich label"
+                                   << "edit" << 0 << 0 << true;
+        QTest::newRow("last line of a wrapped text") << "wrapped label"
+                                                     << "picture" << -3 << 0 << true;
+        QTest::newRow("radio button's text") << "radio"
+                                             << "label" << 0 << 0 << true;
+        QTest::newRow("radio button's text, room") << "radio"
+                                                   << "label" << textfit::minTextGap << 0 << false;
     }
 
     void checkerFindsTouchingNeighbours()
@@ -104,7 +129,8 @@ private slots:
         int textEnd = 0;
         int top = 20;
         if (owner == QLatin1String("label") || owner == QLatin1String("rich label")) {
-            auto *label = new QLabel(owner == QLatin1String("label") ? text : QStringLiteral("<b></b>") + text, &window);
+            auto *label = new QLabel(
+                owner == QLatin1String("label") ? text : QStringLiteral("<b></b>") + text, &window);
             label->setGeometry(20, top, textWidth + 80, 20);
             textEnd = 20 + textWidth;
         } else if (owner == QLatin1String("right-aligned label")) {
@@ -117,12 +143,14 @@ private slots:
             auto *label = new QLabel(text, &window);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setGeometry(20, top, fm.horizontalAdvance(QStringLiteral("password:")) + 4, 2 * fm.height() + 2);
+            label->setGeometry(20, top, fm.horizontalAdvance(QStringLiteral("password:")) + 4,
+                               2 * fm.height() + 2);
             textEnd = 20 + fm.horizontalAdvance(QStringLiteral("password:"));
             top += fm.height();
         } else {
             auto *radio = new QRadioButton(text, &window);
-            const int indicator = radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio)
+            const int indicator =
+                radio->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio)
                 + radio->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio);
             radio->setGeometry(20, top, indicator + textWidth + 80, 20);
             textEnd = 20 + indicator + textWidth;
@@ -130,7 +158,8 @@ private slots:
 
         const QRect place(textEnd + gap, top + dy, 120, 20);
         QWidget *n = nullptr;
-        if (neighbour.endsWith(QLatin1String("edit")) && !neighbour.startsWith(QLatin1String("address"))) {
+        if (neighbour.endsWith(QLatin1String("edit"))
+            && !neighbour.startsWith(QLatin1String("address"))) {
             n = new QLineEdit(&window);
         } else if (neighbour == QLatin1String("combo")) {
             n = new QComboBox(&window);
@@ -184,16 +213,26 @@ private slots:
         QTest::addColumn<bool>("found");
         const int m = textfit::minButtonMargin;
         const int step = textfit::stepButtonMargin;
-        QTest::newRow("picture button") << "picture" << "Weiter" << m << false;
-        QTest::newRow("picture button, tight") << "picture" << "Weiter" << m - 1 << true;
-        QTest::newRow("stored blanks count") << "picture" << "Weiter      " << m - 1 << true;
-        QTest::newRow("step button") << "step" << "Anschluss" << step << false;
-        QTest::newRow("step button, on the slant") << "step" << "Anschluss" << step - 1 << true;
-        QTest::newRow("link button") << "flat" << "Quitter" << textfit::flatButtonMargin << false;
-        QTest::newRow("link button, cut") << "flat" << "Quitter" << textfit::flatButtonMargin - 1 << true;
-        QTest::newRow("radio button") << "radio" << "Statische IP-Adresse" << 0 << false;
-        QTest::newRow("radio button, cut") << "radio" << "Statische IP-Adresse" << -1 << true;
-        QTest::newRow("check box, cut") << "check" << "Statische IP-Adresse" << -3 << true;
+        QTest::newRow("picture button") << "picture"
+                                        << "Weiter" << m << false;
+        QTest::newRow("picture button, tight") << "picture"
+                                               << "Weiter" << m - 1 << true;
+        QTest::newRow("stored blanks count") << "picture"
+                                             << "Weiter      " << m - 1 << true;
+        QTest::newRow("step button") << "step"
+                                     << "Anschluss" << step << false;
+        QTest::newRow("step button, on the slant") << "step"
+                                                   << "Anschluss" << step - 1 << true;
+        QTest::newRow("link button") << "flat"
+                                     << "Quitter" << textfit::flatButtonMargin << false;
+        QTest::newRow("link button, cut") << "flat"
+                                          << "Quitter" << textfit::flatButtonMargin - 1 << true;
+        QTest::newRow("radio button") << "radio"
+                                      << "Statische IP-Adresse" << 0 << false;
+        QTest::newRow("radio button, cut") << "radio"
+                                           << "Statische IP-Adresse" << -1 << true;
+        QTest::newRow("check box, cut") << "check"
+                                        << "Statische IP-Adresse" << -3 << true;
     }
 
     void checkerFindsTightCaptions()
@@ -208,24 +247,29 @@ private slots:
         QAbstractButton *button = nullptr;
         int width = 0;
         if (kind == QLatin1String("radio") || kind == QLatin1String("check")) {
-            button = kind == QLatin1String("radio") ? static_cast<QAbstractButton *>(new QRadioButton(caption, &window))
-                                                    : new QCheckBox(caption, &window);
+            button = kind == QLatin1String("radio")
+                         ? static_cast<QAbstractButton *>(new QRadioButton(caption, &window))
+                         : new QCheckBox(caption, &window);
             const bool radio = kind == QLatin1String("radio");
             QStyle *style = button->style();
-            width = style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth,
+            width = style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth
+                                             : QStyle::PM_IndicatorWidth,
                                        nullptr, button)
-                + style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing,
-                                     nullptr, button)
-                + button->fontMetrics().horizontalAdvance(caption) + spare;
+                    + style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing
+                                               : QStyle::PM_CheckBoxLabelSpacing,
+                                         nullptr, button)
+                    + button->fontMetrics().horizontalAdvance(caption) + spare;
         } else {
             auto *push = new QPushButton(caption, &window);
             button = push;
             if (kind == QLatin1String("picture"))
-                button->setStyleSheet(QStringLiteral("background-image: url(:/images/btn_start-next_blue.png);"
-                                                     "font:14px;border: 0px"));
+                button->setStyleSheet(
+                    QStringLiteral("background-image: url(:/images/btn_start-next_blue.png);"
+                                   "font:14px;border: 0px"));
             else if (kind == QLatin1String("step"))
-                button->setStyleSheet(QStringLiteral("background-image: url(:/images/nave_grey.png);"
-                                                     "border:none;font:15px;"));
+                button->setStyleSheet(
+                    QStringLiteral("background-image: url(:/images/nave_grey.png);"
+                                   "border:none;font:15px;"));
             else
                 push->setFlat(true);
             button->ensurePolished();
@@ -251,7 +295,8 @@ private slots:
         for (const QString &language : languages) {
             for (const char *model : {"KSM-6120E", "KSM-271E"}) {
                 for (int i = 0; i < scenes::all().size(); ++i)
-                    QTest::addRow("%s, %s, %s", qPrintable(language), model, scenes::all().at(i).name)
+                    QTest::addRow("%s, %s, %s", qPrintable(language), model,
+                                  scenes::all().at(i).name)
                         << language << QString::fromLatin1(model) << i;
             }
         }
@@ -310,7 +355,8 @@ private slots:
         };
         QStringList known;
         for (const knownFault &k : knownFaults) {
-            if (QLatin1String(k.build) != QLatin1String(CAMGUIDE_CONFIGURED_TARGET) || language != QLatin1String(k.language))
+            if (QLatin1String(k.build) != QLatin1String(CAMGUIDE_CONFIGURED_TARGET)
+                || language != QLatin1String(k.language))
                 continue;
             for (auto it = cut.begin(); it != cut.end();) {
                 if (it->contains(QString::fromUtf8(k.finding))) {
@@ -323,7 +369,8 @@ private slots:
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("\n"))));
         if (!known.isEmpty()) {
-            QEXPECT_FAIL("", "the page's layout leaves no room for the English text at this size", Continue);
+            QEXPECT_FAIL("", "the page's layout leaves no room for the English text at this size",
+                         Continue);
             QVERIFY2(known.isEmpty(), qPrintable(known.join(QStringLiteral("\n"))));
         }
     }

@@ -127,13 +127,27 @@ void tst_welcomepage::configuredLanguage_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("start");
 
-    QTest::newRow("0 free") << 0 << 1 << true << "en.qm" << "English" << "Start    ";
-    QTest::newRow("1 English locked") << 1 << 1 << false << "en.qm" << "English" << "Start    ";
-    QTest::newRow("2 French locked") << 2 << 2 << false << "fr.qm" << "Français" << "Démarrer    ";
-    QTest::newRow("13 German locked") << 13 << 13 << false << "de.qm" << "Deutsch" << "Starten    ";
-    QTest::newRow("24 Finnish locked") << 24 << 24 << false << "fi.qm" << "Suomi" << "Aloita    ";
-    QTest::newRow("25 free") << 25 << 1 << true << "en.qm" << "English" << "Start    ";
-    QTest::newRow("-1 free") << -1 << 1 << true << "en.qm" << "English" << "Start    ";
+    QTest::newRow("0 free") << 0 << 1 << true << "en.qm"
+                            << "English"
+                            << "Start    ";
+    QTest::newRow("1 English locked") << 1 << 1 << false << "en.qm"
+                                      << "English"
+                                      << "Start    ";
+    QTest::newRow("2 French locked") << 2 << 2 << false << "fr.qm"
+                                     << "Français"
+                                     << "Démarrer    ";
+    QTest::newRow("13 German locked") << 13 << 13 << false << "de.qm"
+                                      << "Deutsch"
+                                      << "Starten    ";
+    QTest::newRow("24 Finnish locked") << 24 << 24 << false << "fi.qm"
+                                       << "Suomi"
+                                       << "Aloita    ";
+    QTest::newRow("25 free") << 25 << 1 << true << "en.qm"
+                             << "English"
+                             << "Start    ";
+    QTest::newRow("-1 free") << -1 << 1 << true << "en.qm"
+                             << "English"
+                             << "Start    ";
 }
 
 void tst_welcomepage::configuredLanguage()
@@ -162,7 +176,8 @@ void tst_welcomepage::missingTranslationRestoresSourceTexts()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("lang")));
-    QVERIFY(QFile::copy(shipDir + QStringLiteral("/lang/de.qm"), dir.path() + QStringLiteral("/lang/de.qm")));
+    QVERIFY(QFile::copy(shipDir + QStringLiteral("/lang/de.qm"),
+                        dir.path() + QStringLiteral("/lang/de.qm")));
     QVERIFY(QDir::setCurrent(dir.path()));
 
     welcomePage w;
@@ -227,14 +242,17 @@ void tst_welcomepage::aboutBox_data()
     QTest::addColumn<QString>("textStart");
     QTest::addColumn<QString>("caption");
 
-    const QString version = QStringLiteral(" Camguide</b></font><br><br><font size=3 color=#638c0b>v1.00.02</font>");
+    const QString version =
+        QStringLiteral(" Camguide</b></font><br><br><font size=3 color=#638c0b>v1.00.02</font>");
     QTest::newRow("no model") << QString() << 1 << true << aboutHeading + version << "Close    ";
     QTest::newRow("model") << "KSM-6120E" << 1 << true
                            << aboutHeading + QStringLiteral("KSM-6120E") + version << "Close    ";
-    QTest::newRow("model, German") << "ALL" << 13 << true
-                                   << QStringLiteral("<font size=5 face=verdana color=#2a7ba6   ><b>Über ALL") + version
-                                   << "Schließen    ";
-    QTest::newRow("closed without a click") << QString() << 1 << false << aboutHeading + version << "Close    ";
+    QTest::newRow("model, German")
+        << "ALL" << 13 << true
+        << QStringLiteral("<font size=5 face=verdana color=#2a7ba6   ><b>Über ALL") + version
+        << "Schließen    ";
+    QTest::newRow("closed without a click")
+        << QString() << 1 << false << aboutHeading + version << "Close    ";
 }
 
 void tst_welcomepage::aboutBox()
@@ -270,8 +288,10 @@ void tst_welcomepage::aboutBox()
     QCOMPARE(box.pos, QPoint(310, 260));
     QVERIFY(!box.hasParent);
     QCOMPARE(box.flags & ~Qt::WindowType_Mask, Qt::WindowFlags(Qt::FramelessWindowHint));
-    QCOMPARE(box.styleSheet,
-             QStringLiteral("background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);"));
+    QCOMPARE(
+        box.styleSheet,
+        QStringLiteral(
+            "background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);"));
     QCOMPARE(box.fontFamily, QStringLiteral("Arial"));
     QCOMPARE(box.buttons.size(), 1);
     const recordedButton &close = box.buttons.at(0);
@@ -329,7 +349,8 @@ void tst_welcomepage::translatedTextsFit()
     const QStringList welcomeOverflow = overflowing(&w);
     QVERIFY2(welcomeOverflow.isEmpty(), qPrintable(welcomeOverflow.join(QStringLiteral("; "))));
     // The closed combo shows the chosen language; room beside the arrow.
-    const int need = w.languageCombo->fontMetrics().horizontalAdvance(w.languageCombo->currentText());
+    const int need =
+        w.languageCombo->fontMetrics().horizontalAdvance(w.languageCombo->currentText());
     QVERIFY2(need <= 160 - 30, qPrintable(w.languageCombo->currentText()));
     const QImage window = w.grab().toImage();
     QVERIFY(window.save(screens + QStringLiteral("/welcome_%1.png").arg(suffix)));

@@ -33,8 +33,7 @@ inline void reportOnline(QObject *page)
 
 // Online: a successful Internet check reaches the page as the engine's
 // signal would bring it. Offline: the run's flags stay as Next cleared them.
-template <class Page>
-void decideWith(wizardAt<Page> &w, bool online)
+template <class Page> void decideWith(wizardAt<Page> &w, bool online)
 {
     const networkCheck *check = w.page->template findChild<networkCheck *>();
     if (!check)

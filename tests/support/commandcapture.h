@@ -53,7 +53,8 @@ public:
     }
 
     // How many of the class (and, when given, carrying the item key).
-    static int count(const QList<sentCommand> &list, char zvrClass, const QByteArray &key = QByteArray())
+    static int count(const QList<sentCommand> &list, char zvrClass,
+                     const QByteArray &key = QByteArray())
     {
         int n = 0;
         for (const sentCommand &c : list) {

@@ -55,18 +55,18 @@ struct recordedButton {
 
 struct recordedBox {
     QString className;
-    QString text;                    // the box's own text
-    QStringList labelTexts;          // texts of the extra labels put into the box
-    QStringList labelPictures;       // "picture" properties of extra labels
+    QString text;               // the box's own text
+    QStringList labelTexts;     // texts of the extra labels put into the box
+    QStringList labelPictures;  // "picture" properties of extra labels
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool hasIconPixmap = false;
-    QList<recordedButton> buttons;   // in the order they were added
+    QList<recordedButton> buttons;  // in the order they were added
     QPoint pos;
     QString styleSheet;
     QString fontFamily;
     Qt::WindowFlags flags;
     bool hasParent = false;
-    int answered = -1;               // index of the button pressed, -1 none
+    int answered = -1;  // index of the button pressed, -1 none
 };
 
 class modalRecorder

@@ -65,8 +65,7 @@ private:
 
 // The wizard opened at a page once the camera was listed and chosen
 // (index -1 or past the list: none chosen).
-template <class Page>
-struct wizardWithCamera : wizardAt<Page> {
+template <class Page> struct wizardWithCamera : wizardAt<Page> {
     wizardWithCamera(pageId id, const camsim::SimCamera &cam, int index, QPoint pos)
         : wizardAt<Page>(listed(id, cam, index), pos)
     {

@@ -35,7 +35,10 @@ public:
 
     // The compiled-in pictures are part of the library; a render without
     // them would show nothing worth looking at.
-    static bool picturesLinked() { return QFile::exists(QStringLiteral(":/images/background.png")); }
+    static bool picturesLinked()
+    {
+        return QFile::exists(QStringLiteral(":/images/background.png"));
+    }
 
 private:
     QString oldDir;

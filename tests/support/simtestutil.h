@@ -20,8 +20,7 @@ namespace simtest {
 inline const QString hostMac = QStringLiteral("02:00:00:00:00:01");
 
 // A datagram taken apart without the engine's reader.
-struct Parsed
-{
+struct Parsed {
     int payloadLength = -1;
     QByteArray dstBytes;
     QByteArray srcBytes;

@@ -88,10 +88,16 @@ public:
     testSeams &operator=(const testSeams &) = delete;
 
 #ifdef CAMGUIDE_TESTSEAMS_CORE
-    void answerBoxes(ModalHandler handler) { setModalHandler(std::move(handler)); }
+    void answerBoxes(ModalHandler handler)
+    {
+        setModalHandler(std::move(handler));
+    }
     // Pages' HTTP goes to manager, which must outlive the seams or be put
     // back first (useNetwork(nullptr)).
-    void useNetwork(QNetworkAccessManager *manager) { setNetworkAccess(manager); }
+    void useNetwork(QNetworkAccessManager *manager)
+    {
+        setNetworkAccess(manager);
+    }
 #endif
 #ifdef CAMGUIDE_TESTSEAMS_ENGINE
     // The interfaces' hardware addresses the host reports.
@@ -107,12 +113,24 @@ public:
         zvrTools->setCommandTarget(QHostAddress::LocalHost, port);
     }
 #endif
-    void makeShortcutsWith(platform::shortcutMaker maker) { platform::setShortcutMaker(std::move(maker)); }
+    void makeShortcutsWith(platform::shortcutMaker maker)
+    {
+        platform::setShortcutMaker(std::move(maker));
+    }
     // A folder, or an empty one for a system that names none.
-    void desktopFolder(const QString &folder) { platform::setDesktopFolder(folder); }
-    void picturesFolder(const QString &folder) { platform::setPicturesFolder(folder); }
+    void desktopFolder(const QString &folder)
+    {
+        platform::setDesktopFolder(folder);
+    }
+    void picturesFolder(const QString &folder)
+    {
+        platform::setPicturesFolder(folder);
+    }
 #ifdef CAMGUIDE_TESTSEAMS_IMAGE_TOOLS
-    void watchImageTools(platform::imageToolWatcher watcher) { platform::setImageToolWatcher(std::move(watcher)); }
+    void watchImageTools(platform::imageToolWatcher watcher)
+    {
+        platform::setImageToolWatcher(std::move(watcher));
+    }
 #endif
 
 private:

@@ -18,8 +18,8 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QList>
 #include <QLineEdit>
+#include <QList>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
@@ -55,7 +55,8 @@ inline constexpr int flatButtonMargin = 2;
 inline int buttonMargin(const QPushButton *button)
 {
     const QString style = button->styleSheet();
-    if (style.contains(QLatin1String("nav_blue.png")) || style.contains(QLatin1String("nave_grey.png")))
+    if (style.contains(QLatin1String("nav_blue.png"))
+        || style.contains(QLatin1String("nave_grey.png")))
         return stepButtonMargin;
     return style.contains(QLatin1String("background-image")) ? minButtonMargin : flatButtonMargin;
 }
@@ -77,7 +78,8 @@ inline QSize richTextNeed(const QLabel *label, const QString &html)
 
 inline QString nameOf(const QWidget *w)
 {
-    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+    return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                     : w->objectName();
 }
 
 // Where a label draws its text, line by line, in its parent's coordinates;
@@ -120,8 +122,8 @@ inline QList<QRect> labelTextLines(const QLabel *label)
         return QRect(qRound(r.x()), qRound(r.y()), qRound(r.width()), qRound(r.height()));
     };
     // The whole text placed by the label's alignment; its lines move with it.
-    const QRect placed = QStyle::alignedRect(label->layoutDirection(), label->alignment(),
-                                             pixels(all).size(), box);
+    const QRect placed =
+        QStyle::alignedRect(label->layoutDirection(), label->alignment(), pixels(all).size(), box);
     const QPoint shift = placed.topLeft() - pixels(all).topLeft() + label->pos();
     QList<QRect> result;
     for (const QRectF &line : lines)
@@ -154,8 +156,8 @@ inline QRect indicatorTextRect(const QAbstractButton *button)
         radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, button);
     const QFontMetrics fm(button->font());
     const QSize need(fm.horizontalAdvance(button->text().trimmed()), fm.height());
-    const QRect inButton = QStyle::alignedRect(button->layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter,
-                                               need, room);
+    const QRect inButton = QStyle::alignedRect(button->layoutDirection(),
+                                               Qt::AlignLeft | Qt::AlignVCenter, need, room);
     return inButton.translated(button->pos());
 }
 
@@ -163,7 +165,7 @@ inline bool holdsInput(const QWidget *w)
 {
     const auto isInput = [](const QObject *o) {
         return qobject_cast<const QLineEdit *>(o) || qobject_cast<const QComboBox *>(o)
-            || qobject_cast<const QAbstractButton *>(o);
+               || qobject_cast<const QAbstractButton *>(o);
     };
     if (isInput(w))
         return true;
@@ -223,7 +225,8 @@ struct gapToNeighbour {
     }
 };
 
-inline std::optional<gapToNeighbour> nearestOnLine(const QWidget *owner, QRect line, const QWidget *root)
+inline std::optional<gapToNeighbour> nearestOnLine(const QWidget *owner, QRect line,
+                                                   const QWidget *root)
 {
     std::optional<gapToNeighbour> nearest;
     int nearestLeft = 0;
@@ -263,9 +266,13 @@ inline QStringList overflowing(QWidget *root)
     const auto report = [&found](const QWidget *w, const QString &text, QSize need) {
         found << QStringLiteral("%1 \"%2\" needs %3x%4, has %5x%6")
                      .arg(textfit::nameOf(w), text.left(60))
-                     .arg(need.width()).arg(need.height()).arg(w->width()).arg(w->height());
+                     .arg(need.width())
+                     .arg(need.height())
+                     .arg(w->width())
+                     .arg(w->height());
     };
-    const auto reportGap = [&found](const QWidget *w, const QString &text, const textfit::gapToNeighbour &g) {
+    const auto reportGap = [&found](const QWidget *w, const QString &text,
+                                    const textfit::gapToNeighbour &g) {
         found << QStringLiteral("%1 \"%2\" leaves %3 px to %4, needs %5")
                      .arg(textfit::nameOf(w), text.left(60))
                      .arg(g.gap)
@@ -304,7 +311,8 @@ inline QStringList overflowing(QWidget *root)
         } else {
             const QFontMetrics fm(label->font());
             if (label->wordWrap()) {
-                const QRect need = fm.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, text);
+                const QRect need =
+                    fm.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, text);
                 cut = need.height() > room;
                 if (cut)
                     report(label, text, need.size());
@@ -324,7 +332,8 @@ inline QStringList overflowing(QWidget *root)
         if (const auto *pushButton = qobject_cast<QPushButton *>(button)) {
             // A caption is centred with its stored blanks, which keep it off
             // the arrow of its picture: they count.
-            const int need = fm.horizontalAdvance(button->text()) + 2 * textfit::buttonMargin(pushButton);
+            const int need =
+                fm.horizontalAdvance(button->text()) + 2 * textfit::buttonMargin(pushButton);
             if (need > button->width())
                 report(button, button->text(), QSize(need, fm.height()));
             continue;

@@ -11,12 +11,14 @@
 
 inline QLabel *waitPicture(const waitRun *run)
 {
-    return run->parent()->findChild<QLabel *>(QStringLiteral("waitPicLabel"), Qt::FindDirectChildrenOnly);
+    return run->parent()->findChild<QLabel *>(QStringLiteral("waitPicLabel"),
+                                              Qt::FindDirectChildrenOnly);
 }
 
 inline QLabel *waitText(const waitRun *run)
 {
-    return run->parent()->findChild<QLabel *>(QStringLiteral("waitTextLabel"), Qt::FindDirectChildrenOnly);
+    return run->parent()->findChild<QLabel *>(QStringLiteral("waitTextLabel"),
+                                              Qt::FindDirectChildrenOnly);
 }
 
 inline QTimer *waitTimer(const waitRun *run)

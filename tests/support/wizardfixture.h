@@ -21,8 +21,7 @@
 #include <QTest>
 
 // A page's control by its object name; a missing one ends the test program.
-template <class W>
-W *controlOf(const QObject *page, const QString &name)
+template <class W> W *controlOf(const QObject *page, const QString &name)
 {
     W *w = page->findChild<W *>(name);
     if (!w)
@@ -31,8 +30,7 @@ W *controlOf(const QObject *page, const QString &name)
 }
 
 // Numbered controls of a page: prefix1, prefix2, ...
-template <class W>
-QList<W *> controlsOf(const QObject *page, const char *prefix, int count)
+template <class W> QList<W *> controlsOf(const QObject *page, const char *prefix, int count)
 {
     QList<W *> list;
     for (int i = 1; i <= count; ++i)
@@ -54,8 +52,7 @@ inline void jumpTo(camguide &wizard, pageId id)
     wizard.restart();
 }
 
-template <class Page>
-class wizardAt
+template <class Page> class wizardAt
 {
 public:
     // Where the wizard stands: box places are offsets from it.
@@ -79,8 +76,7 @@ public:
         page = qobject_cast<Page *>(wizard.currentPage());
     }
 
-    template <class W>
-    W *control(const char *objectName) const
+    template <class W> W *control(const char *objectName) const
     {
         return controlOf<W>(page, QString::fromLatin1(objectName));
     }

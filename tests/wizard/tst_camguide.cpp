@@ -2,9 +2,9 @@
 #include "core/globals.h"
 #include "core/pageframe.h"
 #include "pages/setup/plugpage.h"
+#include "platform/platform.h"
 #include "protocol/portal.h"
 #include "protocol/zvrutils.h"
-#include "platform/platform.h"
 #include "tests/support/modalrecorder.h"
 #include "tests/support/testseams.h"
 #include "tests/support/urlcatcher.h"
@@ -92,9 +92,12 @@ private:
 void tst_camguide::ninePagesInOrder()
 {
     camguide w;
-    const QStringList classes = {"plugPage", "selectPage", "connectPage", "failedPage",
-                                 "joinPage1", "joinPage2", "joinPage3", "joinPage4", "joinPage"};
-    QCOMPARE(w.pageIds(), (QList<int>{plugPageId, selectPageId, connectPageId, failedPageId, joinPage1Id, joinPage2Id, joinPage3Id, joinPage4Id, joinPageId}));
+    const QStringList classes = {"plugPage",   "selectPage", "connectPage",
+                                 "failedPage", "joinPage1",  "joinPage2",
+                                 "joinPage3",  "joinPage4",  "joinPage"};
+    QCOMPARE(w.pageIds(),
+             (QList<int>{plugPageId, selectPageId, connectPageId, failedPageId, joinPage1Id,
+                         joinPage2Id, joinPage3Id, joinPage4Id, joinPageId}));
     QCOMPARE(w.startId(), plugPageId);
     for (int id = 0; id < classes.size(); ++id) {
         QWizardPage *p = w.page(id);
@@ -224,8 +227,8 @@ void tst_camguide::windowAndPagePlaces()
     QCOMPARE(w.size(), QSize(720, 567));
     QCOMPARE(w.windowTitle(), QStringLiteral("skyvue Camguide"));
     QCOMPARE(w.wizardStyle(), QWizard::ModernStyle);
-    const Qt::WindowFlags hints = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
-                                  | Qt::WindowCloseButtonHint;
+    const Qt::WindowFlags hints =
+        Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
     QCOMPARE(w.windowFlags() & hints, hints);
     QVERIFY(!(w.windowFlags() & Qt::WindowContextHelpButtonHint));
 
@@ -251,9 +254,9 @@ void tst_camguide::windowAndPagePlaces()
     checkCurrentPage();
 
     // None of the toolkit's own buttons shows.
-    for (QWizard::WizardButton which : {QWizard::BackButton, QWizard::NextButton,
-                                        QWizard::CommitButton, QWizard::FinishButton,
-                                        QWizard::CancelButton, QWizard::HelpButton}) {
+    for (QWizard::WizardButton which :
+         {QWizard::BackButton, QWizard::NextButton, QWizard::CommitButton, QWizard::FinishButton,
+          QWizard::CancelButton, QWizard::HelpButton}) {
         QAbstractButton *b = w.button(which);
         QVERIFY2(!b->isVisible(), qPrintable(b->text()));
     }
@@ -322,9 +325,15 @@ void tst_camguide::boxStyleSet()
     boxStyle.clear();
     camguide w;
     if (QLatin1String(CAMGUIDE_CONFIGURED_TARGET) == QLatin1String("windows"))
-        QCOMPARE(boxStyle, QStringLiteral("background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);"));
+        QCOMPARE(
+            boxStyle,
+            QStringLiteral(
+                "background-image: url(:/images/messagebox_pic.png);font:14px;color:rgb(89,87,87);"));
     else
-        QCOMPARE(boxStyle, QStringLiteral("background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);"));
+        QCOMPARE(
+            boxStyle,
+            QStringLiteral(
+                "background-image: url(:/images/messagebox_pic.png);font:13px;color:rgb(89,87,87);"));
 }
 
 void tst_camguide::aboutBox_data()

@@ -29,8 +29,7 @@ class testPage : public pageFrame
 {
     Q_OBJECT
 public:
-    explicit testPage(QWidget *parent = nullptr, pageId id = connectPageId)
-        : pageFrame(id, parent)
+    explicit testPage(QWidget *parent = nullptr, pageId id = connectPageId) : pageFrame(id, parent)
     {
         setupFrame(QStringLiteral("Title"), 300, connectStep);
     }
@@ -42,16 +41,16 @@ public:
     using pageFrame::helpBox;
     using pageFrame::helpText;
     using pageFrame::hideVeil;
+    using pageFrame::holdControls;
     using pageFrame::isActivePage;
+    using pageFrame::jumpTo;
     using pageFrame::ledQuestionBox;
     using pageFrame::messageBox;
+    using pageFrame::releaseControls;
     using pageFrame::resetRoad;
     using pageFrame::showVeil;
     using pageFrame::useWaitPictureAsVeil;
     using pageFrame::warningBox;
-    using pageFrame::holdControls;
-    using pageFrame::jumpTo;
-    using pageFrame::releaseControls;
 };
 
 // A page inside a wizard window of the real size, so that box places are
@@ -160,13 +159,16 @@ void tst_pageframe::stepButtons_data()
     QTest::addColumn<QString>("currentStyle");
     QTest::addColumn<QString>("otherStyle");
 
-    QTest::newRow("15px") << int(pageFrame::stepFont15px)
+    QTest::newRow("15px")
+        << int(pageFrame::stepFont15px)
         << "background-image: url(:/images/nav_blue.png);border:none;font:15px;color:rgb(255,255,255);"
         << "background-image: url(:/images/nave_grey.png);border:none;font:15px;color:rgb(114,113,113);";
-    QTest::newRow("no size") << int(pageFrame::stepFontNone)
+    QTest::newRow("no size")
+        << int(pageFrame::stepFontNone)
         << "background-image: url(:/images/nav_blue.png);border:none;color:rgb(255,255,255);"
         << "background-image: url(:/images/nave_grey.png);border:none;color:rgb(114,113,113);";
-    QTest::newRow("current 12pt") << int(pageFrame::stepFontCurrent12pt)
+    QTest::newRow("current 12pt")
+        << int(pageFrame::stepFontCurrent12pt)
         << "background-image: url(:/images/nav_blue.png);border:none;font:12pt;color:rgb(255,255,255);"
         << "background-image: url(:/images/nave_grey.png);border:none;font:15px;color:rgb(114,113,113);";
 }
@@ -181,7 +183,8 @@ void tst_pageframe::stepButtons()
     testPage page;
     page.createStepButtons(pageFrame::selectStep, pageFrame::stepFont(font));
     const QList<QPushButton *> buttons =
-        page.findChildren<QPushButton *>(QRegularExpression(QStringLiteral("^stepButton\\d$"))).mid(4);
+        page.findChildren<QPushButton *>(QRegularExpression(QStringLiteral("^stepButton\\d$")))
+            .mid(4);
     QCOMPARE(buttons.size(), 4);
     const QStringList texts = {"plug", "select", "connect", "join"};
     const int xs[] = {390, 466, 542, 618};
@@ -198,9 +201,10 @@ void tst_pageframe::stepButtons()
 void tst_pageframe::veilTakesClicks()
 {
     testPage page;
-    QPushButton *next = page.createButton(
-        {QStringLiteral("Next    "), QStringLiteral("border: 0px"), QStringLiteral("plug_next_but")},
-        QPoint(560, 450));
+    QPushButton *next =
+        page.createButton({QStringLiteral("Next    "), QStringLiteral("border: 0px"),
+                           QStringLiteral("plug_next_but")},
+                          QPoint(560, 450));
     QCOMPARE(next->geometry(), QRect(560, 450, 119, 34));
     QVERIFY(next->isFlat());
     QCOMPARE(next->objectName(), QStringLiteral("plug_next_but"));
@@ -296,10 +300,12 @@ void tst_pageframe::waitPictureAsVeil()
     QVERIFY(!page.findChild<QLabel *>(QStringLiteral("veilLabel")));
     run->start();
     run->tick(QStringLiteral("Saving"));
-    QCOMPARE(waitPicture(run)->property("picture").toString(), QStringLiteral(":/images/loading01.png"));
+    QCOMPARE(waitPicture(run)->property("picture").toString(),
+             QStringLiteral(":/images/loading01.png"));
     // As a veil it shows the veil picture, not a wait frame.
     page.showVeil();
-    QCOMPARE(waitPicture(run)->property("picture").toString(), QStringLiteral(":/images/loading00.png"));
+    QCOMPARE(waitPicture(run)->property("picture").toString(),
+             QStringLiteral(":/images/loading00.png"));
     QVERIFY(!waitPicture(run)->isHidden());
     page.hideVeil();
     QVERIFY(waitPicture(run)->isHidden());
@@ -311,14 +317,16 @@ void tst_pageframe::engineSlotGate()
     nextPage = failedPageId;
     QVERIFY(page.isActivePage("never logged"));
     nextPage = connectPageId;
-    QTest::ignoreMessage(QtDebugMsg, "failedPage::checkNetworkCfg slot[gotNetworkConfig] is not active");
+    QTest::ignoreMessage(QtDebugMsg,
+                         "failedPage::checkNetworkCfg slot[gotNetworkConfig] is not active");
     QVERIFY(!page.isActivePage("failedPage::checkNetworkCfg slot[gotNetworkConfig] is not active"));
 }
 
 void tst_pageframe::waitRunSequence()
 {
     testPage page;
-    waitRun *run = page.createWaitRun(QRect(310, 330, 250, 20), QStringLiteral("<b>Searching camera....</b>"));
+    waitRun *run =
+        page.createWaitRun(QRect(310, 330, 250, 20), QStringLiteral("<b>Searching camera....</b>"));
     QCOMPARE(waitPicture(run)->geometry(), QRect(0, 70, 721, 435));
     QCOMPARE(waitText(run)->geometry(), QRect(310, 330, 250, 20));
 
@@ -328,7 +336,8 @@ void tst_pageframe::waitRunSequence()
         QCOMPARE(counted, tick + 1);
         QCOMPARE(waitPicture(run)->property("picture").toString(),
                  QStringLiteral(":/images/loading0%1.png").arg(tick % 7 + 1));
-        QCOMPARE(waitText(run)->text(), QStringLiteral("<b>Searching camera%1</b>").arg(dots.at(tick % 7)));
+        QCOMPARE(waitText(run)->text(),
+                 QStringLiteral("<b>Searching camera%1</b>").arg(dots.at(tick % 7)));
         QVERIFY(!waitPicture(run)->isHidden());
         QVERIFY(!waitText(run)->isHidden());
     }
@@ -475,8 +484,8 @@ void tst_pageframe::warningBoxRecentresWizardFirst()
     const QPoint centre((desktop.width() - pageWidth) / 2, (desktop.height() - pageHeight) / 2);
     modalRecorder boxes;
     boxes.answer(0);
-    QCOMPARE(w.page->warningBox(QStringLiteral("x"),
-                                {closingButton(QStringLiteral("Close    "))}, QPoint(250, 230)),
+    QCOMPARE(w.page->warningBox(QStringLiteral("x"), {closingButton(QStringLiteral("Close    "))},
+                                QPoint(250, 230)),
              0);
     QCOMPARE(w.wizard.pos(), centre);
     QCOMPARE(boxes.last().pos, centre + QPoint(250, 230));
@@ -511,7 +520,8 @@ void tst_pageframe::ledQuestionBox()
     QVERIFY(veiled);
     QVERIFY(veil->isHidden());
     boxes.answer("Yes");
-    QCOMPARE(w.page->ledQuestionBox(QStringLiteral("12pt"), pageFrame::keepVeil), int(pageFrame::ledYes));
+    QCOMPARE(w.page->ledQuestionBox(QStringLiteral("12pt"), pageFrame::keepVeil),
+             int(pageFrame::ledYes));
     QVERIFY(!veil->isHidden());
 
     const recordedBox &box = boxes.last();
@@ -524,8 +534,9 @@ void tst_pageframe::ledQuestionBox()
     for (const recordedButton &b : box.buttons) {
         QCOMPARE(b.size, QSize(84, 24));
         QVERIFY(b.objectName.isEmpty());
-        QCOMPARE(b.styleSheet, QStringLiteral("background-image: url(:/images/cancel_button_blue.png);"
-                                              "font:12pt;color:rgb(255,255,255);border: 0px"));
+        QCOMPARE(b.styleSheet,
+                 QStringLiteral("background-image: url(:/images/cancel_button_blue.png);"
+                                "font:12pt;color:rgb(255,255,255);border: 0px"));
     }
 }
 
@@ -552,8 +563,8 @@ void tst_pageframe::resetRoad_data()
                                   << QStringList{"Restart", "Yes"} << int(o::restartYes) << false;
     QTest::newRow("Restart, No") << afterIng << "detail_close_btu" << reseting
                                  << QStringList{"Restart", "No"} << int(o::restartNo) << false;
-    QTest::newRow("reset box left open") << after << "wel_msg_close_btu" << reset << QStringList{""}
-                                         << int(o::none) << true;
+    QTest::newRow("reset box left open")
+        << after << "wel_msg_close_btu" << reset << QStringList{""} << int(o::none) << true;
     QTest::newRow("question left open") << after << "wel_msg_close_btu" << reset
                                         << QStringList{"Restart", ""} << int(o::none) << true;
 }
@@ -579,8 +590,8 @@ void tst_pageframe::resetRoad()
     bool veiledWhileOpen = true;
     boxes.onOpen([&](QDialog *) { veiledWhileOpen = veiledWhileOpen && !veil->isHidden(); });
 
-    const auto result = w.page->resetRoad(pageFrame::resetWording(wording), closeName,
-                                          QStringLiteral("14px"));
+    const auto result =
+        w.page->resetRoad(pageFrame::resetWording(wording), closeName, QStringLiteral("14px"));
     QCOMPARE(int(result), outcome);
     QVERIFY(veiledWhileOpen);
     QCOMPARE(!veil->isHidden(), veiled);
@@ -667,15 +678,16 @@ void tst_pageframe::helpBoxLink()
         QVERIFY(htmlLabel);
         emit htmlLabel->linkActivated(QStringLiteral("terms"));
     });
-    const int answer = w.page->helpBox(
-        {html, QSize(420, 210), 0}, {closingButton(QStringLiteral("Close    "), "wel_msg_close_btu")},
-        QPoint(135, 160), [&](const QString &link) {
-            linkSeen = link;
-            QVERIFY(!openBox->isHidden());
-            w.page->dismissHelpBox();  // reaches the open help box
-            QVERIFY(openBox->isHidden());
-            openBox->close();
-        });
+    const int answer =
+        w.page->helpBox({html, QSize(420, 210), 0},
+                        {closingButton(QStringLiteral("Close    "), "wel_msg_close_btu")},
+                        QPoint(135, 160), [&](const QString &link) {
+                            linkSeen = link;
+                            QVERIFY(!openBox->isHidden());
+                            w.page->dismissHelpBox();  // reaches the open help box
+                            QVERIFY(openBox->isHidden());
+                            openBox->close();
+                        });
 
     QCOMPARE(linkSeen, QStringLiteral("terms"));
     // Taken away by the link: no button road, though closing made the toolkit

@@ -321,8 +321,8 @@ bool CameraSimulator::apply(SimCamera &camera, const CommandRecord &cmd)
         for (int i = 2; i < cmd.items.size(); ++i) {
             const auto &[key, value] = cmd.items.at(i);
             if (key == "P") {
-                const auto decoded = QByteArray::fromBase64Encoding(
-                    value, QByteArray::AbortOnBase64DecodingErrors);
+                const auto decoded =
+                    QByteArray::fromBase64Encoding(value, QByteArray::AbortOnBase64DecodingErrors);
                 if (!decoded)
                     qCWarning(lcCamsim).noquote()
                         << camera.mac << "password item is no base64:" << value;
@@ -371,8 +371,8 @@ bool CameraSimulator::apply(SimCamera &camera, const CommandRecord &cmd)
 
 QByteArray CameraSimulator::replyBody(const SimCamera &camera, char zvrClass)
 {
-    QByteArray body
-        = QByteArray(1, zvrClass) + item("M", camera.mac.toLatin1()) + item("D", camera.model);
+    QByteArray body =
+        QByteArray(1, zvrClass) + item("M", camera.mac.toLatin1()) + item("D", camera.model);
     switch (zvrClass) {
     case '1':
         body += item("N", camera.name.toBase64()) + item("I", camera.ip.toUtf8())

@@ -20,8 +20,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcCamsim)
 namespace camsim {
 
 // One command as a camera (or every camera, for a broadcast scan) took it.
-struct CommandRecord
-{
+struct CommandRecord {
     QDateTime time;  // UTC
     QString camera;  // the M item in lower case
     QByteArray zvrClass;
@@ -101,8 +100,7 @@ private slots:
     void flushQueue();
 
 private:
-    struct Outgoing
-    {
+    struct Outgoing {
         QByteArray datagram;
         QHostAddress to;
         quint16 port;

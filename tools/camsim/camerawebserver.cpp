@@ -67,8 +67,10 @@ QByteArray jpeg(const QImage &image)
 }  // namespace
 
 CameraWebServer::CameraWebServer(CameraSimulator &sim, const QString &mac, QObject *parent)
-    : QObject(parent), sim(sim), mac(mac.toLower()),
-      server(std::make_unique<simcommon::HttpFront>(
+    : QObject(parent)
+    , sim(sim)
+    , mac(mac.toLower())
+    , server(std::make_unique<simcommon::HttpFront>(
           [this](const QHttpServerRequest &in, QTcpSocket *socket) { handle(in, socket); }))
 {
 }
@@ -92,17 +94,12 @@ quint16 CameraWebServer::port() const
 
 QByteArray CameraWebServer::snapshotPath(const QByteArray &model)
 {
-    static const QHash<QByteArray, QByteArray> paths {
-        {"KSM-271E", "/image.jpg"},
-        {"KSM-273E", "/image.jpg"},
-        {"KSM-3350E", "/image/jpeg.cgi"},
-        {"KSM-3350", "/image/jpeg.cgi"},
-        {"KSM-3300E", "/image/jpeg.cgi"},
-        {"KSM-3300", "/image/jpeg.cgi"},
-        {"KSM-6150E", "/image/jpeg.cgi"},
-        {"KSM-283E", "/image/jpeg.cgi"},
-        {"KSM-6140E", "/image/jpeg.cgi"},
-        {"KSM-6120E", "/image/jpeg.cgi"},
+    static const QHash<QByteArray, QByteArray> paths{
+        {"KSM-271E", "/image.jpg"},       {"KSM-273E", "/image.jpg"},
+        {"KSM-3350E", "/image/jpeg.cgi"}, {"KSM-3350", "/image/jpeg.cgi"},
+        {"KSM-3300E", "/image/jpeg.cgi"}, {"KSM-3300", "/image/jpeg.cgi"},
+        {"KSM-6150E", "/image/jpeg.cgi"}, {"KSM-283E", "/image/jpeg.cgi"},
+        {"KSM-6140E", "/image/jpeg.cgi"}, {"KSM-6120E", "/image/jpeg.cgi"},
         {"KSM-281E", "/GetImage.cgi"},
     };
     return paths.value(model);
@@ -128,14 +125,14 @@ QImage CameraWebServer::snapshot(const SimCamera &camera)
     p.setFont(font);
     p.setPen(QColor(20, 30, 60));
     p.drawText(QRect(10, 20, 300, 110), Qt::AlignCenter | Qt::TextWordWrap,
-        QString::fromUtf8(camera.name));
+               QString::fromUtf8(camera.name));
     font.setPixelSize(12);
     font.setBold(false);
     p.setFont(font);
     p.setPen(Qt::white);
     p.drawText(QRect(8, 216, 304, 18), Qt::AlignLeft | Qt::AlignVCenter,
-        QString::fromUtf8(camera.model) + QStringLiteral("  ")
-            + QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+               QString::fromUtf8(camera.model) + QStringLiteral("  ")
+                   + QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
     p.end();
     return image;
 }
@@ -227,8 +224,8 @@ void CameraWebServer::handle(const QHttpServerRequest &in, QTcpSocket *socket)
     }
 }
 
-CameraWebServer::Answer CameraWebServer::answer(
-    const SimCamera &camera, const QHttpServerRequest &in, bool authorized) const
+CameraWebServer::Answer CameraWebServer::answer(const SimCamera &camera,
+                                                const QHttpServerRequest &in, bool authorized) const
 {
     Answer a;
     const QByteArray path = in.url().path().toUtf8();
@@ -264,15 +261,15 @@ CameraWebServer::Answer CameraWebServer::answer(
     return a;
 }
 
-void CameraWebServer::writeLogLine(
-    const QByteArray &method, const QString &path, bool authorized, int status)
+void CameraWebServer::writeLogLine(const QByteArray &method, const QString &path, bool authorized,
+                                   int status)
 {
     qCDebug(lcCamsim).noquote() << mac << "web" << method << path
                                 << (authorized ? "authorized" : "unauthorized") << "->"
                                 << (status ? QString::number(status) : QStringLiteral("no answer"));
     if (!log)
         return;
-    const QJsonObject o {
+    const QJsonObject o{
         {QStringLiteral("time"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)},
         {QStringLiteral("camera"), mac},
         {QStringLiteral("method"), QString::fromLatin1(method)},

@@ -59,8 +59,7 @@ public:
     static constexpr int tricklePiece = 64;
 
 private:
-    struct Answer
-    {
+    struct Answer {
         int status = 0;  // 0: none, the request stays unanswered
         QByteArray contentType;
         QByteArray body;

@@ -23,28 +23,33 @@ int fail(const QString &message)
     return simcommon::fail("camsim", message);
 }
 
-struct Options
-{
-    QCommandLineOption config{QStringLiteral("config"), QStringLiteral("Cameras to simulate (JSON)."),
+struct Options {
+    QCommandLineOption config{QStringLiteral("config"),
+                              QStringLiteral("Cameras to simulate (JSON)."),
                               QStringLiteral("file")};
-    QCommandLineOption log{QStringLiteral("log"), QStringLiteral("Append every command as a JSON line."),
+    QCommandLineOption log{QStringLiteral("log"),
+                           QStringLiteral("Append every command as a JSON line."),
                            QStringLiteral("file")};
-    QCommandLineOption bind{QStringLiteral("bind"), QStringLiteral("Address to listen on (0.0.0.0)."),
+    QCommandLineOption bind{QStringLiteral("bind"),
+                            QStringLiteral("Address to listen on (0.0.0.0)."),
                             QStringLiteral("address")};
     QCommandLineOption port{QStringLiteral("port"),
                             QStringLiteral("UDP port to listen on (5978, 0 = any)."),
                             QStringLiteral("port")};
     QCommandLineOption replyPort{QStringLiteral("reply-port"),
-                                 QStringLiteral("UDP port replies go to (5978)."), QStringLiteral("port")};
+                                 QStringLiteral("UDP port replies go to (5978)."),
+                                 QStringLiteral("port")};
     QCommandLineOption replyAddress{QStringLiteral("reply-address"),
                                     QStringLiteral("Send replies here instead of to the sender."),
                                     QStringLiteral("address")};
     QCommandLineOption pace{QStringLiteral("pace-chunk"),
                             QStringLiteral("Replies sent per event-loop turn (0 = unpaced)."),
                             QStringLiteral("n")};
-    QCommandLineOption quiet{QStringLiteral("quiet"), QStringLiteral("No line per command on stderr.")};
-    QCommandLineOption web{QStringLiteral("web"),
-                           QStringLiteral("Give every camera a web server on its IP address, port 80.")};
+    QCommandLineOption quiet{QStringLiteral("quiet"),
+                             QStringLiteral("No line per command on stderr.")};
+    QCommandLineOption web{
+        QStringLiteral("web"),
+        QStringLiteral("Give every camera a web server on its IP address, port 80.")};
     QCommandLineOption webPort{QStringLiteral("web-port"),
                                QStringLiteral("Port of the web servers (80, 0 = any)."),
                                QStringLiteral("port")};
@@ -54,13 +59,13 @@ struct Options
 
     void addTo(QCommandLineParser &cli) const
     {
-        cli.addOptions({config, log, bind, port, replyPort, replyAddress, pace, quiet, web, webPort, webLog});
+        cli.addOptions(
+            {config, log, bind, port, replyPort, replyAddress, pace, quiet, web, webPort, webLog});
     }
 };
 
 // What the command line asks for, checked.
-struct Setup
-{
+struct Setup {
     camsim::SimConfig config;
     QHostAddress bindAddress;
     QHostAddress replyAddress;  // null: replies go to the sender
@@ -146,8 +151,8 @@ std::vector<std::unique_ptr<camsim::CameraWebServer>> startWebServers(camsim::Ca
 // The line the labs wait for: all is ready.
 void sayListening(const camsim::CameraSimulator &sim, const Setup &s)
 {
-    const QString replyTarget
-        = s.replyAddress.isNull() ? QStringLiteral("the sender") : s.replyAddress.toString();
+    const QString replyTarget =
+        s.replyAddress.isNull() ? QStringLiteral("the sender") : s.replyAddress.toString();
     std::printf("camsim: listening on %s:%u with %d cameras, replies to %s port %d\n",
                 qPrintable(sim.address().toString()), unsigned(sim.port()), sim.cameraCount(),
                 qPrintable(replyTarget), s.config.replyPort);

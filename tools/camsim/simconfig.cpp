@@ -239,8 +239,7 @@ public:
 
         if (!o.contains(QStringLiteral("model")))
             return fail(where, QStringLiteral("a camera needs \"model\""));
-        struct TextField
-        {
+        struct TextField {
             const char *key;
             QByteArray *target;
         };
@@ -320,8 +319,8 @@ public:
                             QStringLiteral("R")},
                            where + QStringLiteral(".info")))
                 return false;
-            const std::pair<const char *, QByteArray *> infos[]
-                = {{"C", &cam->infoC}, {"E", &cam->infoE}, {"O", &cam->infoO}, {"R", &cam->infoR}};
+            const std::pair<const char *, QByteArray *> infos[] = {
+                {"C", &cam->infoC}, {"E", &cam->infoE}, {"O", &cam->infoO}, {"R", &cam->infoR}};
             for (const auto &[key, target] : infos)
                 if (io.contains(QLatin1String(key))
                     && !text(io.value(QLatin1String(key)),
@@ -369,8 +368,8 @@ public:
             const QString at = where + QStringLiteral(".silentFrom");
             if (!text(o.value(QStringLiteral("silentFrom")), at, &cam->silentFrom))
                 return false;
-            if (cam->silentFrom.isEmpty() || cam->silentFrom.contains('=')
-                || cam->silentFrom == "M" || cam->silentFrom == "D")
+            if (cam->silentFrom.isEmpty() || cam->silentFrom.contains('=') || cam->silentFrom == "M"
+                || cam->silentFrom == "D")
                 return fail(at, QStringLiteral("expected an item key other than M and D"));
         }
         if (o.contains(QStringLiteral("replyDelayMs"))
@@ -388,10 +387,9 @@ public:
         if (!value.isObject())
             return fail(where, QStringLiteral("expected an object"));
         const QJsonObject o = value.toObject();
-        if (!checkKeys(o,
-                       {QStringLiteral("enabled"), QStringLiteral("fault"),
-                        QStringLiteral("delayMs")},
-                       where))
+        if (!checkKeys(
+                o, {QStringLiteral("enabled"), QStringLiteral("fault"), QStringLiteral("delayMs")},
+                where))
             return false;
         if (o.contains(QStringLiteral("enabled"))
             && !flag(o.value(QStringLiteral("enabled")), where + QStringLiteral(".enabled"),
@@ -415,8 +413,8 @@ public:
             cam->webFault = faults.value(f.toString());
         }
         return !o.contains(QStringLiteral("delayMs"))
-               || integer(o.value(QStringLiteral("delayMs")), where + QStringLiteral(".delayMs"),
-                          0, 600000, &cam->webDelayMs);
+               || integer(o.value(QStringLiteral("delayMs")), where + QStringLiteral(".delayMs"), 0,
+                          600000, &cam->webDelayMs);
     }
 
     QString *error;
@@ -488,8 +486,8 @@ bool expandGroup(const QJsonObject &group, const QString &where, QList<QJsonObje
     base.remove(QStringLiteral("count"));
     for (int i = 0; i < count; ++i) {
         QJsonObject copy = substitute(base, i).toObject();
-        const QString hex
-            = QStringLiteral("%1").arg(firstMac + quint64(i), 12, 16, QLatin1Char('0'));
+        const QString hex =
+            QStringLiteral("%1").arg(firstMac + quint64(i), 12, 16, QLatin1Char('0'));
         QString text;
         for (int p = 0; p < 6; ++p)
             text += (p ? QStringLiteral(":") : QString()) + hex.mid(2 * p, 2);

@@ -13,8 +13,7 @@ namespace camsim {
 // One wireless network as a camera lists it: seven fields, the third being
 // the network name (kept plain here, sent in base64). A raw record goes out
 // exactly as written, for replies that must be malformed on purpose.
-struct WifiNetwork
-{
+struct WifiNetwork {
     QByteArray field[7];
     std::optional<QByteArray> raw;
 
@@ -27,8 +26,7 @@ enum class WebFault { none, slow, silent, redirect, serverError, trickle, oversi
 
 // A simulated camera: what it reports and what it has been told since it
 // started. The simulator changes it in place as commands arrive.
-struct SimCamera
-{
+struct SimCamera {
     QString mac;  // lower case
     QByteArray model;
     QByteArray name;  // UTF-8, sent in base64
@@ -76,8 +74,7 @@ struct SimCamera
     void applySetup(const QMap<int, QByteArray> &items);
 };
 
-struct SimConfig
-{
+struct SimConfig {
     QString bind = QStringLiteral("0.0.0.0");
     int port = 5978;
     int replyPort = 5978;

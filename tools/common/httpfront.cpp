@@ -5,7 +5,7 @@
 
 namespace simcommon {
 
-HttpFront::HttpFront(Handler h) : handler(std::move(h)) { }
+HttpFront::HttpFront(Handler h) : handler(std::move(h)) {}
 
 bool HttpFront::listenOn(const QHostAddress &address, quint16 port, QString *error)
 {

@@ -34,7 +34,7 @@ public:
 
 protected:
     bool handleRequest(const QHttpServerRequest &request, QTcpSocket *socket) override;
-    void missingHandler(const QHttpServerRequest &, QTcpSocket *) override { }
+    void missingHandler(const QHttpServerRequest &, QTcpSocket *) override {}
 
 private:
     Handler handler;

@@ -29,8 +29,8 @@ bool quitOnSignals(std::function<void()> onUserSignal)
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
         return false;
     const bool userSignal = bool(onUserSignal);
-    auto *notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read,
-                                         QCoreApplication::instance());
+    auto *notifier =
+        new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier,
                      [onUserSignal = std::move(onUserSignal)] {
                          char c = 1;

@@ -95,7 +95,7 @@ void drawLogo(QPainter &p, const QPointF &topLeft, qreal scale)
 
     const QRectF cloudBox(0, 0, 56, 37);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 40)); // soft drop shadow keeps the cloud off the band
+    p.setBrush(QColor(0, 0, 0, 40));  // soft drop shadow keeps the cloud off the band
     p.drawPath(cloudPath(cloudBox.translated(1, 2)));
     p.setBrush(Qt::white);
     p.drawPath(cloudPath(cloudBox));
@@ -193,8 +193,7 @@ static ToneColours toneColours(Tone t)
     case Tone::Light:
         return {QColor(0x8f, 0xcd, 0xf2), QColor(0x62, 0xb2, 0xe4), QColor(0x48, 0x9e, 0xd6),
                 QColor(0x35, 0x89, 0xc3), QColor(0x25, 0x6e, 0xa2), QColor(255, 255, 255, 120)};
-    case Tone::Grey:
-        break;
+    case Tone::Grey: break;
     }
     return {QColor(0xc9, 0xcd, 0xd1), QColor(0xb3, 0xb8, 0xbd), QColor(0xa3, 0xa8, 0xad),
             QColor(0x96, 0x9b, 0xa1), QColor(0x86, 0x8b, 0x91), QColor(255, 255, 255, 80)};
@@ -205,11 +204,11 @@ void drawRefreshArrow(QPainter &p, const QPointF &c, qreal r, const QColor &colo
     p.save();
     p.setPen(roundPen(colour, width));
     p.setBrush(Qt::NoBrush);
-    const qreal start = 70, span = -290; // degrees, clockwise
+    const qreal start = 70, span = -290;  // degrees, clockwise
     p.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), int(start * 16), int(span * 16));
     const qreal end = qDegreesToRadians(start + span);
     const QPointF at = c + QPointF(std::cos(end), -std::sin(end)) * r;
-    const QPointF dir(std::sin(end), std::cos(end)); // clockwise tangent
+    const QPointF dir(std::sin(end), std::cos(end));  // clockwise tangent
     arrowHead(p, at + dir * (width * 1.4), dir, width * 2.4, width * 1.7, colour);
     p.restore();
 }
@@ -234,18 +233,16 @@ static void drawGlyph(QPainter &p, const QPointF &c, qreal s, Glyph g, qreal wid
                                   c + QPointF(0.2 * s, 0.45 * s)}));
         break;
     case Glyph::Check:
-        p.drawPolyline(QPolygonF({c + QPointF(-0.45 * s, 0.02 * s), c + QPointF(-0.12 * s, 0.36 * s),
-                                  c + QPointF(0.46 * s, -0.34 * s)}));
+        p.drawPolyline(
+            QPolygonF({c + QPointF(-0.45 * s, 0.02 * s), c + QPointF(-0.12 * s, 0.36 * s),
+                       c + QPointF(0.46 * s, -0.34 * s)}));
         break;
     case Glyph::Cross:
         p.drawLine(c + QPointF(-0.36 * s, -0.36 * s), c + QPointF(0.36 * s, 0.36 * s));
         p.drawLine(c + QPointF(0.36 * s, -0.36 * s), c + QPointF(-0.36 * s, 0.36 * s));
         break;
-    case Glyph::Refresh:
-        drawRefreshArrow(p, c, 0.46 * s, Qt::white, width * 0.9);
-        break;
-    case Glyph::None:
-        break;
+    case Glyph::Refresh: drawRefreshArrow(p, c, 0.46 * s, Qt::white, width * 0.9); break;
+    case Glyph::None: break;
     }
     p.restore();
 }
@@ -279,7 +276,7 @@ QImage button(int w, int h, Tone tone, Glyph glyph)
 QImage stepButton(bool current)
 {
     const int w = 75, h = 29;
-    const qreal d = 6; // depth of the point and of the notch
+    const qreal d = 6;  // depth of the point and of the notch
     QImage img = canvas(w, h);
     QPainter p(&img);
     prepare(p);
@@ -349,9 +346,10 @@ static void drawPort(QPainter &p, const QRectF &r, const QColor &housing, qreal 
     const qreal m = r.width() * 0.14;
     QPainterPath opening;
     opening.setFillRule(Qt::WindingFill);
-    opening.addRect(QRectF(r.left() + m, r.top() + m, r.width() - 2 * m, r.height() - 2 * m - r.height() * 0.16));
-    opening.addRect(QRectF(r.center().x() - r.width() * 0.18, r.top() + m,
-                           r.width() * 0.36, r.height() - 2 * m));
+    opening.addRect(QRectF(r.left() + m, r.top() + m, r.width() - 2 * m,
+                           r.height() - 2 * m - r.height() * 0.16));
+    opening.addRect(QRectF(r.center().x() - r.width() * 0.18, r.top() + m, r.width() * 0.36,
+                           r.height() - 2 * m));
     p.setPen(Qt::NoPen);
     p.setBrush(col::dark);
     p.drawPath(opening.simplified());
@@ -401,7 +399,8 @@ void drawCameraBack(QPainter &p, const CameraBack &c, const QColor &wpsLed)
     drawAntenna(p, QRectF(c.body.right() - 32, c.body.top() - 40, 12, 48), u);
 
     p.setPen(roundPen(col::ink, 3));
-    p.setBrush(vertical(c.body.top(), c.body.bottom(), QColor(0xfa, 0xfb, 0xfc), QColor(0xe0, 0xe5, 0xea)));
+    p.setBrush(vertical(c.body.top(), c.body.bottom(), QColor(0xfa, 0xfb, 0xfc),
+                        QColor(0xe0, 0xe5, 0xea)));
     p.drawRoundedRect(c.body, 16, 16);
     p.setPen(QPen(QColor(0xa5, 0xb1, 0xba), 1.5));
     p.setBrush(QColor(0xee, 0xf1, 0xf4));
@@ -464,7 +463,8 @@ void drawCameraFront(QPainter &p, const CameraFront &c, const QColor &led)
 
     const qreal r = c.body.height() * 0.34;
     p.setPen(roundPen(col::ink, 3 * u));
-    p.setBrush(vertical(c.lens.y() - r, c.lens.y() + r, QColor(0xee, 0xf1, 0xf4), QColor(0xc9, 0xd1, 0xd7)));
+    p.setBrush(vertical(c.lens.y() - r, c.lens.y() + r, QColor(0xee, 0xf1, 0xf4),
+                        QColor(0xc9, 0xd1, 0xd7)));
     p.drawEllipse(c.lens, r, r);
     p.setPen(roundPen(col::ink, 2 * u));
     p.setBrush(col::dark);
@@ -504,7 +504,8 @@ static void drawRouterShell(QPainter &p, const QRectF &body, qreal radius)
     drawAntenna(p, QRectF(body.left() + 14, body.top() - 62, 12, 68), 1);
     drawAntenna(p, QRectF(body.right() - 26, body.top() - 62, 12, 68), 1);
     p.setPen(roundPen(col::ink, 3));
-    p.setBrush(vertical(body.top(), body.bottom(), QColor(0xfa, 0xfb, 0xfc), QColor(0xd9, 0xdf, 0xe4)));
+    p.setBrush(
+        vertical(body.top(), body.bottom(), QColor(0xfa, 0xfb, 0xfc), QColor(0xd9, 0xdf, 0xe4)));
     p.drawRoundedRect(body, radius, radius);
 }
 
@@ -548,7 +549,8 @@ void drawRouterFront(QPainter &p, const RouterFront &r)
         p.drawEllipse(at, 3.2, 3.2);
     }
     p.setPen(roundPen(col::navy, 2));
-    p.setBrush(vertical(r.wpsButton.y() - r.wpsRadius, r.wpsButton.y() + r.wpsRadius, col::accent, col::blue));
+    p.setBrush(vertical(r.wpsButton.y() - r.wpsRadius, r.wpsButton.y() + r.wpsRadius, col::accent,
+                        col::blue));
     p.drawEllipse(r.wpsButton, r.wpsRadius, r.wpsRadius);
     drawWpsSymbol(p, r.wpsButton, r.wpsRadius * 0.55, Qt::white, 1.4);
     p.restore();
@@ -556,7 +558,8 @@ void drawRouterFront(QPainter &p, const RouterFront &r)
 
 // ---------------------------------------------------------------- plugs, marks
 
-void drawCable(QPainter &p, const QPointF &from, const QPointF &c1, const QPointF &to, const QColor &c)
+void drawCable(QPainter &p, const QPointF &from, const QPointF &c1, const QPointF &to,
+               const QColor &c)
 {
     QPainterPath path(from);
     path.quadTo(c1, to);
@@ -685,7 +688,8 @@ void drawCross(QPainter &p, const QPointF &c, qreal size)
 {
     const qreal h = size / 2;
     p.save();
-    for (const auto &pen : {roundPen(Qt::white, size * 0.28 + 4), roundPen(col::warnRed, size * 0.28)}) {
+    for (const auto &pen :
+         {roundPen(Qt::white, size * 0.28 + 4), roundPen(col::warnRed, size * 0.28)}) {
         p.setPen(pen);
         p.drawLine(c + QPointF(-h, -h), c + QPointF(h, h));
         p.drawLine(c + QPointF(h, -h), c + QPointF(-h, h));
@@ -715,7 +719,7 @@ void drawWpsSymbol(QPainter &p, const QPointF &c, qreal r, const QColor &colour,
         p.drawArc(box, int(start * 16), int(span * 16));
         const qreal end = qDegreesToRadians(start + span);
         const QPointF at = c + QPointF(std::cos(end), -std::sin(end)) * r;
-        const QPointF dir(-std::sin(end), -std::cos(end)); // counter-clockwise tangent
+        const QPointF dir(-std::sin(end), -std::cos(end));  // counter-clockwise tangent
         arrowHead(p, at + dir * (width * 1.6), dir, width * 2.6, width * 1.8, colour);
     }
     p.restore();
@@ -740,7 +744,8 @@ void drawOutlet(QPainter &p, const QRectF &plate)
 {
     p.save();
     p.setPen(roundPen(col::ink, 3));
-    p.setBrush(vertical(plate.top(), plate.bottom(), QColor(0xfa, 0xfb, 0xfc), QColor(0xe2, 0xe7, 0xeb)));
+    p.setBrush(
+        vertical(plate.top(), plate.bottom(), QColor(0xfa, 0xfb, 0xfc), QColor(0xe2, 0xe7, 0xeb)));
     p.drawRoundedRect(plate, 8, 8);
     const QPointF c = plate.center();
     const qreal r = std::min(plate.width(), plate.height()) * 0.34;
@@ -795,4 +800,4 @@ void drawCallout(QPainter &p, const QPointF &from, const QPointF &center, qreal 
     p.restore();
 }
 
-} // namespace imagegen
+}  // namespace imagegen

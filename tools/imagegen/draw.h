@@ -18,9 +18,9 @@ const QColor navyTop(0x24, 0x62, 0x91);
 const QColor blue(0x2a, 0x7b, 0xa6);
 const QColor accent(0x3b, 0x8f, 0xc2);
 const QColor skyLight(0x8c, 0xc8, 0xee);
-const QColor ink(0x37, 0x47, 0x4f);      // outlines of the line drawings
-const QColor dark(0x2f, 0x3b, 0x43);     // port openings, lens
-const QColor metal(0xd4, 0xb4, 0x4a);    // plug contacts
+const QColor ink(0x37, 0x47, 0x4f);    // outlines of the line drawings
+const QColor dark(0x2f, 0x3b, 0x43);   // port openings, lens
+const QColor metal(0xd4, 0xb4, 0x4a);  // plug contacts
 const QColor cable(0x7d, 0x8b, 0x96);
 const QColor textGrey(89, 87, 87);
 const QColor rule(0xdf, 0xe6, 0xec);
@@ -29,7 +29,7 @@ const QColor ledBlue(0x2f, 0x8c, 0xe8);
 const QColor ledOff(0xb8, 0xc0, 0xc6);
 const QColor warnRed(0xd8, 0x3a, 0x2e);
 const QColor helpGreen(99, 140, 11);
-} // namespace col
+}  // namespace col
 
 // A fresh ARGB canvas filled with one colour (transparent by default).
 QImage canvas(int w, int h, const QColor &fill = Qt::transparent);
@@ -56,7 +56,7 @@ QImage stepButton(bool current);
 
 // Wait frames and veil.
 QImage veil(int w, int h);
-QImage waitFrame(int frame); // 1..7
+QImage waitFrame(int frame);  // 1..7
 
 // Line-drawing pieces for the instruction pictures, in a 235-unit space.
 struct CameraBack {
@@ -109,12 +109,13 @@ void drawHighlight(QPainter &p, const QPointF &center, qreal radius);
 void drawGlow(QPainter &p, const QPointF &center, qreal radius, const QColor &c);
 void drawRays(QPainter &p, const QPointF &center, qreal r1, qreal r2, const QColor &c, qreal width);
 void drawCross(QPainter &p, const QPointF &center, qreal size);
-void drawPress(QPainter &p, const QPointF &target); // pointer arrow with ripples
-void drawRefreshArrow(QPainter &p, const QPointF &center, qreal radius, const QColor &c, qreal width);
+void drawPress(QPainter &p, const QPointF &target);  // pointer arrow with ripples
+void drawRefreshArrow(QPainter &p, const QPointF &center, qreal radius, const QColor &c,
+                      qreal width);
 void drawWpsSymbol(QPainter &p, const QPointF &center, qreal radius, const QColor &c, qreal width);
 void drawWifi(QPainter &p, const QPointF &base, qreal size, const QColor &c, qreal width);
 void drawOutlet(QPainter &p, const QRectF &plate);
 void drawStopwatch(QPainter &p, const QPointF &center, qreal radius);
 void drawCallout(QPainter &p, const QPointF &from, const QPointF &center, qreal radius);
 
-} // namespace imagegen
+}  // namespace imagegen

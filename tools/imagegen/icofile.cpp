@@ -31,22 +31,22 @@ QByteArray pngData(const QImage &img)
 
 QByteArray dibData(const QImage &source)
 {
-    const QImage img = source.convertToFormat(QImage::Format_ARGB32); // straight alpha
+    const QImage img = source.convertToFormat(QImage::Format_ARGB32);  // straight alpha
     const int w = img.width(), h = img.height();
     const int maskStride = ((w + 31) / 32) * 4;
     QByteArray out;
-    put32(out, 40);               // BITMAPINFOHEADER
+    put32(out, 40);  // BITMAPINFOHEADER
     put32(out, quint32(w));
-    put32(out, quint32(2 * h));   // colour rows plus mask rows
+    put32(out, quint32(2 * h));  // colour rows plus mask rows
     put16(out, 1);
     put16(out, 32);
-    put32(out, 0);                // BI_RGB
+    put32(out, 0);  // BI_RGB
     put32(out, quint32(w * h * 4 + maskStride * h));
     put32(out, 0);
     put32(out, 0);
     put32(out, 0);
     put32(out, 0);
-    for (int y = h - 1; y >= 0; --y) { // bottom-up
+    for (int y = h - 1; y >= 0; --y) {  // bottom-up
         const QRgb *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
         for (int x = 0; x < w; ++x) {
             out.append(char(qBlue(row[x])));
@@ -67,7 +67,7 @@ QByteArray dibData(const QImage &source)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 QByteArray icoFile(const QList<QImage> &images)
 {
@@ -77,14 +77,14 @@ QByteArray icoFile(const QList<QImage> &images)
 
     QByteArray out;
     put16(out, 0);
-    put16(out, 1); // icon
+    put16(out, 1);  // icon
     put16(out, quint16(images.size()));
     quint32 offset = quint32(6 + 16 * images.size());
     for (int i = 0; i < images.size(); ++i) {
         const QImage &img = images.at(i);
         out.append(char(img.width() >= 256 ? 0 : img.width()));
         out.append(char(img.height() >= 256 ? 0 : img.height()));
-        out.append(char(0)); // no palette
+        out.append(char(0));  // no palette
         out.append(char(0));
         put16(out, 1);
         put16(out, 32);
@@ -97,4 +97,4 @@ QByteArray icoFile(const QList<QImage> &images)
     return out;
 }
 
-} // namespace imagegen
+}  // namespace imagegen

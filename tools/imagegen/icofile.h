@@ -11,4 +11,4 @@ namespace imagegen {
 // AND mask older readers want); larger ones as PNG, as Windows expects.
 QByteArray icoFile(const QList<QImage> &images);
 
-} // namespace imagegen
+}  // namespace imagegen

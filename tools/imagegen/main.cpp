@@ -49,7 +49,8 @@ int writeAll(const QString &outDir, const QStringList &paths)
             return 1;
         }
         QFile out(file);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size()) {
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || out.write(bytes) != bytes.size()) {
             complain(QStringLiteral("cannot write %1").arg(file));
             return 1;
         }
@@ -113,19 +114,21 @@ int selfTest(const QStringList &paths)
             if (!checkIcoDirectory(bytes, errors))
                 continue;
             if (!QImageReader::supportedImageFormats().contains("ico"))
-                continue; // no ICO plug-in here; the directory check stands alone
+                continue;  // no ICO plug-in here; the directory check stands alone
             QBuffer buf;
             buf.setData(bytes);
             buf.open(QIODevice::ReadOnly);
             QImageReader reader(&buf, "ico");
             if (reader.imageCount() != 4) {
-                errors << QStringLiteral("product.ico: the ICO reader sees %1 images").arg(reader.imageCount());
+                errors << QStringLiteral("product.ico: the ICO reader sees %1 images")
+                              .arg(reader.imageCount());
                 continue;
             }
             for (int i = 0; i < 4; ++i) {
                 reader.jumpToImage(i);
                 const QImage got = reader.read().convertToFormat(QImage::Format_ARGB32);
-                const QImage want = productIcon(productIconSizes[i]).convertToFormat(QImage::Format_ARGB32);
+                const QImage want =
+                    productIcon(productIconSizes[i]).convertToFormat(QImage::Format_ARGB32);
                 if (got != want)
                     errors << QStringLiteral("product.ico: entry %1 reads back differently").arg(i);
             }
@@ -145,7 +148,8 @@ int selfTest(const QStringList &paths)
 
     // The veil must stay the uniform translucent white the pages lay over themselves.
     if (const Picture *veil = findPicture(QStringLiteral("compiled/images/loading00.png"))) {
-        const QImage img = QImage::fromData(encode(*veil), "png").convertToFormat(QImage::Format_ARGB32);
+        const QImage img =
+            QImage::fromData(encode(*veil), "png").convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < img.height(); ++y) {
             const QRgb *row = reinterpret_cast<const QRgb *>(img.constScanLine(y));
             for (int x = 0; x < img.width(); ++x) {
@@ -165,11 +169,11 @@ int selfTest(const QStringList &paths)
     return errors.isEmpty() ? 0 : 1;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {
-    QGuiApplication app(argc, argv); // fonts need it; run with QT_QPA_PLATFORM=offscreen
+    QGuiApplication app(argc, argv);  // fonts need it; run with QT_QPA_PLATFORM=offscreen
     QStringList args = app.arguments().mid(1);
     if (!args.isEmpty() && args.first() == QLatin1String("--self-test"))
         return selfTest(args.mid(1));

@@ -115,7 +115,7 @@ QImage selectBackground()
     QPainter p(&img);
     prepare(p);
     drawTitleRule(p, 40, 59, 660);
-    const QRectF panel(34.5, 101.5, 642, 128); // page (24,156) .. (666,284)
+    const QRectF panel(34.5, 101.5, 642, 128);  // page (24,156) .. (666,284)
     const QColor line(0xd5, 0xde, 0xe6);
     p.setPen(QPen(line, 1));
     p.setBrush(Qt::white);
@@ -125,7 +125,8 @@ QImage selectBackground()
     QPainterPath clip;
     clip.addRect(QRectF(panel.left(), panel.top(), panel.width(), 28));
     p.setPen(Qt::NoPen);
-    p.setBrush(vertical(panel.top(), panel.top() + 28, QColor(0xf3, 0xf6, 0xf9), QColor(0xe3, 0xea, 0xf0)));
+    p.setBrush(vertical(panel.top(), panel.top() + 28, QColor(0xf3, 0xf6, 0xf9),
+                        QColor(0xe3, 0xea, 0xf0)));
     p.drawPath(header.intersected(clip));
     p.setPen(QPen(line, 1));
     p.drawLine(QPointF(panel.left(), panel.top() + 28), QPointF(panel.right(), panel.top() + 28));
@@ -146,28 +147,85 @@ QImage messageBoxBackground()
 
 // ------------------------------------------------------------ veil, wait frames
 
-QImage veilPicture() { return veil(721, 430); }
-template <int N> QImage waitPicture() { return waitFrame(N); }
+QImage veilPicture()
+{
+    return veil(721, 430);
+}
+template <int N> QImage waitPicture()
+{
+    return waitFrame(N);
+}
 
 // ------------------------------------------------------------ buttons
 
-QImage nextBlue() { return button(119, 34, Tone::Blue, Glyph::Next); }
-QImage nextGrey() { return button(119, 34, Tone::Grey, Glyph::Next); }
-QImage backBlue() { return button(119, 34, Tone::Blue, Glyph::Back); }
-QImage rescanBlue() { return button(119, 34, Tone::Blue, Glyph::Refresh); }
-QImage yesBlue() { return button(119, 34, Tone::Blue, Glyph::Check); }
-QImage closeBlue() { return button(119, 34, Tone::Blue, Glyph::Cross); }
-QImage smallBlue() { return button(84, 24, Tone::Blue, Glyph::None); }
-QImage wifiRescan() { return button(79, 27, Tone::Blue, Glyph::Refresh); }
-QImage nextLight() { return button(119, 34, Tone::Light, Glyph::Next); }
-QImage backLight() { return button(119, 34, Tone::Light, Glyph::Back); }
-QImage rescanLight() { return button(119, 34, Tone::Light, Glyph::Refresh); }
-QImage wifiRescanLight() { return button(79, 27, Tone::Light, Glyph::Refresh); }
-QImage yesLight() { return button(119, 34, Tone::Light, Glyph::Check); }
-QImage closeLight() { return button(119, 34, Tone::Light, Glyph::Cross); }
-QImage changeLight() { return button(119, 34, Tone::Light, Glyph::None); }
-QImage stepCurrent() { return stepButton(true); }
-QImage stepOther() { return stepButton(false); }
+QImage nextBlue()
+{
+    return button(119, 34, Tone::Blue, Glyph::Next);
+}
+QImage nextGrey()
+{
+    return button(119, 34, Tone::Grey, Glyph::Next);
+}
+QImage backBlue()
+{
+    return button(119, 34, Tone::Blue, Glyph::Back);
+}
+QImage rescanBlue()
+{
+    return button(119, 34, Tone::Blue, Glyph::Refresh);
+}
+QImage yesBlue()
+{
+    return button(119, 34, Tone::Blue, Glyph::Check);
+}
+QImage closeBlue()
+{
+    return button(119, 34, Tone::Blue, Glyph::Cross);
+}
+QImage smallBlue()
+{
+    return button(84, 24, Tone::Blue, Glyph::None);
+}
+QImage wifiRescan()
+{
+    return button(79, 27, Tone::Blue, Glyph::Refresh);
+}
+QImage nextLight()
+{
+    return button(119, 34, Tone::Light, Glyph::Next);
+}
+QImage backLight()
+{
+    return button(119, 34, Tone::Light, Glyph::Back);
+}
+QImage rescanLight()
+{
+    return button(119, 34, Tone::Light, Glyph::Refresh);
+}
+QImage wifiRescanLight()
+{
+    return button(79, 27, Tone::Light, Glyph::Refresh);
+}
+QImage yesLight()
+{
+    return button(119, 34, Tone::Light, Glyph::Check);
+}
+QImage closeLight()
+{
+    return button(119, 34, Tone::Light, Glyph::Cross);
+}
+QImage changeLight()
+{
+    return button(119, 34, Tone::Light, Glyph::None);
+}
+QImage stepCurrent()
+{
+    return stepButton(true);
+}
+QImage stepOther()
+{
+    return stepButton(false);
+}
 
 // ------------------------------------------------------------ inputs
 
@@ -240,9 +298,18 @@ QImage ipPart(int which)
     return img;
 }
 
-QImage ipFirst() { return ipPart(0); }
-QImage ipMiddle() { return ipPart(1); }
-QImage ipLast() { return ipPart(2); }
+QImage ipFirst()
+{
+    return ipPart(0);
+}
+QImage ipMiddle()
+{
+    return ipPart(1);
+}
+QImage ipLast()
+{
+    return ipPart(2);
+}
 
 // ------------------------------------------------------------ small icons
 
@@ -338,8 +405,14 @@ QImage radio(bool selected)
     return img;
 }
 
-QImage radioOff() { return radio(false); }
-QImage radioOn() { return radio(true); }
+QImage radioOff()
+{
+    return radio(false);
+}
+QImage radioOn()
+{
+    return radio(true);
+}
 
 // ------------------------------------------------------------ panels
 
@@ -432,7 +505,10 @@ QImage snapshotPlaceholder()
 
 // ------------------------------------------------------------ shipped pictures
 
-QImage stepCanvas() { return canvas(235, 235, Qt::white); }
+QImage stepCanvas()
+{
+    return canvas(235, 235, Qt::white);
+}
 
 QImage plugCameraSide()
 {
@@ -457,7 +533,8 @@ QImage plugRouterSide()
     const QRectF port = router.lanPorts[0];
     drawHighlight(p, port.center(), 20);
     drawEthernetPlug(p, QPointF(port.center().x(), port.bottom() + 26), 90, QPointF(150, 240));
-    drawArrow(p, QPointF(port.center().x() + 32, 214), QPointF(port.center().x() + 32, 168), col::blue, 4);
+    drawArrow(p, QPointF(port.center().x() + 32, 214), QPointF(port.center().x() + 32, 168),
+              col::blue, 4);
     return img;
 }
 
@@ -475,7 +552,8 @@ QImage plugPower()
     const QRectF adapter(22, 164, 38, 40);
     drawDcPlug(p, cam.powerJack - QPointF(16, 0), 180, adapter.center() - QPointF(0, 18));
     p.setPen(roundPen(col::ink, 2.5));
-    p.setBrush(vertical(adapter.top(), adapter.bottom(), QColor(0x5c, 0x69, 0x73), QColor(0x3c, 0x47, 0x4f)));
+    p.setBrush(vertical(adapter.top(), adapter.bottom(), QColor(0x5c, 0x69, 0x73),
+                        QColor(0x3c, 0x47, 0x4f)));
     p.drawRoundedRect(adapter, 6, 6);
     drawArrow(p, QPointF(110, 214), QPointF(70, 196), col::blue, 4);
     drawArrow(p, QPointF(cam.powerJack.x() - 74, cam.powerJack.y() - 24),
@@ -506,8 +584,14 @@ QImage cameraLed(bool flashing, bool wireless)
     return img;
 }
 
-QImage ledSolid() { return cameraLed(false, false); }
-QImage ledFlashing() { return cameraLed(true, true); }
+QImage ledSolid()
+{
+    return cameraLed(false, false);
+}
+QImage ledFlashing()
+{
+    return cameraLed(true, true);
+}
 
 QImage unplugCable()
 {
@@ -550,7 +634,7 @@ QImage routerWpsButton()
 
 QImage wpsHelp()
 {
-    QImage img = canvas(125, 125); // shown on the message box background
+    QImage img = canvas(125, 125);  // shown on the message box background
     QPainter p(&img);
     prepare(p);
     p.save();
@@ -612,8 +696,8 @@ QImage macSticker()
     p.setBrush(Qt::white);
     p.drawRoundedRect(QRectF(1, 1, 238, 74), 6, 6);
     // A barcode from a fixed bar pattern.
-    static const int bars[] = {2, 1, 1, 3, 1, 2, 2, 1, 3, 1, 1, 2, 1, 1, 2, 3, 1, 2, 1, 1,
-                               3, 2, 1, 1, 2, 1, 3, 1, 1, 2, 2, 1, 1, 3, 1, 2, 1, 2};
+    static const int bars[] = {2, 1, 1, 3, 1, 2, 2, 1, 3, 1, 1, 2, 1, 1, 2, 3, 1, 2, 1,
+                               1, 3, 2, 1, 1, 2, 1, 3, 1, 1, 2, 2, 1, 1, 3, 1, 2, 1, 2};
     p.setPen(Qt::NoPen);
     qreal x = 12;
     bool ink = true;
@@ -680,7 +764,7 @@ QImage drawProductIcon(int s)
     p.drawRoundedRect(QRectF(0, 0, s, s), s * 0.2, s * 0.2);
     p.setBrush(Qt::white);
     if (s >= 32)
-        p.drawRoundedRect(QRectF(8.5 * k, 5 * k, 3 * k, 6 * k), 1.5 * k, 1.5 * k); // antenna
+        p.drawRoundedRect(QRectF(8.5 * k, 5 * k, 3 * k, 6 * k), 1.5 * k, 1.5 * k);  // antenna
     p.drawRoundedRect(QRectF(4 * k, 9.5 * k, 24 * k, 17 * k), 4 * k, 4 * k);
     const QPointF lens(15 * k, 18 * k);
     p.setBrush(col::navy);
@@ -723,11 +807,14 @@ QByteArray pngBytes(const QImage &drawn)
     return bytes;
 }
 
-} // namespace
+}  // namespace
 
 const int productIconSizes[4] = {16, 32, 48, 256};
 
-QImage productIcon(int size) { return drawProductIcon(size); }
+QImage productIcon(int size)
+{
+    return drawProductIcon(size);
+}
 
 const std::vector<Picture> &catalogue()
 {
@@ -831,4 +918,4 @@ QByteArray encode(const Picture &pic)
     return pngBytes(pic.draw());
 }
 
-} // namespace imagegen
+}  // namespace imagegen

@@ -11,9 +11,9 @@
 namespace imagegen {
 
 struct Picture {
-    QString path;     // "compiled/images/NAME" or "shipped/images/NAME"
-    QSize size;       // the icon file: its largest entry
-    QImage (*draw)(); // null for the icon file, which is drawn per size
+    QString path;      // "compiled/images/NAME" or "shipped/images/NAME"
+    QSize size;        // the icon file: its largest entry
+    QImage (*draw)();  // null for the icon file, which is drawn per size
 };
 
 const std::vector<Picture> &catalogue();
@@ -26,4 +26,4 @@ extern const int productIconSizes[4];
 // The file's bytes: PNG data whatever the extension, or the ICO container.
 QByteArray encode(const Picture &pic);
 
-} // namespace imagegen
+}  // namespace imagegen

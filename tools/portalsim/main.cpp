@@ -75,10 +75,10 @@ int main(int argc, char *argv[])
     cli.addOptions({bindOpt, portOpt, accountsOpt, logOpt, faultOpt, quietOpt});
     cli.process(app);
     if (!cli.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unexpected argument: %1").arg(cli.positionalArguments().first()));
+        return fail(
+            QStringLiteral("unexpected argument: %1").arg(cli.positionalArguments().first()));
 
-    const QString bindText
-        = cli.isSet(bindOpt) ? cli.value(bindOpt) : QStringLiteral("127.0.0.1");
+    const QString bindText = cli.isSet(bindOpt) ? cli.value(bindOpt) : QStringLiteral("127.0.0.1");
     const QHostAddress bindAddress(bindText);
     if (bindAddress.isNull())
         return fail(QStringLiteral("bad bind address: %1").arg(bindText));

@@ -85,8 +85,8 @@ QByteArray urlOf(const QHostAddress &address, quint16 port)
 {
     bool ok = false;
     const quint32 v4 = address.toIPv4Address(&ok);
-    const QString host = ok ? QHostAddress(v4).toString()
-                            : QStringLiteral("[%1]").arg(address.toString());
+    const QString host =
+        ok ? QHostAddress(v4).toString() : QStringLiteral("[%1]").arg(address.toString());
     return QStringLiteral("http://%1:%2/").arg(host).arg(port).toUtf8();
 }
 
@@ -158,8 +158,8 @@ QJsonObject request::toJson() const
 // ---------------------------------------------------------------- PortalSimulator
 
 PortalSimulator::PortalSimulator(QObject *parent)
-    : QObject(parent),
-      server(std::make_unique<simcommon::HttpFront>(
+    : QObject(parent)
+    , server(std::make_unique<simcommon::HttpFront>(
           [this](const QHttpServerRequest &in, QTcpSocket *socket) { handle(in, socket); }))
 {
 }
@@ -263,7 +263,7 @@ bool PortalSimulator::loadAccounts(const QString &path, QString *error)
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
     if (!doc.isObject())
         return fail(parseError.error != QJsonParseError::NoError ? parseError.errorString()
-                                                                  : QStringLiteral("not an object"));
+                                                                 : QStringLiteral("not an object"));
     const QJsonValue list = doc.object().value(QStringLiteral("accounts"));
     if (!list.isArray())
         return fail(QStringLiteral("no \"accounts\" array"));
@@ -292,11 +292,12 @@ bool PortalSimulator::saveAccounts(const QString &path, QString *error) const
 {
     QJsonArray list;
     for (const Account &a : accounts) {
-        list.append(QJsonObject{{QStringLiteral("email"), a.email},
-                                {QStringLiteral("password"), a.password},
-                                {QStringLiteral("firstName"), a.firstName},
-                                {QStringLiteral("lastName"), a.lastName},
-                                {QStringLiteral("devices"), QJsonArray::fromStringList(a.devices)}});
+        list.append(
+            QJsonObject{{QStringLiteral("email"), a.email},
+                        {QStringLiteral("password"), a.password},
+                        {QStringLiteral("firstName"), a.firstName},
+                        {QStringLiteral("lastName"), a.lastName},
+                        {QStringLiteral("devices"), QJsonArray::fromStringList(a.devices)}});
     }
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
@@ -376,8 +377,8 @@ void PortalSimulator::handle(const QHttpServerRequest &in, QTcpSocket *socket)
     case fault::redirect:
         r.status = 302;
         r.answer = "Found";
-        extra.append({"Location", urlOf(socket->localAddress(), socket->localPort())
-                                          + r.path.mid(1)});
+        extra.append(
+            {"Location", urlOf(socket->localAddress(), socket->localPort()) + r.path.mid(1)});
         break;
     case fault::none: {
         QByteArray cookie;
@@ -433,8 +434,11 @@ int PortalSimulator::signUp(request &r)
         r.answer = "[E01] This e-mail address is already registered.";
     if (!r.answer.isEmpty())
         return 200;
-    accounts.append(Account{email, password, r.item(QStringLiteral("name_first")),
-                            r.item(QStringLiteral("name_last")), {}});
+    accounts.append(Account{email,
+                            password,
+                            r.item(QStringLiteral("name_first")),
+                            r.item(QStringLiteral("name_last")),
+                            {}});
     changed();
     r.answer = "success";
     return 200;
@@ -461,8 +465,8 @@ int PortalSimulator::addCamera(request &r)
 {
     // A client that sends the cookie gets its session and nothing else.
     const QByteArray cookie = cookieValue(r.headers);
-    const QString email = cookie.isEmpty() ? lastSignIn.value(peerKey(r.peer))
-                                           : sessions.value(cookie);
+    const QString email =
+        cookie.isEmpty() ? lastSignIn.value(peerKey(r.peer)) : sessions.value(cookie);
     Account *a = email.isEmpty() ? nullptr : findAccount(email);
     const QString deviceNo = r.item(QStringLiteral("orbel_no"));
     if (!a)
@@ -484,10 +488,9 @@ int PortalSimulator::addCamera(request &r)
 void PortalSimulator::record(const request &r)
 {
     // Bodies hold passwords: the line on stderr names the request only.
-    qCDebug(lcPortalsim).noquote() << r.method << QString::fromUtf8(r.path) << kindName(r.kind)
-                                   << "from" << peerKey(r.peer) << "->"
-                                   << (r.status ? QString::number(r.status)
-                                                : QStringLiteral("no answer"));
+    qCDebug(lcPortalsim).noquote()
+        << r.method << QString::fromUtf8(r.path) << kindName(r.kind) << "from" << peerKey(r.peer)
+        << "->" << (r.status ? QString::number(r.status) : QStringLiteral("no answer"));
     if (logFile.isOpen()) {
         logFile.write(QJsonDocument(r.toJson()).toJson(QJsonDocument::Compact) + '\n');
         logFile.flush();

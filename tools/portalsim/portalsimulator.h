@@ -34,18 +34,17 @@ enum class requestKind { signUp, signIn, addCamera, other };
 enum class fault { none, refuse, serverError, redirect, silent, oversized };
 
 // One HTTP request as the portal took it, with its answer.
-struct request
-{
+struct request {
     QDateTime time;  // UTC
     QByteArray method;
-    QByteArray path;                                // with the query, e.g. "/account/?signin"
+    QByteArray path;                               // with the query, e.g. "/account/?signin"
     QList<QPair<QByteArray, QByteArray>> headers;  // as received
-    QByteArray body;                                // raw bytes
+    QByteArray body;                               // raw bytes
     requestKind kind = requestKind::other;
     QList<QPair<QString, QString>> form;  // decoded form items, in order
     QHostAddress peer;
-    int status = 0;     // answered status, 0 while none (silent)
-    QByteArray answer;  // answered body; of an oversized one its first kilobyte
+    int status = 0;          // answered status, 0 while none (silent)
+    QByteArray answer;       // answered body; of an oversized one its first kilobyte
     qint64 answerBytes = 0;  // the size of the answered body
 
     // The last value given for a form item; empty when missing.
@@ -101,8 +100,7 @@ signals:
     void requestReceived(const portalsim::request &r);
 
 private:
-    struct Account
-    {
+    struct Account {
         QString email;
         QString password;
         QString firstName;
