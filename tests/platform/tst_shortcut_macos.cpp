@@ -4,6 +4,8 @@
 #include "platform/shortcut.h"
 #include "platform/shortcut_macos.h"
 #include "tests/support/languagetokens.h"
+#include "tests/support/logcapture.h"
+#include "tests/support/testseams.h"
 
 #include <QDirIterator>
 #include <QImageWriter>
@@ -25,36 +27,6 @@ QString quoted(const QString &s)
 {
     return QLatin1Char('"') + s + QLatin1Char('"');
 }
-
-// Every log line while it lives.
-class logLines
-{
-public:
-    logLines() : m_previous(qInstallMessageHandler(keep)) { current() = &lines; }
-    ~logLines()
-    {
-        qInstallMessageHandler(m_previous);
-        current() = nullptr;
-    }
-    logLines(const logLines &) = delete;
-    logLines &operator=(const logLines &) = delete;
-
-    QString text() const { return lines.join(QLatin1Char('\n')); }
-    QStringList lines;
-
-private:
-    static QStringList *&current()
-    {
-        static QStringList *list = nullptr;
-        return list;
-    }
-    static void keep(QtMsgType, const QMessageLogContext &, const QString &msg)
-    {
-        if (current())
-            current()->append(msg);
-    }
-    QtMessageHandler m_previous;
-};
 
 struct toolCall {
     QString tool;
@@ -288,6 +260,7 @@ private:
     QStringList readBackPropertyList(const QString &plist);
 
     std::unique_ptr<QTemporaryDir> root;
+    std::unique_ptr<testSeams> seams;
     QString desktop;
     QString icon;  // the program's icon, outside the desktop
     QList<toolCall> calls;
@@ -317,17 +290,17 @@ void tst_shortcut_macos::init()
         picture.setPixel(i, i, qRgba(255, 255, 0, 128));
     icon = writeIco(picture, QStringLiteral("product.ico"));
     QVERIFY(!icon.isEmpty());
-    platform::setDesktopFolder(desktop);
+    seams = std::make_unique<testSeams>();
+    seams->desktopFolder(desktop);
     calls.clear();
-    platform::setImageToolWatcher([this](const QString &tool, const QStringList &arguments) {
+    seams->watchImageTools([this](const QString &tool, const QStringList &arguments) {
         calls << toolCall{tool, arguments};
     });
 }
 
 void tst_shortcut_macos::cleanup()
 {
-    platform::setImageToolWatcher({});
-    platform::setDesktopFolder(QString());
+    seams.reset();
     QDir::setCurrent(startFolder);
     root.reset();
 }
@@ -376,7 +349,7 @@ void tst_shortcut_macos::bundle()
     QFETCH(QByteArray, deviceNo);
     QFETCH(QString, name);
     QFETCH(QByteArray, plistName);
-    logLines log;
+    logCapture log;
     make(portalArg, deviceNo);
 
     QCOMPARE(tree(root->path()), testTreeWithBundle(name));
@@ -628,7 +601,7 @@ void tst_shortcut_macos::translatedName()
     QFETCH(bool, made);
     cameraWord translation(word);
     QVERIFY(QCoreApplication::installTranslator(&translation));
-    logLines log;
+    logCapture log;
     make(portalArg, "7");
     QCoreApplication::removeTranslator(&translation);
     if (!made) {
@@ -728,7 +701,7 @@ void tst_shortcut_macos::hostileValues()
     fill(b[0], QStringLiteral("%windir%\\explorer.exe "));
     fill(b[1], desktop + QStringLiteral("\\MyCamera(x).lnk"));
     fill(b[3], icon);
-    logLines log;
+    logCapture log;
     platform::createShortcut(b[0].data(), b[1].data(), arg.data(), b[3].data(), {deviceNo, model});
     QCOMPARE(tree(root->path()), before);
     QVERIFY(calls.isEmpty());
@@ -805,7 +778,7 @@ void tst_shortcut_macos::noDesktop()
     argumentBuffers b{};
     fill(b[2], portalArg);
     fill(b[3], icon);
-    logLines log;
+    logCapture log;
     platform::makeBundleShortcut(b[2].data(), b[3].data(), {"10000001", "KSM-271E"}, where);
     QCOMPARE(tree(root->path()), before);
     QVERIFY(calls.isEmpty());
@@ -853,7 +826,7 @@ void tst_shortcut_macos::toolArguments()
     QVERIFY(QDir().mkpath(out));
     for (QString &a : arguments)
         a.replace(QLatin1String("ICON"), icon).replace(QLatin1String("OUT"), out);
-    logLines log;
+    logCapture log;
     QCOMPARE(platform::runImageTool(tool, arguments), done);
     QCOMPARE(QFile::exists(out + QStringLiteral("/icon.tiff")), done);
     QVERIFY(!QFile::exists(QStringLiteral("x")));

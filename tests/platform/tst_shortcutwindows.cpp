@@ -5,6 +5,8 @@
 #include "platform/shortcut_windows.h"
 #include "tests/platform/comrecorder.h"
 #include "tests/support/languagetokens.h"
+#include "tests/support/logcapture.h"
+#include "tests/support/testseams.h"
 
 #include <QDirIterator>
 #include <QMap>
@@ -82,35 +84,6 @@ QStringList callNames(const QList<call> &calls)
     return names;
 }
 
-// Every log line while it lives.
-class logCapture
-{
-public:
-    logCapture() : m_previous(qInstallMessageHandler(keep)) { current() = &lines; }
-    ~logCapture()
-    {
-        qInstallMessageHandler(m_previous);
-        current() = nullptr;
-    }
-    logCapture(const logCapture &) = delete;
-    logCapture &operator=(const logCapture &) = delete;
-
-    QStringList lines;
-
-private:
-    static QStringList *&current()
-    {
-        static QStringList *list = nullptr;
-        return list;
-    }
-    static void keep(QtMsgType, const QMessageLogContext &, const QString &msg)
-    {
-        if (current())
-            current()->append(msg);
-    }
-    QtMessageHandler m_previous;
-};
-
 }  // namespace
 
 class tst_shortcutwindows : public QObject
@@ -118,6 +91,7 @@ class tst_shortcutwindows : public QObject
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> root;
+    std::unique_ptr<testSeams> seams;
     QString desktop;
     QString favorites;
     QString pictures;
@@ -215,8 +189,9 @@ private slots:
         // What a model or number leading out of its folder would remove or overwrite.
         QVERIFY(writeFile(root->filePath(QStringLiteral("home/victim.ico")), "keep"));
         QVERIFY(writeFile(root->filePath(QStringLiteral("victim.ico")), "keep"));
-        platform::setDesktopFolder(desktop);
-        platform::setPicturesFolder(pictures);
+        seams = std::make_unique<testSeams>();
+        seams->desktopFolder(desktop);
+        seams->picturesFolder(pictures);
         com = std::make_unique<comRecorder>();
     }
 
@@ -226,8 +201,7 @@ private slots:
         QCOMPARE(com->openInitialisations(), 0);
         QCOMPARE(com->liveObjects(), 0);
         com.reset();
-        platform::setDesktopFolder(std::nullopt);
-        platform::setPicturesFolder(std::nullopt);
+        seams.reset();
         root.reset();
     }
 
@@ -609,9 +583,9 @@ private slots:
                                     argument.isEmpty() ? quoted(portalUrl()) : argument,
                                     iconSource};
         if (!desktopKnown)
-            platform::setDesktopFolder(QString());
+            seams->desktopFolder(QString());
         if (!picturesKnown)
-            platform::setPicturesFolder(QString());
+            seams->picturesFolder(QString());
         const auto before = tree();
         logCapture log;
         make(values, number, name);

@@ -26,6 +26,7 @@ public:
     logCapture(const logCapture &) = delete;
     logCapture &operator=(const logCapture &) = delete;
 
+    QString text() const { return lines.join(QLatin1Char('\n')); }
     QStringList lines;
 
 private:
