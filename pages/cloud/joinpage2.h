@@ -20,7 +20,6 @@ class QRadioButton;
 class joinPage2 : public pageFrame
 {
     Q_OBJECT
-    friend class tst_joinpage2;
 
 public:
     explicit joinPage2(QWidget *parent = nullptr);
