@@ -14,14 +14,34 @@ namespace {
 
 const QString headingStyle = QStringLiteral("color:rgb(89,87,87);font:14px;");
 const QString rowStyle = QStringLiteral("color:rgb(89,87,87);font:12px;");
+const QChar bullet(0x25CF);
+
+QLabel *row(QWidget *parent, const char *name, const QString &text, QRect place)
+{
+    return namedLabel(parent, name, text, place, rowStyle);
+}
+
+// Camera values are plain text, cut with an ellipsis where they do not fit,
+// the whole value in the tooltip.
+QLabel *value(QWidget *parent, const char *name, const QString &text, QRect place)
+{
+    QLabel *l = row(parent, name, QString(), place);
+    setElidedText(l, text);
+    return l;
+}
+
+// Headings are a pixel taller than their 20: a bold 14-pixel line of the CJK
+// fonts needs 21, and the row below stays clear of its text.
+void heading(QWidget *parent, const char *name, const QString &text, QRect place)
+{
+    namedLabel(parent, name, QStringLiteral("%1 %2").arg(bullet, text), place, headingStyle);
+}
 
 }  // namespace
 
 detailsPage::detailsPage() : QDialog()
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    auto *titleLabel = new QLabel(tr("<b>More details</b>"));
-    titleLabel->setObjectName(QStringLiteral("titleLabel"));
     setStyleSheet(QStringLiteral("background-color:rgb(229,232,235);"));
     setObjectName(QStringLiteral("detail_window"));
     setWindowFlags(Qt::FramelessWindowHint);
@@ -32,7 +52,31 @@ detailsPage::detailsPage() : QDialog()
     qDebug().noquote() << "DHCP_enable=" << ('"' + cameraValues::recordText(net.DHCP_enable) + '"');
     qDebug().noquote() << "PPPoE_enable="
                        << ('"' + cameraValues::recordText(net.PPPoE_enable) + '"');
+    const bool wireless = net.getNetworkType();
+    qDebug().noquote() << "Wireless_enable=" << (wireless ? 1 : 0);
 
+    // Made in this order, which is the order they stack in.
+    QLabel *ssid = buildConnection(net, wireless);
+    buildCameraInfo(camera);
+    buildLinks();
+    buildTitle();
+    closeButton = pictureButton(closingButton(tr("Close    ")), this, QPoint(200, 350));
+
+    if (wireless && camera) {
+        setElidedText(ssid, cameraValues::recordText(QByteArray::fromBase64(net.Wireless_SSID)));
+    } else {
+        ssid->setText(tr("n/a"));
+    }
+
+    connect(closeButton, &QPushButton::clicked, this, &detailsPage::closeWindow);
+    connect(internetConnLink, &QLabel::linkActivated, this, &QDialog::close);
+    connect(connTypeLink, &QLabel::linkActivated, this, &QDialog::close);
+}
+
+// Left column: the addresses the camera uses and its connection type. The
+// SSID's label is returned empty.
+QLabel *detailsPage::buildConnection(const networkConfig &net, bool wireless)
+{
     QList<QByteArray> addresses(5);
     if (net.DHCP_enable == "1") {
         addresses = {net.Current_IP, net.Current_netmask, net.Current_gateway, net.Current_DNS1,
@@ -41,70 +85,57 @@ detailsPage::detailsPage() : QDialog()
         addresses = {net.Static_IP, net.Static_netmask, net.Static_gateway, net.Static_DNS1,
                      net.Static_DNS2};
     }
-    const bool wireless = net.getNetworkType();
-    qDebug().noquote() << "Wireless_enable=" << (wireless ? 1 : 0);
-
-    const auto row = [this](const char *name, const QString &text, QRect place) {
-        return namedLabel(this, name, text, place, rowStyle);
-    };
-    // Camera values are plain text, cut with an ellipsis where they do not
-    // fit, the whole value in the tooltip.
-    const auto value = [&](const char *name, const QString &text, QRect place) {
-        QLabel *l = row(name, QString(), place);
-        setElidedText(l, text);
-        return l;
-    };
-    const QChar bullet(0x25CF);
-    // Headings are a pixel taller than their 20: a bold 14-pixel line of the
-    // CJK fonts needs 21, and the row below stays clear of its text.
-    const auto heading = [&](const char *name, const QString &text, QRect place) {
-        namedLabel(this, name, QStringLiteral("%1 %2").arg(bullet, text), place, headingStyle);
-    };
-
-    // Left column, bottom of the stack.
     const char *const rowNames[5] = {QT_TR_NOOP("Camera IP address:"), QT_TR_NOOP("Subnet Mask:"),
                                      QT_TR_NOOP("Gateway IP address:"), QT_TR_NOOP("Primary DNS:"),
                                      QT_TR_NOOP("Secondary DNS")};
     for (int i = 0; i < 5; ++i) {
-        row(QStringLiteral("addressName%1").arg(i + 1).toLatin1().constData(), tr(rowNames[i]),
-            QRect(20, 80 + 20 * i, 150, 20));
+        row(this, QStringLiteral("addressName%1").arg(i + 1).toLatin1().constData(),
+            tr(rowNames[i]), QRect(20, 80 + 20 * i, 150, 20));
         // An address only as the pages show one: anything else stays empty.
         const QString address = cameraValues::recordText(addresses.at(i));
         if (!address.isEmpty() && !cameraValues::isDottedIPv4(address))
             qDebug().noquote() << "detailsPage: the camera gave no IPv4 address for row" << i + 1
                                << "; left empty.";
-        value(QStringLiteral("addressValue%1").arg(i + 1).toLatin1().constData(),
+        value(this, QStringLiteral("addressValue%1").arg(i + 1).toLatin1().constData(),
               cameraValues::isDottedIPv4(address) ? address : QString(),
               QRect(180, 80 + 20 * i, 150, 20));
     }
-    row("statusName", tr("Status:"), QRect(20, 210, 150, 20));
-    row("statusValue", wireless ? tr("Wireless") : tr("Wired"), QRect(180, 210, 150, 20));
-    row("ssidName", tr("Wireless SSID:"), QRect(20, 230, 150, 20));
-    QLabel *ssid = row("ssidValue", tr("n/a"), QRect(180, 230, 100, 20));
+    row(this, "statusName", tr("Status:"), QRect(20, 210, 150, 20));
+    row(this, "statusValue", wireless ? tr("Wireless") : tr("Wired"), QRect(180, 210, 150, 20));
+    row(this, "ssidName", tr("Wireless SSID:"), QRect(20, 230, 150, 20));
+    QLabel *ssid = row(this, "ssidValue", tr("n/a"), QRect(180, 230, 100, 20));
     ssid->setTextFormat(Qt::PlainText);
-    row("modeName", tr("Connection mode:"), QRect(20, 250, 150, 20));
-    row("modeValue", wireless ? QString() : tr("n/a"), QRect(180, 250, 150, 20));
-    row("authName", tr("Authentication:"), QRect(20, 270, 150, 20));
-    row("authValue", QString(), QRect(180, 270, 150, 20));
-    row("encryptionName", tr("Encryption:"), QRect(20, 290, 150, 20));
-    row("encryptionValue", wireless ? QString() : tr("n/a"), QRect(180, 290, 150, 20));
-    row("keyName", tr("Key/password:"), QRect(20, 310, 150, 20));
-    row("keyValue", QString(), QRect(180, 310, 150, 20));
-    heading("internetHeading", tr("<b> Internet connection</b>"), QRect(15, 60, 180, 21));
-    heading("typeHeading", tr("<b> Connection type</b>"), QRect(15, 190, 150, 21));
+    row(this, "modeName", tr("Connection mode:"), QRect(20, 250, 150, 20));
+    row(this, "modeValue", wireless ? QString() : tr("n/a"), QRect(180, 250, 150, 20));
+    row(this, "authName", tr("Authentication:"), QRect(20, 270, 150, 20));
+    row(this, "authValue", QString(), QRect(180, 270, 150, 20));
+    row(this, "encryptionName", tr("Encryption:"), QRect(20, 290, 150, 20));
+    row(this, "encryptionValue", wireless ? QString() : tr("n/a"), QRect(180, 290, 150, 20));
+    row(this, "keyName", tr("Key/password:"), QRect(20, 310, 150, 20));
+    row(this, "keyValue", QString(), QRect(180, 310, 150, 20));
+    heading(this, "internetHeading", tr("<b> Internet connection</b>"), QRect(15, 60, 180, 21));
+    heading(this, "typeHeading", tr("<b> Connection type</b>"), QRect(15, 190, 150, 21));
+    return ssid;
+}
 
-    // Right column.
-    row("numberName", tr("skyvue no.:"), QRect(300, 80, 120, 20));
-    value("numberValue", camera ? cameraValues::recordText(camera->deviceNo) : QString(),
+// Right column: the cloud number and the web login.
+void detailsPage::buildCameraInfo(const IPCamera *camera)
+{
+    row(this, "numberName", tr("skyvue no.:"), QRect(300, 80, 120, 20));
+    value(this, "numberValue", camera ? cameraValues::recordText(camera->deviceNo) : QString(),
           QRect(420, 80, 105, 20));
-    row("accountName", tr("Admin account:"), QRect(300, 130, 120, 20));
-    row("accountValue", tr("admin"), QRect(420, 130, 105, 20));
-    row("passwordName", tr("Password:"), QRect(300, 150, 120, 20));
+    row(this, "accountName", tr("Admin account:"), QRect(300, 130, 120, 20));
+    row(this, "accountValue", tr("admin"), QRect(420, 130, 105, 20));
+    row(this, "passwordName", tr("Password:"), QRect(300, 150, 120, 20));
     // A mask, never the password.
-    row("passwordValue", tr("xxxxxx"), QRect(420, 150, 105, 20));
-    heading("infoHeading", tr("<b> skyvue info</b>"), QRect(295, 60, 150, 21));
-    heading("webHeading", tr("<b> Camera web page</b>"), QRect(295, 110, 150, 21));
+    row(this, "passwordValue", tr("xxxxxx"), QRect(420, 150, 105, 20));
+    heading(this, "infoHeading", tr("<b> skyvue info</b>"), QRect(295, 60, 150, 21));
+    heading(this, "webHeading", tr("<b> Camera web page</b>"), QRect(295, 110, 150, 21));
+}
 
+// The two links back into the wizard.
+void detailsPage::buildLinks()
+{
     const QString linkStyle =
         QStringLiteral("color:rgb(99,140,11);font:%1px;").arg(platform::textPixelSize());
     internetConnLink = namedLabel(
@@ -122,7 +153,12 @@ detailsPage::detailsPage() : QDialog()
 
     keyboardLinks(internetConnLink);
     keyboardLinks(connTypeLink);
+}
 
+void detailsPage::buildTitle()
+{
+    auto *titleLabel = new QLabel(tr("<b>More details</b>"));
+    titleLabel->setObjectName(QStringLiteral("titleLabel"));
     titleLabel->setParent(this);
     QFont titleFont = titleLabel->font();
     titleFont.setFamily(QStringLiteral("Verdana"));
@@ -130,18 +166,6 @@ detailsPage::detailsPage() : QDialog()
     titleLabel->setStyleSheet(QStringLiteral("font: bold 24px;color:rgb(41,76,108);"));
     // Wide enough for the heading in its bold 24 pixels.
     titleLabel->setGeometry(20, 5, 300, 50);
-
-    closeButton = pictureButton(closingButton(tr("Close    ")), this, QPoint(200, 350));
-
-    if (wireless && camera) {
-        setElidedText(ssid, cameraValues::recordText(QByteArray::fromBase64(net.Wireless_SSID)));
-    } else {
-        ssid->setText(tr("n/a"));
-    }
-
-    connect(closeButton, &QPushButton::clicked, this, &detailsPage::closeWindow);
-    connect(internetConnLink, &QLabel::linkActivated, this, &QDialog::close);
-    connect(connTypeLink, &QLabel::linkActivated, this, &QDialog::close);
 }
 
 detailsPage::~detailsPage() = default;

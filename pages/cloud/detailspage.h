@@ -3,8 +3,10 @@
 
 #include <QDialog>
 
+class IPCamera;
 class QLabel;
 class QPushButton;
+class networkConfig;
 
 // The read-only dialog with the chosen camera's addresses, connection type,
 // cloud number and web login, as its record holds them when it is made,
@@ -24,6 +26,13 @@ public:
 
 public slots:
     void closeWindow();
+
+private:
+    // The constructor's parts, one per region of the dialog.
+    QLabel *buildConnection(const networkConfig &net, bool wireless);
+    void buildCameraInfo(const IPCamera *camera);
+    void buildLinks();
+    void buildTitle();
 };
 
 #endif

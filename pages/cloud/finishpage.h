@@ -20,7 +20,6 @@ class detailsPage;
 class finishPage : public pageFrame
 {
     Q_OBJECT
-    friend class tst_finishpages;
 
 public:
     void initializePage() override;

@@ -54,7 +54,21 @@ QString httpStatus(const QNetworkReply *reply)
 joinPage2::joinPage2(QWidget *parent) : pageFrame(joinPage2Id, parent)
 {
     setupFrame(tr("Join skyvue service"), 350, joinStep, stepFontCurrent12pt);
+    // Top to bottom: widgets stack and Tab walks in the order they are made.
+    buildChoices();
+    buildWhyJoin();
+    buildSignInForm();
+    buildSignUpForm();
+    buildButtons();
 
+    // The panel shows until the first choice.
+    hideFormWidgets();
+}
+
+// The question and its three answers, and a hidden fourth that holds "none
+// chosen".
+void joinPage2::buildChoices()
+{
     questionLabel = namedLabel(this, "questionLabel", tr("Do you have a skyvue account ?"),
                                QRect(30, 140, 400, 50));
     questionLabel->setWordWrap(true);
@@ -74,6 +88,13 @@ joinPage2::joinPage2(QWidget *parent) : pageFrame(joinPage2Id, parent)
     for (QRadioButton *r : {yesRadioButton, noRadioButton, no2RadioButton, noneRadioButton})
         choices->addButton(r);
 
+    connect(yesRadioButton, &QRadioButton::toggled, this, &joinPage2::yesRadioButton_show);
+    connect(noRadioButton, &QRadioButton::toggled, this, &joinPage2::noRadioButton_show);
+    connect(no2RadioButton, &QRadioButton::toggled, this, &joinPage2::no2RadioButton_show);
+}
+
+void joinPage2::buildWhyJoin()
+{
     // Why join: shown until the first choice, then never again.
     panel =
         whyJoinPanel{
@@ -91,7 +112,11 @@ joinPage2::joinPage2(QWidget *parent) : pageFrame(joinPage2Id, parent)
               tr("For viewing your cameras from anywhere through a web browser or a mobile device."),
               Qt::AutoText}}}
             .build(this);
+}
 
+// The account of a user who has one.
+void joinPage2::buildSignInForm()
+{
     accountLabel = namedLabel(this, "accountLabel", tr("Please enter your skyvue account."),
                               QRect(50, 210, 250, 25));
     emailLabel = namedLabel(this, "emailLabel", tr("E-Mail:"), QRect(50, 240, 70, 25));
@@ -103,6 +128,12 @@ joinPage2::joinPage2(QWidget *parent) : pageFrame(joinPage2Id, parent)
                    tr("<a href=forgot><font size=3 color=#638c0b>Forgot password ?</font></a>"),
                    QRect(120, 300, 210, 25), QStringLiteral("color:rgb(99,140,11);font:12px;"));
 
+    connect(forgotLink, &QLabel::linkActivated, this, &joinPage2::linktip1_click);
+}
+
+// A new account, with the terms to accept.
+void joinPage2::buildSignUpForm()
+{
     confirmLabel =
         namedLabel(this, "confirmLabel", tr("Confirm Password:"), QRect(40, 300, 120, 25));
     signUpEmailEdit = lineEdit(this, "signUpEmailEdit", QRect(160, 240, 199, 21));
@@ -124,6 +155,12 @@ joinPage2::joinPage2(QWidget *parent) : pageFrame(joinPage2Id, parent)
         tr("I accept skyvue <a href=terms><font size=3 color=#638c0b>terms and conditions</font></a>."),
         QRect(70, 373, 350, 25));
 
+    connect(termsLabel, &QLabel::linkActivated, this, &joinPage2::linktip2_click);
+}
+
+// Back, Next, and the wait run whose picture veils the page.
+void joinPage2::buildButtons()
+{
     backButton = createButton(
         {tr("    Back"), buttonStyle(buttonPicture::back), QStringLiteral("j2_back_btu")},
         QPoint(20, 450));
@@ -137,14 +174,6 @@ joinPage2::joinPage2(QWidget *parent) : pageFrame(joinPage2Id, parent)
 
     connect(backButton, &QPushButton::clicked, this, &joinPage2::back);
     connect(nextButton, &QPushButton::clicked, this, &joinPage2::next);
-    connect(yesRadioButton, &QRadioButton::toggled, this, &joinPage2::yesRadioButton_show);
-    connect(noRadioButton, &QRadioButton::toggled, this, &joinPage2::noRadioButton_show);
-    connect(no2RadioButton, &QRadioButton::toggled, this, &joinPage2::no2RadioButton_show);
-    connect(forgotLink, &QLabel::linkActivated, this, &joinPage2::linktip1_click);
-    connect(termsLabel, &QLabel::linkActivated, this, &joinPage2::linktip2_click);
-
-    // The panel shows until the first choice.
-    hideFormWidgets();
 }
 
 void joinPage2::hideFormWidgets()

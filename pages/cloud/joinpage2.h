@@ -20,7 +20,6 @@ class QRadioButton;
 class joinPage2 : public pageFrame
 {
     Q_OBJECT
-    friend class tst_joinpage2;
 
 public:
     explicit joinPage2(QWidget *parent = nullptr);
@@ -46,6 +45,13 @@ private slots:
     void addDeviceFinishedSlot(QNetworkReply *reply);
 
 private:
+    // The constructor's parts, one per region of the page.
+    void buildChoices();
+    void buildWhyJoin();
+    void buildSignInForm();
+    void buildSignUpForm();
+    void buildButtons();
+
     void waitLoading();
     void logon(int step);
     void registerUser();

@@ -16,10 +16,12 @@
 #include "protocol/models.h"
 #include "protocol/portal.h"
 #include "tests/support/pagebench.h"
+#include "tests/support/recordingaccess.h"
 #include "tests/support/urlcatcher.h"
 #include "tools/camsim/camerasimulator.h"
 #include "tools/camsim/camerawebserver.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
 #include <QHttpServer>
@@ -27,41 +29,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 const QPoint wizardPos(100, 50);
 const QString camMac = QStringLiteral("02:00:00:00:1a:01");
-
-// Keeps every request the pages make; none leaves this machine.
-class keepingAccess : public QNetworkAccessManager
-{
-public:
-    QList<QNetworkRequest> requests;
-    int port = 9;  // where requests go instead: nothing listens on 127.0.0.1:9
-    QString path;  // and, when set, the path they ask for
-
-protected:
-    QNetworkReply *createRequest(Operation op, const QNetworkRequest &request,
-                                 QIODevice *data) override
-    {
-        requests << request;
-        QNetworkRequest local = request;
-        QUrl url = request.url();
-        url.setHost(QStringLiteral("127.0.0.1"));
-        url.setPort(port);
-        if (!path.isEmpty())
-            url.setPath(path);
-        local.setUrl(url);
-        return QNetworkAccessManager::createRequest(op, local, data);
-    }
-};
 
 // The four arguments as the maker got them, and whether every buffer was
 // zero from the end of its value to its last character.
@@ -93,7 +72,7 @@ class tst_finishpages : public pageBench
 private:
     camsim::SimCamera cam;
     QList<shortcutCall> shortcuts;
-    std::unique_ptr<keepingAccess> access;
+    std::unique_ptr<recordingAccess> access;
 
     template <class Page> std::unique_ptr<wizardWithCamera<Page>> open(pageId id)
     {
@@ -127,7 +106,8 @@ private slots:
             shortcuts << c;
         });
         seams->desktopFolder(QStringLiteral("/home/anna/Desktop"));
-        access = std::make_unique<keepingAccess>();
+        access = std::make_unique<recordingAccess>();
+        access->redirectLocal();
         seams->useNetwork(access.get());
     }
     void cleanup()
@@ -451,12 +431,12 @@ void tst_finishpages::snapshotReplies()
     QVERIFY(sim.addCamera(served));
     camsim::CameraWebServer web(sim, served.mac);
     QVERIFY(web.listen(QHostAddress::LocalHost));
-    access->port = web.port();
+    access->redirectLocal(web.port());
     cam.password = password;
 
     wizardWithCamera<joinPage3> w(joinPage3Id, cam, 0, wizardPos);
     auto *label = w.control<QLabel>("snapshotLabel");
-    QVERIFY(QTest::qWaitFor([&] { return !w.page->latestSnapshot; }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return access->unfinished() == 0; }, 5000));
     QCOMPARE(access->requests.size(), 1);  // a redirect is not followed
     QCOMPARE(label->pixmap().isNull(), !shown.isValid());
     if (shown.isValid())
@@ -480,17 +460,15 @@ void tst_finishpages::onlyTheLatestSnapshot()
                  [] { return QHttpServerResponse("text/plain", "hello"); });
     const quint16 port = server.listen(QHostAddress::LocalHost);
     QVERIFY(port);
-    access->port = port;
-
-    access->path = QStringLiteral("/small");
+    access->redirectLocal(port, QStringLiteral("/small"));
     wizardWithCamera<joinPage4> w(joinPage4Id, cam, 0, wizardPos);
     auto *label = w.control<QLabel>("snapshotLabel");
-    QVERIFY(QTest::qWaitFor([&] { return !w.page->latestSnapshot; }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return access->unfinished() == 0; }, 5000));
     QCOMPARE(label->pixmap().size(), QSize(100, 80));
 
-    access->path = QStringLiteral("/text");
+    access->redirectLocal(port, QStringLiteral("/text"));
     w.open(joinPage4Id);
-    QVERIFY(QTest::qWaitFor([&] { return !w.page->latestSnapshot; }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return access->unfinished() == 0; }, 5000));
     QVERIFY(label->pixmap().isNull());
 
     // The first request goes to a camera that answers late with its
@@ -502,14 +480,13 @@ void tst_finishpages::onlyTheLatestSnapshot()
     QVERIFY(sim.addCamera(served));
     camsim::CameraWebServer slow(sim, served.mac);
     QVERIFY(slow.listen(QHostAddress::LocalHost));
-    access->path.clear();
-    access->port = slow.port();
+    access->redirectLocal(slow.port());
     w.open(joinPage4Id);
-    QPointer<QNetworkReply> first = w.page->latestSnapshot;
-    access->path = QStringLiteral("/text");
-    access->port = port;
+    QCOMPARE(access->replies.size(), 3);
+    QPointer<QNetworkReply> first = access->replies.last();
+    access->redirectLocal(port, QStringLiteral("/text"));
     w.open(joinPage4Id);
-    QVERIFY(QTest::qWaitFor([&] { return !first && !w.page->latestSnapshot; }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return !first && access->unfinished() == 0; }, 5000));
     QVERIFY(label->pixmap().isNull());
 }
 
@@ -572,7 +549,7 @@ void tst_finishpages::snapshotWayOn()
     QVERIFY(sim.addCamera(served));
     camsim::CameraWebServer web(sim, served.mac);
     QVERIFY(web.listen(QHostAddress::LocalHost));
-    access->port = web.port();
+    access->redirectLocal(web.port());
 
     logCapture log;
     QElapsedTimer clock;
@@ -585,19 +562,22 @@ void tst_finishpages::snapshotWayOn()
     QCOMPARE(deadline->interval(), finishPage::snapshotTotalMs);
     QVERIFY(finishPage::snapshotTotalMs > finishPage::snapshotTimeoutMs);
     if (endsAlone) {
-        QVERIFY(QTest::qWaitFor([&] { return !w.page->latestSnapshot; }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return access->unfinished() == 0; }, 5000));
         QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(log.lines.join(QLatin1Char('\n')).contains(QLatin1String("longer than")));
     } else {
         QTest::qWait(300);
-        QPointer<QNetworkReply> reply = w.page->latestSnapshot;
+        QCOMPARE(access->replies.size(), 1);
+        QPointer<QNetworkReply> reply = access->replies.last();
         QVERIFY(reply);
         QVERIFY(!reply->isFinished());
         if (fault == camsim::WebFault::trickle)
             QVERIFY(reply->bytesAvailable() >= camsim::CameraWebServer::tricklePiece);
         // The deadline's slot, as its timer would call it after 30 s.
         QMetaObject::invokeMethod(w.page, "snapshotTooLate", Qt::DirectConnection);
-        QVERIFY(!w.page->latestSnapshot);
+        QCOMPARE(access->unfinished(), 0);
+        QCOMPARE(access->ended,
+                 QList<QNetworkReply::NetworkError>{QNetworkReply::OperationCanceledError});
         QVERIFY(log.lines.join(QLatin1Char('\n'))
                     .contains(QLatin1String("no whole answer within 30 seconds")));
         QVERIFY(QTest::qWaitFor([&] { return !reply; }, 1000));
@@ -613,7 +593,7 @@ void tst_finishpages::snapshotWayOn()
     sim.findCamera(served.mac)->webFault = camsim::WebFault::none;
     w.open(joinPage4Id);
     QCOMPARE(access->requests.size(), 2);
-    QVERIFY(QTest::qWaitFor([&] { return !w.page->latestSnapshot; }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return access->unfinished() == 0; }, 5000));
     QCOMPARE(label->pixmap().size(), QSize(200, 150));
     takeSent();
     done->click();
@@ -760,13 +740,16 @@ void tst_finishpages::detailsDialogRoads()
         dialogs << d;
         veiled = veiled && !veil->isHidden();
         QCOMPARE(d->pos(), wizardPos + QPoint(100, 100));
-        auto *details = static_cast<detailsPage *>(d);
+        QCOMPARE(d->objectName(), QStringLiteral("detail_window"));
+        const auto link = [d](const char *name) {
+            return d->findChild<QLabel *>(QLatin1String(name));
+        };
         if (road == QLatin1String("close"))
-            details->closeButton->click();
+            d->findChild<QPushButton *>(QStringLiteral("detail_close_btu"))->click();
         else if (road == QLatin1String("internet"))
-            emit details->internetConnLink->linkActivated(QStringLiteral("http"));
+            emit link("internetConnLink")->linkActivated(QStringLiteral("http"));
         else if (road == QLatin1String("type"))
-            emit details->connTypeLink->linkActivated(QStringLiteral("http"));
+            emit link("connTypeLink")->linkActivated(QStringLiteral("http"));
         else
             d->reject();
     };
@@ -779,7 +762,10 @@ void tst_finishpages::detailsDialogRoads()
     QCOMPARE(nextPage, endsOn);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!dialogs.first());  // destroyed, and nothing points at it
-    QVERIFY(!w.page->detailsDialog);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(std::none_of(windows.begin(), windows.end(), [](QWidget *window) {
+        return window->objectName() == QLatin1String("detail_window");
+    }));
     if (endsOn != joinPageId)
         return;
     // A second click makes a new dialog.

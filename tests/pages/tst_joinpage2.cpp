@@ -9,6 +9,7 @@
 #include "pages/setup/connectpage.h"
 #include "pages/setup/failedpage.h"
 #include "tests/support/pagebench.h"
+#include "tests/support/recordingaccess.h"
 #include "tests/support/urlcatcher.h"
 #include "tools/portalsim/portalsimulator.h"
 
@@ -16,7 +17,6 @@
 #include <QHostAddress>
 #include <QLabel>
 #include <QLineEdit>
-#include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,24 +50,6 @@ int registeredTold(const QList<sentCommand> &sent)
         n += c.zvrClass == '2' && c.body.endsWith(";G=1");
     return n;
 }
-
-// Keeps every reply the page's requests make, to look at abandoned ones.
-class keepingAccess : public QNetworkAccessManager
-{
-public:
-    QList<QPointer<QNetworkReply>> replies;
-    QList<QNetworkReply::NetworkError> ended;  // how each finished, in the order they did
-
-protected:
-    QNetworkReply *createRequest(Operation op, const QNetworkRequest &request,
-                                 QIODevice *data) override
-    {
-        QNetworkReply *r = QNetworkAccessManager::createRequest(op, request, data);
-        replies << r;
-        connect(r, &QNetworkReply::finished, this, [this, r] { ended << r->error(); });
-        return r;
-    }
-};
 
 struct atCloudPage : wizardWithCamera<joinPage2> {
     explicit atCloudPage(const camsim::SimCamera &cam, int index = 0)
@@ -129,14 +111,16 @@ class tst_joinpage2 : public pageBench
 
 private:
     std::unique_ptr<PortalSimulator> portal;
+    std::unique_ptr<recordingAccess> access;  // every request the page makes, to the portal
     camsim::SimCamera cam;
 
     // Waits until the page's chain is over: the run stopped and no request
     // outstanding (bounded).
-    bool settle(atCloudPage &w, int requests)
+    bool settle(atCloudPage &, int requests)
     {
         return QTest::qWaitFor(
-            [&] { return portal->requests().size() >= requests && !w.page->outstanding; }, 5000);
+            [&] { return portal->requests().size() >= requests && access->unfinished() == 0; },
+            5000);
     }
 
 private slots:
@@ -154,11 +138,14 @@ private slots:
         cam.password = "cam pw+1";
         cam.dfp = "dfp0001";
         cam.portal = portal->baseUrl();
+        access = std::make_unique<recordingAccess>();
+        seams->useNetwork(access.get());
     }
     void cleanup()
     {
         portal.reset();
         afterTest();
+        access.reset();
     }
 
     void firstEntry();
@@ -524,8 +511,6 @@ void tst_joinpage2::errorsReturnSilently()
 
 void tst_joinpage2::timeout()
 {
-    keepingAccess access;
-    seams->useNetwork(&access);
     atCloudPage w(cam);
     takeSent();
     portal->setFault(requestKind::addCamera, fault::silent);
@@ -533,7 +518,8 @@ void tst_joinpage2::timeout()
     w.pressNext();
     // The add request waits in the portal; the run is in its second request.
     QVERIFY(QTest::qWaitFor([&] { return portal->requests().size() == 2; }, 5000));
-    QCOMPARE(w.page->requestKind, int(joinPage2::addCameraRequest));
+    QCOMPARE(access->requests.size(), 2);
+    QVERIFY(access->lastUrl().toString().endsWith(QLatin1String(portalRequest::addCameraPath)));
     w.tick(joinPage2::tickLimit - 1);
     QCOMPARE(boxes->count(), 0);
     QVERIFY(!w.edit("signInEmailEdit")->isEnabled());
@@ -547,11 +533,13 @@ void tst_joinpage2::timeout()
     QVERIFY(w.back()->isEnabled());
     QCOMPARE(w.next()->styleSheet(), blueNext);
     QVERIFY(w.control<QLabel>("waitTextLabel")->isHidden());
-    QCOMPARE(w.page->requestKind, int(joinPage2::addCameraRequest));
-    // The abandoned request was aborted; its end reached no handler.
-    QCOMPARE(access.replies.size(), 2);
-    QVERIFY(access.replies.at(1));
-    QCOMPARE(access.replies.at(1)->error(), QNetworkReply::OperationCanceledError);
+    // Nothing more was asked: the abandoned request was aborted, and its end
+    // reached no handler.
+    QCOMPARE(access->requests.size(), 2);
+    QVERIFY(access->lastUrl().toString().endsWith(QLatin1String(portalRequest::addCameraPath)));
+    QCOMPARE(access->replies.size(), 2);
+    QVERIFY(access->replies.at(1));
+    QCOMPARE(access->replies.at(1)->error(), QNetworkReply::OperationCanceledError);
 
     // A new chain finishes once: one add, one ";G=1".
     portal->setFault(requestKind::addCamera, fault::none);
@@ -564,7 +552,6 @@ void tst_joinpage2::timeout()
     QCOMPARE(adds, 1);
     QCOMPARE(registeredTold(takeSent()), 1);
     QCOMPARE(boxes->count(), 1);
-    seams->useNetwork(nullptr);
 }
 
 void tst_joinpage2::backAbandons()
@@ -577,7 +564,7 @@ void tst_joinpage2::backAbandons()
     w.pressNext();
     QVERIFY(QTest::qWaitFor([&] { return portal->requests().size() == 1; }, 5000));
     QMetaObject::invokeMethod(w.page, "back", Qt::DirectConnection);
-    QVERIFY(!w.page->outstanding);
+    QCOMPARE(access->unfinished(), 0);
     QCOMPARE(nextPage, int(connectPageId));
     QCOMPARE(w.wizard.currentId(), int(connectPageId));
     QTest::qWait(50);
@@ -737,10 +724,10 @@ void tst_joinpage2::wayOn()
     w.pressNext();
     QVERIFY(QTest::qWaitFor([&] { return portal->requests().size() == upTo; }, 5000));
     if (f == fault::silent) {
-        QVERIFY(w.page->outstanding);
+        QCOMPARE(access->unfinished(), 1);
         w.tick(joinPage2::tickLimit);
     }
-    QVERIFY(QTest::qWaitFor([&] { return !w.page->outstanding; }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return access->unfinished() == 0; }, 5000));
     QTest::qWait(20);
     QCOMPARE(boxes->count(), box.isEmpty() ? 0 : 1);
     if (!box.isEmpty())
@@ -785,8 +772,6 @@ void tst_joinpage2::oversizedAnswer()
     // few lines of the start, and the rest is never read.
     QFETCH(qint64, bytes);
     QFETCH(bool, cut);
-    keepingAccess access;
-    seams->useNetwork(&access);
     portal->setFault(requestKind::signIn, fault::oversized);
     portal->setOversizedBytes(bytes);
     atCloudPage w(cam);
@@ -808,18 +793,17 @@ void tst_joinpage2::oversizedAnswer()
     QVERIFY(text.size() < 1000);
     QCOMPARE(boxes->last().pos.y(), wizardPos.y() + 240);
     // Cut: given up on the network, with a line that says so.
-    QCOMPARE(access.replies.size(), 1);
+    QCOMPARE(access->replies.size(), 1);
     const QString all = log.lines.join(QLatin1Char('\n'));
     QCOMPARE(all.contains(QLatin1String("the rest is not read")), cut);
-    QCOMPARE(access.ended,
+    QCOMPARE(access->ended,
              QList<QNetworkReply::NetworkError>{cut ? QNetworkReply::OperationCanceledError
                                                     : QNetworkReply::NoError});
     QVERIFY(!all.contains(QLatin1String("Anna-2026")));
-    QVERIFY(!w.page->outstanding);
+    QCOMPARE(access->unfinished(), 0);
     QVERIFY(w.next()->isEnabled());
     QVERIFY(w.back()->isEnabled());
     QVERIFY(!w.edit("signInEmailEdit")->isHidden());
-    seams->useNetwork(nullptr);
 }
 
 QTEST_MAIN(tst_joinpage2)

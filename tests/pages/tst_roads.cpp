@@ -13,6 +13,7 @@
 #include "pages/setup/myipaddredit.h"
 #include "platform/shortcut.h"
 #include "tests/support/pagebench.h"
+#include "tests/support/recordingaccess.h"
 #include "tests/support/screenlook.h"
 #include "tests/support/urlcatcher.h"
 
@@ -21,7 +22,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleHints>
@@ -32,22 +32,6 @@
 namespace {
 
 const QString camMac = QStringLiteral("02:00:00:00:1a:01");
-
-// Every request goes to 127.0.0.1:9, where nothing listens.
-class nowhereAccess : public QNetworkAccessManager
-{
-protected:
-    QNetworkReply *createRequest(Operation op, const QNetworkRequest &request,
-                                 QIODevice *data) override
-    {
-        QNetworkRequest local = request;
-        QUrl url = request.url();
-        url.setHost(QStringLiteral("127.0.0.1"));
-        url.setPort(9);
-        local.setUrl(url);
-        return QNetworkAccessManager::createRequest(op, local, data);
-    }
-};
 
 // The items of a network setup command, by key.
 QMap<int, QByteArray> setupItems(const QByteArray &body)
@@ -71,7 +55,7 @@ class tst_roads : public pageBench
 
     camsim::SimCamera cam;
     std::unique_ptr<camguide> wizard;
-    std::unique_ptr<nowhereAccess> access;
+    std::unique_ptr<recordingAccess> access;  // every request to 127.0.0.1:9, where nothing listens
     std::unique_ptr<urlCatcher> urls;
     QList<sentCommand> sent;  // what the camera got, in order
     int shortcutsMade = 0;
@@ -250,7 +234,8 @@ private slots:
                     simtest::wifiNetwork("Garden", "3", "7", "2", "11")};
         sent.clear();
         shortcutsMade = 0;
-        access = std::make_unique<nowhereAccess>();
+        access = std::make_unique<recordingAccess>();
+        access->redirectLocal();
         seams->useNetwork(access.get());
         urls = std::make_unique<urlCatcher>();
         seams->makeShortcutsWith([this](wchar_t *, wchar_t *, wchar_t *, wchar_t *,
