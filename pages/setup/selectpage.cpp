@@ -426,7 +426,8 @@ void selectPage::waitTimeout()
 // missed the first scan while they took it.
 void selectPage::scanAgainForFactoryAddress()
 {
-    if (zvrTools->defaultIpSeen) {
+    const bool factoryAddressSeen = zvrTools->defaultIpSeen;
+    if (factoryAddressSeen) {
         zvrTools->defaultIpSeen = false;
         ScanPktGen();
     }
