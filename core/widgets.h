@@ -124,7 +124,6 @@ public:
 
     QPushButton *addPictureButton(const boxButton &button);
     void addPictureButtons(const QList<boxButton> &buttons);
-    const QList<QPushButton *> &pictureButtons() const { return m_buttons; }
 
     // An HTML label of the given size in the box's grid (row 0 or 1, column
     // 1); with a picture file a picture label of pictureSize stands beside
@@ -137,7 +136,7 @@ public:
     int run(QWidget *wizardWindow, QPoint offset);
 
     QAbstractButton *answer() const;
-    int answerIndex() const;  // index among pictureButtons(), -1 for none
+    int answerIndex() const;  // index among the picture buttons, -1 for none
 
     void dismiss();  // hides the box from code; ends its modal run
 

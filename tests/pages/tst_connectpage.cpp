@@ -943,12 +943,12 @@ void tst_connectpage::checkRun()
     bool confirmVeiled = false;
     boxes->onOpen([&](QDialog *d) {
         auto *box = static_cast<pageBox *>(d);
-        if (box->pictureButtons().at(0)->text() == QStringLiteral("OK\t")) {
+        if (box->buttons().at(0)->text() == QStringLiteral("OK\t")) {
             confirmAt = w.ticks();
             confirmVeiled = !w.run()->isRunning() && !shown(p, waitText(w.run()))
                             && shown(p, waitPicture(w.run()))
                             && waitPicture(w.run())->property("picture").toString() == veilPic;
-            box->pictureButtons().at(0)->click();
+            box->buttons().at(0)->click();
         } else {
             decidedAt = w.ticks();  // left unanswered
         }
@@ -1168,7 +1168,7 @@ void tst_connectpage::noTickUnderDecisionBox()
         moved = w.ticks() - before;
         sentInside = int(takeSent().size());
         boxesInside = boxes->count();
-        static_cast<pageBox *>(d)->pictureButtons().at(button)->click();
+        static_cast<pageBox *>(d)->buttons().at(button)->click();
     });
     boxes->answer("Close");  // the cable box after No
     if (kind == "plug in") {

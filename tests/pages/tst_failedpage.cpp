@@ -1171,7 +1171,7 @@ void tst_failedpage::noTickUnderDecisionBox()
         moved = w.ticks() - before;
         sentInside = int(takeSent().size());
         boxesInside = boxes->count();
-        static_cast<pageBox *>(d)->pictureButtons().at(button)->click();
+        static_cast<pageBox *>(d)->buttons().at(button)->click();
     });
     w.tick();
 

@@ -538,7 +538,7 @@ void tst_plugpage::resetRoad()
             // The reset box is gone; the help box, closed, reads to the
             // toolkit as answered by its Close button.
             questionAtOnce = !resetBox && helpBox && !veil(page)->isHidden()
-                             && helpBox->clickedButton() == helpBox->pictureButtons().at(0)
+                             && helpBox->clickedButton() == helpBox->buttons().at(0)
                              && !helpBox->answer();
         }
     });

@@ -1223,7 +1223,7 @@ void tst_selectpage::rowArrivingBehindNotice()
     // Queued engine signals still reach the page while the notice is open.
     boxes->answerWith([&](QDialog *d) {
         listCamera(makeCamera(camB, "new"));
-        static_cast<pageBox *>(d)->pictureButtons().at(0)->click();
+        static_cast<pageBox *>(d)->buttons().at(0)->click();
     });
     w.page->clickShow(0, 1);
     QCOMPARE(w.rowOf(camA), 1);

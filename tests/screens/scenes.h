@@ -73,7 +73,7 @@ inline void followLink(QDialog *box)
 
 inline void press(QDialog *box, int button)
 {
-    static_cast<pageBox *>(box)->pictureButtons().at(button)->click();
+    static_cast<pageBox *>(box)->buttons().at(button)->click();
 }
 
 template <class Page> void showWizard(wizardAt<Page> &w)
@@ -447,7 +447,7 @@ inline void cloudAccountPage(const shotFn &shot)
     const auto shootAndClose = [&](const char *name) {
         boxes.answerWith([&shot, name](QDialog *d) {
             shot(QString::fromLatin1(name), d);
-            press(d, int(static_cast<pageBox *>(d)->pictureButtons().size()) - 1);
+            press(d, int(static_cast<pageBox *>(d)->buttons().size()) - 1);
         });
     };
     auto *next = w.control<QPushButton>("j2_next_btu");
