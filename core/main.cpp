@@ -1,6 +1,7 @@
 #include "core/globals.h"
 #include "core/modal.h"
 #include "core/welcomepage.h"
+#include "platform/platform.h"
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
@@ -53,6 +54,7 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    zvrTools->setLinkBinder(platform::sendOnlyThrough);
     host_mac_str = hostHardwareAddresses();
     IPCameraList.clear();
 

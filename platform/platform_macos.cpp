@@ -5,6 +5,9 @@
 #include <QDebug>
 #include <QDir>
 
+#include <netinet/in.h>
+#include <sys/socket.h>
+
 namespace platform {
 
 int textPixelSize()
@@ -21,6 +24,22 @@ void enterDataFolder()
 {
     QDir::setCurrent(QDir::currentPath() + QStringLiteral("/CAMGUIDE.app/Contents/"));
     qDebug().noquote() << "working directory:" << QDir::currentPath();
+}
+
+bool sendOnlyThrough(qintptr descriptor, int interfaceIndex)
+{
+#ifdef IP_BOUND_IF
+    // macOS routes a limited broadcast by its destination whatever address
+    // the socket is bound to; the interface has to be named.
+    const unsigned int index = unsigned(interfaceIndex);
+    return ::setsockopt(int(descriptor), IPPROTO_IP, IP_BOUND_IF, &index, sizeof index) == 0;
+#else
+    // Elsewhere (Linux, where this build is tested) the bound address picks
+    // the interface.
+    Q_UNUSED(descriptor);
+    Q_UNUSED(interfaceIndex);
+    return true;
+#endif
 }
 
 QString shortcutIconPath()

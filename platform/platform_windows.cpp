@@ -18,6 +18,13 @@ int stepTextPixelSize()
 // The data files lie beside the program, which is started from its folder.
 void enterDataFolder() {}
 
+// Windows sends a limited broadcast out of the interface whose address the
+// socket is bound to.
+bool sendOnlyThrough(qintptr, int)
+{
+    return true;
+}
+
 QString shortcutIconPath()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/images/product.ico");

@@ -4,21 +4,39 @@
 
 namespace {
 
-QStringList systemAddresses()
+QList<hostLink> systemLinks()
 {
-    QStringList addresses;
-    for (const QNetworkInterface &interface : QNetworkInterface::allInterfaces())
-        addresses.append(interface.hardwareAddress());
-    return addresses;
+    QList<hostLink> links;
+    for (const QNetworkInterface &interface : QNetworkInterface::allInterfaces()) {
+        hostLink link;
+        link.name = interface.name();
+        link.index = interface.index();
+        link.hardwareAddress = interface.hardwareAddress();
+        link.up = interface.flags().testFlag(QNetworkInterface::IsUp);
+        link.loopback = interface.flags().testFlag(QNetworkInterface::IsLoopBack);
+        for (const QNetworkAddressEntry &entry : interface.addressEntries()) {
+            if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol) {
+                link.ipv4 = entry.ip();
+                break;
+            }
+        }
+        links.append(link);
+    }
+    return links;
 }
 
-std::function<QStringList()> &source()
+std::function<QList<hostLink>()> &source()
 {
-    static std::function<QStringList()> s = systemAddresses;
+    static std::function<QList<hostLink>()> s = systemLinks;
     return s;
 }
 
 }  // namespace
+
+bool hostLink::sendsOwnWay() const
+{
+    return up && !loopback && !ipv4.isNull() && isHardwareAddress(hardwareAddress);
+}
 
 bool isHardwareAddress(const QString &address)
 {
@@ -29,17 +47,27 @@ bool isHardwareAddress(const QString &address)
     return false;
 }
 
-QStringList hostHardwareAddresses()
+QList<hostLink> hostLinks()
+{
+    return source()();
+}
+
+QStringList hostHardwareAddresses(const QList<hostLink> &links)
 {
     QStringList found;
-    for (const QString &address : source()()) {
-        if (isHardwareAddress(address))
-            found.append(address);
+    for (const hostLink &link : links) {
+        if (isHardwareAddress(link.hardwareAddress))
+            found.append(link.hardwareAddress);
     }
     return found;
 }
 
-void setInterfaceAddressSource(std::function<QStringList()> s)
+QStringList hostHardwareAddresses()
 {
-    source() = s ? std::move(s) : std::function<QStringList()>(systemAddresses);
+    return hostHardwareAddresses(hostLinks());
+}
+
+void setHostLinkSource(std::function<QList<hostLink>()> s)
+{
+    source() = s ? std::move(s) : std::function<QList<hostLink>()>(systemLinks);
 }

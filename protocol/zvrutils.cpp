@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QNetworkDatagram>
 
+#include <algorithm>
 #include <utility>
 
 ZVRUtils *zvrTools = nullptr;
@@ -281,7 +282,51 @@ void ZVRUtils::composeZVRMessage(QByteArray zvrClass, QString srcMac, QString ds
 {
     const QByteArray datagram = composeDatagram(zvrClass, srcMac, dstMac, d, pading);
     if (!datagram.isEmpty())
-        sendSocket.writeDatagram(datagram, addr, targetPort);
+        send(datagram, srcMac, addr);
+}
+
+void ZVRUtils::setHostLinks(const QList<hostLink> &links)
+{
+    linkSockets.clear();
+    for (const hostLink &link : links) {
+        if (!link.sendsOwnWay())
+            continue;
+        const QString mac = link.hardwareAddress.toUpper();
+        const bool known = std::any_of(linkSockets.cbegin(), linkSockets.cend(),
+                                       [&](const linkSocket &s) { return s.hardwareAddress == mac; });
+        if (known)
+            continue;
+        auto socket = std::make_unique<QUdpSocket>();
+        if (!socket->bind(link.ipv4, 0)) {
+            lazyDebug().noquote() << "cannot send out of" << link.name << "from"
+                                  << link.ipv4.toString() << ':' << socket->errorString();
+            continue;
+        }
+        if (bindLink && !bindLink(socket->socketDescriptor(), link.index)) {
+            lazyDebug().noquote() << "cannot send out of" << link.name
+                                  << "alone; its commands take the system's route.";
+            continue;
+        }
+        lazyDebug().noquote() << "commands from" << mac << "leave through" << link.name << "from"
+                              << link.ipv4.toString();
+        linkSockets.push_back({mac, link.name, std::move(socket)});
+    }
+}
+
+void ZVRUtils::send(const QByteArray &datagram, const QString &srcMac, const QHostAddress &addr)
+{
+    QUdpSocket *socket = &sendSocket;
+    QString through = QStringLiteral("the system's route");
+    for (const linkSocket &link : linkSockets) {
+        if (link.hardwareAddress.compare(srcMac, Qt::CaseInsensitive) == 0) {
+            socket = link.socket.get();
+            through = link.name;
+            break;
+        }
+    }
+    if (socket->writeDatagram(datagram, addr, targetPort) < 0)
+        lazyDebug().noquote() << "sending to" << addr.toString() << "through" << through
+                              << "failed:" << socket->errorString();
 }
 
 QByteArray ZVRUtils::timeItem(int qt4Country, const QDateTime &localTime)
@@ -310,6 +355,7 @@ void ZVRUtils::sendToCamera(int idx, const char *command, const QByteArray &zvrC
         camera->cmdState = newState;
     if (newState == cmdStateAPSearch)
         camera->apReplies = 0;
+    forgetReplies(camera->mac);
     composeZVRMessage(zvrClass, camera->hostMac, camera->mac, targetAddress,
                       QString::fromUtf8(camera->model), pading);
 }
@@ -317,6 +363,10 @@ void ZVRUtils::sendToCamera(int idx, const char *command, const QByteArray &zvrC
 void ZVRUtils::ZVRScanDevice(QString srcMac, QString d, QString dstMac)
 {
     broadcastScan = dstMac == broadcastMac;
+    if (broadcastScan)
+        actedOn.clear();
+    else
+        forgetReplies(dstMac);
     composeZVRMessage("1", srcMac, dstMac, targetAddress, d, QByteArray());
 }
 
@@ -461,6 +511,17 @@ void ZVRUtils::dispatch(const QByteArray &zvrClass, const QByteArray &payload,
     // changes any record.
     QCoreApplication::sendPostedEvents();
 
+    // A page emptied the list for a new search: nothing of it was acted on.
+    if (IPCameraList.isEmpty() || IPCameraList.size() < knownSize)
+        actedOn.clear();
+    const qsizetype m = payload.indexOf("M=");
+    const QByteArray camera = m < 0 ? QByteArray() : payload.mid(m + 2, 17).toUpper();
+    const QByteArray reply = dstMac.toLatin1() + ' ' + payload;
+    if (isRepeat(camera, reply)) {
+        lazyDebug().noquote() << "a repeated reply, not acted on again.";
+        return;
+    }
+
     const char c = zvrClass.isEmpty() ? '\0' : zvrClass.at(0);
     switch (c) {
     case '1': {
@@ -500,6 +561,37 @@ void ZVRUtils::dispatch(const QByteArray &zvrClass, const QByteArray &payload,
     case '9': handleRestartResponse(payload); break;
     default: lazyDebug().noquote() << "Unknown ZVR class type:" << zvrClass; break;
     }
+    // Noted after acting: a command the reply led to forgets the replies
+    // before it, not this one.
+    noteActedOn(camera, reply);
+}
+
+bool ZVRUtils::isRepeat(const QByteArray &camera, const QByteArray &reply) const
+{
+    const auto it = actedOn.constFind(camera);
+    return !camera.isEmpty() && it != actedOn.cend() && it->contains(reply);
+}
+
+void ZVRUtils::noteActedOn(const QByteArray &camera, const QByteArray &reply)
+{
+    if (camera.isEmpty())
+        return;
+    auto it = actedOn.find(camera);
+    if (it == actedOn.end()) {
+        // Made-up cameras cannot grow this past a bound; past it, replies
+        // of further cameras act each time, as they would without it.
+        if (actedOn.size() >= repeatCameras)
+            return;
+        it = actedOn.insert(camera, {});
+    }
+    if (it->size() >= repeatsPerCamera)
+        it->removeFirst();
+    it->append(reply);
+}
+
+void ZVRUtils::forgetReplies(const QString &cameraMac)
+{
+    actedOn.remove(cameraMac.toUpper().toUtf8());
 }
 
 // ---------------------------------------------------------------- reply handlers

@@ -12,6 +12,12 @@
 #include <QStringList>
 #include <QUdpSocket>
 
+#include "protocol/hostaddress.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
 class IPCamera;
 
 // The ZVR protocol engine: one command per thing the pages ask of a camera,
@@ -42,6 +48,19 @@ public:
     void setCommandTarget(const QHostAddress &address, quint16 port);
     QHostAddress commandAddress() const { return targetAddress; }
     quint16 commandPort() const { return targetPort; }
+
+    // The computer's interfaces as a search read them. From then on a
+    // command whose source address is one of theirs leaves through that
+    // interface, from a socket bound to its IPv4 address: the system's route
+    // for the broadcast address would pick one interface for all. Other
+    // commands go out as the route picks.
+    void setHostLinks(const QList<hostLink> &links);
+    // Run on each interface's socket once it is bound, with the interface's
+    // index: where a bound address alone does not choose the interface of a
+    // limited broadcast, the platform makes the socket do so. False leaves
+    // that interface to the system's route.
+    using linkBinder = std::function<bool(qintptr descriptor, int interfaceIndex)>;
+    void setLinkBinder(linkBinder binder) { bindLink = std::move(binder); }
 
     void ZVRScanDevice(QString srcMac, QString d, QString dstMac);
     void ZVRGetPassword(int idx);
@@ -135,9 +154,28 @@ private:
     void indexList();
     void noteListFull();
     void dispatch(const QByteArray &zvrClass, const QByteArray &payload, const QString &dstMac);
+    void send(const QByteArray &datagram, const QString &srcMac, const QHostAddress &addr);
+    // A reply identical to one already acted on since the camera was last
+    // sent a command (a computer with two links on one network receives
+    // each reply twice) is dropped.
+    bool isRepeat(const QByteArray &camera, const QByteArray &reply) const;
+    void noteActedOn(const QByteArray &camera, const QByteArray &reply);
+    void forgetReplies(const QString &cameraMac);
+    enum { repeatCameras = 2 * maxCameras, repeatsPerCamera = 16 };
 
     QHostAddress targetAddress;
     quint16 targetPort = zvrPort;
+
+    struct linkSocket {
+        QString hardwareAddress;  // upper case
+        QString name;
+        std::unique_ptr<QUdpSocket> socket;
+    };
+    std::vector<linkSocket> linkSockets;
+    linkBinder bindLink;
+
+    // Camera address (upper case) -> replies acted on since its last command.
+    QHash<QByteArray, QList<QByteArray>> actedOn;
 
     // Address -> index into IPCameraList, built when the list first grows
     // past walkLimit and kept up by the scan handler. Pages empty the list

@@ -354,13 +354,22 @@ void selectPage::startSearch()
     cameraTable->setRowCount(0);
     configIPCameraIdx = -1;
     IPCameraList.clear();
+    // Read afresh for every search: an adapter plugged in or an address
+    // changed since the start would otherwise get answers the filter drops.
+    const QList<hostLink> links = hostLinks();
+    host_mac_str.clear();
+    for (const QString &address : hostHardwareAddresses(links))
+        host_mac_str.append(address.toUpper());
+    zvrTools->setHostLinks(links);
+    if (host_mac_str.isEmpty())
+        qDebug().noquote() << "no network interface but loopback: the search reaches no camera.";
     ScanPktGen();
     wait()->start();
 }
 
 void selectPage::ScanPktGen()
 {
-    for (const QString &address : hostHardwareAddresses()) {
+    for (const QString &address : std::as_const(host_mac_str)) {
         qDebug().noquote() << "the hardware address is got:" << address;
         zvrTools->ZVRScanDevice(address, supportType, ZVRUtils::broadcastMac);
     }

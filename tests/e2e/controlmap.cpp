@@ -89,7 +89,12 @@ int main(int argc, char *argv[])
     zvrTools = new ZVRUtils;
     auto capture = std::make_unique<commandCapture>();
     host_mac_str = {simtest::hostMac.toUpper()};
-    setInterfaceAddressSource([] { return QStringList{simtest::hostMac}; });
+    setHostLinkSource([] {
+        hostLink link;
+        link.hardwareAddress = simtest::hostMac;
+        link.up = true;
+        return QList<hostLink>{link};
+    });
 
     {
         welcomePage welcome;

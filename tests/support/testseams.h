@@ -100,10 +100,22 @@ public:
     }
 #endif
 #ifdef CAMGUIDE_TESTSEAMS_ENGINE
-    // The interfaces' hardware addresses the host reports.
+    // The interfaces' hardware addresses the host reports; without IPv4
+    // addresses, so commands take the system's route.
     void hostInterfaces(const QStringList &addresses)
     {
-        setInterfaceAddressSource([addresses] { return addresses; });
+        QList<hostLink> links;
+        for (const QString &address : addresses) {
+            hostLink link;
+            link.hardwareAddress = address;
+            link.up = true;
+            links.append(link);
+        }
+        hostLinks(links);
+    }
+    void hostLinks(const QList<hostLink> &links)
+    {
+        setHostLinkSource([links] { return links; });
     }
     // The engine's commands go to this port on 127.0.0.1.
     void sendCommandsTo(quint16 port)
@@ -148,7 +160,7 @@ private:
         resetProgramState();
 #endif
 #ifdef CAMGUIDE_TESTSEAMS_ENGINE
-        setInterfaceAddressSource({});
+        setHostLinkSource({});
         // A test without pages has no engine.
         if (ZVRUtils *engine = zvrTools) {
             engine->setCommandTarget(QHostAddress::LocalHost, testEngine::discardPort);
