@@ -292,8 +292,9 @@ void ZVRUtils::setHostLinks(const QList<hostLink> &links)
         if (!link.sendsOwnWay())
             continue;
         const QString mac = link.hardwareAddress.toUpper();
-        const bool known = std::any_of(linkSockets.cbegin(), linkSockets.cend(),
-                                       [&](const linkSocket &s) { return s.hardwareAddress == mac; });
+        const bool known =
+            std::any_of(linkSockets.cbegin(), linkSockets.cend(),
+                        [&](const linkSocket &s) { return s.hardwareAddress == mac; });
         if (known)
             continue;
         auto socket = std::make_unique<QUdpSocket>();

@@ -10,6 +10,7 @@
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/commandcapture.h"
+#include "tests/support/logcapture.h"
 #include "tests/support/modalrecorder.h"
 #include "tests/support/pagebench.h"
 #include "tests/support/programstate.h"
@@ -223,6 +224,8 @@ private slots:
     void passwordRule();
 
     void scanFromEveryInterface();
+    void searchReadsInterfacesAfresh();
+    void searchWithOnlyLoopbackIsLogged();
     void firstTickHidesForm();
     void searchEnd_data();
     void searchEnd();
@@ -345,6 +348,39 @@ void tst_selectpage::scanFromEveryInterface()
     QVERIFY(zvrTools->broadcastScan);
     QVERIFY(waitTimer(w.run())->isActive());
     QCOMPARE(waitTimer(w.run())->interval(), 100);
+}
+
+// An adapter plugged in, or an address changed, after the program started:
+// the next search scans from the new address and lists the camera that
+// answers it.
+void tst_selectpage::searchReadsInterfacesAfresh()
+{
+    atSelectPage w;
+    w.finishSearch();
+    takeSent();
+    const QString newMac = QStringLiteral("02:00:00:00:00:0a");
+    seams->hostInterfaces({newMac.toUpper()});
+
+    QTest::mouseClick(w.rescanButton(), Qt::LeftButton);
+    const QList<sentCommand> sent = takeSent();
+    QCOMPARE(sent.size(), 1);
+    QCOMPARE(sent.at(0).src, newMac);
+    const camsim::SimCamera cam = makeCamera(camA, "cam");
+    zvrTools->handleDatagram(camsim::CameraSimulator::replyDatagram(
+        ZVRUtils::macBytes(newMac), cam, camsim::CameraSimulator::replyBody(cam, '1')));
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(IPCameraList.size(), 1);
+    QCOMPARE(IPCameraList.at(0).hostMac, newMac);
+}
+
+void tst_selectpage::searchWithOnlyLoopbackIsLogged()
+{
+    seams->hostInterfaces({QStringLiteral("00:00:00:00:00:00")});
+    logCapture log;
+    atSelectPage w;
+    QCOMPARE(takeSent().size(), 0);
+    QVERIFY(log.lines.contains(
+        QStringLiteral("no network interface but loopback: the search reaches no camera.")));
 }
 
 void tst_selectpage::firstTickHidesForm()

@@ -1,6 +1,7 @@
 // The engine's commands and reply handlers, with commands captured on a
 // loopback socket instead of being broadcast.
 #include "protocol/countrynumbers.h"
+#include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/portal.h"
 #include "protocol/zvrutils.h"
@@ -36,7 +37,21 @@ QByteArray reply(const QByteArray &body, const QString &dst = hostMacLower)
 
 struct Sent {
     QByteArray dst, src, plain;
+    QHostAddress from;
 };
+
+// An interface of the computer; the loopback addresses 127.0.0.2 and up
+// stand for the IPv4 addresses of separate links.
+hostLink link(const QString &name, const QString &mac, const char *ipv4, bool up = true)
+{
+    hostLink l;
+    l.name = name;
+    l.hardwareAddress = mac;
+    if (ipv4)
+        l.ipv4 = QHostAddress(QString::fromLatin1(ipv4));
+    l.up = up;
+    return l;
+}
 
 }  // namespace
 
@@ -57,8 +72,10 @@ private:
             if (!capture->waitForReadyRead(5))
                 break;
         while (capture->hasPendingDatagrams()) {
-            const QByteArray d = capture->receiveDatagram().data();
-            out.append({d.mid(2, 6), d.mid(8, 6), ZVRUtils::decrypt(d.mid(14))});
+            const QNetworkDatagram datagram = capture->receiveDatagram();
+            const QByteArray d = datagram.data();
+            out.append(
+                {d.mid(2, 6), d.mid(8, 6), ZVRUtils::decrypt(d.mid(14)), datagram.senderAddress()});
         }
         return out;
     }
@@ -511,6 +528,117 @@ private slots:
                            QHostAddress::LocalHost, port);
         QTRY_COMPARE_WITH_TIMEOUT(seen.size(), 2, 2000);
         QCOMPARE(seen, (QList<QByteArray>{"first1", "second2"}));
+    }
+
+    // Each interface with an IPv4 address has a socket of its own: a scan
+    // from its hardware address, and every command for a camera that
+    // answered on it, leave from its address. The rest take the system's
+    // route (here: an unbound socket, seen as 127.0.0.1).
+    void commandsLeaveThroughTheirLink()
+    {
+        const QString macA = QStringLiteral("02:00:00:00:00:0A");
+        const QString macB = QStringLiteral("02:00:00:00:00:0B");
+        const QString macDown = QStringLiteral("02:00:00:00:00:0C");
+        const QString macNoIp = QStringLiteral("02:00:00:00:00:0D");
+        hostLink loop =
+            link(QStringLiteral("lo"), QStringLiteral("00:00:00:00:00:00"), "127.0.0.1");
+        loop.loopback = true;
+        engine->setHostLinks({loop, link(QStringLiteral("a"), macA, "127.0.0.2"),
+                              link(QStringLiteral("b"), macB, "127.0.0.3"),
+                              link(QStringLiteral("down"), macDown, "127.0.0.4", false),
+                              link(QStringLiteral("noip"), macNoIp, nullptr)});
+        host_mac_str = {macA, macB, macDown, macNoIp};
+        const QHostAddress local(QHostAddress::LocalHost);
+        const struct {
+            QString src;
+            QHostAddress from;
+        } scans[] = {{macA, QHostAddress(QStringLiteral("127.0.0.2"))},
+                     {macB.toLower(), QHostAddress(QStringLiteral("127.0.0.3"))},
+                     {macDown, local},
+                     {macNoIp, local}};
+        for (const auto &scan : scans) {
+            engine->ZVRScanDevice(scan.src, QStringLiteral("ALL"), ZVRUtils::broadcastMac);
+            const QList<Sent> s = sent();
+            QCOMPARE(s.size(), 1);
+            QCOMPARE(s.at(0).from, scan.from);
+            QCOMPARE(s.at(0).src, ZVRUtils::macBytes(scan.src));
+        }
+
+        // A camera that answered on link b: its info request, and what
+        // follows, leave through b.
+        engine->handleDatagram(reply("1;M=00:aa:bb:cc:dd:ee;D=KSM-271E", macB.toLower()));
+        engine->ZVRGetNetworkSetup(0);
+        QList<Sent> s = sent();
+        QCOMPARE(s.size(), 2);
+        for (const Sent &c : s) {
+            QCOMPARE(c.from, QHostAddress(QStringLiteral("127.0.0.3")));
+            QCOMPARE(c.src, ZVRUtils::macBytes(macB));
+        }
+
+        // Link b gone at the next search: the route picks.
+        engine->setHostLinks({link(QStringLiteral("a"), macA, "127.0.0.2")});
+        engine->ZVRPingDevice(0);
+        s = sent();
+        QCOMPARE(s.size(), 1);
+        QCOMPARE(s.at(0).from, local);
+    }
+
+    void failedSendIsLogged()
+    {
+        const QString macA = QStringLiteral("02:00:00:00:00:0A");
+        engine->setHostLinks({link(QStringLiteral("a"), macA, "127.0.0.2")});
+        // An IPv4 socket cannot send to an IPv6 address; nothing leaves the host.
+        engine->setCommandTarget(QHostAddress::LocalHostIPv6, capture->localPort());
+        logCapture log;
+        engine->ZVRScanDevice(macA, QStringLiteral("ALL"), ZVRUtils::broadcastMac);
+        const QStringList failed = log.lines.filter(QStringLiteral("failed:"));
+        QCOMPARE(failed.size(), 1);
+        QVERIFY2(failed.at(0).startsWith(QStringLiteral("sending to ::1 through a failed:")),
+                 qPrintable(failed.at(0)));
+    }
+
+    // Every reply as a computer with two links on one network, or a camera
+    // that repeats itself, brings it: a repeat acts only after a command to
+    // its camera was sent since.
+    void aRepeatedReplyActsOnce()
+    {
+        engine->ZVRScanDevice(hostMac, QStringLiteral("ALL"), ZVRUtils::broadcastMac);
+        sent();
+        QSignalSpy found(engine, &ZVRUtils::foundDevice);
+        QSignalSpy setup(engine, &ZVRUtils::gotNetworkConfig);
+        const QByteArray scanReply = reply("1;M=00:aa:bb:cc:dd:ee;D=KSM-271E;I=10.0.0.5");
+        for (int copy = 0; copy < 3; ++copy)
+            engine->handleDatagram(scanReply);
+        QCOMPARE(found.size(), 1);
+        // One info request, not three.
+        QCOMPARE(sent().size(), 1);
+
+        const QByteArray setupReply = reply("3;M=00:aa:bb:cc:dd:ee;D=KSM-271E;W=1");
+        for (int copy = 0; copy < 3; ++copy)
+            engine->handleDatagram(setupReply);
+        QCOMPARE(setup.size(), 1);
+        // Asked again, the same answer counts again; once.
+        engine->ZVRGetNetworkSetup(0);
+        for (int copy = 0; copy < 3; ++copy)
+            engine->handleDatagram(setupReply);
+        QCOMPARE(setup.size(), 2);
+        // The same reply on another link is another reply.
+        engine->handleDatagram(
+            reply("3;M=00:aa:bb:cc:dd:ee;D=KSM-271E;W=1", QStringLiteral("02:00:00:00:00:02")));
+        QCOMPARE(setup.size(), 2);  // not this host's: dropped by the filter
+        host_mac_str.append(QStringLiteral("02:00:00:00:00:02"));
+        engine->handleDatagram(
+            reply("3;M=00:aa:bb:cc:dd:ee;D=KSM-271E;W=1", QStringLiteral("02:00:00:00:00:02")));
+        QCOMPARE(setup.size(), 3);
+
+        // A new search (a page empties the list) and a new broadcast scan
+        // each start afresh.
+        IPCameraList.clear();
+        engine->handleDatagram(scanReply);
+        QCOMPARE(IPCameraList.size(), 1);
+        engine->ZVRScanDevice(hostMac, QStringLiteral("ALL"), ZVRUtils::broadcastMac);
+        engine->handleDatagram(scanReply);
+        QCOMPARE(found.size(), 3);
     }
 
     void secondBindOfThePortFails()
