@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "core/pageframe.h"
+#include "core/widgets.h"
 #include "pages/cloud/joinpage.h"
 #include "pages/cloud/joinpage1.h"
 #include "pages/cloud/joinpage2.h"
@@ -35,7 +36,7 @@ camguide::camguide(QWidget *parent) : QWizard(parent)
     setPage(joinPage4Id, new joinPage4(this));
     setPage(joinPageId, new joinPage(this));
 
-    setWindowIcon(QIcon(QStringLiteral("images/product.ico")));
+    setWindowIcon(dataIcon(QStringLiteral("images/product.ico")));
     setPixmap(QWizard::BannerPixmap, QPixmap(QStringLiteral(":/images/banner.png")));
     setPixmap(QWizard::BackgroundPixmap, QPixmap(QStringLiteral(":/images/setupbackground.png")));
 

@@ -1,5 +1,6 @@
 #include "core/globals.h"
 #include "core/modal.h"
+#include "core/placement.h"
 #include "core/welcomepage.h"
 #include "platform/platform.h"
 #include "protocol/hostaddress.h"
@@ -13,7 +14,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
-#include <QRect>
 #include <QScreen>
 #include <QTranslator>
 
@@ -34,6 +34,9 @@ int main(int argc, char *argv[])
     QString translatorFileName = QStringLiteral("qtbase_");
     qDebug().noquote() << translatorFileName;
 
+    // Before anything opens a data file by its relative name: the program may
+    // be started from any folder (Finder starts it in "/").
+    platform::enterDataFolder();
     isWireless = true;
     nLanguage = 0;
     readConfig();
@@ -67,9 +70,8 @@ int main(int argc, char *argv[])
     modelStr = supportType + QStringLiteral(" Camguide");
 
     welcomePage w;
-    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
-    w.move(desktop.x() + (desktop.width() - w.width()) / 2,
-           desktop.y() + (desktop.height() - w.height()) / 2);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    w.move(centredPlace(screen->virtualGeometry(), w.size(), screen->availableVirtualGeometry()));
     w.show();
     return app.exec();
 }

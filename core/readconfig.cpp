@@ -1,16 +1,37 @@
+#include "core/datafile.h"
 #include "core/globals.h"
 #include "core/modal.h"
-#include "platform/platform.h"
 #include "protocol/models.h"
 #include "protocol/zvrutils.h"
 
 #include <QDebug>
-#include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QMessageBox>
+#include <QXmlStreamReader>
 
 namespace {
+
+// The shipped file is a few hundred bytes, two levels deep. The document
+// parser's time grows much faster than the nesting (10,000 levels take
+// seconds), so both are bounded before it runs.
+constexpr qint64 maxConfigBytes = 64 * 1024;
+constexpr int maxConfigDepth = 64;
+
+bool nestsTooDeep(const QByteArray &xml)
+{
+    QXmlStreamReader reader(xml);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > maxConfigDepth)
+            return true;
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    // A file that is not well-formed is left to the document parser to refuse.
+    return false;
+}
 
 void applySetting(const QDomNode &node)
 {
@@ -38,11 +59,10 @@ int readConfig()
 {
     QMessageBox box;
 
-    platform::enterDataFolder();
-
     qDebug().noquote() << "-----start to analysis xml-----";
-    QFile file(QStringLiteral("config.xml"));
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QString name = QStringLiteral("config.xml");
+    QFile file(name);
+    if (!isRegularFile(name) || !file.open(QIODevice::ReadOnly)) {
         qDebug().noquote() << "Can't find configure file!";
         box.setText(QStringLiteral("Can't find configure file!"));
         box.setStandardButtons(QMessageBox::Ok);
@@ -50,18 +70,27 @@ int readConfig()
         return -1;
     }
 
+    // One byte past the bound tells a file that is too large.
+    const QByteArray xml = file.read(maxConfigBytes + 1);
+    file.close();
+    bool parsed = false;
     QDomDocument doc;
-    if (!doc.setContent(&file)) {
+    if (xml.size() > maxConfigBytes)
+        qDebug().noquote() << "config.xml is larger than" << maxConfigBytes << "bytes";
+    else if (nestsTooDeep(xml))
+        qDebug().noquote() << "config.xml nests deeper than" << maxConfigDepth << "elements";
+    else
+        parsed = doc.setContent(xml);
+    if (!parsed) {
         qDebug().noquote() << "Can't generate xml dom!";
-        file.close();
         return -1;
     }
-    file.close();
 
     qDebug().noquote() << "------xml parse begin---------";
-    // The settings are the children of the document's first node, whatever
-    // its kind: a file that starts with a declaration or comment has none.
-    for (QDomNode child = doc.firstChild().firstChild(); !child.isNull();
+    // The settings are the children of the root element. The document's
+    // first node is that element unless the file begins with a declaration
+    // or a comment, as editors write it.
+    for (QDomNode child = doc.documentElement().firstChild(); !child.isNull();
          child = child.nextSibling())
         applySetting(child);
     qDebug().noquote() << "------xml parse end---------";

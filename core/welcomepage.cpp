@@ -112,7 +112,7 @@ welcomePage::welcomePage(QWidget *parent) : QWidget(parent)
     productLabel = new QLabel(this);
     productLabel->move(420, 140);
     productLabel->setFixedSize(240, 300);
-    productLabel->setPixmap(QPixmap(QStringLiteral("images/product.png"))
+    productLabel->setPixmap(dataPicture(QStringLiteral("images/product.png"))
                                 .scaled(240, 300, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 
     modelLabel = styledLabel(this, QRect(460, 30, 250, 25),
@@ -133,7 +133,7 @@ welcomePage::welcomePage(QWidget *parent) : QWidget(parent)
     veilLabel->setObjectName(QStringLiteral("veilLabel"));
     veilLabel->hide();
 
-    setWindowIcon(QIcon(QStringLiteral("images/product.ico")));
+    setWindowIcon(dataIcon(QStringLiteral("images/product.ico")));
     setFixedSize(720, 567);
 
     connect(troubleshootingButton, &QPushButton::clicked, this, &welcomePage::troubleShooting);

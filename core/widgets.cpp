@@ -1,7 +1,9 @@
 #include "core/widgets.h"
 
+#include "core/datafile.h"
 #include "core/globals.h"
 #include "core/modal.h"
+#include "core/placement.h"
 #include "protocol/portal.h"
 #include "protocol/zvrutils.h"
 
@@ -11,6 +13,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -84,10 +87,20 @@ QPushButton *linkButton(QWidget *parent, QRect place, const char *objectName)
 
 }  // namespace
 
+QPixmap dataPicture(const QString &file)
+{
+    return isRegularFile(file) ? QPixmap(file) : QPixmap();
+}
+
+QIcon dataIcon(const QString &file)
+{
+    return isRegularFile(file) ? QIcon(file) : QIcon();
+}
+
 void setPicture(QLabel *label, const QString &file)
 {
     label->setProperty("picture", file);
-    const QPixmap picture(file);
+    const QPixmap picture = dataPicture(file);
     // A missing picture leaves the label empty.
     label->setPixmap(picture.isNull() ? picture
                                       : picture.scaled(label->size(), Qt::IgnoreAspectRatio,
@@ -127,8 +140,11 @@ void keepWizardOnScreen(QWidget *wizardWindow)
     const int x = wizardWindow->x();
     const int y = wizardWindow->y();
     if (x < -200 || x > desktop.width() - 400 || y > desktop.height() - 500) {
-        wizardWindow->move((desktop.width() - wizardWindow->width()) / 2,
-                           (desktop.height() - wizardWindow->height()) / 2);
+        // Measured from (0, 0), as the thresholds are.
+        const QRect whole(QPoint(0, 0), desktop.size());
+        wizardWindow->move(
+            centredPlace(whole, wizardWindow->size(),
+                         QGuiApplication::primaryScreen()->availableVirtualGeometry()));
     }
 }
 
@@ -227,7 +243,7 @@ pageBox::pageBox(const QString &text, Icon icon) : QMessageBox()
 
 void pageBox::setIconFile(const QString &file)
 {
-    setIconPixmap(QPixmap(file));
+    setIconPixmap(dataPicture(file));
 }
 
 QPushButton *pageBox::addPictureButton(const boxButton &button)

@@ -8,7 +8,9 @@
 #include <QSize>
 #include <QString>
 
+class QIcon;
 class QLabel;
+class QPixmap;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -21,6 +23,11 @@ inline constexpr int pageHeight = 567;
 
 // The picture of a shown veil: the window or page greyed out under a box.
 inline constexpr char veilPicture[] = ":/images/loading00.png";
+
+// A picture or icon from a file: none when the name is no regular file (a
+// pipe there would block the read for ever), as when it is missing.
+QPixmap dataPicture(const QString &file);
+QIcon dataIcon(const QString &file);
 
 // Shows a picture on a label, scaled to the label's size (aspect ratio
 // ignored, smooth). The name is kept in the label's "picture" property, so
@@ -56,7 +63,8 @@ QString plainToolTipText(const QString &text);
 QRadioButton *namedRadio(QWidget *parent, const char *name, const QString &text, QRect place);
 
 // Moves the wizard window to the desktop centre when it stands too far out
-// to the left, the right or the bottom (a large negative y is left alone).
+// to the left, the right or the bottom (a large negative y is left alone);
+// the corner it gets is kept on the screen as centredPlace says.
 void keepWizardOnScreen(QWidget *wizardWindow);
 
 // The pictures of the flat buttons of pages and boxes.

@@ -15,9 +15,16 @@ int textPixelSize();
 // Pixel size of the plug-in steps' instruction text.
 int stepTextPixelSize();
 
-// Makes the folder that holds config.xml, images/ and lang/ the working
-// directory: on macOS the bundle's Contents below the start folder, on
-// Windows the start folder itself.
+// The folder that holds config.xml, images/ and lang/, found from the
+// folder of the program file, never from the folder it was started in: on
+// macOS the bundle's Contents, the parent of the program's "MacOS" folder;
+// on Windows the program's folder. Empty when the program does not lie
+// where the build puts it.
+QString dataFolder(const QString &programFolder);
+
+// Makes dataFolder() of the running program the working directory, so that
+// the data files' relative names find them. When there is none, or it
+// cannot be entered, the working directory stays and a line says so.
 void enterDataFolder();
 
 // Makes a UDP socket already bound to one interface's address send a

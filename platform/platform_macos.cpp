@@ -2,7 +2,6 @@
 #include "platform/shortcut.h"
 #include "platform/shortcut_macos.h"
 
-#include <QDebug>
 #include <QDir>
 
 #include <netinet/in.h>
@@ -20,10 +19,14 @@ int stepTextPixelSize()
     return 12;
 }
 
-void enterDataFolder()
+QString dataFolder(const QString &programFolder)
 {
-    QDir::setCurrent(QDir::currentPath() + QStringLiteral("/CAMGUIDE.app/Contents/"));
-    qDebug().noquote() << "working directory:" << QDir::currentPath();
+    // A program from Finder starts in "/": only its own path leads to the
+    // bundle. Outside a bundle there is no Contents to go to.
+    const QString folder = QDir::cleanPath(programFolder);
+    if (QDir(folder).dirName() != QLatin1String("MacOS"))
+        return QString();
+    return QDir::cleanPath(folder + QStringLiteral("/.."));
 }
 
 bool sendOnlyThrough(qintptr descriptor, int interfaceIndex)

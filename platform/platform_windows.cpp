@@ -2,6 +2,7 @@
 #include "platform/shortcut.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace platform {
 
@@ -15,8 +16,11 @@ int stepTextPixelSize()
     return 13;
 }
 
-// The data files lie beside the program, which is started from its folder.
-void enterDataFolder() {}
+// The data files lie beside the program, wherever it is started from.
+QString dataFolder(const QString &programFolder)
+{
+    return programFolder.isEmpty() ? QString() : QDir::cleanPath(programFolder);
+}
 
 // Windows sends a limited broadcast out of the interface whose address the
 // socket is bound to.

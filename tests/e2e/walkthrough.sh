@@ -58,6 +58,8 @@
 #                       Rescan
 #     --row N           the camera list row to pick (default 0)
 #     --locale NAME     start the program with LANG and LC_ALL set to NAME
+#     --start-in DIR    start the program in DIR instead of --run-dir, as
+#                       Finder ("/") or a terminal in another folder does
 #     --display :N      use this X display instead of starting Xvfb
 #     --keep-going      on a failed check, go on to the end (for the demo)
 #     --tell            for a person watching (the demo): a short line on file
@@ -80,6 +82,7 @@ keep_going=0
 telling=0
 locale=""
 controls=""
+start_in=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --program) program=$2; shift 2 ;;
@@ -92,6 +95,7 @@ while [ $# -gt 0 ]; do
         --tell) telling=1; shift ;;
         --locale) locale=$2; shift 2 ;;
         --controls) controls=$2; shift 2 ;;
+        --start-in) start_in=$2; shift 2 ;;
         *) echo "walkthrough: unknown option $1" >&2; exit 2 ;;
     esac
 done
@@ -104,6 +108,7 @@ case "$road" in
     *) echo "walkthrough: unknown road $road" >&2; exit 2 ;;
 esac
 [ -n "$controls" ] || controls="$run_dir/e2e-controls.txt"
+[ -n "$start_in" ] || start_in=$run_dir
 [ -s "$controls" ] || { echo "walkthrough: no table of control places at $controls (build e2e_controls)" >&2; exit 2; }
 [[ "$row" =~ ^[0-2]$ ]] || { echo "walkthrough: --row must be 0, 1 or 2" >&2; exit 2; }
 : "${NETLAB_CAM_LOG:?run inside tools/netlab/netlab.sh}"
@@ -366,6 +371,8 @@ seconds_since() { awk -v ms=$(( $(now_ms) - $1 )) 'BEGIN { printf "%.1f", ms / 1
 welcome_window() {
     wait_until 20 window_origin "skyvue Camguide" || fail "the welcome window did not open"
     shot "welcome"
+    in_log "------xml parse end---------" && ok "config.xml read" \
+        || fail "config.xml was not read: $(grep -E "configure file|xml dom|working directory" "$applog")"
     tell "The welcome window opens. Start leads to the plug-in steps."
     sw=$(xcall xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1] }')
     sh=$(xcall xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[2] }')
@@ -1301,7 +1308,7 @@ road_select_silent_camera() {
 
 # ------------------------------------------------------------ the walk
 
-echo "starting $program in $run_dir on $DISPLAY (road $road${locale:+, locale $locale})"
+echo "starting $program in $start_in on $DISPLAY (road $road${locale:+, locale $locale})"
 rm -f "$shots"/[0-9][0-9]-*.png
 # A home of its own: the desktop shortcut lands there, not on this machine's.
 program_home="$shots/home"
@@ -1309,7 +1316,7 @@ rm -rf "$program_home"
 mkdir -p "$program_home/Desktop" "$program_home/Favorites" "$program_home/Pictures"
 program_env=(HOME="$program_home")
 [ -n "$locale" ] && program_env+=(LANG="$locale" LC_ALL="$locale")
-(cd "$run_dir" && exec env "${program_env[@]}" "$program") >"$applog" 2>&1 &
+(cd "$start_in" && exec env "${program_env[@]}" "$program") >"$applog" 2>&1 &
 app_pid=$!
 
 welcome_window

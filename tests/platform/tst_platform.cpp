@@ -3,14 +3,60 @@
 #include "platform/platform.h"
 #include "platform/shortcut.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <array>
+#include <cstdio>
 #include <optional>
 
 Q_DECLARE_METATYPE(std::optional<QString>)
+
+namespace {
+
+// With this argument the program enters its data folder, prints the working
+// directory and ends, as the real program does first at start.
+constexpr char enterDataFolderArgument[] = "--enter-data-folder";
+
+bool windowsBuild()
+{
+    return QStringLiteral(CAMGUIDE_CONFIGURED_TARGET) == QLatin1String("windows");
+}
+
+// Where the build puts config.xml, images/ and lang/, and the program file.
+QString shippedFolder()
+{
+    return windowsBuild() ? QStringLiteral("CAMGUIDE-windows")
+                          : QStringLiteral("CAMGUIDE.app/Contents");
+}
+QString programPath()
+{
+    return windowsBuild() ? QStringLiteral("CAMGUIDE-windows/probe")
+                          : QStringLiteral("CAMGUIDE.app/Contents/MacOS/probe");
+}
+
+// The working directory the program at path ends up in, started in start.
+QString workingDirectoryOf(const QString &path, const QString &start)
+{
+    QProcess process;
+    process.setWorkingDirectory(start);
+    process.start(path, {QString::fromLatin1(enterDataFolderArgument)});
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return QStringLiteral("(no answer)");
+    }
+    const QStringList lines =
+        QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+    return lines.value(0);
+}
+
+}  // namespace
 
 class tst_platform : public QObject
 {
@@ -20,29 +66,87 @@ private slots:
     // The Windows system draws Arial smaller, so its texts are a pixel larger.
     void textSizes()
     {
-        const bool windows = QStringLiteral(CAMGUIDE_CONFIGURED_TARGET) == QLatin1String("windows");
-        QCOMPARE(platform::textPixelSize(), windows ? 14 : 13);
-        QCOMPARE(platform::stepTextPixelSize(), windows ? 13 : 12);
+        QCOMPARE(platform::textPixelSize(), windowsBuild() ? 14 : 13);
+        QCOMPARE(platform::stepTextPixelSize(), windowsBuild() ? 13 : 12);
     }
 
-    // The macOS program runs with the folder holding the bundle as its
-    // working directory and finds its data inside the bundle.
+    // Where each build looks for its data, from the folder of the program
+    // file alone.
+    void dataFolder_data()
+    {
+        QTest::addColumn<QString>("programFolder");
+        QTest::addColumn<QString>("folder");
+        if (!windowsBuild()) {
+            QTest::newRow("in the bundle") << "/Users/a/Desktop/CAMGUIDE.app/Contents/MacOS"
+                                           << "/Users/a/Desktop/CAMGUIDE.app/Contents";
+            QTest::newRow("renamed bundle") << "/Applications/My Cam.app/Contents/MacOS"
+                                            << "/Applications/My Cam.app/Contents";
+            QTest::newRow("trailing slash") << "/A.app/Contents/MacOS/"
+                                            << "/A.app/Contents";
+            QTest::newRow("not in a bundle") << "/usr/local/bin"
+                                             << "";
+            QTest::newRow("MacOS is only part of the name") << "/x/NotMacOS"
+                                                            << "";
+        } else {
+            QTest::newRow("program folder") << "C:/Program Files/CAMGUIDE"
+                                            << "C:/Program Files/CAMGUIDE";
+            QTest::newRow("trailing slash") << "/opt/cam/"
+                                            << "/opt/cam";
+            QTest::newRow("a folder named MacOS is no bundle") << "/x/Contents/MacOS"
+                                                               << "/x/Contents/MacOS";
+        }
+        QTest::newRow("no program folder") << ""
+                                           << "";
+    }
     void dataFolder()
     {
-        QTemporaryDir start;
-        QVERIFY(start.isValid());
-        QVERIFY(QDir(start.path()).mkpath(QStringLiteral("CAMGUIDE.app/Contents")));
-        const QString before = QDir::currentPath();
-        QDir::setCurrent(start.path());
-        platform::enterDataFolder();
-        const QString now = QDir(QDir::currentPath()).canonicalPath();
-        QDir::setCurrent(before);
-        const bool windows = QStringLiteral(CAMGUIDE_CONFIGURED_TARGET) == QLatin1String("windows");
-        QCOMPARE(
-            now,
-            windows
-                ? QDir(start.path()).canonicalPath()
-                : QDir(start.path() + QStringLiteral("/CAMGUIDE.app/Contents")).canonicalPath());
+        QFETCH(QString, programFolder);
+        QFETCH(QString, folder);
+        QCOMPARE(platform::dataFolder(programFolder), folder);
+    }
+
+    // A copy of this program, laid out as the build ships the real one, run
+    // from other folders: a program from Finder starts in "/", one from a
+    // terminal in any folder. Each finds the same data folder, and the
+    // folder the program used to be started from still works.
+    void startedFromAnyFolder_data()
+    {
+        QTest::addColumn<QString>("start");  // relative to the temporary folder
+        QTest::newRow("root folder") << "/";
+        QTest::newRow("another folder") << "elsewhere";
+        QTest::newRow("folder holding the program's folder") << ".";
+        QTest::newRow("the data folder itself") << shippedFolder();
+    }
+    void startedFromAnyFolder()
+    {
+        QFETCH(QString, start);
+        QTemporaryDir top;
+        QVERIFY(top.isValid());
+        const QString data = top.filePath(shippedFolder());
+        const QString program = top.filePath(programPath());
+        QVERIFY(QDir().mkpath(QFileInfo(program).path()));
+        QVERIFY(QDir().mkpath(top.filePath(QStringLiteral("elsewhere"))));
+        // A copy, not a link: the program's path is read with links resolved.
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+
+        const QString folder = start.startsWith(QLatin1Char('/')) ? start : top.filePath(start);
+        QCOMPARE(workingDirectoryOf(program, folder), QDir(data).canonicalPath());
+    }
+
+    // Outside a bundle the macOS build has no data folder and stays where
+    // it was started.
+    void startedOutsideABundle()
+    {
+        if (windowsBuild())
+            QSKIP("the Windows build's data folder is always the program's");
+        QTemporaryDir top;
+        QVERIFY(top.isValid());
+        const QString program = top.filePath(QStringLiteral("bin/probe"));
+        QVERIFY(QDir().mkpath(top.filePath(QStringLiteral("bin"))));
+        QVERIFY(QDir().mkpath(top.filePath(QStringLiteral("elsewhere"))));
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
+        const QString start = top.filePath(QStringLiteral("elsewhere"));
+        QCOMPARE(workingDirectoryOf(program, start), QDir(start).canonicalPath());
     }
 
     // A shortcut argument as the makers read it from its zero-filled buffer
@@ -89,5 +193,17 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_platform)
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 2 && qstrcmp(argv[1], enterDataFolderArgument) == 0) {
+        // The log goes to standard error; the answer alone to standard output.
+        platform::enterDataFolder();
+        std::printf("%s\n", qPrintable(QDir::currentPath()));
+        return 0;
+    }
+    tst_platform test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_platform.moc"

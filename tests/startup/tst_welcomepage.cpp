@@ -4,6 +4,7 @@
 #include "protocol/portal.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/modalrecorder.h"
+#include "tests/support/namedpipe.h"
 #include "tests/support/testseams.h"
 #include "tests/support/textfit.h"
 #include "tests/support/urlcatcher.h"
@@ -65,6 +66,7 @@ private slots:
     void aboutBox_data();
     void aboutBox();
     void portalLinks();
+    void dataFilesThatArePipes();
     void translatedTextsFit_data();
     void translatedTextsFit();
 
@@ -318,6 +320,44 @@ void tst_welcomepage::portalLinks()
     }
     QCOMPARE(catcher.opened, (QList<QUrl>{QUrl(QString::fromUtf8(portal::faqPage)),
                                           QUrl(QString::fromUtf8(portal::downloadPage))}));
+}
+
+// Pipes at the names of the pictures and translations the two windows read
+// first: both open, without the pipes' pictures, instead of never.
+void tst_welcomepage::dataFilesThatArePipes()
+{
+    {
+        welcomePage shipped;
+        QVERIFY(!shipped.windowIcon().isNull());
+    }
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("images")));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("lang")));
+    QStringList pipes;
+    for (const char *name : {"images/product.png", "images/product.ico", "images/plug_step1.png",
+                             "lang/en.qm", "lang/de.qm"})
+        pipes << dir.filePath(QString::fromLatin1(name));
+    for (const QString &pipe : pipes)
+        QVERIFY2(makePipe(pipe), qPrintable(pipe));
+    QVERIFY(QDir::setCurrent(dir.path()));
+
+    bool rescued = false;
+    {
+        pipeRescue rescue(pipes);
+        welcomePage w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(w.windowIcon().isNull());
+        w.languageCombo->setCurrentIndex(13);
+        w.startButton->click();
+        QVERIFY(w.wizard);
+        QVERIFY(QTest::qWaitForWindowExposed(w.wizard));
+        QVERIFY(w.wizard->windowIcon().isNull());
+        rescued = rescue.wasNeeded();
+    }
+    QVERIFY2(!rescued, "a window opened a pipe");
 }
 
 void tst_welcomepage::translatedTextsFit_data()

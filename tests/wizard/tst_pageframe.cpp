@@ -85,6 +85,7 @@ private slots:
 
     void keepWizardOnScreen_data();
     void keepWizardOnScreen();
+    void keepLargeWizardOnScreen();
 
     void stepButtons_data();
     void stepButtons();
@@ -151,6 +152,19 @@ void tst_pageframe::keepWizardOnScreen()
 
     const QPoint centre((desktop.width() - pageWidth) / 2, (desktop.height() - pageHeight) / 2);
     QCOMPARE(window.pos(), moved ? centre : start);
+}
+
+// A wizard larger than the desktop (a high scale factor on a small screen)
+// is re-centred with its corner on the screen, its title bar within reach.
+void tst_pageframe::keepLargeWizardOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect available = screen->availableVirtualGeometry();
+    QWidget window;
+    window.setFixedSize(screen->virtualGeometry().size() + QSize(200, 100));
+    window.move(-201, 10);
+    ::keepWizardOnScreen(&window);
+    QCOMPARE(window.pos(), available.topLeft());
 }
 
 void tst_pageframe::stepButtons_data()
