@@ -32,8 +32,8 @@ bool fail(failure *why, bool opened, const QString &what)
     return false;
 }
 
-// What a new file written so far gets to do: permissions as a file the
-// user's own tools would make, the launcher executable for everyone.
+// The permissions a file made by the user's own tools has; the launcher is
+// executable for everyone, as "chmod +x" makes it.
 void setMode(QFile &file, mode m)
 {
     QFile::Permissions p = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
