@@ -1,9 +1,10 @@
 #include "platform/comshell.h"
 
 #include "platform/shelllink.h"
+#include "platform/wholefile.h"
 #include "platform/windowspath.h"
 
-#include <QFile>
+#include <QDebug>
 #include <QtEndian>
 
 namespace comShell {
@@ -81,10 +82,14 @@ public:
         if (name.isEmpty())
             return invalidArgument;
         const QByteArray bytes = shellLink::write(m_link);
-        QFile file(platform::localPath(name));
-        if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            || file.write(bytes) != bytes.size() || !file.flush())
+        if (bytes.isEmpty())
             return fail;
+        // As the shell saves a link: the whole file or none.
+        wholeFile::failure why;
+        if (!wholeFile::write(platform::localPath(name), bytes, &why)) {
+            qDebug().noquote() << "Save:" << why.what;
+            return fail;
+        }
         if (remember)
             m_currentFile = name;
         return ok;

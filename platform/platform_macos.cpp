@@ -52,10 +52,10 @@ QString shortcutIconPath()
 
 // A bundle on the desktop; the browser program and the link path of the
 // Windows build mean nothing here.
-void makeShortcut(wchar_t *, wchar_t *, wchar_t *lpszPathArg, wchar_t *lpszPathIcon,
+bool makeShortcut(wchar_t *, wchar_t *, wchar_t *lpszPathArg, wchar_t *lpszPathIcon,
                   const shortcutCamera &camera)
 {
-    makeBundleShortcut(lpszPathArg, lpszPathIcon, camera, desktopFolder());
+    return makeBundleShortcut(lpszPathArg, lpszPathIcon, camera, desktopFolder());
 }
 
 }  // namespace platform

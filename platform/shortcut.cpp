@@ -6,7 +6,7 @@
 namespace platform {
 
 // The build's own maker, in platform_<build>.cpp.
-void makeShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
+bool makeShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
                   wchar_t *lpszPathIcon, const shortcutCamera &camera);
 
 namespace {
@@ -17,13 +17,12 @@ shortcutMaker makerOverride;
 
 }  // namespace
 
-void createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
+bool createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
                     wchar_t *lpszPathIcon, const shortcutCamera &camera)
 {
     if (makerOverride)
-        makerOverride(lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon, camera);
-    else
-        makeShortcut(lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon, camera);
+        return makerOverride(lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon, camera);
+    return makeShortcut(lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon, camera);
 }
 
 QString desktopFolder()
@@ -71,10 +70,11 @@ std::optional<QString> shortcutText(const wchar_t *buffer)
     return std::nullopt;
 }
 
-void refuseShortcut(const char *why)
+bool refuseShortcut(const char *why)
 {
     qDebug().noquote()
         << QStringLiteral("createShortcut: %1; no shortcut.").arg(QLatin1String(why));
+    return false;
 }
 
 }  // namespace platform

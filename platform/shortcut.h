@@ -21,7 +21,9 @@ struct shortcutCamera {
     QByteArray model;
 };
 
-void createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
+// True when the whole shortcut is in place; false when it was refused or
+// a file could not be written, which the log says.
+bool createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
                     wchar_t *lpszPathIcon, const shortcutCamera &camera);
 
 // The user's desktop and pictures folders. A test puts its own folder here,
@@ -40,14 +42,14 @@ QString shortcutIconPath();
 // Tests see the four arguments here instead of a shortcut being made
 // (an empty function: the build's own maker again).
 using shortcutMaker =
-    std::function<void(wchar_t *, wchar_t *, wchar_t *, wchar_t *, const shortcutCamera &)>;
+    std::function<bool(wchar_t *, wchar_t *, wchar_t *, wchar_t *, const shortcutCamera &)>;
 void setShortcutMaker(shortcutMaker maker);
 
 // For the makers: a finishing page's argument, the characters before its
 // zero, which has to come within the buffer; otherwise nothing.
 std::optional<QString> shortcutText(const wchar_t *buffer);
-// For the makers: the log line of a shortcut not made, and why.
-void refuseShortcut(const char *why);
+// For the makers: the log line of a shortcut not made, and why; false.
+bool refuseShortcut(const char *why);
 
 }  // namespace platform
 

@@ -1,7 +1,9 @@
 #include "platform/shortcut_macos.h"
 
+#include "platform/wholefile.h"
 #include "protocol/cameravalues.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -9,6 +11,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <optional>
@@ -28,12 +31,17 @@ QString quoted(const QString &s)
     return QLatin1Char('"') + s + QLatin1Char('"');
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
+// How a picture tool ended: a picture it cannot read leaves the bundle
+// without its icon, one it cannot write leaves no bundle.
+enum class toolResult { done, refused, unreadable, unwritten };
+
+toolResult written(const QString &tool, const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return file.write(bytes) == bytes.size() && file.flush();
+    wholeFile::failure why;
+    if (wholeFile::write(path, bytes, &why))
+        return toolResult::done;
+    qDebug().noquote() << tool + QStringLiteral(": ") + why.what;
+    return toolResult::unwritten;
 }
 
 // ------------------------------------------------------------ pictures
@@ -56,41 +64,43 @@ QImage largestImage(const QString &path)
     return best;
 }
 
-bool sips(const QStringList &args)
+toolResult sips(const QStringList &args)
 {
     // -s format tiff IN --out OUT --resampleWidth N
     if (args.size() != 8 || args.at(0) != QLatin1String("-s")
         || args.at(1) != QLatin1String("format") || args.at(2) != QLatin1String("tiff")
         || args.at(4) != QLatin1String("--out") || args.at(6) != QLatin1String("--resampleWidth"))
-        return false;
+        return toolResult::refused;
     bool number = false;
     const int width = args.at(7).toInt(&number);
     if (!number || width < 1 || width > 1024)
-        return false;
+        return toolResult::refused;
     const QImage picture = largestImage(args.at(3));
     if (picture.isNull()) {
         qDebug().noquote() << "sips: cannot read" << quoted(args.at(3));
-        return false;
+        return toolResult::unreadable;
     }
     const QImage resampled = picture.convertToFormat(QImage::Format_ARGB32)
                                  .scaledToWidth(width, Qt::SmoothTransformation);
-    QImageWriter writer(args.at(5), "tiff");
+    QBuffer tiff;
+    tiff.open(QIODevice::WriteOnly);
+    QImageWriter writer(&tiff, "tiff");
     if (!writer.write(resampled)) {
         qDebug().noquote() << "sips: cannot write" << quoted(args.at(5)) << "-"
                            << writer.errorString();
-        return false;
+        return toolResult::unwritten;
     }
-    return true;
+    return written(QStringLiteral("sips"), args.at(5), tiff.data());
 }
 
-bool tiff2icns(QStringList args)
+toolResult tiff2icns(QStringList args)
 {
     // [-noLarge] IN [OUT]; without OUT the input's name with ".icns". The
     // flag changes nothing here: the icon holds its one 128-pixel entry.
     if (!args.isEmpty() && args.first() == QLatin1String("-noLarge"))
         args.removeFirst();
     if (args.isEmpty() || args.size() > 2 || args.first().startsWith(QLatin1Char('-')))
-        return false;
+        return toolResult::refused;
     const QString in = args.at(0);
     QString out;
     if (args.size() == 2) {
@@ -108,13 +118,9 @@ bool tiff2icns(QStringList args)
     const QImage picture = QImageReader(in).read();
     if (picture.isNull()) {
         qDebug().noquote() << "tiff2icns: cannot read" << quoted(in);
-        return false;
+        return toolResult::unreadable;
     }
-    if (!writeFile(out, icnsFile(picture))) {
-        qDebug().noquote() << "tiff2icns: cannot write" << quoted(out);
-        return false;
-    }
-    return true;
+    return written(QStringLiteral("tiff2icns"), out, icnsFile(picture));
 }
 
 void putBigEndian32(QByteArray &out, quint32 v)
@@ -207,7 +213,9 @@ QByteArray icnsFile(const QImage &picture)
     return file + entries;
 }
 
-bool runImageTool(const QString &tool, const QStringList &arguments)
+namespace {
+
+toolResult runTool(const QString &tool, const QStringList &arguments)
 {
     if (toolWatcher)
         toolWatcher(tool, arguments);
@@ -216,7 +224,49 @@ bool runImageTool(const QString &tool, const QStringList &arguments)
     if (tool == QLatin1String("tiff2icns"))
         return tiff2icns(arguments);
     qDebug().noquote() << "runImageTool: no tool" << quoted(tool);
+    return toolResult::refused;
+}
+
+bool notMade(const QString &what)
+{
+    qDebug().noquote() << QStringLiteral("createShortcut: %1; no shortcut.").arg(what);
     return false;
+}
+
+// The assembled bundle at its final name. What was there (an older
+// shortcut, or a link) steps aside first and goes once the new one is in,
+// or comes back when it cannot; a link goes as a link, never followed.
+bool putInPlace(const QString &staged, const QString &bundle)
+{
+    const QFileInfo old(bundle);
+    std::optional<QTemporaryDir> aside;
+    QString asideName;
+    QString reason;
+    if (old.exists() || old.isSymLink()) {
+        aside.emplace(wholeFile::besideTemplate(bundle));
+        if (!aside->isValid())
+            return notMade(QStringLiteral("cannot make the folder for the older %1 (%2)")
+                               .arg(quoted(bundle), aside->errorString()));
+        asideName = aside->filePath(QStringLiteral("older"));
+        if (!wholeFile::renameOver(bundle, asideName, &reason))
+            return notMade(
+                QStringLiteral("cannot move the older %1 aside (%2)").arg(quoted(bundle), reason));
+    }
+    if (!wholeFile::renameOver(staged, bundle, &reason)) {
+        QString ignored;
+        // Kept where it is when it cannot go back.
+        if (aside && !wholeFile::renameOver(asideName, bundle, &ignored))
+            aside->setAutoRemove(false);
+        return notMade(QStringLiteral("cannot put %1 in place (%2)").arg(quoted(bundle), reason));
+    }
+    return true;
+}
+
+}  // namespace
+
+bool runImageTool(const QString &tool, const QStringList &arguments)
+{
+    return runTool(tool, arguments) == toolResult::done;
 }
 
 void setImageToolWatcher(imageToolWatcher watcher)
@@ -224,7 +274,7 @@ void setImageToolWatcher(imageToolWatcher watcher)
     toolWatcher = std::move(watcher);
 }
 
-void makeBundleShortcut(const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
+bool makeBundleShortcut(const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
                         const shortcutCamera &camera, const QString &desktop)
 {
     const std::optional<QString> argument = shortcutText(lpszPathArg);
@@ -255,56 +305,78 @@ void makeBundleShortcut(const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
     qDebug().noquote() << "lpszPathArg=" << *argument;
     qDebug().noquote() << "lpszPathIcon=" << quoted(*iconPath);
 
+    // Assembled beside its final name and moved in whole: a full disk or
+    // an end half-way leaves no bundle without its launcher. Whatever is
+    // at the final name now is never written into.
     const QString bundle = desktop + QLatin1Char('/') + bundleName + QStringLiteral(".app");
-    const QString resources = bundle + QStringLiteral("/Contents/Resources/");
-    const QString program = bundle + QStringLiteral("/Contents/MacOS/");
-    const QString profile = bundle + QStringLiteral("/Contents/Profile/");
-    const QString plist = bundle + QStringLiteral("/Contents/Info.plist");
+    wholeFile::removeLeftovers(bundle);
+    QTemporaryDir staged(wholeFile::besideTemplate(bundle));
+    if (!staged.isValid())
+        return notMade(QStringLiteral("cannot make the folder for %1 (%2)")
+                           .arg(quoted(bundle), staged.errorString()));
+    QFile::setPermissions(staged.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                             | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser
+                                             | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
+                                             | QFile::ExeOther);
+    const QString root = staged.path();
+    const QString resources = root + QStringLiteral("/Contents/Resources/");
+    const QString program = root + QStringLiteral("/Contents/MacOS/");
+    const QString profile = root + QStringLiteral("/Contents/Profile/");
+    const QString plist = root + QStringLiteral("/Contents/Info.plist");
     const QString launcher = program + bundleName;
 
     QDir dir;
     for (const QString &folder : {resources, program, profile}) {
-        if (!dir.mkpath(folder)) {
-            qDebug().noquote() << QStringLiteral(
-                                      "createShortcut: cannot make the folder %1; no shortcut.")
-                                      .arg(quoted(folder));
-            return;
-        }
+        if (!dir.mkpath(folder))
+            return notMade(QStringLiteral("cannot make the folder %1").arg(quoted(folder)));
     }
 
     if (QFileInfo(*iconPath).isFile()) {
         const QString tiff = resources + QStringLiteral("icon.tiff");
-        runImageTool(QStringLiteral("sips"),
-                     {QStringLiteral("-s"), QStringLiteral("format"), QStringLiteral("tiff"),
-                      *iconPath, QStringLiteral("--out"), tiff, QStringLiteral("--resampleWidth"),
-                      QStringLiteral("128")});
-        runImageTool(QStringLiteral("tiff2icns"), {QStringLiteral("-noLarge"), tiff});
+        // A picture that cannot be read leaves the bundle without its icon.
+        if (runTool(QStringLiteral("sips"),
+                    {QStringLiteral("-s"), QStringLiteral("format"), QStringLiteral("tiff"),
+                     *iconPath, QStringLiteral("--out"), tiff, QStringLiteral("--resampleWidth"),
+                     QStringLiteral("128")})
+                == toolResult::unwritten
+            || runTool(QStringLiteral("tiff2icns"), {QStringLiteral("-noLarge"), tiff})
+                   == toolResult::unwritten)
+            return notMade(QStringLiteral("cannot write the icon of %1").arg(quoted(bundle)));
     }
 
     // The argument keeps its two quotes: they are the launcher's. UTF-8, as
     // the shell and "open" read it: the language token may be any script.
     const QByteArray script = "#!/bin/sh\nexec open " + argument->toUtf8() + "&\n";
-    if (!writeFile(launcher, script))
-        qDebug().noquote() << "failed to open this file.";
-    QFile launcherFile(launcher);
-    if (launcherFile.exists())
-        launcherFile.setPermissions(launcherFile.permissions() | QFile::ExeOwner | QFile::ExeUser
-                                    | QFile::ExeGroup | QFile::ExeOther);
+    wholeFile::failure why;
+    if (!wholeFile::write(launcher, script, &why, wholeFile::mode::executable)) {
+        if (!why.opened)
+            qDebug().noquote() << "failed to open this file.";
+        return notMade(why.what);
+    }
 
     const QByteArray name = bundleName.toHtmlEscaped().toUtf8();
-    writeFile(plist, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                     "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-                     "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
-                     "<plist version=\"1.0\">\n"
-                     "<dict>\n"
-                     "<key>CFBundleExecutable</key>\n"
-                     "<string>"
-                         + name
-                         + "</string>\n"
-                           "<key>CFBundleIconFile</key>\n"
-                           "<string>icon</string>\n"
-                           "</dict>\n"
-                           "</plist>\n");
+    if (!wholeFile::write(plist,
+                          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                          "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+                          "<plist version=\"1.0\">\n"
+                          "<dict>\n"
+                          "<key>CFBundleExecutable</key>\n"
+                          "<string>"
+                              + name
+                              + "</string>\n"
+                                "<key>CFBundleIconFile</key>\n"
+                                "<string>icon</string>\n"
+                                "</dict>\n"
+                                "</plist>\n",
+                          &why))
+        return notMade(why.what);
+
+    if (!putInPlace(root, bundle))
+        return false;
+    // Moved: nothing is left to remove.
+    staged.setAutoRemove(false);
+    return true;
 }
 
 }  // namespace platform

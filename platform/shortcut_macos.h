@@ -20,8 +20,10 @@ namespace platform {
 // pair of double quotes) and the icon path, each a zero-terminated buffer
 // of shortcutBufferSize characters. Refuses (a log line, nothing written)
 // an empty desktop, a URL the launcher could not hand over unchanged, and
-// a camera number that is no plain file name. The model is not used.
-void makeBundleShortcut(const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
+// a camera number that is no plain file name. The model is not used. The
+// bundle replaces an older one whole, or nothing changes: false, with a
+// log line saying what failed.
+bool makeBundleShortcut(const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
                         const shortcutCamera &camera, const QString &desktop);
 
 // Runs a picture tool with the argument list its command line would have:

@@ -1,11 +1,11 @@
 #include "platform/shortcut_windows.h"
 
+#include "platform/wholefile.h"
 #include "platform/windowspath.h"
 #include "protocol/cameravalues.h"
 
 #include <QDebug>
-#include <QFile>
-#include <QTextStream>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
@@ -39,9 +39,16 @@ bool isLinkOnDesktop(const QString &link, const QString &desktop)
            && name.endsWith(QLatin1String(".lnk")) && cameraValues::isFileNamePart(name);
 }
 
+// A part of the shortcut that is not there, and why.
+bool missing(const QString &what)
+{
+    qDebug().noquote() << QStringLiteral("createShortcut: %1.").arg(what);
+    return false;
+}
+
 }  // namespace
 
-void makeLinkShortcut(const wchar_t *lpszPathObj, const wchar_t *lpszPathLink,
+bool makeLinkShortcut(const wchar_t *lpszPathObj, const wchar_t *lpszPathLink,
                       const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
                       const shortcutCamera &camera, comShell::library &com)
 {
@@ -77,56 +84,70 @@ void makeLinkShortcut(const wchar_t *lpszPathObj, const wchar_t *lpszPathLink,
     if (!cameraValues::quotedPortalUrl(*argument))
         return refuseShortcut("the link's argument is no quoted portal address");
 
+    // Each of the three files is written whole or not at all, and one that
+    // fails does not keep the others from being made, as before.
+    bool whole = true;
     qDebug() << "create bookmark";
     qDebug() << "link file path:" << bookmarkPath;
     const QString bookmarkText = QStringLiteral("[InternetShortcut]\nURL=") + *argument;
     qDebug() << "link file content:" << bookmarkText;
     // As on Windows, a missing Favorites folder is not made.
-    QFile bookmark(localPath(bookmarkPath));
-    if (bookmark.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        QTextStream stream(&bookmark);
-        stream << bookmarkText;
-        stream.flush();
-        bookmark.close();
-    } else {
-        qDebug() << "failed to open this file.";
+    wholeFile::failure why;
+    if (!wholeFile::write(localPath(bookmarkPath), bookmarkText.toUtf8(), &why)) {
+        if (!why.opened)
+            qDebug() << "failed to open this file.";
+        whole = missing(why.what);
     }
 
     qDebug() << "create desktop shortcut";
     if (failed(com.initialize(nullptr)))
-        return;
+        return missing(QStringLiteral("COM cannot be set up; no desktop link"));
     void *object = nullptr;
     if (failed(com.createInstance(comShell::shellLinkClass, nullptr, comShell::inProcessServer,
                                   comShell::shellLinkInterface, &object))) {
         com.uninitialize();
-        return;
+        return missing(QStringLiteral("no shell link object; no desktop link"));
     }
     auto *shellLink = static_cast<comShell::shellLinkFace *>(object);
-    shellLink->SetPath(lpszPathObj);
-    shellLink->SetArguments(lpszPathArg);
+    // A link without its target, arguments or icon would be saved half-made.
+    bool linkSet = !failed(shellLink->SetPath(lpszPathObj));
+    linkSet = !failed(shellLink->SetArguments(lpszPathArg)) && linkSet;
 
     qDebug() << "iconPath:" << iconPath;
-    // Removed first so that the copy replaces an older icon of that name.
-    QFile::remove(localPath(iconPath));
-    QFile::copy(localPath(*iconSource), localPath(iconPath));
+    // Renamed over an older icon of that name, which stays when the copy
+    // fails. Without the program's own icon the link names the path all
+    // the same, as a bundle goes without its icon.
+    const QString iconCopy = localPath(iconPath);
+    if (!QFileInfo(localPath(*iconSource)).isFile())
+        qDebug().noquote() << QStringLiteral("createShortcut: no icon at %1 to copy.")
+                                  .arg(QLatin1Char('"') + *iconSource + QLatin1Char('"'));
+    else if (!wholeFile::copy(localPath(*iconSource), iconCopy, &why))
+        whole = missing(why.what);
     std::array<wchar_t, shortcutBufferSize> iconBuffer{};
     iconPath.toWCharArray(iconBuffer.data());
-    shellLink->SetIconLocation(iconBuffer.data(), 0);
+    linkSet = !failed(shellLink->SetIconLocation(iconBuffer.data(), 0)) && linkSet;
 
-    if (!failed(shellLink->QueryInterface(comShell::persistFileInterface, &object))) {
+    if (failed(shellLink->QueryInterface(comShell::persistFileInterface, &object))) {
+        whole = missing(QStringLiteral("the shell link cannot be saved; no desktop link"));
+    } else {
         auto *persistFile = static_cast<comShell::persistFileFace *>(object);
-        persistFile->Save(lpszPathLink, true);
+        if (!linkSet)
+            whole = missing(QStringLiteral("the shell link was not set up; no desktop link"));
+        else if (failed(persistFile->Save(lpszPathLink, true)))
+            whole = missing(QStringLiteral("cannot save the desktop link \"%1\"")
+                                .arg(QString::fromWCharArray(lpszPathLink)));
         persistFile->Release();
     }
     shellLink->Release();
     com.uninitialize();
+    return whole;
 }
 
-void makeShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
+bool makeShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
                   wchar_t *lpszPathIcon, const shortcutCamera &camera)
 {
-    makeLinkShortcut(lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon, camera,
-                     comShell::standIn());
+    return makeLinkShortcut(lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon, camera,
+                            comShell::standIn());
 }
 
 }  // namespace platform

@@ -8,10 +8,12 @@
 // pictures folder and a shell link on the desktop, made through `com`
 // (the program passes comShell::standIn()). Refuses (a log line, nothing
 // written, no COM call) any value that would lead a file out of its
-// folder or the link's command astray.
+// folder or the link's command astray. Each file is written whole or not
+// at all, never through a link at its name; false when a part is missing,
+// which the log says.
 namespace platform {
 
-void makeLinkShortcut(const wchar_t *lpszPathObj, const wchar_t *lpszPathLink,
+bool makeLinkShortcut(const wchar_t *lpszPathObj, const wchar_t *lpszPathLink,
                       const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
                       const shortcutCamera &camera, comShell::library &com);
 

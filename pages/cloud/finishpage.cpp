@@ -69,6 +69,9 @@ namespace {
     QT_TRANSLATE_NOOP("joinPage4", "</font></a>"),
     QT_TRANSLATE_NOOP("joinPage", "<a href = temp><font size=3 color=#638c0b>"),
     QT_TRANSLATE_NOOP("joinPage", "</font></a>"),
+    QT_TRANSLATE_NOOP("joinPage3", "The shortcut could not be made completely."),
+    QT_TRANSLATE_NOOP("joinPage4", "The shortcut could not be made completely."),
+    QT_TRANSLATE_NOOP("joinPage", "The shortcut could not be made completely."),
 };
 
 // The shortcut's fixed parts; the words stay English in every language.
@@ -295,10 +298,16 @@ void finishPage::next()
         zvrTools->ZVRSyncTime(configIPCameraIdx);
     camera = chosenCamera();
     if (shortcutCheck->isChecked()) {
+        bool made = false;
         if (camera)
-            makeShortcutFor(*camera);
+            made = makeShortcutFor(*camera);
         else
             qDebug().noquote() << "createShortcut: no camera chosen; no shortcut.";
+        // The user asked for it: one box says it is not there, whatever the
+        // log says of why; the wizard closes all the same.
+        if (!made)
+            warningBox(pageTr("The shortcut could not be made completely."),
+                       {confirmingButton(pageTr("Done    "))}, QPoint(120, 250));
     }
     if (m_layout.opensHomeOnDone)
         QDesktopServices::openUrl(QUrl(QString::fromLatin1(portal::homePage)));
@@ -306,7 +315,7 @@ void finishPage::next()
         w->close();
 }
 
-void finishPage::makeShortcutFor(const IPCamera &camera)
+bool finishPage::makeShortcutFor(const IPCamera &camera)
 {
     const QString desktop = platform::desktopFolder();
     qDebug().noquote() << "desktop path =" << quoted(desktop);
@@ -316,12 +325,12 @@ void finishPage::makeShortcutFor(const IPCamera &camera)
     // A camera without a number still gets its shortcut ("MyCamera-").
     if (!cameraValues::isFileNamePart(deviceNo)) {
         qDebug().noquote() << "createShortcut: the camera's number is no plain name; no shortcut.";
-        return;
+        return false;
     }
     if (!cameraValues::isPortalAddress(base)) {
         qDebug().noquote()
             << "createShortcut: the camera gave no valid portal address; no shortcut.";
-        return;
+        return false;
     }
     const QString values[4] = {
         pathObj,
@@ -339,20 +348,21 @@ void finishPage::makeShortcutFor(const IPCamera &camera)
         if (v.size() >= platform::shortcutBufferSize) {
             qDebug().noquote() << "createShortcut: a value is longer than"
                                << platform::shortcutBufferSize - 1 << "characters; no shortcut.";
-            return;
+            return false;
         }
     }
     std::array<std::array<wchar_t, platform::shortcutBufferSize>, 4> buffers{};
     for (int i = 0; i < 4; ++i)
         values[i].toWCharArray(buffers[i].data());
-    createShortcut(buffers[0].data(), buffers[1].data(), buffers[2].data(), buffers[3].data());
+    return createShortcut(buffers[0].data(), buffers[1].data(), buffers[2].data(),
+                          buffers[3].data());
 }
 
-void finishPage::createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
+bool finishPage::createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
                                 wchar_t *lpszPathIcon)
 {
     const IPCamera *camera = chosenCamera();
-    platform::createShortcut(
+    return platform::createShortcut(
         lpszPathObj, lpszPathLink, lpszPathArg, lpszPathIcon,
         {camera ? camera->deviceNo : QByteArray(), camera ? camera->model : QByteArray()});
 }

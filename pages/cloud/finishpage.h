@@ -78,9 +78,10 @@ private:
     // The outstanding snapshot request is given up; the label keeps what it
     // shows.
     void abandonSnapshot();
-    void createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
+    // True when the whole shortcut is in place.
+    bool createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
                         wchar_t *lpszPathIcon);
-    void makeShortcutFor(const class IPCamera &camera);
+    bool makeShortcutFor(const class IPCamera &camera);
     QString bulleted(const char *source) const;
     void closeDetails();
 

@@ -768,6 +768,10 @@ hlavně u služeb DSL.</translation>
         <source>Done    </source>
         <translation>Hotovo    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Zástupce se nepodařilo vytvořit úplně.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ hlavně u služeb DSL.</translation>
         <source>Done    </source>
         <translation>Hotovo    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Zástupce se nepodařilo vytvořit úplně.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ hlavně u služeb DSL.</translation>
     <message>
         <source>Done    </source>
         <translation>Hotovo    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Zástupce se nepodařilo vytvořit úplně.</translation>
     </message>
 </context>
 <context>

@@ -768,6 +768,10 @@ til DSL-forbindelser.</translation>
         <source>Done    </source>
         <translation>Udført    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Genvejen kunne ikke oprettes helt.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ til DSL-forbindelser.</translation>
         <source>Done    </source>
         <translation>Udført    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Genvejen kunne ikke oprettes helt.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ til DSL-forbindelser.</translation>
     <message>
         <source>Done    </source>
         <translation>Udført    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Genvejen kunne ikke oprettes helt.</translation>
     </message>
 </context>
 <context>

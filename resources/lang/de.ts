@@ -768,6 +768,10 @@ DSL-Anschlüssen verwendet wird.</translation>
         <source>Done    </source>
         <translation>Fertig    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Die Verknüpfung konnte nicht vollständig angelegt werden.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ DSL-Anschlüssen verwendet wird.</translation>
         <source>Done    </source>
         <translation>Fertig    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Die Verknüpfung konnte nicht vollständig angelegt werden.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ DSL-Anschlüssen verwendet wird.</translation>
     <message>
         <source>Done    </source>
         <translation>Fertig    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Die Verknüpfung konnte nicht vollständig angelegt werden.</translation>
     </message>
 </context>
 <context>

@@ -768,6 +768,10 @@ services.</translation>
         <source>Done    </source>
         <translation>Done    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>The shortcut could not be made completely.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ services.</translation>
         <source>Done    </source>
         <translation>Done    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>The shortcut could not be made completely.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ services.</translation>
     <message>
         <source>Done    </source>
         <translation>Done    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>The shortcut could not be made completely.</translation>
     </message>
 </context>
 <context>

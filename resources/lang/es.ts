@@ -768,6 +768,10 @@ servicios DSL.</translation>
         <source>Done    </source>
         <translation>Finalizar    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>No se pudo crear el acceso directo por completo.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ servicios DSL.</translation>
         <source>Done    </source>
         <translation>Finalizar    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>No se pudo crear el acceso directo por completo.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ servicios DSL.</translation>
     <message>
         <source>Done    </source>
         <translation>Finalizar    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>No se pudo crear el acceso directo por completo.</translation>
     </message>
 </context>
 <context>

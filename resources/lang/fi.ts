@@ -768,6 +768,10 @@ DSL-liittymissä.</translation>
         <source>Done    </source>
         <translation>Valmis    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Pikakuvaketta ei voitu luoda kokonaan.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ DSL-liittymissä.</translation>
         <source>Done    </source>
         <translation>Valmis    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Pikakuvaketta ei voitu luoda kokonaan.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ DSL-liittymissä.</translation>
     <message>
         <source>Done    </source>
         <translation>Valmis    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Pikakuvaketta ei voitu luoda kokonaan.</translation>
     </message>
 </context>
 <context>

@@ -768,6 +768,10 @@ les services DSL.</translation>
         <source>Done    </source>
         <translation>Terminer    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Le raccourci n&apos;a pas pu être créé entièrement.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ les services DSL.</translation>
         <source>Done    </source>
         <translation>Terminer    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Le raccourci n&apos;a pas pu être créé entièrement.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ les services DSL.</translation>
     <message>
         <source>Done    </source>
         <translation>Terminer    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Le raccourci n&apos;a pas pu être créé entièrement.</translation>
     </message>
 </context>
 <context>

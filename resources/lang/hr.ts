@@ -768,6 +768,10 @@ koristi za DSL usluge.</translation>
         <source>Done    </source>
         <translation>Gotovo    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Prečac nije bilo moguće u potpunosti izraditi.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ koristi za DSL usluge.</translation>
         <source>Done    </source>
         <translation>Gotovo    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Prečac nije bilo moguće u potpunosti izraditi.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ koristi za DSL usluge.</translation>
     <message>
         <source>Done    </source>
         <translation>Gotovo    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Prečac nije bilo moguće u potpunosti izraditi.</translation>
     </message>
 </context>
 <context>

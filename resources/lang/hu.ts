@@ -768,6 +768,10 @@ hálózati protokoll.</translation>
         <source>Done    </source>
         <translation>Kész    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>A parancsikont nem sikerült teljesen létrehozni.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ hálózati protokoll.</translation>
         <source>Done    </source>
         <translation>Kész    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>A parancsikont nem sikerült teljesen létrehozni.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ hálózati protokoll.</translation>
     <message>
         <source>Done    </source>
         <translation>Kész    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>A parancsikont nem sikerült teljesen létrehozni.</translation>
     </message>
 </context>
 <context>

@@ -768,6 +768,10 @@ servizi DSL.</translation>
         <source>Done    </source>
         <translation>Fine    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Non è stato possibile creare completamente il collegamento.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ servizi DSL.</translation>
         <source>Done    </source>
         <translation>Fine    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Non è stato possibile creare completamente il collegamento.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ servizi DSL.</translation>
     <message>
         <source>Done    </source>
         <translation>Fine    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Non è stato possibile creare completamente il collegamento.</translation>
     </message>
 </context>
 <context>

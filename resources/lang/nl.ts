@@ -768,6 +768,10 @@ diensten wordt gebruikt.</translation>
         <source>Done    </source>
         <translation>Voltooien    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>De snelkoppeling kon niet volledig worden gemaakt.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ diensten wordt gebruikt.</translation>
         <source>Done    </source>
         <translation>Voltooien    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>De snelkoppeling kon niet volledig worden gemaakt.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ diensten wordt gebruikt.</translation>
     <message>
         <source>Done    </source>
         <translation>Voltooien    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>De snelkoppeling kon niet volledig worden gemaakt.</translation>
     </message>
 </context>
 <context>

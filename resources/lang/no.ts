@@ -768,6 +768,10 @@ brukes med DSL-tjenester.</translation>
         <source>Done    </source>
         <translation>Ferdig    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Snarveien kunne ikke opprettes fullstendig.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ brukes med DSL-tjenester.</translation>
         <source>Done    </source>
         <translation>Ferdig    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Snarveien kunne ikke opprettes fullstendig.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ brukes med DSL-tjenester.</translation>
     <message>
         <source>Done    </source>
         <translation>Ferdig    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Snarveien kunne ikke opprettes fullstendig.</translation>
     </message>
 </context>
 <context>

@@ -768,6 +768,10 @@ w usługach DSL.</translation>
         <source>Done    </source>
         <translation>Gotowe    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Nie udało się w pełni utworzyć skrótu.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ w usługach DSL.</translation>
         <source>Done    </source>
         <translation>Gotowe    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Nie udało się w pełni utworzyć skrótu.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ w usługach DSL.</translation>
     <message>
         <source>Done    </source>
         <translation>Gotowe    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Nie udało się w pełni utworzyć skrótu.</translation>
     </message>
 </context>
 <context>

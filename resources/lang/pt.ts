@@ -768,6 +768,10 @@ serviços DSL.</translation>
         <source>Done    </source>
         <translation>Concluir    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Não foi possível criar o atalho por completo.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ serviços DSL.</translation>
         <source>Done    </source>
         <translation>Concluir    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Não foi possível criar o atalho por completo.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ serviços DSL.</translation>
     <message>
         <source>Done    </source>
         <translation>Concluir    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Não foi possível criar o atalho por completo.</translation>
     </message>
 </context>
 <context>

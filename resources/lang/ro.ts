@@ -768,6 +768,10 @@ serviciile DSL.</translation>
         <source>Done    </source>
         <translation>Terminat    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Comanda rapidă nu a putut fi creată complet.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ serviciile DSL.</translation>
         <source>Done    </source>
         <translation>Terminat    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Comanda rapidă nu a putut fi creată complet.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ serviciile DSL.</translation>
     <message>
         <source>Done    </source>
         <translation>Terminat    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Comanda rapidă nu a putut fi creată complet.</translation>
     </message>
 </context>
 <context>

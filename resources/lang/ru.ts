@@ -768,6 +768,10 @@ services.</source>
         <source>Done    </source>
         <translation>Готово    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Не удалось полностью создать ярлык.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ services.</source>
         <source>Done    </source>
         <translation>Готово    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Не удалось полностью создать ярлык.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ services.</source>
     <message>
         <source>Done    </source>
         <translation>Готово    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Не удалось полностью создать ярлык.</translation>
     </message>
 </context>
 <context>

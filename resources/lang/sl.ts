@@ -768,6 +768,10 @@ predvsem pri storitvah DSL.</translation>
         <source>Done    </source>
         <translation>Končaj    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Bližnjice ni bilo mogoče v celoti ustvariti.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ predvsem pri storitvah DSL.</translation>
         <source>Done    </source>
         <translation>Končaj    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Bližnjice ni bilo mogoče v celoti ustvariti.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ predvsem pri storitvah DSL.</translation>
     <message>
         <source>Done    </source>
         <translation>Končaj    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Bližnjice ni bilo mogoče v celoti ustvariti.</translation>
     </message>
 </context>
 <context>

@@ -768,6 +768,10 @@ för DSL-tjänster.</translation>
         <source>Done    </source>
         <translation>Klar    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Genvägen kunde inte skapas helt.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ för DSL-tjänster.</translation>
         <source>Done    </source>
         <translation>Klar    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Genvägen kunde inte skapas helt.</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ för DSL-tjänster.</translation>
     <message>
         <source>Done    </source>
         <translation>Klar    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>Genvägen kunde inte skapas helt.</translation>
     </message>
 </context>
 <context>

@@ -768,6 +768,10 @@ DSL服务的网络
         <source>Done    </source>
         <translation>完成    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>无法完整创建快捷方式。</translation>
+    </message>
 </context>
 <context>
     <name>joinPage1</name>
@@ -1097,6 +1101,10 @@ DSL服务的网络
         <source>Done    </source>
         <translation>完成    </translation>
     </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>无法完整创建快捷方式。</translation>
+    </message>
 </context>
 <context>
     <name>joinPage4</name>
@@ -1175,6 +1183,10 @@ DSL服务的网络
     <message>
         <source>Done    </source>
         <translation>完成    </translation>
+    </message>
+    <message>
+        <source>The shortcut could not be made completely.</source>
+        <translation>无法完整创建快捷方式。</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,7 @@ class tst_finishpages : public pageBench
 private:
     camsim::SimCamera cam;
     QList<shortcutCall> shortcuts;
+    bool makerSucceeds = true;
     std::unique_ptr<recordingAccess> access;
 
     template <class Page> std::unique_ptr<wizardWithCamera<Page>> open(pageId id)
@@ -97,6 +98,7 @@ private slots:
         cam.portal = "http://10.77.0.2:8080/";
         cam.password = "n3wPass!";
         shortcuts.clear();
+        makerSucceeds = true;
         seams->makeShortcutsWith([this](wchar_t *obj, wchar_t *link, wchar_t *arg, wchar_t *icon,
                                         const platform::shortcutCamera &camera) {
             shortcutCall c;
@@ -104,6 +106,7 @@ private slots:
             for (wchar_t *b : {obj, link, arg, icon})
                 c.values << fromBuffer(b, &c.zeroFilled);
             shortcuts << c;
+            return makerSucceeds;
         });
         seams->desktopFolder(QStringLiteral("/home/anna/Desktop"));
         access = std::make_unique<recordingAccess>();
@@ -122,6 +125,8 @@ private slots:
     void done();
     void hostileShortcutValues_data();
     void hostileShortcutValues();
+    void shortcutNotMade_data();
+    void shortcutNotMade();
     void shortcutValueLengths_data();
     void shortcutValueLengths();
     void snapshotRequest_data();
@@ -298,6 +303,62 @@ void tst_finishpages::hostileShortcutValues()
                                  + QStringLiteral("/?skyvue_no=") + number
                                  + QStringLiteral("&lang=English\""));
     QCOMPARE(c.camera.deviceNo, deviceNo);
+}
+
+// A shortcut asked for and not made whole, because the maker failed or the
+// camera's values were refused, is told in one box over the veil before
+// the wizard closes (and before joinPage3 opens the portal); a shortcut
+// made, or not asked for, shows none.
+void tst_finishpages::shortcutNotMade_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("road");
+    for (int page : {int(joinPage3Id), int(joinPage4Id), int(joinPageId)}) {
+        for (const char *road : {"made", "not asked for", "maker failed", "values refused"})
+            QTest::addRow("page %d, %s", page, road) << page << QString::fromLatin1(road);
+    }
+}
+
+void tst_finishpages::shortcutNotMade()
+{
+    QFETCH(int, page);
+    QFETCH(QString, road);
+    urlCatcher urls;
+    wizardWithCamera<finishPage> w(pageId(page), cam, 0, wizardPos);
+    w.wizard.show();
+    w.template control<QCheckBox>("shortcutCheck")->setChecked(road != "not asked for");
+    makerSucceeds = road != "maker failed";
+    if (road == "values refused")
+        IPCameraList[0].deviceNo = "../x";
+    auto *veil = w.template control<QLabel>("waitPicLabel");
+    bool shownOverWizard = false;
+    boxes->onOpen([&](QDialog *) {
+        shownOverWizard = w.wizard.isVisible() && veil->isVisible() && urls.opened.isEmpty();
+    });
+    boxes->answer(0);
+    logCapture quiet;
+    const char *doneName = page == joinPage3Id   ? "j3_next_btu"
+                           : page == joinPage4Id ? "j4_done_btu"
+                                                 : "join_next_btu";
+    w.template control<QPushButton>(doneName)->click();
+
+    QVERIFY(!w.wizard.isVisible());
+    QCOMPARE(urls.opened.contains(QUrl(QString::fromLatin1(portal::homePage))),
+             page == joinPage3Id);
+    if (road == "made" || road == "not asked for") {
+        QCOMPARE(boxes->count(), 0);
+        return;
+    }
+    QCOMPARE(boxes->count(), 1);
+    QVERIFY(shownOverWizard);
+    const recordedBox &box = boxes->last();
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QVERIFY2(box.text.endsWith(QLatin1String("<b>Warning</b></font><br><br>"
+                                             "The shortcut could not be made completely.")),
+             qPrintable(box.text));
+    QCOMPARE(box.buttons.size(), 1);
+    QCOMPARE(box.buttons.first().caption, QStringLiteral("Done    "));
+    QCOMPARE(box.pos, wizardPos + QPoint(120, 250));
 }
 
 // Each value goes into a zero-filled buffer of 2048 wide characters: 2047

@@ -238,8 +238,11 @@ private slots:
         access->redirectLocal();
         seams->useNetwork(access.get());
         urls = std::make_unique<urlCatcher>();
-        seams->makeShortcutsWith([this](wchar_t *, wchar_t *, wchar_t *, wchar_t *,
-                                        const platform::shortcutCamera &) { ++shortcutsMade; });
+        seams->makeShortcutsWith(
+            [this](wchar_t *, wchar_t *, wchar_t *, wchar_t *, const platform::shortcutCamera &) {
+                ++shortcutsMade;
+                return true;
+            });
         seams->desktopFolder(QStringLiteral("/home/anna/Desktop"));
         wizard = std::make_unique<camguide>();
         wizard->move(100, 50);

@@ -3,6 +3,7 @@
 // against a stand-in "open", and camera values that must not get through.
 #include "platform/shortcut.h"
 #include "platform/shortcut_macos.h"
+#include "tests/support/filesizelimit.h"
 #include "tests/support/languagetokens.h"
 #include "tests/support/logcapture.h"
 #include "tests/support/testseams.h"
@@ -248,9 +249,15 @@ private slots:
     void noDesktop();
     void toolArguments_data();
     void toolArguments();
+    void linkAtAWrittenName_data();
+    void linkAtAWrittenName();
+    void linkedDesktop();
+    void diskFull_data();
+    void diskFull();
+    void leftoversOfAnEndedRun();
 
 private:
-    void make(const QString &argument, const QByteArray &deviceNo,
+    bool make(const QString &argument, const QByteArray &deviceNo,
               const QByteArray &model = QByteArray("KSM-271E"));
     QString bundleOf(const QString &name) const
     {
@@ -313,7 +320,7 @@ QString tst_shortcut_macos::writeIco(const QImage &picture, const QString &name)
     return picture.save(path, "ICO") ? path : QString();
 }
 
-void tst_shortcut_macos::make(const QString &argument, const QByteArray &deviceNo,
+bool tst_shortcut_macos::make(const QString &argument, const QByteArray &deviceNo,
                               const QByteArray &model)
 {
     argumentBuffers b{};
@@ -322,7 +329,8 @@ void tst_shortcut_macos::make(const QString &argument, const QByteArray &deviceN
                    + QStringLiteral(").lnk"));
     fill(b[2], argument);
     fill(b[3], icon);
-    platform::createShortcut(b[0].data(), b[1].data(), b[2].data(), b[3].data(), {deviceNo, model});
+    return platform::createShortcut(b[0].data(), b[1].data(), b[2].data(), b[3].data(),
+                                    {deviceNo, model});
 }
 
 // ------------------------------------------------------------------ bundle
@@ -350,7 +358,7 @@ void tst_shortcut_macos::bundle()
     QFETCH(QString, name);
     QFETCH(QByteArray, plistName);
     logCapture log;
-    make(portalArg, deviceNo);
+    QVERIFY(make(portalArg, deviceNo));
 
     QCOMPARE(tree(root->path()), testTreeWithBundle(name));
 
@@ -365,15 +373,21 @@ void tst_shortcut_macos::bundle()
     QVERIFY(mode & QFile::ExeOther);
     QCOMPARE(readAll(contents + QStringLiteral("Info.plist")), plistBytes(plistName));
 
+    // The tools work in the bundle while it is assembled beside its name.
     QCOMPARE(calls.size(), 2);
-    const QString resources = contents + QStringLiteral("Resources/");
+    QCOMPARE(calls.at(0).arguments.size(), 8);
+    const QString staged = calls.at(0).arguments.at(5);
+    const QString stagedStart = desktop + QStringLiteral("/.") + name + QStringLiteral(".app.");
+    const QString stagedEnd = QStringLiteral("/Contents/Resources/icon.tiff");
+    QVERIFY2(staged.startsWith(stagedStart) && staged.endsWith(stagedEnd)
+                 && !staged.mid(stagedStart.size()).chopped(stagedEnd.size()).contains('/'),
+             qPrintable(staged));
     QCOMPARE(calls.at(0).tool, QStringLiteral("sips"));
-    QCOMPARE(calls.at(0).arguments,
-             QStringList({"-s", "format", "tiff", icon, "--out", resources + "icon.tiff",
-                          "--resampleWidth", "128"}));
+    QCOMPARE(calls.at(0).arguments, QStringList({"-s", "format", "tiff", icon, "--out", staged,
+                                                 "--resampleWidth", "128"}));
     QCOMPARE(calls.at(1).tool, QStringLiteral("tiff2icns"));
-    QCOMPARE(calls.at(1).arguments, QStringList({"-noLarge", resources + "icon.tiff"}));
-    const QImage tiff(resources + QStringLiteral("icon.tiff"));
+    QCOMPARE(calls.at(1).arguments, QStringList({"-noLarge", staged}));
+    const QImage tiff(contents + QStringLiteral("Resources/icon.tiff"));
     QCOMPARE(tiff.size(), QSize(128, 128));
 
     QCOMPARE(log.lines,
@@ -502,7 +516,7 @@ void tst_shortcut_macos::iconPacking()
 void tst_shortcut_macos::withoutIcon()
 {
     QVERIFY(QFile::remove(icon));
-    make(portalArg, "10000001");
+    QVERIFY(make(portalArg, "10000001"));
     QVERIFY(calls.isEmpty());
     const QString contents =
         bundleOf(QStringLiteral("MyCamera-10000001")) + QStringLiteral("/Contents/");
@@ -702,7 +716,8 @@ void tst_shortcut_macos::hostileValues()
     fill(b[1], desktop + QStringLiteral("\\MyCamera(x).lnk"));
     fill(b[3], icon);
     logCapture log;
-    platform::createShortcut(b[0].data(), b[1].data(), arg.data(), b[3].data(), {deviceNo, model});
+    QVERIFY(!platform::createShortcut(b[0].data(), b[1].data(), arg.data(), b[3].data(),
+                                      {deviceNo, model}));
     QCOMPARE(tree(root->path()), before);
     QVERIFY(calls.isEmpty());
     QVERIFY2(log.text().contains(why) && log.text().contains(QLatin1String("no shortcut.")),
@@ -779,7 +794,8 @@ void tst_shortcut_macos::noDesktop()
     fill(b[2], portalArg);
     fill(b[3], icon);
     logCapture log;
-    platform::makeBundleShortcut(b[2].data(), b[3].data(), {"10000001", "KSM-271E"}, where);
+    QVERIFY(
+        !platform::makeBundleShortcut(b[2].data(), b[3].data(), {"10000001", "KSM-271E"}, where));
     QCOMPARE(tree(root->path()), before);
     QVERIFY(calls.isEmpty());
     QVERIFY2(log.text().contains(why), qPrintable(log.text()));
@@ -830,6 +846,178 @@ void tst_shortcut_macos::toolArguments()
     QCOMPARE(platform::runImageTool(tool, arguments), done);
     QCOMPARE(QFile::exists(out + QStringLiteral("/icon.tiff")), done);
     QVERIFY(!QFile::exists(QStringLiteral("x")));
+}
+
+// ------------------------------------------------- links and a full disk
+
+// A link at any name the bundle is made of, pointing out of the desktop:
+// what it points at stays as it was, and the bundle is made all the same.
+void tst_shortcut_macos::linkAtAWrittenName_data()
+{
+    QTest::addColumn<QString>("name");  // in the bundle; empty: the bundle itself
+    QTest::addColumn<bool>("folder");   // the link points at a folder
+    QTest::addColumn<bool>("dangling");
+    QTest::newRow("the bundle") << QString() << true << false;
+    QTest::newRow("the bundle, pointing nowhere") << QString() << true << true;
+    QTest::newRow("Contents") << "Contents" << true << false;
+    QTest::newRow("Resources") << "Contents/Resources" << true << false;
+    QTest::newRow("the launcher") << "Contents/MacOS/MyCamera-10000001" << false << false;
+    QTest::newRow("the launcher, pointing nowhere")
+        << "Contents/MacOS/MyCamera-10000001" << false << true;
+    QTest::newRow("Info.plist") << "Contents/Info.plist" << false << false;
+    QTest::newRow("icon.tiff") << "Contents/Resources/icon.tiff" << false << false;
+}
+
+void tst_shortcut_macos::linkAtAWrittenName()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, folder);
+    QFETCH(bool, dangling);
+    const QString bundle = bundleOf(QStringLiteral("MyCamera-10000001"));
+    const QString at = name.isEmpty() ? bundle : bundle + QLatin1Char('/') + name;
+    const QString victim = root->filePath(dangling ? QStringLiteral("nowhere")
+                                          : folder ? QStringLiteral("victim")
+                                                   : QStringLiteral("victim.txt"));
+    if (!dangling) {
+        if (folder) {
+            QVERIFY(QDir().mkpath(victim + QStringLiteral("/Contents/MacOS")));
+            QFile keep(victim + QStringLiteral("/Contents/Info.plist"));
+            QVERIFY(keep.open(QIODevice::WriteOnly) && keep.write("keep") == 4);
+        } else {
+            QFile keep(victim);
+            QVERIFY(keep.open(QIODevice::WriteOnly) && keep.write("keep") == 4);
+        }
+    }
+    if (!name.isEmpty()) {
+        QVERIFY(make(portalArg, "10000001"));
+        QVERIFY(QFileInfo(at).isDir() ? QDir(at).removeRecursively() : QFile::remove(at));
+    }
+    QVERIFY(QFile::link(victim, at));
+    const QStringList victimBefore = dangling ? QStringList() : tree(root->filePath("victim"));
+    const QFile::Permissions modeBefore = QFile::permissions(victim);
+
+    const QString newer = QStringLiteral("\"https://portal.example/?skyvue_no=10000001&lang=de\"");
+    logCapture log;
+    QVERIFY2(make(newer, "10000001"), qPrintable(log.text()));
+
+    QVERIFY(!QFileInfo(at).isSymLink());
+    QCOMPARE(readAll(bundle + QStringLiteral("/Contents/MacOS/MyCamera-10000001")),
+             "#!/bin/sh\nexec open " + newer.toLatin1() + "&\n");
+    QCOMPARE(readAll(bundle + QStringLiteral("/Contents/Info.plist")),
+             plistBytes("MyCamera-10000001"));
+    QVERIFY(QFileInfo(bundle + QStringLiteral("/Contents/Resources/icon.icns")).size() > 0);
+    if (dangling) {
+        QVERIFY(!QFileInfo::exists(victim));
+    } else if (folder) {
+        QCOMPARE(tree(root->filePath("victim")), victimBefore);
+        QCOMPARE(readAll(victim + QStringLiteral("/Contents/Info.plist")), QByteArray("keep"));
+    } else {
+        QCOMPARE(readAll(victim), QByteArray("keep"));
+        QCOMPARE(QFile::permissions(victim), modeBefore);
+    }
+    // The bundle is all that is new on the desktop: no link, no leftover.
+    QStringList expected = testTreeWithBundle(QStringLiteral("MyCamera-10000001"));
+    expected.removeIf([](const QString &e) { return !e.startsWith(QLatin1String("Desktop/")); });
+    QCOMPARE(tree(desktop).replaceInStrings(QRegularExpression("^"), "Desktop/"), expected.mid(1));
+}
+
+// A desktop folder that is itself a link is where the bundle goes; the
+// link stays a link.
+void tst_shortcut_macos::linkedDesktop()
+{
+    QVERIFY(QDir(desktop).removeRecursively());
+    const QString real = root->filePath(QStringLiteral("home/Desktop"));
+    QVERIFY(QDir().mkpath(real));
+    QVERIFY(QFile::link(real, desktop));
+    QVERIFY(make(portalArg, "10000001"));
+    const QString newer = QStringLiteral("\"https://portal.example/?skyvue_no=10000001&lang=de\"");
+    QVERIFY(make(newer, "10000001"));
+    QVERIFY(QFileInfo(desktop).isSymLink());
+    QCOMPARE(QDir(real).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList({"MyCamera-10000001.app"}));
+    QCOMPARE(
+        readAll(real + QStringLiteral("/MyCamera-10000001.app/Contents/MacOS/MyCamera-10000001")),
+        "#!/bin/sh\nexec open " + newer.toLatin1() + "&\n");
+}
+
+// The disk fills up at one file of the bundle: nothing half-made is left,
+// an older bundle stays whole, the log names the file, and a later run
+// replaces the older bundle.
+void tst_shortcut_macos::diskFull_data()
+{
+    QTest::addColumn<bool>("withIcon");
+    QTest::addColumn<int>("limit");  // bytes a file may hold
+    QTest::addColumn<bool>("older");
+    QTest::addColumn<QString>("failing");
+    // The picture is the largest file, the launcher the smallest.
+    QTest::newRow("the icon picture, no older bundle") << true << 4096 << false << "icon.tiff";
+    QTest::newRow("the icon picture") << true << 4096 << true << "icon.tiff";
+    QTest::newRow("the launcher") << false << 16 << true << "MacOS/MyCamera-10000001";
+    QTest::newRow("the property list") << false << 200 << true << "Info.plist";
+}
+
+void tst_shortcut_macos::diskFull()
+{
+    QFETCH(bool, withIcon);
+    QFETCH(int, limit);
+    QFETCH(bool, older);
+    QFETCH(QString, failing);
+    const QString launcher = bundleOf(QStringLiteral("MyCamera-10000001"))
+                             + QStringLiteral("/Contents/MacOS/MyCamera-10000001");
+    if (older)
+        QVERIFY(make(portalArg, "10000001"));
+    if (!withIcon)
+        QVERIFY(QFile::remove(icon));
+    const QStringList before = tree(root->path());
+    const QString newer = QStringLiteral("\"https://portal.example/?skyvue_no=10000001&lang=de\"");
+    {
+        logCapture log;
+        fileSizeLimit full{rlim_t(limit)};
+        const bool made = make(newer, "10000001");
+        QVERIFY(!made);
+        QVERIFY2(log.text().contains(QLatin1String("cannot write")) && log.text().contains(failing)
+                     && log.text().contains(QLatin1String("no shortcut.")),
+                 qPrintable(log.text()));
+        // The launcher's file was opened: that is not what failed.
+        QVERIFY(!log.lines.contains(QStringLiteral("failed to open this file.")));
+    }
+    QCOMPARE(tree(root->path()), before);
+    if (older) {
+        QCOMPARE(readAll(launcher), "#!/bin/sh\nexec open " + portalArg.toUtf8() + "&\n");
+        QVERIFY(QFileInfo(launcher).isExecutable());
+    }
+
+    QVERIFY(make(newer, "10000001"));
+    QCOMPARE(readAll(launcher), "#!/bin/sh\nexec open " + newer.toLatin1() + "&\n");
+    QCOMPARE(QDir(desktop).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList({"MyCamera-10000001.app"}));
+}
+
+// A run ended half-way leaves its bundle under a hidden name beside the
+// final one; the next run takes it away, a link there as a link, and
+// leaves names that are not its own.
+void tst_shortcut_macos::leftoversOfAnEndedRun()
+{
+    const QString half = desktop + QStringLiteral("/.MyCamera-10000001.app.camguide-Ab12Cd");
+    QVERIFY(QDir().mkpath(half + QStringLiteral("/Contents/MacOS")));
+    const QString victim = root->filePath(QStringLiteral("victim"));
+    QVERIFY(QDir().mkpath(victim + QStringLiteral("/Contents")));
+    QFile keep(victim + QStringLiteral("/Contents/Info.plist"));
+    QVERIFY(keep.open(QIODevice::WriteOnly) && keep.write("keep") == 4);
+    keep.close();
+    QVERIFY(
+        QFile::link(victim, desktop + QStringLiteral("/.MyCamera-10000001.app.camguide-Lnk123")));
+    const QString users = desktop + QStringLiteral("/.MyCamera-10000001.app.backup");
+    QVERIFY(QDir().mkpath(users));
+    const QString otherCamera = desktop + QStringLiteral("/.MyCamera-2.app.camguide-Ab12Cd");
+    QVERIFY(QDir().mkpath(otherCamera));
+
+    QVERIFY(make(portalArg, "10000001"));
+    QCOMPARE(QDir(desktop).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                     | QDir::NoDotAndDotDot),
+             QStringList({".MyCamera-10000001.app.backup", ".MyCamera-2.app.camguide-Ab12Cd",
+                          "MyCamera-10000001.app"}));
+    QCOMPARE(readAll(victim + QStringLiteral("/Contents/Info.plist")), QByteArray("keep"));
 }
 
 QTEST_GUILESS_MAIN(tst_shortcut_macos)

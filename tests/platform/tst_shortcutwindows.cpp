@@ -4,6 +4,7 @@
 // values it refuses.
 #include "platform/shortcut_windows.h"
 #include "tests/platform/comrecorder.h"
+#include "tests/support/filesizelimit.h"
 #include "tests/support/languagetokens.h"
 #include "tests/support/logcapture.h"
 #include "tests/support/testseams.h"
@@ -114,7 +115,7 @@ class tst_shortcutwindows : public QObject
 
     // The four buffers as the finishing pages fill them: zeros first, then
     // the text. A text of a buffer's size or more fills it without an end.
-    void make(const QStringList &values, const QByteArray &number, const QByteArray &name)
+    bool make(const QStringList &values, const QByteArray &number, const QByteArray &name)
     {
         std::array<std::array<wchar_t, platform::shortcutBufferSize>, 4> buffers{};
         for (int i = 0; i < 4; ++i) {
@@ -122,13 +123,13 @@ class tst_shortcutwindows : public QObject
             std::copy_n(w.begin(), std::min<size_t>(w.size(), platform::shortcutBufferSize),
                         buffers[i].begin());
         }
-        platform::makeLinkShortcut(buffers[0].data(), buffers[1].data(), buffers[2].data(),
-                                   buffers[3].data(), {number, name}, *com);
+        return platform::makeLinkShortcut(buffers[0].data(), buffers[1].data(), buffers[2].data(),
+                                          buffers[3].data(), {number, name}, *com);
     }
-    void make(const QByteArray &number = deviceNo, const QByteArray &name = model,
+    bool make(const QByteArray &number = deviceNo, const QByteArray &name = model,
               const QString &argument = quoted(portalUrl()))
     {
-        make({target, linkFor(number), argument, iconSource}, number, name);
+        return make({target, linkFor(number), argument, iconSource}, number, name);
     }
 
     // The fields lnkinfo shows of a link file, by name; "error" when it
@@ -209,7 +210,7 @@ private slots:
     {
         const auto before = tree();
         logCapture log;
-        make();
+        QVERIFY(make());
 
         const QString iconPath = iconPathFor(model);
         QCOMPARE(
@@ -300,7 +301,9 @@ private slots:
         QFETCH(bool, icon);
 
         com->forceResult(failing, result);
-        make();
+        logCapture quiet;
+        // The bookmark is made on every road: whole with the link and its icon.
+        QCOMPARE(make(), link && icon);
         QCOMPARE(callNames(), expected);
         for (const call &c : calls()) {
             if (c.name == failing)
@@ -374,7 +377,7 @@ private slots:
     {
         QVERIFY(QDir(favorites).removeRecursively());
         logCapture log;
-        make();
+        QVERIFY(!make());
         QVERIFY(log.lines.contains(QStringLiteral("failed to open this file.")));
         QVERIFY(!QFileInfo::exists(favorites));
         QVERIFY(QFile::exists(desktop + QStringLiteral("/MyCamera(10000001).lnk")));
@@ -588,11 +591,125 @@ private slots:
             seams->picturesFolder(QString());
         const auto before = tree();
         logCapture log;
-        make(values, number, name);
+        QVERIFY(!make(values, number, name));
         QCOMPARE(tree(), before);
         QVERIFY(calls().isEmpty());
         QCOMPARE(log.lines,
                  QStringList{QStringLiteral("createShortcut: %1; no shortcut.").arg(reason)});
+    }
+
+    // A link at a name the maker writes, pointing out of the profile: what
+    // it points at stays as it was, and the file is made in its place.
+    void linkAtAWrittenName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("dangling");
+        for (const char *name :
+             {"home/Desktop/MyCamera(10000001).lnk", "home/Favorites/My Camera (10000001).url",
+              "home/Pictures/KSM-3350.ico"}) {
+            QTest::newRow(name) << QString::fromLatin1(name) << false;
+            QTest::addRow("%s, pointing nowhere", name) << QString::fromLatin1(name) << true;
+        }
+    }
+
+    void linkAtAWrittenName()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, dangling);
+        const QString victim =
+            root->filePath(dangling ? QStringLiteral("nowhere") : QStringLiteral("victim.ico"));
+        const QString at = root->filePath(name);
+        QVERIFY(QFile::link(victim, at));
+        logCapture log;
+        QVERIFY2(make(), qPrintable(log.text()));
+        QVERIFY(!QFileInfo(at).isSymLink());
+        if (dangling)
+            QVERIFY(!QFileInfo::exists(victim));
+        else
+            QCOMPARE(readAll(victim), QByteArray("keep"));
+        QCOMPARE(readAll(favorites + QStringLiteral("/My Camera (10000001).url")),
+                 "[InternetShortcut]\nURL=\"" + portalUrl().toLatin1() + '"');
+        QCOMPARE(readAll(pictures + QStringLiteral("/KSM-3350.ico")), iconA);
+        QVERIFY(readAll(desktop + QStringLiteral("/MyCamera(10000001).lnk"))
+                    .contains(utf16le(quoted(portalUrl()))));
+    }
+
+    // Favorites and Pictures folders that are links are where the files go;
+    // the links stay links.
+    void linkedFolders()
+    {
+        for (const QString &folder : {favorites, pictures}) {
+            const QString real =
+                root->filePath(QStringLiteral("elsewhere/") + QFileInfo(folder).fileName());
+            QVERIFY(QDir().mkpath(real));
+            QVERIFY(QDir(folder).removeRecursively());
+            QVERIFY(QFile::link(real, folder));
+        }
+        logCapture quiet;
+        QVERIFY(make());
+        QVERIFY(make());
+        QVERIFY(QFileInfo(favorites).isSymLink() && QFileInfo(pictures).isSymLink());
+        QCOMPARE(QDir(root->filePath(QStringLiteral("elsewhere/Favorites")))
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({"My Camera (10000001).url"}));
+        QCOMPARE(readAll(root->filePath(QStringLiteral("elsewhere/Pictures/KSM-3350.ico"))), iconA);
+    }
+
+    // The disk fills up: a file that does not fit keeps its older self
+    // whole, nothing half-made is left beside it, the others are made, the
+    // log says what failed, and a later run replaces them all.
+    void diskFull_data()
+    {
+        QTest::addColumn<int>("limit");  // bytes a file may hold
+        QTest::addColumn<bool>("bookmarkFits");
+        QTest::addColumn<bool>("iconFits");
+        // The icon is the smallest file, the link the largest: it never fits.
+        QTest::newRow("none fits") << 8 << false << false;
+        QTest::newRow("the icon fits") << 40 << false << true;
+        QTest::newRow("the link does not fit") << 400 << true << true;
+    }
+
+    void diskFull()
+    {
+        QFETCH(int, limit);
+        QFETCH(bool, bookmarkFits);
+        QFETCH(bool, iconFits);
+        const QString olderUrl = quoted(portalUrl(deviceNo, QStringLiteral("pt_BR")));
+        QVERIFY(writeFile(iconSource, iconB));
+        QVERIFY(make(deviceNo, model, olderUrl));
+        const auto older = tree();
+        QVERIFY(writeFile(iconSource, iconA));
+        const QString bookmarkName = QStringLiteral("home/Favorites/My Camera (10000001).url");
+        const QString iconName = QStringLiteral("home/Pictures/KSM-3350.ico");
+        const QString linkName = QStringLiteral("home/Desktop/MyCamera(10000001).lnk");
+        const QByteArray newBookmark = "[InternetShortcut]\nURL=\"" + portalUrl().toLatin1() + '"';
+
+        logCapture log;
+        {
+            fileSizeLimit full{rlim_t(limit)};
+            QVERIFY(!make());
+        }
+        auto after = tree();
+        QCOMPARE(after.keys(), older.keys());
+        QCOMPARE(after.value(bookmarkName), bookmarkFits ? newBookmark : older.value(bookmarkName));
+        QCOMPARE(after.value(iconName), iconFits ? iconA : iconB);
+        QCOMPARE(after.value(linkName), older.value(linkName));
+        QCOMPARE(log.text().contains(QLatin1String("cannot save the desktop link")), true);
+        QCOMPARE(log.text().contains(
+                     QStringLiteral("cannot write \"%1\"").arg(root->filePath(bookmarkName))),
+                 !bookmarkFits);
+        QCOMPARE(log.text().contains(
+                     QStringLiteral("cannot write \"%1\"").arg(root->filePath(iconName))),
+                 !iconFits);
+        // Each file was opened: that is not what failed.
+        QVERIFY(!log.lines.contains(QStringLiteral("failed to open this file.")));
+
+        QVERIFY(make());
+        after = tree();
+        QCOMPARE(after.keys(), older.keys());
+        QCOMPARE(after.value(bookmarkName), newBookmark);
+        QCOMPARE(after.value(iconName), iconA);
+        QVERIFY(after.value(linkName).contains(utf16le(quoted(portalUrl()))));
     }
 };
 
