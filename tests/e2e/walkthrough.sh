@@ -3,7 +3,8 @@
 # places the windows put their controls: welcome, plug-in steps, camera list
 # and password, and on some roads the connection page and its network check.
 # Runs inside the computer's namespace of tools/netlab/netlab.sh (it reads
-# NETLAB_PC_MAC and NETLAB_CAM_LOG) with its own Xvfb.
+# NETLAB_PC_MAC and NETLAB_CAM_LOG, and in a lab of two links the second
+# link's NETLAB_PC2_MAC and NETLAB_CAM2_LOG) with its own Xvfb.
 #
 #   walkthrough.sh --program PATH --run-dir DIR --shots DIR --road ROAD [--row N]
 #     --program: the CAMGUIDE executable; --run-dir: the folder it is
@@ -56,6 +57,20 @@
 #     silent-camera     a new camera that falls silent on its password:
 #                       the box instead of page 2, Retry, the box, Close,
 #                       Rescan
+#   Roads of a computer with more than one link (netlab.sh --second-link);
+#   in such a lab every road also checks that each link's scans came from
+#   that link's own address and that no command for the chosen camera went
+#   out of the other link:
+#     second-link       cable-online with the new camera of the second link
+#                       (its commands in NETLAB_CAM2_LOG)
+#     route-moves       cable-online, the default route moved to the second
+#                       link on the connection page, before Next
+#     changed-mac       new, the first link's hardware address changed after
+#                       the start, before the search
+#     --same-commands-as LOG  at the end, the chosen camera got as many
+#                       commands of each kind as in that earlier road's
+#                       command log (replies sent several times must not
+#                       change what the program sends)
 #     --row N           the camera list row to pick (default 0)
 #     --locale NAME     start the program with LANG and LC_ALL set to NAME
 #     --start-in DIR    start the program in DIR instead of --run-dir, as
@@ -83,6 +98,7 @@ telling=0
 locale=""
 controls=""
 start_in=""
+same_as=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --program) program=$2; shift 2 ;;
@@ -96,6 +112,7 @@ while [ $# -gt 0 ]; do
         --locale) locale=$2; shift 2 ;;
         --controls) controls=$2; shift 2 ;;
         --start-in) start_in=$2; shift 2 ;;
+        --same-commands-as) same_as=$2; shift 2 ;;
         *) echo "walkthrough: unknown option $1" >&2; exit 2 ;;
     esac
 done
@@ -105,6 +122,7 @@ case "$road" in
     internet-dhcp|internet-static|internet-pppoe|internet-intranet) ;;
     cloud-sign-up|cloud-sign-in|cloud-wrong-password|cloud-skip|registered-reset) ;;
     back-to-network|setup-again-dhcp|details-connection-type|cloud-portal-hang|silent-camera) ;;
+    second-link|route-moves|changed-mac) ;;
     *) echo "walkthrough: unknown road $road" >&2; exit 2 ;;
 esac
 [ -n "$controls" ] || controls="$run_dir/e2e-controls.txt"
@@ -115,7 +133,14 @@ esac
 : "${NETLAB_PC_MAC:?run inside tools/netlab/netlab.sh}"
 case "$road" in
     cloud-*|back-to-network) : "${NETLAB_PORTAL_LOG:?the cloud roads need the portal of the lab}" ;;
+    second-link|route-moves) : "${NETLAB_CAM2_LOG:?the road needs the second link of the lab}" ;;
 esac
+[ -z "$same_as" ] || [ -r "$same_as" ] || { echo "walkthrough: cannot read $same_as" >&2; exit 2; }
+# The command log of the chosen camera's link, and the computer's address on
+# that link: a road on the second link, or one that changes the address,
+# sets them anew.
+cam_log=$NETLAB_CAM_LOG
+pc_mac=$NETLAB_PC_MAC
 
 # shellcheck source=tools/lib/proc.sh
 . "$(dirname "${BASH_SOURCE[0]}")/../../tools/lib/proc.sh"
@@ -217,7 +242,10 @@ pause() {
     done
 }
 in_log() { grep -qF -- "$1" "$applog"; }
-cam_got() { grep -qE -- "$1" "$NETLAB_CAM_LOG"; }
+# A line of a command log marked "held":false is a command for a camera of
+# another link: it reached no camera.
+held_lines() { grep -vF '"held":false' "$1"; }
+cam_got() { held_lines "$cam_log" | grep -E -- "$1" >/dev/null; }
 count_log() { grep -cF -- "$1" "$applog"; }
 
 if [ -z "$display" ]; then
@@ -325,20 +353,23 @@ answer_box() {
 
 # ------------------------------------------------------------ the command log
 
-password_sent() { grep '"class":"2"' "$NETLAB_CAM_LOG" | grep "\"P\":\"$1\"" >/dev/null; }
+password_sent() { held_lines "$cam_log" | grep '"class":"2"' | grep "\"P\":\"$1\"" >/dev/null; }
 b64() { printf '%s' "$1" | base64 -w 0; }
 # The length of the camera log now: the checks after a step look only at the
 # commands that came after it.
-log_mark() { wc -l < "$NETLAB_CAM_LOG"; }
+log_mark() { wc -l < "$cam_log"; }
 # cmds_since MARK CLASS [CAMERA]: the plain payloads of the CLASS commands
 # that reached CAMERA (any camera without it) after line MARK, one a line;
 # CLASS "any" takes every class. With CMD_FIELD set, that field of each
-# instead (reply: the camera's plain reply; class: the class digit).
+# instead (reply: the camera's plain reply; class: the class digit). With
+# CMD_LOG set, of that log instead of the chosen camera's link, commands for
+# cameras of another link included.
 cmds_since() {
-    CMD_FIELD=${CMD_FIELD:-plain} python3 - "$NETLAB_CAM_LOG" "$@" <<'EOF'
+    CMD_FIELD=${CMD_FIELD:-plain} CMD_ALL=${CMD_LOG:+1} python3 - "${CMD_LOG:-$cam_log}" "$@" <<'EOF'
 import json, os, sys
 path, mark, cls = sys.argv[1], int(sys.argv[2]), sys.argv[3]
 field = os.environ["CMD_FIELD"]
+every = os.environ["CMD_ALL"] == "1"
 camera = sys.argv[4].lower() if len(sys.argv) > 4 else ""
 with open(path, encoding="utf-8", errors="replace") as f:
     for n, line in enumerate(f):
@@ -348,6 +379,8 @@ with open(path, encoding="utf-8", errors="replace") as f:
             c = json.loads(line)
         except ValueError:
             continue                    # the line camsim is writing now
+        if c.get("held", True) is False and not every:
+            continue
         if cls in ("any", c.get("class")) and (not camera or c.get("camera") == camera):
             print(c.get(field, ""))
 EOF
@@ -398,12 +431,13 @@ plug_in_steps() {
 camera_list() {
     wait_until 10 in_log "wizard page: 1" || fail "the camera list page did not open"
     wait_until 10 cam_got '"class":"1"' || fail "no scan reached the camera"
-    grep '"class":"1"' "$NETLAB_CAM_LOG" | head -n 1 | grep -qi "\"src\":\"$NETLAB_PC_MAC\"" \
-        && ok "broadcast scan from the computer's veth address $NETLAB_PC_MAC" \
-        || fail "the first scan did not come from $NETLAB_PC_MAC"
-    grep '"class":"1"' "$NETLAB_CAM_LOG" | head -n 1 | grep -q '"dst":"ff:ff:ff:ff:ff:ff"' \
+    grep '"class":"1"' "$cam_log" | head -n 1 | grep -qi "\"src\":\"$pc_mac\"" \
+        && ok "broadcast scan from the computer's veth address $pc_mac" \
+        || fail "the first scan did not come from $pc_mac"
+    grep '"class":"1"' "$cam_log" | head -n 1 | grep -q '"dst":"ff:ff:ff:ff:ff:ff"' \
         && ok "the scan is addressed to every camera" || fail "the scan is not a broadcast scan"
     wait_until 10 cam_got '"class":"2"' && ok "info record requested" || fail "no info record request"
+    [ -z "${NETLAB_CAM2_LOG:-}" ] || scans_per_link
     pause 0.5
     shot "searching"
     # Every info record is in, so the search ends at tick 80.
@@ -446,7 +480,7 @@ confirm_password() {
     at 1 sel_next_but
     wait_until 8 in_log "wizard page: 2" && ok "the right password leads to page 2" \
         || fail "page 2 not reached with the right password"
-    grep '"class":"2"' "$NETLAB_CAM_LOG" | grep '"P":' >/dev/null \
+    held_lines "$cam_log" | grep '"class":"2"' | grep '"P":' >/dev/null \
         && fail "a password was sent to a camera that has one" || ok "no password sent"
 }
 
@@ -533,9 +567,14 @@ no_change_run() {
 # Road: a new wired camera online stays on the cable and goes on to the
 # cloud account page.
 road_cable_online() {
-    local mac=00:1a:2b:3c:4d:01 model=KSM-271E
     new_password 'n3wPass!'
     connection_page
+    cable_online_check "${1:-00:1a:2b:3c:4d:01}" "${2:-KSM-271E}"
+}
+# cable_online_check MAC MODEL: Next on the connection page with the cable
+# kept, for a camera online: page 5 at once.
+cable_online_check() {
+    local mac=$1 model=$2
     connection_next
     # A setup answer moves the run to tick 95, the ping success at 100 to
     # 245: the decision falls about 1.5 s after Next, not at 25 s.
@@ -1306,6 +1345,161 @@ road_select_silent_camera() {
     return 0
 }
 
+# ------------------------------------------------------------ more than one link
+
+# link_got LOG RE: a command that reached a camera of that link matches RE.
+link_got() { held_lines "$1" | grep -E -- "$2" >/dev/null; }
+# scan_sources LOG: the source addresses of the scans to every camera that
+# reached that link, each once, in the order they came, in lower case.
+scan_sources() {
+    python3 - "$1" <<'EOF'
+import json, sys
+seen = []
+with open(sys.argv[1], encoding="utf-8", errors="replace") as f:
+    for line in f:
+        try:
+            c = json.loads(line)
+        except ValueError:
+            continue
+        src = c.get("src", "").lower()
+        if c.get("class") == "1" and c.get("dst", "").lower() == "ff:ff:ff:ff:ff:ff" \
+                and src not in seen:
+            seen.append(src)
+print(" ".join(seen))
+EOF
+}
+# Each link's scans leave through that link, with that link's own address
+# as source, and the cameras of both links are asked for their records.
+scans_per_link() {
+    local one two
+    one=$(scan_sources "$NETLAB_CAM_LOG")
+    [ "$one" = "${pc_mac,,}" ] && ok "the first link's scans came from its own address $one" \
+        || fail "the first link's scans came from ${one:-nowhere}, not from ${pc_mac,,} alone"
+    wait_until 5 link_got "$NETLAB_CAM2_LOG" '"class":"1"' || fail "no scan reached the second link"
+    two=$(scan_sources "$NETLAB_CAM2_LOG")
+    [ "$two" = "${NETLAB_PC2_MAC,,}" ] && ok "the second link's scans came from its own address $two" \
+        || fail "the second link's scans came from ${two:-nowhere}, not from ${NETLAB_PC2_MAC,,} alone"
+    wait_until 10 link_got "$NETLAB_CAM2_LOG" '"class":"2"' \
+        && ok "the second link's camera was asked for its info record" \
+        || fail "no info record request reached the second link"
+}
+# The camera the user picked: the first that got a new password, or else
+# the first that got a network setup command.
+chosen_camera() {
+    python3 - "$cam_log" <<'EOF'
+import json, sys
+first = {}
+with open(sys.argv[1], encoding="utf-8", errors="replace") as f:
+    for line in f:
+        try:
+            c = json.loads(line)
+        except ValueError:
+            continue
+        if c.get("held", True) is False:
+            continue
+        kind = "password" if c.get("class") == "2" and "P" in c.get("items", {}) \
+            else "setup" if c.get("class") == "3" else ""
+        if kind and kind not in first:
+            first[kind] = c.get("camera", "")
+print(first.get("password") or first.get("setup", ""))
+EOF
+}
+# No command for the chosen camera went out of the other link: that link's
+# camsim writes each such command as one for a camera it does not hold.
+other_link_silent() {
+    local mac other n
+    mac=$(chosen_camera)
+    [ -n "$mac" ] || return 0
+    other=$NETLAB_CAM2_LOG
+    [ "$cam_log" = "$NETLAB_CAM_LOG" ] || other=$NETLAB_CAM_LOG
+    n=$(CMD_LOG=$other count_since 0 any "$mac")
+    [ "$n" -eq 0 ] && ok "no command for $mac went out of the other link" \
+        || fail "$n commands for $mac went out of the other link (classes $(CMD_LOG=$other classes_since 0 "$mac"))"
+}
+# The first link's hardware address changes while the program runs (a dock
+# or a USB adapter, a randomised Wi-Fi address); the search comes later.
+change_hardware_address() {
+    local new=02:00:00:00:00:0a
+    ip link set dev "$NETLAB_PC_IF" address "$new" || abort "cannot change the address of $NETLAB_PC_IF"
+    # The camera end learns the new address from the next ARP exchange, as a
+    # camera does from a computer's announcement.
+    ip -n "$NETLAB_CAM_NS" neigh flush all 2>/dev/null
+    ip -br link show dev "$NETLAB_PC_IF" | grep -qi " $new " \
+        && ok "$NETLAB_PC_IF changed its hardware address to $new after the start" \
+        || abort "$NETLAB_PC_IF did not take the address $new"
+    pc_mac=$new
+}
+# Another network comes up and takes the default route, while the user is on
+# the connection page.
+move_default_route() {
+    ip route replace default dev "$NETLAB_PC2_IF" || { fail "cannot move the default route"; return 1; }
+    [ "$(ip route show default | awk '{ print $3 }')" = "$NETLAB_PC2_IF" ] \
+        && ok "the default route moved to the second link ($(ip route show default | xargs))" \
+        || { fail "the default route is $(ip route show default | xargs)"; return 1; }
+}
+
+# Road: the new camera of the second link, listed beside the first link's
+# registered one, goes on the cable to page 5; its commands all reach it.
+road_second_link() {
+    cam_log=$NETLAB_CAM2_LOG
+    pc_mac=$NETLAB_PC2_MAC
+    road_cable_online 00:1a:2b:3c:4d:0c KSM-271E
+}
+
+# Road: cable-online with the default route moved to the second link before
+# Next: the run's commands still reach the camera on its own link and it is
+# found online.
+road_route_moves() {
+    new_password 'n3wPass!'
+    connection_page
+    move_default_route || return
+    cable_online_check 00:1a:2b:3c:4d:01 KSM-271E
+}
+
+# command_profile LOG MAC: how many commands of each kind reached the camera
+# MAC, one "kind count" a line; info requests are class 2 without items.
+command_profile() {
+    python3 - "$1" "$2" <<'EOF'
+import collections, json, sys
+counts = collections.Counter()
+with open(sys.argv[1], encoding="utf-8", errors="replace") as f:
+    for line in f:
+        try:
+            c = json.loads(line)
+        except ValueError:
+            continue
+        if c.get("held", True) is False or c.get("camera") != sys.argv[2]:
+            continue
+        items = {k: v for k, v in c.get("items", {}).items() if k not in ("M", "D")}
+        cls = c.get("class")
+        if cls == "2":
+            kind = "info-request" if not items else "class-2-" + "".join(sorted(items))
+        elif cls == "3":
+            kind = "setup-query" if not items else "setup"
+        elif cls == "9":
+            kind = "restart-" + ";".join(f"{k}={v}" for k, v in sorted(items.items()))
+        else:
+            kind = "class-" + str(cls)
+        counts[kind] += 1
+for kind in sorted(counts):
+    print(kind, counts[kind])
+EOF
+}
+# same_commands LOG: the chosen camera got the commands of each kind as
+# often as in LOG, an earlier walk of the same road.
+same_commands() {
+    local mac here there
+    mac=$(chosen_camera)
+    [ -n "$mac" ] || { fail "no chosen camera in the command log"; return; }
+    here=$(command_profile "$cam_log" "$mac")
+    there=$(command_profile "$1" "$mac")
+    if [ -n "$there" ] && [ "$here" = "$there" ]; then
+        ok "$mac got the same commands as in $1: $(echo $here)"
+    else
+        fail "$mac got $(echo $here), in $1: $(echo ${there:-nothing})"
+    fi
+}
+
 # ------------------------------------------------------------ the walk
 
 echo "starting $program in $start_in on $DISPLAY (road $road${locale:+, locale $locale})"
@@ -1320,6 +1514,7 @@ program_env=(HOME="$program_home")
 app_pid=$!
 
 welcome_window
+[ "$road" = changed-mac ] && change_hardware_address
 # Qt takes the locale from the environment, also where the C library has
 # no such locale; its own catalogue's name tells which one it took.
 if [ -n "$locale" ]; then
@@ -1369,13 +1564,19 @@ setup-again-dhcp) road_setup_again_dhcp ;;
 details-connection-type) road_details_connection_type ;;
 cloud-portal-hang) road_cloud_portal_hang ;;
 silent-camera) road_select_silent_camera ;;
+second-link) road_second_link ;;
+route-moves) road_route_moves ;;
+changed-mac) new_password 'n3wPass!' ;;
 esac
 case "$road" in
-new|stored)
+new|stored|changed-mac)
     pause 0.5
     shot "page-2"
     ;;
 esac
+
+[ -z "${NETLAB_CAM2_LOG:-}" ] || other_link_silent
+[ -z "$same_as" ] || same_commands "$same_as"
 
 echo "walkthrough: failures=$failures"
 [ $failures -eq 0 ]

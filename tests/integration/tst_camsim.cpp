@@ -244,6 +244,10 @@ private slots:
             << json("{'cameras': [{'mac': '02:00:00:00:00:01', 'model': 'M', 'silentFrom': 'M'}]}")
             << "silentFrom";
         QTest::newRow("reply port 0") << json("{'replyPort': 0, 'cameras': []}") << "replyPort";
+        QTest::newRow("no reply copy")
+            << json("{'replyCopies': 0, 'cameras': []}") << "replyCopies";
+        QTest::newRow("reply copies past the bound")
+            << json("{'replyCopies': 17, 'cameras': []}") << "replyCopies";
         QTest::newRow("unknown web fault") << json(
             "{'cameras': [{'mac': '02:00:00:00:00:01', 'model': 'M', 'web': {'fault': 'crash'}}]}")
                                            << "web.fault";
@@ -534,6 +538,83 @@ private slots:
         QCOMPARE(sim.repliesSent(), 50);
     }
 
+    // Copies as a computer on two links of one LAN hears them: each reply
+    // several times, byte for byte, paced or late alike; the camera acts
+    // and logs once.
+    void replyCopies_data()
+    {
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<int>("copies");
+        QTest::newRow("once by default")
+            << json("{'cameras': [{'mac': '02:00:00:00:30:00', 'count': 2, 'model': 'M'}]}") << 1;
+        QTest::newRow("three times")
+            << json("{'replyCopies': 3,"
+                    " 'cameras': [{'mac': '02:00:00:00:30:00', 'count': 2, 'model': 'M'}]}")
+            << 3;
+        QTest::newRow("three times, paced")
+            << json("{'replyCopies': 3, 'paceChunk': 1,"
+                    " 'cameras': [{'mac': '02:00:00:00:30:00', 'count': 2, 'model': 'M'}]}")
+            << 3;
+        QTest::newRow("three times, late")
+            << json("{'replyCopies': 3, 'cameras': [{'mac': '02:00:00:00:30:00', 'count': 2,"
+                    " 'model': 'M', 'replyDelayMs': 30}]}")
+            << 3;
+    }
+    void replyCopies()
+    {
+        QFETCH(QByteArray, config);
+        QFETCH(int, copies);
+        CameraSimulator sim;
+        QVERIFY(startSim(sim, config.constData()));
+        sendTo(sim, command("1", ZVRUtils::broadcastMac));
+        const QList<QByteArray> scans = collect(2 * copies);
+        QCOMPARE(scans.size(), 2 * copies);
+        QCOMPARE(int(scans.count(scans.first())), copies);
+        QCOMPARE(sim.commands().size(), 1);
+        QCOMPARE(sim.commands().at(0).answers, 2);
+
+        sendTo(sim, command("9", sim.camera(1).mac, ";N=1"));
+        const QList<QByteArray> restarts = collect(copies);
+        QCOMPARE(restarts.size(), copies);
+        QCOMPARE(int(restarts.count(restarts.first())), copies);
+        QCOMPARE(sim.camera(1).networkRestarts, 1);
+        QCOMPARE(sim.commands().size(), 2);
+        QCOMPARE(sim.repliesSent(), 3 * copies);
+    }
+
+    // A command for a camera of another link: not acted on and not among
+    // the commands, but in the file, so that a lab sees which link it
+    // went out on.
+    void commandForAnotherCameraInTheFile()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("commands.jsonl"));
+        CameraSimulator sim;
+        QVERIFY(startSim(sim));
+        QVERIFY(sim.setLogFile(path));
+        sendTo(sim, command("8", QStringLiteral("02:00:00:00:20:99"), ";C=4;U=portal"));
+        sendTo(sim, command("2", sim.camera(0).mac));
+        QTRY_COMPARE_WITH_TIMEOUT(int(sim.commands().size()), 1, 2000);
+        QCOMPARE(sim.ignoredCount(), 1);
+        QCOMPARE(collect(1).size(), 1);
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = file.readAll().split('\n');
+        lines.removeAll(QByteArray());
+        QCOMPARE(lines.size(), 2);
+        const QJsonObject foreign = QJsonDocument::fromJson(lines.at(0)).object();
+        QCOMPARE(foreign.value(QStringLiteral("camera")).toString(),
+                 QStringLiteral("02:00:00:00:20:99"));
+        QCOMPARE(foreign.value(QStringLiteral("class")).toString(), QStringLiteral("8"));
+        QCOMPARE(foreign.value(QStringLiteral("held")), QJsonValue(false));
+        QCOMPARE(foreign.value(QStringLiteral("answers")).toInt(), 0);
+        const QJsonObject own = QJsonDocument::fromJson(lines.at(1)).object();
+        QCOMPARE(own.value(QStringLiteral("camera")).toString(), sim.camera(0).mac);
+        QVERIFY(!own.contains(QStringLiteral("held")));
+    }
+
     void commandLog()
     {
         QTemporaryDir dir;
@@ -659,6 +740,9 @@ private slots:
             << QStringList{"--config", config, "--bind",          "127.0.0.1",
                            "--port",   "0",    "--reply-address", "255.255.255.255"}
             << "unicast";
+        QTest::newRow("no reply copy")
+            << QStringList{"--config", config, "--bind", "127.0.0.1", "--reply-copies", "0"}
+            << "--reply-copies";
     }
     void programRefuses()
     {

@@ -102,6 +102,7 @@ void CameraSimulator::configure(const SimConfig &config)
     if (!config.replyAddress.isEmpty())
         setReplyAddress(QHostAddress(config.replyAddress));
     paceChunk = config.paceChunk;
+    setReplyCopies(config.replyCopies);
 }
 
 bool CameraSimulator::addCamera(const SimCamera &camera)
@@ -288,8 +289,13 @@ void CameraSimulator::handleDatagram(const QByteArray &datagram, const QHostAddr
 
     const int idx = byMac.value(cmd.camera, -1);
     if (idx < 0) {
+        // Written to the file only: a lab with several links reads there
+        // which link a command for another link's camera went out on.
         ++ignored;
         qCDebug(lcCamsim).noquote() << "ignored a command for" << cmd.camera;
+        QJsonObject line = cmd.toJson();
+        line.insert(QStringLiteral("held"), false);
+        writeLog(line);
         return;
     }
     SimCamera &camera = cams[idx];
@@ -423,17 +429,17 @@ void CameraSimulator::answer(const SimCamera &camera, const CommandRecord &cmd,
         qCWarning(lcCamsim).noquote()
             << camera.mac << "reply of class" << cmd.zvrClass << "scrambles to"
             << out.datagram.size() - 14 << "bytes, more than a reader takes";
-    if (camera.replyDelayMs > 0) {
-        QTimer::singleShot(camera.replyDelayMs, this, [this, out] {
-            if (paceChunk > 0) {
-                queue.append(out);
-                if (!paceTimer.isActive())
-                    paceTimer.start();
-            } else {
-                send(out);
-            }
-        });
-    } else if (paceChunk > 0) {
+    for (int copy = 0; copy < replyCopies; ++copy) {
+        if (camera.replyDelayMs > 0)
+            QTimer::singleShot(camera.replyDelayMs, this, [this, out] { dispatch(out); });
+        else
+            dispatch(out);
+    }
+}
+
+void CameraSimulator::dispatch(const Outgoing &out)
+{
+    if (paceChunk > 0) {
         queue.append(out);
         if (!paceTimer.isActive())
             paceTimer.start();
@@ -467,12 +473,17 @@ void CameraSimulator::record(CommandRecord &cmd)
 {
     qCDebug(lcCamsim).noquote() << cmd.camera << "class" << cmd.zvrClass
                                 << QString::fromUtf8(cmd.plain) << "answers" << cmd.answers;
-    if (logFile.isOpen()) {
-        logFile.write(QJsonDocument(cmd.toJson()).toJson(QJsonDocument::Compact) + '\n');
-        logFile.flush();
-    }
+    writeLog(cmd.toJson());
     log.append(cmd);
     emit commandReceived(int(log.size()) - 1);
+}
+
+void CameraSimulator::writeLog(const QJsonObject &line)
+{
+    if (!logFile.isOpen())
+        return;
+    logFile.write(QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n');
+    logFile.flush();
 }
 
 }  // namespace camsim

@@ -63,6 +63,9 @@ public:
     bool setReplyAddress(const QHostAddress &address);
     // Replies sent per event-loop turn; 0 sends each reply at once.
     void setPaceChunk(int chunk) { paceChunk = chunk; }
+    // Each reply goes out this many times, as a computer with several links
+    // on one LAN hears it (1 to maxReplyCopies).
+    void setReplyCopies(int copies) { replyCopies = qBound(1, copies, maxReplyCopies); }
     bool setLogFile(const QString &path);
 
     bool listen(const QHostAddress &address, quint16 port);
@@ -78,7 +81,7 @@ public:
 
     int ignoredCount() const { return ignored; }    // own or foreign datagrams
     int rejectedCount() const { return rejected; }  // datagrams that do not parse
-    int repliesSent() const { return sent; }
+    int repliesSent() const { return sent; }        // datagrams, every copy counted
     int sendErrors() const { return sendFailures; }
 
     // Takes a datagram as if it had come in on the socket.
@@ -111,8 +114,10 @@ private:
     bool apply(SimCamera &camera, const CommandRecord &cmd);
     void answer(const SimCamera &camera, const CommandRecord &cmd, const QByteArray &srcMacBytes,
                 const QHostAddress &to, quint16 toPort);
+    void dispatch(const Outgoing &out);
     void send(const Outgoing &out);
     void record(CommandRecord &cmd);
+    void writeLog(const QJsonObject &line);
 
     QUdpSocket socket;
     QList<SimCamera> cams;
@@ -120,6 +125,7 @@ private:
     quint16 replyPort = 5978;
     QHostAddress replyAddress;
     int paceChunk = 0;
+    int replyCopies = 1;
     QList<Outgoing> queue;
     QTimer paceTimer;
     QFile logFile;

@@ -45,6 +45,9 @@ struct Options {
     QCommandLineOption pace{QStringLiteral("pace-chunk"),
                             QStringLiteral("Replies sent per event-loop turn (0 = unpaced)."),
                             QStringLiteral("n")};
+    QCommandLineOption copies{QStringLiteral("reply-copies"),
+                              QStringLiteral("Send every reply this many times (1)."),
+                              QStringLiteral("n")};
     QCommandLineOption quiet{QStringLiteral("quiet"),
                              QStringLiteral("No line per command on stderr.")};
     QCommandLineOption web{
@@ -59,8 +62,8 @@ struct Options {
 
     void addTo(QCommandLineParser &cli) const
     {
-        cli.addOptions(
-            {config, log, bind, port, replyPort, replyAddress, pace, quiet, web, webPort, webLog});
+        cli.addOptions({config, log, bind, port, replyPort, replyAddress, pace, copies, quiet, web,
+                        webPort, webLog});
     }
 };
 
@@ -97,6 +100,14 @@ QString readSetup(const QCommandLineParser &cli, const Options &o, Setup *s)
         config.paceChunk = cli.value(o.pace).toInt(&ok);
         if (!ok || config.paceChunk < 0)
             return QStringLiteral("bad --pace-chunk: %1").arg(cli.value(o.pace));
+    }
+    if (cli.isSet(o.copies)) {
+        bool ok = false;
+        config.replyCopies = cli.value(o.copies).toInt(&ok);
+        if (!ok || config.replyCopies < 1 || config.replyCopies > camsim::maxReplyCopies)
+            return QStringLiteral("bad --reply-copies: %1 (1 to %2)")
+                .arg(cli.value(o.copies))
+                .arg(camsim::maxReplyCopies);
     }
     s->web = cli.isSet(o.web);
     if (cli.isSet(o.webPort) && !parsePort(cli.value(o.webPort), 0, &s->webPort))
@@ -153,9 +164,12 @@ void sayListening(const camsim::CameraSimulator &sim, const Setup &s)
 {
     const QString replyTarget =
         s.replyAddress.isNull() ? QStringLiteral("the sender") : s.replyAddress.toString();
-    std::printf("camsim: listening on %s:%u with %d cameras, replies to %s port %d\n",
+    const QString copies = s.config.replyCopies > 1
+                               ? QStringLiteral(", each %1 times").arg(s.config.replyCopies)
+                               : QString();
+    std::printf("camsim: listening on %s:%u with %d cameras, replies to %s port %d%s\n",
                 qPrintable(sim.address().toString()), unsigned(sim.port()), sim.cameraCount(),
-                qPrintable(replyTarget), s.config.replyPort);
+                qPrintable(replyTarget), s.config.replyPort, qPrintable(copies));
     std::fflush(stdout);
 }
 

@@ -516,7 +516,8 @@ bool parseConfig(const QByteArray &json, SimConfig *config, QString *error)
     if (!parser.checkKeys(top,
                           {QStringLiteral("cameras"), QStringLiteral("bind"),
                            QStringLiteral("port"), QStringLiteral("replyPort"),
-                           QStringLiteral("replyAddress"), QStringLiteral("paceChunk")},
+                           QStringLiteral("replyAddress"), QStringLiteral("paceChunk"),
+                           QStringLiteral("replyCopies")},
                           QString()))
         return false;
 
@@ -543,6 +544,10 @@ bool parseConfig(const QByteArray &json, SimConfig *config, QString *error)
     if (top.contains(QStringLiteral("paceChunk"))
         && !parser.integer(top.value(QStringLiteral("paceChunk")), QStringLiteral("paceChunk"), 0,
                            100000, &out.paceChunk))
+        return false;
+    if (top.contains(QStringLiteral("replyCopies"))
+        && !parser.integer(top.value(QStringLiteral("replyCopies")), QStringLiteral("replyCopies"),
+                           1, maxReplyCopies, &out.replyCopies))
         return false;
 
     const QJsonValue cameras = top.value(QStringLiteral("cameras"));

@@ -80,11 +80,14 @@ struct SimConfig {
     int replyPort = 5978;
     QString replyAddress;  // empty: the command's sender
     int paceChunk = 0;     // replies sent per event-loop turn, 0 = all at once
+    int replyCopies = 1;   // each reply sent this many times
     QList<SimCamera> cameras;
 };
 
 // Largest camera group a "count" may make.
 constexpr int maxGroupCount = 65536;
+// Most copies of one reply: a computer on a few links of one LAN.
+constexpr int maxReplyCopies = 16;
 
 bool parseConfig(const QByteArray &json, SimConfig *config, QString *error);
 bool loadConfigFile(const QString &path, SimConfig *config, QString *error);
