@@ -356,7 +356,7 @@ void ZVRUtils::sendToCamera(int idx, const char *command, const QByteArray &zvrC
         camera->cmdState = newState;
     if (newState == cmdStateAPSearch)
         camera->apReplies = 0;
-    forgetReplies(camera->mac);
+    forgetReplies(camera->mac, zvrClass);
     composeZVRMessage(zvrClass, camera->hostMac, camera->mac, targetAddress,
                       QString::fromUtf8(camera->model), pading);
 }
@@ -367,7 +367,7 @@ void ZVRUtils::ZVRScanDevice(QString srcMac, QString d, QString dstMac)
     if (broadcastScan)
         actedOn.clear();
     else
-        forgetReplies(dstMac);
+        forgetReplies(dstMac, "1");
     composeZVRMessage("1", srcMac, dstMac, targetAddress, d, QByteArray());
 }
 
@@ -517,7 +517,8 @@ void ZVRUtils::dispatch(const QByteArray &zvrClass, const QByteArray &payload,
         actedOn.clear();
     const qsizetype m = payload.indexOf("M=");
     const QByteArray camera = m < 0 ? QByteArray() : payload.mid(m + 2, 17).toUpper();
-    const QByteArray reply = dstMac.toLatin1() + ' ' + payload;
+    // The payload begins with its class digit.
+    const QByteArray reply = payload + ' ' + dstMac.toLatin1();
     if (isRepeat(camera, reply)) {
         lazyDebug().noquote() << "a repeated reply, not acted on again.";
         return;
@@ -562,8 +563,6 @@ void ZVRUtils::dispatch(const QByteArray &zvrClass, const QByteArray &payload,
     case '9': handleRestartResponse(payload); break;
     default: lazyDebug().noquote() << "Unknown ZVR class type:" << zvrClass; break;
     }
-    // Noted after acting: a command the reply led to forgets the replies
-    // before it, not this one.
     noteActedOn(camera, reply);
 }
 
@@ -590,9 +589,12 @@ void ZVRUtils::noteActedOn(const QByteArray &camera, const QByteArray &reply)
     it->append(reply);
 }
 
-void ZVRUtils::forgetReplies(const QString &cameraMac)
+void ZVRUtils::forgetReplies(const QString &cameraMac, const QByteArray &zvrClass)
 {
-    actedOn.remove(cameraMac.toUpper().toUtf8());
+    const auto it = actedOn.find(cameraMac.toUpper().toUtf8());
+    if (it == actedOn.end() || zvrClass.isEmpty())
+        return;
+    it->removeIf([&zvrClass](const QByteArray &reply) { return reply.startsWith(zvrClass); });
 }
 
 // ---------------------------------------------------------------- reply handlers

@@ -617,6 +617,11 @@ private slots:
         for (int copy = 0; copy < 3; ++copy)
             engine->handleDatagram(setupReply);
         QCOMPARE(setup.size(), 1);
+        // A command of another class, as the page sends on a setup answer,
+        // leaves the setup answer's copies repeats.
+        engine->ZVRRestartHttpSrv(0, ZVRUtils::restartNetwork);
+        engine->handleDatagram(setupReply);
+        QCOMPARE(setup.size(), 1);
         // Asked again, the same answer counts again; once.
         engine->ZVRGetNetworkSetup(0);
         for (int copy = 0; copy < 3; ++copy)
