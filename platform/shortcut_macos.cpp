@@ -50,6 +50,9 @@ toolResult written(const QString &tool, const QString &path, const QByteArray &b
 // .ico holds one per size).
 QImage largestImage(const QString &path)
 {
+    // A named pipe at the name would block the read until a writer comes.
+    if (!QFileInfo(path).isFile())
+        return QImage();
     QImageReader reader(path);
     QImage best;
     const int count = std::max(1, reader.imageCount());

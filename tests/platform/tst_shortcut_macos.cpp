@@ -6,6 +6,7 @@
 #include "tests/support/filesizelimit.h"
 #include "tests/support/languagetokens.h"
 #include "tests/support/logcapture.h"
+#include "tests/support/namedpipe.h"
 #include "tests/support/testseams.h"
 
 #include <QDirIterator>
@@ -234,6 +235,7 @@ private slots:
     void iconPacking_data();
     void iconPacking();
     void withoutIcon();
+    void iconAtAPipe();
     void secondRun();
     void launcherOpensTheUrl_data();
     void launcherOpensTheUrl();
@@ -525,6 +527,23 @@ void tst_shortcut_macos::withoutIcon()
              QStringList());
     QCOMPARE(readAll(contents + QStringLiteral("Info.plist")), plistBytes("MyCamera-10000001"));
     QVERIFY(QFileInfo(contents + QStringLiteral("MacOS/MyCamera-10000001")).isExecutable());
+}
+
+// A named pipe at the icon's name is not read: the bundle goes without its
+// icon instead of waiting for a writer.
+void tst_shortcut_macos::iconAtAPipe()
+{
+    QVERIFY(QFile::remove(icon));
+    QVERIFY(makePipe(icon));
+    {
+        pipeRescue rescue({icon});
+        make(portalArg, "10000001");
+        QVERIFY2(!rescue.wasNeeded(), "the icon's pipe was opened");
+    }
+    const QString contents =
+        bundleOf(QStringLiteral("MyCamera-10000001")) + QStringLiteral("/Contents/");
+    QVERIFY(QFileInfo(contents + QStringLiteral("MacOS/MyCamera-10000001")).isExecutable());
+    QCOMPARE(readAll(contents + QStringLiteral("Info.plist")), plistBytes("MyCamera-10000001"));
 }
 
 // The same camera again: one bundle with the newer launcher; another
