@@ -465,7 +465,7 @@ bool joinPage2::post(int kind, const char *path, const QByteArray &body)
         if (!takeReply(reply, kind))
             return;
         const QString status = httpStatus(reply);
-        const QByteArray start = reply->read(portalRequest::answerLimit);
+        const QByteArray start = limitedBody(reply);
         abandonReply(reply, this);
         qDebug().noquote() << "joinPage2:" << pathOf(kind) << "answered" << status
                            << "with more than" << portalRequest::answerLimit
@@ -584,8 +584,8 @@ void joinPage2::answered(int kind, QNetworkReply *reply)
     const QString status = httpStatus(reply);
     qDebug().noquote() << "joinPage2:" << pathOf(kind) << "answered" << status;
     const bool failed = reply->error() != QNetworkReply::NoError;
-    // Never more than the limit: the reply buffers no more.
-    const QByteArray body = failed ? QByteArray() : reply->read(portalRequest::answerLimit);
+    // Never more than the limit: no more is read.
+    const QByteArray body = failed ? QByteArray() : limitedBody(reply);
     answered(kind, judge(kind, failed, status, body), reply->errorString());
 }
 
