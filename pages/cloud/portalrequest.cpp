@@ -173,4 +173,36 @@ QStringList shownAnswer(const QString &answer)
     return lines;
 }
 
+QStringList wrappedLine(const QString &line, int width, const textAdvance &advance)
+{
+    if (advance(line) <= width)
+        return {line};
+    QStringList lines;
+    QString current;
+    for (QString word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString joined = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+        if (advance(joined) <= width) {
+            current = joined;
+            continue;
+        }
+        if (!current.isEmpty())
+            lines << current;
+        // A word wider than the line: the most of it that fits, at least
+        // one character, then the rest.
+        while (advance(word) > width) {
+            qsizetype n = 1;
+            while (n < word.size() && advance(word.left(n + 1)) <= width)
+                ++n;
+            if (n < word.size() && word.at(n).isLowSurrogate())
+                n += n > 1 ? -1 : 1;
+            lines << word.left(n);
+            word.remove(0, n);
+        }
+        current = word;
+    }
+    if (!current.isEmpty() || lines.isEmpty())
+        lines << current;
+    return lines;
+}
+
 }  // namespace portalRequest

@@ -35,6 +35,8 @@ private slots:
     void failedStatuses();
     void shownLines_data();
     void shownLines();
+    void wrappedLines_data();
+    void wrappedLines();
 };
 
 void tst_portalrequest::encoding_data()
@@ -294,6 +296,56 @@ void tst_portalrequest::shownLines()
     QFETCH(QStringList, lines);
     QCOMPARE(shownAnswer(answer), lines);
     QVERIFY(shownAnswer(answer).size() <= answerLines);
+}
+
+// Every character 10 pixels wide, so that the breaks can be counted out.
+int tenEach(const QString &text)
+{
+    return int(text.size()) * 10;
+}
+
+void tst_portalrequest::wrappedLines_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QStringList>("lines");
+    const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");  // two UTF-16 halves
+    QTest::newRow("fits") << "aaa bbb" << 100 << QStringList{"aaa bbb"};
+    QTest::newRow("exactly the width") << "aaaaa bbbb" << 100 << QStringList{"aaaaa bbbb"};
+    QTest::newRow("one pixel too wide") << "aaaaa bbbb" << 99 << QStringList{"aaaaa", "bbbb"};
+    QTest::newRow("between words") << "aaa bbb ccc ddd" << 70 << QStringList{"aaa bbb", "ccc ddd"};
+    QTest::newRow("runs of blanks count as one")
+        << "  aaa    bbb   ccc  " << 70 << QStringList{"aaa bbb", "ccc"};
+    QTest::newRow("a word wider than the line")
+        << QString(25, QLatin1Char('x')) << 100
+        << QStringList{QString(10, QLatin1Char('x')), QString(10, QLatin1Char('x')),
+                       QString(5, QLatin1Char('x'))};
+    QTest::newRow("a long word after a short one, then more")
+        << "ab " + QString(15, QLatin1Char('x')) + " cd" << 100
+        << QStringList{"ab", QString(10, QLatin1Char('x')), "xxxxx cd"};
+    QTest::newRow("a character outside the BMP stays whole")
+        << face + face + face << 30 << QStringList{face, face, face};
+    QTest::newRow("narrower than a character: one a line")
+        << "abc" << 5 << QStringList{"a", "b", "c"};
+    QTest::newRow("narrower than a pair: the pair whole")
+        << face + "a" << 5 << QStringList{face, "a"};
+    QTest::newRow("empty") << "" << 100 << QStringList{""};
+    QTest::newRow("a whole line of the bound")
+        << QString(answerLineChars, QLatin1Char('y')) << answerWidth
+        << QStringList{QString(45, QLatin1Char('y')), QString(45, QLatin1Char('y')),
+                       QString(45, QLatin1Char('y')), QString(25, QLatin1Char('y'))};
+}
+
+void tst_portalrequest::wrappedLines()
+{
+    QFETCH(QString, line);
+    QFETCH(int, width);
+    QFETCH(QStringList, lines);
+    const QStringList wrapped = wrappedLine(line, width, tenEach);
+    QCOMPARE(wrapped, lines);
+    // Nothing of the line is lost but blanks.
+    QCOMPARE(wrapped.join(QString()).remove(QLatin1Char(' ')),
+             QString(line).remove(QLatin1Char(' ')));
 }
 
 QTEST_GUILESS_MAIN(tst_portalrequest)
