@@ -1,6 +1,7 @@
 // The portal's form posts as bytes and the rules that judge the portal's
 // answers.
 #include "pages/cloud/portalrequest.h"
+#include "protocol/ipcamera.h"
 
 #include <QNetworkRequest>
 #include <QUrl>
@@ -24,6 +25,7 @@ private slots:
     void encoding();
     void encodingKeepsEveryByte();
     void bodies();
+    void addBodyFromInfoRecord();
     void recordValuesEndAtNul();
     void post();
     void accountReplies_data();
@@ -106,8 +108,20 @@ void tst_portalrequest::bodies()
                         "&email=&password="));
 }
 
+void tst_portalrequest::addBodyFromInfoRecord()
+{
+    // The camera's values as its info record brings them, pad symbols and all.
+    IPCamera cam;
+    cam.setPassword("2;M=00:1a:2b:3c:4d:5e;U=10000001.x;P=" + QByteArray("cam pw+1").toBase64()
+                    + ";Y=ZGZwMQ=");
+    QCOMPARE(addCameraBody("KSM-271E", version, cam.deviceNo, cam.password, cam.dfp),
+             QByteArray("client=wizard&wizard_version=KSM-271E_v1.00.02&lang=English"
+                        "&orbel_no=10000001&device_password=cam%20pw%2B1&dfp=ZGZwMQ"));
+}
+
 void tst_portalrequest::recordValuesEndAtNul()
 {
+
     QCOMPARE(recordValue(QByteArray("abc\0def", 7)), QByteArray("abc"));
     QCOMPARE(addCameraBody(QByteArray("KSM\0x", 5), version,
                            QByteArray("1000\0"
