@@ -118,7 +118,11 @@ verdict judgeAddReply(bool failed, const QString &status, const QByteArray &body
 QString addRefusalText(const QString &body)
 {
     const qsizetype bracket = body.indexOf(QLatin1Char(']'));
-    return bracket >= 0 ? body.mid(bracket + 1) : body.mid(1);
+    if (bracket >= 0)
+        return body.mid(bracket + 1);
+    // The first character goes whole, also one outside the BMP.
+    return body.mid(
+        body.size() > 1 && body.at(0).isHighSurrogate() && body.at(1).isLowSurrogate() ? 2 : 1);
 }
 
 verdict cutShort(const verdict &onRead, const QByteArray &read)
@@ -142,8 +146,13 @@ QStringList shownAnswer(const QString &answer)
     QString line;
     bool more = false;  // text left out after the last line kept
     const auto endLine = [&] {
-        if (line.size() > answerLineChars)
-            line = line.left(answerLineChars - 1) + ellipsis;
+        if (line.size() > answerLineChars) {
+            // A character outside the BMP stays whole or goes whole.
+            qsizetype keep = answerLineChars - 1;
+            if (line.at(keep).isLowSurrogate())
+                --keep;
+            line = line.left(keep) + ellipsis;
+        }
         lines << line;
         line.clear();
     };

@@ -203,6 +203,10 @@ void tst_portalrequest::addReplies_data()
                                 << outcome::refused << "0000001:KSM-271E\n";
     QTest::newRow("other model") << false << "200" << QByteArray("10000001:KSM-272E")
                                  << outcome::refused << "0000001:KSM-272E";
+    QTest::newRow("first character outside the BMP, dropped whole")
+        << false << "200" << QByteArray("\xF0\x9F\x98\x80no bracket") << outcome::refused
+        << "no bracket";
+    QTest::newRow("one character") << false << "200" << QByteArray("x") << outcome::refused << "";
     QTest::newRow("empty") << false << "200" << QByteArray() << outcome::unknownError << "";
     QTest::newRow("bracket") << false << "200" << QByteArray("[E05] Already registered.")
                              << outcome::refused << " Already registered.";
@@ -299,6 +303,13 @@ void tst_portalrequest::shownLines_data()
                                                                        "d")
                                                          + QChar(0) + "e"
                                                   << QStringList{"a b c d e"};
+    const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");  // two UTF-16 halves
+    QTest::newRow("a cut through a character outside the BMP drops it whole")
+        << longLine.left(answerLineChars - 2) + face + "b"
+        << QStringList{longLine.left(answerLineChars - 2) + more};
+    QTest::newRow("a character outside the BMP just before the cut stays")
+        << longLine.left(answerLineChars - 3) + face + "bc"
+        << QStringList{longLine.left(answerLineChars - 3) + face + more};
     QTest::newRow("a long last line cut, and more")
         << "1\n2\n3\n" + longLine + "WW\n5"
         << QStringList{"1", "2", "3", longLine.left(answerLineChars - 1) + more};
