@@ -26,16 +26,72 @@ void setNetworkAccess(QNetworkAccessManager *manager)
     installed = manager;
 }
 
+namespace {
+
+// What of a body limitBody has read, kept with its reply.
+class heldBody : public QObject
+{
+public:
+    heldBody(QNetworkReply *reply, qint64 limit) : QObject(reply), limit(limit) {}
+
+    // Moves what the reply buffers here, one byte past the limit at most.
+    void take(QNetworkReply *reply)
+    {
+        const qint64 room = limit + 1 - bytes.size();
+        if (room > 0)
+            bytes += reply->read(room);
+    }
+
+    const qint64 limit;
+    QByteArray bytes;
+    bool tooLong = false;
+};
+
+heldBody *heldBodyOf(QNetworkReply *reply)
+{
+    for (QObject *child : reply->children()) {
+        if (auto *held = dynamic_cast<heldBody *>(child))
+            return held;
+    }
+    return nullptr;
+}
+
+// What the reply itself may buffer: a piece, so that the held bytes and the
+// reply's buffer together stay near the limit.
+constexpr qint64 pieceSize = 1024 * 1024;
+
+}  // namespace
+
 void limitBody(QNetworkReply *reply, qint64 limit, QObject *context, std::function<void()> tooLong)
 {
-    // One byte more than the limit tells a body of exactly the limit from a
-    // longer one; past it the reply stops reading from the network.
-    reply->setReadBufferSize(limit + 1);
+    // The body is taken out as it comes. Left in the reply's own bounded
+    // buffer, a chunked answer stalls short of the bound: the toolkit then
+    // stops reading until the buffer is read, and the answer would run into
+    // the silence timer instead.
+    auto *held = new heldBody(reply, limit);
+    reply->setReadBufferSize(qMin(limit + 1, pieceSize));
     QObject::connect(reply, &QIODevice::readyRead, context,
-                     [reply, limit, tooLong = std::move(tooLong)] {
-                         if (reply->bytesAvailable() > limit)
+                     [reply, held, tooLong = std::move(tooLong)] {
+                         if (held->tooLong)
+                             return;
+                         held->take(reply);
+                         // One byte more than the limit tells a body of
+                         // exactly the limit from a longer one.
+                         if (held->bytes.size() > held->limit) {
+                             held->tooLong = true;
                              tooLong();
+                         }
                      });
+}
+
+QByteArray limitedBody(QNetworkReply *reply)
+{
+    heldBody *held = heldBodyOf(reply);
+    if (!held)
+        return reply->readAll();
+    if (!held->tooLong)
+        held->take(reply);
+    return held->bytes.left(held->limit);
 }
 
 void abandonReply(QNetworkReply *reply, QObject *receiver)

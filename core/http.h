@@ -1,6 +1,7 @@
 #ifndef CAMGUIDE_HTTP_H
 #define CAMGUIDE_HTTP_H
 
+#include <QByteArray>
 #include <QtGlobal>
 
 #include <functional>
@@ -15,11 +16,16 @@ class QObject;
 QNetworkAccessManager *networkAccess();
 void setNetworkAccess(QNetworkAccessManager *manager);  // nullptr: back to the program's own
 
-// Holds a reply to at most limit bytes of body: the reply buffers no more
-// than one byte past it, and tooLong runs, while context lives, as soon as
-// it holds more. The reply reads no further; the caller takes what it wants
-// of the buffered bytes and abandons it.
+// Reads a reply's body as it arrives, up to limit bytes: the reply itself
+// buffers no more than a piece of it, and tooLong runs, while context lives,
+// as soon as more than limit bytes came. The reply reads no further then;
+// the caller takes what it wants with limitedBody and abandons it.
 void limitBody(QNetworkReply *reply, qint64 limit, QObject *context, std::function<void()> tooLong);
+
+// The body that limitBody has read of a reply so far, with what the reply
+// still buffers, to at most the limit; a reply without limitBody gives its
+// whole buffer.
+QByteArray limitedBody(QNetworkReply *reply);
 
 // Gives a reply up: none of its signals reaches receiver any more, it stops
 // on the network and is deleted later. Disconnected first, because abort()

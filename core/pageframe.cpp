@@ -428,19 +428,22 @@ int pageFrame::warningBox(const QString &message, const QList<boxButton> &button
 
 int pageFrame::messageBox(const QString &text, QMessageBox::Icon icon,
                           const QList<boxButton> &buttons, QPoint offset, veilRoad road,
-                          QLabel *veil)
+                          QLabel *veil, int textWidth)
 {
     showVeil(veil);
     pageBox box(text, icon);
     box.addPictureButtons(buttons);
+    if (textWidth > 0)
+        box.setTextWidth(textWidth);
     return runBox(box, offset, road, veil);
 }
 
 int pageFrame::formBox(const QString &text, QMessageBox::Icon icon, const QList<boxButton> &buttons,
-                       QPoint offset)
+                       QPoint offset, int textWidth)
 {
     hideForms();
-    const int answer = messageBox(text, icon, buttons, offset);
+    const int answer =
+        messageBox(text, icon, buttons, offset, hideVeilOnAnswer, nullptr, textWidth);
     if (answer >= 0)
         showChosenForm();
     return answer;

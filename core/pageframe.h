@@ -133,9 +133,11 @@ protected:
     // more than one veil names the one to use.
     int warningBox(const QString &message, const QList<boxButton> &buttons, QPoint offset,
                    veilRoad road = hideVeilOnAnswer, QLabel *veil = nullptr);
-    // A box whose text is given whole (its own heading or none).
+    // A box whose text is given whole (its own heading or none). A text
+    // width keeps lines that the caller broke to it (pageBox::setTextWidth).
     int messageBox(const QString &text, QMessageBox::Icon icon, const QList<boxButton> &buttons,
-                   QPoint offset, veilRoad road = hideVeilOnAnswer, QLabel *veil = nullptr);
+                   QPoint offset, veilRoad road = hideVeilOnAnswer, QLabel *veil = nullptr,
+                   int textWidth = 0);
     // Is the camera's LED lit green? Yes and No, 84x24.
     int ledQuestionBox(const QString &fontSize = QStringLiteral("12pt"),
                        veilRoad road = hideVeilOnAnswer);
@@ -143,7 +145,7 @@ protected:
     // the chosen one comes back on an answer. The page says what its forms
     // are by overriding the two below.
     int formBox(const QString &text, QMessageBox::Icon icon, const QList<boxButton> &buttons,
-                QPoint offset);
+                QPoint offset, int textWidth = 0);
     virtual void hideForms() {}
     virtual void showChosenForm() {}
 

@@ -289,6 +289,12 @@ QLabel *pageBox::addRichText(const QString &html, QSize size, int row, const QSt
     return label;
 }
 
+void pageBox::setTextWidth(int width)
+{
+    if (auto *label = findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+        label->setMinimumWidth(width);
+}
+
 int pageBox::run(QWidget *wizardWindow, QPoint offset)
 {
     ::keepWizardOnScreen(wizardWindow);

@@ -139,6 +139,11 @@ public:
     QLabel *addRichText(const QString &html, QSize size, int row,
                         const QString &pictureFile = QString(), QSize pictureSize = QSize());
 
+    // Lays the box's own text out at least width pixels wide: lines that the
+    // caller broke to that width are not broken again by the toolkit, which
+    // otherwise wraps a wide text at its own, narrower, limit.
+    void setTextWidth(int width);
+
     // keepWizardOnScreen, move to the wizard's position plus offset, run
     // modally. Returns answerIndex().
     int run(QWidget *wizardWindow, QPoint offset);

@@ -275,10 +275,10 @@ void finishPage::getImagefinishedSlot(QNetworkReply *reply)
     snapshotDeadline->stop();
     latestSnapshot = nullptr;
     // The body is read only from an answer without an error, and never
-    // more of it than the bound: the reply buffers no more.
+    // more of it than the bound.
     const bool failed = reply->error() != QNetworkReply::NoError;
     const std::optional<QImage> image =
-        snapshot::picture(failed, status, failed ? QByteArray() : reply->read(snapshot::bodyLimit));
+        snapshot::picture(failed, status, failed ? QByteArray() : limitedBody(reply));
     if (!image)
         return;
     QPixmap picture = QPixmap::fromImage(*image);

@@ -333,25 +333,28 @@ void joinPage2::closeBox(const QString &message, QPoint offset)
 
 void joinPage2::answerBox(const QString &answer)
 {
-    // A few lines of at most 450 pixels in the box's font, the box placed
-    // by the widest.
+    // The kept lines, each wrapped to the box's width in its font; the box
+    // is placed by the widest of them as they came.
     QLabel probe;
     probe.setFont(QFont(QStringLiteral("Arial")));
     probe.setStyleSheet(boxStyle);
     probe.ensurePolished();
     const QFontMetrics metrics = probe.fontMetrics();
-    const int widest = 450;
+    const auto advance = [&metrics](const QString &text) {
+        return metrics.horizontalAdvance(text);
+    };
+    const int widest = portalRequest::answerWidth;
     int w = 0;
     QStringList shown;
     for (const QString &line : portalRequest::shownAnswer(answer)) {
-        w = qMax(w, qMin(metrics.horizontalAdvance(line), widest));
-        const QString fitted = metrics.elidedText(line, Qt::ElideRight, widest);
+        w = qMax(w, qMin(advance(line), widest));
         // The portal's words are text: a link in them must not be live.
-        shown << fitted.toHtmlEscaped();
+        for (const QString &part : portalRequest::wrappedLine(line, widest, advance))
+            shown << part.toHtmlEscaped();
     }
     const int x = (wizardWindow()->width() - w - 70) / 2;
     formBox(warningText(shown.join(QStringLiteral("<br>"))), QMessageBox::Warning,
-            {closingButton(tr("Close    "))}, QPoint(x, 240));
+            {closingButton(tr("Close    "))}, QPoint(x, 240), w);
 }
 
 // ------------------------------------------------------------------- Next
@@ -465,7 +468,7 @@ bool joinPage2::post(int kind, const char *path, const QByteArray &body)
         if (!takeReply(reply, kind))
             return;
         const QString status = httpStatus(reply);
-        const QByteArray start = reply->read(portalRequest::answerLimit);
+        const QByteArray start = limitedBody(reply);
         abandonReply(reply, this);
         qDebug().noquote() << "joinPage2:" << pathOf(kind) << "answered" << status
                            << "with more than" << portalRequest::answerLimit
@@ -584,8 +587,8 @@ void joinPage2::answered(int kind, QNetworkReply *reply)
     const QString status = httpStatus(reply);
     qDebug().noquote() << "joinPage2:" << pathOf(kind) << "answered" << status;
     const bool failed = reply->error() != QNetworkReply::NoError;
-    // Never more than the limit: the reply buffers no more.
-    const QByteArray body = failed ? QByteArray() : reply->read(portalRequest::answerLimit);
+    // Never more than the limit: no more is read.
+    const QByteArray body = failed ? QByteArray() : limitedBody(reply);
     answered(kind, judge(kind, failed, status, body), reply->errorString());
 }
 

@@ -118,7 +118,11 @@ verdict judgeAddReply(bool failed, const QString &status, const QByteArray &body
 QString addRefusalText(const QString &body)
 {
     const qsizetype bracket = body.indexOf(QLatin1Char(']'));
-    return bracket >= 0 ? body.mid(bracket + 1) : body.mid(1);
+    if (bracket >= 0)
+        return body.mid(bracket + 1);
+    // The first character goes whole, also one outside the BMP.
+    return body.mid(
+        body.size() > 1 && body.at(0).isHighSurrogate() && body.at(1).isLowSurrogate() ? 2 : 1);
 }
 
 verdict cutShort(const verdict &onRead, const QByteArray &read)
@@ -142,8 +146,13 @@ QStringList shownAnswer(const QString &answer)
     QString line;
     bool more = false;  // text left out after the last line kept
     const auto endLine = [&] {
-        if (line.size() > answerLineChars)
-            line = line.left(answerLineChars - 1) + ellipsis;
+        if (line.size() > answerLineChars) {
+            // A character outside the BMP stays whole or goes whole.
+            qsizetype keep = answerLineChars - 1;
+            if (line.at(keep).isLowSurrogate())
+                --keep;
+            line = line.left(keep) + ellipsis;
+        }
         lines << line;
         line.clear();
     };
@@ -170,6 +179,38 @@ QStringList shownAnswer(const QString &answer)
         lines.removeLast();
     if (more && !lines.last().endsWith(ellipsis))
         lines.last() += ellipsis;
+    return lines;
+}
+
+QStringList wrappedLine(const QString &line, int width, const textAdvance &advance)
+{
+    if (advance(line) <= width)
+        return {line};
+    QStringList lines;
+    QString current;
+    for (QString word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString joined = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+        if (advance(joined) <= width) {
+            current = joined;
+            continue;
+        }
+        if (!current.isEmpty())
+            lines << current;
+        // A word wider than the line: the most of it that fits, at least
+        // one character, then the rest.
+        while (advance(word) > width) {
+            qsizetype n = 1;
+            while (n < word.size() && advance(word.left(n + 1)) <= width)
+                ++n;
+            if (n < word.size() && word.at(n).isLowSurrogate())
+                n += n > 1 ? -1 : 1;
+            lines << word.left(n);
+            word.remove(0, n);
+        }
+        current = word;
+    }
+    if (!current.isEmpty() || lines.isEmpty())
+        lines << current;
     return lines;
 }
 

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QNetworkRequest;
 class QUrl;
 
@@ -76,6 +78,16 @@ bool failedStatus(const QString &status);
 inline constexpr int answerLines = 4;
 inline constexpr int answerLineChars = 160;
 QStringList shownAnswer(const QString &answer);
+
+// The answer box's width for the text: its lines are wrapped to it.
+inline constexpr int answerWidth = 450;
+// The width of a text in pixels, in the font it is shown in.
+using textAdvance = std::function<int(const QString &)>;
+// A line of shownAnswer broken into lines of at most width pixels: between
+// words where it can, inside a word wider than the width where it must, and
+// never between the two halves of a character outside the BMP. Runs of blanks
+// count as one, as in the box's rich text.
+QStringList wrappedLine(const QString &line, int width, const textAdvance &advance);
 
 }  // namespace portalRequest
 

@@ -7,7 +7,9 @@
 //     status "200" its part after the first "]" (without one, from the second
 //     character on)
 //   the answer box: the escaped text holds no "<" or ">", and every "&"
-//     begins an entity
+//     begins an entity; each kept line wrapped to the box's width loses
+//     nothing but blanks, splits no character outside the BMP, and holds no
+//     line wider than the box but a single character's
 // An input is a byte and four fields (tests/fuzz/fuzzinput.h): bit 0 of the
 // byte says the transfer failed, bit 1 that the add request's rules apply;
 // the fields are status, body, the camera's number and its model.
@@ -31,6 +33,32 @@ void checkEscaped(const QString &text)
         const QStringView rest = QStringView(escaped).sliced(at);
         FUZZ_CHECK(rest.startsWith(u"&amp;") || rest.startsWith(u"&lt;") || rest.startsWith(u"&gt;")
                    || rest.startsWith(u"&quot;"));
+    }
+}
+
+// A width for every character, some of them wider than the box.
+int advance(const QString &text)
+{
+    int width = 0;
+    for (const QChar c : text)
+        width += 1 + (c.unicode() * 7) % 600;
+    return width;
+}
+
+void checkWrapped(const QString &text)
+{
+    const int box = portalRequest::answerWidth;
+    for (const QString &line : portalRequest::shownAnswer(text)) {
+        const QStringList parts = portalRequest::wrappedLine(line, box, advance);
+        FUZZ_CHECK(!parts.isEmpty());
+        FUZZ_CHECK(parts.join(QString()).remove(QLatin1Char(' '))
+                   == QString(line).remove(QLatin1Char(' ')));
+        for (const QString &part : parts) {
+            FUZZ_CHECK(part.isEmpty() || !part.front().isLowSurrogate());
+            FUZZ_CHECK(part.isEmpty() || !part.back().isHighSurrogate());
+            FUZZ_CHECK(advance(part) <= box || part.size() == 1
+                       || (part.size() == 2 && part.front().isHighSurrogate()));
+        }
     }
 }
 
@@ -73,6 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             FUZZ_CHECK(!failed && !(ok && answer.startsWith(QLatin1String("success"))));
             FUZZ_CHECK(v.text == answer);
             checkEscaped(v.text);
+            checkWrapped(v.text);
             break;
         default: FUZZ_CHECK(!"an account answer has no other outcome");
         }
@@ -89,9 +118,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     case outcome::refused: {
         FUZZ_CHECK(!failed && !(ok && (added || body.isEmpty())));
         const qsizetype bracket = answer.indexOf(QLatin1Char(']'));
-        const QString shown = !ok ? answer : bracket >= 0 ? answer.mid(bracket + 1) : answer.mid(1);
+        // Without "]" the first character goes, both halves of one outside the BMP.
+        const qsizetype first = answer.size() > 1 && answer.at(0).isHighSurrogate() ? 2 : 1;
+        const QString shown = !ok            ? answer
+                              : bracket >= 0 ? answer.mid(bracket + 1)
+                                             : answer.mid(first);
         FUZZ_CHECK(v.text == shown);
         checkEscaped(v.text);
+        checkWrapped(v.text);
         break;
     }
     default: FUZZ_CHECK(!"an add answer has no other outcome");

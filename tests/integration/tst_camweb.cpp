@@ -376,6 +376,38 @@ private slots:
         QVERIFY(get(client, url("/")).body.size() < 1000);
     }
 
+    void endlessPicture()
+    {
+        SimCamera c = camera("KSM-271E");
+        c.webFault = WebFault::endless;
+        QVERIFY(serve(c));
+        QNetworkRequest request(QUrl::fromEncoded(url("/image.jpg")));
+        request.setRawHeader("Authorization", basic("admin:pw1"));
+        QNetworkReply *reply = client.get(request);
+        QVERIFY(QTest::qWaitFor([&] { return reply->bytesAvailable() > 0; }, 5000));
+        QCOMPARE(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
+        QCOMPARE(reply->rawHeader("Transfer-Encoding"), QByteArray("chunked"));
+        QVERIFY(!reply->hasRawHeader("Content-Length"));
+        QByteArray body = reply->readAll();
+        QVERIFY(body.startsWith("\xff\xd8"));
+        // Far past any picture, as fast as it is read, and no end.
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                body += reply->readAll();
+                return body.size() > 4 * 1024 * 1024;
+            },
+            10000));
+        QVERIFY(!reply->isFinished());
+        reply->disconnect();
+        reply->abort();
+        reply->deleteLater();
+        QTest::qWait(100);
+
+        // Error answers stay as they are.
+        QCOMPARE(get(client, url("/image.jpg"), basic("admin:wrong")).status, 401);
+        QCOMPARE(get(client, url("/nothing")).status, 404);
+    }
+
     void tricklingPicture()
     {
         SimCamera c = camera("KSM-271E");
@@ -459,11 +491,12 @@ private slots:
                 " \"web\": {\"fault\": \"server-error\", \"delayMs\": 10}},"
                 "{\"mac\": \"02:00:00:00:00:03\", \"model\": \"M\", \"web\": {\"enabled\": false}},"
                 "{\"mac\": \"02:00:00:00:00:04\", \"model\": \"M\", \"web\": {\"fault\": \"trickle\"}},"
-                "{\"mac\": \"02:00:00:00:00:05\", \"model\": \"M\", \"web\": {\"fault\": \"oversized\"}}"
+                "{\"mac\": \"02:00:00:00:00:05\", \"model\": \"M\", \"web\": {\"fault\": \"oversized\"}},"
+                "{\"mac\": \"02:00:00:00:00:06\", \"model\": \"M\", \"web\": {\"fault\": \"endless\"}}"
                 "]}",
                 &config, &error),
             qPrintable(error));
-        QCOMPARE(config.cameras.size(), 5);
+        QCOMPARE(config.cameras.size(), 6);
         QVERIFY(config.cameras.at(0).webEnabled);
         QCOMPARE(config.cameras.at(0).webFault, WebFault::none);
         QCOMPARE(config.cameras.at(1).webFault, WebFault::serverError);
@@ -471,6 +504,7 @@ private slots:
         QVERIFY(!config.cameras.at(2).webEnabled);
         QCOMPARE(config.cameras.at(3).webFault, WebFault::trickle);
         QCOMPARE(config.cameras.at(4).webFault, WebFault::oversized);
+        QCOMPARE(config.cameras.at(5).webFault, WebFault::endless);
     }
 
 #ifdef CAMSIM_PROGRAM

@@ -161,6 +161,8 @@ private slots:
     void refusals_data();
     void refusals();
     void errorsReturnSilently();
+    void answerWrapped_data();
+    void answerWrapped();
     void timeout();
     void backAbandons();
     void portalAddress_data();
@@ -507,6 +509,67 @@ void tst_joinpage2::errorsReturnSilently()
     QVERIFY(QTest::qWaitFor([&] { return boxes->count() == 3; }, 5000));
     QCOMPARE(boxes->last().pos, wizardPos + QPoint((720 - 450 - 70) / 2, 240));
     QCOMPARE(w.wizard.currentId(), int(joinPage2Id));
+}
+
+void tst_joinpage2::answerWrapped_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QStringList>("kept");  // the lines of the answer the box keeps
+    QTest::newRow("a sentence wider than the box")
+        << QByteArray("This e-mail address is already registered. Please sign in or use another "
+                      "e-mail address.")
+        << QStringList{"This e-mail address is already registered. Please sign in or use "
+                       "another e-mail address."};
+    const QString word(140, QLatin1Char('W'));
+    QTest::newRow("a word wider than the box")
+        << QByteArray("[E17] Token " + word.toLatin1()) << QStringList{"[E17] Token " + word};
+    QTest::newRow("lines, each wrapped")
+        << QByteArray("[E21] Too many attempts were made to sign in with this e-mail address "
+                      "within the last hour; please wait.\r\n[E22] Contact support, or reset "
+                      "your password on the portal's own page and try again.")
+        << QStringList{"[E21] Too many attempts were made to sign in with this e-mail address "
+                       "within the last hour; please wait.",
+                       "[E22] Contact support, or reset your password on the portal's own page "
+                       "and try again."};
+}
+
+void tst_joinpage2::answerWrapped()
+{
+    // Each kept line is shown whole, wrapped to the box's width, and the
+    // toolkit does not wrap it again at a narrower width of its own.
+    QFETCH(QByteArray, answer);
+    QFETCH(QStringList, kept);
+    portal->setFault(requestKind::signIn, fault::refuse);
+    portal->setRefusalText(answer);
+    atCloudPage w(cam);
+    w.signIn(QStringLiteral("anna@example.com"), QStringLiteral("Anna-2026 pw"));
+    int widestLine = 0;
+    int labelWidth = 0;
+    int boxWidth = 0;
+    QStringList shown;
+    boxes->onOpen([&](QDialog *d) {
+        d->show();  // laid out as the user sees it
+        const auto *label = d->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label);
+        shown = label->text().mid(heading.size()).split(QStringLiteral("<br>"));
+        for (const QString &line : shown)
+            widestLine = qMax(widestLine, label->fontMetrics().horizontalAdvance(line));
+        labelWidth = label->width();
+        boxWidth = d->width();
+    });
+    boxes->answer("Close");
+    w.pressNext();
+    QVERIFY(QTest::qWaitFor([&] { return boxes->count() == 1; }, 5000));
+    QVERIFY(boxes->last().text.startsWith(heading));
+    QVERIFY(!boxes->last().text.contains(QChar(0x2026)));
+    QVERIFY2(shown.size() > kept.size(), qPrintable(shown.join(QLatin1Char('|'))));
+    QCOMPARE(shown.join(QString()).remove(QLatin1Char(' ')),
+             kept.join(QString()).remove(QLatin1Char(' ')).toHtmlEscaped());
+    QVERIFY2(widestLine <= portalRequest::answerWidth, qPrintable(QString::number(widestLine)));
+    QVERIFY2(labelWidth >= widestLine,
+             qPrintable(QStringLiteral("%1 < %2").arg(labelWidth).arg(widestLine)));
+    QVERIFY2(boxWidth <= portalRequest::answerWidth + 150, qPrintable(QString::number(boxWidth)));
+    QCOMPARE(boxes->last().pos, wizardPos + QPoint((720 - 450 - 70) / 2, 240));
 }
 
 void tst_joinpage2::timeout()

@@ -115,6 +115,8 @@ private slots:
     void tableRows();
     void internetTable_data();
     void internetTable();
+    void setupAnswersInTurn_data();
+    void setupAnswersInTurn();
     void malformedPingIsNoAnswer();
     void noTickActsUnderDecisionBox();
     void tickLimit();
@@ -302,6 +304,59 @@ void tst_networkcheck::internetTable()
         QVERIFY(!f.check.online());
     }
     QCOMPARE(f.confirmations, 0);  // the Internet table confirms nothing
+}
+
+// The Internet page's setup answers, several before tick 250: one that
+// matches the chosen way confirms it for the rest of the run, whatever comes
+// after; each answer while confirmed restarts the camera's network.
+void tst_networkcheck::setupAnswersInTurn_data()
+{
+    using rule = networkCheck::setupRule;
+    QTest::addColumn<int>("confirms");            // networkCheck::setupRule
+    QTest::addColumn<QByteArrayList>("answers");  // PPPoE_enable, or DHCP_enable for DHCP
+    QTest::addColumn<int>("restarts");
+    QTest::addColumn<bool>("confirmed");
+    QTest::newRow("PPPoE: a match, then none")
+        << int(rule::pppoeOn) << QByteArrayList{"1", "0"} << 2 << true;
+    QTest::newRow("PPPoE: none, then a match")
+        << int(rule::pppoeOn) << QByteArrayList{"0", "1"} << 1 << true;
+    QTest::newRow("PPPoE: a match, then two that are none")
+        << int(rule::pppoeOn) << QByteArrayList{"1", "0", "2"} << 3 << true;
+    QTest::newRow("PPPoE: none at all")
+        << int(rule::pppoeOn) << QByteArrayList{"0", "0"} << 0 << false;
+    QTest::newRow("static: a match, then none")
+        << int(rule::pppoeOff) << QByteArrayList{"0", "1"} << 2 << true;
+    QTest::newRow("DHCP: a match, then none")
+        << int(rule::dhcpOn) << QByteArrayList{"1", "0"} << 2 << true;
+}
+
+void tst_networkcheck::setupAnswersInTurn()
+{
+    QFETCH(int, confirms);
+    QFETCH(QByteArrayList, answers);
+    QFETCH(int, restarts);
+    QFETCH(bool, confirmed);
+    const auto rule = networkCheck::setupRule(confirms);
+    fixture f;
+    networkCheck::plan p =
+        fixture::planFor(networkCheck::table::internet, rule == networkCheck::setupRule::pppoeOn);
+    p.confirms = rule;
+    p.restarts = networkCheck::restartRule::always;
+    f.check.open(p);
+    f.tickTo(30);
+    sent->take();
+    for (const QByteArray &value : answers) {
+        cam.network[rule == networkCheck::setupRule::dhcpOn ? 0 : 6] = value;
+        simtest::feed(cam, '3');
+        f.check.setupReplied();
+    }
+    QCOMPARE(f.check.setupConfirmed(), confirmed);
+    QCOMPARE(commandCapture::count(sent->take(), '9', "N"), restarts);
+
+    f.tickTo(250);
+    QCOMPARE(f.run->ticks(), confirmed ? 250 : 901);
+    QCOMPARE(f.check.phrase(), confirmed ? QStringLiteral("Restarting network")
+                                         : QStringLiteral("Saving network setting"));
 }
 
 // A reply the camera garbled must not count as the previous check's success.

@@ -1,6 +1,7 @@
 // The portal's form posts as bytes and the rules that judge the portal's
 // answers.
 #include "pages/cloud/portalrequest.h"
+#include "protocol/ipcamera.h"
 
 #include <QNetworkRequest>
 #include <QUrl>
@@ -24,6 +25,7 @@ private slots:
     void encoding();
     void encodingKeepsEveryByte();
     void bodies();
+    void addBodyFromInfoRecord();
     void recordValuesEndAtNul();
     void post();
     void accountReplies_data();
@@ -35,6 +37,8 @@ private slots:
     void failedStatuses();
     void shownLines_data();
     void shownLines();
+    void wrappedLines_data();
+    void wrappedLines();
 };
 
 void tst_portalrequest::encoding_data()
@@ -104,8 +108,20 @@ void tst_portalrequest::bodies()
                         "&email=&password="));
 }
 
+void tst_portalrequest::addBodyFromInfoRecord()
+{
+    // The camera's values as its info record brings them, pad symbols and all.
+    IPCamera cam;
+    cam.setPassword("2;M=00:1a:2b:3c:4d:5e;U=10000001.x;P=" + QByteArray("cam pw+1").toBase64()
+                    + ";Y=ZGZwMQ=");
+    QCOMPARE(addCameraBody("KSM-271E", version, cam.deviceNo, cam.password, cam.dfp),
+             QByteArray("client=wizard&wizard_version=KSM-271E_v1.00.02&lang=English"
+                        "&orbel_no=10000001&device_password=cam%20pw%2B1&dfp=ZGZwMQ"));
+}
+
 void tst_portalrequest::recordValuesEndAtNul()
 {
+
     QCOMPARE(recordValue(QByteArray("abc\0def", 7)), QByteArray("abc"));
     QCOMPARE(addCameraBody(QByteArray("KSM\0x", 5), version,
                            QByteArray("1000\0"
@@ -187,6 +203,10 @@ void tst_portalrequest::addReplies_data()
                                 << outcome::refused << "0000001:KSM-271E\n";
     QTest::newRow("other model") << false << "200" << QByteArray("10000001:KSM-272E")
                                  << outcome::refused << "0000001:KSM-272E";
+    QTest::newRow("first character outside the BMP, dropped whole")
+        << false << "200" << QByteArray("\xF0\x9F\x98\x80no bracket") << outcome::refused
+        << "no bracket";
+    QTest::newRow("one character") << false << "200" << QByteArray("x") << outcome::refused << "";
     QTest::newRow("empty") << false << "200" << QByteArray() << outcome::unknownError << "";
     QTest::newRow("bracket") << false << "200" << QByteArray("[E05] Already registered.")
                              << outcome::refused << " Already registered.";
@@ -283,6 +303,13 @@ void tst_portalrequest::shownLines_data()
                                                                        "d")
                                                          + QChar(0) + "e"
                                                   << QStringList{"a b c d e"};
+    const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");  // two UTF-16 halves
+    QTest::newRow("a cut through a character outside the BMP drops it whole")
+        << longLine.left(answerLineChars - 2) + face + "b"
+        << QStringList{longLine.left(answerLineChars - 2) + more};
+    QTest::newRow("a character outside the BMP just before the cut stays")
+        << longLine.left(answerLineChars - 3) + face + "bc"
+        << QStringList{longLine.left(answerLineChars - 3) + face + more};
     QTest::newRow("a long last line cut, and more")
         << "1\n2\n3\n" + longLine + "WW\n5"
         << QStringList{"1", "2", "3", longLine.left(answerLineChars - 1) + more};
@@ -294,6 +321,56 @@ void tst_portalrequest::shownLines()
     QFETCH(QStringList, lines);
     QCOMPARE(shownAnswer(answer), lines);
     QVERIFY(shownAnswer(answer).size() <= answerLines);
+}
+
+// Every character 10 pixels wide, so that the breaks can be counted out.
+int tenEach(const QString &text)
+{
+    return int(text.size()) * 10;
+}
+
+void tst_portalrequest::wrappedLines_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QStringList>("lines");
+    const QString face = QString::fromUtf8("\xF0\x9F\x98\x80");  // two UTF-16 halves
+    QTest::newRow("fits") << "aaa bbb" << 100 << QStringList{"aaa bbb"};
+    QTest::newRow("exactly the width") << "aaaaa bbbb" << 100 << QStringList{"aaaaa bbbb"};
+    QTest::newRow("one pixel too wide") << "aaaaa bbbb" << 99 << QStringList{"aaaaa", "bbbb"};
+    QTest::newRow("between words") << "aaa bbb ccc ddd" << 70 << QStringList{"aaa bbb", "ccc ddd"};
+    QTest::newRow("runs of blanks count as one")
+        << "  aaa    bbb   ccc  " << 70 << QStringList{"aaa bbb", "ccc"};
+    QTest::newRow("a word wider than the line")
+        << QString(25, QLatin1Char('x')) << 100
+        << QStringList{QString(10, QLatin1Char('x')), QString(10, QLatin1Char('x')),
+                       QString(5, QLatin1Char('x'))};
+    QTest::newRow("a long word after a short one, then more")
+        << "ab " + QString(15, QLatin1Char('x')) + " cd" << 100
+        << QStringList{"ab", QString(10, QLatin1Char('x')), "xxxxx cd"};
+    QTest::newRow("a character outside the BMP stays whole")
+        << face + face + face << 30 << QStringList{face, face, face};
+    QTest::newRow("narrower than a character: one a line")
+        << "abc" << 5 << QStringList{"a", "b", "c"};
+    QTest::newRow("narrower than a pair: the pair whole")
+        << face + "a" << 5 << QStringList{face, "a"};
+    QTest::newRow("empty") << "" << 100 << QStringList{""};
+    QTest::newRow("a whole line of the bound")
+        << QString(answerLineChars, QLatin1Char('y')) << answerWidth
+        << QStringList{QString(45, QLatin1Char('y')), QString(45, QLatin1Char('y')),
+                       QString(45, QLatin1Char('y')), QString(25, QLatin1Char('y'))};
+}
+
+void tst_portalrequest::wrappedLines()
+{
+    QFETCH(QString, line);
+    QFETCH(int, width);
+    QFETCH(QStringList, lines);
+    const QStringList wrapped = wrappedLine(line, width, tenEach);
+    QCOMPARE(wrapped, lines);
+    // Nothing of the line is lost but blanks.
+    QCOMPARE(wrapped.join(QString()).remove(QLatin1Char(' ')),
+             QString(line).remove(QLatin1Char(' ')));
 }
 
 QTEST_GUILESS_MAIN(tst_portalrequest)

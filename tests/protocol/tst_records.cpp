@@ -88,6 +88,58 @@ private slots:
         QCOMPARE(cam.ip, QStringLiteral("10.0.0.9"));
     }
 
+    // A further "=" ends an item's value: base64 pad symbols and whatever
+    // else follows are not stored.
+    void itemValueEndsAtNextEquals_data()
+    {
+        QTest::addColumn<QByteArray>(
+            "payload");  // a scan reply ("1;...") or an info record ("2;...")
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("scan N, two pad symbols")
+            << QByteArray("1;M=aa;N=Q2FtMQ==;I=1.1.1.1") << QByteArray("N") << QByteArray("Q2FtMQ");
+        QTest::newRow("scan N, one pad symbol")
+            << QByteArray("1;M=aa;N=Q2FtMTI=") << QByteArray("N") << QByteArray("Q2FtMTI");
+        QTest::newRow("scan N, no pad symbol")
+            << QByteArray("1;M=aa;N=Q2Ft") << QByteArray("N") << QByteArray("Q2Ft");
+        QTest::newRow("scan N, nothing before the pad")
+            << QByteArray("1;M=aa;N==") << QByteArray("N") << QByteArray();
+        QTest::newRow("scan I with a further item glued on")
+            << QByteArray("1;M=aa;I=10.0.0.1=x") << QByteArray("I") << QByteArray("10.0.0.1");
+        QTest::newRow("info Y, one pad symbol")
+            << QByteArray("2;M=aa;Y=ZGZwMQ=") << QByteArray("Y") << QByteArray("ZGZwMQ");
+        QTest::newRow("info Y, two pad symbols, not last")
+            << QByteArray("2;M=aa;Y=ZGZwMTI==;G=1") << QByteArray("Y") << QByteArray("ZGZwMTI");
+        QTest::newRow("info N, one pad symbol")
+            << QByteArray("2;M=aa;N=bmV3IG5hbWU=") << QByteArray("N") << QByteArray("bmV3IG5hbWU");
+        QTest::newRow("info W, an address with a query")
+            << QByteArray("2;M=aa;W=http://portal.example/?a=b;Y=d") << QByteArray("W")
+            << QByteArray("http://portal.example/?a");
+        QTest::newRow("info W, = first")
+            << QByteArray("2;M=aa;W==http://portal.example/") << QByteArray("W") << QByteArray();
+        QTest::newRow("info U, the tail ends at =")
+            << QByteArray("2;M=aa;U=42.tail=x") << QByteArray("U") << QByteArray("42|tail");
+    }
+    void itemValueEndsAtNextEquals()
+    {
+        QFETCH(QByteArray, payload);
+        QFETCH(QByteArray, field);
+        QFETCH(QByteArray, stored);
+        IPCamera cam;
+        if (payload.startsWith('1'))
+            cam = IPCamera(payload, QStringLiteral("host"));
+        else
+            cam.setPassword(payload);
+        const QHash<QByteArray, QByteArray> fields{
+            {"N", cam.nameB64},
+            {"I", cam.ip.toUtf8()},
+            {"Y", cam.dfp},
+            {"W", cam.portalBaseUrl},
+            {"U", cam.deviceNo + '|' + cam.uTail},
+        };
+        QCOMPARE(fields.value(field), stored);
+    }
+
     void updateScanInfoKeepsIdentity()
     {
         IPCamera listed("1;M=aa;D=A;N=bg==;I=1.1.1.1;G=0;C=0;W=0;V=1", QStringLiteral("host-1"));

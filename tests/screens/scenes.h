@@ -28,6 +28,7 @@
 #include "tests/support/simtestutil.h"
 #include "tests/support/testseams.h"
 #include "tests/support/wizardfixture.h"
+#include "tools/portalsim/portalsimulator.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -485,6 +486,53 @@ inline void cloudAccountPage(const shotFn &shot)
     w.tickTo(joinPage2::tickLimit);
 }
 
+// The portal's refusals in the answer box: a sentence longer than the box,
+// a word longer than the box, and an answer of more lines than are shown.
+inline void cloudAnswerBox(const shotFn &shot)
+{
+    portalsim::PortalSimulator portal;
+    if (!portal.listen(QHostAddress::LocalHost))
+        qFatal("no portal on 127.0.0.1");
+    portal.setFault(portalsim::requestKind::signIn, portalsim::fault::refuse);
+    camsim::SimCamera cam = simtest::makeCamera(QStringLiteral("02:00:00:00:1a:01"), "Front door");
+    cam.model = supportType.toUtf8();
+    cam.portal = portal.baseUrl();
+    simtest::listCamera(cam);
+    configIPCameraIdx = 0;
+
+    wizardAt<joinPage2> w(joinPage2Id);
+    showWizard(w);
+    w.control<QRadioButton>("yesRadioButton")->setChecked(true);
+    w.control<QLineEdit>("signInEmailEdit")->setText(QStringLiteral("anna@example.com"));
+    w.control<QLineEdit>("signInPasswordEdit")->setText(QStringLiteral("Anna-2026 pw"));
+    const struct {
+        const char *name;
+        QByteArray text;
+    } refusals[] = {
+        {"cloud-answer-box", "This e-mail address is already registered. Please sign in or use "
+                             "another e-mail address."},
+        {"cloud-answer-word-box",
+         "[E17] Token rejected: " + QByteArray(120, 'W') + " (see the portal's help)"},
+        {"cloud-answer-lines-box",
+         "[E20] The account is locked.\r\n[E21] Too many attempts were made to sign in with "
+         "this e-mail address within the last hour; please wait and try again later.\r\n"
+         "[E22] Contact support.\r\n[E23] Reference 2026-0415-7781.\r\n[E24] Not shown."},
+    };
+    modalRecorder boxes;
+    for (const auto &r : refusals) {
+        portal.setRefusalText(r.text);
+        bool shown = false;
+        boxes.answerWith([&shot, &shown, name = r.name](QDialog *d) {
+            shot(QString::fromLatin1(name), d);
+            press(d, 0);
+            shown = true;
+        });
+        w.control<QPushButton>("j2_next_btu")->click();
+        if (!QTest::qWaitFor([&] { return shown; }, 5000))
+            qWarning("no answer box for %s", r.name);
+    }
+}
+
 // The registered-camera page and its hard-reset road.
 inline void registeredPage(const shotFn &shot)
 {
@@ -560,6 +608,7 @@ inline const QList<scene> &all()
         {"connection decisions", connectionDecisions},
         {"Internet connection page", internetPage},
         {"cloud account page", cloudAccountPage},
+        {"cloud answer box", cloudAnswerBox},
         {"registered-camera page", registeredPage},
         {"final pages", finalPages},
     };

@@ -166,6 +166,7 @@ void CameraWebServer::handle(const QHttpServerRequest &in, QTcpSocket *socket)
     case WebFault::slow:
     case WebFault::trickle:
     case WebFault::oversized:
+    case WebFault::endless:
         if (camera) {
             a = answer(*camera, in, authorized);
         } else {
@@ -181,13 +182,17 @@ void CameraWebServer::handle(const QHttpServerRequest &in, QTcpSocket *socket)
         a.body += QByteArray(oversizedBytes - a.body.size(), '\0');
     if (picture && fault == WebFault::trickle)
         a.sized = false;
+    if (picture && fault == WebFault::endless)
+        a.endless = true;
     writeLogLine(method, path, authorized, a.status);
     if (a.status == 0)
         return;
 
     QByteArray out = "HTTP/1.1 " + QByteArray::number(a.status) + ' ' + reason(a.status) + "\r\n";
     out += "Content-Type: " + a.contentType + "\r\n";
-    if (a.sized)
+    if (a.endless)
+        out += "Transfer-Encoding: chunked\r\n";
+    else if (a.sized)
         out += "Content-Length: " + QByteArray::number(a.body.size()) + "\r\n";
     else
         out += "Connection: close\r\n";
@@ -195,6 +200,22 @@ void CameraWebServer::handle(const QHttpServerRequest &in, QTcpSocket *socket)
         out += h.first + ": " + h.second + "\r\n";
     out += "\r\n";
 
+    if (a.endless) {
+        // The picture, then padding, in chunks as fast as the client takes
+        // them, with no more than 256 KiB queued at a time.
+        socket->write(out);
+        auto more = [socket, body = a.body, sent = qint64(0)]() mutable {
+            while (socket->bytesToWrite() < 256 * 1024 && sent < endlessCap) {
+                QByteArray piece = body.mid(sent, endlessChunk);
+                piece += QByteArray(endlessChunk - piece.size(), '\0');
+                sent += endlessChunk;
+                socket->write(QByteArray::number(endlessChunk, 16) + "\r\n" + piece + "\r\n");
+            }
+        };
+        QObject::connect(socket, &QTcpSocket::bytesWritten, socket, more);
+        more();
+        return;
+    }
     if (!a.sized) {
         // The picture a piece at a time, then padding, never ending: the
         // client has to give up. The timer goes with the socket.

@@ -57,6 +57,10 @@ public:
     static constexpr qint64 oversizedBytes = 16 * 1024 * 1024;
     // A trickling camera's piece, sent after every pause.
     static constexpr int tricklePiece = 64;
+    // An endless camera's chunk: a power-of-two bound of a client falls inside one.
+    static constexpr int endlessChunk = 1000;
+    // What an endless camera sends at most, should its client never give up.
+    static constexpr qint64 endlessCap = 256 * 1024 * 1024;
 
 private:
     struct Answer {
@@ -64,7 +68,8 @@ private:
         QByteArray contentType;
         QByteArray body;
         QList<QPair<QByteArray, QByteArray>> headers;
-        bool sized = true;  // with a Content-Length; without, the body ends with the connection
+        bool sized = true;     // with a Content-Length; without, the body ends with the connection
+        bool endless = false;  // in chunks, as fast as the client reads, never ending
     };
 
     void handle(const QHttpServerRequest &in, QTcpSocket *socket);

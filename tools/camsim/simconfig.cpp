@@ -403,13 +403,14 @@ public:
                 {QStringLiteral("redirect"), WebFault::redirect},
                 {QStringLiteral("server-error"), WebFault::serverError},
                 {QStringLiteral("trickle"), WebFault::trickle},
-                {QStringLiteral("oversized"), WebFault::oversized}};
+                {QStringLiteral("oversized"), WebFault::oversized},
+                {QStringLiteral("endless"), WebFault::endless}};
             const QJsonValue f = o.value(QStringLiteral("fault"));
             if (!f.isString() || !faults.contains(f.toString()))
                 return fail(where + QStringLiteral(".fault"),
                             QStringLiteral("expected \"none\", \"slow\", \"silent\", "
-                                           "\"redirect\", \"server-error\", \"trickle\" or "
-                                           "\"oversized\""));
+                                           "\"redirect\", \"server-error\", \"trickle\", "
+                                           "\"oversized\" or \"endless\""));
             cam->webFault = faults.value(f.toString());
         }
         return !o.contains(QStringLiteral("delayMs"))

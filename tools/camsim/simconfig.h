@@ -22,7 +22,7 @@ struct WifiNetwork {
 
 // What a camera's web server does instead of its normal answer, to every
 // request.
-enum class WebFault { none, slow, silent, redirect, serverError, trickle, oversized };
+enum class WebFault { none, slow, silent, redirect, serverError, trickle, oversized, endless };
 
 // A simulated camera: what it reports and what it has been told since it
 // started. The simulator changes it in place as commands arrive.
