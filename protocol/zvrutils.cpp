@@ -356,7 +356,7 @@ void ZVRUtils::sendToCamera(int idx, const char *command, const QByteArray &zvrC
         camera->cmdState = newState;
     if (newState == cmdStateAPSearch)
         camera->apReplies = 0;
-    forgetReplies(camera->mac, zvrClass);
+    forgetReplies(camera->mac);
     composeZVRMessage(zvrClass, camera->hostMac, camera->mac, targetAddress,
                       QString::fromUtf8(camera->model), pading);
 }
@@ -367,7 +367,7 @@ void ZVRUtils::ZVRScanDevice(QString srcMac, QString d, QString dstMac)
     if (broadcastScan)
         actedOn.clear();
     else
-        forgetReplies(dstMac, "1");
+        forgetReplies(dstMac);
     composeZVRMessage("1", srcMac, dstMac, targetAddress, d, QByteArray());
 }
 
@@ -508,21 +508,22 @@ void ZVRUtils::handleDatagram(const QByteArray &datagram)
 void ZVRUtils::dispatch(const QByteArray &zvrClass, const QByteArray &payload,
                         const QString &dstMac)
 {
-    // Queued signals of earlier replies reach their pages before this one
-    // changes any record.
-    QCoreApplication::sendPostedEvents();
-
     // A page emptied the list for a new search: nothing of it was acted on.
     if (IPCameraList.isEmpty() || IPCameraList.size() < knownSize)
         actedOn.clear();
     const qsizetype m = payload.indexOf("M=");
     const QByteArray camera = m < 0 ? QByteArray() : payload.mid(m + 2, 17).toUpper();
-    // The payload begins with its class digit.
-    const QByteArray reply = payload + ' ' + dstMac.toLatin1();
+    const QByteArray reply = dstMac.toLatin1() + ' ' + payload;
+    // Judged before the pages hear of earlier replies: copies come together,
+    // and a command a page sends on the first must not let the next through.
     if (isRepeat(camera, reply)) {
         lazyDebug().noquote() << "a repeated reply, not acted on again.";
         return;
     }
+
+    // Queued signals of earlier replies reach their pages before this one
+    // changes any record.
+    QCoreApplication::sendPostedEvents();
 
     const char c = zvrClass.isEmpty() ? '\0' : zvrClass.at(0);
     switch (c) {
@@ -589,12 +590,9 @@ void ZVRUtils::noteActedOn(const QByteArray &camera, const QByteArray &reply)
     it->append(reply);
 }
 
-void ZVRUtils::forgetReplies(const QString &cameraMac, const QByteArray &zvrClass)
+void ZVRUtils::forgetReplies(const QString &cameraMac)
 {
-    const auto it = actedOn.find(cameraMac.toUpper().toUtf8());
-    if (it == actedOn.end() || zvrClass.isEmpty())
-        return;
-    it->removeIf([&zvrClass](const QByteArray &reply) { return reply.startsWith(zvrClass); });
+    actedOn.remove(cameraMac.toUpper().toUtf8());
 }
 
 // ---------------------------------------------------------------- reply handlers

@@ -156,12 +156,12 @@ private:
     void dispatch(const QByteArray &zvrClass, const QByteArray &payload, const QString &dstMac);
     void send(const QByteArray &datagram, const QString &srcMac, const QHostAddress &addr);
     // A reply identical to one already acted on since its camera was last
-    // sent a command of its class is dropped: a computer with two links on
-    // one network receives each reply twice, and a page acting on the first
-    // copy (a restart after a setup answer) must not act again on the next.
+    // sent a command is dropped: a computer with two links on one network
+    // receives each reply twice, at once. The same answer after a command
+    // since (a setup answer after the restart the first one led to) acts.
     bool isRepeat(const QByteArray &camera, const QByteArray &reply) const;
     void noteActedOn(const QByteArray &camera, const QByteArray &reply);
-    void forgetReplies(const QString &cameraMac, const QByteArray &zvrClass);
+    void forgetReplies(const QString &cameraMac);
     enum { repeatCameras = 2 * maxCameras, repeatsPerCamera = 16 };
 
     QHostAddress targetAddress;
@@ -175,8 +175,8 @@ private:
     std::vector<linkSocket> linkSockets;
     linkBinder bindLink;
 
-    // Camera address (upper case) -> replies acted on (payload, a blank, the
-    // host address) since its last command of their class.
+    // Camera address (upper case) -> replies acted on (host address, a
+    // blank, payload) since its last command.
     QHash<QByteArray, QList<QByteArray>> actedOn;
 
     // Address -> index into IPCameraList, built when the list first grows
