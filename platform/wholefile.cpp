@@ -12,6 +12,9 @@
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace wholeFile {
 
@@ -87,10 +90,21 @@ template <class Fill> bool writeWith(const QString &path, failure *why, mode m, 
 
 bool renameOver(const QString &from, const QString &to, QString *reason)
 {
+#ifdef Q_OS_WIN
+    // Windows' rename() refuses a name that exists; this move replaces it
+    // (a link there as a link) in one step.
+    if (::MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(from).utf16()),
+                      reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(to).utf16()),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    *reason = QStringLiteral("system error %1").arg(::GetLastError());
+    return false;
+#else
     if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
         return true;
     *reason = QString::fromLocal8Bit(std::strerror(errno));
     return false;
+#endif
 }
 
 QString besideTemplate(const QString &path)
