@@ -317,10 +317,8 @@ bool makeBundleShortcut(const wchar_t *lpszPathArg, const wchar_t *lpszPathIcon,
     if (!staged.isValid())
         return notMade(QStringLiteral("cannot make the folder for %1 (%2)")
                            .arg(quoted(bundle), staged.errorString()));
-    QFile::setPermissions(staged.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                             | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser
-                                             | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
-                                             | QFile::ExeOther);
+    // A temporary folder is its owner's only; the bundle is as any folder.
+    QFile::setPermissions(staged.path(), wholeFile::permissions(wholeFile::mode::executable));
     const QString root = staged.path();
     const QString resources = root + QStringLiteral("/Contents/Resources/");
     const QString program = root + QStringLiteral("/Contents/MacOS/");

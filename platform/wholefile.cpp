@@ -35,17 +35,6 @@ bool fail(failure *why, bool opened, const QString &what)
     return false;
 }
 
-// The permissions a file made by the user's own tools has; the launcher is
-// executable for everyone, as "chmod +x" makes it.
-void setMode(QFile &file, mode m)
-{
-    QFile::Permissions p = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
-                           | QFile::ReadGroup | QFile::ReadOther;
-    if (m == mode::executable)
-        p |= QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther;
-    file.setPermissions(p);
-}
-
 // The written file's data on the disk before its name says it is there.
 bool sync(QFile &file)
 {
@@ -67,7 +56,7 @@ template <class Fill> bool writeWith(const QString &path, failure *why, mode m, 
         return fail(why, false,
                     QStringLiteral("cannot create a new file beside %1 (%2)")
                         .arg(quoted(path), file.errorString()));
-    setMode(file, m);
+    file.setPermissions(permissions(m));
     QString reason;
     if (!fill(file, &reason) || !file.flush() || !sync(file)) {
         if (reason.isEmpty())
@@ -105,6 +94,17 @@ bool renameOver(const QString &from, const QString &to, QString *reason)
     *reason = QString::fromLocal8Bit(std::strerror(errno));
     return false;
 #endif
+}
+
+// As a file made by the user's own tools; the launcher executable for
+// everyone, as "chmod +x" makes it.
+QFile::Permissions permissions(mode m)
+{
+    QFile::Permissions p = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
+                           | QFile::ReadGroup | QFile::ReadOther;
+    if (m == mode::executable)
+        p |= QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther;
+    return p;
 }
 
 QString besideTemplate(const QString &path)

@@ -2,6 +2,7 @@
 #define CAMGUIDE_WHOLEFILE_H
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 // Files the program leaves on the computer, written whole or not at all:
@@ -18,6 +19,9 @@ struct failure {
 };
 
 enum class mode { plain, executable };
+// What a file of that mode may be: written by its owner, read by all
+// (rw-r--r--, or rwxr-xr-x, as a folder is too).
+QFile::Permissions permissions(mode m);
 
 // True when path now holds bytes; otherwise *why says what failed.
 bool write(const QString &path, const QByteArray &bytes, failure *why, mode m = mode::plain);

@@ -57,7 +57,7 @@ QStringList hostHardwareAddresses(const QList<hostLink> &links)
     QStringList found;
     for (const hostLink &link : links) {
         if (isHardwareAddress(link.hardwareAddress))
-            found.append(link.hardwareAddress);
+            found.append(link.hardwareAddress.toUpper());
     }
     return found;
 }

@@ -30,9 +30,10 @@ struct hostLink {
 // address changed, since the last call is seen.
 QList<hostLink> hostLinks();
 
-// The hardware addresses of these interfaces, in interface order. Interfaces
-// without one (empty, or all zeros as Linux reports loopback) are left out:
-// no camera can address a reply to them.
+// The hardware addresses of these interfaces, in interface order and upper
+// case, as the reply filter compares them. Interfaces without one (empty, or
+// all zeros as Linux reports loopback) are left out: no camera can address a
+// reply to them.
 QStringList hostHardwareAddresses(const QList<hostLink> &links);
 QStringList hostHardwareAddresses();
 

@@ -11,7 +11,6 @@
 #include <QElapsedTimer>
 #include <QNetworkDatagram>
 
-#include <algorithm>
 #include <utility>
 
 ZVRUtils *zvrTools = nullptr;
@@ -291,11 +290,8 @@ void ZVRUtils::setHostLinks(const QList<hostLink> &links)
     for (const hostLink &link : links) {
         if (!link.sendsOwnWay())
             continue;
-        const QString mac = link.hardwareAddress.toUpper();
-        const bool known =
-            std::any_of(linkSockets.cbegin(), linkSockets.cend(),
-                        [&](const linkSocket &s) { return s.hardwareAddress == mac; });
-        if (known)
+        // Two interfaces of one address (a bridge and its member): the first.
+        if (linkSocketFor(link.hardwareAddress))
             continue;
         auto socket = std::make_unique<QUdpSocket>();
         if (!socket->bind(link.ipv4, 0)) {
@@ -308,25 +304,28 @@ void ZVRUtils::setHostLinks(const QList<hostLink> &links)
                                   << "alone; its commands take the system's route.";
             continue;
         }
-        lazyDebug().noquote() << "commands from" << mac << "leave through" << link.name << "from"
-                              << link.ipv4.toString();
-        linkSockets.push_back({mac, link.name, std::move(socket)});
+        lazyDebug().noquote() << "commands from" << link.hardwareAddress << "leave through"
+                              << link.name << "from" << link.ipv4.toString();
+        linkSockets.push_back({link.hardwareAddress, link.name, std::move(socket)});
     }
+}
+
+const ZVRUtils::linkSocket *ZVRUtils::linkSocketFor(const QString &srcMac) const
+{
+    for (const linkSocket &link : linkSockets) {
+        if (link.hardwareAddress.compare(srcMac, Qt::CaseInsensitive) == 0)
+            return &link;
+    }
+    return nullptr;
 }
 
 void ZVRUtils::send(const QByteArray &datagram, const QString &srcMac, const QHostAddress &addr)
 {
-    QUdpSocket *socket = &sendSocket;
-    QString through = QStringLiteral("the system's route");
-    for (const linkSocket &link : linkSockets) {
-        if (link.hardwareAddress.compare(srcMac, Qt::CaseInsensitive) == 0) {
-            socket = link.socket.get();
-            through = link.name;
-            break;
-        }
-    }
+    const linkSocket *link = linkSocketFor(srcMac);
+    QUdpSocket *socket = link ? link->socket.get() : &sendSocket;
     if (socket->writeDatagram(datagram, addr, targetPort) < 0)
-        lazyDebug().noquote() << "sending to" << addr.toString() << "through" << through
+        lazyDebug().noquote() << "sending to" << addr.toString() << "through"
+                              << (link ? link->name : QStringLiteral("the system's route"))
                               << "failed:" << socket->errorString();
 }
 
@@ -511,8 +510,7 @@ void ZVRUtils::dispatch(const QByteArray &zvrClass, const QByteArray &payload,
     // A page emptied the list for a new search: nothing of it was acted on.
     if (IPCameraList.isEmpty() || IPCameraList.size() < knownSize)
         actedOn.clear();
-    const qsizetype m = payload.indexOf("M=");
-    const QByteArray camera = m < 0 ? QByteArray() : payload.mid(m + 2, 17).toUpper();
+    const QByteArray camera = replyCameraItem(payload).toByteArray().toUpper();
     const QByteArray reply = dstMac.toLatin1() + ' ' + payload;
     // Judged before the pages hear of earlier replies: copies come together,
     // and a command a page sends on the first must not let the next through.
@@ -652,16 +650,22 @@ void ZVRUtils::noteListFull()
         lazyDebug().noquote() << "camera list full:" << refusedFull << "cameras not listed.";
 }
 
+QByteArrayView ZVRUtils::replyCameraItem(const QByteArray &payload)
+{
+    const qsizetype m = payload.indexOf("M=");
+    if (m < 0)
+        return QByteArrayView();
+    return QByteArrayView(payload).sliced(m + 2).first(qMin(qsizetype(17), payload.size() - m - 2));
+}
+
 int ZVRUtils::findReplyCamera(const QByteArray &payload, const char *handler)
 {
-    const int m = payload.indexOf("M=");
-    if (m < 0) {
+    if (!payload.contains("M=")) {
         lazyDebug().noquote() << QString::fromLatin1(handler)
                                      + QStringLiteral(", bad password msg.");
         return -1;
     }
-    const QString replyMac = QString::fromUtf8(
-        QByteArrayView(payload).sliced(m + 2).first(qMin(qsizetype(17), payload.size() - m - 2)));
+    const QString replyMac = QString::fromUtf8(replyCameraItem(payload));
     lazyDebug().noquote() << QString::fromLatin1(handler) + QStringLiteral(", ") + QLatin1Char('"')
                                  + QString::fromUtf8(logText(payload)) + QLatin1Char('"');
     return listedIndex(replyMac);

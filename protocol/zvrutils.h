@@ -147,6 +147,9 @@ private:
     // newState: the command state written before sending, -1 to keep it.
     void sendToCamera(int idx, const char *command, const QByteArray &zvrClass,
                       const QByteArray &pading, int newState);
+    // The camera address a reply names: up to 17 characters after its first
+    // "M="; empty without one.
+    static QByteArrayView replyCameraItem(const QByteArray &payload);
     int findReplyCamera(const QByteArray &payload, const char *handler);
     // Index of the first listed camera with exactly this address, or -1.
     int listedIndex(const QString &mac);
@@ -155,6 +158,9 @@ private:
     void noteListFull();
     void dispatch(const QByteArray &zvrClass, const QByteArray &payload, const QString &dstMac);
     void send(const QByteArray &datagram, const QString &srcMac, const QHostAddress &addr);
+    struct linkSocket;
+    // The socket of the interface with this hardware address, either case.
+    const linkSocket *linkSocketFor(const QString &srcMac) const;
     // A reply identical to one already acted on since its camera was last
     // sent a command is dropped: a computer with two links on one network
     // receives each reply twice, at once. The same answer after a command
@@ -168,7 +174,7 @@ private:
     quint16 targetPort = zvrPort;
 
     struct linkSocket {
-        QString hardwareAddress;  // upper case
+        QString hardwareAddress;
         QString name;
         std::unique_ptr<QUdpSocket> socket;
     };

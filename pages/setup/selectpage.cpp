@@ -357,9 +357,7 @@ void selectPage::startSearch()
     // Read afresh for every search: an adapter plugged in or an address
     // changed since the start would otherwise get answers the filter drops.
     const QList<hostLink> links = hostLinks();
-    host_mac_str.clear();
-    for (const QString &address : hostHardwareAddresses(links))
-        host_mac_str.append(address.toUpper());
+    host_mac_str = hostHardwareAddresses(links);
     zvrTools->setHostLinks(links);
     if (host_mac_str.isEmpty())
         qDebug().noquote() << "no network interface but loopback: the search reaches no camera.";
