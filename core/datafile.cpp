@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-bool isRegularFile(const QString &name)
+bool dataFile::isRegularFile(const QString &name)
 {
     return !name.isEmpty() && QFileInfo(name).isFile();
 }

@@ -1,7 +1,7 @@
 #include "core/globals.h"
 #include "core/modal.h"
-#include "core/placement.h"
 #include "core/welcomepage.h"
+#include "core/windowplacement.h"
 #include "platform/platform.h"
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
@@ -71,7 +71,8 @@ int main(int argc, char *argv[])
 
     welcomePage w;
     const QScreen *screen = QGuiApplication::primaryScreen();
-    w.move(centredPlace(screen->virtualGeometry(), w.size(), screen->availableVirtualGeometry()));
+    w.move(windowPlacement::centredPlace(screen->virtualGeometry(), w.size(),
+                                         screen->availableVirtualGeometry()));
     w.show();
     return app.exec();
 }

@@ -62,7 +62,7 @@ int readConfig()
     qDebug().noquote() << "-----start to analysis xml-----";
     const QString name = QStringLiteral("config.xml");
     QFile file(name);
-    if (!isRegularFile(name) || !file.open(QIODevice::ReadOnly)) {
+    if (!dataFile::isRegularFile(name) || !file.open(QIODevice::ReadOnly)) {
         qDebug().noquote() << "Can't find configure file!";
         box.setText(QStringLiteral("Can't find configure file!"));
         box.setStandardButtons(QMessageBox::Ok);

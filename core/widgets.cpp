@@ -3,7 +3,7 @@
 #include "core/datafile.h"
 #include "core/globals.h"
 #include "core/modal.h"
-#include "core/placement.h"
+#include "core/windowplacement.h"
 #include "protocol/portal.h"
 #include "protocol/zvrutils.h"
 
@@ -89,12 +89,12 @@ QPushButton *linkButton(QWidget *parent, QRect place, const char *objectName)
 
 QPixmap dataPicture(const QString &file)
 {
-    return isRegularFile(file) ? QPixmap(file) : QPixmap();
+    return dataFile::isRegularFile(file) ? QPixmap(file) : QPixmap();
 }
 
 QIcon dataIcon(const QString &file)
 {
-    return isRegularFile(file) ? QIcon(file) : QIcon();
+    return dataFile::isRegularFile(file) ? QIcon(file) : QIcon();
 }
 
 void setPicture(QLabel *label, const QString &file)
@@ -142,9 +142,9 @@ void keepWizardOnScreen(QWidget *wizardWindow)
     if (x < -200 || x > desktop.width() - 400 || y > desktop.height() - 500) {
         // Measured from (0, 0), as the thresholds are.
         const QRect whole(QPoint(0, 0), desktop.size());
-        wizardWindow->move(
-            centredPlace(whole, wizardWindow->size(),
-                         QGuiApplication::primaryScreen()->availableVirtualGeometry()));
+        wizardWindow->move(windowPlacement::centredPlace(
+            whole, wizardWindow->size(),
+            QGuiApplication::primaryScreen()->availableVirtualGeometry()));
     }
 }
 

@@ -64,7 +64,7 @@ QRadioButton *namedRadio(QWidget *parent, const char *name, const QString &text,
 
 // Moves the wizard window to the desktop centre when it stands too far out
 // to the left, the right or the bottom (a large negative y is left alone);
-// the corner it gets is kept on the screen as centredPlace says.
+// the corner it gets is kept on the screen as windowPlacement::centredPlace says.
 void keepWizardOnScreen(QWidget *wizardWindow);
 
 // The pictures of the flat buttons of pages and boxes.

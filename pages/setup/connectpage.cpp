@@ -4,7 +4,7 @@
 #include "core/waitrun.h"
 #include "pages/setup/movelabel.h"
 #include "pages/setup/networkcheck.h"
-#include "pages/setup/networkrules.h"
+#include "pages/setup/networksetup.h"
 #include "protocol/ipcamera.h"
 #include "protocol/models.h"
 #include "protocol/zvrutils.h"
@@ -751,8 +751,8 @@ void connectPage::next()
                 qDebug().noquote() << "Bad ap idx";
                 return;
             }
-            payload =
-                wirelessSetup::payload(camera->model, camera->aps, apIndex, apPasswordEdit->text());
+            payload = networkSetup::wirelessPayload(camera->model, camera->aps, apIndex,
+                                                    apPasswordEdit->text());
         }
         if (payload.isEmpty()) {
             qDebug().noquote() << "Bad ap idx";

@@ -4,7 +4,7 @@
 #include "core/waitrun.h"
 #include "pages/setup/ipv4input.h"
 #include "pages/setup/myipaddredit.h"
-#include "pages/setup/networkrules.h"
+#include "pages/setup/networksetup.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 
@@ -369,7 +369,7 @@ void failedPage::next()
     QByteArray payload;
     switch (chosen) {
     case way::pppoe:
-        if (!internetSetup::accountAcceptable(accountEdit->text())) {
+        if (!networkSetup::accountAcceptable(accountEdit->text())) {
             inputBox(
                 tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Invalid username!"),
                 QStringLiteral("14px"));
@@ -381,8 +381,7 @@ void failedPage::next()
                 QStringLiteral("14px"));
             return;
         }
-        payload = ";0=0;6=1;7=" + accountEdit->text().toUtf8()
-                  + ";8=" + passwordEdit->text().toUtf8().toBase64();
+        payload = networkSetup::pppoePayload(accountEdit->text(), passwordEdit->text());
         break;
     case way::staticIp:
         for (int i = 0; i < addressEdits.size(); ++i) {
@@ -399,11 +398,9 @@ void failedPage::next()
                 return;
             }
         }
-        payload = ";0=0;1=" + texts[0].toLatin1() + ";2=" + texts[1].toLatin1()
-                  + ";3=" + texts[2].toLatin1() + ";4=" + texts[3].toLatin1()
-                  + ";5=" + texts[4].toLatin1() + ";6=0";
+        payload = networkSetup::staticPayload(texts);
         break;
-    case way::dhcp: payload = ";0=1;6=0"; break;
+    case way::dhcp: payload = networkSetup::dhcpPayload(); break;
     case way::intranet:
         decideTimer->stop();
         wait()->pause();

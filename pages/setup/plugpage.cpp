@@ -1,8 +1,8 @@
 #include "pages/setup/plugpage.h"
 
 #include "core/globals.h"
-#include "pages/setup/camerarules.h"
 #include "pages/setup/movelabel.h"
+#include "pages/setup/plugplacement.h"
 #include "platform/platform.h"
 #include "protocol/models.h"
 #include "protocol/zvrutils.h"
@@ -144,7 +144,7 @@ void plugPage::placeWpsHelpIcon()
     wpsNote->ensurePolished();
     const QFontMetrics metrics(wpsNote->font());
     wpsHelpIcon->move(
-        plugRules::wpsIconPlace(metrics.horizontalAdvance(wpsNote->text()), metrics.height()));
+        plugPlacement::wpsIconPlace(metrics.horizontalAdvance(wpsNote->text()), metrics.height()));
 }
 
 plugPage::~plugPage()

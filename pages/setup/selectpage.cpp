@@ -1,7 +1,7 @@
 #include "pages/setup/selectpage.h"
 
 #include "core/globals.h"
-#include "pages/setup/camerarules.h"
+#include "pages/setup/adminpassword.h"
 #include "protocol/cameravalues.h"
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
@@ -712,7 +712,7 @@ void selectPage::next()
                                    "contain at least 2 letters, case-sensitive!");
 
     if (!confirmEdit->isHidden()) {
-        if (!selectRules::passwordRuleHolds(passwdEdit->text())) {
+        if (!adminPassword::acceptable(passwdEdit->text())) {
             stopPasswordRun();
             warningBox(ruleMessage, closeOnly, QPoint(120, 250));
             passwordRunFailed();
@@ -743,7 +743,7 @@ void selectPage::next()
             problem = tr("Input wrong password, please check!");
     } else if (confirmEdit->text() != passwdEdit->text()) {
         problem = tr("Two times input password are not the same!");
-    } else if (!selectRules::passwordRuleHolds(passwdEdit->text())) {
+    } else if (!adminPassword::acceptable(passwdEdit->text())) {
         // Reached only in confirm mode, whose one field may be empty: a
         // camera never gets a password that breaks the rule, none least of all.
         problem = ruleMessage;

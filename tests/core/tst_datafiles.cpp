@@ -53,7 +53,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(bool, regular);
-        QCOMPARE(::isRegularFile(name), regular);
+        QCOMPARE(dataFile::isRegularFile(name), regular);
     }
 
     // A picture or icon at a pipe is none, at once; a file still loads.

@@ -4,7 +4,7 @@
 // An input is a byte and a field (tests/fuzz/fuzzinput.h): the byte says how
 // the field becomes text, by its value modulo 3 (0 UTF-8, 1 UTF-16 code units,
 // 2 Latin-1).
-#include "pages/setup/networkrules.h"
+#include "pages/setup/networksetup.h"
 #include "tests/fuzz/fuzzinput.h"
 
 #include <QCoreApplication>
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzzInput::reader in(data, size);
     const uchar mode = in.byte();
     const QString account = textOf(mode, in.field());
-    if (!internetSetup::accountAcceptable(account))
+    if (!networkSetup::accountAcceptable(account))
         return 0;
     FUZZ_CHECK(!account.isEmpty());
     for (const QChar c : account) {

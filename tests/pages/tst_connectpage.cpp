@@ -8,7 +8,7 @@
 #include "pages/setup/connectpage.h"
 #include "pages/setup/movelabel.h"
 #include "pages/setup/networkcheck.h"
-#include "pages/setup/networkrules.h"
+#include "pages/setup/networksetup.h"
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
@@ -442,7 +442,7 @@ void tst_connectpage::nextPayload()
     QCOMPARE(countOf(takeSent(), '4'), way == "network" ? 1 : 0);
     if (way == "network") {
         QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->itemData(1).toInt(), 1);
-        QCOMPARE(wirelessSetup::payload(model, IPCameraList.at(0).aps, 1, key), payload);
+        QCOMPARE(networkSetup::wirelessPayload(model, IPCameraList.at(0).aps, 1, key), payload);
     }
     QVERIFY(controlOf<QPushButton>(p, QStringLiteral("conn_next_btn"))->isEnabled());
 
@@ -505,7 +505,8 @@ void tst_connectpage::nextSendsNothing()
             feed(cam, '4');
             QCOMPARE(IPCameraList.at(0).aps.count, later);
             QCOMPARE(controlOf<QComboBox>(p, QStringLiteral("apListCombo"))->count(), 2);
-            QVERIFY(wirelessSetup::payload(cam.model, IPCameraList.at(0).aps, 1, "k").isEmpty());
+            QVERIFY(
+                networkSetup::wirelessPayload(cam.model, IPCameraList.at(0).aps, 1, "k").isEmpty());
         }
     }
     takeSent();

@@ -9,7 +9,7 @@
 #include "pages/setup/ipv4input.h"
 #include "pages/setup/myipaddredit.h"
 #include "pages/setup/networkcheck.h"
-#include "pages/setup/networkrules.h"
+#include "pages/setup/networksetup.h"
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"

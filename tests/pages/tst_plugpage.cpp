@@ -1,9 +1,9 @@
 #include "core/camguide.h"
 #include "core/globals.h"
 #include "core/pageframe.h"
-#include "pages/setup/camerarules.h"
 #include "pages/setup/movelabel.h"
 #include "pages/setup/plugpage.h"
+#include "pages/setup/plugplacement.h"
 #include "platform/platform.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/modalrecorder.h"
@@ -377,7 +377,7 @@ void tst_plugpage::wpsIconPlace()
     QFETCH(int, textWidth);
     QFETCH(int, lineHeight);
     QFETCH(QPoint, place);
-    QCOMPARE(plugRules::wpsIconPlace(textWidth, lineHeight), place);
+    QCOMPARE(plugPlacement::wpsIconPlace(textWidth, lineHeight), place);
 }
 
 // Measured in the note's own 9px font, not the label's font before its
@@ -390,7 +390,7 @@ void tst_plugpage::wpsIconFollowsMeasuredNote()
     const QFontMetrics metrics(nine);
     QCOMPARE(
         child<moveLabel>(&page, QStringLiteral("wpsHelpIcon"))->pos(),
-        plugRules::wpsIconPlace(
+        plugPlacement::wpsIconPlace(
             metrics.horizontalAdvance(child<moveLabel>(&page, QStringLiteral("wpsNote"))->text()),
             metrics.height()));
     QCOMPARE(child<moveLabel>(&page, QStringLiteral("wpsHelpIcon"))->size(), QSize(14, 15));

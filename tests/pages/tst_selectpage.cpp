@@ -4,7 +4,7 @@
 #include "core/camguide.h"
 #include "core/globals.h"
 #include "core/pageframe.h"
-#include "pages/setup/camerarules.h"
+#include "pages/setup/adminpassword.h"
 #include "pages/setup/selectpage.h"
 #include "protocol/hostaddress.h"
 #include "protocol/ipcamera.h"
@@ -322,7 +322,7 @@ void tst_selectpage::passwordRule()
 {
     QFETCH(QString, password);
     QFETCH(bool, accepted);
-    QCOMPARE(selectRules::passwordRuleHolds(password), accepted);
+    QCOMPARE(adminPassword::acceptable(password), accepted);
 }
 
 // ------------------------------------------------------------ the search

@@ -1,5 +1,5 @@
-#ifndef CAMGUIDE_PLACEMENT_H
-#define CAMGUIDE_PLACEMENT_H
+#ifndef CAMGUIDE_WINDOWPLACEMENT_H
+#define CAMGUIDE_WINDOWPLACEMENT_H
 
 #include <QPoint>
 #include <QRect>
@@ -10,6 +10,10 @@
 // area (the screens less their bars). A window larger than the screen (a
 // high scale factor on a small screen) would otherwise open with its title
 // bar and left column cut off.
+namespace windowPlacement {
+
 QPoint centredPlace(const QRect &desktop, const QSize &window, const QRect &available);
+
+}  // namespace windowPlacement
 
 #endif

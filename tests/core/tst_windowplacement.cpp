@@ -1,10 +1,10 @@
 // Where the welcome window opens, and where a re-centred wizard goes: the
 // desktop's centre, with the corner kept on the screen's available area.
-#include "core/placement.h"
+#include "core/windowplacement.h"
 
 #include <QTest>
 
-class tst_placement : public QObject
+class tst_windowplacement : public QObject
 {
     Q_OBJECT
 
@@ -47,9 +47,9 @@ private slots:
         QFETCH(QRect, desktop);
         QFETCH(QRect, available);
         QFETCH(QPoint, place);
-        QCOMPARE(::centredPlace(desktop, QSize(720, 567), available), place);
+        QCOMPARE(windowPlacement::centredPlace(desktop, QSize(720, 567), available), place);
     }
 };
 
-QTEST_GUILESS_MAIN(tst_placement)
-#include "tst_placement.moc"
+QTEST_GUILESS_MAIN(tst_windowplacement)
+#include "tst_windowplacement.moc"

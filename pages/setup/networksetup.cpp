@@ -1,9 +1,9 @@
-#include "pages/setup/networkrules.h"
+#include "pages/setup/networksetup.h"
 
 #include "protocol/ipcamera.h"
 #include "protocol/models.h"
 
-namespace internetSetup {
+namespace networkSetup {
 
 bool accountAcceptable(const QString &account)
 {
@@ -16,11 +16,27 @@ bool accountAcceptable(const QString &account)
     return true;
 }
 
-}  // namespace internetSetup
+QByteArray pppoePayload(const QString &account, const QString &password)
+{
+    return ";0=0;6=1;7=" + account.toUtf8() + ";8=" + password.toUtf8().toBase64();
+}
 
-namespace wirelessSetup {
+QByteArray staticPayload(const QStringList &addresses)
+{
+    if (addresses.size() != 5)
+        return QByteArray();
+    return ";0=0;1=" + addresses[0].toLatin1() + ";2=" + addresses[1].toLatin1()
+           + ";3=" + addresses[2].toLatin1() + ";4=" + addresses[3].toLatin1()
+           + ";5=" + addresses[4].toLatin1() + ";6=0";
+}
 
-QByteArray payload(const QByteArray &model, const APSearchResult &aps, int idx, const QString &key)
+QByteArray dhcpPayload()
+{
+    return QByteArrayLiteral(";0=1;6=0");
+}
+
+QByteArray wirelessPayload(const QByteArray &model, const APSearchResult &aps, int idx,
+                           const QString &key)
 {
     if (idx < 0 || idx >= aps.count || idx >= aps.ssidList.size() || idx >= aps.apField0.size()
         || idx >= aps.apField4.size() || idx >= aps.apField5.size() || idx >= aps.apField6.size())
@@ -40,4 +56,4 @@ QByteArray payload(const QByteArray &model, const APSearchResult &aps, int idx, 
     return payload;
 }
 
-}  // namespace wirelessSetup
+}  // namespace networkSetup

@@ -1,4 +1,4 @@
-#include "pages/setup/camerarules.h"
+#include "pages/setup/adminpassword.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ bool isAsciiLetter(QChar c)
 
 }  // namespace
 
-bool selectRules::passwordRuleHolds(const QString &password)
+bool adminPassword::acceptable(const QString &password)
 {
     if (password.size() < 6)
         return false;
@@ -22,9 +22,4 @@ bool selectRules::passwordRuleHolds(const QString &password)
             ++letters;
     }
     return letters >= 2;
-}
-
-QPoint plugRules::wpsIconPlace(int textWidth, int lineHeight)
-{
-    return QPoint(545 + textWidth % 150, 350 + lineHeight * (textWidth / 150));
 }

@@ -1,8 +1,9 @@
-#include "core/placement.h"
+#include "core/windowplacement.h"
 
 #include <algorithm>
 
-QPoint centredPlace(const QRect &desktop, const QSize &window, const QRect &available)
+QPoint windowPlacement::centredPlace(const QRect &desktop, const QSize &window,
+                                     const QRect &available)
 {
     const int x = desktop.x() + (desktop.width() - window.width()) / 2;
     const int y = desktop.y() + (desktop.height() - window.height()) / 2;
