@@ -2,7 +2,6 @@
 
 #include "core/globals.h"
 #include "core/waitrun.h"
-#include "protocol/models.h"
 #include "protocol/zvrutils.h"
 
 #include <QCoreApplication>
@@ -22,139 +21,64 @@ namespace {
 const char *const stepSources[4] = {"plug", "select", "connect", "join"};
 const char *const headingSource =
     "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>";
-const char *const ledLinkSource = "Is the Link LED on the camera lit green ?";
-const char *const ledPowerSource = "Is the Power/Link LED on the camera lit green ?";
-const char *const ledHelpLinkSource =
-    "<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the Link LED stays off?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If the link LED still stays off, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>";
-const char *const ledHelpPowerSource =
-    "<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the LED stays red?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If your camera still has a red LED, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>";
-const char *const resetSource =
-    "Press and hold the Reset button for at least 6 seconds while your camera is plugged. "
-    "After reset your camera, click <b>Restart</b> to continue.";
-const char *const resetingSource =
-    "Press and hold the Reset button for at least 6 seconds while your camera is plugged. "
-    "After reseting your camera, click <b>Restart</b> to continue.";
-
 // The frame translates these at run time with the page's class name; this
 // table puts them into each page's context of the translation files.
-[[maybe_unused]] const char
-    *const frameTexts[] =
-        {
-            QT_TRANSLATE_NOOP("plugPage", "plug"),
-            QT_TRANSLATE_NOOP("plugPage", "select"),
-            QT_TRANSLATE_NOOP("plugPage", "connect"),
-            QT_TRANSLATE_NOOP("plugPage", "join"),
-            QT_TRANSLATE_NOOP("selectPage", "plug"),
-            QT_TRANSLATE_NOOP("selectPage", "select"),
-            QT_TRANSLATE_NOOP("selectPage", "connect"),
-            QT_TRANSLATE_NOOP("selectPage", "join"),
-            QT_TRANSLATE_NOOP("connectPage", "plug"),
-            QT_TRANSLATE_NOOP("connectPage", "select"),
-            QT_TRANSLATE_NOOP("connectPage", "connect"),
-            QT_TRANSLATE_NOOP("connectPage", "join"),
-            QT_TRANSLATE_NOOP("failedPage", "plug"),
-            QT_TRANSLATE_NOOP("failedPage", "select"),
-            QT_TRANSLATE_NOOP("failedPage", "connect"),
-            QT_TRANSLATE_NOOP("failedPage", "join"),
-            QT_TRANSLATE_NOOP("joinPage1", "plug"),
-            QT_TRANSLATE_NOOP("joinPage1", "select"),
-            QT_TRANSLATE_NOOP("joinPage1", "connect"),
-            QT_TRANSLATE_NOOP("joinPage1", "join"),
-            QT_TRANSLATE_NOOP("joinPage2", "plug"),
-            QT_TRANSLATE_NOOP("joinPage2", "select"),
-            QT_TRANSLATE_NOOP("joinPage2", "connect"),
-            QT_TRANSLATE_NOOP("joinPage2", "join"),
-            QT_TRANSLATE_NOOP("joinPage3", "plug"),
-            QT_TRANSLATE_NOOP("joinPage3", "select"),
-            QT_TRANSLATE_NOOP("joinPage3", "connect"),
-            QT_TRANSLATE_NOOP("joinPage3", "join"),
-            QT_TRANSLATE_NOOP("joinPage4", "plug"),
-            QT_TRANSLATE_NOOP("joinPage4", "select"),
-            QT_TRANSLATE_NOOP("joinPage4", "connect"),
-            QT_TRANSLATE_NOOP("joinPage4", "join"),
-            QT_TRANSLATE_NOOP("joinPage", "plug"),
-            QT_TRANSLATE_NOOP("joinPage", "select"),
-            QT_TRANSLATE_NOOP("joinPage", "connect"),
-            QT_TRANSLATE_NOOP("joinPage", "join"),
+[[maybe_unused]] const char *const frameTexts[] = {
+    QT_TRANSLATE_NOOP("plugPage", "plug"),
+    QT_TRANSLATE_NOOP("plugPage", "select"),
+    QT_TRANSLATE_NOOP("plugPage", "connect"),
+    QT_TRANSLATE_NOOP("plugPage", "join"),
+    QT_TRANSLATE_NOOP("selectPage", "plug"),
+    QT_TRANSLATE_NOOP("selectPage", "select"),
+    QT_TRANSLATE_NOOP("selectPage", "connect"),
+    QT_TRANSLATE_NOOP("selectPage", "join"),
+    QT_TRANSLATE_NOOP("connectPage", "plug"),
+    QT_TRANSLATE_NOOP("connectPage", "select"),
+    QT_TRANSLATE_NOOP("connectPage", "connect"),
+    QT_TRANSLATE_NOOP("connectPage", "join"),
+    QT_TRANSLATE_NOOP("failedPage", "plug"),
+    QT_TRANSLATE_NOOP("failedPage", "select"),
+    QT_TRANSLATE_NOOP("failedPage", "connect"),
+    QT_TRANSLATE_NOOP("failedPage", "join"),
+    QT_TRANSLATE_NOOP("joinPage1", "plug"),
+    QT_TRANSLATE_NOOP("joinPage1", "select"),
+    QT_TRANSLATE_NOOP("joinPage1", "connect"),
+    QT_TRANSLATE_NOOP("joinPage1", "join"),
+    QT_TRANSLATE_NOOP("joinPage2", "plug"),
+    QT_TRANSLATE_NOOP("joinPage2", "select"),
+    QT_TRANSLATE_NOOP("joinPage2", "connect"),
+    QT_TRANSLATE_NOOP("joinPage2", "join"),
+    QT_TRANSLATE_NOOP("joinPage3", "plug"),
+    QT_TRANSLATE_NOOP("joinPage3", "select"),
+    QT_TRANSLATE_NOOP("joinPage3", "connect"),
+    QT_TRANSLATE_NOOP("joinPage3", "join"),
+    QT_TRANSLATE_NOOP("joinPage4", "plug"),
+    QT_TRANSLATE_NOOP("joinPage4", "select"),
+    QT_TRANSLATE_NOOP("joinPage4", "connect"),
+    QT_TRANSLATE_NOOP("joinPage4", "join"),
+    QT_TRANSLATE_NOOP("joinPage", "plug"),
+    QT_TRANSLATE_NOOP("joinPage", "select"),
+    QT_TRANSLATE_NOOP("joinPage", "connect"),
+    QT_TRANSLATE_NOOP("joinPage", "join"),
 
-            QT_TRANSLATE_NOOP(
-                "plugPage",
-                "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
-            QT_TRANSLATE_NOOP(
-                "selectPage",
-                "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
-            QT_TRANSLATE_NOOP(
-                "connectPage",
-                "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
-            QT_TRANSLATE_NOOP(
-                "failedPage",
-                "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
-            QT_TRANSLATE_NOOP(
-                "joinPage1",
-                "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
-            QT_TRANSLATE_NOOP(
-                "joinPage2",
-                "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
-            QT_TRANSLATE_NOOP(
-                "joinPage3",
-                "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
-            QT_TRANSLATE_NOOP(
-                "joinPage4",
-                "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
-            QT_TRANSLATE_NOOP(
-                "joinPage",
-                "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
-
-            // The four pages with the LED question and the reset instructions.
-            QT_TRANSLATE_NOOP("plugPage", "Is the Link LED on the camera lit green ?"),
-            QT_TRANSLATE_NOOP("plugPage", "Is the Power/Link LED on the camera lit green ?"),
-            QT_TRANSLATE_NOOP("plugPage", "Yes"),
-            QT_TRANSLATE_NOOP("plugPage", "No"),
-            QT_TRANSLATE_NOOP("plugPage", "Restart    "),
-            QT_TRANSLATE_NOOP("plugPage", "Close    "),
-            QT_TRANSLATE_NOOP(
-                "plugPage",
-                "Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reset your camera, click <b>Restart</b> to continue."),
-            QT_TRANSLATE_NOOP("selectPage", "Is the Link LED on the camera lit green ?"),
-            QT_TRANSLATE_NOOP("selectPage", "Is the Power/Link LED on the camera lit green ?"),
-            QT_TRANSLATE_NOOP("selectPage", "Yes"),
-            QT_TRANSLATE_NOOP("selectPage", "No"),
-            QT_TRANSLATE_NOOP("selectPage", "Restart    "),
-            QT_TRANSLATE_NOOP("selectPage", "Close    "),
-            QT_TRANSLATE_NOOP(
-                "selectPage",
-                "Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reseting your camera, click <b>Restart</b> to continue."),
-            QT_TRANSLATE_NOOP("connectPage", "Is the Link LED on the camera lit green ?"),
-            QT_TRANSLATE_NOOP("connectPage", "Is the Power/Link LED on the camera lit green ?"),
-            QT_TRANSLATE_NOOP("connectPage", "Yes"),
-            QT_TRANSLATE_NOOP("connectPage", "No"),
-            QT_TRANSLATE_NOOP("connectPage", "Restart    "),
-            QT_TRANSLATE_NOOP("connectPage", "Close    "),
-            QT_TRANSLATE_NOOP(
-                "connectPage",
-                "Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reset your camera, click <b>Restart</b> to continue."),
-            QT_TRANSLATE_NOOP("joinPage1", "Is the Link LED on the camera lit green ?"),
-            QT_TRANSLATE_NOOP("joinPage1", "Is the Power/Link LED on the camera lit green ?"),
-            QT_TRANSLATE_NOOP("joinPage1", "Yes"),
-            QT_TRANSLATE_NOOP("joinPage1", "No"),
-            QT_TRANSLATE_NOOP("joinPage1", "Restart    "),
-            QT_TRANSLATE_NOOP("joinPage1", "Close    "),
-            QT_TRANSLATE_NOOP(
-                "joinPage1",
-                "Press and hold the Reset button for at least 6 seconds while your camera is plugged. After reseting your camera, click <b>Restart</b> to continue."),
-
-            // The two pages with the LED help box.
-            QT_TRANSLATE_NOOP(
-                "plugPage",
-                "<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the Link LED stays off?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If the link LED still stays off, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>"),
-            QT_TRANSLATE_NOOP(
-                "plugPage",
-                "<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the LED stays red?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If your camera still has a red LED, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>"),
-            QT_TRANSLATE_NOOP("connectPage",
-                              "<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the Link LED stays off?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If the link LED still stays off, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>"),
-            QT_TRANSLATE_NOOP(
-                "connectPage",
-                "<p><font size=5 face=verdana color=#2a7ba6><b>  What do I do if the LED stays red?<br></b></font></p>  Please check the following:<ul><li>Check to make sure your cables are connected securely.</li><li>Unplug your camera, then plug it back in to restart it.</li><li>If your camera still has a red LED, you can try to <a href = terms><font size=3 color=#638c0b>reset the camera</font></a>.</li><li>Check to make sure your modem or router is functioning properly, and the LEDs for your camera's connection are lit.</li><ul>"),
+    QT_TRANSLATE_NOOP("plugPage",
+                      "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
+    QT_TRANSLATE_NOOP("selectPage",
+                      "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
+    QT_TRANSLATE_NOOP("connectPage",
+                      "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
+    QT_TRANSLATE_NOOP("failedPage",
+                      "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
+    QT_TRANSLATE_NOOP("joinPage1",
+                      "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
+    QT_TRANSLATE_NOOP("joinPage2",
+                      "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
+    QT_TRANSLATE_NOOP("joinPage3",
+                      "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
+    QT_TRANSLATE_NOOP("joinPage4",
+                      "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
+    QT_TRANSLATE_NOOP("joinPage",
+                      "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"),
 };
 
 const QString currentStepPicture =
@@ -449,31 +373,6 @@ int pageFrame::formBox(const QString &text, QMessageBox::Icon icon, const QList<
     return answer;
 }
 
-QString pageFrame::ledQuestionText() const
-{
-    return pageTr(models::hasLinkLedOnly(supportType) ? ledLinkSource : ledPowerSource);
-}
-
-QList<boxButton> pageFrame::ledAnswerButtons(const QString &fontSize) const
-{
-    const QString style = buttonStyle(buttonPicture::answer, fontSize);
-    return {{pageTr("Yes"), style, QString(), QSize(84, 24)},
-            {pageTr("No"), style, QString(), QSize(84, 24)}};
-}
-
-QPoint pageFrame::ledQuestionOffset() const
-{
-    return QPoint(width() / 2 - 170, height() / 2 - 10);
-}
-
-int pageFrame::ledQuestionBox(const QString &fontSize, veilRoad road)
-{
-    showVeil();
-    pageBox box(ledQuestionText(), QMessageBox::Warning);
-    box.addPictureButtons(ledAnswerButtons(fontSize));
-    return runBox(box, ledQuestionOffset(), road, nullptr);
-}
-
 int pageFrame::helpBox(const helpText &text, const QList<boxButton> &buttons, QPoint offset,
                        std::function<void(const QString &)> onLink, QLabel *veil)
 {
@@ -492,32 +391,6 @@ int pageFrame::helpBox(const helpText &text, const QList<boxButton> &buttons, QP
     return answer;
 }
 
-int pageFrame::ledHelpBox(std::function<void(const QString &)> onLink, QLabel *veil)
-{
-    const QString html =
-        pageTr(models::hasLinkLedOnly(supportType) ? ledHelpLinkSource : ledHelpPowerSource);
-    return helpBox({html, QSize(420, 210), 0},
-                   {closingButton(pageTr("Close    "), QStringLiteral("wel_msg_close_btu"))},
-                   QPoint(135, 160), std::move(onLink), veil);
-}
-
-bool pageFrame::registeredRoad(const QString &text, const QList<boxButton> &buttons, QPoint offset,
-                               QLabel *veil, const boxHold &hold)
-{
-    const int answer = hold(
-        [&] { return messageBox(text, QMessageBox::Warning, buttons, offset, keepVeil, veil); });
-    if (answer < 0)
-        return false;  // taken away without an answer
-    if (m_wait)
-        m_wait->hide();
-    hideVeil(veil);
-    if (answer == 0)
-        jumpTo(plugPageId);
-    else
-        moveOn(joinPage1Id);
-    return true;
-}
-
 void pageFrame::dismissHelpBox()
 {
     // Ends the help box's modal run once the calling slot returns.
@@ -525,39 +398,10 @@ void pageFrame::dismissHelpBox()
         m_helpBox->dismiss();
 }
 
-pageFrame::resetOutcome pageFrame::resetRoad(resetWording wording, const QString &closeObjectName,
-                                             const QString &ledFontSize, QLabel *veil)
+void pageFrame::closeHelpBox()
 {
-    showVeil(veil);
-    dismissHelpBox();
-
-    int answer = -1;
-    {
-        // Gone before the question follows.
-        pageBox box(pageTr(wording == afterReset ? resetSource : resetingSource));
-        box.setIconFile(QStringLiteral("images/restart.PNG"));
-        box.addPictureButton(confirmingButton(pageTr("Restart    ")));
-        box.addPictureButton(closingButton(pageTr("Close    "), closeObjectName));
-        answer = box.run(wizardWindow(), QPoint(130, 210));
-        if (answer >= 0)
-            box.close();
-    }
-    if (answer < 0)
-        return resetOutcome::none;
     if (m_helpBox)
         m_helpBox->close();
-    if (answer == resetClose) {
-        hideVeil(veil);
-        return resetOutcome::closed;
-    }
-
-    pageBox question(ledQuestionText(), QMessageBox::Warning);
-    question.addPictureButtons(ledAnswerButtons(ledFontSize));
-    const int led = question.run(wizardWindow(), ledQuestionOffset());
-    if (led < 0)
-        return resetOutcome::none;
-    hideVeil(veil);
-    return led == ledYes ? resetOutcome::restartYes : resetOutcome::restartNo;
 }
 
 // --------------------------------------------------------------- wait run

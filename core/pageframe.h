@@ -21,10 +21,10 @@
 class QLabel;
 class QPushButton;
 
-// Base of the nine wizard pages: the page frame, the veil, the boxes with
-// their roads, the wait run and the navigation, written once. A page adds
-// its own texts, places, tick table and follow-ups. Texts the frame and the
-// boxes show are translated with the page's own class as context.
+// Base of the nine wizard pages: the page frame, the veil, the boxes, the
+// wait run and the navigation, written once. A page adds its own texts,
+// places, tick table and follow-ups. Texts the frame and the boxes show are
+// translated with the page's own class as context.
 class pageFrame : public QWizardPage
 {
     Q_OBJECT
@@ -34,14 +34,6 @@ public:
     // the current step with 15px for the others.
     enum stepFont { stepFont15px, stepFontNone, stepFontCurrent12pt };
 
-    // Answers of the LED question and the reset instructions boxes.
-    enum { ledYes = 0, ledNo = 1 };
-    enum { resetRestart = 0, resetClose = 1 };
-    // The two wordings of the reset instructions.
-    enum resetWording { afterReset, afterReseting };
-    // How the reset road ended: box closed, or Restart and then the answer to
-    // the LED question; none when a box was taken away without an answer.
-    enum class resetOutcome { none, closed, restartYes, restartNo };
     // What a box's answer does to the veil: most roads take it away, a few
     // keep it for what follows at once.
     enum veilRoad { hideVeilOnAnswer, keepVeil };
@@ -56,18 +48,52 @@ public:
     static QString warningHeading();  // untranslated source
     // The translated warning heading followed by the message.
     QString warningText(const QString &message) const;
+    // A text of the page's frame or boxes, in the page's own context.
+    QString pageTr(const char *source) const;
 
-protected slots:
-    // The page's tick table; connected to the wait run's ticks.
-    virtual void waitTimeout() {}
+    // --- veil
+    // The veil picture on the given label (the page's veil when null), shown.
+    void showVeil(QLabel *veil = nullptr);
+    void hideVeil(QLabel *veil = nullptr);
+
+    // --- boxes: each shows the veil first; a button answer takes it away
+    // unless the road keeps it. They return the index of the button pressed,
+    // -1 for none. Public, so that a road shared by several pages can run
+    // them over the page it serves.
+    QWidget *wizardWindow() const;
+    // Warning icon, the translated heading followed by message. A page with
+    // more than one veil names the one to use.
+    int warningBox(const QString &message, const QList<boxButton> &buttons, QPoint offset,
+                   veilRoad road = hideVeilOnAnswer, QLabel *veil = nullptr);
+    // A box whose text is given whole (its own heading or none). A text
+    // width keeps lines that the caller broke to it (pageBox::setTextWidth).
+    int messageBox(const QString &text, QMessageBox::Icon icon, const QList<boxButton> &buttons,
+                   QPoint offset, veilRoad road = hideVeilOnAnswer, QLabel *veil = nullptr,
+                   int textWidth = 0);
+
+    // A box with an HTML text whose links call onLink. The page holds it
+    // while it runs, so that a link's road can take it away
+    // (dismissHelpBox); then it returns -1 and leaves the veil.
+    struct helpText {
+        helpText(const QString &html, QSize size, int row, const QString &pictureFile = QString(),
+                 QSize pictureSize = QSize())
+            : html(html), size(size), row(row), pictureFile(pictureFile), pictureSize(pictureSize)
+        {
+        }
+        QString html;
+        QSize size;
+        int row;              // of the box's grid
+        QString pictureFile;  // beside the text, when given
+        QSize pictureSize;
+    };
+    int helpBox(const helpText &text, const QList<boxButton> &buttons, QPoint offset,
+                std::function<void(const QString &)> onLink = {}, QLabel *veil = nullptr);
+    // The open help box, if any: hidden and its run ended without an answer
+    // once the calling slot returns; closed for good.
+    void dismissHelpBox();
+    void closeHelpBox();
 
 protected:
-    // --- the page reached again
-    // Whether Back through the wizard's history (backTo) runs the page's
-    // entry step again, as every other road into a page does; by default
-    // the page keeps what the user left on it.
-    virtual bool entersAgainOnBack() const { return false; }
-
     // --- controls held while a run is open
     // Disables those of the controls that are enabled now (adding to what
     // is held already); releaseControls() gives them back, and so does every
@@ -115,9 +141,6 @@ protected:
     QLabel *createVeil(QSize size = QSize(721, 435));
     // Pages with a wait run use its picture as their veil.
     void useWaitPictureAsVeil();
-    // The veil picture on the given label (the page's veil when null), shown.
-    void showVeil(QLabel *veil = nullptr);
-    void hideVeil(QLabel *veil = nullptr);
 
     // --- navigation
     void moveOn(pageId target);  // forward through the wizard's history
@@ -125,71 +148,11 @@ protected:
     void restartAndStep();       // page 0 anew, then straight on to page 1
     void backTo(pageId target);  // back in the history when it leads there, or jump
 
-    // --- boxes: each shows the veil first; a button answer takes it away
-    // unless the road keeps it. They return the index of the button pressed,
-    // -1 for none.
-    QWidget *wizardWindow() const;
-    // Warning icon, the translated heading followed by message. A page with
-    // more than one veil names the one to use.
-    int warningBox(const QString &message, const QList<boxButton> &buttons, QPoint offset,
-                   veilRoad road = hideVeilOnAnswer, QLabel *veil = nullptr);
-    // A box whose text is given whole (its own heading or none). A text
-    // width keeps lines that the caller broke to it (pageBox::setTextWidth).
-    int messageBox(const QString &text, QMessageBox::Icon icon, const QList<boxButton> &buttons,
-                   QPoint offset, veilRoad road = hideVeilOnAnswer, QLabel *veil = nullptr,
-                   int textWidth = 0);
-    // Is the camera's LED lit green? Yes and No, 84x24.
-    int ledQuestionBox(const QString &fontSize = QStringLiteral("12pt"),
-                       veilRoad road = hideVeilOnAnswer);
     // A box over the page's form: the form hides while the box is open, and
     // the chosen one comes back on an answer. The page says what its forms
-    // are by overriding the two below.
+    // are by overriding hideForms() and showChosenForm().
     int formBox(const QString &text, QMessageBox::Icon icon, const QList<boxButton> &buttons,
                 QPoint offset, int textWidth = 0);
-    virtual void hideForms() {}
-    virtual void showChosenForm() {}
-
-    QString ledQuestionText() const;  // by the configured model
-    QList<boxButton> ledAnswerButtons(const QString &fontSize = QStringLiteral("12pt")) const;
-    QPoint ledQuestionOffset() const;
-
-    // A box with an HTML text whose links call onLink. The page holds it
-    // while it runs, so that a link's road can take it away
-    // (dismissHelpBox); then it returns -1 and leaves the veil.
-    struct helpText {
-        helpText(const QString &html, QSize size, int row, const QString &pictureFile = QString(),
-                 QSize pictureSize = QSize())
-            : html(html), size(size), row(row), pictureFile(pictureFile), pictureSize(pictureSize)
-        {
-        }
-        QString html;
-        QSize size;
-        int row;              // of the box's grid
-        QString pictureFile;  // beside the text, when given
-        QSize pictureSize;
-    };
-    int helpBox(const helpText &text, const QList<boxButton> &buttons, QPoint offset,
-                std::function<void(const QString &)> onLink = {}, QLabel *veil = nullptr);
-    void dismissHelpBox();
-
-    // The help box on the camera's LED (by the configured model); its "reset
-    // the camera" link calls onLink.
-    int ledHelpBox(std::function<void(const QString &)> onLink, QLabel *veil = nullptr);
-
-    // A decision's already-registered box over the veil, run by hold (a page
-    // holds its run under it): the first button starts the wizard again at
-    // page 0, the other goes on to the registered-camera page, and the wait
-    // run hides. False when the box was taken away without an answer.
-    using boxHold = std::function<int(const std::function<int()> &)>;
-    bool registeredRoad(const QString &text, const QList<boxButton> &buttons, QPoint offset,
-                        QLabel *veil, const boxHold &hold);
-
-    // The reset road: the open help box goes, the reset instructions follow;
-    // Restart asks the LED question. The veil goes on every answer; what the
-    // page does next depends on the outcome.
-    resetOutcome resetRoad(resetWording wording, const QString &closeObjectName,
-                           const QString &ledFontSize = QStringLiteral("12pt"),
-                           QLabel *veil = nullptr);
 
     // --- wait run
     waitRun *
@@ -198,9 +161,19 @@ protected:
                   QSize picSize = QSize(721, 435));
     waitRun *wait() const { return m_wait; }
 
-    QString pageTr(const char *source) const;
+private slots:
+    // The page's tick table; connected to the wait run's ticks.
+    virtual void waitTimeout() {}
 
 private:
+    // Whether Back through the wizard's history (backTo) runs the page's
+    // entry step again, as every other road into a page does; by default
+    // the page keeps what the user left on it.
+    virtual bool entersAgainOnBack() const { return false; }
+    // The page's forms around a formBox.
+    virtual void hideForms() {}
+    virtual void showChosenForm() {}
+
     int runBox(pageBox &box, QPoint offset, veilRoad road, QLabel *veil);
 
     const pageId m_id;

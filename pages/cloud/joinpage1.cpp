@@ -80,6 +80,7 @@ void joinPage1::hard_reset_Slot(const QString &str)
         QDesktopServices::openUrl(QUrl(QString::fromLatin1(portal::homePage)));
         return;
     }
-    if (resetRoad(afterReseting, QStringLiteral("detail_close_btu")) == resetOutcome::restartYes)
+    if (roads.resetRoad(cameraRoads::afterReseting, QStringLiteral("detail_close_btu"))
+        == cameraRoads::resetOutcome::restartYes)
         restartAndStep();
 }

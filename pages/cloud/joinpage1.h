@@ -2,6 +2,7 @@
 #define CAMGUIDE_JOINPAGE1_H
 
 #include "core/pageframe.h"
+#include "pages/common/cameraroads.h"
 
 class QLabel;
 class QPushButton;
@@ -27,6 +28,7 @@ private:
     QLabel *infoText = nullptr;
     QPushButton *backButton = nullptr;
     QPushButton *nextButton = nullptr;
+    cameraRoads roads{*this};
 };
 
 #endif

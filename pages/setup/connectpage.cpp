@@ -109,7 +109,12 @@ QRadioButton *wayRadio(QWidget *parent, const QString &text, QRect place, const 
 
 // ------------------------------------------------------------ the page
 
-connectPage::connectPage(QWidget *parent) : pageFrame(connectPageId, parent)
+connectPage::connectPage(QWidget *parent)
+    : networkCheckPage(connectPageId,
+                       {"This slot[gotNetworkConfig] is not active if left this page[connectPage]",
+                        "This slot[gotPingRsp] is not active if left this page[connectPage]",
+                        "This slot[foundDevice] is not active if left this page[connectPage]"},
+                       parent)
 {
     setupFrame(tr("Connect to the network"), 330, connectStep);
 
@@ -245,14 +250,13 @@ void connectPage::buildRun()
     ledVeilLabel = pictureLabel(this, QString::fromLatin1(veilPicture), QRect(0, 70, 721, 435));
     ledVeilLabel->setObjectName(QStringLiteral("ledVeilLabel"));
     ledVeilLabel->hide();
-    waitRun *run = createWaitRun(QRect(295, 330, 250, 20), QString());
-    check = new networkCheck(this, run);
-    check->setStatusLine(tr("Checking Internet connection"));
+    networkCheck *checkRun =
+        createCheckRun(QRect(295, 330, 250, 20), tr("Checking Internet connection"));
     // The run's first frame of every seven closes the panels under the picture.
-    connect(check, &networkCheck::firstFrame, this, &connectPage::closePanels);
-    connect(check, &networkCheck::setupConfirmationDue, this, &connectPage::confirmNetworkSetup);
-    connect(check, &networkCheck::decisionDue, this, &connectPage::decidePageJump);
-    connect(check, &networkCheck::tickLimitReached, this, &connectPage::decidePageJump);
+    connect(checkRun, &networkCheck::firstFrame, this, &connectPage::closePanels);
+    connect(checkRun, &networkCheck::setupConfirmationDue, this, &connectPage::confirmNetworkSetup);
+    connect(checkRun, &networkCheck::decisionDue, this, &connectPage::decidePageJump);
+    connect(checkRun, &networkCheck::tickLimitReached, this, &connectPage::decidePageJump);
 
     stepTimer = new QTimer(this);
     stepTimer->setObjectName(QStringLiteral("stepTimer"));
@@ -286,10 +290,7 @@ void connectPage::connectControls()
     connect(stepText, &moveLabel::signal, this, &connectPage::iconControl);
     connect(stepTimer, &QTimer::timeout, this, &connectPage::timerDone);
     connect(apSearchTimer, &QTimer::timeout, this, &connectPage::decideAPSearch);
-    answerEngine(this, &ZVRUtils::gotNetworkConfig, &connectPage::checkNetworkCfg,
-                 &ZVRUtils::foundDevice, &connectPage::networkRecovery, &ZVRUtils::gotPingRsp,
-                 &connectPage::checkNetworkConnection, &ZVRUtils::gotAPnetwork,
-                 &connectPage::updateAPList);
+    answerEngine(this, &ZVRUtils::gotAPnetwork, &connectPage::updateAPList);
 }
 
 connectPage::~connectPage()
@@ -299,7 +300,7 @@ connectPage::~connectPage()
 
 void connectPage::initializePage()
 {
-    check->close();
+    check()->close();
     apSearchTicks = 0;
     wait()->setTicks(0);
     curStep = 0;
@@ -606,24 +607,25 @@ void connectPage::showMessage()
 {
     stepTimer->stop();
     const int answer =
-        ledHelpBox([this](const QString &link) { openMymsgBox(link); }, ledVeilLabel);
+        roads.ledHelpBox([this](const QString &link) { openMymsgBox(link); }, ledVeilLabel);
     if (answer == 0)
         stepTimer->start(stepInterval);
 }
 
 void connectPage::openMymsgBox(const QString &)
 {
-    switch (resetRoad(afterReset, QStringLiteral("wel_msg_close_btu"), QStringLiteral("14px"),
-                      ledVeilLabel)) {
-    case resetOutcome::closed:
-    case resetOutcome::restartNo: stepTimer->start(stepInterval); break;
-    case resetOutcome::restartYes:
+    using outcome = cameraRoads::resetOutcome;
+    switch (roads.resetRoad(cameraRoads::afterReset, QStringLiteral("wel_msg_close_btu"),
+                            QStringLiteral("14px"), ledVeilLabel)) {
+    case outcome::closed:
+    case outcome::restartNo: stepTimer->start(stepInterval); break;
+    case outcome::restartYes:
         stopTimers();
         ledVeilLabel->hide();
         wait()->hide();
         restartAndStep();
         break;
-    case resetOutcome::none: break;
+    case outcome::none: break;
     }
 }
 
@@ -717,7 +719,7 @@ void connectPage::updateAPList()
 
 void connectPage::next()
 {
-    check->close();
+    check()->close();
     stepTimer->stop();
 
     const IPCamera *camera = chosenCamera();
@@ -771,7 +773,7 @@ void connectPage::next()
     qDebug().noquote() << "bChangeConnectionType:" << (bChangeConnectionType ? "true" : "false");
     // Enter on the focused Next must not push the choice a second time.
     setChoiceEnabled(false);
-    check->open(checkPlan(*camera));
+    check()->open(checkPlan(*camera));
 }
 
 networkCheck::plan connectPage::checkPlan(const IPCamera &camera) const
@@ -794,7 +796,7 @@ void connectPage::confirmNetworkSetup()
         return;
     wait()->freeze();
     const bool cable = ethernetRadio->isChecked();
-    check->whileHeld([&] {
+    whileHeld([&] {
         return messageBox(
             cable
                 ? tr("<br>Please plug in the cable. click <b>OK</b> when you finish.")
@@ -821,35 +823,6 @@ void connectPage::stopTimers()
 
 // ---------------------------------------------------------- check run
 
-void connectPage::waitTimeout()
-{
-    check->tick();
-}
-
-void connectPage::processFlow()
-{
-    check->processFlow();
-}
-
-void connectPage::checkNetworkCfg()
-{
-    if (!isActivePage("This slot[gotNetworkConfig] is not active if left this page[connectPage]"))
-        return;
-    check->setupReplied();
-}
-
-void connectPage::checkNetworkConnection()
-{
-    if (!isActivePage("This slot[gotPingRsp] is not active if left this page[connectPage]"))
-        return;
-    check->pingReplied();
-}
-
-void connectPage::networkRecovery(int)
-{
-    isActivePage("This slot[foundDevice] is not active if left this page[connectPage]");
-}
-
 void connectPage::endRun()
 {
     wait()->setTicks(0);
@@ -859,7 +832,7 @@ void connectPage::endRun()
 
 void connectPage::decidePageJump()
 {
-    check->end();
+    check()->end();
     const IPCamera *camera = chosenCamera();
     if (!camera) {
         qDebug().noquote() << "decidePageJump: no camera chosen, back to the choice.";
@@ -869,7 +842,7 @@ void connectPage::decidePageJump()
         endRun();
         return;
     }
-    if (check->online())
+    if (check()->online())
         decideOnline(camera->registered != "0");
     else
         decideOffline();
@@ -888,8 +861,7 @@ void connectPage::decideOnline(bool registered)
         warningText(tr(
             "The camera has already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>Close</b> just re-configure the camera!")),
         {confirmingButton(tr("Reset    ")), safeButton(closingButton(tr("Close    ")))},
-        QPoint(115, 230), wait()->cover(),
-        [this](const std::function<int()> &box) { return check->whileHeld(box); });
+        QPoint(115, 230), wait()->cover());
     if (!answered)
         return;
     stopTimers();
@@ -898,8 +870,8 @@ void connectPage::decideOnline(bool registered)
 
 void connectPage::decideOffline()
 {
-    const int answer = check->whileHeld([&] {
-        return messageBox(ledQuestionText(), QMessageBox::Warning,
+    const int answer = whileHeld([&] {
+        return messageBox(roads.ledQuestionText(), QMessageBox::Warning,
                           {confirmingButton(tr("Yes    ")), closingButton(tr("NO    "))},
                           QPoint(width() / 2 - 200, height() / 2 - 10), keepVeil, wait()->cover());
     });

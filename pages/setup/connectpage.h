@@ -1,8 +1,9 @@
 #ifndef CAMGUIDE_CONNECTPAGE_H
 #define CAMGUIDE_CONNECTPAGE_H
 
-#include "core/pageframe.h"
+#include "pages/common/cameraroads.h"
 #include "pages/setup/networkcheck.h"
+#include "pages/setup/networkcheckpage.h"
 
 #include <QList>
 
@@ -18,7 +19,7 @@ class moveLabel;
 // Page 2: how the camera goes on the network (cable, WPS, or a wireless
 // network the camera found), pushed to the camera on Next and checked by a
 // network check run that decides where the wizard goes.
-class connectPage : public pageFrame
+class connectPage : public networkCheckPage
 {
     Q_OBJECT
 
@@ -41,7 +42,6 @@ private slots:
     void openMymsgBox(const QString &str);
     void back();
     void next();
-    void waitTimeout() override;
     void ethernet_show(bool shown);
     void wps_show(bool shown);
     void usr_passwd_show(bool shown);
@@ -59,12 +59,8 @@ private slots:
     void timerDone();
     void updateAPList();
     void rescanAP();
-    void checkNetworkCfg();
-    void networkRecovery(int idx);
-    void checkNetworkConnection();
     void decidePageJump();
     void decideAPSearch();
-    void processFlow();
     void confirmNetworkSetup();
 
 private:
@@ -126,7 +122,7 @@ private:
     QRadioButton *selectNetworkRadio = nullptr;
     QRadioButton *noneRadioButton = nullptr;
 
-    networkCheck *check = nullptr;
+    cameraRoads roads{*this};
     int curStep = 0;
     int stepMode = 0;
     int apIndex = 0;

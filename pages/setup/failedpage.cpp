@@ -42,7 +42,13 @@ QString editorStyle(int n)
 
 // ------------------------------------------------------------ the page
 
-failedPage::failedPage(QWidget *parent) : pageFrame(failedPageId, parent)
+failedPage::failedPage(QWidget *parent)
+    : networkCheckPage(
+        failedPageId,
+        {"failedPage::checkNetworkCfg slot[gotNetworkConfig] is not active if left this page[failedPage]",
+         "failedPage::checkNetworkConnection slot[gotPingRsp] is not active if left this page[failedPage]",
+         "failedPage::networkRecovery slot[foundDevice] is not active if left this page[failedPage]"},
+        parent)
 {
     setupFrame(tr("Connect your camera"), 350, connectStep);
 
@@ -156,15 +162,13 @@ void failedPage::buildButtons()
 // The check run over the page; its picture is the page's veil.
 void failedPage::buildRun()
 {
-    waitRun *run = createWaitRun(QRect(305, 330, 250, 20), QString(),
-                                 QStringLiteral("font:12px;color:rgb(0,0,0);"));
+    networkCheck *checkRun = createCheckRun(QRect(305, 330, 250, 20), tr("Loading, please wait"),
+                                            QStringLiteral("font:12px;color:rgb(0,0,0);"));
     useWaitPictureAsVeil();
-    check = new networkCheck(this, run);
-    check->setStatusLine(tr("Loading, please wait"));
     // Every tick hides the forms under the picture.
-    connect(check, &networkCheck::frameDue, this, &failedPage::closeForms);
-    connect(check, &networkCheck::decisionDue, this, &failedPage::decidePageJump);
-    connect(check, &networkCheck::tickLimitReached, this, &failedPage::runOutOfTime);
+    connect(checkRun, &networkCheck::frameDue, this, &failedPage::closeForms);
+    connect(checkRun, &networkCheck::decisionDue, this, &failedPage::decidePageJump);
+    connect(checkRun, &networkCheck::tickLimitReached, this, &failedPage::runOutOfTime);
 
     decideTimer = new QTimer(this);
     decideTimer->setObjectName(QStringLiteral("decideTimer"));
@@ -180,9 +184,6 @@ void failedPage::connectControls()
     connect(dhcpRadio, &QRadioButton::toggled, this, &failedPage::radiobutton3_show);
     connect(intranetRadio, &QRadioButton::toggled, this, &failedPage::radiobutton4_show);
     connect(decideTimer, &QTimer::timeout, this, &failedPage::decidePageJump);
-    answerEngine(this, &ZVRUtils::gotNetworkConfig, &failedPage::checkNetworkCfg,
-                 &ZVRUtils::foundDevice, &failedPage::networkRecovery, &ZVRUtils::gotPingRsp,
-                 &failedPage::checkNetworkConnection);
 }
 
 failedPage::~failedPage()
@@ -193,7 +194,7 @@ failedPage::~failedPage()
 void failedPage::initializePage()
 {
     wait()->setTicks(0);
-    check->close();
+    check()->close();
     runWay = way::none;
     radiosClosed();
     wait()->hide();
@@ -363,7 +364,7 @@ void failedPage::next()
     for (MyIpAddrEdit *e : addressEdits)
         texts << e->text();
     qDebug().noquote() << "static addresses:" << texts.join(QLatin1Char(' '));
-    check->close();
+    check()->close();
 
     const way chosen = chosenWay();
     QByteArray payload;
@@ -427,7 +428,7 @@ void failedPage::next()
     // The way stays as sent until the run has decided.
     runWay = chosen;
     setChoiceEnabled(false);
-    check->open(checkPlan(chosen));
+    check()->open(checkPlan(chosen));
 }
 
 networkCheck::plan failedPage::checkPlan(way chosen)
@@ -455,38 +456,6 @@ void failedPage::back()
 
 // ---------------------------------------------------------- check run
 
-void failedPage::waitTimeout()
-{
-    check->tick();
-}
-
-void failedPage::processFlow()
-{
-    check->processFlow();
-}
-
-void failedPage::checkNetworkCfg()
-{
-    if (!isActivePage(
-            "failedPage::checkNetworkCfg slot[gotNetworkConfig] is not active if left this page[failedPage]"))
-        return;
-    check->setupReplied();
-}
-
-void failedPage::checkNetworkConnection()
-{
-    if (!isActivePage(
-            "failedPage::checkNetworkConnection slot[gotPingRsp] is not active if left this page[failedPage]"))
-        return;
-    check->pingReplied();
-}
-
-void failedPage::networkRecovery(int)
-{
-    isActivePage(
-        "failedPage::networkRecovery slot[foundDevice] is not active if left this page[failedPage]");
-}
-
 // The run did not come to a decision: the user gets the failure and the
 // form back instead of a page with nothing left to press.
 void failedPage::runOutOfTime()
@@ -497,7 +466,7 @@ void failedPage::runOutOfTime()
 
 void failedPage::endRun()
 {
-    check->end();
+    check()->end();
     decideTimer->stop();
     wait()->freeze();
     setChoiceEnabled(true);
@@ -507,7 +476,7 @@ void failedPage::failureRoad()
 {
     showVeil();
     closeForms();
-    const int answer = check->whileHeld([&] {
+    const int answer = whileHeld([&] {
         return messageBox(
             tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>Connection is failed."),
             QMessageBox::Warning,
@@ -524,19 +493,18 @@ void failedPage::failureRoad()
 void failedPage::decidePageJump()
 {
     const IPCamera *camera = chosenCamera();
-    if (check->online() && camera && camera->registered == "0") {
+    if (check()->online() && camera && camera->registered == "0") {
         moveOn(joinPage2Id);
         wait()->hide();
         endRun();
         return;
     }
-    if (check->online() && camera) {
+    if (check()->online() && camera) {
         closeForms();
         const bool answered = registeredRoad(
             tr("<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>The camera have already registered, click <b>Reset</b> to restart the application and reset the camera, click <b>OK</b> just re-configure the camera!"),
             {closingButton(tr("Reset    ")), safeButton(closingButton(tr("OK    ")))},
-            QPoint(115, 220), nullptr,
-            [this](const std::function<int()> &box) { return check->whileHeld(box); });
+            QPoint(115, 220), nullptr);
         if (answered)
             endRun();
         return;

@@ -1,8 +1,8 @@
 #ifndef CAMGUIDE_FAILEDPAGE_H
 #define CAMGUIDE_FAILEDPAGE_H
 
-#include "core/pageframe.h"
 #include "pages/setup/networkcheck.h"
+#include "pages/setup/networkcheckpage.h"
 
 #include <QList>
 
@@ -16,7 +16,7 @@ class QTimer;
 // Page 3: a wired camera that failed the Internet check is switched to
 // PPPoE, a static address or DHCP, and checked again; or it stays as it is
 // for local viewing only.
-class failedPage : public pageFrame
+class failedPage : public networkCheckPage
 {
     Q_OBJECT
 
@@ -32,16 +32,11 @@ public:
 private slots:
     void back();
     void next();
-    void waitTimeout() override;
     void radiobutton1_show(bool checked);
     void radiobutton2_show(bool checked);
     void radiobutton3_show(bool checked);
     void radiobutton4_show(bool checked);
-    void checkNetworkCfg();
-    void networkRecovery(int idx);
-    void checkNetworkConnection();
     void decidePageJump();
-    void processFlow();
 
 private:
     // The constructor's builders, one per region of the page, in stacking order.
@@ -96,7 +91,6 @@ private:
     QRadioButton *noneRadioButton = nullptr;
     QPushButton *helpButton = nullptr;
 
-    networkCheck *check = nullptr;
     way runWay = way::none;  // the way of the open run
 };
 

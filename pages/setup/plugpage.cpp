@@ -285,10 +285,10 @@ void plugPage::iconControl(bool hovered)
 void plugPage::next()
 {
     stepTimer->stop();
-    const int answer = ledQuestionBox();
-    if (answer == ledNo) {
+    const int answer = roads.ledQuestionBox();
+    if (answer == cameraRoads::ledNo) {
         stepTimer->start(cycleInterval);
-    } else if (answer == ledYes) {
+    } else if (answer == cameraRoads::ledYes) {
         stepTimer->stop();
         moveOn(selectPageId);
     }
@@ -297,7 +297,7 @@ void plugPage::next()
 void plugPage::hint_MessageBox()
 {
     stepTimer->stop();
-    const int answer = ledHelpBox([this](const QString &link) { openMymsgBox(link); });
+    const int answer = roads.ledHelpBox([this](const QString &link) { openMymsgBox(link); });
     if (answer == 0)
         stepTimer->start(cycleInterval);
 }
@@ -305,10 +305,11 @@ void plugPage::hint_MessageBox()
 void plugPage::openMymsgBox(const QString &)
 {
     stepTimer->stop();
-    switch (resetRoad(afterReset, QStringLiteral("wel_msg_close_btu"))) {
-    case resetOutcome::closed:
-    case resetOutcome::restartNo: stepTimer->start(cycleInterval); break;
-    case resetOutcome::restartYes: moveOn(selectPageId); break;
-    case resetOutcome::none: break;
+    using outcome = cameraRoads::resetOutcome;
+    switch (roads.resetRoad(cameraRoads::afterReset, QStringLiteral("wel_msg_close_btu"))) {
+    case outcome::closed:
+    case outcome::restartNo: stepTimer->start(cycleInterval); break;
+    case outcome::restartYes: moveOn(selectPageId); break;
+    case outcome::none: break;
     }
 }

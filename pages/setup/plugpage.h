@@ -2,6 +2,7 @@
 #define CAMGUIDE_PLUGPAGE_H
 
 #include "core/pageframe.h"
+#include "pages/common/cameraroads.h"
 
 #include <QList>
 #include <QPoint>
@@ -59,6 +60,7 @@ private:
     QLabel *veilLabel = nullptr;
     QTimer *stepTimer = nullptr;
     int curStep = 0;  // the next tick shows step curStep + 1
+    cameraRoads roads{*this};
 };
 
 #endif

@@ -782,6 +782,7 @@ void selectPage::hintMessage()
 
 void selectPage::forgetPassword()
 {
-    if (resetRoad(afterReseting, QStringLiteral("detail_close_btu")) == resetOutcome::restartYes)
+    if (roads.resetRoad(cameraRoads::afterReseting, QStringLiteral("detail_close_btu"))
+        == cameraRoads::resetOutcome::restartYes)
         rescan();
 }

@@ -2,6 +2,7 @@
 #define CAMGUIDE_SELECTPAGE_H
 
 #include "core/pageframe.h"
+#include "pages/common/cameraroads.h"
 
 #include <QModelIndex>
 
@@ -99,6 +100,7 @@ private:
     QPushButton *backButton = nullptr;
     QPushButton *rescanButton = nullptr;
     QPushButton *nextButton = nullptr;
+    cameraRoads roads{*this};
 };
 
 #endif

@@ -1,7 +1,11 @@
 // The translation files of every language: each loads, each text is
 // translated, and a translation keeps what the program relies on (markup,
-// link targets, placeholders, the blanks and tabs around it). The scripts
-// other than Latin render with real glyphs.
+// link targets, placeholders, the blanks and tabs around it). Every page the
+// wizard builds has its frame's texts in its own context. The scripts other
+// than Latin render with real glyphs.
+#include "core/camguide.h"
+#include "tests/support/testseams.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -327,6 +331,8 @@ class tst_translations : public QObject
 private slots:
     void everyLanguage_data();
     void everyLanguage();
+    void frameTextsOfEveryPage_data();
+    void frameTextsOfEveryPage();
     void english();
     void scripts_data();
     void scripts();
@@ -365,6 +371,41 @@ void tst_translations::everyLanguage()
                 translator.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData()),
                 m.translation);
     }
+}
+
+void tst_translations::frameTextsOfEveryPage_data()
+{
+    everyLanguage_data();
+}
+
+// The frame looks its texts up with the page's class as context, so a page
+// without its rows in the catalogues shows them in English.
+void tst_translations::frameTextsOfEveryPage()
+{
+    QFETCH(QString, code);
+    QStringList pageClasses;
+    {
+        const testEngine engine;
+        const testSeams seams;
+        const camguide wizard;
+        for (int id : wizard.pageIds())
+            pageClasses << QString::fromLatin1(wizard.page(id)->metaObject()->className());
+    }
+    QCOMPARE(pageClasses.size(), int(pageCount));
+
+    QTranslator translator;
+    QVERIFY(translator.load(code, QStringLiteral(CAMGUIDE_SHIP_DIR "/lang")));
+    const char *const frameSources[] = {
+        "plug", "select", "connect", "join",
+        "<font size=5 face=verdana color=#2a7ba6   ><b>Warning</b></font><br><br>"};
+    QStringList missing;
+    for (const QString &context : pageClasses) {
+        for (const char *source : frameSources) {
+            if (translator.translate(qPrintable(context), source).isEmpty())
+                missing << QStringLiteral("[%1] %2").arg(context, QLatin1String(source));
+        }
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
 }
 
 void tst_translations::english()

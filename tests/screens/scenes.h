@@ -17,6 +17,7 @@
 #include "pages/cloud/joinpage2.h"
 #include "pages/cloud/joinpage3.h"
 #include "pages/cloud/joinpage4.h"
+#include "pages/common/cameraroads.h"
 #include "pages/setup/connectpage.h"
 #include "pages/setup/failedpage.h"
 #include "pages/setup/myipaddredit.h"
@@ -124,11 +125,11 @@ inline void plugSteps(const shotFn &shot)
     });
     boxes.answerWith([&](QDialog *d) {
         shot(QStringLiteral("plug-reset"), d);
-        press(d, pageFrame::resetRestart);
+        press(d, cameraRoads::resetRestart);
     });
     boxes.answerWith([&](QDialog *d) {
         shot(QStringLiteral("plug-ledquestion"), d);
-        press(d, pageFrame::ledNo);
+        press(d, cameraRoads::ledNo);
     });
     emit w.control<QLabel>("ledHintLink")->linkActivated(QStringLiteral("terms"));
     w.control<QTimer>("stepTimer")->stop();
@@ -205,7 +206,7 @@ inline void selectSearchAndList(const shotFn &shot)
     });
     boxes.answerWith([&](QDialog *d) {
         shot(QStringLiteral("select-reset-box"), d);
-        press(d, pageFrame::resetClose);
+        press(d, cameraRoads::resetClose);
     });
     w.page->clickShow(rowOf(c.mac), 1);
 
@@ -260,11 +261,11 @@ inline void connectionPage(const shotFn &shot)
     });
     boxes.answerWith([&](QDialog *d) {
         shot(QStringLiteral("connect-reset"), d);
-        press(d, pageFrame::resetRestart);
+        press(d, cameraRoads::resetRestart);
     });
     boxes.answerWith([&](QDialog *d) {
         shot(QStringLiteral("connect-ledquestion"), d);
-        press(d, pageFrame::ledNo);
+        press(d, cameraRoads::ledNo);
     });
     invoke(w.page, "showMessage");
     stepTimer->stop();

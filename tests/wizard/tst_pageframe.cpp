@@ -3,6 +3,7 @@
 #include "core/waitrun.h"
 #include "protocol/zvrutils.h"
 #include "tests/support/modalrecorder.h"
+#include "tests/support/pageinwizard.h"
 #include "tests/support/testseams.h"
 #include "tests/support/waitlabels.h"
 
@@ -37,33 +38,11 @@ public:
     using pageFrame::createStepButtons;
     using pageFrame::createVeil;
     using pageFrame::createWaitRun;
-    using pageFrame::dismissHelpBox;
-    using pageFrame::helpBox;
-    using pageFrame::helpText;
-    using pageFrame::hideVeil;
     using pageFrame::holdControls;
     using pageFrame::isActivePage;
     using pageFrame::jumpTo;
-    using pageFrame::ledQuestionBox;
-    using pageFrame::messageBox;
     using pageFrame::releaseControls;
-    using pageFrame::resetRoad;
-    using pageFrame::showVeil;
     using pageFrame::useWaitPictureAsVeil;
-    using pageFrame::warningBox;
-};
-
-// A page inside a wizard window of the real size, so that box places are
-// offsets from a known window position.
-struct pageInWizard {
-    QWizard wizard;
-    testPage *page = new testPage;
-    pageInWizard()
-    {
-        wizard.addPage(page);
-        wizard.setFixedSize(pageWidth, pageHeight);
-        wizard.move(100, 50);
-    }
 };
 
 }  // namespace
@@ -106,11 +85,6 @@ private slots:
     void warningBoxUnansweredLeavesVeil();
     void keyboardBackToTheWindowAfterABox();
     void warningBoxRecentresWizardFirst();
-    void ledQuestionBox_data();
-    void ledQuestionBox();
-    void resetRoad_data();
-    void resetRoad();
-    void resetRoadTakesHelpBoxAway();
     void helpBoxLink();
 
     void dismissedBoxHasNoAnswer();
@@ -412,7 +386,7 @@ void tst_pageframe::raiseWaitTicks()
 // keyboard again, so Tab and Enter reach the page without a click.
 void tst_pageframe::keyboardBackToTheWindowAfterABox()
 {
-    pageInWizard w;
+    pageInWizard<testPage> w;
     w.wizard.show();
     w.wizard.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w.wizard));
@@ -436,7 +410,7 @@ void tst_pageframe::keyboardBackToTheWindowAfterABox()
 
 void tst_pageframe::warningBox()
 {
-    pageInWizard w;
+    pageInWizard<testPage> w;
     QLabel *veil = w.page->createVeil();
     QCOMPARE(veil->geometry(), QRect(0, 70, 721, 435));
     QVERIFY(veil->isHidden());
@@ -476,7 +450,7 @@ void tst_pageframe::warningBox()
 
 void tst_pageframe::warningBoxUnansweredLeavesVeil()
 {
-    pageInWizard w;
+    pageInWizard<testPage> w;
     QLabel *veil = w.page->createVeil();
     modalRecorder boxes;
     boxes.leaveUnanswered();
@@ -492,7 +466,7 @@ void tst_pageframe::warningBoxUnansweredLeavesVeil()
 
 void tst_pageframe::warningBoxRecentresWizardFirst()
 {
-    pageInWizard w;
+    pageInWizard<testPage> w;
     w.wizard.move(-201, 40);
     const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
     const QPoint centre((desktop.width() - pageWidth) / 2, (desktop.height() - pageHeight) / 2);
@@ -505,176 +479,9 @@ void tst_pageframe::warningBoxRecentresWizardFirst()
     QCOMPARE(boxes.last().pos, centre + QPoint(250, 230));
 }
 
-void tst_pageframe::ledQuestionBox_data()
-{
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<QString>("question");
-    const QString linkOnly = QStringLiteral("Is the Link LED on the camera lit green ?");
-    const QString powerLink = QStringLiteral("Is the Power/Link LED on the camera lit green ?");
-    QTest::newRow("KSM-6140E") << "KSM-6140E" << linkOnly;
-    QTest::newRow("KSM-6120E") << "KSM-6120E" << linkOnly;
-    QTest::newRow("KSM-3300E") << "KSM-3300E" << powerLink;
-    QTest::newRow("lower case is another model") << "ksm-6120e" << powerLink;
-    QTest::newRow("no model") << "" << powerLink;
-}
-
-void tst_pageframe::ledQuestionBox()
-{
-    QFETCH(QString, model);
-    QFETCH(QString, question);
-    supportType = model;
-    pageInWizard w;
-    QLabel *veil = w.page->createVeil();
-
-    modalRecorder boxes;
-    boxes.answer("No");
-    bool veiled = false;
-    boxes.onOpen([&](QDialog *) { veiled = !veil->isHidden(); });
-    QCOMPARE(w.page->ledQuestionBox(), int(pageFrame::ledNo));
-    QVERIFY(veiled);
-    QVERIFY(veil->isHidden());
-    boxes.answer("Yes");
-    QCOMPARE(w.page->ledQuestionBox(QStringLiteral("12pt"), pageFrame::keepVeil),
-             int(pageFrame::ledYes));
-    QVERIFY(!veil->isHidden());
-
-    const recordedBox &box = boxes.last();
-    QCOMPARE(box.text, question);
-    QCOMPARE(box.icon, QMessageBox::Warning);
-    QCOMPARE(box.pos, QPoint(100 + 190, 50 + 273));
-    QCOMPARE(box.buttons.size(), 2);
-    QCOMPARE(box.buttons.at(0).caption, QStringLiteral("Yes"));
-    QCOMPARE(box.buttons.at(1).caption, QStringLiteral("No"));
-    for (const recordedButton &b : box.buttons) {
-        QCOMPARE(b.size, QSize(84, 24));
-        QVERIFY(b.objectName.isEmpty());
-        QCOMPARE(b.styleSheet,
-                 QStringLiteral("background-image: url(:/images/cancel_button_blue.png);"
-                                "font:12pt;color:rgb(255,255,255);border: 0px"));
-    }
-}
-
-void tst_pageframe::resetRoad_data()
-{
-    QTest::addColumn<int>("wording");
-    QTest::addColumn<QString>("closeName");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("answers");  // an empty answer leaves the box open
-    QTest::addColumn<int>("outcome");
-    QTest::addColumn<bool>("veiled");
-    const QString reset = QStringLiteral(
-        "Press and hold the Reset button for at least 6 seconds while your camera is plugged. "
-        "After reset your camera, click <b>Restart</b> to continue.");
-    const QString reseting = QStringLiteral(
-        "Press and hold the Reset button for at least 6 seconds while your camera is plugged. "
-        "After reseting your camera, click <b>Restart</b> to continue.");
-    const int after = pageFrame::afterReset;
-    const int afterIng = pageFrame::afterReseting;
-    using o = pageFrame::resetOutcome;
-    QTest::newRow("Close") << after << "wel_msg_close_btu" << reset << QStringList{"Close"}
-                           << int(o::closed) << false;
-    QTest::newRow("Restart, Yes") << afterIng << "detail_close_btu" << reseting
-                                  << QStringList{"Restart", "Yes"} << int(o::restartYes) << false;
-    QTest::newRow("Restart, No") << afterIng << "detail_close_btu" << reseting
-                                 << QStringList{"Restart", "No"} << int(o::restartNo) << false;
-    QTest::newRow("reset box left open")
-        << after << "wel_msg_close_btu" << reset << QStringList{""} << int(o::none) << true;
-    QTest::newRow("question left open") << after << "wel_msg_close_btu" << reset
-                                        << QStringList{"Restart", ""} << int(o::none) << true;
-}
-
-void tst_pageframe::resetRoad()
-{
-    QFETCH(int, wording);
-    QFETCH(QString, closeName);
-    QFETCH(QString, text);
-    QFETCH(QStringList, answers);
-    QFETCH(int, outcome);
-    QFETCH(bool, veiled);
-    supportType = QStringLiteral("KSM-6120E");
-    pageInWizard w;
-    QLabel *veil = w.page->createVeil();
-    modalRecorder boxes;
-    for (const QString &a : answers) {
-        if (a.isEmpty())
-            boxes.leaveUnanswered();
-        else
-            boxes.answer(a);
-    }
-    bool veiledWhileOpen = true;
-    boxes.onOpen([&](QDialog *) { veiledWhileOpen = veiledWhileOpen && !veil->isHidden(); });
-
-    const auto result =
-        w.page->resetRoad(pageFrame::resetWording(wording), closeName, QStringLiteral("14px"));
-    QCOMPARE(int(result), outcome);
-    QVERIFY(veiledWhileOpen);
-    QCOMPARE(!veil->isHidden(), veiled);
-    QCOMPARE(boxes.count(), answers.size());
-
-    const recordedBox &box = boxes.at(0);
-    QCOMPARE(box.text, text);
-    QCOMPARE(box.icon, QMessageBox::NoIcon);  // a picture file instead
-    QCOMPARE(box.pos, QPoint(230, 260));
-    QCOMPARE(box.buttons.size(), 2);
-    QCOMPARE(box.buttons.at(0).caption, QStringLiteral("Restart    "));
-    QCOMPARE(box.buttons.at(0).objectName, QStringLiteral("j4_done_btu"));
-    QCOMPARE(box.buttons.at(0).styleSheet, buttonStyle(buttonPicture::yes));
-    QCOMPARE(box.buttons.at(1).caption, QStringLiteral("Close    "));
-    QCOMPARE(box.buttons.at(1).objectName, closeName);
-    QCOMPARE(box.buttons.at(1).styleSheet, buttonStyle(buttonPicture::close));
-    if (answers.size() > 1) {
-        const recordedBox &question = boxes.at(1);
-        QCOMPARE(question.text, QStringLiteral("Is the Link LED on the camera lit green ?"));
-        QCOMPARE(question.pos, QPoint(100 + 190, 50 + 273));
-        QCOMPARE(question.buttons.at(0).styleSheet,
-                 QStringLiteral("background-image: url(:/images/cancel_button_blue.png);"
-                                "font:14px;color:rgb(255,255,255);border: 0px"));
-    }
-}
-
-// The road opened from a link inside a help box: the help box is hidden at
-// once, ends without an answer, and is closed with the reset box.
-void tst_pageframe::resetRoadTakesHelpBoxAway()
-{
-    pageInWizard w;
-    QLabel *veil = w.page->createVeil();
-    QPointer<pageBox> help;
-    bool helpHiddenUnderReset = false;
-    pageFrame::resetOutcome outcome = pageFrame::resetOutcome::none;
-
-    modalRecorder boxes;
-    boxes.answerWith([&](QDialog *d) {
-        help = qobject_cast<pageBox *>(d);
-        d->show();
-        QCOMPARE(livePageBoxes(), QList<pageBox *>{help.data()});
-        for (QLabel *l : d->findChildren<QLabel *>()) {
-            if (l->text().contains(QStringLiteral("href")))
-                emit l->linkActivated(QStringLiteral("terms"));
-        }
-    });
-    boxes.onOpen([&](QDialog *d) {
-        if (d != help)
-            helpHiddenUnderReset = help && help->isHidden();
-    });
-    boxes.answer("Close");
-    const int answer = w.page->helpBox(
-        {QStringLiteral("Try to <a href = terms>reset the camera</a>."), QSize(420, 210), 0},
-        {closingButton(QStringLiteral("Close    "), QStringLiteral("wel_msg_close_btu"))},
-        QPoint(135, 160), [&](const QString &) {
-            outcome = w.page->resetRoad(pageFrame::afterReset, QStringLiteral("wel_msg_close_btu"));
-        });
-
-    QCOMPARE(int(outcome), int(pageFrame::resetOutcome::closed));
-    QVERIFY(helpHiddenUnderReset);
-    QCOMPARE(answer, -1);  // taken away: the help box's own Close road is not run
-    QVERIFY(livePageBoxes().isEmpty());
-    QVERIFY(!help);
-    QVERIFY(veil->isHidden());  // the reset road's Close took it away
-}
-
 void tst_pageframe::helpBoxLink()
 {
-    pageInWizard w;
+    pageInWizard<testPage> w;
     const QString html = QStringLiteral("Try to <a href = terms>reset the camera</a>.");
     QString linkSeen;
     QLabel *htmlLabel = nullptr;
