@@ -4,13 +4,11 @@
 #include "core/waitrun.h"
 #include "pages/cloud/portalrequest.h"
 #include "pages/cloud/whyjoin.h"
-#include "protocol/cameravalues.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDebug>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
