@@ -4,6 +4,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 
@@ -99,4 +100,98 @@ void abandonReply(QNetworkReply *reply, QObject *receiver)
     QObject::disconnect(reply, nullptr, receiver, nullptr);
     reply->abort();
     reply->deleteLater();
+}
+
+namespace {
+
+QString statusOf(const QNetworkReply *reply)
+{
+    return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
+}
+
+}  // namespace
+
+httpRequest::httpRequest(qint64 bodyLimit, QObject *parent)
+    : QObject(parent), m_limit(bodyLimit), m_deadline(new QTimer(this))
+{
+    m_deadline->setObjectName(QStringLiteral("deadline"));
+    m_deadline->setSingleShot(true);
+    connect(m_deadline, &QTimer::timeout, this, [this] {
+        if (!m_reply)
+            return;
+        abandon();
+        emit tooLate();
+    });
+}
+
+httpRequest::~httpRequest()
+{
+    abandon();
+}
+
+void httpRequest::setDeadline(int ms)
+{
+    m_deadline->setInterval(qMax(ms, 0));
+}
+
+void httpRequest::get(const QNetworkRequest &request)
+{
+    abandon();
+    watch(networkAccess()->get(request));
+}
+
+void httpRequest::post(const QNetworkRequest &request, const QByteArray &body)
+{
+    abandon();
+    watch(networkAccess()->post(request, body));
+}
+
+void httpRequest::abandon()
+{
+    m_deadline->stop();
+    if (QNetworkReply *reply = m_reply) {
+        m_reply = nullptr;
+        abandonReply(reply, this);
+    }
+}
+
+void httpRequest::watch(QNetworkReply *reply)
+{
+    m_reply = reply;
+    connect(reply, &QNetworkReply::finished, this, [this, reply] {
+        if (!take(reply))
+            return;
+        reply->deleteLater();
+        const QString status = statusOf(reply);
+        if (reply->error() != QNetworkReply::NoError)
+            emit failed(status, reply->errorString());
+        else
+            emit finished(status, limitedBody(reply));
+    });
+    // A longer answer is judged on its start, at once: reading it all could
+    // take minutes and all the memory.
+    limitBody(reply, m_limit, this, [this, reply] {
+        if (!take(reply))
+            return;
+        const QString status = statusOf(reply);
+        const QByteArray start = limitedBody(reply);
+        abandonReply(reply, this);
+        emit tooLong(status, start);
+    });
+    // A transfer timeout counts only a silence: an answer that trickles
+    // would never end.
+    if (m_deadline->interval() > 0)
+        m_deadline->start();
+}
+
+bool httpRequest::take(QNetworkReply *reply)
+{
+    if (reply != m_reply) {
+        abandonReply(reply, this);
+        return false;
+    }
+    disconnect(reply, nullptr, this, nullptr);
+    m_reply = nullptr;
+    m_deadline->stop();
+    return true;
 }

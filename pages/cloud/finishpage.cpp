@@ -19,11 +19,9 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
+#include <QNetworkRequest>
 #include <QPixmap>
 #include <QPushButton>
-#include <QTimer>
 #include <QUrl>
 #include <QWizard>
 
@@ -148,10 +146,25 @@ void finishPage::build(const layout &l)
     snapshotLabel->move(l.snapshotX, 190);
     snapshotLabel->setStyleSheet(
         QStringLiteral("background-image: url(:/images/localview.png);border:none"));
-    snapshotDeadline = new QTimer(this);
-    snapshotDeadline->setObjectName(QStringLiteral("snapshotDeadline"));
-    snapshotDeadline->setSingleShot(true);
-    connect(snapshotDeadline, &QTimer::timeout, this, &finishPage::snapshotTooLate);
+    snapshotRequest = new httpRequest(snapshot::bodyLimit, this);
+    snapshotRequest->setObjectName(QStringLiteral("snapshotRequest"));
+    // The transfer timeout counts only a silence: a camera that trickles
+    // would never end.
+    snapshotRequest->setDeadline(snapshotTotalMs);
+    connect(snapshotRequest, &httpRequest::finished, this,
+            [this](const QString &status, const QByteArray &body) {
+                snapshotAnswered(false, status, body);
+            });
+    connect(snapshotRequest, &httpRequest::failed, this,
+            [this](const QString &status) { snapshotAnswered(true, status, QByteArray()); });
+    connect(snapshotRequest, &httpRequest::tooLong, this, [] {
+        qDebug().noquote() << "getImage: the answer is longer than" << snapshot::bodyLimit
+                           << "bytes; given up.";
+    });
+    connect(snapshotRequest, &httpRequest::tooLate, this, [] {
+        qDebug().noquote() << "getImage: no whole answer within" << snapshotTotalMs / 1000
+                           << "seconds; given up.";
+    });
     doneButton = createButton(
         {pageTr("Done    "), buttonStyle(l.donePicture), QString::fromLatin1(l.doneName)},
         QPoint(560, 450));
@@ -208,7 +221,7 @@ void finishPage::getImage()
 {
     qDebug().noquote() << "getImage";
     // One request at a time: an earlier one would never be shown.
-    abandonSnapshot();
+    snapshotRequest->abandon();
     const IPCamera *camera = chosenCamera();
     if (!camera)
         return;
@@ -231,54 +244,14 @@ void finishPage::getImage()
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::ManualRedirectPolicy);
     request.setTransferTimeout(snapshotTimeoutMs);
-    QNetworkReply *reply = networkAccess()->get(request);
-    latestSnapshot = reply;
-    connect(reply, &QNetworkReply::finished, this, [this, reply] { getImagefinishedSlot(reply); });
-    limitBody(reply, snapshot::bodyLimit, this, [this] {
-        qDebug().noquote() << "getImage: the answer is longer than" << snapshot::bodyLimit
-                           << "bytes; given up.";
-        abandonSnapshot();
-    });
-    // The transfer timeout counts only a silence: a camera that trickles
-    // would never end.
-    snapshotDeadline->start(snapshotTotalMs);
+    snapshotRequest->get(request);
 }
 
-void finishPage::snapshotTooLate()
+void finishPage::snapshotAnswered(bool failed, const QString &status, const QByteArray &body)
 {
-    if (!latestSnapshot)
-        return;
-    qDebug().noquote() << "getImage: no whole answer within" << snapshotTotalMs / 1000
-                       << "seconds; given up.";
-    abandonSnapshot();
-}
-
-void finishPage::abandonSnapshot()
-{
-    snapshotDeadline->stop();
-    if (QNetworkReply *reply = latestSnapshot) {
-        latestSnapshot = nullptr;
-        abandonReply(reply, this);
-    }
-}
-
-void finishPage::getImagefinishedSlot(QNetworkReply *reply)
-{
-    reply->deleteLater();
     qDebug().noquote() << "finished";
-    const QString status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
     qDebug().noquote() << "http status code =" << quoted(status);
-    if (reply != latestSnapshot) {
-        qDebug().noquote() << "an earlier snapshot request; not shown";
-        return;
-    }
-    snapshotDeadline->stop();
-    latestSnapshot = nullptr;
-    // The body is read only from an answer without an error, and never
-    // more of it than the bound.
-    const bool failed = reply->error() != QNetworkReply::NoError;
-    const std::optional<QImage> image =
-        snapshot::picture(failed, status, failed ? QByteArray() : limitedBody(reply));
+    const std::optional<QImage> image = snapshot::picture(failed, status, body);
     if (!image)
         return;
     QPixmap picture = QPixmap::fromImage(*image);

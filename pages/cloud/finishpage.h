@@ -9,10 +9,9 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QNetworkReply;
 class QPushButton;
-class QTimer;
 class detailsPage;
+class httpRequest;
 
 // The three pages the wizard ends on: what the user needs to reach the
 // camera later, its snapshot, its details, and Done. One design; each page
@@ -70,14 +69,11 @@ private slots:
     void changeConnTypeShow();
     void setup_again_Slot(const QString &str);
     void linktip1_click(const QString &str);
-    void getImagefinishedSlot(QNetworkReply *reply);
-    void snapshotTooLate();
+    // A whole answer, or a failed transfer (failed: its body is not read).
+    void snapshotAnswered(bool failed, const QString &status, const QByteArray &body);
 
 private:
     void getImage();
-    // The outstanding snapshot request is given up; the label keeps what it
-    // shows.
-    void abandonSnapshot();
     // True when the whole shortcut is in place.
     bool createShortcut(wchar_t *lpszPathObj, wchar_t *lpszPathLink, wchar_t *lpszPathArg,
                         wchar_t *lpszPathIcon);
@@ -98,8 +94,8 @@ private:
     QLabel *snapshotLabel = nullptr;
     QPushButton *doneButton = nullptr;
     QPointer<detailsPage> detailsDialog;
-    QPointer<QNetworkReply> latestSnapshot;
-    QTimer *snapshotDeadline = nullptr;
+    // The snapshot request; given up, the label keeps what it shows.
+    httpRequest *snapshotRequest = nullptr;
 };
 
 #endif

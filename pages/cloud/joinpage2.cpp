@@ -1,22 +1,17 @@
 #include "pages/cloud/joinpage2.h"
 
 #include "core/globals.h"
-#include "core/http.h"
 #include "core/waitrun.h"
 #include "pages/cloud/portalrequest.h"
 #include "pages/cloud/whyjoin.h"
-#include "protocol/cameravalues.h"
 #include "protocol/ipcamera.h"
 #include "protocol/zvrutils.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDebug>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QUrl>
@@ -44,11 +39,6 @@ QLineEdit *lineEdit(QWidget *parent, const char *name, QRect place, bool passwor
     return edit;
 }
 
-QString httpStatus(const QNetworkReply *reply)
-{
-    return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toString();
-}
-
 }  // namespace
 
 joinPage2::joinPage2(QWidget *parent) : pageFrame(joinPage2Id, parent)
@@ -60,6 +50,13 @@ joinPage2::joinPage2(QWidget *parent) : pageFrame(joinPage2Id, parent)
     buildSignInForm();
     buildSignUpForm();
     buildButtons();
+
+    chain = new accountChain(chosenCamera, strVersion, this);
+    chain->setObjectName(QStringLiteral("accountChain"));
+    connect(chain, &accountChain::signingIn, this, &joinPage2::refreshInfoRecord);
+    connect(chain, &accountChain::done, this, &joinPage2::chainDone);
+    connect(chain, &accountChain::refused, this, &joinPage2::chainRefused);
+    connect(chain, &accountChain::failed, this, &joinPage2::chainFailed);
 
     // The panel shows until the first choice.
     hideFormWidgets();
@@ -189,8 +186,7 @@ void joinPage2::hideFormWidgets()
 void joinPage2::initializePage()
 {
     wait()->setTicks(0);
-    requestKind = noRequest;
-    abandonRequest();
+    chain->abandon();
     noRadioButton->setGeometry(30, 210, 300, 25);
     no2RadioButton->setGeometry(30, 240, 300, 25);
     noneRadioButton->setGeometry(30, 405, 280, 20);
@@ -369,7 +365,7 @@ void joinPage2::next()
         else if (signInPasswordEdit->text().isEmpty())
             closeBox(tr("Invalid password!"), QPoint(240, 230));
         else
-            logon(1);
+            logon();
     } else if (no2RadioButton->isChecked()) {
         wait()->pause();
         moveOn(joinPage4Id);
@@ -392,7 +388,7 @@ void joinPage2::next()
 void joinPage2::back()
 {
     wait()->stop();
-    abandonRequest();
+    chain->abandon();
     setChoiceEnabled(true);
     backTo(connectPageId);
 }
@@ -411,12 +407,7 @@ void joinPage2::waitLoading()
 void joinPage2::waitTimeout()
 {
     hideForms();
-    if (wait()->tick(tr("Loading, please wait")) < tickLimit)
-        return;
-    qDebug().noquote() << "joinPage2: no answer from the portal in time.";
-    abandonRequest();
-    endChain();
-    closeBox(tr("Timeout, please retry."), QPoint(220, 230));
+    chain->ticksPassed(wait()->tick(tr("Loading, please wait")));
 }
 
 void joinPage2::endChain()
@@ -431,194 +422,67 @@ void joinPage2::endChain()
 
 QByteArray joinPage2::portalBase()
 {
-    const IPCamera *camera = chosenCamera();
-    const QByteArray base =
-        camera ? portalRequest::recordValue(camera->portalBaseUrl) : QByteArray();
-    if (cameraValues::isPortalAddress(base))
-        return base;
-    qDebug().noquote() << "joinPage2: the camera gave no usable portal address.";
-    return QByteArray();
-}
-
-bool joinPage2::post(int kind, const char *path, const QByteArray &body)
-{
-    const QByteArray base = portalBase();
-    if (base.isEmpty()) {
-        endChain();
-        closeBox(chosenCamera() ? tr("The camera gave no valid portal address.")
-                                : tr("Please select your camera."),
-                 QPoint(200, 230));
-        return false;
-    }
-    abandonRequest();
-    requestKind = kind;
-    QNetworkReply *reply = networkAccess()->post(portalRequest::formPost(base, path, body), body);
-    outstanding = reply;
-    qDebug().noquote() << "joinPage2: post" << path;
-    connect(reply, &QNetworkReply::finished, this, [this, reply, kind] {
-        switch (kind) {
-        case signUpRequest: registerUserFinishedSlot(reply); break;
-        case signInRequest: logonFinishedSlot(reply); break;
-        default: addDeviceFinishedSlot(reply); break;
-        }
-    });
-    // A longer answer is judged on its start, at once: reading it all could
-    // take minutes and all the memory.
-    limitBody(reply, portalRequest::answerLimit, this, [this, reply, kind] {
-        if (!takeReply(reply, kind))
-            return;
-        const QString status = httpStatus(reply);
-        const QByteArray start = limitedBody(reply);
-        abandonReply(reply, this);
-        qDebug().noquote() << "joinPage2:" << pathOf(kind) << "answered" << status
-                           << "with more than" << portalRequest::answerLimit
-                           << "bytes; the rest is not read.";
-        const bool failed = portalRequest::failedStatus(status);
-        answered(kind, portalRequest::cutShort(judge(kind, failed, status, start), start),
-                 QStringLiteral("answer too long"));
-    });
-    return true;
-}
-
-bool joinPage2::takeReply(QNetworkReply *reply, int kind)
-{
-    if (!reply)
-        return false;
-    disconnect(reply, nullptr, this, nullptr);
-    if (reply != outstanding || requestKind != kind) {
-        reply->deleteLater();
-        return false;
-    }
-    outstanding = nullptr;
-    return true;
-}
-
-void joinPage2::abandonRequest()
-{
-    if (!outstanding)
-        return;
-    QNetworkReply *reply = outstanding;
-    outstanding = nullptr;
-    abandonReply(reply, this);
+    return accountChain::portalBase(chosenCamera());
 }
 
 void joinPage2::registerUser()
 {
-    const IPCamera *camera = chosenCamera();
-    const QByteArray model = camera ? camera->model : QByteArray();
     setChoiceEnabled(false);
-    const QByteArray body = portalRequest::signUpBody(
-        model, strVersion,
-        {signUpEmailEdit->text(), signUpPasswordEdit->text(), confirmPasswordEdit->text(),
-         firstNameEdit->text(), lastNameEdit->text()});
-    if (post(signUpRequest, portalRequest::signUpPath, body))
+    if (chain->signUp({signUpEmailEdit->text(), signUpPasswordEdit->text(),
+                       confirmPasswordEdit->text(), firstNameEdit->text(), lastNameEdit->text()}))
         waitLoading();
 }
 
-void joinPage2::logon(int step)
+void joinPage2::logon()
 {
-    requestKind = signInRequest;
+    setChoiceEnabled(false);
+    if (chain->signIn(signInEmailEdit->text(), signInPasswordEdit->text()))
+        waitLoading();
+}
+
+void joinPage2::refreshInfoRecord()
+{
     const IPCamera *camera = chosenCamera();
     if (camera && camera->cmdState == cmdStatePasswordSeen)
         zvrTools->ZVRGetPassword(configIPCameraIdx);
-    camera = chosenCamera();
-    const QByteArray model = camera ? camera->model : QByteArray();
-    setChoiceEnabled(false);
-    const bool signIn = yesRadioButton->isChecked();
-    const QByteArray body = portalRequest::signInBody(
-        model, strVersion, signIn ? signInEmailEdit->text() : signUpEmailEdit->text(),
-        signIn ? signInPasswordEdit->text() : signUpPasswordEdit->text());
-    if (post(signInRequest, portalRequest::signInPath, body) && step == 1)
-        waitLoading();
-}
-
-void joinPage2::addDevice()
-{
-    requestKind = addCameraRequest;
-    const IPCamera *camera = chosenCamera();
-    const QByteArray body =
-        camera ? portalRequest::addCameraBody(camera->model, strVersion, camera->deviceNo,
-                                              camera->password, camera->dfp)
-               : QByteArray();
-    post(addCameraRequest, portalRequest::addCameraPath, body);
 }
 
 // ---------------------------------------------------------------- replies
 
-void joinPage2::registerUserFinishedSlot(QNetworkReply *reply)
+void joinPage2::chainDone()
 {
-    if (takeReply(reply, signUpRequest))
-        answered(signUpRequest, reply);
+    endChain();
+    zvrTools->ZVRSetPassword(configIPCameraIdx, QString(), QStringLiteral("1"));
+    if (yesRadioButton->isChecked())
+        emailStr = signInEmailEdit->text();
+    else if (noRadioButton->isChecked())
+        emailStr = signUpEmailEdit->text();
+    moveOn(joinPage3Id);
 }
 
-void joinPage2::logonFinishedSlot(QNetworkReply *reply)
+void joinPage2::chainRefused(const QString &answer)
 {
-    if (takeReply(reply, signInRequest))
-        answered(signInRequest, reply);
+    endChain();
+    answerBox(answer);
 }
 
-void joinPage2::addDeviceFinishedSlot(QNetworkReply *reply)
+void joinPage2::chainFailed(accountChain::failure why)
 {
-    if (takeReply(reply, addCameraRequest))
-        answered(addCameraRequest, reply);
-}
-
-portalRequest::verdict joinPage2::judge(int kind, bool failed, const QString &status,
-                                        const QByteArray &body) const
-{
-    if (kind != addCameraRequest)
-        return portalRequest::judgeAccountReply(failed, status, body);
-    const IPCamera *camera = chosenCamera();
-    return portalRequest::judgeAddReply(failed, status, body,
-                                        camera ? camera->deviceNo : QByteArray(),
-                                        camera ? camera->model : QByteArray());
-}
-
-const char *joinPage2::pathOf(int kind)
-{
-    return kind == signUpRequest   ? portalRequest::signUpPath
-           : kind == signInRequest ? portalRequest::signInPath
-                                   : portalRequest::addCameraPath;
-}
-
-void joinPage2::answered(int kind, QNetworkReply *reply)
-{
-    reply->deleteLater();
-    const QString status = httpStatus(reply);
-    qDebug().noquote() << "joinPage2:" << pathOf(kind) << "answered" << status;
-    const bool failed = reply->error() != QNetworkReply::NoError;
-    // Never more than the limit: no more is read.
-    const QByteArray body = failed ? QByteArray() : limitedBody(reply);
-    answered(kind, judge(kind, failed, status, body), reply->errorString());
-}
-
-void joinPage2::answered(int kind, const portalRequest::verdict &v, const QString &error)
-{
-    if (kind == addCameraRequest || v.result != portalRequest::outcome::success)
-        endChain();
-    switch (v.result) {
-    case portalRequest::outcome::success:
-        if (kind == signUpRequest) {
-            logon(2);
-        } else if (kind == signInRequest) {
-            addDevice();
-        } else {
-            zvrTools->ZVRSetPassword(configIPCameraIdx, QString(), QStringLiteral("1"));
-            if (yesRadioButton->isChecked())
-                emailStr = signInEmailEdit->text();
-            else if (noRadioButton->isChecked())
-                emailStr = signUpEmailEdit->text();
-            moveOn(joinPage3Id);
-        }
-        break;
-    case portalRequest::outcome::networkError:
-        qDebug().noquote() << "joinPage2:" << pathOf(kind) << "failed:" << error;
-        showChosenForm();
-        break;
-    case portalRequest::outcome::unknownError:
+    endChain();
+    switch (why) {
+    case accountChain::failure::transfer: showChosenForm(); break;
+    case accountChain::failure::unknownAnswer:
         closeBox(tr("Unknown error!"), QPoint(230, 240));
         break;
-    case portalRequest::outcome::refused: answerBox(v.text); break;
+    case accountChain::failure::noCamera:
+        closeBox(tr("Please select your camera."), QPoint(200, 230));
+        break;
+    case accountChain::failure::noPortalAddress:
+        closeBox(tr("The camera gave no valid portal address."), QPoint(200, 230));
+        break;
+    case accountChain::failure::tooLate:
+        closeBox(tr("Timeout, please retry."), QPoint(220, 230));
+        break;
     }
 }
 

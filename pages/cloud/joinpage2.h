@@ -2,16 +2,14 @@
 #define CAMGUIDE_JOINPAGE2_H
 
 #include "core/pageframe.h"
-#include "pages/cloud/portalrequest.h"
+#include "pages/cloud/accountchain.h"
 
 #include <QList>
-#include <QPointer>
 
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QNetworkReply;
 class QPushButton;
 class QRadioButton;
 
@@ -26,11 +24,6 @@ public:
 
     void initializePage() override;
 
-    // The portal request outstanding.
-    enum { noRequest = 0, signUpRequest = 1, addCameraRequest = 2, signInRequest = 3 };
-    // Ticks one chain of requests may take.
-    static constexpr int tickLimit = 601;
-
 private slots:
     void back();
     void next();
@@ -40,9 +33,10 @@ private slots:
     void no2RadioButton_show(bool checked);
     void linktip1_click();
     void linktip2_click(const QString &str);
-    void registerUserFinishedSlot(QNetworkReply *reply);
-    void logonFinishedSlot(QNetworkReply *reply);
-    void addDeviceFinishedSlot(QNetworkReply *reply);
+    void refreshInfoRecord();
+    void chainDone();
+    void chainRefused(const QString &answer);
+    void chainFailed(accountChain::failure why);
 
 private:
     // The constructor's parts, one per region of the page.
@@ -53,25 +47,9 @@ private:
     void buildButtons();
 
     void waitLoading();
-    void logon(int step);
+    void logon();
     void registerUser();
-    void addDevice();
 
-    // Posts one request of the chain and routes its reply to its handler.
-    // False, with the chain ended and a box shown, when nothing was sent.
-    bool post(int kind, const char *path, const QByteArray &body);
-    // The reply of the outstanding request, or null for an abandoned one;
-    // the routing goes either way.
-    bool takeReply(QNetworkReply *reply, int kind);
-    // The outstanding request is given up: its reply is never handled.
-    void abandonRequest();
-    // A reply taken by its handler: read (at most the answer limit), judged
-    // by its kind's rule and acted on.
-    void answered(int kind, QNetworkReply *reply);
-    void answered(int kind, const portalRequest::verdict &v, const QString &error);
-    static const char *pathOf(int kind);
-    portalRequest::verdict judge(int kind, bool failed, const QString &status,
-                                 const QByteArray &body) const;
     // The chain is over: the timer stops and the page is usable again.
     void endChain();
     // The camera's portal address, or empty (after the box) when there is
@@ -115,8 +93,7 @@ private:
     QPushButton *backButton = nullptr;
     QPushButton *nextButton = nullptr;
 
-    int requestKind = noRequest;
-    QPointer<QNetworkReply> outstanding;
+    accountChain *chain = nullptr;
 };
 
 #endif

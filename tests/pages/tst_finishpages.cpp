@@ -619,7 +619,9 @@ void tst_finishpages::snapshotWayOn()
     wizardWithCamera<joinPage4> w(joinPage4Id, cam, 0, wizardPos);
     w.wizard.show();
     auto *label = w.control<QLabel>("snapshotLabel");
-    auto *deadline = w.control<QTimer>("snapshotDeadline");
+    auto *deadline =
+        w.control<httpRequest>("snapshotRequest")->findChild<QTimer *>(QStringLiteral("deadline"));
+    QVERIFY(deadline);
     QVERIFY(deadline->isActive());
     QCOMPARE(deadline->interval(), finishPage::snapshotTotalMs);
     QVERIFY(finishPage::snapshotTotalMs > finishPage::snapshotTimeoutMs);
@@ -644,8 +646,8 @@ void tst_finishpages::snapshotWayOn()
         QVERIFY(!reply->isFinished());
         if (fault == camsim::WebFault::trickle)
             QVERIFY(limitedBody(reply).size() >= camsim::CameraWebServer::tricklePiece);
-        // The deadline's slot, as its timer would call it after 30 s.
-        QMetaObject::invokeMethod(w.page, "snapshotTooLate", Qt::DirectConnection);
+        // The deadline, as its timer would end after 30 s.
+        QVERIFY(QMetaObject::invokeMethod(deadline, "timeout", Qt::DirectConnection));
         QCOMPARE(access->unfinished(), 0);
         QCOMPARE(access->ended,
                  QList<QNetworkReply::NetworkError>{QNetworkReply::OperationCanceledError});

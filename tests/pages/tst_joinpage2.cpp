@@ -5,6 +5,7 @@
 #include "core/camguide.h"
 #include "core/globals.h"
 #include "core/http.h"
+#include "pages/cloud/accountchain.h"
 #include "pages/cloud/joinpage2.h"
 #include "pages/setup/connectpage.h"
 #include "pages/setup/failedpage.h"
@@ -583,7 +584,7 @@ void tst_joinpage2::timeout()
     QVERIFY(QTest::qWaitFor([&] { return portal->requests().size() == 2; }, 5000));
     QCOMPARE(access->requests.size(), 2);
     QVERIFY(access->lastUrl().toString().endsWith(QLatin1String(portalRequest::addCameraPath)));
-    w.tick(joinPage2::tickLimit - 1);
+    w.tick(accountChain::tickLimit - 1);
     QCOMPARE(boxes->count(), 0);
     QVERIFY(!w.edit("signInEmailEdit")->isEnabled());
     boxes->answer("Close");
@@ -788,7 +789,7 @@ void tst_joinpage2::wayOn()
     QVERIFY(QTest::qWaitFor([&] { return portal->requests().size() == upTo; }, 5000));
     if (f == fault::silent) {
         QCOMPARE(access->unfinished(), 1);
-        w.tick(joinPage2::tickLimit);
+        w.tick(accountChain::tickLimit);
     }
     QVERIFY(QTest::qWaitFor([&] { return access->unfinished() == 0; }, 5000));
     QTest::qWait(20);

@@ -11,6 +11,7 @@
 #include "core/camguide.h"
 #include "core/globals.h"
 #include "core/pageframe.h"
+#include "pages/cloud/accountchain.h"
 #include "pages/cloud/detailspage.h"
 #include "pages/cloud/joinpage.h"
 #include "pages/cloud/joinpage1.h"
@@ -484,7 +485,7 @@ inline void cloudAccountPage(const shotFn &shot)
     w.tick(3);
     shot(QStringLiteral("cloud-waiting"), nullptr);
     shootAndClose("cloud-timeout-box");
-    w.tickTo(joinPage2::tickLimit);
+    w.tickTo(accountChain::tickLimit);
 }
 
 // The portal's refusals in the answer box: a sentence longer than the box,
