@@ -8,7 +8,9 @@
 # wired camera through the whole wizard under Xvfb (the connection page, a
 # new cloud account, the snapshot on the last page, Done) and writes
 # screenshots of the window to build/demo-screens/, with a contact sheet
-# of the whole walk in build/demo-screens/walk.png.
+# of the whole walk in build/demo-screens/walk.png. The build's output goes
+# to build/demo-build.log; the screen shows one line for it, the walk's
+# sentences and the contact sheet's name.
 # Needs root (network namespaces).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,7 +18,18 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "demo: the network lab needs root; run it as root (sudo $0)" >&2
     exit 1
 fi
-build=$("$top/tools/build.sh")
+# The build's own output, and the control table's run with the program's
+# log lines, go to a file: the screen is for the walk.
+mkdir -p "$top/build"
+build_log="$top/build/demo-build.log"
+printf 'demo: building what is missing (its output in %s) ...' "$build_log"
+if ! build=$("$top/tools/build.sh" 2>"$build_log"); then
+    echo " failed. Its last lines:"
+    tail -n 30 "$build_log" >&2
+    echo "demo: the build failed; all of its output is in $build_log" >&2
+    exit 1
+fi
+echo " done."
 cameras="$top/tools/camsim/cameras.example.json"
 program="$build/CAMGUIDE.app/Contents/MacOS/CAMGUIDE"
 portal=(--portal "$build/tools/portalsim/portalsim"
@@ -70,6 +83,5 @@ if [ ${#screens[@]} -eq 0 ]; then
 fi
 montage -label '%t' -font DejaVu-Sans -pointsize 14 "${screens[@]}" \
     -tile 5x -geometry 360x284+8+8 -background '#f0f0f0' "$shots/walk.png"
-echo "demo: ${#screens[@]} screenshots of the walk in $shots/"
-echo "demo: the whole walk on one sheet: $shots/walk.png"
+echo "demo: the whole walk on one sheet (${#screens[@]} screenshots in $shots/): $shots/walk.png"
 exit $status
