@@ -2,6 +2,7 @@
 
 #include "core/widgets.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTimer>
 
@@ -93,6 +94,11 @@ void waitRun::stop()
     m_timer->stop();
     m_picture->hide();
     m_text->hide();
+}
+
+void waitRun::deliverQueuedReplies()
+{
+    QCoreApplication::sendPostedEvents(nullptr, 0);
 }
 
 void waitRun::show()

@@ -1,14 +1,37 @@
 #ifndef CAMGUIDE_WAITRUN_H
 #define CAMGUIDE_WAITRUN_H
 
+#include <QList>
 #include <QObject>
 #include <QRect>
 #include <QSize>
 #include <QString>
 
+#include <utility>
+
 class QLabel;
 class QTimer;
 class QWidget;
+
+// A row of a run's tick table: at count `tick` (or at every count from it on)
+// the run does `action`. A count without a row does nothing.
+enum class tickMatch { at, fromOn };
+template <typename Action> struct tickRow {
+    int tick;
+    Action action;
+    tickMatch match = tickMatch::at;
+
+    bool matches(int count) const
+    {
+        return count == tick || (match == tickMatch::fromOn && count > tick);
+    }
+};
+
+// How a tick goes on after its frame.
+struct tickRules {
+    int limit = 0;                       // past this count the run stops; 0: no limit
+    bool deliversQueuedReplies = false;  // replies queued since the last tick count for this one
+};
 
 // The timed wait of a page: a 100 ms timer that counts ticks, a seven-frame
 // wait picture over the page area and a status line whose dots grow. The
@@ -49,6 +72,44 @@ public:
     int tick(const QString &phrase);
     void stop();  // the timer stops, the picture and the status line hide
 
+    // The first row of a table for a count, or none.
+    template <typename Action>
+    static const tickRow<Action> *rowFor(const QList<tickRow<Action>> &rows, int count)
+    {
+        for (const tickRow<Action> &row : rows) {
+            if (row.matches(count))
+                return &row;
+        }
+        return nullptr;
+    }
+
+    // One tick of a run over a table, in this order: the frame, which shows
+    // the count as it stands and returns false to hold the run (nothing else
+    // happens then); the count; past the limit the stop and pastLimit(); the
+    // queued replies when the rules ask, so that a reply that moved the count
+    // on decides the row; the row for the count as it then stands, or none.
+    template <typename Action, typename Frame, typename PastLimit>
+    const tickRow<Action> *advance(const QList<tickRow<Action>> &rows, const tickRules &rules,
+                                   Frame &&frame, PastLimit &&pastLimit)
+    {
+        if (!frame())
+            return nullptr;
+        ++m_ticks;
+        if (rules.limit > 0 && m_ticks > rules.limit) {
+            stop();
+            pastLimit();
+        }
+        if (rules.deliversQueuedReplies)
+            deliverQueuedReplies();
+        return rowFor(rows, m_ticks);
+    }
+    template <typename Action, typename Frame>
+    const tickRow<Action> *advance(const QList<tickRow<Action>> &rows, const tickRules &rules,
+                                   Frame &&frame)
+    {
+        return advance(rows, rules, std::forward<Frame>(frame), [] {});
+    }
+
     // Named looks, so that a page never reaches into the labels.
     void show();       // the picture and the status line, as they stand
     void hide();       // neither; the timer as it is
@@ -63,6 +124,8 @@ signals:
     void ticked();
 
 private:
+    static void deliverQueuedReplies();
+
     QTimer *m_timer = nullptr;
     QLabel *m_picture = nullptr;
     QLabel *m_text = nullptr;

@@ -119,59 +119,62 @@ void networkCheck::showFrame()
 
 void networkCheck::tick()
 {
-    emit frameDue();
-    showFrame();
-    if (decisionBoxOpen())
-        return;
-    if (m_run->ticks() % 7 == 0)
-        emit firstFrame();
-    m_run->setTicks(m_run->ticks() + 1);
-    if (m_run->ticks() > tickLimit) {
-        m_run->stop();
-        emit tickLimitReached();
-    }
-    if (m_plan.deliversQueuedReplies)
-        QCoreApplication::sendPostedEvents(nullptr, 0);
-    processFlow();
+    tickRules rules;
+    rules.limit = tickLimit;
+    rules.deliversQueuedReplies = m_plan.deliversQueuedReplies;
+    const row *due = m_run->advance(
+        rows(m_plan.rows), rules,
+        [this] {
+            emit frameDue();
+            showFrame();
+            if (decisionBoxOpen())
+                return false;
+            if (m_run->ticks() % 7 == 0)
+                emit firstFrame();
+            return true;
+        },
+        [this] { emit tickLimitReached(); });
+    if (due)
+        act(*due);
 }
 
 void networkCheck::processFlow()
 {
-    const int t = m_run->ticks();
-    for (const row &r : rows(m_plan.rows)) {
-        if (r.tick != t)
-            continue;
-        switch (r.action) {
-        case step::setupAgain:
-            askSetup();  // an answer moves the run past this row first
+    if (const row *due = waitRun::rowFor(rows(m_plan.rows), m_run->ticks()))
+        act(*due);
+}
+
+void networkCheck::act(const row &r)
+{
+    switch (r.action) {
+    case step::setupAgain:
+        askSetup();  // an answer moves the run past this row first
+        break;
+    case step::firstPing:
+        if (!m_online)
+            ping();
+        m_phrase = translated("Checking internet connection");
+        break;
+    case step::pingUnlessOnline:
+        if (!m_online)
+            ping();
+        break;
+    case step::decide: emit decisionDue(); break;
+    case step::confirmOrSkip:
+    case step::restartingOrSkip:
+        if (!m_setupConfirmed) {
+            m_run->setTicks(901);
             break;
-        case step::firstPing:
-            if (!m_online)
-                ping();
-            m_phrase = translated("Checking internet connection");
-            break;
-        case step::pingUnlessOnline:
-            if (!m_online)
-                ping();
-            break;
-        case step::decide: emit decisionDue(); break;
-        case step::confirmOrSkip:
-        case step::restartingOrSkip:
-            if (!m_setupConfirmed) {
-                m_run->setTicks(901);
-                break;
-            }
-            if (r.action == step::confirmOrSkip)
-                emit setupConfirmationDue();
-            m_phrase = translated("Restarting network");
-            break;
-        case step::checkStep: checkStep(); break;
-        case step::infoOrRescan: infoOrRescan(); break;
-        case step::rescanDecide: rescanDecide(true); break;
-        case step::rescanDecideUnlessPppoe: rescanDecide(!m_plan.pppoe); break;
-        case step::rescanDecideIfPppoe: rescanDecide(m_plan.pppoe); break;
         }
-        return;
+        if (r.action == step::confirmOrSkip)
+            emit setupConfirmationDue();
+        m_phrase = translated("Restarting network");
+        break;
+    case step::checkStep: checkStep(); break;
+    case step::infoOrRescan: infoOrRescan(); break;
+    case step::rescanDecide: rescanDecide(true); break;
+    case step::rescanDecideUnlessPppoe: rescanDecide(!m_plan.pppoe); break;
+    case step::rescanDecideIfPppoe: rescanDecide(m_plan.pppoe); break;
     }
 }
 

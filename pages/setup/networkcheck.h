@@ -1,12 +1,13 @@
 #ifndef CAMGUIDE_NETWORKCHECK_H
 #define CAMGUIDE_NETWORKCHECK_H
 
+#include "core/waitrun.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
 
 class IPCamera;
-class waitRun;
 
 // The check that follows a network choice pushed to the camera: a wait run
 // that asks the camera again for its setup, has it test its Internet access,
@@ -37,10 +38,7 @@ public:
         rescanDecideUnlessPppoe,
         rescanDecideIfPppoe,
     };
-    struct row {
-        int tick;
-        step action;
-    };
+    using row = tickRow<step>;
     // The rows of a table, by rising tick.
     static const QList<row> &rows(table t);
 
@@ -82,7 +80,8 @@ public:
     // No run open: the flags cleared, replies ignored until the next open().
     void close();
 
-    // One tick: the frame, the count, the tick limit, the table's action.
+    // One tick: the frame, the count, the tick limit, the queued replies
+    // when the plan asks, the table's action.
     void tick();
     // The table's action at the current count.
     void processFlow();
@@ -122,6 +121,7 @@ private:
 
     QString translated(const char *source) const;
     void showFrame();
+    void act(const row &r);
     bool setupMatches(const IPCamera &camera) const;
 
     // Commands to the chosen camera; nothing is sent without one.

@@ -63,15 +63,6 @@ struct runLook {
     QRect place;
 };
 
-// A row of a run's tick table: at tick `at` (or at every tick from it on)
-// the run does `action`. Ticks without a row do nothing.
-enum tickMatch { atTick, fromTickOn };
-struct tickRow {
-    int at;
-    void (selectPage::*action)();
-    tickMatch match = atTick;
-};
-
 }  // namespace
 
 selectPage::selectPage(QWidget *parent) : pageFrame(selectPageId, parent)
@@ -380,52 +371,73 @@ void selectPage::endSearch()
     zvrTools->broadcastScan = false;
 }
 
+const QList<tickRow<selectPage::runStep>> &selectPage::rows(run r)
+{
+    static const QList<tickRow<runStep>> search = {
+        {60, runStep::scanAgainForFactoryAddress},
+        {80, runStep::askMissingRecordsOrEnd},
+        {100, runStep::askMissingRecordsAndEnd},
+    };
+    // The stored password was compared at Next: this run is a short wait before the move on.
+    static const QList<tickRow<runStep>> confirm = {
+        {21, runStep::endPasswordRun, tickMatch::fromOn},
+    };
+    static const QList<tickRow<runStep>> newPassword = {
+        {50, runStep::checkPasswordAtFive},
+        {80, runStep::checkPasswordAtEight},
+        {100, runStep::endOrAskAfterPassword},
+    };
+    switch (r) {
+    case run::search: return search;
+    case run::confirm: return confirm;
+    case run::newPassword: break;
+    }
+    return newPassword;
+}
+
 void selectPage::waitTimeout()
 {
-    static const QList<tickRow> searchRun = {
-        {60, &selectPage::scanAgainForFactoryAddress},
-        {80, &selectPage::askMissingRecordsOrEnd},
-        {100, &selectPage::askMissingRecordsAndEnd},
-    };
-    static const QList<tickRow> confirmRun = {
-        {21, &selectPage::endPasswordRun, fromTickOn},
-    };
-    static const QList<tickRow> newPasswordRun = {
-        {50, &selectPage::checkPasswordAtFive},
-        {80, &selectPage::checkPasswordAtEight},
-        {100, &selectPage::endOrAskAfterPassword},
-    };
-
-    const int frame = wait()->ticks() % 7;
     // The form under the veil tells which password run this is.
-    const bool newPasswordMode = !confirmEdit->isHidden();
+    const run current = !bBusy                     ? run::search
+                        : !confirmEdit->isHidden() ? run::newPassword
+                                                   : run::confirm;
     const runLook look =
-        !bBusy ? runLook{tr("Searching camera"), QRect(310, 330, 250, 20)}
-        : newPasswordMode
+        current == run::search ? runLook{tr("Searching camera"), QRect(310, 330, 250, 20)}
+        : current == run::newPassword
             ? runLook{tr("Saving camera's password"), QRect(285, 330, 250, 20)}
             : runLook{tr("Retrieving the camera's password"), QRect(265, 330, 250, 20)};
-    wait()->showFrame(look.status);
-    if (frame == 0) {
-        wait()->setStatusPlace(look.place);
-        // Only a search shows the list's hint; a password run keeps its form.
-        if (!bBusy) {
-            hidePasswordForm();
-            macImage->show();
-            macHint->show();
-        }
-    }
-    wait()->setTicks(wait()->ticks() + 1);
     // Rows and command states of the replies since the last tick count for
     // this tick's decision.
-    QCoreApplication::sendPostedEvents(nullptr, 0);
-    const int t = wait()->ticks();
-
-    const QList<tickRow> &rows = !bBusy ? searchRun : newPasswordMode ? newPasswordRun : confirmRun;
-    for (const tickRow &row : rows) {
-        if (t == row.at || (row.match == fromTickOn && t > row.at)) {
-            (this->*row.action)();
-            return;
+    tickRules rules;
+    rules.deliversQueuedReplies = true;
+    const tickRow<runStep> *due = wait()->advance(rows(current), rules, [&] {
+        const bool firstFrame = wait()->ticks() % 7 == 0;
+        wait()->showFrame(look.status);
+        if (firstFrame) {
+            wait()->setStatusPlace(look.place);
+            // Only a search shows the list's hint; a password run keeps its form.
+            if (current == run::search) {
+                hidePasswordForm();
+                macImage->show();
+                macHint->show();
+            }
         }
+        return true;
+    });
+    if (due)
+        act(due->action);
+}
+
+void selectPage::act(runStep s)
+{
+    switch (s) {
+    case runStep::scanAgainForFactoryAddress: scanAgainForFactoryAddress(); break;
+    case runStep::askMissingRecordsOrEnd: askMissingRecordsOrEnd(); break;
+    case runStep::askMissingRecordsAndEnd: askMissingRecordsAndEnd(); break;
+    case runStep::endPasswordRun: endPasswordRun(); break;
+    case runStep::checkPasswordAtFive: checkPasswordAtFive(); break;
+    case runStep::checkPasswordAtEight: checkPasswordAtEight(); break;
+    case runStep::endOrAskAfterPassword: endOrAskAfterPassword(); break;
     }
 }
 

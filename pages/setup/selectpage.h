@@ -2,6 +2,7 @@
 #define CAMGUIDE_SELECTPAGE_H
 
 #include "core/pageframe.h"
+#include "core/waitrun.h"
 #include "pages/common/cameraroads.h"
 
 #include <QModelIndex>
@@ -24,6 +25,22 @@ public:
 
     // Item data role under which the table keeps a cell's picture name.
     enum { pictureRole = Qt::UserRole + 1 };
+
+    // The page's timed runs: the search, and the password run of a camera
+    // with a stored password or of one that gets a new password.
+    enum class run { search, confirm, newPassword };
+    // What a run does at a tick of its table.
+    enum class runStep {
+        scanAgainForFactoryAddress,  // a second scan when the factory address answered
+        askMissingRecordsOrEnd,      // the missing info records, or the search ends
+        askMissingRecordsAndEnd,     // the missing info records, and the search ends
+        endPasswordRun,              // on to the connection page
+        checkPasswordAtFive,         // confirmed: the web server restarts; else the password again
+        checkPasswordAtEight,        // confirmed late: the web server restarts
+        endOrAskAfterPassword,       // confirmed: on; else the box with Retry
+    };
+    // The rows of a run, by rising tick.
+    static const QList<tickRow<runStep>> &rows(run r);
 
 public slots:
     void showToolTip(const QModelIndex &index);
@@ -52,6 +69,7 @@ private:
     void buildButtons();
 
     // The rows of the tick tables.
+    void act(runStep s);
     void scanAgainForFactoryAddress();
     bool askMissingRecords();
     void askMissingRecordsOrEnd();

@@ -233,6 +233,9 @@ private slots:
     void secondScanAt60();
     void tickTable_data();
     void tickTable();
+    void runRows_data();
+    void runRows();
+    void repliesQueuedBeforeSearchEnd();
     void rescanClick();
     void reenteringClearsPasswords();
 
@@ -686,6 +689,70 @@ void tst_selectpage::tickTable()
         QVERIFY(w.listIsUsers());
     if (after == QLatin1String("page 2"))
         QCOMPARE(w.wizard.currentId(), int(connectPageId));
+}
+
+// The three runs' tables read as data: the step each count finds. A count
+// between rows finds none; the confirm run goes on at every count from 21,
+// so a run raised past it still ends.
+void tst_selectpage::runRows_data()
+{
+    using run = selectPage::run;
+    using step = selectPage::runStep;
+    QTest::addColumn<int>("run");  // selectPage::run
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("step");  // selectPage::runStep, -1 none
+
+    const auto row = [](const char *name, run r, int count, int s) {
+        QTest::newRow(name) << int(r) << count << s;
+    };
+    const int none = -1;
+    row("search 1", run::search, 1, none);
+    row("search 59", run::search, 59, none);
+    row("search 60", run::search, 60, int(step::scanAgainForFactoryAddress));
+    row("search 61", run::search, 61, none);
+    row("search 80", run::search, 80, int(step::askMissingRecordsOrEnd));
+    row("search 81", run::search, 81, none);
+    row("search 100", run::search, 100, int(step::askMissingRecordsAndEnd));
+    row("search 101", run::search, 101, none);
+    row("confirm 20", run::confirm, 20, none);
+    row("confirm 21", run::confirm, 21, int(step::endPasswordRun));
+    row("confirm 22", run::confirm, 22, int(step::endPasswordRun));
+    row("confirm 100", run::confirm, 100, int(step::endPasswordRun));
+    row("new password 49", run::newPassword, 49, none);
+    row("new password 50", run::newPassword, 50, int(step::checkPasswordAtFive));
+    row("new password 51", run::newPassword, 51, none);
+    row("new password 80", run::newPassword, 80, int(step::checkPasswordAtEight));
+    row("new password 100", run::newPassword, 100, int(step::endOrAskAfterPassword));
+    row("new password 101", run::newPassword, 101, none);
+}
+
+void tst_selectpage::runRows()
+{
+    QFETCH(int, run);
+    QFETCH(int, count);
+    QFETCH(int, step);
+    const QList<tickRow<selectPage::runStep>> &rows = selectPage::rows(selectPage::run(run));
+    for (int i = 1; i < rows.size(); ++i)
+        QVERIFY(rows.at(i - 1).tick < rows.at(i).tick);
+    const tickRow<selectPage::runStep> *found = waitRun::rowFor(rows, count);
+    QCOMPARE(found ? int(found->action) : -1, step);
+}
+
+// Replies that came in since the last tick are on the list when that tick
+// ends the search.
+void tst_selectpage::repliesQueuedBeforeSearchEnd()
+{
+    atSelectPage w;
+    w.tickTo(79);
+    const SimCamera cam = makeCamera(camA, "late");
+    feed(cam, '1');
+    feed(cam, '2');
+    QCOMPARE(w.table()->rowCount(), 0);  // queued: the page has not heard of them yet
+
+    w.tick();
+    QVERIFY(!w.run()->isRunning());
+    QCOMPARE(w.tableMacs(), QStringList{camA.toUpper()});
+    QVERIFY(w.listIsUsers());
 }
 
 // ------------------------------------------------------------ the table
