@@ -115,11 +115,6 @@ QString pageFrame::pageTr(const char *source) const
     return QCoreApplication::translate(context, source);
 }
 
-QString pageFrame::warningHeading()
-{
-    return QString::fromUtf8(headingSource);
-}
-
 QString pageFrame::warningText(const QString &message) const
 {
     return pageTr(headingSource) + message;

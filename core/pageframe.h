@@ -45,7 +45,6 @@ public:
     // Every page goes where the program-wide nextPage points.
     int nextId() const override;
 
-    static QString warningHeading();  // untranslated source
     // The translated warning heading followed by the message.
     QString warningText(const QString &message) const;
     // A text of the page's frame or boxes, in the page's own context.
