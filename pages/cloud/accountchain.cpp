@@ -53,8 +53,7 @@ bool accountChain::signUp(const portalRequest::signUpForm &form)
     m_password = form.password;
     const IPCamera *camera = m_camera();
     const QByteArray model = camera ? camera->model : QByteArray();
-    return send(step::signUp, portalRequest::signUpPath,
-                portalRequest::signUpBody(model, m_version, form));
+    return send(step::signUp, portalRequest::signUpBody(model, m_version, form));
 }
 
 bool accountChain::signIn(const QString &email, const QString &password)
@@ -92,8 +91,7 @@ bool accountChain::sendSignIn()
     emit signingIn();
     const IPCamera *camera = m_camera();
     const QByteArray model = camera ? camera->model : QByteArray();
-    return send(step::signIn, portalRequest::signInPath,
-                portalRequest::signInBody(model, m_version, m_email, m_password));
+    return send(step::signIn, portalRequest::signInBody(model, m_version, m_email, m_password));
 }
 
 bool accountChain::sendAdd()
@@ -103,10 +101,10 @@ bool accountChain::sendAdd()
         camera ? portalRequest::addCameraBody(camera->model, m_version, camera->deviceNo,
                                               camera->password, camera->dfp)
                : QByteArray();
-    return send(step::addCamera, portalRequest::addCameraPath, body);
+    return send(step::addCamera, body);
 }
 
-bool accountChain::send(step next, const char *path, const QByteArray &body)
+bool accountChain::send(step next, const QByteArray &body)
 {
     const IPCamera *camera = m_camera();
     const QByteArray base = portalBase(camera);
@@ -116,8 +114,8 @@ bool accountChain::send(step next, const char *path, const QByteArray &body)
         return false;
     }
     m_step = next;
-    m_request->post(portalRequest::formPost(base, path, body), body);
-    qDebug().noquote() << "joinPage2: post" << path;
+    m_request->post(portalRequest::formPost(base, pathOf(next), body), body);
+    qDebug().noquote() << "joinPage2: post" << pathOf(next);
     return true;
 }
 

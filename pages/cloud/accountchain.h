@@ -66,7 +66,7 @@ signals:
 private:
     enum class step { none, signUp, signIn, addCamera };
 
-    bool send(step next, const char *path, const QByteArray &body);
+    bool send(step next, const QByteArray &body);
     bool sendSignIn();
     bool sendAdd();
     void answered(const portalRequest::verdict &v, const QString &error);

@@ -60,6 +60,18 @@ QByteArray withLength(const QByteArray &body)
     return QByteArray::number(body.size()) + ',' + body;
 }
 
+// The lines of a simulator's log file, without the empty one after the
+// last newline; none when the file cannot be read.
+QList<QByteArray> logLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<QByteArray> lines = file.readAll().split('\n');
+    lines.removeAll(QByteArray());
+    return lines;
+}
+
 }  // namespace
 
 class tst_camsim : public QObject
@@ -599,10 +611,7 @@ private slots:
         QCOMPARE(sim.ignoredCount(), 1);
         QCOMPARE(collect(1).size(), 1);
 
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QList<QByteArray> lines = file.readAll().split('\n');
-        lines.removeAll(QByteArray());
+        const QList<QByteArray> lines = logLines(path);
         QCOMPARE(lines.size(), 2);
         const QJsonObject foreign = QJsonDocument::fromJson(lines.at(0)).object();
         QCOMPARE(foreign.value(QStringLiteral("camera")).toString(),
@@ -707,10 +716,7 @@ private slots:
         QCOMPARE(camsimProcess.exitCode(), 0);
         QVERIFY(camsimProcess.readAllStandardOutput().contains("stopped after 5 commands"));
 
-        QFile file(logPath);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QList<QByteArray> lines = file.readAll().split('\n');
-        lines.removeAll(QByteArray());
+        const QList<QByteArray> lines = logLines(logPath);
         QCOMPARE(lines.size(), 5);
         QStringList classes;
         for (const QByteArray &l : lines)

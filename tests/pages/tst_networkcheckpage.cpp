@@ -38,10 +38,10 @@ public:
 };
 
 // The test page between the two pages the registered road leads to.
-struct pageInWizard {
+struct roadWizard {
     QWizard wizard;
     testPage *page = new testPage;
-    pageInWizard()
+    roadWizard()
     {
         wizard.setPage(plugPageId, new pageFrame(plugPageId));
         wizard.setPage(failedPageId, page);
@@ -89,7 +89,7 @@ void tst_networkcheckpage::registeredRoad()
     QFETCH(QString, answer);
     QFETCH(bool, answered);
     QFETCH(int, page);
-    pageInWizard w;
+    roadWizard w;
     waitRun *run = w.page->wait();
     run->start();
     run->setTicks(1790);
@@ -129,7 +129,7 @@ void tst_networkcheckpage::registeredRoad()
 // line and is not handed to the check; on the page it is.
 void tst_networkcheckpage::repliesOnlyWhileActive()
 {
-    pageInWizard w;
+    roadWizard w;
     IPCamera camera;
     camera.pingOk = "1";
     IPCameraList.append(camera);
