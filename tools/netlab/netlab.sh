@@ -191,46 +191,38 @@ if ! command -v ip >/dev/null; then
 fi
 
 made_ns=()
-made_log=""
-if [ -z "$log" ]; then
-    log=$(mktemp /tmp/netlab-commands.XXXXXX.jsonl)
-    made_log=$log
-fi
-made_web_log=""
-if [ -z "$web_log" ]; then
-    web_log=$(mktemp /tmp/netlab-web.XXXXXX.jsonl)
-    made_web_log=$web_log
-fi
+# The temporary files this run made, removed on exit. temp_file VAR TEMPLATE
+# makes one into VAR, unless VAR names a file the caller gave.
+made_files=()
+temp_file() {
+    if [ -z "${!1}" ]; then
+        local made
+        made=$(mktemp "$2") || exit 1
+        made_files+=("$made")
+        printf -v "$1" '%s' "$made"
+    fi
+}
+temp_file log /tmp/netlab-commands.XXXXXX.jsonl
+temp_file web_log /tmp/netlab-web.XXXXXX.jsonl
 camsim_pid=""
 cmd_pid=""
-camsim_out=$(mktemp /tmp/netlab-camsim.XXXXXX.log)
+camsim_out=""
+temp_file camsim_out /tmp/netlab-camsim.XXXXXX.log
 camsim2_pid=""
 camsim2_out=""
-made_second_log=""
-made_second_web_log=""
 if [ -n "$second_cameras" ]; then
-    camsim2_out=$(mktemp /tmp/netlab-camsim2.XXXXXX.log)
-    if [ -z "$second_log" ]; then
-        second_log=$(mktemp /tmp/netlab-commands2.XXXXXX.jsonl)
-        made_second_log=$second_log
-    fi
-    if [ -z "$second_web_log" ]; then
-        second_web_log=$(mktemp /tmp/netlab-web2.XXXXXX.jsonl)
-        made_second_web_log=$second_web_log
-    fi
+    temp_file camsim2_out /tmp/netlab-camsim2.XXXXXX.log
+    temp_file second_log /tmp/netlab-commands2.XXXXXX.jsonl
+    temp_file second_web_log /tmp/netlab-web2.XXXXXX.jsonl
 fi
 portal_pid=""
 portal_out=""
 portal_copy=""
-made_portal_log=""
 if [ -n "$portal" ]; then
-    portal_out=$(mktemp /tmp/netlab-portal.XXXXXX.log)
-    if [ -z "$portal_log" ]; then
-        portal_log=$(mktemp /tmp/netlab-portal.XXXXXX.jsonl)
-        made_portal_log=$portal_log
-    fi
+    temp_file portal_out /tmp/netlab-portal.XXXXXX.log
+    temp_file portal_log /tmp/netlab-portal.XXXXXX.jsonl
     if [ -n "$portal_accounts" ]; then
-        portal_copy=$(mktemp /tmp/netlab-accounts.XXXXXX.json)
+        temp_file portal_copy /tmp/netlab-accounts.XXXXXX.json
         cp "$portal_accounts" "$portal_copy"
     fi
 fi
@@ -252,10 +244,7 @@ cleanup() {
         [ -n "$pids" ] && kill -KILL $pids 2>/dev/null
         ip netns del "$ns" 2>/dev/null || echo "netlab: could not remove namespace $ns" >&2
     done
-    rm -f "$camsim_out" ${made_log:+"$made_log"} ${made_web_log:+"$made_web_log"} \
-        ${camsim2_out:+"$camsim2_out"} ${made_second_log:+"$made_second_log"} \
-        ${made_second_web_log:+"$made_second_web_log"} ${portal_out:+"$portal_out"} \
-        ${portal_copy:+"$portal_copy"} ${made_portal_log:+"$made_portal_log"}
+    [ ${#made_files[@]} -eq 0 ] || rm -f "${made_files[@]}"
 }
 trap cleanup EXIT
 trap 'exit 130' INT
